@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or $TASTRA_BUILD_DIR).
+set -euo pipefail
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${TASTRA_BUILD_DIR:-$top/build}"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" > /dev/null
+cmake --build "$build" -j "$(nproc)"
