@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+#include <QStatusBar>
+#include <array>
+
+// The main window's status bar with its five panels: 0 hint or status text, 1 note under the
+// mouse, 2 base note, 3 octave, 4 patch mode group.
+class TStatusPanels : public QStatusBar {
+public:
+    explicit TStatusPanels(QWidget* parent = nullptr);
+
+    void SetPanelText(int panel, const QString& text);
+    QString PanelText(int panel) const;
+    int PanelWidth(int panel) const;
+    // Measures panels 1..4 from their widest texts (once it succeeds) and gives panel 0 the rest.
+    void Layout();
+
+private:
+    std::array<QLabel*, 5> m_panels{};
+    bool m_measured = false;
+};

@@ -1,0 +1,226 @@
+#include "app/tastra.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+#include "app/statuspanels.h"
+#include "app/texts.h"
+#include "keyboard/keyboard.h"
+#include "midi/midioutput.h"
+#include "platform/settings/settingsstore.h"
+
+TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
+    : TTastra(parent), m_services(services) {
+    setObjectName(QStringLiteral("Tastra"));
+    m_midiOut = std::make_unique<TMidiOutput>(*m_services.midiOut);
+
+    m_status = new TStatusPanels(this);
+    setStatusBar(m_status);
+    CreateMenus();
+
+    // Creation reads no settings: everything stored is applied when the window is first shown.
+    SetStatusText(QString());
+    ClientArea()->SetBackground(QPixmap(QStringLiteral(":/background/BACKGROUND.png")));
+    m_importExportFlags.fill(false);
+    setWindowTitle(texts::kProgramTitle);
+    QApplication::setApplicationDisplayName(QString());
+    m_bankMsbMemo = m_bankLsbMemo = -1;
+    m_program = m_bank = -1;
+    m_wheelController = 1;
+    m_wheelSensitivity = 4;
+
+    Keyboard1->OnDisplayEvent = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
+        ReflectMessage(s, d1, d2);
+    };
+    Keyboard1->OnOctaveChange = [this](TKeyboard*) { Keyboard1OctaveChange(); };
+    Keyboard1->OnBaseNoteChange = [this](TKeyboard*, const QString& text) {
+        m_status->SetPanelText(2, QString(texts::kBaseFormat).arg(text));
+    };
+    Keyboard1->OnNoteHover = [this](TKeyboard*, const QString& text) {
+        m_status->SetPanelText(1, text);
+    };
+    PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
+
+    OnError = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Critical, texts::kProgramTitle, text, QMessageBox::Ok, this);
+        box.exec();
+    };
+    OnReminder = [this](const QString& text, bool checked) {
+        QMessageBox box(QMessageBox::Information, texts::kProgramTitle, text, QMessageBox::Ok,
+                        this);
+        auto* check = new QCheckBox(texts::kDontRemind, &box);
+        check->setChecked(checked);
+        box.setCheckBox(check);
+        box.exec();
+        return check->isChecked();
+    };
+
+    m_status->SetPanelText(2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(
+                                                                   Keyboard1->BaseNote())));
+    ApplySizeRules();
+}
+
+TTastra2::~TTastra2() {
+    if (!m_closed) FormClose();
+}
+
+QMenuBar* TTastra2::MainMenu() const { return menuBar(); }
+
+QAction* TTastra2::FindAction(const QString& objectName) const {
+    return menuBar()->findChild<QAction*>(objectName);
+}
+
+void TTastra2::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                       const QKeySequence& shortcut, const QString& hint, auto handler) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+        if (!hint.isEmpty()) a->setStatusTip(hint);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    item(file, "Exit1", QStringLiteral("E&xit"), {}, {}, [this] { close(); });
+
+    QMenu* options = bar->addMenu(QStringLiteral("Op&tions"));
+    options->setObjectName(QStringLiteral("Options1"));
+    item(options, "OctaveDown1", QStringLiteral("Octave Down"), QKeySequence(Qt::Key_F3),
+         texts::kOctaveHint, [this] { OctaveDown1Click(); });
+    item(options, "OctaveUp1", QStringLiteral("Octave Up"), QKeySequence(Qt::Key_F4),
+         texts::kOctaveHint, [this] { OctaveUp1Click(); });
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    item(help, "About2", QStringLiteral("&About"), {}, {}, [this] { About2Click(); });
+}
+
+void TTastra2::OctaveDown1Click() { Keyboard1->OctaveDown(); }
+void TTastra2::OctaveUp1Click() { Keyboard1->OctaveUp(); }
+
+void TTastra2::About2Click() {
+    QMessageBox::about(this, QStringLiteral("About"),
+                       QStringLiteral("<b>%1</b><br>Version %2<br><br>A MIDI keyboard for the "
+                                      "desktop.")
+                           .arg(texts::kProgramTitle, QStringLiteral(TASTRA_VERSION)));
+}
+
+void TTastra2::Keyboard1OctaveChange() {
+    m_status->SetPanelText(3, QString(texts::kOctaveFormat).arg(Keyboard1->KeyOctave() - 2));
+}
+
+void TTastra2::SetStatusText(const QString& text) {
+    m_statusText = text;
+    m_status->SetPanelText(0, text);
+    // Progress texts must show while the window thread is busy.
+    m_status->repaint();
+}
+
+bool TTastra2::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // Hints go to panel 0; without a hint the status text comes back. While a control holds
+        // the mouse (a key held down, a wheel dragged) the panel stays as it is.
+        if (!QWidget::mouseGrabber()) {
+            const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+            m_status->SetPanelText(0, tip.isEmpty() ? m_statusText : tip);
+        }
+        return true;
+    }
+    return TTastra::event(event);
+}
+
+void TTastra2::FormResize() {
+    TTastra::FormResize();
+    if (m_status) m_status->Layout();
+}
+
+void TTastra2::showEvent(QShowEvent* event) {
+    TTastra::showEvent(event);
+    if (m_shown) return;
+    m_shown = true;
+    Keyboard1->setFocus();
+    LoadFromRegistry();
+    QMetaObject::invokeMethod(this, [this] { DeferredStartup(); }, Qt::QueuedConnection);
+    Keyboard1OctaveChange();
+}
+
+void TTastra2::DeferredStartup() {
+    if (m_closed) return;
+    repaint();
+    OpenDefaultOutput();
+    QMetaObject::invokeMethod(this, [this] { StartupNotice(); }, Qt::QueuedConnection);
+}
+
+void TTastra2::StartupNotice() {
+    if (m_startupNoticeHandled || m_closed) return;
+    m_startupNoticeHandled = true;
+    if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0 && OnReminder)
+        m_dontRemindTranspose =
+            OnReminder(QString(texts::kTransposeReminder).arg(Keyboard1->Transpose()),
+                       m_dontRemindTranspose);
+}
+
+void TTastra2::OpenDefaultOutput() {
+    // Until devices can be chosen, the program plays through the MIDI Mapper.
+    try {
+        m_midiOut->SetDeviceId(-1);
+        m_midiOut->Open();
+        m_sendErrorShown = false;
+    } catch (const std::exception& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
+}
+
+void TTastra2::ShowError(const QString& text) {
+    if (OnError) OnError(text);
+}
+
+void TTastra2::closeEvent(QCloseEvent* event) {
+    if (!m_closed) FormClose();
+    event->accept();
+}
+
+void TTastra2::FormClose() {
+    m_closed = true;
+    Keyboard1->ResetAll();
+    SaveToRegistry();
+    try {
+        m_midiOut->Close();
+    } catch (const std::exception& e) {
+        // The device is closed in any case; tell the user why the driver complained.
+        ShowError(QString::fromStdString(e.what()));
+    }
+}
+
+void TTastra2::LoadFromRegistry() {
+    if (!m_services.openSettingsRoot) return;
+    try {
+        std::unique_ptr<TSettingsStore> store = m_services.openSettingsRoot();
+        if (store) LoadSettings(*store);
+    } catch (const std::exception&) {
+        // A store that cannot be read leaves the defaults (or what was read before the failure).
+    }
+}
+
+void TTastra2::SaveToRegistry() {
+    if (!m_services.openSettingsRoot) return;
+    try {
+        std::unique_ptr<TSettingsStore> store = m_services.openSettingsRoot();
+        if (store) SaveSettings(*store);
+    } catch (const std::exception&) {
+        // Saving never bothers the user; the settings of this run are lost.
+    }
+}

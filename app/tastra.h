@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/tastrabase.h"
+
+class QAction;
+class QMenu;
+class TMidiOutService;
+class TMidiOutput;
+class TStatusPanels;
+
+// What the main window is given from outside: the MIDI service it plays through and the way to
+// open the settings root. Tests hand in a virtual service and an in-memory store.
+struct TTastraServices {
+    TMidiOutService* midiOut = nullptr;
+    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+};
+
+// The main window: menus, status bar, the single send path and the start-up and closing order.
+class TTastra2 : public TTastra {
+public:
+    explicit TTastra2(const TTastraServices& services, QWidget* parent = nullptr);
+    ~TTastra2() override;
+
+    // The single send path: send, then mirror the message in the window's controls.
+    void SendAndShow(uint8_t status, uint8_t data1, uint8_t data2);
+    void ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    void SetStatusText(const QString& text);
+
+    void LoadSettings(TSettingsStore& store) override;
+    void SaveSettings(TSettingsStore& store) override;
+    void RefreshNumbers() override;
+
+    void LoadFromRegistry();
+    void SaveToRegistry();
+
+    // Error boxes go through here so that tests can watch them instead of blocking on a dialog.
+    std::function<void(const QString& text)> OnError;
+    // The transpose reminder; tests replace it. Returns the new state of the check box.
+    std::function<bool(const QString& text, bool checked)> OnReminder;
+
+    TMidiOutput& MidiOut() { return *m_midiOut; }
+    TStatusPanels* StatusPanels() const { return m_status; }
+    QMenuBar* MainMenu() const;
+    QAction* FindAction(const QString& objectName) const;
+
+    int Program() const { return m_program; }
+    int Bank() const { return m_bank; }
+    bool FirstTime() const { return m_firstTime; }
+    bool MidiThru() const { return m_midiThru; }
+    bool StartupDone() const { return m_startupNoticeHandled; }
+
+    void OctaveDown1Click();
+    void OctaveUp1Click();
+    void About2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void FormResize() override;
+
+private:
+    void CreateMenus();
+    void DeferredStartup();
+    void StartupNotice();
+    void FormClose();
+    void OpenDefaultOutput();
+    void ShowError(const QString& text);
+    void Keyboard1OctaveChange();
+
+    TTastraServices m_services;
+    std::unique_ptr<TMidiOutput> m_midiOut;
+    TStatusPanels* m_status = nullptr;
+
+    int m_program = -1;
+    int m_bank = -1;
+    int m_bankMsbMemo = -1;
+    int m_bankLsbMemo = -1;
+    bool m_firstTime = true;
+    bool m_midiThru = true;
+    bool m_stayOnTop = false;
+    bool m_dontRemindTranspose = false;
+    int m_wheelController = 1;
+    int m_wheelValue = 0;
+    int m_wheelSensitivity = 4;
+    std::array<bool, 8> m_importExportFlags{};
+    QString m_statusText;
+    QString m_hint;
+    bool m_shown = false;
+    bool m_closed = false;
+    bool m_startupNoticeHandled = false;
+    bool m_sendErrorShown = false;
+};

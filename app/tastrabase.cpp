@@ -1,0 +1,266 @@
+#include "app/tastrabase.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSlider>
+#include <QStatusBar>
+#include <cmath>
+
+#include "app/texts.h"
+#include "keyboard/keyboard.h"
+#include "platform/settings/settingsstore.h"
+
+namespace {
+// Client-area layout of the base window, in pixels.
+constexpr int kKeyboardTop = 52;
+constexpr int kKeyboardHeight = 76;
+constexpr int kClientHeight = kKeyboardTop + kKeyboardHeight + 6;
+constexpr int kKeyboardLeft = 66;
+constexpr int kMargin = 5;
+}  // namespace
+
+TChannelSpin::TChannelSpin(QWidget* parent) : QSpinBox(parent) {
+    setRange(0, 15);
+    setKeyboardTracking(false);
+}
+
+int& TChannelSpin::DisplayOffset() {
+    static int offset = 1;
+    return offset;
+}
+
+QString TChannelSpin::textFromValue(int value) const {
+    return QString::number(value + DisplayOffset());
+}
+
+int TChannelSpin::valueFromText(const QString& text) const {
+    bool ok = false;
+    int v = text.trimmed().toInt(&ok) - DisplayOffset();
+    return ok && v >= 0 && v <= 15 ? v : value();
+}
+
+QValidator::State TChannelSpin::validate(QString& text, int&) const {
+    if (text.trimmed().isEmpty()) return QValidator::Intermediate;
+    bool ok = false;
+    text.trimmed().toInt(&ok);
+    // Out-of-range numbers stay editable; leaving the field ignores them.
+    return ok ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+TClientArea::TClientArea(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TClientArea::SetBackground(const QPixmap& tile) {
+    m_tile = tile;
+    update();
+}
+
+void TClientArea::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    // Tiles line up with multiples of the picture's size from the client origin, so partial
+    // repaints join seamlessly.
+    if (m_tile.isNull())
+        p.fillRect(event->rect(), Qt::black);
+    else
+        p.drawTiledPixmap(event->rect(), m_tile, event->rect().topLeft());
+}
+
+void TClientArea::resizeEvent(QResizeEvent*) {
+    if (OnResize) OnResize();
+}
+
+TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
+    m_client = new TClientArea(this);
+    setCentralWidget(m_client);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    m_client->setPalette(pal);
+
+    Label2 = new QLabel(QStringLiteral("Chord"), m_client);
+    Label2->setGeometry(6, 6, 36, 18);
+    CBChord = new QComboBox(m_client);
+    CBChord->setGeometry(44, 4, 110, 22);
+    CBChord->setToolTip(texts::kChordHint);
+    CBChord->setStatusTip(texts::kChordHint);
+    CBChord->setFocusPolicy(Qt::ClickFocus);
+    Label7 = new QLabel(QStringLiteral("Channel"), m_client);
+    Label7->setGeometry(162, 6, 48, 18);
+    EChannel = new TChannelSpin(m_client);
+    EChannel->setGeometry(212, 4, 46, 22);
+    EChannel->setFocusPolicy(Qt::ClickFocus);
+    // The key-width bar lives hidden here; the settings window shows its own copy of it.
+    TBKeyWidth = new QSlider(Qt::Horizontal, m_client);
+    TBKeyWidth->setRange(1, 10);
+    TBKeyWidth->setValue(3);
+    TBKeyWidth->hide();
+
+    Keyboard1 = new TKeyboard(m_client);
+    Keyboard1->move(kKeyboardLeft, kKeyboardTop);
+    Keyboard1->resize(100, kKeyboardHeight);
+    Keyboard1->setToolTip(texts::kKeyboardHint);
+    Keyboard1->setStatusTip(texts::kKeyboardHint);
+    // Design-time values of the main window's keyboard.
+    Keyboard1->SetKeyWidth(15);
+    Keyboard1->SetShadowWidth(1);
+    Keyboard1->SetVelocity(100);
+    Keyboard1->SetVelocityShiftFactor(0.6);
+    Keyboard1->SetImageSize(isSmall);
+    Keyboard1->SetPaintStyle(psImage);
+    Keyboard1->SetMarkNote(60);
+    Keyboard1->SetBaseNote(36);
+    Keyboard1->SetRegKey(QStringLiteral("Keyboard"));
+    if (Keyboard1->PaintStyle() == psImage) Keyboard1->resize(100, Keyboard1->ImageHeight());
+
+    // Creation: the base window's part.
+    m_regKey = keys::kKeyboardForm;
+    m_mwCtrl = 1;
+    m_placementFlags = 1 | 2 | 4;  // size, position, maximized state
+    for (const char* name : texts::kBuiltinChords) CBChord->addItem(QString::fromUtf8(name));
+    Keyboard1->OnNote = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
+        Keyboard1Note(s, d1, d2);
+    };
+    connect(CBChord, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int) { CBChordClick(); });
+    connect(EChannel, &QSpinBox::editingFinished, this, &TTastra::EChannelExit);
+    connect(EChannel, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int v) {
+        if (m_updatingControls) return;
+        if (v != Keyboard1->Channel()) Keyboard1->SetChannel(v);
+        ShowChannel();
+    });
+    connect(TBKeyWidth, &QSlider::valueChanged, this, [this](int) { TBKeyWidthChange(); });
+    m_client->OnResize = [this] { FormResize(); };
+
+    m_designWidth = 760;
+    m_designHeight = kClientHeight;
+    resize(m_designWidth, m_designHeight);
+    UpdateControls();
+}
+
+TTastra::~TTastra() = default;
+
+void TTastra::Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (PutShort) PutShort(status, data1, data2);
+    if (OnMidiEvent) OnMidiEvent(status, data1, data2);
+}
+
+void TTastra::SendController(int controller, int value) {
+    const auto status = static_cast<uint8_t>(0xB0 + Keyboard1->Channel());
+    const auto d1 = static_cast<uint8_t>(controller & 127);
+    const auto d2 = static_cast<uint8_t>(value & 127);
+    if (PutShort)
+        PutShort(status, d1, d2);
+    else
+        Keyboard1->ControllerFeedback(d1, d2);
+    if (OnMidiEvent) OnMidiEvent(status, d1, d2);
+}
+
+int TTastra::KeyWidthFromBar(int position) {
+    // e^(position/3) + 6 gives the ten drawn widths 7, 8, 9, 10, 11, 13, 16, 20, 26, 34.
+    return static_cast<int>(std::nearbyint(std::exp(position / 3.0))) + 6;
+}
+
+int TTastra::BarFromKeyWidth(int keyWidth) {
+    // Widths below 7 have no bar position of their own: they show at the first one.
+    if (keyWidth <= 7) return 1;
+    int pos = static_cast<int>(std::nearbyint(std::log(keyWidth - 6.0) * 3));
+    return std::clamp(pos, 1, 10);
+}
+
+void TTastra::TBKeyWidthChange() {
+    if (m_updatingControls) return;
+    const int pos = TBKeyWidth->value();
+    const int lo = TBKeyWidth->minimum(), hi = TBKeyWidth->maximum();
+    Keyboard1->SetKeyWidth(KeyWidthFromBar(pos));
+    if (pos - lo < (hi - lo) / 3)
+        Keyboard1->SetImageSize(isSmall);
+    else if (pos - lo < 2 * (hi - lo) / 3)
+        Keyboard1->SetImageSize(isNormal);
+    else
+        Keyboard1->SetImageSize(isBig);
+    FormResize();
+    if (Keyboard1->PaintStyle() == psImage)
+        Keyboard1->resize(Keyboard1->width(), Keyboard1->ImageHeight());
+    ApplySizeRules();
+}
+
+void TTastra::UpdateControls() {
+    m_updatingControls = true;
+    const int lo = TBKeyWidth->minimum(), hi = TBKeyWidth->maximum();
+    if (Keyboard1->PaintStyle() == psImage) {
+        switch (Keyboard1->ImageSize()) {
+            case isSmall: TBKeyWidth->setValue(lo); break;
+            case isNormal: TBKeyWidth->setValue(lo + (hi - lo) / 2); break;
+            case isBig: TBKeyWidth->setValue(hi); break;
+        }
+    } else {
+        TBKeyWidth->setValue(BarFromKeyWidth(Keyboard1->KeyWidth()));
+    }
+    const int chord = Keyboard1->Chord();
+    if (chord != chCustom && chord >= 0 && chord < 8) CBChord->setCurrentIndex(chord);
+    m_updatingControls = false;
+    ShowChannel();
+    ApplySizeRules();
+}
+
+void TTastra::ShowChannel() {
+    m_updatingControls = true;
+    if (EChannel->value() != Keyboard1->Channel()) EChannel->setValue(Keyboard1->Channel());
+    const QString text = EChannel->textFromValue(Keyboard1->Channel());
+    if (EChannel->text() != text) EChannel->lineEdit()->setText(text);
+    m_updatingControls = false;
+}
+
+void TTastra::EChannelExit() {
+    bool ok = false;
+    const int v = EChannel->text().trimmed().toInt(&ok) - TChannelSpin::DisplayOffset();
+    if (ok && v >= 0 && v <= 15) Keyboard1->SetChannel(v);
+    ShowChannel();
+}
+
+void TTastra::RefreshNumbers() { ShowChannel(); }
+
+void TTastra::CBChordClick() {
+    const int i = CBChord->currentIndex();
+    if (i >= 0 && i < 8) Keyboard1->SetChord(static_cast<TChord>(i));
+}
+
+int TTastra::MinWidth() const { return EChannel->geometry().right() + 1 + kMargin; }
+
+int TTastra::MaxWidth() const { return Keyboard1->FullWidth() + Keyboard1->x() + kMargin; }
+
+void TTastra::ApplySizeRules() {
+    // The height never changes; the width stays between the smallest useful width and the width
+    // that shows the whole keyboard.
+    const int chrome = (menuBar() && menuBar()->isVisible() ? menuBar()->sizeHint().height() : 0) +
+                       (statusBar() && statusBar()->isVisible() ? statusBar()->sizeHint().height()
+                                                                : 0);
+    const int h = m_designHeight + chrome;
+    setMinimumSize(MinWidth(), h);
+    setMaximumSize(std::max(MinWidth(), MaxWidth()), h);
+}
+
+void TTastra::FormResize() {
+    const int right = m_client->width() - kMargin;
+    Keyboard1->resize(std::max(10, right - Keyboard1->x()), Keyboard1->height());
+}
+
+void TTastra::LoadSettings(TSettingsStore& store) {
+    const std::string section = m_regKey.toStdString();
+    m_mwCtrl = store.ReadInteger(section, keys::kMWCtrl, m_mwCtrl) & 127;
+    Keyboard1->LoadSettings(store);
+    if (Keyboard1->PaintStyle() == psImage)
+        Keyboard1->resize(Keyboard1->width(), Keyboard1->ImageHeight());
+    UpdateControls();
+    FormResize();
+}
+
+void TTastra::SaveSettings(TSettingsStore& store) {
+    const std::string section = m_regKey.toStdString();
+    store.WriteInteger(section, keys::kMWCtrl, m_mwCtrl);
+    Keyboard1->SaveSettings(store);
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QSpinBox>
+#include <cstdint>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QSlider;
+class TKeyboard;
+class TSettingsStore;
+
+// Receives every message the window wants to send: status and two data bytes.
+using TPutShort = std::function<void(uint8_t status, uint8_t data1, uint8_t data2)>;
+
+// The channel field: an up-down 0..15 that shows the channel plus the channel display offset and
+// takes typed text minus that offset. Text that is not a channel in range is ignored and the
+// channel is shown again.
+class TChannelSpin : public QSpinBox {
+public:
+    explicit TChannelSpin(QWidget* parent = nullptr);
+    static int& DisplayOffset();  // process-wide: 0 or 1, 1 by default
+
+protected:
+    QString textFromValue(int value) const override;
+    int valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& text, int& pos) const override;
+};
+
+// The central area: tiles the background picture, when there is one, over black.
+class TClientArea : public QWidget {
+public:
+    explicit TClientArea(QWidget* parent = nullptr);
+    void SetBackground(const QPixmap& tile);
+    bool HasBackground() const { return !m_tile.isNull(); }
+    std::function<void()> OnResize;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPixmap m_tile;
+};
+
+// The base window: the keyboard with its chord box and channel field, the size rules and the
+// send event PutShort. Only TTastra2 is ever created.
+class TTastra : public QMainWindow {
+public:
+    explicit TTastra(QWidget* parent = nullptr);
+    ~TTastra() override;
+
+    TPutShort PutShort;
+    TPutShort OnMidiEvent;
+    QString RegKey() const { return m_regKey; }
+
+    TKeyboard* Keyboard1 = nullptr;
+    QComboBox* CBChord = nullptr;
+    TChannelSpin* EChannel = nullptr;
+    QSlider* TBKeyWidth = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label7 = nullptr;
+
+    int ModulationController() const { return m_mwCtrl; }
+
+    virtual void UpdateControls();
+    virtual int MinWidth() const;
+    virtual int MaxWidth() const;
+    virtual void LoadSettings(TSettingsStore& store);
+    virtual void SaveSettings(TSettingsStore& store);
+    virtual void RefreshNumbers();
+
+    // Chord box: index 0..7 are the built-in chords.
+    virtual void CBChordClick();
+    void EChannelExit();
+    void TBKeyWidthChange();
+    static int KeyWidthFromBar(int position);
+    static int BarFromKeyWidth(int keyWidth);
+
+    // Sends a controller through PutShort, as the modulation wheel and the mouse wheel do.
+    void SendController(int controller, int value);
+
+    TClientArea* ClientArea() const { return m_client; }
+    int DesignHeight() const { return m_designHeight; }
+    int DesignWidth() const { return m_designWidth; }
+
+protected:
+    virtual void FormResize();
+    void ApplySizeRules();
+    void ShowChannel();
+    void Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2);
+
+    TClientArea* m_client = nullptr;
+    QString m_regKey;
+    int m_mwCtrl = 1;
+    int m_placementFlags = 0;
+    int m_designHeight = 0;
+    int m_designWidth = 0;
+    bool m_updatingControls = false;
+};

@@ -1,0 +1,37 @@
+#include "app/tastra.h"
+#include "app/texts.h"
+#include "platform/settings/settingsstore.h"
+
+void TTastra2::LoadSettings(TSettingsStore& store) {
+    TTastra::LoadSettings(store);
+    const std::string s = RegKey().toStdString();
+    m_midiThru = store.ReadBool(s, keys::kMidiThru, m_midiThru);
+    m_firstTime = store.ReadBool(s, keys::kFirstTime, true);
+    m_program = std::clamp(store.ReadInteger(s, keys::kProgram, 0), -1, 127);
+    m_bank = std::clamp(store.ReadInteger(s, keys::kBank, 0), -1, 16383);
+    const int wheel = store.ReadInteger(s, keys::kMouseWheelController, m_wheelController);
+    if (wheel >= 0 && wheel <= 129) m_wheelController = wheel;
+    m_wheelSensitivity = store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
+    m_stayOnTop = store.ReadBool(s, keys::kStayOnTop, m_stayOnTop);
+    m_dontRemindTranspose = store.ReadBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
+    for (int i = 0; i < 8; ++i)
+        m_importExportFlags[i] =
+            store.ReadBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
+}
+
+void TTastra2::SaveSettings(TSettingsStore& store) {
+    TTastra::SaveSettings(store);
+    const std::string s = RegKey().toStdString();
+    store.WriteBool(s, keys::kMidiThru, m_midiThru);
+    store.WriteBool(s, keys::kFirstTime, false);
+    m_firstTime = false;
+    store.WriteInteger(s, keys::kProgram, m_program);
+    store.WriteInteger(s, keys::kBank, m_bank);
+    store.WriteInteger(s, keys::kMouseWheelController, m_wheelController);
+    store.WriteInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
+    store.WriteBool(s, keys::kStayOnTop, m_stayOnTop);
+    store.WriteBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
+    for (int i = 0; i < 8; ++i) store.WriteBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
+}
+
+void TTastra2::RefreshNumbers() { TTastra::RefreshNumbers(); }
