@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/statuspanels.h"
+#include "app/tastra.h"
+#include "keyboard/keyboard.h"
+#include "midi/midioutput.h"
+#include "platform/midi/virtualmidi.h"
+#include "platform/settings/settingsstore.h"
+
+namespace {
+
+// A main window on a virtual MIDI service and an in-memory settings root that outlives it, so a
+// second window can be "the next start".
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { service.AddDevice("Synth A"); }
+
+    std::unique_ptr<TTastra2> Start(bool waitForStartup = true) {
+        TTastraServices s;
+        s.midiOut = &service;
+        s.openSettingsRoot = [this] {
+            // A view on the shared store: writes land in `store`.
+            struct TView : TSettingsStore {
+                TMemSettingsStore& m;
+                explicit TView(TMemSettingsStore& m) : m(m) {}
+                std::string ReadString(const std::string& a, const std::string& b,
+                                       const std::string& c) override {
+                    return m.ReadString(a, b, c);
+                }
+                int ReadInteger(const std::string& a, const std::string& b, int c) override {
+                    return m.ReadInteger(a, b, c);
+                }
+                void WriteString(const std::string& a, const std::string& b,
+                                 const std::string& c) override {
+                    m.WriteString(a, b, c);
+                }
+                void WriteInteger(const std::string& a, const std::string& b, int c) override {
+                    m.WriteInteger(a, b, c);
+                }
+                void DeleteKey(const std::string& a, const std::string& b) override {
+                    m.DeleteKey(a, b);
+                }
+                void EraseSection(const std::string& a) override { m.EraseSection(a); }
+                std::vector<std::string> ReadSections() override { return m.ReadSections(); }
+                std::vector<std::string> ReadSection(const std::string& a) override {
+                    return m.ReadSection(a);
+                }
+                bool IsRegistry() const override { return true; }
+            };
+            return std::unique_ptr<TSettingsStore>(new TView(store));
+        };
+        auto w = std::make_unique<TTastra2>(s);
+        w->OnError = [this](const QString& text) { errors << text; };
+        w->OnReminder = [this](const QString& text, bool) {
+            reminders << text;
+            return true;
+        };
+        w->show();
+        if (waitForStartup) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+        }
+        return w;
+    }
+
+    // Centre of the lower (white-key) part of note n's key, in keyboard coordinates.
+    static QPoint WhiteKeyPoint(TKeyboard* k, int note) {
+        static const int kWhiteIndex[12] = {0, -1, 1, -1, 2, 3, -1, 4, -1, 5, -1, 6};
+        const int w = (note / 12) * 7 + kWhiteIndex[note % 12];
+        const int base = (k->BaseNote() / 12) * 7 + kWhiteIndex[k->BaseNote() % 12];
+        return {(w - base) * k->KeyWidth() + k->KeyWidth() / 2, k->height() - 8};
+    }
+
+    std::vector<uint32_t> SentToMapper() const { return service.SentTo(0); }
+
+    TVirtualMidiService service;
+    TMemSettingsStore store{true};
+    QStringList errors;
+    QStringList reminders;
+};
+
+TEST_F(MainWindowTest, ClickedKeyLeavesThroughTheMapperAsNoteOnAndZeroVelocityNoteOn) {
+    auto w = Start();
+    ASSERT_FALSE(w->MidiOut().IsClosed());
+    EXPECT_EQ(w->MidiOut().DeviceName(), "MIDI Mapper");
+    const QPoint p = WhiteKeyPoint(w->Keyboard1, 60);
+    QTest::mousePress(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseRelease(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
+    EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x643C90, 0x003C90}));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, OpenFailureIsReportedAndTheProgramKeepsRunningWithoutDevice) {
+    service.SetOpenError(kMidiErrAllocated);
+    auto w = Start();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Cannot open MIDI output device \"MIDI Mapper\":\r\n"))
+        << errors[0].toStdString();
+    EXPECT_TRUE(w->MidiOut().IsClosed());
+    const QPoint p = WhiteKeyPoint(w->Keyboard1, 60);
+    QTest::mouseClick(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
+    EXPECT_TRUE(service.Sent().empty());
+    EXPECT_EQ(w->Keyboard1->LocalCount(60), 0);
+}
+
+TEST_F(MainWindowTest, SendFailureIsShownOnceNotOncePerNote) {
+    auto w = Start();
+    service.SetSendError(kMidiErrError);
+    for (int note : {60, 62, 64}) {
+        const QPoint p = WhiteKeyPoint(w->Keyboard1, note);
+        QTest::mouseClick(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
+    }
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_FALSE(w->StatusPanels()->PanelText(0).isEmpty());
+}
+
+TEST_F(MainWindowTest, ReflectedBankSelectAndProgramChangeMoveBankAndProgramWithoutSending) {
+    auto w = Start();
+    service.ClearSent();
+    w->ReflectMessage(0xB0, 0, 1);
+    w->ReflectMessage(0xB0, 32, 2);
+    w->ReflectMessage(0xC0, 5, 0);
+    EXPECT_EQ(w->Bank(), 130);
+    EXPECT_EQ(w->Program(), 5);
+    // A program change alone keeps the bank; half a bank select is forgotten after it.
+    w->ReflectMessage(0xB3, 0, 7);
+    w->ReflectMessage(0xC3, 9, 0);
+    EXPECT_EQ(w->Bank(), 130);
+    EXPECT_EQ(w->Program(), 9);
+    EXPECT_TRUE(service.Sent().empty());
+}
+
+TEST_F(MainWindowTest, ClosingReleasesLatchedNoteSavesAndClosesDevice) {
+    auto w = Start();
+    const QPoint p = WhiteKeyPoint(w->Keyboard1, 64);
+    QTest::mousePress(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseRelease(w->Keyboard1, Qt::LeftButton, Qt::ControlModifier, p);
+    EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x644090}));  // latched: still sounding
+    w->close();
+    EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x644090, 0x004090}));
+    EXPECT_TRUE(w->MidiOut().IsClosed());
+    EXPECT_EQ(service.OpenHandleCount(), 0);
+    const auto* first = store.Find("KeyboardForm", "First Time");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->kind, TMemSettingsStore::Kind::String);
+    EXPECT_EQ(first->text, "0");
+}
+
+TEST_F(MainWindowTest, SettingsComeBackAtTheNextStart) {
+    {
+        auto w = Start();
+        w->Keyboard1->SetTranspose(5);
+        w->Keyboard1->SetChannel(3);
+        w->Keyboard1->SetChord(chMinor);
+        w->Keyboard1->OctaveUp();
+        w->close();
+    }
+    reminders.clear();
+    auto w = Start();
+    EXPECT_EQ(w->Keyboard1->Transpose(), 5);
+    EXPECT_EQ(w->Keyboard1->Channel(), 3);
+    EXPECT_EQ(w->Keyboard1->Chord(), chMinor);
+    EXPECT_EQ(w->Keyboard1->KeyOctave(), 5);
+    EXPECT_FALSE(w->FirstTime());
+    EXPECT_EQ(w->CBChord->currentIndex(), static_cast<int>(chMinor));
+    EXPECT_EQ(w->EChannel->text(), "4");  // shown with the channel display offset
+    EXPECT_EQ(w->StatusPanels()->PanelText(3), "Octave: 3");
+    // The transposition reminder came once, and its check box was stored.
+    ASSERT_EQ(reminders.size(), 1);
+    EXPECT_EQ(reminders[0],
+              "Transpose is activated (5 semitones)!\r\nYou can edit the transposition from the "
+              "Options menu.");
+    w->close();
+    reminders.clear();
+    auto again = Start();
+    EXPECT_TRUE(reminders.isEmpty());
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWork) {
+    auto w = Start();
+    QAction* down = w->FindAction("OctaveDown1");
+    QAction* up = w->FindAction("OctaveUp1");
+    ASSERT_NE(down, nullptr);
+    ASSERT_NE(up, nullptr);
+    EXPECT_EQ(down->text(), "Octave Down");
+    EXPECT_EQ(down->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(up->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(up->statusTip(), "Change the octave when play with the computer keyboard");
+    ASSERT_NE(w->FindAction("Exit1"), nullptr);
+    EXPECT_EQ(w->FindAction("Exit1")->text(), "E&xit");
+    up->trigger();
+    EXPECT_EQ(w->StatusPanels()->PanelText(3), "Octave: 3");
+    down->trigger();
+    down->trigger();
+    EXPECT_EQ(w->StatusPanels()->PanelText(3), "Octave: 1");
+    EXPECT_EQ(w->StatusPanels()->PanelText(2), "Base: C1");
+    w->FindAction("Exit1")->trigger();
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
+    auto w = Start();
+    w->EChannel->lineEdit()->setText("10");
+    w->EChannelExit();
+    EXPECT_EQ(w->Keyboard1->Channel(), 9);
+    w->EChannel->lineEdit()->setText("17");
+    w->EChannelExit();
+    EXPECT_EQ(w->Keyboard1->Channel(), 9);
+    EXPECT_EQ(w->EChannel->text(), "10");
+    w->CBChord->setCurrentIndex(1);
+    w->CBChordClick();
+    service.ClearSent();
+    const QPoint p = WhiteKeyPoint(w->Keyboard1, 60);
+    QTest::mousePress(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
+    EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x643C99, 0x644099, 0x644399}));
+    QTest::mouseRelease(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
+}
+
+TEST_F(MainWindowTest, WindowWidthStaysBetweenChannelFieldAndFullKeyboard) {
+    auto w = Start();
+    EXPECT_EQ(w->minimumWidth(), w->MinWidth());
+    EXPECT_EQ(w->maximumWidth(), w->Keyboard1->FullWidth() + w->Keyboard1->x() + 5);
+    EXPECT_EQ(w->minimumHeight(), w->maximumHeight());
+    w->resize(5000, 900);
+    EXPECT_LE(w->width(), w->maximumWidth());
+    EXPECT_EQ(w->height(), w->minimumHeight());
+}
+
+}  // namespace
