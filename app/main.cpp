@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/startupprobe.h"
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "platform/midi/systemmidi.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     TTastraServices services;
     services.midiOut = midiOut.get();
     auto window = std::make_unique<TTastra2>(services);
+    InstallStartupProbe(window.get());
     window->show();
     const int rc = app.exec();
     window.reset();
