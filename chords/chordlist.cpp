@@ -27,7 +27,8 @@ TChordList& TChordList::operator=(const TChordList& other) {
 TChordEntry& TChordList::NewChord() {
     const QString base = QString::fromLatin1(kNewChordText);
     QString name = base;
-    for (int n = 2; IndexOfName(name) >= 0; ++n) name = base + QLatin1Char(' ') + QString::number(n);
+    for (int n = 2; IndexOfName(name) >= 0; ++n)
+        name = base + QLatin1Char(' ') + QString::number(n);
     return Add(std::make_unique<TChordEntry>(name));
 }
 

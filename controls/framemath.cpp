@@ -80,7 +80,8 @@ TDragStep ComputeDragStep(int d, bool shift, bool fineMode, int position, int sm
 }
 
 int TrackButtonPosition(bool inside, bool twoState, int startPosition, int min, int max) {
-    const int c = inside ? (twoState ? max - startPosition : max) : (twoState ? startPosition : min);
+    const int c =
+        inside ? (twoState ? max - startPosition : max) : (twoState ? startPosition : min);
     return c > (max - min) / 2 ? max : min;
 }
 

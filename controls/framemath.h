@@ -26,10 +26,10 @@ int FrameIndex(int position, int min, int max, int count);
 
 // One mouse-move step of a slider drag.
 struct TDragStep {
-    bool fineMode = false;    // fine mode after this step
-    bool moved = false;       // d was not 0: the pointer moved far enough to count
+    bool fineMode = false;      // fine mode after this step
+    bool moved = false;         // d was not 0: the pointer moved far enough to count
     bool snapToMiddle = false;  // the position goes to MiddlePos (the anchor stays)
-    int delta = 0;            // added to the position; when not 0 the anchor follows the pointer
+    int delta = 0;              // added to the position; when not 0 the anchor follows the pointer
 };
 
 // d is the raw drag distance in pixels from the anchor, positive towards larger values.

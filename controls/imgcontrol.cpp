@@ -129,9 +129,15 @@ void TImgControl::paintEvent(QPaintEvent*) {
         if (!Transparent()) p.fillRect(r, Color());
         int flags = Qt::TextExpandTabs | Qt::AlignTop;
         switch (m_alignment) {
-            case TAlignment::taLeftJustify: flags |= Qt::AlignLeft; break;
-            case TAlignment::taRightJustify: flags |= Qt::AlignRight; break;
-            case TAlignment::taCenter: flags |= Qt::AlignHCenter; break;
+            case TAlignment::taLeftJustify:
+                flags |= Qt::AlignLeft;
+                break;
+            case TAlignment::taRightJustify:
+                flags |= Qt::AlignRight;
+                break;
+            case TAlignment::taCenter:
+                flags |= Qt::AlignHCenter;
+                break;
         }
         p.setFont(font());
         if (isEnabled()) {

@@ -130,15 +130,29 @@ void TImgControl::keyPressEvent(QKeyEvent* e) {
         return;
     }
     switch (key) {
-        case Qt::Key_PageUp: ChangePosition(m_position + m_largeChange); break;
-        case Qt::Key_PageDown: ChangePosition(m_position - m_largeChange); break;
-        case Qt::Key_End: ChangePosition(m_max); break;
-        case Qt::Key_Home: ChangePosition(m_min); break;
+        case Qt::Key_PageUp:
+            ChangePosition(m_position + m_largeChange);
+            break;
+        case Qt::Key_PageDown:
+            ChangePosition(m_position - m_largeChange);
+            break;
+        case Qt::Key_End:
+            ChangePosition(m_max);
+            break;
+        case Qt::Key_Home:
+            ChangePosition(m_min);
+            break;
         case Qt::Key_Left:
-        case Qt::Key_Down: ChangePosition(m_position - m_smallChange); break;
+        case Qt::Key_Down:
+            ChangePosition(m_position - m_smallChange);
+            break;
         case Qt::Key_Up:
-        case Qt::Key_Right: ChangePosition(m_position + m_smallChange); break;
-        default: TImgControlBase::keyPressEvent(e); return;
+        case Qt::Key_Right:
+            ChangePosition(m_position + m_smallChange);
+            break;
+        default:
+            TImgControlBase::keyPressEvent(e);
+            return;
     }
 }
 

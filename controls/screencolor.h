@@ -10,4 +10,6 @@ void ResetScreenColorBits();
 // Strips have a full-colour and a 256-colour variant; the full one needs 15 bits or more.
 inline bool IsHighColor(int bits) { return bits >= 15; }
 // A display change reloads strips only when it crosses between palette and true-colour modes.
-inline bool CrossesPaletteDepth(int oldBits, int newBits) { return (oldBits <= 8) != (newBits <= 8); }
+inline bool CrossesPaletteDepth(int oldBits, int newBits) {
+    return (oldBits <= 8) != (newBits <= 8);
+}

@@ -88,7 +88,9 @@ void TSharedImage::NotifyClients() {
         if (std::find(m_clients.begin(), m_clients.end(), c) != m_clients.end()) c->ImageChanged();
 }
 
-bool TSharedImage::HasSomethingToShow() const { return !m_alwaysDisplayEmpty && !m_bitmap.isNull(); }
+bool TSharedImage::HasSomethingToShow() const {
+    return !m_alwaysDisplayEmpty && !m_bitmap.isNull();
+}
 
 void TSharedImage::DrawEmpty(QPainter& painter, int x, int y, int w, int h) {
     if (w <= 0 || h <= 0) return;
@@ -186,13 +188,15 @@ void TFrameImage::EndLoad() {
 }
 
 int TFrameImage::FrameX(int frame) const {
-    return m_orientation == TScrollKind::sbHorizontal ? frame * (m_geometry.frameWidth + m_separatorSize)
-                                                      : 0;
+    return m_orientation == TScrollKind::sbHorizontal
+               ? frame * (m_geometry.frameWidth + m_separatorSize)
+               : 0;
 }
 
 int TFrameImage::FrameY(int frame) const {
-    return m_orientation == TScrollKind::sbVertical ? frame * (m_geometry.frameHeight + m_separatorSize)
-                                                    : 0;
+    return m_orientation == TScrollKind::sbVertical
+               ? frame * (m_geometry.frameHeight + m_separatorSize)
+               : 0;
 }
 
 bool TFrameImage::HasSomethingToShow() const {

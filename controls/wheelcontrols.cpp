@@ -85,13 +85,10 @@ void SpringBackPitchWheel(TImgControl& wheel, Qt::KeyboardModifiers modifiers,
 
 QString PitchHintText(int position) { return QStringLiteral("Pitch: %1").arg(position); }
 
-QString ModulationHintText(int position) {
-    return QStringLiteral("Modulation: %1").arg(position);
-}
+QString ModulationHintText(int position) { return QStringLiteral("Modulation: %1").arg(position); }
 
 void SetupWheelImage(TFrameImage& image) {
-    SetupStrip(image, kWheelFrameWidth, QStringLiteral("WHEEL"), QStringLiteral("WHEEL256"),
-               false);
+    SetupStrip(image, kWheelFrameWidth, QStringLiteral("WHEEL"), QStringLiteral("WHEEL256"), false);
 }
 
 void SetupLeftArrowImage(TFrameImage& image) {

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-#include <Qt>
 
 class TFrameImage;
 class TImgControl;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "chords/chordentry.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -96,12 +96,13 @@ TEST_P(ChordEntryParse, ReadsWhatIsValid) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ChordEntryParse,
     ::testing::Values(ParseCase{"", -1, {}}, ParseCase{"3", -1, {}}, ParseCase{"zz04", -1, {}},
-                      ParseCase{"3C", 60, {}},                 // root only: not usable
-                      ParseCase{"FF04", 255, {4}},             // any byte is taken as root
-                      ParseCase{"3C040", 60, {4}},             // incomplete pair dropped
-                      ParseCase{"3C04xy07", 60, {4}},          // bad pair ends the reading
-                      ParseCase{"3C040007", 60, {4}},          // 00 ends the offsets
-                      ParseCase{"3C0102030405060708090A0B0C0D0E0F1011", 60,
+                      ParseCase{"3C", 60, {}},         // root only: not usable
+                      ParseCase{"FF04", 255, {4}},     // any byte is taken as root
+                      ParseCase{"3C040", 60, {4}},     // incomplete pair dropped
+                      ParseCase{"3C04xy07", 60, {4}},  // bad pair ends the reading
+                      ParseCase{"3C040007", 60, {4}},  // 00 ends the offsets
+                      ParseCase{"3C0102030405060708090A0B0C0D0E0F1011",
+                                60,
                                 {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}}));
 
 TEST(ChordEntry, ParseClearsThePreviousChord) {

@@ -1,6 +1,7 @@
+#include "chords/chordlist.h"
+
 #include <gtest/gtest.h>
 
-#include "chords/chordlist.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {
@@ -121,8 +122,9 @@ TEST(ChordList, RegistryErrorsAreSwallowed) {
 
     auto shared = std::make_shared<TMemSettingsStore>(true);
     TMemSettingsStore* raw = shared.get();
-    EXPECT_TRUE(l.SaveToRegistry(
-        [raw]() -> std::unique_ptr<TSettingsStore> { return std::make_unique<TMemSettingsStore>(*raw); }));
+    EXPECT_TRUE(l.SaveToRegistry([raw]() -> std::unique_ptr<TSettingsStore> {
+        return std::make_unique<TMemSettingsStore>(*raw);
+    }));
     EXPECT_TRUE(l.SaveToRegistry(*raw));
     TChordList m;
     EXPECT_TRUE(m.LoadFromRegistry(*raw));
