@@ -103,9 +103,9 @@ TEST_F(ImgButtonTest, AutoRepeatClicksUntilReleased) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_clicks >= 4; }, 5000));
     EXPECT_EQ(m_button->RepeatTimer()->interval(), 5);
     Move(QPoint(8, 30));
+    const int clicks = m_clicks;  // the release itself adds no click
     Release();
     EXPECT_FALSE(m_button->RepeatTimer()->isActive());
-    const int clicks = m_clicks;  // the release itself adds no click
     QTest::qWait(40);
     EXPECT_EQ(m_clicks, clicks);
     EXPECT_EQ(m_button->Position(), 0);
