@@ -1,0 +1,145 @@
+#include "chords/chordlist.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/settings/settingsstore.h"
+
+namespace {
+
+std::vector<QString> Names(const TChordList& l) {
+    std::vector<QString> v;
+    for (int i = 0; i < l.Count(); ++i) v.push_back(l.Item(i).Name());
+    return v;
+}
+
+void Put(TSettingsStore& s, int n, const std::string& name, const std::string& chord) {
+    s.WriteString("Chords", "Name" + std::to_string(n), name);
+    s.WriteString("Chords", "Chord" + std::to_string(n), chord);
+}
+
+// A store that fails on every access, standing in for a registry that cannot be used.
+class TBrokenStore : public TMemSettingsStore {
+public:
+    std::string ReadString(const std::string&, const std::string&, const std::string&) override {
+        throw std::runtime_error("broken");
+    }
+    void EraseSection(const std::string&) override { throw std::runtime_error("broken"); }
+};
+
+}  // namespace
+
+TEST(ChordList, NewChordTakesTheFirstFreeName) {
+    TChordList l;
+    EXPECT_EQ(l.NewChord().Name(), "New chord");
+    EXPECT_EQ(l.NewChord().Name(), "New chord 2");
+    EXPECT_EQ(l.NewChord().Name(), "New chord 3");
+    l.Remove(&l.Item(1));
+    EXPECT_EQ(l.NewChord().Name(), "New chord 2");
+    l.Item(0).SetName("NEW CHORD");  // names compare ignoring case
+    EXPECT_EQ(l.NewChord().Name(), "New chord 4");
+    EXPECT_TRUE(l.Item(3).IsEmpty());
+}
+
+TEST(ChordList, RemoveAndIndexOfName) {
+    TChordList l;
+    TChordEntry& a = l.NewChord();
+    a.SetName(QString::fromUtf8("Größe"));
+    l.NewChord().SetName("Dur");
+    EXPECT_EQ(l.IndexOfName(QString::fromUtf8("GRÖßE")), 0);
+    EXPECT_EQ(l.IndexOfName("dur"), 1);
+    EXPECT_EQ(l.IndexOfName("du"), -1);  // whole strings only
+    TChordEntry stranger;
+    EXPECT_FALSE(l.Remove(&stranger));
+    EXPECT_TRUE(l.Remove(&a));
+    EXPECT_EQ(l.IndexOfName("dur"), 0);
+}
+
+TEST(ChordList, SaveThenLoadRoundTrips) {
+    TChordList l;
+    l.Add(std::make_unique<TChordEntry>("Maj", "3c0407"));
+    l.Add(std::make_unique<TChordEntry>("Low", "30F4"));
+    TMemSettingsStore s;
+    Put(s, 7, "stale", "3C01");  // old values beyond the list must not survive a save
+    EXPECT_EQ(l.Save(s), 2);
+    EXPECT_EQ(s.ReadString("Chords", "Chord1", ""), "3C0407");
+    EXPECT_EQ(s.ReadString("Chords", "Name2", ""), "Low");
+    EXPECT_FALSE(s.ValueExists("Chords", "Name7"));
+
+    TChordList m;
+    m.NewChord();
+    EXPECT_EQ(m.Load(s, false), 2);
+    EXPECT_EQ(Names(m), (std::vector<QString>{"Maj", "Low"}));
+    EXPECT_EQ(m.Item(1).KeyboardOffsets(), (std::vector<int8_t>{-12, 0}));
+}
+
+TEST(ChordList, LoadReplacesByNameAndSkipsUnusableEntries) {
+    TChordList l;
+    l.Add(std::make_unique<TChordEntry>("foo", "3C07"));
+    l.Add(std::make_unique<TChordEntry>("bar", "3C05"));
+    l.Add(std::make_unique<TChordEntry>("baz", "3C03"));
+    TMemSettingsStore s;
+    Put(s, 1, "Foo", "3C04");
+    Put(s, 2, "BAZ", "3C");  // unusable, but still pushes out the older baz
+    Put(s, 3, "New", "zz");
+    EXPECT_EQ(l.Load(s, true), 1);
+    EXPECT_EQ(Names(l), (std::vector<QString>{"bar", "Foo"}));
+    EXPECT_EQ(l.Item(1).Offsets(), (std::vector<int8_t>{4}));
+}
+
+TEST(ChordList, LoadStopsAtTheFirstGap) {
+    TMemSettingsStore s;
+    Put(s, 1, "a", "3C04");
+    Put(s, 2, "b", "3C05");
+    Put(s, 4, "d", "3C07");
+    s.WriteString("Chords", "Name5", "e");  // without its chord
+    TChordList l;
+    EXPECT_EQ(l.Load(s, false), 2);
+
+    TMemSettingsStore t;
+    Put(t, 1, "a", "3C04");
+    t.WriteString("Chords", "Name2", "b");
+    t.WriteInteger("Chords", "Chord2", 5);  // a number where text belongs ends the load
+    TChordList m;
+    EXPECT_EQ(m.Load(t, false), 1);
+    EXPECT_EQ(Names(m), std::vector<QString>{"a"});
+}
+
+TEST(ChordList, RegistryErrorsAreSwallowed) {
+    TChordList l;
+    l.Add(std::make_unique<TChordEntry>("a", "3C04"));
+    TBrokenStore broken;
+    EXPECT_FALSE(l.SaveToRegistry(broken));
+    EXPECT_FALSE(l.LoadFromRegistry(broken));
+    EXPECT_EQ(l.Count(), 0);  // a failed replacing load leaves the list empty
+
+    l.Add(std::make_unique<TChordEntry>("a", "3C04"));
+    auto failingOpen = []() -> std::unique_ptr<TSettingsStore> {
+        throw std::runtime_error("cannot open");
+    };
+    EXPECT_FALSE(l.LoadFromRegistry(failingOpen));
+    EXPECT_FALSE(l.SaveToRegistry(failingOpen));
+    EXPECT_EQ(l.Count(), 1);  // nothing was read, nothing was lost
+
+    auto shared = std::make_shared<TMemSettingsStore>(true);
+    TMemSettingsStore* raw = shared.get();
+    EXPECT_TRUE(l.SaveToRegistry([raw]() -> std::unique_ptr<TSettingsStore> {
+        return std::make_unique<TMemSettingsStore>(*raw);
+    }));
+    EXPECT_TRUE(l.SaveToRegistry(*raw));
+    TChordList m;
+    EXPECT_TRUE(m.LoadFromRegistry(*raw));
+    EXPECT_EQ(Names(m), std::vector<QString>{"a"});
+}
+
+TEST(ChordList, CopiesAreIndependent) {
+    TChordList l;
+    l.Add(std::make_unique<TChordEntry>("a", "3C04"));
+    TChordList copy = l;
+    copy.Item(0).ToggleNote(67);
+    copy.NewChord();
+    EXPECT_EQ(l.Count(), 1);
+    EXPECT_EQ(l.Item(0).ToText(), "3C04");
+    l = copy;
+    EXPECT_EQ(l.Item(0).ToText(), "3C0407");
+    EXPECT_EQ(l.Count(), 2);
+}
