@@ -2,6 +2,8 @@
 
 #include "app/statuspanels.h"
 #include "app/tastra.h"
+#include "controls/imgcontrol.h"
+#include "controls/wheelcontrols.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
 
@@ -27,9 +29,13 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     const int d1 = data1 & 127;
     const int d2 = data2 & 127;
     switch (status >> 4) {
+        case 0xE:
+            ICPitch->SetPosition(PitchFromBytes(data1, data2));
+            break;
         case 0xB:
             if (d1 == 0) m_bankMsbMemo = d2;
             if (d1 == 32) m_bankLsbMemo = d2;
+            if (d1 == ModulationController()) ICMW->SetPosition(d2);
             if (d1 == m_wheelController) m_wheelValue = d2;
             Keyboard1->ControllerFeedback(d1, d2);
             break;

@@ -66,6 +66,8 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
 
     m_status->SetPanelText(2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(
                                                                    Keyboard1->BaseNote())));
+    ReloadChords();
+    qApp->installEventFilter(this);
     ApplySizeRules();
 }
 

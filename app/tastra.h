@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/tastrabase.h"
+#include "chords/chordlist.h"
 
 class QAction;
 class QMenu;
@@ -54,6 +55,14 @@ public:
     bool MidiThru() const { return m_midiThru; }
     bool StartupDone() const { return m_startupNoticeHandled; }
 
+    // Chord box: the built-in chords, then the chord list's entries.
+    void CBChordClick() override;
+    void ReloadChords();
+    void RebuildChordItems();
+    void StepChord(int d);
+    TChordList& ChordList() { return m_chordList; }
+    int CustomChordIndex() const { return m_customChordIndex; }
+
     void OctaveDown1Click();
     void OctaveUp1Click();
     void About2Click();
@@ -62,6 +71,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void FormResize() override;
 
 private:
@@ -72,6 +82,8 @@ private:
     void OpenDefaultOutput();
     void ShowError(const QString& text);
     void Keyboard1OctaveChange();
+    void FormKeyDown(int key, Qt::KeyboardModifiers mods);
+    void LoadCustomChord(TSettingsStore& store);
 
     TTastraServices m_services;
     std::unique_ptr<TMidiOutput> m_midiOut;
@@ -95,4 +107,6 @@ private:
     bool m_closed = false;
     bool m_startupNoticeHandled = false;
     bool m_sendErrorShown = false;
+    TChordList m_chordList;
+    int m_customChordIndex = 0;
 };

@@ -10,6 +10,9 @@
 #include <cmath>
 
 #include "app/texts.h"
+#include "controls/imgcontrol.h"
+#include "controls/sharedimage.h"
+#include "controls/wheelcontrols.h"
 #include "keyboard/keyboard.h"
 #include "platform/settings/settingsstore.h"
 
@@ -133,6 +136,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
         ShowChannel();
     });
     connect(TBKeyWidth, &QSlider::valueChanged, this, [this](int) { TBKeyWidthChange(); });
+    CreateStrips();
     m_client->OnResize = [this] { FormResize(); };
 
     m_designWidth = 760;
@@ -142,6 +146,62 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
 }
 
 TTastra::~TTastra() = default;
+
+void TTastra::CreateStrips() {
+    // The two wheels share one strip.
+    FIWheel = new TFrameImage(this);
+    SetupWheelImage(*FIWheel);
+    FILeftArrow = new TFrameImage(this);
+    SetupLeftArrowImage(*FILeftArrow);
+    FIRightArrow = new TFrameImage(this);
+    SetupRightArrowImage(*FIRightArrow);
+
+    ICPitch = new TImgControl(m_client);
+    SetupPitchWheel(*ICPitch, FIWheel);
+    ICPitch->move(4, kKeyboardTop);
+    ICMW = new TImgControl(m_client);
+    SetupModWheel(*ICMW, FIWheel);
+    ICMW->move(26, kKeyboardTop);
+    ICLeftArrow = new TImgControl(m_client);
+    SetupLeftArrow(*ICLeftArrow, FILeftArrow);
+    ICLeftArrow->move(48, kKeyboardTop);
+    ICRightArrow = new TImgControl(m_client);
+    SetupRightArrow(*ICRightArrow, FIRightArrow);
+    for (TImgControl* c : {ICPitch, ICMW, ICLeftArrow, ICRightArrow})
+        c->setStatusTip(c->toolTip());
+
+    ICPitch->OnScroll = [this](QObject*, int& pos) { SendPitchBend(pos); };
+    ICPitch->OnMouseUp = [this](QObject*, Qt::MouseButton, Qt::KeyboardModifiers mods, int, int) {
+        SpringBackPitchWheel(*ICPitch, mods, [this](int v) { SendPitchBend(v); });
+    };
+    ICMW->OnScroll = [this](QObject*, int& pos) { SendController(m_mwCtrl, pos); };
+    ICMW->OnDblClick = [this](QObject*) {
+        ICMW->SetPosition(0);
+        SendController(m_mwCtrl, 0);
+    };
+    ICLeftArrow->OnButtonClick = [this](QObject*) {
+        Keyboard1->SetBaseNoteByWhiteKey(Keyboard1->BaseNoteWhiteKey() - 1);
+    };
+    ICRightArrow->OnButtonClick = [this](QObject*) {
+        Keyboard1->SetBaseNoteByWhiteKey(Keyboard1->BaseNoteWhiteKey() + 1);
+    };
+}
+
+void TTastra::SendPitchBend(int value) {
+    const TShortMessage m = PitchBendMessage(Keyboard1->Channel(), value);
+    if (PutShort) PutShort(m.status, m.data1, m.data2);
+}
+
+bool TTastra::ArrowsVisible() const { return !ICLeftArrow->isHidden(); }
+
+void TTastra::SetArrowsVisible(bool visible) {
+    ICLeftArrow->setVisible(visible);
+    ICRightArrow->setVisible(visible);
+    const int left = visible ? ICLeftArrow->geometry().right() + 1 : ICLeftArrow->x();
+    Keyboard1->move(left, Keyboard1->y());
+    ApplySizeRules();
+    FormResize();
+}
 
 void TTastra::Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2) {
     if (PutShort) PutShort(status, data1, data2);
@@ -185,6 +245,8 @@ void TTastra::TBKeyWidthChange() {
     FormResize();
     if (Keyboard1->PaintStyle() == psImage)
         Keyboard1->resize(Keyboard1->width(), Keyboard1->ImageHeight());
+    for (TImgControl* c : {ICPitch, ICMW, ICLeftArrow, ICRightArrow})
+        c->move(c->x(), Keyboard1->y());
     ApplySizeRules();
 }
 
@@ -231,7 +293,11 @@ void TTastra::CBChordClick() {
 
 int TTastra::MinWidth() const { return EChannel->geometry().right() + 1 + kMargin; }
 
-int TTastra::MaxWidth() const { return Keyboard1->FullWidth() + Keyboard1->x() + kMargin; }
+int TTastra::MaxWidth() const {
+    // Wide enough for the whole keyboard, and for the right arrow beside it when shown.
+    const int arrow = ICRightArrow->isHidden() ? 0 : ICRightArrow->width();
+    return Keyboard1->FullWidth() + Keyboard1->x() + arrow + kMargin;
+}
 
 void TTastra::ApplySizeRules() {
     // The height never changes; the width stays between the smallest useful width and the width
@@ -245,13 +311,18 @@ void TTastra::ApplySizeRules() {
 }
 
 void TTastra::FormResize() {
-    const int right = m_client->width() - kMargin;
+    int right = m_client->width() - kMargin;
+    if (!ICRightArrow->isHidden()) {
+        ICRightArrow->move(right - ICRightArrow->width(), ICRightArrow->y());
+        right = ICRightArrow->x();
+    }
     Keyboard1->resize(std::max(10, right - Keyboard1->x()), Keyboard1->height());
 }
 
 void TTastra::LoadSettings(TSettingsStore& store) {
     const std::string section = m_regKey.toStdString();
     m_mwCtrl = store.ReadInteger(section, keys::kMWCtrl, m_mwCtrl) & 127;
+    SetArrowsVisible(store.ReadBool(section, keys::kShowBasenoteButtons, ArrowsVisible()));
     Keyboard1->LoadSettings(store);
     if (Keyboard1->PaintStyle() == psImage)
         Keyboard1->resize(Keyboard1->width(), Keyboard1->ImageHeight());
@@ -262,5 +333,6 @@ void TTastra::LoadSettings(TSettingsStore& store) {
 void TTastra::SaveSettings(TSettingsStore& store) {
     const std::string section = m_regKey.toStdString();
     store.WriteInteger(section, keys::kMWCtrl, m_mwCtrl);
+    store.WriteBool(section, keys::kShowBasenoteButtons, ArrowsVisible());
     Keyboard1->SaveSettings(store);
 }

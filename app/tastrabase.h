@@ -7,6 +7,8 @@
 #include <functional>
 
 class QComboBox;
+class TFrameImage;
+class TImgControl;
 class QLabel;
 class QSlider;
 class TKeyboard;
@@ -62,6 +64,13 @@ public:
     QSlider* TBKeyWidth = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label7 = nullptr;
+    TFrameImage* FIWheel = nullptr;
+    TFrameImage* FILeftArrow = nullptr;
+    TFrameImage* FIRightArrow = nullptr;
+    TImgControl* ICPitch = nullptr;
+    TImgControl* ICMW = nullptr;
+    TImgControl* ICLeftArrow = nullptr;
+    TImgControl* ICRightArrow = nullptr;
 
     int ModulationController() const { return m_mwCtrl; }
 
@@ -81,6 +90,10 @@ public:
 
     // Sends a controller through PutShort, as the modulation wheel and the mouse wheel do.
     void SendController(int controller, int value);
+    // Sends the pitch bend of a wheel position -8192..8191 through PutShort.
+    void SendPitchBend(int value);
+    bool ArrowsVisible() const;
+    void SetArrowsVisible(bool visible);
 
     TClientArea* ClientArea() const { return m_client; }
     int DesignHeight() const { return m_designHeight; }
@@ -90,6 +103,7 @@ protected:
     virtual void FormResize();
     void ApplySizeRules();
     void ShowChannel();
+    void CreateStrips();
     void Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2);
 
     TClientArea* m_client = nullptr;

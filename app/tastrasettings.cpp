@@ -1,5 +1,6 @@
 #include "app/tastra.h"
 #include "app/texts.h"
+#include "keyboard/keyboard.h"
 #include "platform/settings/settingsstore.h"
 
 void TTastra2::LoadSettings(TSettingsStore& store) {
@@ -14,6 +15,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_wheelSensitivity = store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
     m_stayOnTop = store.ReadBool(s, keys::kStayOnTop, m_stayOnTop);
     m_dontRemindTranspose = store.ReadBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
+    LoadCustomChord(store);
     for (int i = 0; i < 8; ++i)
         m_importExportFlags[i] =
             store.ReadBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
@@ -31,6 +33,8 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     store.WriteInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
     store.WriteBool(s, keys::kStayOnTop, m_stayOnTop);
     store.WriteBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
+    if (Keyboard1->Chord() == chCustom)
+        store.WriteInteger(s, keys::kCustomChord, m_customChordIndex);
     for (int i = 0; i < 8; ++i) store.WriteBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
 }
 
