@@ -157,25 +157,30 @@ void TKeyboard::SetTransposeThru(bool v) {
 // ---------------------------------------------------------------------------------------------
 // Note core
 
-void TKeyboard::PlayNote(int channel, int note, bool local, int velocity) {
+std::vector<int> TKeyboard::ChordTones() const {
     std::vector<int> offsets{0};
     for (int o : ChordOffsets(m_chord, m_customChord)) offsets.push_back(o);
+    return offsets;
+}
+
+void TKeyboard::PlayNote(int channel, int note, bool local, int velocity) {
     if (velocity > 0)
-        Strike(channel, note, local, velocity, offsets);
+        Strike(channel, channel, note, local, velocity, ChordTones());
     else
-        Release(channel, note, local, offsets);
+        Release(channel, note, local);
 }
 
 void TKeyboard::SendNote(int channel, int note, bool local, int velocity) {
     if (velocity > 0)
-        Strike(channel, note, local, velocity, {0});
+        Strike(channel, channel, note, local, velocity, {0});
     else
-        Release(channel, note, local, {0});
+        Release(channel, note, local);
 }
 
-void TKeyboard::Strike(int channel, int note, bool local, int velocity,
+void TKeyboard::Strike(int channel, int keyChannel, int note, bool local, int velocity,
                        const std::vector<int>& offsets) {
     channel &= 15;
+    keyChannel &= 15;
     velocity = std::min(velocity, 127);
     int t = (local || m_transposeThru) ? m_transpose : 0;
     TPress press{channel, true, {}};
@@ -192,15 +197,14 @@ void TKeyboard::Strike(int channel, int note, bool local, int velocity,
             emitted = sent;
         }
         ++counts[shown];
-        RepaintKey(shown);
+        RepaintKey(shown, true);
         press.tones.push_back({shown, emitted});
     }
-    m_presses[TPressKey{local, channel, note}].push_back(std::move(press));
+    m_presses[TPressKey{local, keyChannel, note}].push_back(std::move(press));
 }
 
-void TKeyboard::Release(int channel, int note, bool local, const std::vector<int>&) {
-    channel &= 15;
-    auto it = m_presses.find(TPressKey{local, channel, note});
+void TKeyboard::Release(int keyChannel, int note, bool local) {
+    auto it = m_presses.find(TPressKey{local, keyChannel & 15, note});
     // A release that matches no sounding press (already released by a reset, or never struck)
     // sends nothing: a stray note-off could cut a note held elsewhere.
     if (it == m_presses.end() || it->second.empty()) return;
@@ -214,7 +218,7 @@ void TKeyboard::Release(int channel, int note, bool local, const std::vector<int
                    static_cast<uint8_t>(tone.sent), 0);
         if (press.displayed && counts[tone.displayed] > 0) {
             --counts[tone.displayed];
-            RepaintKey(tone.displayed);
+            RepaintKey(tone.displayed, false);
         }
     }
 }
@@ -251,10 +255,17 @@ void TKeyboard::ForgetDisplayOf(bool local) {
 void TKeyboard::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageChannel,
                               uint8_t data2) {
     if (status >= 0xF0 || status < 0x80) return;  // system messages and stray data bytes
-    int channel = useMessageChannel ? (status & 15) : m_channel;
+    const int channel = useMessageChannel ? (status & 15) : m_channel;
+    const int note = data1 & 127;
+    const int velocity = (status & 0xF0) == 0x90 ? (data2 & 127) : 0;
     switch (status & 0xF0) {
-        case 0x90: PlayNote(channel, data1 & 127, false, data2 & 127); break;
-        case 0x80: PlayNote(channel, data1 & 127, false, 0); break;
+        case 0x90:
+        case 0x80:
+            if (velocity > 0)
+                Strike(channel, status & 15, note, false, velocity, ChordTones());
+            else
+                Release(status & 15, note, false);
+            break;
         default:
             if (OnNote) OnNote(this, status, data1, data2 & 127);
             break;
@@ -263,11 +274,13 @@ void TKeyboard::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageChan
 
 void TKeyboard::ShowIncomingNote(int note, int velocity) {
     note &= 127;
-    if (velocity > 0)
+    if (velocity > 0) {
         ++m_thruCount[note];
-    else if (m_thruCount[note] > 0)
+        RepaintKey(note, true);
+    } else if (m_thruCount[note] > 0) {
         --m_thruCount[note];
-    RepaintKey(note);
+        RepaintKey(note, false);
+    }
 }
 
 void TKeyboard::EmitControl(uint8_t status, uint8_t data1, uint8_t data2) {

@@ -185,10 +185,14 @@ private:
         bool displayed;  // false once the display counts were cleared under it
         std::vector<TTone> tones;
     };
-    using TPressKey = std::tuple<bool, int, int>;  // local, channel, played note
+    using TPressKey = std::tuple<bool, int, int>;  // local, key channel, played note
 
-    void Strike(int channel, int note, bool local, int velocity, const std::vector<int>& offsets);
-    void Release(int channel, int note, bool local, const std::vector<int>& offsets);
+    // keyChannel identifies the press for its release: the played channel, or for thru input the
+    // incoming message's channel, which stays the same when the keyboard's Channel changes.
+    void Strike(int channel, int keyChannel, int note, bool local, int velocity,
+                const std::vector<int>& offsets);
+    void Release(int keyChannel, int note, bool local);
+    std::vector<int> ChordTones() const;
     void ReleaseAllOf(bool local);
     void ForgetDisplayOf(bool local);
     void ChangeChord(TChord v);
@@ -202,7 +206,8 @@ private:
     void ApplyBounds();
 
     // Painting.
-    void RepaintKey(int n);
+    // Repaints key n when a press or release changed its look.
+    void RepaintKey(int n, bool struck);
     QRect KeyRect(int n) const;
     int NoteAtAbsolute(int a, int y) const;
     void LoadImages();

@@ -189,9 +189,11 @@ QRect TKeyboard::KeyRect(int n) const {
     return QRect(x, 0, m_keyWidth, height() * 3 / 5);
 }
 
-void TKeyboard::RepaintKey(int n) {
+void TKeyboard::RepaintKey(int n, bool struck) {
     // Only the first press and the last release change how a key looks.
-    if (n < 0 || n > 127 || m_localCount[n] + m_thruCount[n] > 1) return;
+    if (n < 0 || n > 127) return;
+    const int sum = m_localCount[n] + m_thruCount[n];
+    if (sum != (struck ? 1 : 0)) return;
     QRect r = KeyRect(n).intersected(rect());
     if (!r.isEmpty()) update(r);
 }
