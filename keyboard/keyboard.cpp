@@ -389,9 +389,7 @@ void TKeyboard::SetNoteNames(const QStringList& names) {
 // ---------------------------------------------------------------------------------------------
 // Geometry and base note
 
-int TKeyboard::VisibleNotes() const {
-    return std::min(width() * 12 / (m_keyWidth * 7), 128);
-}
+int TKeyboard::VisibleNotes() const { return std::min(width() * 12 / (m_keyWidth * 7), 128); }
 
 int TKeyboard::ImageHeight() const { return m_imagesLoaded ? m_imageHeight : height(); }
 
@@ -399,9 +397,7 @@ int TKeyboard::KeyLeft(int note) const {
     return keymath::KeyLeft(std::clamp(note, 0, 127), m_keyWidth, BlackOffsets());
 }
 
-void TKeyboard::SetBaseNoteByWhiteKey(int w) {
-    SetBaseNote(w < 0 ? 0 : NoteOfWhiteIndex(w));
-}
+void TKeyboard::SetBaseNoteByWhiteKey(int w) { SetBaseNote(w < 0 ? 0 : NoteOfWhiteIndex(w)); }
 
 int TKeyboard::BaseNoteWhiteKey() const {
     return (m_baseNote / 12) * 7 + WhiteIndexAtOrBelow(m_baseNote % 12);
@@ -420,9 +416,7 @@ bool TKeyboard::ApplyBaseNote(int n, bool force) {
     return true;
 }
 
-void TKeyboard::ApplyBounds() {
-    setMaximumWidth(FullWidth());
-}
+void TKeyboard::ApplyBounds() { setMaximumWidth(FullWidth()); }
 
 void TKeyboard::SetBoundsChecked(int x, int y, int w, int h) {
     setGeometry(x, y, std::clamp(w, 10, std::max(FullWidth(), 10)), std::max(h, 5));
@@ -451,8 +445,7 @@ void TKeyboard::LoadSettings(TSettingsStore& store) {
     if (language >= 0 && language <= 2) m_language = static_cast<TLanguage>(language);
     SetMarkNote(store.ReadInteger(s, "MarkNote", m_markNote));
     SetShadowWidth(store.ReadInteger(s, "ShadowWidth", m_shadowWidth));
-    int factor =
-        store.ReadInteger(s, "VelShiftFactor", RoundHalfEven(m_velocityShiftFactor * 100));
+    int factor = store.ReadInteger(s, "VelShiftFactor", RoundHalfEven(m_velocityShiftFactor * 100));
     SetVelocityShiftFactor(factor / 100.0);
     SetVelocity(store.ReadInteger(s, "Velocity", m_velocity));
     int upDown = store.ReadInteger(s, "UpDownController", m_axis[0].assignment);
@@ -461,7 +454,8 @@ void TKeyboard::LoadSettings(TSettingsStore& store) {
     if (leftRight >= 0 && leftRight <= kControllerNone) m_axis[1].assignment = leftRight;
     SetKeyOctave(store.ReadInteger(s, "KeyOctave", m_keyOctave));
     int imageSize = store.ReadInteger(s, "ImageSize", m_imageSize);
-    if (imageSize >= isSmall && imageSize <= isBig) SetImageSize(static_cast<TImageSize>(imageSize));
+    if (imageSize >= isSmall && imageSize <= isBig)
+        SetImageSize(static_cast<TImageSize>(imageSize));
     SetLowerCScanCode(store.ReadInteger(s, "LowerCKey", m_lowerCScanCode));
     SetUpperCScanCode(store.ReadInteger(s, "UpperCKey", m_upperCScanCode));
     int style = store.ReadInteger(s, "PaintStyle", m_paintStyle);

@@ -84,19 +84,27 @@ const char* PitchName(int language, int pitchClass) {
 
 std::vector<int> ChordOffsets(int chord, const int8_t* custom) {
     switch (chord) {
-        case 1: return {4, 7};
-        case 2: return {3, 7};
-        case 3: return {4, 7, 10};
-        case 4: return {3, 7, 10};
-        case 5: return {7};
-        case 6: return {12};
-        case 7: return {7, 12, -12};
+        case 1:
+            return {4, 7};
+        case 2:
+            return {3, 7};
+        case 3:
+            return {4, 7, 10};
+        case 4:
+            return {3, 7, 10};
+        case 5:
+            return {7};
+        case 6:
+            return {12};
+        case 7:
+            return {7, 12, -12};
         case 8: {
             std::vector<int> offsets;
             for (int i = 0; i < 16 && custom && custom[i] != 0; ++i) offsets.push_back(custom[i]);
             return offsets;
         }
-        default: return {};
+        default:
+            return {};
     }
 }
 

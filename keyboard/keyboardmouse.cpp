@@ -84,8 +84,7 @@ void TKeyboard::MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
     int note = NoteAt(x, y);
     if (note == m_lastMouseNote) return;
     m_lastMouseNote = note;
-    const bool playing =
-        m_mouseMode == TMouseMode::LeftPlay || m_mouseMode == TMouseMode::Special;
+    const bool playing = m_mouseMode == TMouseMode::LeftPlay || m_mouseMode == TMouseMode::Special;
     if (OnMouseDrag && playing)
         OnMouseDrag(this, note,
                     m_mouseMode == TMouseMode::LeftPlay ? Qt::LeftButton : Qt::RightButton, shift);

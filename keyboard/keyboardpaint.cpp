@@ -12,7 +12,8 @@ using namespace keymath;
 namespace {
 
 // Black-key x offsets inside one octave of artwork and the black-key width, per image size.
-const int kBlackOffsets[3][5] = {{9, 28, 54, 71, 88}, {12, 37, 72, 95, 117}, {16, 50, 97, 128, 158}};
+const int kBlackOffsets[3][5] = {
+    {9, 28, 54, 71, 88}, {12, 37, 72, 95, 117}, {16, 50, 97, 128, 158}};
 const int kBlackWidths[3] = {8, 11, 15};
 const char* const kSizeNames[3] = {"SMALL", "NORMAL", "BIG"};
 
@@ -171,8 +172,7 @@ void TKeyboard::LoadImages() {
 // Hit test and repaint
 
 int TKeyboard::NoteAtAbsolute(int a, int y) const {
-    if (m_paintStyle == psImage && m_imagesLoaded)
-        return HitTestImage(a, y, m_keyWidth, m_noteMap);
+    if (m_paintStyle == psImage && m_imagesLoaded) return HitTestImage(a, y, m_keyWidth, m_noteMap);
     return HitTestDrawn(a, y, height(), m_keyWidth);
 }
 

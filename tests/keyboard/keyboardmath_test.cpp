@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "keyboard/keyboardmath.h"
+
+#include <gtest/gtest.h>
 
 using namespace keymath;
 

@@ -39,8 +39,8 @@ TEST_F(KeyboardMouse, UpperHalfNextToBlackKeyPlaysTheBlackKey) {
     Release(Qt::LeftButton, 12, 10);
     Press(Qt::LeftButton, 12, 40);
     Release(Qt::LeftButton, 12, 40);
-    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 1, 100}, {0x90, 1, 0}, {0x90, 0, 100},
-                                             {0x90, 0, 0}}));
+    EXPECT_EQ(log.Take(),
+              (std::vector<TMsg>{{0x90, 1, 100}, {0x90, 1, 0}, {0x90, 0, 100}, {0x90, 0, 0}}));
 }
 
 TEST_F(KeyboardMouse, ShiftScalesVelocityWithTiesToEven) {
@@ -69,12 +69,21 @@ TEST_F(KeyboardMouse, GlidingReleasesBeforeStrikingAndIgnoresMovesWithinAKey) {
     EXPECT_TRUE(hover.isEmpty());
     Move(22, 40);
     Move(37, 40);
-    EXPECT_EQ(log.Take(),
-              (std::vector<TMsg>{{0x90, 0, 100}, {0x90, 4, 100}, {0x90, 7, 100},
-                                 {0x90, 0, 0}, {0x90, 4, 0}, {0x90, 7, 0},
-                                 {0x90, 2, 100}, {0x90, 6, 100}, {0x90, 9, 100},
-                                 {0x90, 2, 0}, {0x90, 6, 0}, {0x90, 9, 0},
-                                 {0x90, 4, 100}, {0x90, 8, 100}, {0x90, 11, 100}}));
+    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 0, 100},
+                                             {0x90, 4, 100},
+                                             {0x90, 7, 100},
+                                             {0x90, 0, 0},
+                                             {0x90, 4, 0},
+                                             {0x90, 7, 0},
+                                             {0x90, 2, 100},
+                                             {0x90, 6, 100},
+                                             {0x90, 9, 100},
+                                             {0x90, 2, 0},
+                                             {0x90, 6, 0},
+                                             {0x90, 9, 0},
+                                             {0x90, 4, 100},
+                                             {0x90, 8, 100},
+                                             {0x90, 11, 100}}));
     EXPECT_EQ(hover, (QStringList{"D-2", "E-2"}));
     Release(Qt::LeftButton, 37, 40);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 4, 0}, {0x90, 8, 0}, {0x90, 11, 0}}));
@@ -119,12 +128,12 @@ TEST_F(KeyboardMouse, CtrlReleaseLatchesUntilTheNextPressAndSurvivesChordChange)
     kb.SetChord(chFifths);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 2, 0}, {0x90, 2, 100}, {0x90, 9, 100}}));
     kb.SetTranspose(1);
-    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 2, 0}, {0x90, 9, 0}, {0x90, 3, 100},
-                                             {0x90, 10, 100}}));
+    EXPECT_EQ(log.Take(),
+              (std::vector<TMsg>{{0x90, 2, 0}, {0x90, 9, 0}, {0x90, 3, 100}, {0x90, 10, 100}}));
 
     Press(Qt::LeftButton, 50, 40);
-    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 3, 0}, {0x90, 10, 0}, {0x90, 6, 100},
-                                             {0x90, 13, 100}}));
+    EXPECT_EQ(log.Take(),
+              (std::vector<TMsg>{{0x90, 3, 0}, {0x90, 10, 0}, {0x90, 6, 100}, {0x90, 13, 100}}));
 }
 
 TEST_F(KeyboardMouse, PressVetoCancelsEverything) {

@@ -92,8 +92,8 @@ TEST(KeyboardImages, PressedKeysUseThePressedArtwork) {
     kb.resize(210, 80);
     kb.SetBaseNote(0);
     kb.SetMarkNote(100);
-    kb.PlayNote(0, 2, true, 100);   // D
-    kb.PlayNote(0, 3, true, 100);   // D#
+    kb.PlayNote(0, 2, true, 100);  // D
+    kb.PlayNote(0, 3, true, 100);  // D#
     EXPECT_EQ(PixelAt(kb, 20, 60), QColor(200, 200, 255).rgb() & 0xFFFFFF);
     EXPECT_EQ(PixelAt(kb, 5, 60), 0xFFFFFFu);
     EXPECT_EQ(PixelAt(kb, 30, 10), QColor(60, 60, 120).rgb() & 0xFFFFFF);

@@ -25,8 +25,8 @@ struct TBalance {
             if (vel > 0) ++noteOns;
             if (n < 0 && fault.empty()) {
                 std::ostringstream s;
-                s << "note-off without note-on: channel " << (status & 15) << " note "
-                  << int(note) << " at step " << step;
+                s << "note-off without note-on: channel " << (status & 15) << " note " << int(note)
+                  << " at step " << step;
                 fault = s.str();
             }
         };
@@ -62,16 +62,23 @@ void RunRandomSession(unsigned seed, int steps) {
         balance.step = i;
         const int x = rnd(-40, 440), y = rnd(-10, 90);
         switch (rnd(0, 24)) {
-            case 0: case 1: case 2: {
+            case 0:
+            case 1:
+            case 2: {
                 Qt::MouseButton b = rnd(0, 2) ? Qt::LeftButton : Qt::RightButton;
                 held |= b;
                 kbtest::Mouse(kb, QEvent::MouseButtonPress, b, held, mods(), x, y);
                 break;
             }
-            case 3: case 4: case 5: case 6:
+            case 3:
+            case 4:
+            case 5:
+            case 6:
                 kbtest::Mouse(kb, QEvent::MouseMove, Qt::NoButton, held, mods(), x, y);
                 break;
-            case 7: case 8: case 9: {
+            case 7:
+            case 8:
+            case 9: {
                 Qt::MouseButton b = rnd(0, 1) ? Qt::LeftButton : Qt::RightButton;
                 held &= ~Qt::MouseButtons(b);
                 kbtest::Mouse(kb, QEvent::MouseButtonRelease, b, held, mods(), x, y);
@@ -88,21 +95,35 @@ void RunRandomSession(unsigned seed, int steps) {
                 }
                 break;
             }
-            case 11: kb.SetTranspose(rnd(0, 5) == 0 ? rnd(-120, 120) : rnd(-14, 14)); break;
-            case 12: kb.SetDisplayTransposed(!kb.DisplayTransposed()); break;
-            case 13: kb.SetTransposeThru(!kb.TransposeThru()); break;
-            case 14: kb.SetChannel(rnd(0, 3)); break;
-            case 15:
-                if (rnd(0, 1)) kb.OctaveUp(); else kb.OctaveDown();
+            case 11:
+                kb.SetTranspose(rnd(0, 5) == 0 ? rnd(-120, 120) : rnd(-14, 14));
                 break;
-            case 16: case 17: case 18: {
+            case 12:
+                kb.SetDisplayTransposed(!kb.DisplayTransposed());
+                break;
+            case 13:
+                kb.SetTransposeThru(!kb.TransposeThru());
+                break;
+            case 14:
+                kb.SetChannel(rnd(0, 3));
+                break;
+            case 15:
+                if (rnd(0, 1))
+                    kb.OctaveUp();
+                else
+                    kb.OctaveDown();
+                break;
+            case 16:
+            case 17:
+            case 18: {
                 TSourceNote n{rnd(0, 3), rnd(0, 127), rnd(0, 1) == 1};
                 source.push_back(n);
                 kb.MidiThruInput(uint8_t(0x90 | n.channel), uint8_t(n.note), n.useMessageChannel,
                                  uint8_t(rnd(1, 127)));
                 break;
             }
-            case 19: case 20: {
+            case 19:
+            case 20: {
                 if (source.empty()) break;
                 size_t k = size_t(rnd(0, int(source.size()) - 1));
                 TSourceNote n = source[k];
@@ -117,17 +138,35 @@ void RunRandomSession(unsigned seed, int steps) {
             }
             case 21:
                 switch (rnd(0, 5)) {
-                    case 0: kb.ResetAll(); break;
-                    case 1: kb.ResetPlaying(); break;
-                    case 2: kb.ClearThruDisplay(); break;
-                    case 3: kb.ReleaseThruNotes(); break;
-                    case 4: kb.AllLocalNotesOff(); break;
-                    case 5: kb.RestrikeLatched(); break;
+                    case 0:
+                        kb.ResetAll();
+                        break;
+                    case 1:
+                        kb.ResetPlaying();
+                        break;
+                    case 2:
+                        kb.ClearThruDisplay();
+                        break;
+                    case 3:
+                        kb.ReleaseThruNotes();
+                        break;
+                    case 4:
+                        kb.AllLocalNotesOff();
+                        break;
+                    case 5:
+                        kb.RestrikeLatched();
+                        break;
                 }
                 break;
-            case 22: kb.SetPaintStyle(kb.PaintStyle() == psDraw ? psImage : psDraw); break;
-            case 23: kb.SetBaseNote(rnd(0, 127)); break;
-            case 24: kb.PlayNote(kb.Channel(), rnd(0, 127), true, rnd(0, 1) ? 0 : 100); break;
+            case 22:
+                kb.SetPaintStyle(kb.PaintStyle() == psDraw ? psImage : psDraw);
+                break;
+            case 23:
+                kb.SetBaseNote(rnd(0, 127));
+                break;
+            case 24:
+                kb.PlayNote(kb.Channel(), rnd(0, 127), true, rnd(0, 1) ? 0 : 100);
+                break;
         }
         ASSERT_EQ(balance.fault, "") << "seed " << seed;
     }

@@ -32,8 +32,8 @@ struct TNoteLog {
 };
 
 // Delivers one mouse event directly, with modifiers on every kind of event.
-inline void Mouse(TKeyboard& kb, QEvent::Type type, Qt::MouseButton button,
-                  Qt::MouseButtons held, Qt::KeyboardModifiers mods, int x, int y) {
+inline void Mouse(TKeyboard& kb, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+                  Qt::KeyboardModifiers mods, int x, int y) {
     QPointF pos(x, y);
     QMouseEvent e(type, pos, kb.mapToGlobal(pos), button, held, mods);
     QApplication::sendEvent(&kb, &e);
