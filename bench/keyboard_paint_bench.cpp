@@ -1,0 +1,72 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "keyboard/keyboard.h"
+
+namespace {
+
+// Stand-in artwork of the real sizes so the image style can be measured without the resources.
+QImage StandInArtwork(const QString& name) {
+    static const int small[5] = {9, 28, 54, 71, 88};
+    if (!name.contains(QLatin1String("SMALL"))) return QImage();
+    const bool pressed = name.contains(QLatin1String("DOWN"));
+    QImage img(105, 76, QImage::Format_RGB32);
+    img.fill(pressed ? QColor(220, 220, 220) : Qt::white);
+    QPainter p(&img);
+    for (int i = 0; i < 7; ++i) p.fillRect(i * 15 + 14, 0, 1, 76, Qt::black);
+    for (int k = 0; k < 5; ++k) p.fillRect(small[k], 0, 8, 41, Qt::black);
+    return img;
+}
+
+void SetUpKeyboard(TKeyboard& kb, TPaintStyle style) {
+    TKeyboard::SetImageSource(StandInArtwork);
+    TKeyboard::SetScreenDepthForTest(32);
+    kb.SetPaintStyle(style);
+    kb.resize(1000, 76);
+    kb.SetBaseNote(24);
+}
+
+void FullRepaint(benchmark::State& state, TPaintStyle style) {
+    TKeyboard kb;
+    SetUpKeyboard(kb, style);
+    QImage target(kb.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        kb.render(&target);
+        benchmark::DoNotOptimize(target.bits());
+    }
+}
+
+void SingleKeyRepaint(benchmark::State& state, TPaintStyle style) {
+    TKeyboard kb;
+    SetUpKeyboard(kb, style);
+    QImage target(kb.size(), QImage::Format_RGB32);
+    const int note = 62;
+    const int x = kb.KeyLeft(note) - kb.ScrollOffset();
+    const QRegion key(QRect(x, 0, kb.KeyWidth(), kb.height()));
+    bool down = false;
+    for (auto _ : state) {
+        down = !down;
+        kb.ShowIncomingNote(note, down ? 100 : 0);
+        kb.render(&target, QPoint(x, 0), key);
+        benchmark::DoNotOptimize(target.bits());
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(FullRepaint, Drawn, psDraw);
+BENCHMARK_CAPTURE(FullRepaint, Image, psImage);
+BENCHMARK_CAPTURE(SingleKeyRepaint, Drawn, psDraw);
+BENCHMARK_CAPTURE(SingleKeyRepaint, Image, psImage);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

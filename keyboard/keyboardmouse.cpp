@@ -1,0 +1,186 @@
+#include <QEnterEvent>
+#include <QMouseEvent>
+
+#include "keyboard/keyboard.h"
+#include "keyboard/keyboardmath.h"
+
+using namespace keymath;
+
+namespace {
+constexpr Qt::MouseButtons kPlayButtons = Qt::LeftButton | Qt::RightButton;
+}
+
+int TKeyboard::MouseVelocity(Qt::KeyboardModifiers shift) const {
+    if (shift & Qt::ShiftModifier) return ShiftedVelocity(m_velocity, m_velocityShiftFactor);
+    return m_velocity;
+}
+
+void TKeyboard::SetMouseMode(TMouseMode mode) {
+    // Leaving the idle mode releases a note left sounding by the latch.
+    if (m_mouseMode == TMouseMode::None && mode != TMouseMode::None && m_latched) {
+        m_latched = false;
+        PlayNote(m_channel, m_mouseNote, true, 0);
+    }
+    m_mouseMode = mode;
+}
+
+void TKeyboard::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    MouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
+}
+
+void TKeyboard::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    MouseMove(event->modifiers(), pos.x(), pos.y());
+}
+
+void TKeyboard::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    MouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
+}
+
+void TKeyboard::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    if (button == Qt::LeftButton && m_enableBaseNoteDrag && (shift & Qt::AltModifier) &&
+        m_mouseMode == TMouseMode::None) {
+        m_buttons |= button;
+        m_dragStartX = x;
+        m_dragStartOffset = m_offset;
+        SetMouseMode(TMouseMode::BaseNoteDrag);
+        UpdateCursor(shift);
+        return;
+    }
+    if (m_mouseMode == TMouseMode::BaseNoteDrag) return;
+    int note = NoteAt(x, y);
+    m_lastMouseNote = note;
+    if (OnMousePress) {
+        OnMousePress(this, note, button, shift);
+        if (note < 0 || note > 127) return;  // vetoed: not even the focus moves
+    }
+    const int velocity = MouseVelocity(shift);
+    if (button == Qt::LeftButton || (button == Qt::RightButton && m_enableSpecialMode)) {
+        const TMouseMode old = m_mouseMode;
+        m_buttons |= button;
+        SetMouseMode(button == Qt::LeftButton ? TMouseMode::LeftPlay : TMouseMode::Special);
+        // A second button while one is held only changes the mode.
+        if (old == TMouseMode::None) {
+            PlayNote(m_channel, note, true, velocity);
+            m_mouseNote = note;
+            m_mouseVelocity = velocity;
+        }
+        m_pressX = x;
+        m_pressY = y;
+        for (auto& axis : m_axis) axis.valueAtPress = axis.value;
+    }
+    if (TabStop() && !hasFocus()) setFocus(Qt::MouseFocusReason);
+}
+
+void TKeyboard::MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
+    UpdateCursor(shift);
+    if (m_mouseMode == TMouseMode::BaseNoteDrag) {
+        DragTo(x);
+        return;
+    }
+    if (m_mouseMode == TMouseMode::Special) MouseControllers(x, y);
+    int note = NoteAt(x, y);
+    if (note == m_lastMouseNote) return;
+    m_lastMouseNote = note;
+    const bool playing = m_mouseMode == TMouseMode::LeftPlay || m_mouseMode == TMouseMode::Special;
+    if (OnMouseDrag && playing)
+        OnMouseDrag(this, note,
+                    m_mouseMode == TMouseMode::LeftPlay ? Qt::LeftButton : Qt::RightButton, shift);
+    if (note >= 0 && note <= 127 && m_mouseMode == TMouseMode::LeftPlay) {
+        // Gliding: the old key is released before the new one sounds.
+        const int velocity = MouseVelocity(shift);
+        PlayNote(m_channel, m_mouseNote, true, 0);
+        PlayNote(m_channel, note, true, velocity);
+        m_mouseNote = note;
+        m_mouseVelocity = velocity;
+    }
+    ReportHover(m_lastMouseNote);
+}
+
+void TKeyboard::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    m_buttons &= ~Qt::MouseButtons(button);
+    const bool noneHeld = (m_buttons & kPlayButtons) == Qt::NoButton;
+    if (m_mouseMode == TMouseMode::BaseNoteDrag) {
+        DragTo(x);
+    } else {
+        m_latched = (shift & Qt::ControlModifier) && noneHeld;
+        const bool release = !m_latched && noneHeld;
+        int note = release ? m_mouseNote : NoteAt(x, y);
+        if (OnMouseRelease) OnMouseRelease(this, note, button, shift);
+        if (release) {
+            PlayNote(m_channel, note, true, 0);
+            m_mouseNote = note;
+            if (m_mouseMode == TMouseMode::Special) ResetPitchBend();
+        }
+    }
+    UpdateCursor(shift);
+    if (button == Qt::RightButton && (m_buttons & Qt::LeftButton)) {
+        MouseDown(Qt::LeftButton, shift, x, y);
+    } else if (button == Qt::LeftButton && (m_buttons & Qt::RightButton)) {
+        MouseDown(Qt::RightButton, shift, x, y);
+    } else if (noneHeld) {
+        m_buttons = Qt::NoButton;
+        m_mouseMode = TMouseMode::None;
+        UpdateCursor(shift);
+    }
+}
+
+void TKeyboard::MouseControllers(int x, int y) {
+    for (int i = 0; i < 2; ++i) {
+        TAxis& axis = m_axis[i];
+        if (axis.assignment == kControllerNone) continue;
+        const int d = i == 0 ? m_pressY - y : x - m_pressX;
+        const int value = AxisValue(axis.assignment, axis.valueAtPress, d);
+        if (value == axis.value) continue;
+        if (axis.assignment == kControllerPitchBend)
+            EmitControl(static_cast<uint8_t>(0xE0 + m_channel),
+                        static_cast<uint8_t>((value + 8192) & 127),
+                        static_cast<uint8_t>((value + 8192) / 128));
+        else
+            EmitControl(static_cast<uint8_t>(0xB0 + m_channel),
+                        static_cast<uint8_t>(axis.assignment), static_cast<uint8_t>(value));
+        axis.value = value;
+    }
+}
+
+void TKeyboard::DragTo(int x) {
+    int offset = m_dragStartOffset + m_dragStartX - x;  // dragging right shows lower notes
+    if (offset < 0)
+        offset = 0;
+    else if (FullWidth() - offset < width())
+        offset = std::max(FullWidth() - width(), 0);
+    if (offset == m_offset) return;
+    const int old = m_offset;
+    // The base note follows the key at the left edge on the bottom row.
+    ApplyBaseNote(NoteAtAbsolute(offset, height()), false);
+    ScrollTo(old, offset);
+}
+
+void TKeyboard::UpdateCursor(Qt::KeyboardModifiers shift) {
+    const bool hand = ((shift & Qt::AltModifier) && (m_buttons & kPlayButtons) == Qt::NoButton) ||
+                      m_mouseMode == TMouseMode::BaseNoteDrag;
+    if (hand && !m_handCursor) {
+        setCursor(Qt::PointingHandCursor);
+        m_handCursor = true;
+    } else if (!hand && m_handCursor) {
+        unsetCursor();
+        m_handCursor = false;
+    }
+}
+
+void TKeyboard::ReportHover(int note) {
+    if (!OnNoteHover) return;
+    OnNoteHover(this, note >= 0 && note <= 127 ? DisplayNoteName(note) : QString());
+}
+
+void TKeyboard::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    ReportHover(m_lastHitNote);
+}
+
+void TKeyboard::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (OnNoteHover) OnNoteHover(this, QString());
+}

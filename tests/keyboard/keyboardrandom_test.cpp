@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "keyboard/keyboard.h"
+#include "keyboardtestutil.h"
+
+namespace {
+
+// Counts note-ons against note-offs per channel and note, as a synthesizer would see them.
+struct TBalance {
+    std::map<std::pair<int, int>, int> sounding;
+    std::string fault;
+    int noteOns = 0;
+    int step = 0;
+    void Attach(TKeyboard& kb) {
+        kb.OnNote = [this](TKeyboard*, uint8_t status, uint8_t note, uint8_t vel) {
+            if ((status & 0xF0) == 0x80 && fault.empty())
+                fault = "0x8x sent at step " + std::to_string(step);
+            if ((status & 0xF0) != 0x90) return;
+            int& n = sounding[{status & 15, note}];
+            n += vel > 0 ? 1 : -1;
+            if (vel > 0) ++noteOns;
+            if (n < 0 && fault.empty()) {
+                std::ostringstream s;
+                s << "note-off without note-on: channel " << (status & 15) << " note " << int(note)
+                  << " at step " << step;
+                fault = s.str();
+            }
+        };
+    }
+};
+
+struct TSourceNote {
+    int channel;
+    int note;
+    bool useMessageChannel;
+};
+
+void RunRandomSession(unsigned seed, int steps) {
+    kbtest::TStandInArtwork art;
+    TKeyboard kb;
+    kb.resize(400, 76);
+    TBalance balance;
+    balance.Attach(kb);
+    std::mt19937 rng(seed);
+    auto rnd = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    std::vector<TSourceNote> source;  // notes the outside source holds
+    Qt::MouseButtons held;
+
+    auto mods = [&]() {
+        Qt::KeyboardModifiers m;
+        if (rnd(0, 3) == 0) m |= Qt::ControlModifier;
+        if (rnd(0, 3) == 0) m |= Qt::ShiftModifier;
+        if (rnd(0, 9) == 0) m |= Qt::AltModifier;
+        return m;
+    };
+
+    for (int i = 0; i < steps; ++i) {
+        balance.step = i;
+        const int x = rnd(-40, 440), y = rnd(-10, 90);
+        switch (rnd(0, 24)) {
+            case 0:
+            case 1:
+            case 2: {
+                Qt::MouseButton b = rnd(0, 2) ? Qt::LeftButton : Qt::RightButton;
+                held |= b;
+                kbtest::Mouse(kb, QEvent::MouseButtonPress, b, held, mods(), x, y);
+                break;
+            }
+            case 3:
+            case 4:
+            case 5:
+            case 6:
+                kbtest::Mouse(kb, QEvent::MouseMove, Qt::NoButton, held, mods(), x, y);
+                break;
+            case 7:
+            case 8:
+            case 9: {
+                Qt::MouseButton b = rnd(0, 1) ? Qt::LeftButton : Qt::RightButton;
+                held &= ~Qt::MouseButtons(b);
+                kbtest::Mouse(kb, QEvent::MouseButtonRelease, b, held, mods(), x, y);
+                break;
+            }
+            case 10: {
+                int c = rnd(0, 8);
+                if (c == chCustom) {
+                    std::vector<int8_t> custom;
+                    for (int k = rnd(0, 5); k > 0; --k) custom.push_back(int8_t(rnd(-30, 30)));
+                    kb.SetCustomChord(custom, true);
+                } else {
+                    kb.SetChord(static_cast<TChord>(c));
+                }
+                break;
+            }
+            case 11:
+                kb.SetTranspose(rnd(0, 5) == 0 ? rnd(-120, 120) : rnd(-14, 14));
+                break;
+            case 12:
+                kb.SetDisplayTransposed(!kb.DisplayTransposed());
+                break;
+            case 13:
+                kb.SetTransposeThru(!kb.TransposeThru());
+                break;
+            case 14:
+                kb.SetChannel(rnd(0, 3));
+                break;
+            case 15:
+                if (rnd(0, 1))
+                    kb.OctaveUp();
+                else
+                    kb.OctaveDown();
+                break;
+            case 16:
+            case 17:
+            case 18: {
+                TSourceNote n{rnd(0, 3), rnd(0, 127), rnd(0, 1) == 1};
+                source.push_back(n);
+                kb.MidiThruInput(uint8_t(0x90 | n.channel), uint8_t(n.note), n.useMessageChannel,
+                                 uint8_t(rnd(1, 127)));
+                break;
+            }
+            case 19:
+            case 20: {
+                if (source.empty()) break;
+                size_t k = size_t(rnd(0, int(source.size()) - 1));
+                TSourceNote n = source[k];
+                source.erase(source.begin() + long(k));
+                if (rnd(0, 1))
+                    kb.MidiThruInput(uint8_t(0x80 | n.channel), uint8_t(n.note),
+                                     n.useMessageChannel, 64);
+                else
+                    kb.MidiThruInput(uint8_t(0x90 | n.channel), uint8_t(n.note),
+                                     n.useMessageChannel, 0);
+                break;
+            }
+            case 21:
+                switch (rnd(0, 5)) {
+                    case 0:
+                        kb.ResetAll();
+                        break;
+                    case 1:
+                        kb.ResetPlaying();
+                        break;
+                    case 2:
+                        kb.ClearThruDisplay();
+                        break;
+                    case 3:
+                        kb.ReleaseThruNotes();
+                        break;
+                    case 4:
+                        kb.AllLocalNotesOff();
+                        break;
+                    case 5:
+                        kb.RestrikeLatched();
+                        break;
+                }
+                break;
+            case 22:
+                kb.SetPaintStyle(kb.PaintStyle() == psDraw ? psImage : psDraw);
+                break;
+            case 23:
+                kb.SetBaseNote(rnd(0, 127));
+                break;
+            case 24:
+                kb.PlayNote(kb.Channel(), rnd(0, 127), true, rnd(0, 1) ? 0 : 100);
+                break;
+        }
+        ASSERT_EQ(balance.fault, "") << "seed " << seed;
+    }
+    // The user lets go, the source releases what it holds, and the host resets the keyboard.
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
+        if (!(held & b)) continue;
+        held &= ~Qt::MouseButtons(b);
+        kbtest::Mouse(kb, QEvent::MouseButtonRelease, b, held, {}, 10, 10);
+    }
+    for (const TSourceNote& n : source)
+        kb.MidiThruInput(uint8_t(0x80 | n.channel), uint8_t(n.note), n.useMessageChannel, 0);
+    kb.ResetAll();
+    ASSERT_EQ(balance.fault, "") << "seed " << seed;
+    EXPECT_GT(balance.noteOns, steps / 10) << "the session played too little to prove anything";
+    for (const auto& [key, count] : balance.sounding)
+        EXPECT_EQ(count, 0) << "seed " << seed << " channel " << key.first << " note "
+                            << key.second;
+    for (int n = 0; n < 128; ++n) {
+        EXPECT_EQ(kb.LocalCount(n), 0) << n;
+        EXPECT_EQ(kb.ThruCount(n), 0) << n;
+    }
+}
+
+}  // namespace
+
+TEST(KeyboardRandom, EveryNoteOnIsMatchedByANoteOff) {
+    for (unsigned seed = 1; seed <= 12; ++seed) RunRandomSession(seed, 4000);
+}
