@@ -1,0 +1,73 @@
+#include "platform/midi/jackmonitor.h"
+
+#include <jack/jack.h>
+
+#include <cstdlib>
+#include <mutex>
+
+namespace {
+
+void DropJackMessage(const char*) {}
+
+}  // namespace
+
+void SilenceJackLog() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        jack_set_error_function(DropJackMessage);
+        jack_set_info_function(DropJackMessage);
+        // Nothing of ours may start a server behind the user's back (the audio driver of the
+        // synthesizer included).
+        setenv("JACK_NO_START_SERVER", "1", 0);
+    });
+}
+
+TJackMonitor::TJackMonitor(std::string clientName) : m_clientName(std::move(clientName)) {
+    SilenceJackLog();
+}
+
+TJackMonitor::~TJackMonitor() { Disconnect(); }
+
+void TJackMonitor::OnShutdown(void* self) {
+    static_cast<TJackMonitor*>(self)->m_shutDown = true;
+}
+
+void TJackMonitor::Disconnect() {
+    if (!m_client) return;
+    jack_client_close(m_client);
+    m_client = nullptr;
+}
+
+bool TJackMonitor::Connected() {
+    if (m_client && m_shutDown) Disconnect();
+    if (m_client) return true;
+    auto now = std::chrono::steady_clock::now();
+    if (m_tried && now - m_lastTry < std::chrono::seconds(1)) return false;
+    m_tried = true;
+    m_lastTry = now;
+    jack_status_t status;
+    m_client = jack_client_open(m_clientName.c_str(), JackNoStartServer, &status);
+    if (!m_client) return false;
+    m_shutDown = false;
+    jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
+    if (jack_activate(m_client) != 0) {
+        Disconnect();
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> TJackMonitor::MidiDestinations() {
+    std::vector<std::string> out;
+    if (!Connected()) return out;
+    const char** ports = jack_get_ports(m_client, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
+    if (!ports) return out;
+    for (const char** p = ports; *p; ++p) out.emplace_back(*p);
+    jack_free(ports);
+    return out;
+}
+
+bool TJackMonitor::PortExists(const std::string& fullName) {
+    if (!Connected()) return false;
+    return jack_port_by_name(m_client, fullName.c_str()) != nullptr;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/midi/midiservice.h"
+
+// Name of output device 0, the built-in General MIDI synthesizer.
+constexpr const char* kBuiltinSynthName = "Built-in Synth";
+// Product name the system service reports for the mapper (device kMidiMapperId).
+constexpr const char* kMidiMapperName = "MIDI Mapper";
+
+// Result codes of the system service beyond the common ones.
+constexpr MidiResult kMidiErrNoSoundfont = kMidiErrBackendBase + 1;
+constexpr MidiResult kMidiErrNoAudio = kMidiErrBackendBase + 2;
+constexpr MidiResult kMidiErrSoundfontLoad = kMidiErrBackendBase + 3;
+constexpr MidiResult kMidiErrNoMidiSystem = kMidiErrBackendBase + 4;
+constexpr MidiResult kMidiErrPortOpen = kMidiErrBackendBase + 5;
+
+// The MIDI output devices of this machine, numbered:
+//   0            the built-in synthesizer (the mapper, -1, routes to it as well),
+//   1            the program's own port, "<clientName> (own port)", which other programs
+//                connect to (a JACK port and/or an ALSA sequencer port named clientName),
+//   2 and up     the MIDI inputs of other programs: JACK ports by full name "client:port"
+//                when a JACK server runs, then ALSA sequencer ports as "client:port" (without
+//                the numbers, which change between runs) when the sequencer can be opened.
+// The list is read afresh at every call; a handle refers to the opened port, not to a number,
+// so it stays valid while the list changes. Sending to a port that has gone answers
+// kMidiErrInvalHandle. Never starts a JACK server. The soundfont starts loading on a
+// background thread at creation; opening the synthesizer waits for it.
+std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& clientName);
+
+// "Midi Through:Midi Through Port-0 14:0" -> "Midi Through:Midi Through Port-0".
+std::string StripAlsaPortNumbers(const std::string& name);
+// True when `portName` ("client:port") belongs to a client of ours: JACK and ALSA name our
+// clients clientName, JACK appends "-NN" when the name is taken.
+bool IsOwnPortName(const std::string& portName, const std::string& clientName);

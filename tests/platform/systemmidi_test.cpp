@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <jack/jack.h>
+
+#include <algorithm>
+
+#include "midi/midioutput.h"
+#include "platform/midi/systemmidi.h"
+#include "support/jackserver.h"
+
+TEST(SystemMidiNames, AlsaPortNumbersAreStripped) {
+    EXPECT_EQ(StripAlsaPortNumbers("Midi Through:Midi Through Port-0 14:0"),
+              "Midi Through:Midi Through Port-0");
+    EXPECT_EQ(StripAlsaPortNumbers("Synth:Port 1 128:10"), "Synth:Port 1");
+    // Only a trailing "<digits>:<digits>" is a number pair.
+    EXPECT_EQ(StripAlsaPortNumbers("Synth:Port 1"), "Synth:Port 1");
+    EXPECT_EQ(StripAlsaPortNumbers("Synth:Port 12:"), "Synth:Port 12:");
+    EXPECT_EQ(StripAlsaPortNumbers("Synth:Port :3"), "Synth:Port :3");
+    EXPECT_EQ(StripAlsaPortNumbers("Synth:Out 1a:2"), "Synth:Out 1a:2");
+    EXPECT_EQ(StripAlsaPortNumbers(""), "");
+}
+
+TEST(SystemMidiNames, OwnPortsAreRecognisedByClientName) {
+    EXPECT_TRUE(IsOwnPortName("Tastra:in", "Tastra"));
+    EXPECT_TRUE(IsOwnPortName("Tastra-01:out", "Tastra"));
+    EXPECT_FALSE(IsOwnPortName("Tastra2:in", "Tastra"));
+    EXPECT_FALSE(IsOwnPortName("Tastra-x1:in", "Tastra"));
+    EXPECT_FALSE(IsOwnPortName("Tastra-:in", "Tastra"));
+    EXPECT_FALSE(IsOwnPortName("tastra:in", "Tastra"));
+    EXPECT_FALSE(IsOwnPortName("Tastra", "Tastra"));
+    EXPECT_FALSE(IsOwnPortName("system:Tastra", "Tastra"));
+}
+
+namespace {
+
+// One JACK server for the whole suite: starting one takes a moment.
+class SystemMidiJack : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_server = new TJackServer; }
+    static void TearDownTestSuite() {
+        delete s_server;
+        s_server = nullptr;
+    }
+    void SetUp() override {
+        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
+    }
+
+    static int FindDevice(TMidiOutput& out, const std::string& name) {
+        std::vector<TMidiDeviceEntry> list;
+        out.ListDevices(list);
+        for (const auto& e : list)
+            if (e.Name == name) return e.Id;
+        return NoDevice;
+    }
+
+    static TJackServer* s_server;
+};
+
+TJackServer* SystemMidiJack::s_server = nullptr;
+
+}  // namespace
+
+TEST_F(SystemMidiJack, ListsSynthOwnPortAndJackPortsButNotItself) {
+    auto service = CreateSystemMidiOutService("Tastra");
+    TJackReceiver rx;
+    ASSERT_TRUE(rx.Ok()) << rx.Error();
+    TMidiOutput out(*service);
+    std::vector<TMidiDeviceEntry> list;
+    out.ListDevices(list);
+    ASSERT_GE(list.size(), 4u);
+    EXPECT_EQ(list[0].Name, "MIDI Mapper");
+    EXPECT_EQ(list[1].Name, "Built-in Synth");
+    EXPECT_EQ(list[1].Id, 0);
+    EXPECT_EQ(list[2].Name, "Tastra (own port)");
+    EXPECT_EQ(list[2].Id, 1);
+    EXPECT_EQ(FindDevice(out, rx.PortName()), static_cast<int>(list.size()) - 2);
+
+    // Opening the own port creates Tastra's input-less port; it must not show up as a target,
+    // and neither must the port the output connects from.
+    out.SetDeviceId(1);
+    ASSERT_TRUE(out.Open());
+    out.SetDetectMidiLoop(true);
+    std::vector<TMidiDeviceEntry> again;
+    out.ListDevices(again);
+    EXPECT_EQ(again.size(), list.size());
+    for (const auto& e : again) EXPECT_FALSE(IsOwnPortName(e.Name, "Tastra")) << e.Name;
+    out.Close();
+
+    rx.Close();
+    out.ListDevices(again);
+    EXPECT_EQ(FindDevice(out, rx.PortName()), NoDevice);
+    EXPECT_EQ(again.size(), list.size() - 1);
+}
+
+TEST_F(SystemMidiJack, NotesArriveInOrderAtTheReceiver) {
+    auto service = CreateSystemMidiOutService("Tastra");
+    TJackReceiver rx;
+    ASSERT_TRUE(rx.Ok()) << rx.Error();
+    TMidiOutput out(*service);
+    int id = FindDevice(out, rx.PortName());
+    ASSERT_NE(id, NoDevice);
+    out.SetDeviceId(id);
+    ASSERT_TRUE(out.Open());
+    out.SendShort(0x90, 0x3C, 0x64);
+    out.SendShort(0x90, 0x3C, 0x00);
+    out.SendShort(0xC2, 0x05, 0x00);  // two bytes on the wire
+    auto got = rx.WaitFor(3, 2000);
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0], (std::vector<std::uint8_t>{0x90, 0x3C, 0x64}));
+    EXPECT_EQ(got[1], (std::vector<std::uint8_t>{0x90, 0x3C, 0x00}));
+    EXPECT_EQ(got[2], (std::vector<std::uint8_t>{0xC2, 0x05}));
+
+    // Closing silences the receiver's channels.
+    out.Close();
+    got = rx.WaitFor(3 + 48, 2000);
+    ASSERT_EQ(got.size(), 3u + 48);
+    EXPECT_EQ(got[3], (std::vector<std::uint8_t>{0xB0, 64, 0}));
+    EXPECT_EQ(got.back(), (std::vector<std::uint8_t>{0xBF, 121, 0}));
+}
+
+TEST_F(SystemMidiJack, PortThatDisappearsWhileOpen) {
+    auto service = CreateSystemMidiOutService("Tastra");
+    TJackReceiver other;  // listed before the receiver: its going shifts the numbers
+    TJackReceiver rx;
+    ASSERT_TRUE(other.Ok() && rx.Ok());
+    TMidiOutput out(*service);
+    int id = FindDevice(out, rx.PortName());
+    ASSERT_NE(id, NoDevice);
+    out.SetDeviceId(id);
+    ASSERT_TRUE(out.Open());
+    out.SendShort(0x90, 0x40, 0x50);
+    ASSERT_EQ(rx.WaitFor(1, 2000).size(), 1u);
+
+    rx.Close();
+    // The service refuses the stale handle rather than sending into nowhere.
+    try {
+        out.SendShort(0x90, 0x40, 0x00);
+        FAIL() << "no exception";
+    } catch (const EMidiOutputError& e) {
+        EXPECT_EQ(e.Code(), kMidiErrInvalHandle);
+    }
+    // The number no longer names the port: found by name and forgotten.
+    out.CheckDevicePresent();
+    EXPECT_TRUE(out.IsClosed());
+    EXPECT_FALSE(IsRecordedOpen(mdOutput, rx.PortName()));
+    EXPECT_NO_THROW(out.Close());
+
+    // A handle to another port is not disturbed by the list shifting.
+    out.SetDeviceId(FindDevice(out, other.PortName()));
+    ASSERT_TRUE(out.Open());
+    TJackReceiver late;
+    ASSERT_TRUE(late.Ok());
+    out.SendShort(0x80, 1, 2);
+    EXPECT_EQ(other.WaitFor(1, 2000).size(), 1u);
+}
+
+TEST_F(SystemMidiJack, OwnPortDeliversToWhoeverConnects) {
+    auto service = CreateSystemMidiOutService("TastraOwnPortTest");
+    TMidiOutput out(*service);
+    out.SetDeviceId(1);
+    EXPECT_EQ(out.DeviceName(), "TastraOwnPortTest (own port)");
+    ASSERT_TRUE(out.Open());
+    TJackReceiver rx;
+    ASSERT_TRUE(rx.Ok());
+    jack_status_t status;
+    jack_client_t* c = jack_client_open("tastra-test-connector", JackNoStartServer, &status);
+    ASSERT_NE(c, nullptr);
+    const char** ports = jack_get_ports(c, "^TastraOwnPortTest", JACK_DEFAULT_MIDI_TYPE,
+                                        JackPortIsOutput);
+    ASSERT_NE(ports, nullptr);
+    std::string own = ports[0];
+    jack_free(ports);
+    ASSERT_EQ(jack_connect(c, own.c_str(), rx.PortName().c_str()), 0);
+    out.SendShort(0xB1, 7, 100);
+    auto got = rx.WaitFor(1, 2000);
+    jack_client_close(c);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0], (std::vector<std::uint8_t>{0xB1, 7, 100}));
+}
+
+TEST_F(SystemMidiJack, SynthPlaysIntoJackWhenNoDesktopSoundServerRuns) {
+    auto service = CreateSystemMidiOutService("Tastra");
+    TMidiOutput out(*service);
+    out.SetDeviceId(0);
+    EXPECT_EQ(out.DeviceName(), "Built-in Synth");
+    ASSERT_TRUE(out.Open());
+    out.SendShort(0x90, 60, 100);
+    // The mapper leads to the same synthesizer, which is taken.
+    TMidiOutput second(*service);
+    second.SetDeviceId(-1);
+    try {
+        second.Open();
+        FAIL() << "no exception";
+    } catch (const EMidiOutputError& e) {
+        EXPECT_EQ(e.Code(), kMidiErrAllocated);
+    }
+    out.Close();
+    EXPECT_TRUE(second.Open());
+}
+
+TEST(SystemMidiSynth, OpenFailsWithAClearTextWhenNoAudioOutputExists) {
+    // This machine has no sound server, no sound card and (outside the JACK suite) no JACK
+    // server: opening the synthesizer must fail loudly, not pretend to play.
+    auto service = CreateSystemMidiOutService("Tastra");
+    TMidiOutput out(*service);
+    out.SetDeviceId(-1);
+    EXPECT_EQ(out.DeviceName(), "MIDI Mapper");
+    try {
+        out.Open();
+        out.SendShort(0x90, 60, 100);
+        out.Close();
+        SUCCEED() << "an audio output exists here";
+    } catch (const EMidiOutputError& e) {
+        EXPECT_EQ(e.Code(), kMidiErrNoAudio);
+        EXPECT_STREQ(e.what(),
+                     "Cannot open MIDI output device \"MIDI Mapper\":\r\n"
+                     "No audio output could be opened (PulseAudio, ALSA and JACK were tried).");
+        EXPECT_TRUE(out.IsClosed());
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class RtMidiIn;
+
+// A private JACK server for one test run: `jackd -n <unique name> -d dummy` with no audio
+// hardware. The constructor sets JACK_DEFAULT_SERVER (so every JACK client created afterwards
+// in this process talks to it) and waits until it answers; the destructor stops it.
+//
+//   TJackServer server;
+//   if (!server.Running()) GTEST_SKIP() << server.Error();
+class TJackServer {
+public:
+    TJackServer();
+    ~TJackServer();
+    TJackServer(const TJackServer&) = delete;
+    TJackServer& operator=(const TJackServer&) = delete;
+
+    bool Running() const { return m_running; }
+    // Why the server is not running (empty while it is).
+    const std::string& Error() const { return m_error; }
+    const std::string& Name() const { return m_name; }
+
+private:
+    void Stop();
+
+    std::string m_name;
+    pid_t m_pid = -1;
+    bool m_running = false;
+    std::string m_error;
+};
+
+// A JACK MIDI input port opened by the test; collects every message that arrives on it.
+// Needs a running TJackServer.
+class TJackReceiver {
+public:
+    TJackReceiver();
+    ~TJackReceiver();
+    TJackReceiver(const TJackReceiver&) = delete;
+    TJackReceiver& operator=(const TJackReceiver&) = delete;
+
+    // False (and Error() set) when the port could not be opened.
+    bool Ok() const { return m_ok; }
+    const std::string& Error() const { return m_error; }
+    // Full JACK name of the port, "client:port": the device name the MIDI layer lists for it.
+    std::string PortName() const { return m_portName; }
+
+    // Waits up to `ms` milliseconds until at least n messages arrived; returns all messages
+    // received so far (fewer than n on time-out), oldest first.
+    std::vector<std::vector<std::uint8_t>> WaitFor(size_t n, int ms);
+    std::vector<std::vector<std::uint8_t>> Received();
+    // Removes the port (and its client) from the server, as when the receiving program quits.
+    void Close();
+
+private:
+    static void OnMessage(double stamp, std::vector<unsigned char>* message, void* self);
+
+    std::unique_ptr<RtMidiIn> m_in;
+    std::string m_portName;
+    bool m_ok = false;
+    std::string m_error;
+    std::mutex m_lock;
+    std::condition_variable m_arrived;
+    std::vector<std::vector<std::uint8_t>> m_messages;
+};
