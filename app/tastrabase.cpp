@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
@@ -273,7 +274,7 @@ void TTastra::ShowChannel() {
     m_updatingControls = true;
     if (EChannel->value() != Keyboard1->Channel()) EChannel->setValue(Keyboard1->Channel());
     const QString text = EChannel->textFromValue(Keyboard1->Channel());
-    if (EChannel->text() != text) EChannel->lineEdit()->setText(text);
+    if (EChannel->text() != text) EChannel->Edit()->setText(text);
     m_updatingControls = false;
 }
 

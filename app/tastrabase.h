@@ -24,9 +24,10 @@ class TChannelSpin : public QSpinBox {
 public:
     explicit TChannelSpin(QWidget* parent = nullptr);
     static int& DisplayOffset();  // process-wide: 0 or 1, 1 by default
+    QString textFromValue(int value) const override;
+    QLineEdit* Edit() const { return lineEdit(); }
 
 protected:
-    QString textFromValue(int value) const override;
     int valueFromText(const QString& text) const override;
     QValidator::State validate(QString& text, int& pos) const override;
 };

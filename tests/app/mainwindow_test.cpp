@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
 #include "app/statuspanels.h"
 #include "app/tastra.h"
+#include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
 #include "platform/midi/virtualmidi.h"
@@ -204,10 +206,10 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWork) {
 
 TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
     auto w = Start();
-    w->EChannel->lineEdit()->setText("10");
+    w->EChannel->Edit()->setText("10");
     w->EChannelExit();
     EXPECT_EQ(w->Keyboard1->Channel(), 9);
-    w->EChannel->lineEdit()->setText("17");
+    w->EChannel->Edit()->setText("17");
     w->EChannelExit();
     EXPECT_EQ(w->Keyboard1->Channel(), 9);
     EXPECT_EQ(w->EChannel->text(), "10");
@@ -223,7 +225,9 @@ TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
 TEST_F(MainWindowTest, WindowWidthStaysBetweenChannelFieldAndFullKeyboard) {
     auto w = Start();
     EXPECT_EQ(w->minimumWidth(), w->MinWidth());
-    EXPECT_EQ(w->maximumWidth(), w->Keyboard1->FullWidth() + w->Keyboard1->x() + 5);
+    // The whole keyboard fits, with the right arrow beside it.
+    EXPECT_EQ(w->maximumWidth(),
+              w->Keyboard1->FullWidth() + w->Keyboard1->x() + w->ICRightArrow->width() + 5);
     EXPECT_EQ(w->minimumHeight(), w->maximumHeight());
     w->resize(5000, 900);
     EXPECT_LE(w->width(), w->maximumWidth());
