@@ -65,6 +65,7 @@ TBuiltinSynth::TBuiltinSynth(double sampleRate) {
     fluid_settings_setint(m_settings, "synth.chorus.active", 0);
     fluid_settings_setint(m_settings, "synth.polyphony", 96);
     fluid_settings_setint(m_settings, "synth.cpu-cores", 1);
+    fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
     fluid_settings_setnum(m_settings, "synth.gain", 0.5);
     fluid_settings_setint(m_settings, "audio.period-size", 256);
     fluid_settings_setint(m_settings, "audio.periods", 4);

@@ -122,7 +122,8 @@ TEST_F(SystemMidiJack, PortThatDisappearsWhileOpen) {
     auto service = CreateSystemMidiOutService("Tastra");
     TJackReceiver other;  // listed before the receiver: its going shifts the numbers
     TJackReceiver rx;
-    ASSERT_TRUE(other.Ok() && rx.Ok());
+    ASSERT_TRUE(other.Ok()) << other.Error();
+    ASSERT_TRUE(rx.Ok()) << rx.Error();
     TMidiOutput out(*service);
     int id = FindDevice(out, rx.PortName());
     ASSERT_NE(id, NoDevice);
@@ -149,7 +150,7 @@ TEST_F(SystemMidiJack, PortThatDisappearsWhileOpen) {
     out.SetDeviceId(FindDevice(out, other.PortName()));
     ASSERT_TRUE(out.Open());
     TJackReceiver late;
-    ASSERT_TRUE(late.Ok());
+    ASSERT_TRUE(late.Ok()) << late.Error();
     out.SendShort(0x80, 1, 2);
     EXPECT_EQ(other.WaitFor(1, 2000).size(), 1u);
 }
@@ -161,7 +162,7 @@ TEST_F(SystemMidiJack, OwnPortDeliversToWhoeverConnects) {
     EXPECT_EQ(out.DeviceName(), "TastraOwnPortTest (own port)");
     ASSERT_TRUE(out.Open());
     TJackReceiver rx;
-    ASSERT_TRUE(rx.Ok());
+    ASSERT_TRUE(rx.Ok()) << rx.Error();
     jack_status_t status;
     jack_client_t* c = jack_client_open("tastra-test-connector", JackNoStartServer, &status);
     ASSERT_NE(c, nullptr);

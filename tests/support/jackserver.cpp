@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <thread>
 
 extern char** environ;
@@ -38,6 +39,19 @@ bool ServerAnswers(const std::string& name) {
 }  // namespace
 
 TJackServer::TJackServer() {
+    // Two JACK servers on one machine contend for JACK's shared registry, and clients then
+    // fail to connect now and then: test processes running in parallel take turns instead.
+    m_lockFd = open("/tmp/tastra-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    auto lockDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (m_lockFd >= 0 && flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
+        if (std::chrono::steady_clock::now() > lockDeadline) {
+            m_error = "another test process kept its JACK server for over 120 s";
+            close(m_lockFd);
+            m_lockFd = -1;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     jack_set_error_function(Quiet);
     jack_set_info_function(Quiet);
     m_name = "tastra-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
@@ -75,7 +89,10 @@ TJackServer::TJackServer() {
     Stop();
 }
 
-TJackServer::~TJackServer() { Stop(); }
+TJackServer::~TJackServer() {
+    Stop();
+    if (m_lockFd >= 0) close(m_lockFd);  // releases the lock
+}
 
 void TJackServer::Stop() {
     m_running = false;
