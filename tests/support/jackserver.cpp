@@ -1,17 +1,17 @@
 #include "support/jackserver.h"
 
+#include <fcntl.h>
 #include <jack/jack.h>
 #include <rtmidi/RtMidi.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <thread>
 
 extern char** environ;
@@ -28,9 +28,8 @@ bool ServerAnswers(const std::string& name) {
     jack_client_t* c =
         name.empty()
             ? jack_client_open("tastra-test-probe", JackNoStartServer, &status)
-            : jack_client_open("tastra-test-probe",
-                               JackOptions(JackNoStartServer | JackServerName), &status,
-                               name.c_str());
+            : jack_client_open("tastra-test-probe", JackOptions(JackNoStartServer | JackServerName),
+                               &status, name.c_str());
     if (!c) return false;
     jack_client_close(c);
     return true;
@@ -62,8 +61,8 @@ TJackServer::TJackServer() {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"jackd", "-n",  m_name.c_str(), "-d", "dummy", "-r",
-                          "48000", "-p", "128",           nullptr};
+    const char* argv[] = {"jackd", "-n",    m_name.c_str(), "-d",  "dummy",
+                          "-r",    "48000", "-p",           "128", nullptr};
     int rc = posix_spawnp(&m_pid, "jackd", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) {
@@ -113,8 +112,8 @@ void TJackServer::Stop() {
 }
 
 TJackReceiver::TJackReceiver() {
-    std::string client = "tastra-test-rx-" + std::to_string(getpid()) + "-" +
-                         std::to_string(g_counter++);
+    std::string client =
+        "tastra-test-rx-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
     // RtMidi's JACK client does not survive a missing server.
     if (!ServerAnswers("")) {
         m_error = "no JACK server is running";
@@ -126,11 +125,9 @@ TJackReceiver::TJackReceiver() {
         m_error = e.getMessage();
         return;
     }
-    m_in->setErrorCallback(
-        [](RtMidiError::Type, const std::string& text, void* self) {
-            static_cast<TJackReceiver*>(self)->m_error = text;
-        },
-        this);
+    m_in->setErrorCallback([](RtMidiError::Type, const std::string& text,
+                              void* self) { static_cast<TJackReceiver*>(self)->m_error = text; },
+                           this);
     m_in->setCallback(&TJackReceiver::OnMessage, this);
     m_in->openVirtualPort("in");
     if (!m_error.empty()) return;
