@@ -65,6 +65,7 @@ TBuiltinSynth::TBuiltinSynth(double sampleRate) {
     fluid_settings_setint(m_settings, "synth.chorus.active", 0);
     fluid_settings_setint(m_settings, "synth.polyphony", 96);
     fluid_settings_setint(m_settings, "synth.cpu-cores", 1);
+    fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
     fluid_settings_setnum(m_settings, "synth.gain", 0.5);
     fluid_settings_setint(m_settings, "audio.period-size", 256);
     fluid_settings_setint(m_settings, "audio.periods", 4);
@@ -93,17 +94,32 @@ void TBuiltinSynth::Send(std::uint32_t packed) {
     int d2 = (packed >> 16) & 0x7F;
     int ch = status & 0x0F;
     switch (status & 0xF0) {
-        case 0x80: fluid_synth_noteoff(m_synth, ch, d1); break;
-        case 0x90: fluid_synth_noteon(m_synth, ch, d1, d2); break;  // velocity 0 ends the note
-        case 0xA0: fluid_synth_key_pressure(m_synth, ch, d1, d2); break;
-        case 0xB0: fluid_synth_cc(m_synth, ch, d1, d2); break;
-        case 0xC0: fluid_synth_program_change(m_synth, ch, d1); break;
-        case 0xD0: fluid_synth_channel_pressure(m_synth, ch, d1); break;
-        case 0xE0: fluid_synth_pitch_bend(m_synth, ch, d1 | d2 << 7); break;
+        case 0x80:
+            fluid_synth_noteoff(m_synth, ch, d1);
+            break;
+        case 0x90:
+            fluid_synth_noteon(m_synth, ch, d1, d2);
+            break;  // velocity 0 ends the note
+        case 0xA0:
+            fluid_synth_key_pressure(m_synth, ch, d1, d2);
+            break;
+        case 0xB0:
+            fluid_synth_cc(m_synth, ch, d1, d2);
+            break;
+        case 0xC0:
+            fluid_synth_program_change(m_synth, ch, d1);
+            break;
+        case 0xD0:
+            fluid_synth_channel_pressure(m_synth, ch, d1);
+            break;
+        case 0xE0:
+            fluid_synth_pitch_bend(m_synth, ch, d1 | d2 << 7);
+            break;
         case 0xF0:
             if (status == 0xFF) fluid_synth_system_reset(m_synth);
             break;
-        default: break;  // a data byte where a status belongs: nothing to play
+        default:
+            break;  // a data byte where a status belongs: nothing to play
     }
 }
 

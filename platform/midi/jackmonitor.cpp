@@ -28,9 +28,7 @@ TJackMonitor::TJackMonitor(std::string clientName) : m_clientName(std::move(clie
 
 TJackMonitor::~TJackMonitor() { Disconnect(); }
 
-void TJackMonitor::OnShutdown(void* self) {
-    static_cast<TJackMonitor*>(self)->m_shutDown = true;
-}
+void TJackMonitor::OnShutdown(void* self) { static_cast<TJackMonitor*>(self)->m_shutDown = true; }
 
 void TJackMonitor::Disconnect() {
     if (!m_client) return;

@@ -44,17 +44,24 @@ size_t ShortMessageLength(std::uint8_t status) {
     if (status < 0x80) return 0;
     switch (status & 0xF0) {
         case 0xC0:
-        case 0xD0: return 2;
-        case 0xF0: break;
-        default: return 3;
+        case 0xD0:
+            return 2;
+        case 0xF0:
+            break;
+        default:
+            return 3;
     }
     switch (status) {
         case 0xF0:
-        case 0xF7: return 0;
+        case 0xF7:
+            return 0;
         case 0xF1:
-        case 0xF3: return 2;
-        case 0xF2: return 3;
-        default: return 1;
+        case 0xF3:
+            return 2;
+        case 0xF2:
+            return 3;
+        default:
+            return 1;
     }
 }
 
@@ -139,10 +146,18 @@ public:
         dev->Port = entry.Port;
         MidiResult r = kMidiOk;
         switch (entry.Kind) {
-            case dkSynth: r = OpenSynth(); break;
-            case dkOwnPort: r = OpenOwnPort(*dev); break;
-            case dkJack: r = OpenPort(*dev, RtMidi::UNIX_JACK); break;
-            case dkAlsa: r = OpenPort(*dev, RtMidi::LINUX_ALSA); break;
+            case dkSynth:
+                r = OpenSynth();
+                break;
+            case dkOwnPort:
+                r = OpenOwnPort(*dev);
+                break;
+            case dkJack:
+                r = OpenPort(*dev, RtMidi::UNIX_JACK);
+                break;
+            case dkAlsa:
+                r = OpenPort(*dev, RtMidi::LINUX_ALSA);
+                break;
         }
         if (r != kMidiOk) return r;
         handle = m_nextHandle++;
@@ -175,8 +190,7 @@ public:
         }
         for (std::uint32_t ch = 0; ch < 16; ++ch) {
             // Sustain off, all notes off, controllers back to rest.
-            for (std::uint32_t cc : {64u, 123u, 121u})
-                OutShortMsg(handle, (0xB0 | ch) | cc << 8);
+            for (std::uint32_t cc : {64u, 123u, 121u}) OutShortMsg(handle, (0xB0 | ch) | cc << 8);
         }
         return kMidiOk;
     }
@@ -195,10 +209,18 @@ public:
 
     bool OutErrorText(MidiResult code, std::string& text) override {
         switch (code) {
-            case kMidiOk: text = "The operation completed successfully."; return true;
-            case kMidiErrError: text = "An unspecified error occurred."; return true;
-            case kMidiErrBadDeviceId: text = "The MIDI device is no longer there."; return true;
-            case kMidiErrAllocated: text = "The MIDI device is already in use."; return true;
+            case kMidiOk:
+                text = "The operation completed successfully.";
+                return true;
+            case kMidiErrError:
+                text = "An unspecified error occurred.";
+                return true;
+            case kMidiErrBadDeviceId:
+                text = "The MIDI device is no longer there.";
+                return true;
+            case kMidiErrAllocated:
+                text = "The MIDI device is already in use.";
+                return true;
             case kMidiErrInvalHandle:
                 text = "The MIDI device has gone away or is not open.";
                 return true;
@@ -218,7 +240,8 @@ public:
                 text = "The MIDI port could not be connected";
                 text += m_lastPortError.empty() ? "." : ": " + m_lastPortError;
                 return true;
-            default: return false;
+            default:
+                return false;
         }
     }
 
@@ -261,12 +284,14 @@ private:
     // False once the port a handle was connected to has disappeared.
     bool Present(TOpenDevice& dev) {
         switch (dev.Kind) {
-            case dkJack: return m_jack.PortExists(dev.Port);
+            case dkJack:
+                return m_jack.PortExists(dev.Port);
             case dkAlsa:
                 for (const auto& port : AlsaDestinations())
                     if (port == dev.Port) return true;
                 return false;
-            default: return true;
+            default:
+                return true;
         }
     }
 

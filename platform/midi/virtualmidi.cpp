@@ -97,14 +97,31 @@ MidiResult TVirtualMidiService::OutClose(MidiHandle handle) {
 
 bool TVirtualMidiService::OutErrorText(MidiResult code, std::string& text) {
     switch (code) {
-        case kMidiOk: text = "The operation completed successfully."; return true;
-        case kMidiErrError: text = "An unspecified error occurred."; return true;
-        case kMidiErrBadDeviceId: text = "The device number is out of range."; return true;
-        case kMidiErrAllocated: text = "The device is already in use."; return true;
-        case kMidiErrInvalHandle: text = "The device handle is not valid."; return true;
-        case kMidiErrNoDriver: text = "No MIDI driver is installed."; return true;
-        case kMidiErrNoMem: text = "Not enough memory."; return true;
-        case kMidiErrNotSupported: text = "The function is not supported."; return true;
-        default: return false;
+        case kMidiOk:
+            text = "The operation completed successfully.";
+            return true;
+        case kMidiErrError:
+            text = "An unspecified error occurred.";
+            return true;
+        case kMidiErrBadDeviceId:
+            text = "The device number is out of range.";
+            return true;
+        case kMidiErrAllocated:
+            text = "The device is already in use.";
+            return true;
+        case kMidiErrInvalHandle:
+            text = "The device handle is not valid.";
+            return true;
+        case kMidiErrNoDriver:
+            text = "No MIDI driver is installed.";
+            return true;
+        case kMidiErrNoMem:
+            text = "Not enough memory.";
+            return true;
+        case kMidiErrNotSupported:
+            text = "The function is not supported.";
+            return true;
+        default:
+            return false;
     }
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "midi/mididevice.h"
+
+#include <gtest/gtest.h>
 
 TEST(MidiDeviceNames, SameDeviceNameIgnoresCaseAndBlanks) {
     EXPECT_TRUE(SameDeviceName("USB Midi  Cable", "usbmidicable"));
@@ -29,7 +29,7 @@ TEST(OpenDeviceRecord, HoldsEachNameOnceAndTestsTheOtherDirection) {
     RecordOpen(mdInput, "lb1 port");
     EXPECT_EQ(RecordedOpenNames(mdInput), std::vector<std::string>{"LB1 Port"});
     EXPECT_TRUE(WouldCreateLoop(mdOutput, "LB1 PORT"));
-    EXPECT_FALSE(WouldCreateLoop(mdInput, "LB1 Port"));  // same direction is no loop
+    EXPECT_FALSE(WouldCreateLoop(mdInput, "LB1 Port"));    // same direction is no loop
     EXPECT_FALSE(WouldCreateLoop(mdOutput, "LB1  Port"));  // the record compares full names
 
     RecordOpen(mdOutput, "Synth");

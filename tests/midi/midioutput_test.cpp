@@ -1,6 +1,7 @@
+#include "midi/midioutput.h"
+
 #include <gtest/gtest.h>
 
-#include "midi/midioutput.h"
 #include "platform/midi/virtualmidi.h"
 
 namespace {
@@ -130,8 +131,9 @@ TEST(MidiOutput, FailedOpenReportsDeviceAndServiceText) {
         FAIL() << "no exception";
     } catch (const EMidiOutputError& e) {
         EXPECT_EQ(e.Code(), kMidiErrAllocated);
-        EXPECT_STREQ(e.what(), "Cannot open MIDI output device \"Synth A\":\r\n"
-                               "The device is already in use.");
+        EXPECT_STREQ(e.what(),
+                     "Cannot open MIDI output device \"Synth A\":\r\n"
+                     "The device is already in use.");
     }
     EXPECT_TRUE(out.IsClosed());
     EXPECT_FALSE(IsRecordedOpen(mdOutput, "Synth A"));
@@ -245,7 +247,8 @@ TEST(MidiOutput, LoopbackOutputRefusedWhileSameInputIsOpen) {
         out.Open();
         FAIL() << "no exception";
     } catch (const EVirtualMIDIFeedback& e) {
-        EXPECT_STREQ(e.what(), "Opening \"MIDI Yoke NT:  1\" would create a virtual feedback loop !");
+        EXPECT_STREQ(e.what(),
+                     "Opening \"MIDI Yoke NT:  1\" would create a virtual feedback loop !");
     }
     EXPECT_TRUE(out.IsClosed());
     EXPECT_EQ(out.DeviceId(), 0);

@@ -1,11 +1,11 @@
+#include "platform/midi/builtinsynth.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-
-#include "platform/midi/builtinsynth.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ TEST(BuiltinSynth, NoteOnRendersSoundAndNoteOffLetsItDie) {
     ASSERT_EQ(sound.size(), 9600u * 2);
     EXPECT_GT(Rms(sound), 0.01);
 
-    synth.Send(0x003C90);  // velocity 0 ends the note
+    synth.Send(0x003C90);     // velocity 0 ends the note
     synth.Render(48000 * 3);  // release tail
     EXPECT_LT(Rms(synth.Render(4800)), 1e-4);
 

@@ -1,16 +1,17 @@
 #include "support/jackserver.h"
 
+#include <fcntl.h>
 #include <jack/jack.h>
 #include <rtmidi/RtMidi.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <fcntl.h>
 #include <thread>
 
 extern char** environ;
@@ -27,9 +28,8 @@ bool ServerAnswers(const std::string& name) {
     jack_client_t* c =
         name.empty()
             ? jack_client_open("tastra-test-probe", JackNoStartServer, &status)
-            : jack_client_open("tastra-test-probe",
-                               JackOptions(JackNoStartServer | JackServerName), &status,
-                               name.c_str());
+            : jack_client_open("tastra-test-probe", JackOptions(JackNoStartServer | JackServerName),
+                               &status, name.c_str());
     if (!c) return false;
     jack_client_close(c);
     return true;
@@ -38,6 +38,19 @@ bool ServerAnswers(const std::string& name) {
 }  // namespace
 
 TJackServer::TJackServer() {
+    // Two JACK servers on one machine contend for JACK's shared registry, and clients then
+    // fail to connect now and then: test processes running in parallel take turns instead.
+    m_lockFd = open("/tmp/tastra-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    auto lockDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (m_lockFd >= 0 && flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
+        if (std::chrono::steady_clock::now() > lockDeadline) {
+            m_error = "another test process kept its JACK server for over 120 s";
+            close(m_lockFd);
+            m_lockFd = -1;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     jack_set_error_function(Quiet);
     jack_set_info_function(Quiet);
     m_name = "tastra-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
@@ -48,8 +61,8 @@ TJackServer::TJackServer() {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"jackd", "-n",  m_name.c_str(), "-d", "dummy", "-r",
-                          "48000", "-p", "128",           nullptr};
+    const char* argv[] = {"jackd", "-n",    m_name.c_str(), "-d",  "dummy",
+                          "-r",    "48000", "-p",           "128", nullptr};
     int rc = posix_spawnp(&m_pid, "jackd", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) {
@@ -75,7 +88,10 @@ TJackServer::TJackServer() {
     Stop();
 }
 
-TJackServer::~TJackServer() { Stop(); }
+TJackServer::~TJackServer() {
+    Stop();
+    if (m_lockFd >= 0) close(m_lockFd);  // releases the lock
+}
 
 void TJackServer::Stop() {
     m_running = false;
@@ -96,8 +112,8 @@ void TJackServer::Stop() {
 }
 
 TJackReceiver::TJackReceiver() {
-    std::string client = "tastra-test-rx-" + std::to_string(getpid()) + "-" +
-                         std::to_string(g_counter++);
+    std::string client =
+        "tastra-test-rx-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
     // RtMidi's JACK client does not survive a missing server.
     if (!ServerAnswers("")) {
         m_error = "no JACK server is running";
@@ -109,11 +125,9 @@ TJackReceiver::TJackReceiver() {
         m_error = e.getMessage();
         return;
     }
-    m_in->setErrorCallback(
-        [](RtMidiError::Type, const std::string& text, void* self) {
-            static_cast<TJackReceiver*>(self)->m_error = text;
-        },
-        this);
+    m_in->setErrorCallback([](RtMidiError::Type, const std::string& text,
+                              void* self) { static_cast<TJackReceiver*>(self)->m_error = text; },
+                           this);
     m_in->setCallback(&TJackReceiver::OnMessage, this);
     m_in->openVirtualPort("in");
     if (!m_error.empty()) return;

@@ -13,7 +13,8 @@ class RtMidiIn;
 
 // A private JACK server for one test run: `jackd -n <unique name> -d dummy` with no audio
 // hardware. The constructor sets JACK_DEFAULT_SERVER (so every JACK client created afterwards
-// in this process talks to it) and waits until it answers; the destructor stops it.
+// in this process talks to it) and waits until it answers; the destructor stops it. Only one
+// test process at a time runs a server: the others wait for it.
 //
 //   TJackServer server;
 //   if (!server.Running()) GTEST_SKIP() << server.Error();
@@ -34,6 +35,7 @@ private:
 
     std::string m_name;
     pid_t m_pid = -1;
+    int m_lockFd = -1;
     bool m_running = false;
     std::string m_error;
 };
