@@ -197,6 +197,9 @@ void TTastra2::closeEvent(QCloseEvent* event) {
 
 void TTastra2::FormClose() {
     m_closed = true;
+    // Notes that came in through thru and are still held by the outside source are released
+    // too: after the window closes no release of theirs could reach the device any more.
+    Keyboard1->ReleaseThruNotes();
     Keyboard1->ResetAll();
     SaveToRegistry();
     try {
