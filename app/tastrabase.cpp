@@ -95,7 +95,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     Label7 = new QLabel(QStringLiteral("Channel"), m_client);
     Label7->setGeometry(162, 6, 48, 18);
     EChannel = new TChannelSpin(m_client);
-    EChannel->setGeometry(212, 4, 46, 22);
+    EChannel->setGeometry(212, 4, 52, 22);
     EChannel->setFocusPolicy(Qt::ClickFocus);
     // The key-width bar lives hidden here; the settings window shows its own copy of it.
     TBKeyWidth = new QSlider(Qt::Horizontal, m_client);
@@ -168,6 +168,7 @@ void TTastra::CreateStrips() {
     ICLeftArrow->move(48, kKeyboardTop);
     ICRightArrow = new TImgControl(m_client);
     SetupRightArrow(*ICRightArrow, FIRightArrow);
+    ICRightArrow->move(0, kKeyboardTop);
     for (TImgControl* c : {ICPitch, ICMW, ICLeftArrow, ICRightArrow})
         c->setStatusTip(c->toolTip());
 
@@ -301,14 +302,16 @@ int TTastra::MaxWidth() const {
 }
 
 void TTastra::ApplySizeRules() {
-    // The height never changes; the width stays between the smallest useful width and the width
-    // that shows the whole keyboard.
-    const int chrome = (menuBar() && menuBar()->isVisible() ? menuBar()->sizeHint().height() : 0) +
-                       (statusBar() && statusBar()->isVisible() ? statusBar()->sizeHint().height()
-                                                                : 0);
-    const int h = m_designHeight + chrome;
-    setMinimumSize(MinWidth(), h);
-    setMaximumSize(std::max(MinWidth(), MaxWidth()), h);
+    // The height never changes (the client area keeps its design height and the window's layout
+    // adds the menu and status bars); the width stays between the smallest useful width and the
+    // width that shows the whole keyboard.
+    m_client->setFixedHeight(m_designHeight);
+    int height = m_designHeight;
+    if (QWidget* menu = menuWidget()) height += menu->sizeHint().height();
+    if (QStatusBar* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        height += status->sizeHint().height();
+    setMinimumSize(MinWidth(), height);
+    setMaximumSize(std::max(MinWidth(), MaxWidth()), height);
 }
 
 void TTastra::FormResize() {

@@ -1,0 +1,175 @@
+// The main window's chord box with user chords, its wheels and its scroll arrows.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTest>
+
+#include "app/tastra.h"
+#include "chords/chordlist.h"
+#include "controls/imgcontrol.h"
+#include "keyboard/keyboard.h"
+#include "midi/midioutput.h"
+#include "platform/midi/virtualmidi.h"
+#include "platform/settings/settingsstore.h"
+
+namespace {
+
+// Hands out views of one in-memory store, so the window's reloads see what the test wrote.
+class TSharedStoreView : public TSettingsStore {
+public:
+    explicit TSharedStoreView(TMemSettingsStore& m) : m_store(m) {}
+    std::string ReadString(const std::string& s, const std::string& n,
+                           const std::string& d) override {
+        return m_store.ReadString(s, n, d);
+    }
+    int ReadInteger(const std::string& s, const std::string& n, int d) override {
+        return m_store.ReadInteger(s, n, d);
+    }
+    void WriteString(const std::string& s, const std::string& n, const std::string& v) override {
+        m_store.WriteString(s, n, v);
+    }
+    void WriteInteger(const std::string& s, const std::string& n, int v) override {
+        m_store.WriteInteger(s, n, v);
+    }
+    void DeleteKey(const std::string& s, const std::string& n) override { m_store.DeleteKey(s, n); }
+    void EraseSection(const std::string& s) override { m_store.EraseSection(s); }
+    std::vector<std::string> ReadSections() override { return m_store.ReadSections(); }
+    std::vector<std::string> ReadSection(const std::string& s) override {
+        return m_store.ReadSection(s);
+    }
+    bool IsRegistry() const override { return true; }
+
+private:
+    TMemSettingsStore& m_store;
+};
+
+class MainWindowControls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TChordList chords;
+        chords.NewChord().Parse("Sus4", "3C0507");
+        chords.NewChord().Parse("Wide", "3C0C18");
+        TSharedStoreView view(store);
+        chords.SaveToRegistry(view);
+        w = Start();
+    }
+
+    std::unique_ptr<TTastra2> Start() {
+        TTastraServices s;
+        s.midiOut = &service;
+        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
+        auto win = std::make_unique<TTastra2>(s);
+        win->OnError = [](const QString&) {};
+        win->OnReminder = [](const QString&, bool c) { return c; };
+        win->show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return win->StartupDone(); }, 3000));
+        service.ClearSent();
+        return win;
+    }
+
+    void Strike(int note) {
+        w->Keyboard1->PlayNote(w->Keyboard1->Channel(), note, true, 100);
+        w->Keyboard1->PlayNote(w->Keyboard1->Channel(), note, true, 0);
+    }
+
+    std::vector<uint32_t> NoteOns() const {
+        std::vector<uint32_t> out;
+        for (uint32_t v : service.SentTo(0))
+            if ((v & 0xF0) == 0x90 && (v >> 16) != 0) out.push_back(v);
+        return out;
+    }
+
+    TVirtualMidiService service{{"Synth"}};
+    TMemSettingsStore store{true};
+    std::unique_ptr<TTastra2> w;
+};
+
+TEST_F(MainWindowControls, ChordBoxListsBuiltinsThenUserChordsAndPlaysTheChosenOne) {
+    ASSERT_EQ(w->CBChord->count(), 10);
+    EXPECT_EQ(w->CBChord->itemText(7), "Power");
+    EXPECT_EQ(w->CBChord->itemText(8), "Sus4");
+    w->CBChord->setCurrentIndex(8);
+    w->CBChordClick();
+    EXPECT_EQ(w->Keyboard1->Chord(), chCustom);
+    Strike(60);
+    EXPECT_EQ(NoteOns(), (std::vector<uint32_t>{0x643C90, 0x644190, 0x644390}));
+}
+
+TEST_F(MainWindowControls, ReloadKeepsTheSelectedUserChordByNameEvenWhenItMoves) {
+    w->CBChord->setCurrentIndex(9);  // "Wide"
+    w->CBChordClick();
+    // Another window (the chord editor) rewrites the list: "Wide" is now first, in other case.
+    TChordList chords;
+    chords.NewChord().Parse("WIDE", "3C0C18");
+    chords.NewChord().Parse("Sus4", "3C0507");
+    TSharedStoreView view(store);
+    chords.SaveToRegistry(view);
+    w->ReloadChords();
+    EXPECT_EQ(w->CBChord->currentIndex(), 8);
+    EXPECT_EQ(w->CustomChordIndex(), 0);
+    // A removed chord falls back to "None".
+    TChordList none;
+    none.SaveToRegistry(view);
+    w->ReloadChords();
+    EXPECT_EQ(w->CBChord->currentIndex(), 0);
+    EXPECT_EQ(w->Keyboard1->Chord(), chNone);
+}
+
+TEST_F(MainWindowControls, HomeAndEndStepThroughTheChordsAndWrapAround) {
+    w->Keyboard1->setFocus();
+    QTest::keyClick(w->Keyboard1, Qt::Key_Home);
+    EXPECT_EQ(w->CBChord->currentIndex(), 9);
+    QTest::keyClick(w->Keyboard1, Qt::Key_End);
+    EXPECT_EQ(w->CBChord->currentIndex(), 0);
+    QTest::keyClick(w->Keyboard1, Qt::Key_End);
+    EXPECT_EQ(w->Keyboard1->Chord(), chMajor);
+}
+
+TEST_F(MainWindowControls, StoredCustomChordIndexComesBackAndAnIndexBeyondTheListFallsBack) {
+    w->CBChord->setCurrentIndex(9);
+    w->CBChordClick();
+    w->close();
+    w = Start();
+    EXPECT_EQ(w->CBChord->currentIndex(), 9);
+    Strike(60);
+    EXPECT_EQ(NoteOns(), (std::vector<uint32_t>{0x643C90, 0x644890, 0x645490}));
+    w->close();
+    store.WriteInteger("KeyboardForm", "CustomChord", 7);
+    w = Start();
+    EXPECT_EQ(w->CBChord->currentIndex(), 8);
+}
+
+TEST_F(MainWindowControls, ReflectedPitchAndModulationMoveTheWheelsWithoutSending) {
+    w->ReflectMessage(0xE3, 16, 67);  // 400 above centre, any channel
+    EXPECT_EQ(w->ICPitch->Position(), 400);
+    w->ReflectMessage(0xB0, 1, 99);
+    EXPECT_EQ(w->ICMW->Position(), 99);
+    EXPECT_TRUE(service.Sent().empty());
+}
+
+TEST_F(MainWindowControls, ModulationWheelSendsItsControllerAndDoubleClickResetsIt) {
+    TImgControl* mw = w->ICMW;
+    const QPoint c(mw->width() / 2, mw->height() / 2);
+    QTest::mousePress(mw, Qt::LeftButton, Qt::NoModifier, c);
+    QTest::mouseMove(mw, c - QPoint(0, 10));
+    QTest::mouseRelease(mw, Qt::LeftButton, Qt::NoModifier, c - QPoint(0, 10));
+    ASSERT_FALSE(service.Sent().empty());
+    const uint32_t last = service.Sent().back().Packed;
+    EXPECT_EQ(last & 0xFFFF, 0x01B0u);
+    EXPECT_EQ(int(last >> 16), mw->Position());
+    EXPECT_GT(mw->Position(), 0);
+    QTest::mouseDClick(mw, Qt::LeftButton, Qt::NoModifier, c);
+    EXPECT_EQ(mw->Position(), 0);
+    EXPECT_EQ(service.Sent().back().Packed, 0x0001B0u);
+}
+
+TEST_F(MainWindowControls, ArrowsScrollTheKeyboardByOneWhiteKey) {
+    const int before = w->Keyboard1->BaseNote();  // 36, C1
+    QTest::mouseClick(w->ICRightArrow, Qt::LeftButton, Qt::NoModifier, QPoint(8, 30));
+    EXPECT_EQ(w->Keyboard1->BaseNote(), before + 2);  // D1
+    QTest::mouseClick(w->ICLeftArrow, Qt::LeftButton, Qt::NoModifier, QPoint(8, 30));
+    QTest::mouseClick(w->ICLeftArrow, Qt::LeftButton, Qt::NoModifier, QPoint(8, 30));
+    EXPECT_EQ(w->Keyboard1->BaseNote(), before - 1);  // B0
+}
+
+}  // namespace
