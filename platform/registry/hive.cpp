@@ -137,6 +137,12 @@ bool ParseValueData(const std::string& s, TValue& v) {
     return false;
 }
 
+std::string Lower(const std::string& s) {
+    std::string out = s;
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -153,6 +159,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 }  // namespace
+
+const TValue* TKey::Find(const std::string& name) const {
+    auto it = index.find(Lower(name));
+    return it == index.end() ? nullptr : &values[it->second];
+}
 
 bool TKeyPathLess::operator()(const std::string& a, const std::string& b) const {
     size_t n = a.size() < b.size() ? a.size() : b.size();
@@ -194,7 +205,7 @@ TKey& THive::CreateKey(const std::string& path) {
         size_t e = norm.find('\\', pos);
         std::string prefix = e == std::string::npos ? norm : norm.substr(0, e);
         auto it = m_keys.find(prefix);
-        if (it == m_keys.end()) it = m_keys.emplace(prefix, TKey{prefix, {}}).first;
+        if (it == m_keys.end()) it = m_keys.emplace(prefix, TKey{prefix, {}, {}}).first;
         last = &it->second;
         if (e == std::string::npos) break;
         pos = e + 1;
@@ -232,33 +243,33 @@ std::vector<std::string> THive::SubKeys(const std::string& path) const {
 
 const TValue* THive::FindValue(const std::string& key, const std::string& name) const {
     const TKey* k = FindKey(key);
-    if (!k) return nullptr;
-    for (const auto& v : k->values)
-        if (TSettingsStore::SameName(v.name, name)) return &v;
-    return nullptr;
+    return k ? k->Find(name) : nullptr;
 }
 
 void THive::SetValue(const std::string& key, const TValue& value) {
     TKey& k = CreateKey(key);
-    for (auto& v : k.values)
-        if (TSettingsStore::SameName(v.name, value.name)) {
-            std::string keepName = v.name;
-            v = value;
-            v.name = keepName;
-            return;
-        }
-    k.values.push_back(value);
+    auto [it, added] = k.index.emplace(Lower(value.name), k.values.size());
+    if (added) {
+        k.values.push_back(value);
+        return;
+    }
+    TValue& v = k.values[it->second];
+    std::string keepName = v.name;
+    v = value;
+    v.name = keepName;
 }
 
 void THive::DeleteValue(const std::string& key, const std::string& name) {
     auto it = m_keys.find(NormalizeKeyPath(key));
     if (it == m_keys.end()) return;
-    auto& vals = it->second.values;
-    for (auto v = vals.begin(); v != vals.end(); ++v)
-        if (TSettingsStore::SameName(v->name, name)) {
-            vals.erase(v);
-            return;
-        }
+    TKey& k = it->second;
+    auto pos = k.index.find(Lower(name));
+    if (pos == k.index.end()) return;
+    size_t at = pos->second;
+    k.values.erase(k.values.begin() + static_cast<long>(at));
+    k.index.erase(pos);
+    for (auto& [n, i] : k.index)
+        if (i > at) --i;
 }
 
 bool THive::operator==(const THive& other) const {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The in-memory form of a per-user registry hive and its REGEDIT4 text form.
@@ -41,6 +42,10 @@ struct TValue {
 struct TKey {
     std::string path;  // spelling as created
     std::vector<TValue> values;
+    // Position of each value by its lower-case name; keeps large keys fast to fill.
+    std::unordered_map<std::string, size_t> index;
+
+    const TValue* Find(const std::string& name) const;
 };
 
 // Orders key paths the way the registry editor lists them: parents before their subkeys, names

@@ -13,6 +13,8 @@ const char kTempSuffix[] = ".tmp-";
 
 namespace {
 
+TWriteProgressHook g_progressHook = nullptr;
+
 std::string FolderOf(const std::string& path) {
     std::filesystem::path p(path);
     std::string dir = p.parent_path().string();
@@ -22,17 +24,22 @@ std::string FolderOf(const std::string& path) {
 bool WriteAll(int fd, const std::string& content) {
     size_t done = 0;
     while (done < content.size()) {
-        ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        // Moderate chunks keep each system call short; the file is not visible until renamed.
+        size_t chunk = content.size() - done < 65536 ? content.size() - done : 65536;
+        ssize_t n = ::write(fd, content.data() + done, chunk);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         done += static_cast<size_t>(n);
+        if (g_progressHook) g_progressHook(done);
     }
     return true;
 }
 
 }  // namespace
+
+void SetWriteProgressHook(TWriteProgressHook hook) { g_progressHook = hook; }
 
 bool WriteFileAtomically(const std::string& path, const std::string& content) {
     std::string name = std::filesystem::path(path).filename().string();
@@ -55,6 +62,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
 
     bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
+    if (ok && g_progressHook) g_progressHook(content.size() + 1);
     if (ok) ok = ::rename(tmp.c_str(), path.c_str()) == 0;
     if (!ok) {
         ::unlink(tmp.c_str());

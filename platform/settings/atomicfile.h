@@ -12,6 +12,12 @@ extern const char kTempSuffix[];
 
 bool WriteFileAtomically(const std::string& path, const std::string& content);
 
+// Tests that simulate a crash in the middle of a save install a hook called after each chunk
+// written (with the bytes written so far) and once more just before the rename (with the whole
+// size + 1). nullptr removes it.
+using TWriteProgressHook = void (*)(size_t bytesWritten);
+void SetWriteProgressHook(TWriteProgressHook hook);
+
 enum class TReadResult { Ok, Missing, Failed };
 TReadResult ReadWholeFile(const std::string& path, std::string& content);
 
