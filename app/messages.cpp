@@ -18,6 +18,5 @@ QMessageBox::StandardButton MessageWithCheckbox(QWidget* owner, const QString& t
     int result = box.exec();
     checked = check->isChecked();
     QAbstractButton* clicked = box.clickedButton();
-    return clicked ? box.standardButton(clicked)
-                   : static_cast<QMessageBox::StandardButton>(result);
+    return clicked ? box.standardButton(clicked) : static_cast<QMessageBox::StandardButton>(result);
 }

@@ -42,11 +42,20 @@ std::string EscapeString(const std::string& s) {
     out.reserve(s.size() + 2);
     for (char c : s) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '"': out += "\\\""; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -236,7 +245,8 @@ std::vector<std::string> THive::SubKeys(const std::string& path) const {
         if (p.size() <= below.size() || !TSettingsStore::SameName(p.substr(0, below.size()), below))
             break;
         std::string rest = p.substr(below.size());
-        if (rest.find('\\') == std::string::npos) out.push_back(it->second.path.substr(below.size()));
+        if (rest.find('\\') == std::string::npos)
+            out.push_back(it->second.path.substr(below.size()));
     }
     return out;
 }
@@ -308,7 +318,6 @@ bool ParseHive(const std::string& text, THive& out) {
         if (line[b] == '[') {
             if (line.back() != ']' || line.size() - b < 3) return false;
             std::string path = line.substr(b + 1, line.size() - b - 2);
-            if (path[0] == '-') return false;  // deletion entries belong to import files only
             key = NormalizeKeyPath(path);
             if (key.empty()) return false;
             hive.CreateKey(key);
@@ -356,8 +365,12 @@ std::string SerializeHive(const THive& hive) {
                     out += "dword:";
                     out += buf;
                     break;
-                case TValueType::String: out += "\"" + EscapeString(v.text) + "\""; break;
-                case TValueType::Binary: out += v.binaryPrefix + ":" + v.text; break;
+                case TValueType::String:
+                    out += "\"" + EscapeString(v.text) + "\"";
+                    break;
+                case TValueType::Binary:
+                    out += v.binaryPrefix + ":" + v.text;
+                    break;
             }
             out += "\r\n";
         }

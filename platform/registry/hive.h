@@ -23,10 +23,11 @@
 //   @="the key's default value"
 //   "Blob"=hex:01,02,03
 //
-// Long binary data may continue on the next line after a trailing backslash. Strings escape \ as \\ and " as \". Registry strings may hold line breaks, which a line-based
-// file cannot carry raw, so a line feed is written as \n and a carriage return as \r; a backslash
-// that precedes any other character is read as a plain backslash, which keeps hand-typed paths
-// like "C:\dir" readable. Text is stored as UTF-8 bytes, unchanged.
+// Long binary data may continue on the next line after a trailing backslash. Strings escape \ as
+// \\ and " as \". Registry strings may hold line breaks, which a line-based file cannot carry raw,
+// so a line feed is written as \n and a carriage return as \r; a backslash that precedes any other
+// character is read as a plain backslash, which keeps hand-typed paths like "C:\dir" readable. Text
+// is stored as UTF-8 bytes, unchanged.
 namespace hive {
 
 enum class TValueType { Dword, String, Binary };
@@ -35,7 +36,7 @@ struct TValue {
     std::string name;  // empty for the key's default value
     TValueType type = TValueType::String;
     uint32_t dword = 0;
-    std::string text;  // the string, or for Binary the bytes after the "hex...:" prefix
+    std::string text;          // the string, or for Binary the bytes after the "hex...:" prefix
     std::string binaryPrefix;  // "hex" or "hex(7)" etc. for Binary values
 };
 

@@ -72,9 +72,12 @@ bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h) {
     h = hive::THive();
     std::string text;
     switch (ReadWholeFile(hivePath, text)) {
-        case TReadResult::Missing: return true;
-        case TReadResult::Failed: return false;
-        case TReadResult::Ok: break;
+        case TReadResult::Missing:
+            return true;
+        case TReadResult::Failed:
+            return false;
+        case TReadResult::Ok:
+            break;
     }
     if (hive::ParseHive(text, h)) return true;
     // Keep the damaged file for the user to inspect or repair; start afresh.
@@ -97,7 +100,8 @@ TRegistryIniFile::TRegistryIniFile(const std::string& keyPath)
     : TRegistryIniFile(keyPath, DefaultHivePath()) {}
 
 TRegistryIniFile::TRegistryIniFile(const std::string& keyPath, const std::string& hivePath)
-    : m_hivePath(hivePath), m_root(hive::NormalizeKeyPath(std::string(kUserRoot) + "\\" + keyPath)) {
+    : m_hivePath(hivePath),
+      m_root(hive::NormalizeKeyPath(std::string(kUserRoot) + "\\" + keyPath)) {
     Open();
 }
 
@@ -127,7 +131,9 @@ std::string TRegistryIniFile::SectionKey(const std::string& section) const {
 
 void TRegistryIniFile::Apply(hive::THive& h, const TOp& op) {
     switch (op.kind) {
-        case TOpKind::CreateKey: h.CreateKey(op.key); break;
+        case TOpKind::CreateKey:
+            h.CreateKey(op.key);
+            break;
         case TOpKind::SetString: {
             hive::TValue v;
             v.name = op.name;
@@ -152,8 +158,12 @@ void TRegistryIniFile::Apply(hive::THive& h, const TOp& op) {
             h.SetValue(op.key, v);
             break;
         }
-        case TOpKind::DeleteValue: h.DeleteValue(op.key, op.name); break;
-        case TOpKind::DeleteKey: h.DeleteKey(op.key); break;
+        case TOpKind::DeleteValue:
+            h.DeleteValue(op.key, op.name);
+            break;
+        case TOpKind::DeleteKey:
+            h.DeleteKey(op.key);
+            break;
     }
 }
 
@@ -195,12 +205,14 @@ int TRegistryIniFile::ReadInteger(const std::string& section, const std::string&
     const hive::TValue* v = Find(section, name);
     if (!v) return def;
     switch (v->type) {
-        case hive::TValueType::Dword: return static_cast<int>(v->dword);
+        case hive::TValueType::Dword:
+            return static_cast<int>(v->dword);
         case hive::TValueType::String: {
             int n;
             return ParseDecimalInt(v->text, n) ? n : def;
         }
-        case hive::TValueType::Binary: break;
+        case hive::TValueType::Binary:
+            break;
     }
     throw ESettingsTypeError("Invalid data type for '" + name + "'");
 }

@@ -48,8 +48,7 @@ bool TIniDocument::ParseSectionLine(const std::string& line, std::string& name) 
     return true;
 }
 
-bool TIniDocument::ParseValueLine(const std::string& line, std::string& name,
-                                  std::string& value) {
+bool TIniDocument::ParseValueLine(const std::string& line, std::string& name, std::string& value) {
     std::string t = Trim(line);
     if (t.empty() || t[0] == ';' || t[0] == '#' || t[0] == '[') return false;
     size_t eq = t.find('=');
@@ -65,8 +64,10 @@ bool TIniDocument::ParseValueLine(const std::string& line, std::string& name,
 void TIniDocument::Parse(const std::string& text) {
     m_lines.clear();
     size_t start = 0;
-    // A byte order mark would otherwise become part of the first section's name.
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) start = 3;
+    // A byte order mark would otherwise become part of the first section's name; it is written
+    // back as it came.
+    m_byteOrderMark = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    if (m_byteOrderMark) start = 3;
     while (start < text.size()) {
         size_t nl = text.find('\n', start);
         size_t end = nl == std::string::npos ? text.size() : nl;
@@ -79,7 +80,7 @@ void TIniDocument::Parse(const std::string& text) {
 }
 
 std::string TIniDocument::Serialize() const {
-    std::string out;
+    std::string out = m_byteOrderMark ? "\xEF\xBB\xBF" : "";
     for (const auto& l : m_lines) {
         out += l;
         out += "\r\n";

@@ -42,4 +42,5 @@ private:
     long FindValueLine(const std::string& section, const std::string& name) const;
 
     std::vector<std::string> m_lines;
+    bool m_byteOrderMark = false;
 };

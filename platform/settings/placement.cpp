@@ -34,8 +34,7 @@ QWidget* VisibleOwner(const QWidget* window) {
 }
 
 // Position that centres a width x height window on owner, or else on the work area.
-void Centre(const QWidget* window, int width, int height, const QRect& area, int& left,
-            int& top) {
+void Centre(const QWidget* window, int width, int height, const QRect& area, int& left, int& top) {
     if (QWidget* owner = VisibleOwner(window)) {
         const QRect o = owner->frameGeometry();
         left = o.x() + o.width() / 2 - width / 2;
@@ -183,7 +182,8 @@ void SaveFormPlacement(QWidget* window, TSettingsStore& store, const std::string
             store.WriteInteger(section, prefix + "Left", left - area.left());
         }
         if (saveState) store.WriteInteger(section, prefix + "State", state);
-        if (flags & kPlaceVisible) store.WriteBool(section, prefix + "Visible", window->isVisible());
+        if (flags & kPlaceVisible)
+            store.WriteBool(section, prefix + "Visible", window->isVisible());
         if (flags & kPlaceStyle)
             store.WriteInteger(section, prefix + "Style",
                                window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)

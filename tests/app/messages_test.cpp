@@ -1,3 +1,5 @@
+#include "app/messages.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 #include <QTimer>
 
 #include "app/errform.h"
-#include "app/messages.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+#include "platform/shell/gotoweb.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,7 +8,6 @@
 #include <QTest>
 
 #include "platform/settings/programpaths.h"
-#include "platform/shell/gotoweb.h"
 
 TEST(BrowserCommand, ParsesLikeARegisteredCommandLine) {
     struct Case {
@@ -97,8 +98,8 @@ TEST_F(ShowDocumentTest, LocalPageReachesTheBrowserAsOneArgumentAndRunsNothing) 
     qputenv("BROWSER", ("\"" + MakeFakeBrowser() + "\" --flag").toUtf8());
 
     std::vector<std::string> errors;
-    EXPECT_TRUE(ShowDocument("help/help.html", true,
-                             [&](const std::string& m) { errors.push_back(m); }));
+    EXPECT_TRUE(
+        ShowDocument("help/help.html", true, [&](const std::string& m) { errors.push_back(m); }));
     EXPECT_EQ(WaitForArgs(), QStringList({"--flag", "file://" + weird + "/help/help.html"}));
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(m_shellCalls.empty());
@@ -117,8 +118,8 @@ TEST_F(ShowDocumentTest, WithoutBrowserTheShellGetsTheFullNameAndFailureIsReport
     qunsetenv("BROWSER");
     SetProgramFilePath("/opt/tastra/Tastra");
     std::vector<std::string> errors;
-    EXPECT_FALSE(ShowDocument("help/help.html", true,
-                              [&](const std::string& m) { errors.push_back(m); }));
+    EXPECT_FALSE(
+        ShowDocument("help/help.html", true, [&](const std::string& m) { errors.push_back(m); }));
     EXPECT_EQ(m_shellCalls, std::vector<std::string>{"/opt/tastra/help/help.html (local)"});
     EXPECT_EQ(errors, std::vector<std::string>{"Cannot show file \"help/help.html\"."});
 

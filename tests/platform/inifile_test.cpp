@@ -1,9 +1,10 @@
+#include "platform/settings/inifile.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include "platform/settings/inidocument.h"
-#include "platform/settings/inifile.h"
 #include "tempdir.h"
 
 TEST(IniDocument, ReadsLikeTheProfileFunctions) {
@@ -27,9 +28,9 @@ TEST(IniDocument, ReadsLikeTheProfileFunctions) {
 TEST(IniDocument, EditsKeepUntouchedLines) {
     TIniDocument d;
     d.Parse("; head\n\n[A]\n; note\nx=1\n\ny=2\n\n[B]\nz=3\n");
-    d.Set("a", "X", "10");      // in place
-    d.Set("A", "new", "n");     // after the last value of A
-    d.Set("C", "c", "c");       // new section at the end
+    d.Set("a", "X", "10");   // in place
+    d.Set("A", "new", "n");  // after the last value of A
+    d.Set("C", "c", "c");    // new section at the end
     d.Delete("B", "Z");
     d.Set("B", "w", "w");
     EXPECT_EQ(d.Serialize(),
@@ -37,6 +38,16 @@ TEST(IniDocument, EditsKeepUntouchedLines) {
               "\r\n[C]\r\nc=c\r\n");
     d.EraseSection("a");
     EXPECT_EQ(d.Serialize(), "; head\r\n\r\n[B]\r\nw=w\r\n\r\n[C]\r\nc=c\r\n");
+}
+
+TEST(IniDocument, ByteOrderMarkIsSkippedForReadingAndKept) {
+    // Regression: a second mark after the first one changed on every save.
+    const std::string text = "\xEF\xBB\xBF\xEF\xBB\xBF\r\n[A]\r\nk=v\r\n";
+    TIniDocument d;
+    d.Parse(text);
+    std::string v;
+    EXPECT_TRUE(d.Find("A", "k", v));
+    EXPECT_EQ(d.Serialize(), text);
 }
 
 TEST(IniDocument, WrittenValuesReadBackUnchanged) {

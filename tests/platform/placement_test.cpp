@@ -1,9 +1,10 @@
+#include "platform/settings/placement.h"
+
 #include <gtest/gtest.h>
 
 #include <QWidget>
 #include <tuple>
 
-#include "platform/settings/placement.h"
 #include "platform/settings/programpaths.h"
 
 struct TKeepCase {

@@ -87,9 +87,16 @@ TEST(RegistryHive, NegativeIntegersSurviveAsDwords) {
 
 TEST(RegistryHive, AwkwardStringsRoundTrip) {
     TTempConfigHome home;
-    const std::vector<std::string> samples = {
-        "say \"hi\"", "C:\\dir\\file", "ends with \\", "line1\nline2\r\nline3", "\\n literal",
-        "Grüße, 音楽 ♪", "", "  blanks  ", "[not a key]", "\"=dword:00000001"};
+    const std::vector<std::string> samples = {"say \"hi\"",
+                                              "C:\\dir\\file",
+                                              "ends with \\",
+                                              "line1\nline2\r\nline3",
+                                              "\\n literal",
+                                              "Grüße, 音楽 ♪",
+                                              "",
+                                              "  blanks  ",
+                                              "[not a key]",
+                                              "\"=dword:00000001"};
     {
         TRegistryIniFile s(kRoot);
         for (size_t i = 0; i < samples.size(); ++i) {
@@ -170,10 +177,10 @@ TEST(RegistryHive, ExplicitHivePathAndHandMadeFile) {
     QTemporaryDir dir;
     std::string path = dir.path().toStdString() + "/sub/my.reg";
     ASSERT_TRUE(EnsureParentFolder(path));
-    ASSERT_TRUE(WriteFileAtomically(
-        path,
-        "REGEDIT4\n\n; edited by hand\n[HKEY_CURRENT_USER\\Software\\X]\n"
-        "\"Blob\"=hex:01,02,\\\n  03\n\"Path\"=\"C:\\dir\"\n@=\"default\"\n"));
+    ASSERT_TRUE(
+        WriteFileAtomically(path,
+                            "REGEDIT4\n\n; edited by hand\n[HKEY_CURRENT_USER\\Software\\X]\n"
+                            "\"Blob\"=hex:01,02,\\\n  03\n\"Path\"=\"C:\\dir\"\n@=\"default\"\n"));
     {
         TRegistryIniFile s("\\Software\\X", path);
         EXPECT_THROW(s.ReadInteger("", "Blob", 0), ESettingsTypeError);
@@ -190,14 +197,18 @@ TEST(RegistryHive, ExplicitHivePathAndHandMadeFile) {
 
 TEST(RegistryHive, ParserRejectsMalformedText) {
     hive::THive h;
-    for (const char* bad :
-         {"REGEDIT", "REGEDIT4\n\"a\"=\"b\"", "REGEDIT4\n[K]\n\"a\"=\"b",
-          "REGEDIT4\n[K]\n\"a\"=dword:123", "REGEDIT4\n[K]\n\"a\"=dword:0000000g",
-          "REGEDIT4\n[K]\n\"a\"=hex:1", "REGEDIT4\n[K]\n\"a\"=hex:01,\\", "REGEDIT4\n[K",
-          "REGEDIT4\n[]", "REGEDIT4\n[-K]", "REGEDIT4\n[K]\na=1", "REGEDIT4\n[K]\n\"a\"\"b\"",
-          "REGEDIT4\n[K]\n\"a\"=\"b\" x"})
+    for (const char* bad : {"REGEDIT", "REGEDIT4\n\"a\"=\"b\"", "REGEDIT4\n[K]\n\"a\"=\"b",
+                            "REGEDIT4\n[K]\n\"a\"=dword:123", "REGEDIT4\n[K]\n\"a\"=dword:0000000g",
+                            "REGEDIT4\n[K]\n\"a\"=hex:1", "REGEDIT4\n[K]\n\"a\"=hex:01,\\",
+                            "REGEDIT4\n[K", "REGEDIT4\n[]", "REGEDIT4\n[K]\na=1",
+                            "REGEDIT4\n[K]\n\"a\"\"b\"", "REGEDIT4\n[K]\n\"a\"=\"b\" x"})
         EXPECT_FALSE(hive::ParseHive(bad, h)) << bad;
     EXPECT_TRUE(hive::ParseHive("", h));
+    // Regression: a key whose name starts with '-' must read back after a save.
+    ASSERT_TRUE(hive::ParseHive("REGEDIT4\n[\\-K]\n", h));
+    hive::THive again;
+    ASSERT_TRUE(hive::ParseHive(hive::SerializeHive(h), again));
+    EXPECT_TRUE(again == h);
     EXPECT_TRUE(hive::ParseHive("\xEF\xBB\xBFREGEDIT4\r\n", h));
 }
 
@@ -289,9 +300,9 @@ TEST(RegistryHive, SaveKilledAtAnyMomentLeavesACompleteHive) {
     WaitReady(fd);
     auto t0 = std::chrono::steady_clock::now();
     waitpid(pid, nullptr, 0);
-    auto saveUs = std::chrono::duration_cast<std::chrono::microseconds>(
-                      std::chrono::steady_clock::now() - t0)
-                      .count();
+    auto saveUs =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0)
+            .count();
     const std::string newText = ReadFileText(path);
     ASSERT_NE(newText, oldText);
 
@@ -309,7 +320,9 @@ TEST(RegistryHive, SaveKilledAtAnyMomentLeavesACompleteHive) {
         }
         int status = 0;
         waitpid(pid, &status, 0);
-        if (!timed) EXPECT_TRUE(WIFSIGNALED(status)) << "step " << round;
+        if (!timed) {
+            EXPECT_TRUE(WIFSIGNALED(status)) << "step " << round;
+        }
         std::string text = ReadFileText(path);
         EXPECT_TRUE(text == oldText || text == newText) << "round " << round;
         EXPECT_TRUE(BrokenFiles(dir.path().toStdString()).empty());
