@@ -1,0 +1,22 @@
+#include "app/messages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+
+QMessageBox::StandardButton MessageWithCheckbox(QWidget* owner, const QString& text,
+                                                const QString& checkText, bool& checked,
+                                                QMessageBox::Icon icon,
+                                                QMessageBox::StandardButtons buttons) {
+    QWidget* centreOn = owner ? owner : ApplicationMainWindow();
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, centreOn);
+    auto* check = new QCheckBox(checkText);  // owned by the box
+    check->setObjectName("checkbox");
+    check->setChecked(checked);
+    box.setCheckBox(check);
+    box.adjustSize();
+    CenterOnForm(&box, centreOn);
+    int result = box.exec();
+    checked = check->isChecked();
+    QAbstractButton* clicked = box.clickedButton();
+    return clicked ? box.standardButton(clicked) : static_cast<QMessageBox::StandardButton>(result);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Whole-file helpers for the files we own (the registry hive, export files). A file is replaced
+// by writing a temporary file in the same folder, flushing it to the disk and renaming it over the
+// old one, so a crash or a full disk leaves either the old or the new file, never a mixture.
+
+// The temporary files start with the target's name followed by this; a leftover one comes from a
+// writer that died before its rename.
+extern const char kTempSuffix[];
+
+bool WriteFileAtomically(const std::string& path, const std::string& content);
+
+// Tests that simulate a crash in the middle of a save install a hook called after each chunk
+// written (with the bytes written so far) and once more just before the rename (with the whole
+// size + 1). nullptr removes it.
+using TWriteProgressHook = void (*)(size_t bytesWritten);
+void SetWriteProgressHook(TWriteProgressHook hook);
+
+enum class TReadResult { Ok, Missing, Failed };
+TReadResult ReadWholeFile(const std::string& path, std::string& content);
+
+// Creates the folder holding path (and its parents); false when that fails.
+bool EnsureParentFolder(const std::string& path);

@@ -1,0 +1,183 @@
+#include "platform/settings/inidocument.h"
+
+#include "platform/settings/settingsstore.h"
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string Trim(const std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+std::string OneLine(const std::string& s) {
+    std::string out = s;
+    for (char& c : out)
+        if (c == '\r' || c == '\n') c = ' ';
+    return out;
+}
+
+// Quotes a value whose reading would otherwise change it.
+std::string EncodeValue(const std::string& raw) {
+    std::string v = OneLine(raw);
+    if (v.empty()) return v;
+    bool edgeBlank = IsBlank(v.front()) || IsBlank(v.back());
+    bool quoted = v.size() >= 2 && v.front() == '"' && v.back() == '"';
+    return (edgeBlank || quoted) ? "\"" + v + "\"" : v;
+}
+
+std::string EncodeName(const std::string& raw) {
+    // '=' cannot be part of a name: the first one ends it.
+    std::string n = OneLine(raw);
+    for (char& c : n)
+        if (c == '=') c = '_';
+    return Trim(n);
+}
+
+}  // namespace
+
+bool TIniDocument::ParseSectionLine(const std::string& line, std::string& name) {
+    std::string t = Trim(line);
+    if (t.empty() || t[0] != '[') return false;
+    size_t close = t.find(']');
+    if (close == std::string::npos) return false;
+    name = Trim(t.substr(1, close - 1));
+    return true;
+}
+
+bool TIniDocument::ParseValueLine(const std::string& line, std::string& name, std::string& value) {
+    std::string t = Trim(line);
+    if (t.empty() || t[0] == ';' || t[0] == '#' || t[0] == '[') return false;
+    size_t eq = t.find('=');
+    if (eq == std::string::npos) return false;
+    name = Trim(t.substr(0, eq));
+    if (name.empty()) return false;
+    value = Trim(t.substr(eq + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return true;
+}
+
+void TIniDocument::Parse(const std::string& text) {
+    m_lines.clear();
+    size_t start = 0;
+    // A byte order mark would otherwise become part of the first section's name; it is written
+    // back as it came.
+    m_byteOrderMark = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    if (m_byteOrderMark) start = 3;
+    while (start < text.size()) {
+        size_t nl = text.find('\n', start);
+        size_t end = nl == std::string::npos ? text.size() : nl;
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        m_lines.push_back(std::move(line));
+        if (nl == std::string::npos) break;
+        start = nl + 1;
+    }
+}
+
+std::string TIniDocument::Serialize() const {
+    std::string out = m_byteOrderMark ? "\xEF\xBB\xBF" : "";
+    for (const auto& l : m_lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+long TIniDocument::FindSection(const std::string& section) const {
+    std::string name;
+    for (size_t i = 0; i < m_lines.size(); ++i)
+        if (ParseSectionLine(m_lines[i], name) && TSettingsStore::SameName(name, Trim(section)))
+            return static_cast<long>(i);
+    return -1;
+}
+
+size_t TIniDocument::SectionEnd(size_t header) const {
+    std::string name;
+    size_t i = header + 1;
+    while (i < m_lines.size() && !ParseSectionLine(m_lines[i], name)) ++i;
+    return i;
+}
+
+long TIniDocument::FindValueLine(const std::string& section, const std::string& name) const {
+    long h = FindSection(section);
+    if (h < 0) return -1;
+    std::string n, v, want = Trim(name);
+    for (size_t i = h + 1, e = SectionEnd(h); i < e; ++i)
+        if (ParseValueLine(m_lines[i], n, v) && TSettingsStore::SameName(n, want))
+            return static_cast<long>(i);
+    return -1;
+}
+
+bool TIniDocument::Find(const std::string& section, const std::string& name,
+                        std::string& value) const {
+    long i = FindValueLine(section, name);
+    if (i < 0) return false;
+    std::string n;
+    return ParseValueLine(m_lines[i], n, value);
+}
+
+void TIniDocument::Set(const std::string& section, const std::string& name,
+                       const std::string& value) {
+    std::string n = EncodeName(name);
+    if (n.empty()) return;
+    std::string line = n + "=" + EncodeValue(value);
+    long at = FindValueLine(section, n);
+    if (at >= 0) {
+        m_lines[at] = line;
+        return;
+    }
+    long h = FindSection(section);
+    if (h < 0) {
+        if (!m_lines.empty() && !Trim(m_lines.back()).empty()) m_lines.emplace_back();
+        m_lines.push_back("[" + OneLine(Trim(section)) + "]");
+        m_lines.push_back(line);
+        return;
+    }
+    size_t insertAt = h + 1;
+    std::string vn, vv;
+    for (size_t i = h + 1, e = SectionEnd(h); i < e; ++i)
+        if (ParseValueLine(m_lines[i], vn, vv)) insertAt = i + 1;
+    m_lines.insert(m_lines.begin() + insertAt, line);
+}
+
+void TIniDocument::Delete(const std::string& section, const std::string& name) {
+    long at = FindValueLine(section, name);
+    if (at >= 0) m_lines.erase(m_lines.begin() + at);
+}
+
+void TIniDocument::EraseSection(const std::string& section) {
+    long h = FindSection(section);
+    if (h < 0) return;
+    m_lines.erase(m_lines.begin() + h, m_lines.begin() + SectionEnd(h));
+}
+
+std::vector<std::string> TIniDocument::Sections() const {
+    std::vector<std::string> out;
+    std::string name;
+    for (const auto& l : m_lines) {
+        if (!ParseSectionLine(l, name)) continue;
+        bool seen = false;
+        for (const auto& o : out) seen = seen || TSettingsStore::SameName(o, name);
+        if (!seen) out.push_back(name);
+    }
+    return out;
+}
+
+std::vector<std::string> TIniDocument::Names(const std::string& section) const {
+    std::vector<std::string> out;
+    long h = FindSection(section);
+    if (h < 0) return out;
+    std::string n, v;
+    for (size_t i = h + 1, e = SectionEnd(h); i < e; ++i) {
+        if (!ParseValueLine(m_lines[i], n, v)) continue;
+        bool seen = false;
+        for (const auto& o : out) seen = seen || TSettingsStore::SameName(o, n);
+        if (!seen) out.push_back(n);
+    }
+    return out;
+}

@@ -1,0 +1,212 @@
+#include "platform/settings/placement.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+const char kStartHiddenProperty[] = "tastraStartHidden";
+
+namespace {
+
+std::optional<QRect>& WorkAreaOverride() {
+    static std::optional<QRect> area;
+    return area;
+}
+
+QPointer<QWidget>& MainWindow() {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+bool IsMainWindow(const QWidget* w) {
+    QWidget* main = MainWindow().data();
+    return main == nullptr || main == w;
+}
+
+// The visible form that owns window, if any.
+QWidget* VisibleOwner(const QWidget* window) {
+    QWidget* parent = window->parentWidget();
+    if (!parent) return nullptr;
+    QWidget* owner = parent->window();
+    return owner != window && owner->isVisible() ? owner : nullptr;
+}
+
+// Position that centres a width x height window on owner, or else on the work area.
+void Centre(const QWidget* window, int width, int height, const QRect& area, int& left, int& top) {
+    if (QWidget* owner = VisibleOwner(window)) {
+        const QRect o = owner->frameGeometry();
+        left = o.x() + o.width() / 2 - width / 2;
+        top = o.y() + o.height() / 2 - height / 2;
+    } else {
+        left = area.left() + area.width() / 2 - width / 2;
+        top = area.top() + area.height() / 2 - height / 2;
+    }
+}
+
+}  // namespace
+
+void KeepOnWorkArea(int& left, int& top, int& width, int& height, bool shrink,
+                    const QRect& workArea) {
+    // Edges as the window system counts them: right and bottom lie one past the last pixel.
+    const int areaLeft = workArea.left(), areaTop = workArea.top();
+    const int areaRight = areaLeft + workArea.width(), areaBottom = areaTop + workArea.height();
+    if (shrink) {
+        if (width > workArea.width()) width = workArea.width();
+        if (height > workArea.height()) height = workArea.height();
+    }
+    if (left > areaRight) left = areaRight - 30;
+    if (left + width - 30 < areaLeft) left = areaLeft - width + 30;
+    if (top > areaBottom) top = areaBottom - 30;
+    if (top < areaTop) top = areaTop;  // the title bar never goes above the work area
+}
+
+QRect WorkArea(const QWidget* widget) {
+    if (WorkAreaOverride()) return *WorkAreaOverride();
+    QScreen* screen = nullptr;
+    if (widget) {
+        screen = QGuiApplication::screenAt(widget->geometry().center());
+        if (!screen) screen = widget->screen();
+    }
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return QRect(0, 0, 800, 600);
+    QRect area = screen->availableGeometry();
+    return area.isEmpty() ? screen->geometry() : area;
+}
+
+void SetWorkAreaOverride(std::optional<QRect> area) { WorkAreaOverride() = area; }
+
+void SetApplicationMainWindow(QWidget* window) { MainWindow() = window; }
+
+QWidget* ApplicationMainWindow() { return MainWindow().data(); }
+
+void LoadFormPlacement(QWidget* window, TSettingsStore& store, const std::string& section,
+                       int flags, const std::string& prefix) {
+    if (!window) return;
+    try {
+        const QRect area = WorkArea(window);
+        int height = window->height(), width = window->width();
+        if (flags & kPlaceSize) {
+            height = store.ReadInteger(section, prefix + "Height", height);
+            width = store.ReadInteger(section, prefix + "Width", width);
+        }
+        int left = window->x(), top = window->y();
+        if (flags & kPlacePosition) {
+            top = store.ReadInteger(section, prefix + "Top", kPlacementMissing);
+            left = store.ReadInteger(section, prefix + "Left", kPlacementMissing);
+            if (top != kPlacementMissing && left != kPlacementMissing) {
+                left += area.left();
+                top += area.top();
+            } else {
+                Centre(window, width, height, area, left, top);
+                KeepOnWorkArea(left, top, width, height, false, area);
+            }
+        }
+        KeepOnWorkArea(left, top, width, height, (flags & kPlaceSize) != 0, area);
+        window->move(left, top);
+        window->resize(width, height);
+
+        const bool isMain = IsMainWindow(window);
+        if (flags & (kPlaceMaximized | kPlaceMinimized)) {
+            int current = window->isMinimized()   ? kStateMinimized
+                          : window->isMaximized() ? kStateMaximized
+                                                  : kStateNormal;
+            int s = store.ReadInteger(section, prefix + "State", current);
+            if (s == kStateMinimized && (flags & kPlaceMinimized)) {
+                // The main window starts minimized without taking the focus from the user.
+                if (isMain) window->setAttribute(Qt::WA_ShowWithoutActivating);
+                window->setWindowState(window->windowState() | Qt::WindowMinimized);
+            } else if (s == kStateMaximized && (flags & kPlaceMaximized)) {
+                window->setWindowState((window->windowState() & ~Qt::WindowMinimized) |
+                                       Qt::WindowMaximized);
+            }
+        }
+        if (flags & kPlaceStyle) {
+            bool onTop = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            int style = store.ReadInteger(section, prefix + "Style",
+                                          onTop ? kStyleStayOnTop : kStyleNormal);
+            bool wantOnTop = style == kStyleStayOnTop;
+            if (wantOnTop != onTop) {
+                // Changing window flags hides a shown window; show it again where it was.
+                bool visible = window->isVisible();
+                window->setWindowFlag(Qt::WindowStaysOnTopHint, wantOnTop);
+                if (visible) window->show();
+            }
+        }
+        if (flags & kPlaceVisible) {
+            bool v = store.ReadBool(section, prefix + "Visible", isMain);
+            if (isMain)
+                window->setProperty(kStartHiddenProperty, !v);
+            else
+                window->setVisible(v);
+        }
+    } catch (...) {
+        // A value of the wrong type ends the load; what was applied stays.
+    }
+}
+
+void SaveFormPlacement(QWidget* window, TSettingsStore& store, const std::string& section,
+                       int flags, const std::string& prefix) {
+    if (!window) return;
+    try {
+        const QRect area = WorkArea(window);
+        int state = kStateNormal;
+        const bool saveState = (flags & (kPlaceMaximized | kPlaceMinimized)) != 0;
+        if (saveState) {
+            if (IsMainWindow(window) && window->isMinimized())
+                state = (flags & kPlaceMinimized) ? kStateMinimized : kStateNormal;
+            else if (window->isMinimized() && (flags & kPlaceMinimized))
+                state = kStateMinimized;
+            else if (window->isMaximized() && (flags & kPlaceMaximized))
+                state = kStateMaximized;
+        }
+        // A minimized or maximized window stores the rectangle it returns to.
+        // Positions are those of the frame (what move() takes), sizes those of the client area
+        // (what resize() takes); the restored rectangle is a client rectangle.
+        QRect normal = window->normalGeometry();
+        bool useNormal = state != kStateNormal && normal.isValid();
+        QMargins frame;
+        if (QWindow* handle = window->windowHandle()) frame = handle->frameMargins();
+        int left = useNormal ? normal.x() - frame.left() : window->x();
+        int top = useNormal ? normal.y() - frame.top() : window->y();
+        int width = useNormal ? normal.width() : window->width();
+        int height = useNormal ? normal.height() : window->height();
+
+        if (flags & kPlaceSize) {
+            store.WriteInteger(section, prefix + "Height", height);
+            store.WriteInteger(section, prefix + "Width", width);
+        }
+        if (flags & kPlacePosition) {
+            store.WriteInteger(section, prefix + "Top", top - area.top());
+            store.WriteInteger(section, prefix + "Left", left - area.left());
+        }
+        if (saveState) store.WriteInteger(section, prefix + "State", state);
+        if (flags & kPlaceVisible)
+            store.WriteBool(section, prefix + "Visible", window->isVisible());
+        if (flags & kPlaceStyle)
+            store.WriteInteger(section, prefix + "Style",
+                               window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+                                   ? kStyleStayOnTop
+                                   : kStyleNormal);
+    } catch (...) {
+        // A failed save is lost quietly.
+    }
+}
+
+void CenterOnForm(QWidget* window, QWidget* form) {
+    if (!window) return;
+    const QRect area = WorkArea(window);
+    int width = window->width(), height = window->height();
+    int left, top;
+    if (form && form->isVisible()) {
+        const QRect f = form->frameGeometry();
+        left = f.x() + f.width() / 2 - width / 2;
+        top = f.y() + f.height() / 2 - height / 2;
+    } else {
+        left = area.left() + area.width() / 2 - width / 2;
+        top = area.top() + area.height() / 2 - height / 2;
+    }
+    KeepOnWorkArea(left, top, width, height, false, area);
+    window->move(left, top);
+}

@@ -1,0 +1,135 @@
+#include "platform/shell/gotoweb.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/settings/programpaths.h"
+
+TEST(BrowserCommand, ParsesLikeARegisteredCommandLine) {
+    struct Case {
+        const char* line;
+        const char* program;
+        const char* pattern;
+    };
+    for (const Case& c : {
+             Case{"\"/opt/My Browser/run\" -new \"%1\"", "/opt/My Browser/run", "-new \"%s"},
+             Case{"firefox", "firefox", " %s"},
+             Case{"  lynx   -dump  ", "lynx", "-dump %s"},
+             Case{"\"/usr/bin/w3m\"", "/usr/bin/w3m", " %s"},
+             Case{"open %s --tab", "open", "%s --tab"},
+         }) {
+        TBrowserCommand cmd;
+        ASSERT_TRUE(ParseBrowserCommand(c.line, cmd)) << c.line;
+        EXPECT_EQ(cmd.program, c.program) << c.line;
+        EXPECT_EQ(cmd.pattern, c.pattern) << c.line;
+    }
+    TBrowserCommand cmd;
+    EXPECT_FALSE(ParseBrowserCommand("", cmd));
+    EXPECT_FALSE(ParseBrowserCommand("  \"\" %s", cmd));
+}
+
+TEST(BrowserCommand, AddressStaysOneArgument) {
+    const std::string nasty = "file:///a b/\"q\";$(touch x) %s";
+    EXPECT_EQ(BrowserArguments("-new \"%s", nasty), std::vector<std::string>({"-new", nasty}));
+    EXPECT_EQ(BrowserArguments(" %s", nasty), std::vector<std::string>{nasty});
+    EXPECT_EQ(BrowserArguments("--x=\"a b\" url=%s", "u"),
+              std::vector<std::string>({"--x=a b", "url=u"}));
+}
+
+class ShowDocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_oldBrowser = qgetenv("BROWSER");
+        m_hadBrowser = qEnvironmentVariableIsSet("BROWSER");
+        TGoToWeb::ResetBrowserLookup();
+        SetShellOpenHandler([this](const std::string& name, bool local) {
+            m_shellCalls.push_back(name + (local ? " (local)" : ""));
+            return m_shellResult;
+        });
+    }
+    void TearDown() override {
+        if (m_hadBrowser)
+            qputenv("BROWSER", m_oldBrowser);
+        else
+            qunsetenv("BROWSER");
+        TGoToWeb::ResetBrowserLookup();
+        SetShellOpenHandler(nullptr);
+        SetProgramFilePath("");
+    }
+
+    // A fake browser that writes its arguments, one per line, to argv.txt.
+    QString MakeFakeBrowser() {
+        QString script = m_dir.filePath("fake browser.sh");
+        QFile f(script);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
+                 m_dir.filePath("argv.tmp") + "'\nmv '" + m_dir.filePath("argv.tmp") + "' '" +
+                 m_dir.filePath("argv.txt") + "'\n")
+                    .toUtf8());
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return script;
+    }
+
+    QStringList WaitForArgs() {
+        QFile out(m_dir.filePath("argv.txt"));
+        for (int i = 0; i < 500 && !out.exists(); ++i) QTest::qWait(10);
+        if (!out.open(QIODevice::ReadOnly)) return {};
+        QString text = QString::fromUtf8(out.readAll());
+        text.chop(1);
+        return text.split('\n');
+    }
+
+    QTemporaryDir m_dir;
+    QByteArray m_oldBrowser;
+    bool m_hadBrowser = false;
+    std::vector<std::string> m_shellCalls;
+    bool m_shellResult = false;
+};
+
+TEST_F(ShowDocumentTest, LocalPageReachesTheBrowserAsOneArgumentAndRunsNothing) {
+    QString weird = m_dir.filePath("we'ird \"dir\"; $(touch pwned) & `touch pwned2`");
+    ASSERT_TRUE(QDir().mkpath(weird));
+    SetProgramFilePath((weird + "/Tastra").toStdString());
+    qputenv("BROWSER", ("\"" + MakeFakeBrowser() + "\" --flag").toUtf8());
+
+    std::vector<std::string> errors;
+    EXPECT_TRUE(
+        ShowDocument("help/help.html", true, [&](const std::string& m) { errors.push_back(m); }));
+    EXPECT_EQ(WaitForArgs(), QStringList({"--flag", "file://" + weird + "/help/help.html"}));
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(m_shellCalls.empty());
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("pwned")));
+    EXPECT_FALSE(QFile::exists("pwned"));
+    EXPECT_FALSE(QFile::exists("pwned2"));
+}
+
+TEST_F(ShowDocumentTest, AddressBackslashesBecomeSlashesForTheBrowser) {
+    qputenv("BROWSER", ("/no/such/browser:\"" + MakeFakeBrowser() + "\" %1").toUtf8());
+    EXPECT_TRUE(ShowDocument("http://example.invalid/a\\b?x=1;y", false, nullptr));
+    EXPECT_EQ(WaitForArgs(), QStringList({"http://example.invalid/a/b?x=1;y"}));
+}
+
+TEST_F(ShowDocumentTest, WithoutBrowserTheShellGetsTheFullNameAndFailureIsReported) {
+    qunsetenv("BROWSER");
+    SetProgramFilePath("/opt/tastra/Tastra");
+    std::vector<std::string> errors;
+    EXPECT_FALSE(
+        ShowDocument("help/help.html", true, [&](const std::string& m) { errors.push_back(m); }));
+    EXPECT_EQ(m_shellCalls, std::vector<std::string>{"/opt/tastra/help/help.html (local)"});
+    EXPECT_EQ(errors, std::vector<std::string>{"Cannot show file \"help/help.html\"."});
+
+    // A browser that does not exist falls back to the shell, which succeeds here.
+    TGoToWeb::ResetBrowserLookup();
+    qputenv("BROWSER", "/no/such/browser %s");
+    m_shellResult = true;
+    errors.clear();
+    EXPECT_TRUE(ShowDocument("https://example.invalid/forum", false,
+                             [&](const std::string& m) { errors.push_back(m); }));
+    EXPECT_EQ(m_shellCalls.back(), "https://example.invalid/forum");
+    EXPECT_TRUE(errors.empty());
+}
