@@ -1,10 +1,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/errform.h"
 #include "app/startupprobe.h"
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "platform/midi/systemmidi.h"
+#include "platform/registry/registrystore.h"
+#include "platform/settings/placement.h"
+#include "platform/settings/programpaths.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,10 +21,19 @@ int main(int argc, char** argv) {
 
     TTastraServices services;
     services.midiOut = midiOut.get();
+    services.openSettingsRoot = [] {
+        return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(SettingsRootPath()));
+    };
     auto window = std::make_unique<TTastra2>(services);
+    SetApplicationMainWindow(window.get());
+    // Created now and kept hidden until a patch script has something to report.
+    auto warnings = std::make_unique<TErrForm>(window.get());
+    warnings->hide();
+
     InstallStartupProbe(window.get());
     window->show();
     const int rc = app.exec();
+    warnings.reset();
     window.reset();
     return rc;
 }

@@ -12,11 +12,13 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "app/messages.h"
 #include "app/statuspanels.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/gotoweb.h"
 
 TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     : TTastra(parent), m_services(services) {
@@ -55,13 +57,9 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
         box.exec();
     };
     OnReminder = [this](const QString& text, bool checked) {
-        QMessageBox box(QMessageBox::Information, texts::kProgramTitle, text, QMessageBox::Ok,
-                        this);
-        auto* check = new QCheckBox(texts::kDontRemind, &box);
-        check->setChecked(checked);
-        box.setCheckBox(check);
-        box.exec();
-        return check->isChecked();
+        MessageWithCheckbox(this, text, texts::kDontRemind, checked, QMessageBox::Information,
+                            QMessageBox::Ok);
+        return checked;
     };
 
     m_status->SetPanelText(2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(
@@ -107,7 +105,20 @@ void TTastra2::CreateMenus() {
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
+    item(help, "Readme1", QStringLiteral("&Help Index"), {}, {}, [this] { Readme1Click(); });
+    item(help, "DiscussinForums1", QStringLiteral("Support &Forums"), {}, texts::kForumsHint,
+         [this] { DiscussinForums1Click(); });
     item(help, "About2", QStringLiteral("&About"), {}, {}, [this] { About2Click(); });
+}
+
+void TTastra2::Readme1Click() {
+    ShowDocument(texts::kHelpPage, true,
+                 [this](const std::string& message) { ShowError(QString::fromStdString(message)); });
+}
+
+void TTastra2::DiscussinForums1Click() {
+    ShowDocument(texts::kForumAddress, false,
+                 [this](const std::string& message) { ShowError(QString::fromStdString(message)); });
 }
 
 void TTastra2::OctaveDown1Click() { Keyboard1->OctaveDown(); }

@@ -66,6 +66,8 @@ public:
     void OctaveDown1Click();
     void OctaveUp1Click();
     void About2Click();
+    void Readme1Click();
+    void DiscussinForums1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;

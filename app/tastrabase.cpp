@@ -15,6 +15,8 @@
 #include "controls/sharedimage.h"
 #include "controls/wheelcontrols.h"
 #include "keyboard/keyboard.h"
+#include "platform/settings/placement.h"
+#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {
@@ -118,12 +120,13 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     Keyboard1->SetMarkNote(60);
     Keyboard1->SetBaseNote(36);
     Keyboard1->SetRegKey(QStringLiteral("Keyboard"));
+    Keyboard1->SetRegPath(QString::fromStdString(ProgramKeyPath()));
     if (Keyboard1->PaintStyle() == psImage) Keyboard1->resize(100, Keyboard1->ImageHeight());
 
     // Creation: the base window's part.
     m_regKey = keys::kKeyboardForm;
     m_mwCtrl = 1;
-    m_placementFlags = 1 | 2 | 4;  // size, position, maximized state
+    m_placementFlags = kPlaceSize | kPlacePosition | kPlaceMaximized;
     for (const char* name : texts::kBuiltinChords) CBChord->addItem(QString::fromUtf8(name));
     Keyboard1->OnNote = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
         Keyboard1Note(s, d1, d2);
@@ -325,6 +328,7 @@ void TTastra::FormResize() {
 
 void TTastra::LoadSettings(TSettingsStore& store) {
     const std::string section = m_regKey.toStdString();
+    LoadFormPlacement(this, store, section, m_placementFlags);
     m_mwCtrl = store.ReadInteger(section, keys::kMWCtrl, m_mwCtrl) & 127;
     SetArrowsVisible(store.ReadBool(section, keys::kShowBasenoteButtons, ArrowsVisible()));
     Keyboard1->LoadSettings(store);
@@ -336,6 +340,7 @@ void TTastra::LoadSettings(TSettingsStore& store) {
 
 void TTastra::SaveSettings(TSettingsStore& store) {
     const std::string section = m_regKey.toStdString();
+    SaveFormPlacement(this, store, section, m_placementFlags);
     store.WriteInteger(section, keys::kMWCtrl, m_mwCtrl);
     store.WriteBool(section, keys::kShowBasenoteButtons, ArrowsVisible());
     Keyboard1->SaveSettings(store);

@@ -440,7 +440,8 @@ void TKeyboard::LoadSettings(TSettingsStore& store) {
     // the current one (a bad Language would index past the name tables).
     int chord = store.ReadInteger(s, "Chord", m_chord);
     if (chord >= chNone && chord <= chCustom) m_chord = static_cast<TChord>(chord);
-    SetKeyWidth(store.ReadInteger(s, "KeyWidth", m_keyWidth));
+    const int keyWidth = store.ReadInteger(s, "KeyWidth", m_keyWidth);
+    SetKeyWidth(keyWidth);
     int language = store.ReadInteger(s, "Language", static_cast<int>(m_language));
     if (language >= 0 && language <= 2) m_language = static_cast<TLanguage>(language);
     SetMarkNote(store.ReadInteger(s, "MarkNote", m_markNote));
@@ -460,6 +461,13 @@ void TKeyboard::LoadSettings(TSettingsStore& store) {
     SetUpperCScanCode(store.ReadInteger(s, "UpperCKey", m_upperCScanCode));
     int style = store.ReadInteger(s, "PaintStyle", m_paintStyle);
     if (style == psDraw || style == psImage) SetPaintStyle(static_cast<TPaintStyle>(style));
+    // The width is read before the style; a keyboard that was painting images ignored it then,
+    // so a stored drawn width is applied again once the drawn style is back.
+    if (m_paintStyle == psDraw && keyWidth != m_keyWidth) {
+        const int base = store.ReadInteger(s, "BaseNote", m_baseNote);
+        SetKeyWidth(keyWidth);
+        SetBaseNote(base);
+    }
     SetTranspose(store.ReadInteger(s, "Transpose", m_transpose));
     SetDisplayTransposed(store.ReadBool(s, "DisplayTranspose", m_displayTransposed));
     SetTransposeThru(store.ReadBool(s, "TransposeThru", m_transposeThru));

@@ -1,0 +1,160 @@
+// Everything the main window and its keyboard keep comes back after a restart on the same hive.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/tastra.h"
+#include "controls/imgcontrol.h"
+#include "keyboard/keyboard.h"
+#include "platform/midi/virtualmidi.h"
+#include "platform/registry/registrystore.h"
+#include "platform/settings/programpaths.h"
+
+namespace {
+
+class SettingsRoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        m_hive = m_dir.filePath("registry.reg").toStdString();
+        SetProgramFilePath(m_dir.filePath("Tastra").toStdString());
+    }
+    void TearDown() override { SetProgramFilePath(std::string()); }
+
+    std::unique_ptr<TRegistryIniFile> Open() {
+        return std::make_unique<TRegistryIniFile>(SettingsRootPath(), m_hive);
+    }
+
+    std::unique_ptr<TTastra2> Start() {
+        TTastraServices s;
+        s.midiOut = &m_service;
+        s.openSettingsRoot = [this] { return std::unique_ptr<TSettingsStore>(Open()); };
+        auto w = std::make_unique<TTastra2>(s);
+        w->OnError = [](const QString&) {};
+        w->OnReminder = [](const QString&, bool c) { return c; };
+        w->show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+        return w;
+    }
+
+    QTemporaryDir m_dir;
+    std::string m_hive;
+    TVirtualMidiService m_service{{"Synth"}};
+};
+
+TEST_F(SettingsRoundTrip, FirstStartCreatesTheKeyAndTheFirstCloseWritesFirstTimeAsText) {
+    auto w = Start();
+    EXPECT_TRUE(w->FirstTime());
+    w->close();
+    auto store = Open();
+    EXPECT_EQ(store->ReadString("KeyboardForm", "First Time", "?"), "0");
+    EXPECT_EQ(store->ReadInteger("Keyboard", "BaseNote", -1), 36);
+}
+
+TEST_F(SettingsRoundTrip, KeyboardAndWindowValuesComeBack) {
+    {
+        auto w = Start();
+        TKeyboard* k = w->Keyboard1;
+        k->SetPaintStyle(psDraw);
+        k->SetKeyWidth(20);
+        k->SetBaseNote(40);
+        k->SetChannel(9);
+        k->SetChord(chMajor7);
+        k->SetLanguage(TLanguage::German);
+        k->SetMarkNote(64);
+        k->SetShadowWidth(2);
+        k->SetVelocityShiftFactor(0.25);
+        k->SetVelocity(77);
+        k->SetUpDownController(7);
+        k->SetLeftRightController(129);
+        k->SetKeyOctave(6);
+        k->SetLowerCScanCode(46);
+        k->SetUpperCScanCode(20);
+        k->SetTranspose(-7);
+        k->SetDisplayTransposed(true);
+        k->SetTransposeThru(false);
+        w->SetArrowsVisible(false);
+        w->resize(640, w->height());
+        w->close();
+    }
+    auto w = Start();
+    TKeyboard* k = w->Keyboard1;
+    EXPECT_EQ(k->PaintStyle(), psDraw);
+    EXPECT_EQ(k->KeyWidth(), 20);
+    EXPECT_EQ(k->BaseNote(), 40);
+    EXPECT_EQ(k->Channel(), 9);
+    EXPECT_EQ(k->Chord(), chMajor7);
+    EXPECT_EQ(k->Language(), TLanguage::German);
+    EXPECT_EQ(k->MarkNote(), 64);
+    EXPECT_EQ(k->ShadowWidth(), 2);
+    EXPECT_DOUBLE_EQ(k->VelocityShiftFactor(), 0.25);
+    EXPECT_EQ(k->Velocity(), 77);
+    EXPECT_EQ(k->UpDownController(), 7);
+    EXPECT_EQ(k->LeftRightController(), 129);
+    EXPECT_EQ(k->KeyOctave(), 6);
+    EXPECT_EQ(k->LowerCScanCode(), 46);
+    EXPECT_EQ(k->UpperCScanCode(), 20);
+    EXPECT_EQ(k->Transpose(), -7);
+    EXPECT_TRUE(k->DisplayTransposed());
+    EXPECT_FALSE(k->TransposeThru());
+    EXPECT_FALSE(w->ArrowsVisible());
+    EXPECT_EQ(w->width(), 640);
+}
+
+TEST_F(SettingsRoundTrip, MainWindowValuesWithoutTheirOwnWindowsYetSurviveARestart) {
+    {
+        auto store = Open();
+        store->WriteInteger("KeyboardForm", "MWCtrl", 11);
+        store->WriteBool("KeyboardForm", "Midi Thru", false);
+        store->WriteInteger("KeyboardForm", "Program", 17);
+        store->WriteInteger("KeyboardForm", "Bank", 300);
+        store->WriteInteger("KeyboardForm", "MouseWheelController", 128);
+        store->WriteInteger("KeyboardForm", "MouseWheelSensitivity", 9);
+        store->WriteBool("KeyboardForm", "StayOnTop", true);
+        store->WriteBool("KeyboardForm", "DontRemindTranspose", true);
+        for (const char* flag : {"DontShowExSettings", "ImKnobPresetsOverwrite",
+                                 "ImChordsOverwrite"})
+            store->WriteBool("KeyboardForm", flag, true);
+    }
+    Start()->close();
+    auto store = Open();
+    EXPECT_EQ(store->ReadInteger("KeyboardForm", "MWCtrl", 0), 11);
+    EXPECT_FALSE(store->ReadBool("KeyboardForm", "Midi Thru", true));
+    EXPECT_EQ(store->ReadInteger("KeyboardForm", "Program", 0), 17);
+    EXPECT_EQ(store->ReadInteger("KeyboardForm", "Bank", 0), 300);
+    EXPECT_EQ(store->ReadInteger("KeyboardForm", "MouseWheelController", 0), 128);
+    EXPECT_EQ(store->ReadInteger("KeyboardForm", "MouseWheelSensitivity", 0), 9);
+    EXPECT_TRUE(store->ReadBool("KeyboardForm", "StayOnTop", false));
+    EXPECT_TRUE(store->ReadBool("KeyboardForm", "DontRemindTranspose", false));
+    EXPECT_TRUE(store->ReadBool("KeyboardForm", "DontShowExSettings", false));
+    EXPECT_FALSE(store->ReadBool("KeyboardForm", "DontShowExChords", true));
+    EXPECT_TRUE(store->ReadBool("KeyboardForm", "ImChordsOverwrite", false));
+}
+
+TEST_F(SettingsRoundTrip, ARenamedProgramFileStartsFromFreshSettings) {
+    {
+        auto w = Start();
+        w->Keyboard1->SetChannel(5);
+        w->close();
+    }
+    SetProgramFilePath(m_dir.filePath("Tastra2.bin").toStdString());
+    auto w = Start();
+    EXPECT_EQ(w->Keyboard1->Channel(), 0);
+    EXPECT_TRUE(w->FirstTime());
+}
+
+TEST_F(SettingsRoundTrip, AStoreThatFailsMidLoadKeepsWhatWasReadAndTheRest) {
+    {
+        auto store = Open();
+        store->WriteInteger("Keyboard", "BaseNote", 50);
+        // A string read as an integer is only a default, but a DWORD where a string is expected
+        // fails the load from there on.
+        store->WriteString("Keyboard", "Channel", "abc");
+    }
+    auto w = Start();
+    EXPECT_EQ(w->Keyboard1->BaseNote(), 50);
+    EXPECT_EQ(w->Keyboard1->Channel(), 0);
+}
+
+}  // namespace
