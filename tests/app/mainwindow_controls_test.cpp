@@ -11,37 +11,9 @@
 #include "midi/midioutput.h"
 #include "platform/midi/virtualmidi.h"
 #include "platform/settings/settingsstore.h"
+#include "support/storeview.h"
 
 namespace {
-
-// Hands out views of one in-memory store, so the window's reloads see what the test wrote.
-class TSharedStoreView : public TSettingsStore {
-public:
-    explicit TSharedStoreView(TMemSettingsStore& m) : m_store(m) {}
-    std::string ReadString(const std::string& s, const std::string& n,
-                           const std::string& d) override {
-        return m_store.ReadString(s, n, d);
-    }
-    int ReadInteger(const std::string& s, const std::string& n, int d) override {
-        return m_store.ReadInteger(s, n, d);
-    }
-    void WriteString(const std::string& s, const std::string& n, const std::string& v) override {
-        m_store.WriteString(s, n, v);
-    }
-    void WriteInteger(const std::string& s, const std::string& n, int v) override {
-        m_store.WriteInteger(s, n, v);
-    }
-    void DeleteKey(const std::string& s, const std::string& n) override { m_store.DeleteKey(s, n); }
-    void EraseSection(const std::string& s) override { m_store.EraseSection(s); }
-    std::vector<std::string> ReadSections() override { return m_store.ReadSections(); }
-    std::vector<std::string> ReadSection(const std::string& s) override {
-        return m_store.ReadSection(s);
-    }
-    bool IsRegistry() const override { return true; }
-
-private:
-    TMemSettingsStore& m_store;
-};
 
 class MainWindowControls : public ::testing::Test {
 protected:

@@ -12,6 +12,7 @@
 #include "midi/midioutput.h"
 #include "platform/midi/virtualmidi.h"
 #include "platform/settings/settingsstore.h"
+#include "support/storeview.h"
 
 namespace {
 
@@ -24,37 +25,7 @@ protected:
     std::unique_ptr<TTastra2> Start(bool waitForStartup = true) {
         TTastraServices s;
         s.midiOut = &service;
-        s.openSettingsRoot = [this] {
-            // A view on the shared store: writes land in `store`.
-            struct TView : TSettingsStore {
-                TMemSettingsStore& m;
-                explicit TView(TMemSettingsStore& m) : m(m) {}
-                std::string ReadString(const std::string& a, const std::string& b,
-                                       const std::string& c) override {
-                    return m.ReadString(a, b, c);
-                }
-                int ReadInteger(const std::string& a, const std::string& b, int c) override {
-                    return m.ReadInteger(a, b, c);
-                }
-                void WriteString(const std::string& a, const std::string& b,
-                                 const std::string& c) override {
-                    m.WriteString(a, b, c);
-                }
-                void WriteInteger(const std::string& a, const std::string& b, int c) override {
-                    m.WriteInteger(a, b, c);
-                }
-                void DeleteKey(const std::string& a, const std::string& b) override {
-                    m.DeleteKey(a, b);
-                }
-                void EraseSection(const std::string& a) override { m.EraseSection(a); }
-                std::vector<std::string> ReadSections() override { return m.ReadSections(); }
-                std::vector<std::string> ReadSection(const std::string& a) override {
-                    return m.ReadSection(a);
-                }
-                bool IsRegistry() const override { return true; }
-            };
-            return std::unique_ptr<TSettingsStore>(new TView(store));
-        };
+        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
         auto w = std::make_unique<TTastra2>(s);
         w->OnError = [this](const QString& text) { errors << text; };
         w->OnReminder = [this](const QString& text, bool) {
