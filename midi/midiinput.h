@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -134,7 +135,7 @@ public:
     // Set when a message was lost since the last dispatch.
     bool Overflow() const { return m_overflow.load(std::memory_order_relaxed); }
     // Buffers currently lent to the service for system-exclusive data.
-    int SysExBuffersQueued() const;
+    int SysExBuffersQueued() const { return m_buffersLent.load(std::memory_order_relaxed); }
 
     // Runs the dispatch now (the posted wake-up does the same). Window thread only.
     void Dispatch();
@@ -145,10 +146,9 @@ private:
     void Receive(TMidiInMessage msg, std::uintptr_t param1, std::uint32_t param2);
     void Wake();
     TMyMidiEvent* MakeEvent(TQueueEntry& entry);
-    void RequeueBuffer(TMidiInBuffer& buffer);
-    void ReleaseBuffers();
-    void DrainQueue();
-    void Teardown();
+    MidiResult QueueBuffer(TMidiInBuffer& buffer);
+    void ReclaimLostBuffers();
+    MidiResult ShutDown();
 
     TMidiInService& m_service;
     int m_deviceId = NoDevice;
@@ -165,6 +165,10 @@ private:
     std::atomic<bool> m_wakePending{false};
     std::atomic<std::uint64_t> m_overflowCount{0};
     std::vector<std::unique_ptr<TMidiInBuffer>> m_sysExBuffers;
+    // Set on the service thread for a buffer whose message found the queue full; the window
+    // thread gives such buffers back to the service at the next dispatch.
+    std::array<std::atomic<bool>, kSysExBufferCount> m_lostBuffers{};
+    std::atomic<int> m_buffersLent{0};
     bool m_detectMidiLoop = true;
     bool m_dispatching = false;
 };

@@ -99,7 +99,9 @@ public:
     virtual MidiResult InStop(MidiHandle handle) = 0;
     // Stops input and hands every queued buffer back through the callback (mimLongData).
     virtual MidiResult InReset(MidiHandle handle) = 0;
-    // After InClose returns, the callback is not called again for this handle.
+    // When InClose returns, no callback for this handle is running or will run, and the
+    // service holds none of its buffers any more, whatever the result (a handle whose device
+    // vanished answers kMidiErrInvalHandle).
     virtual MidiResult InClose(MidiHandle handle) = 0;
     virtual bool InErrorText(MidiResult code, std::string& text) = 0;
 };
