@@ -378,3 +378,62 @@ void TMidiOutMenu::SaveSettings(TSettingsStore& store) {
     if (!m_output.DetectMidiLoop())
         store.WriteBool(RegKey(), MidiMenuSettings::kDetectMidiLoop, false);
 }
+
+TMidiInMenu::TMidiInMenu(TMidiInService& service, QObject* parent)
+    : TMidiMenuBase(parent), m_input(service) {
+    m_input.SetActiveSensing(m_activeSensing);
+    m_input.SetTimingClock(m_timingClock);
+    m_input.SetSysExOnly(m_sysExOnly);
+}
+
+TMidiInMenu::~TMidiInMenu() = default;
+
+void TMidiInMenu::SetActiveSensing(bool on) {
+    m_activeSensing = on;
+    m_input.SetActiveSensing(on);
+}
+
+void TMidiInMenu::SetTimingClock(bool on) {
+    m_timingClock = on;
+    m_input.SetTimingClock(on);
+}
+
+void TMidiInMenu::SetSysExOnly(bool on) {
+    m_sysExOnly = on;
+    m_input.SetSysExOnly(on);
+}
+
+void TMidiInMenu::OpenOwnedDevice() {
+    if (m_input.Open()) m_input.Start();
+}
+
+void TMidiInMenu::CloseOwnedDevice() {
+    // A device that refuses to stop must still be closed; the stop's failure is reported after.
+    std::exception_ptr stopFailure;
+    try {
+        m_input.Stop();
+    } catch (...) {
+        stopFailure = std::current_exception();
+    }
+    m_input.Close();
+    if (stopFailure) std::rethrow_exception(stopFailure);
+}
+
+void TMidiInMenu::LoadSettings(TSettingsStore& store) {
+    using namespace MidiMenuSettings;
+    TMidiMenuBase::LoadSettings(store);
+    SendWaitingText();
+    SetActiveSensing(store.ReadBool(RegKey(), kActiveSensing, m_activeSensing));
+    SetTimingClock(store.ReadBool(RegKey(), kTimingClock, m_timingClock));
+    SetSysExOnly(store.ReadBool(RegKey(), kSysExOnly, m_sysExOnly));
+    m_input.SetDetectMidiLoop(store.ReadBool(RegKey(), kDetectMidiLoop, m_input.DetectMidiLoop()));
+}
+
+void TMidiInMenu::SaveSettings(TSettingsStore& store) {
+    using namespace MidiMenuSettings;
+    TMidiMenuBase::SaveSettings(store);
+    store.WriteBool(RegKey(), kActiveSensing, m_activeSensing);
+    store.WriteBool(RegKey(), kTimingClock, m_timingClock);
+    store.WriteBool(RegKey(), kSysExOnly, m_sysExOnly);
+    if (!m_input.DetectMidiLoop()) store.WriteBool(RegKey(), kDetectMidiLoop, false);
+}

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "midi/midiinput.h"
 #include "midi/midioutput.h"
 #include "platform/settings/settingsstore.h"
 
 class QAction;
 class QMenu;
 class QTimer;
-class TMidiInput;
 class TMidiMenuBase;
 
 // Where the device menus keep their choice in the settings store, written exactly as stored.
@@ -177,6 +177,47 @@ protected:
 
 private:
     TMidiOutput m_output;
+};
+
+// The menu of input devices; owns the program's one input, started whenever it is open.
+class TMidiInMenu : public TMidiMenuBase {
+public:
+    explicit TMidiInMenu(TMidiInService& service, QObject* parent = nullptr);
+    ~TMidiInMenu() override;
+
+    TMidiInput& Input() { return m_input; }
+
+    int DeviceId() const override { return m_input.DeviceId(); }
+    void SetDeviceId(int id) override { m_input.SetDeviceId(id); }
+    int DeviceCount() override { return m_input.DeviceCount(); }
+    std::string DeviceName() const override { return m_input.DeviceName(); }
+    void SetOnMidiInput(TMidiInputEvent handler) override { m_input.OnMidiInput = handler; }
+    TMidiInputEvent GetOnMidiInput() const override { return m_input.OnMidiInput; }
+    const char* ValueName() const override { return MidiMenuSettings::kMidiIn; }
+    void ListDevices(std::vector<TMidiDeviceEntry>& list) override { m_input.ListDevices(list); }
+    void CheckDevicePresent() override { m_input.CheckDevicePresent(); }
+    bool IsClosed() const override { return m_input.IsClosed(); }
+    void LoadSettings(TSettingsStore& store) override;
+    void SaveSettings(TSettingsStore& store) override;
+
+    // Filters of the input, kept here so that they hold for every device opened later.
+    bool ActiveSensing() const { return m_activeSensing; }
+    void SetActiveSensing(bool on);
+    bool TimingClock() const { return m_timingClock; }
+    void SetTimingClock(bool on);
+    bool SysExOnly() const { return m_sysExOnly; }
+    void SetSysExOnly(bool on);
+
+protected:
+    const char* DirectionLabel() const override { return "MIDI IN"; }
+    void OpenOwnedDevice() override;
+    void CloseOwnedDevice() override;
+
+private:
+    TMidiInput m_input;
+    bool m_activeSensing = false;
+    bool m_timingClock = false;
+    bool m_sysExOnly = false;
 };
 
 // Captions of the device entries escape '&' so that names show as they are; this gives the name
