@@ -9,9 +9,11 @@
 
 namespace {
 
-// Marks the entries this component created and handles, as opposed to entries placed in the
-// submenu by whoever built it.
+// Marks what this component put into the submenu, as opposed to entries placed there by whoever
+// built it: entries it handles, and its separator.
 const char* const kEntryProperty = "tastraMidiMenuEntry";
+constexpr int kHandledEntry = 1;
+constexpr int kOwnSeparator = 2;
 
 std::string Format(const std::string& format, const std::string& a) {
     return QString::fromStdString(format).arg(QString::fromStdString(a)).toStdString();
@@ -72,7 +74,7 @@ TMidiMenuBase::~TMidiMenuBase() {
     // The entries' handlers die with this object; leaving them would show dead entries.
     if (m_baseMenu) {
         for (QAction* a : m_baseMenu->actions())
-            if (a->property(kEntryProperty).toBool() || a->data().toInt() == kSeparatorTag) {
+            if (a->property(kEntryProperty).toInt() != 0) {
                 m_baseMenu->removeAction(a);
                 delete a;
             }
@@ -80,7 +82,7 @@ TMidiMenuBase::~TMidiMenuBase() {
 }
 
 bool TMidiMenuBase::IsConsidered(const QAction* action) const {
-    return action->isVisible() && action->property(kEntryProperty).toBool();
+    return action->isVisible() && action->property(kEntryProperty).toInt() == kHandledEntry;
 }
 
 QAction* TMidiMenuBase::FindEntry(int tag) const {
@@ -289,7 +291,7 @@ QAction* TMidiMenuBase::AddDeviceEntry(const TMidiDeviceEntry& entry) {
     auto* a = new QAction(caption, m_baseMenu);
     a->setData(entry.Id);
     a->setCheckable(true);
-    a->setProperty(kEntryProperty, true);
+    a->setProperty(kEntryProperty, kHandledEntry);
     connect(a, &QAction::triggered, this, [this, a] { ItemClick(a); });
     m_baseMenu->addAction(a);
     return a;
@@ -307,13 +309,14 @@ void TMidiMenuBase::AddNoneItem() {
         auto* sep = new QAction(QStringLiteral("-"), m_baseMenu);
         sep->setSeparator(true);
         sep->setData(kSeparatorTag);
+        sep->setProperty(kEntryProperty, kOwnSeparator);
         m_baseMenu->insertAction(first, sep);
         first = sep;
     }
     auto* none = new QAction(QString::fromLatin1(kNoneCaption), m_baseMenu);
     none->setData(NoDevice);
     none->setCheckable(true);
-    none->setProperty(kEntryProperty, true);
+    none->setProperty(kEntryProperty, kHandledEntry);
     connect(none, &QAction::triggered, this, [this] { NoneClick(); });
     m_baseMenu->insertAction(first, none);
 }

@@ -108,9 +108,15 @@ public:
     QAction* FindEntry(int tag) const;
     QTimer* RecheckTimer() const { return m_recheckTimer; }
 
+    // After OpenDevice opened a device.
     TMidiNotifyEvent OnAfterOpen;
+    // Before CloseDevice closes the open device; also when a rebuild finds that the open device
+    // vanished, after its port was let go, so that the owner can forget sounding notes without
+    // sending to the gone port.
     TMidiNotifyEvent OnBeforeClose;
+    // The message of a failure during a click, a close or a load.
     TMidiStringEvent OnError;
+    // Progress texts for the status bar ("Opened MIDI OUT: ..." and the like).
     TMidiStringEvent OnTextMessage;
 
 protected:

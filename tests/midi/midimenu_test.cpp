@@ -429,3 +429,27 @@ TEST_F(MidiOutMenu, LoadFromRegPathNeedsAPathAndSwallowsErrors) {
     Out.OpenRegPathStore = nullptr;
     EXPECT_NO_THROW(Out.LoadFromRegPath());
 }
+
+TEST(MidiMenuLifetime, EntriesGoWithTheComponentAndAGoneSubmenuIsForgotten) {
+    TVirtualMidiService service({"Synth A"});
+    QMenu menu;
+    QAction* kept = menu.addAction("kept");
+    kept->setVisible(false);
+    {
+        TMidiOutMenu out(service);
+        out.SetBaseMenu(&menu);
+        ASSERT_EQ(menu.actions().size(), 5);
+    }
+    EXPECT_EQ(menu.actions(), QList<QAction*>{kept});
+
+    TMidiOutMenu out(service);
+    auto* doomed = new QMenu;
+    out.SetBaseMenu(doomed);
+    out.FindEntry(0)->trigger();
+    delete doomed;
+    EXPECT_EQ(out.BaseMenu(), nullptr);
+    service.AddDevice("Synth B");
+    out.Refresh(true);
+    out.CloseWithCursor();
+    EXPECT_TRUE(out.IsClosed());
+}
