@@ -55,10 +55,14 @@ bool TJackMonitor::Connected() {
     return true;
 }
 
-std::vector<std::string> TJackMonitor::MidiDestinations() {
+std::vector<std::string> TJackMonitor::MidiDestinations() { return MidiPorts(JackPortIsInput); }
+
+std::vector<std::string> TJackMonitor::MidiSources() { return MidiPorts(JackPortIsOutput); }
+
+std::vector<std::string> TJackMonitor::MidiPorts(unsigned long flags) {
     std::vector<std::string> out;
     if (!Connected()) return out;
-    const char** ports = jack_get_ports(m_client, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
+    const char** ports = jack_get_ports(m_client, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
     if (!ports) return out;
     for (const char** p = ports; *p; ++p) out.emplace_back(*p);
     jack_free(ports);

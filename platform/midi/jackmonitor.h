@@ -25,9 +25,12 @@ public:
     bool Connected();
     // Full names ("client:port") of the MIDI input ports of other programs, in server order.
     std::vector<std::string> MidiDestinations();
+    // Full names of the MIDI output ports of other programs (what can be listened to).
+    std::vector<std::string> MidiSources();
     bool PortExists(const std::string& fullName);
 
 private:
+    std::vector<std::string> MidiPorts(unsigned long flags);
     static void OnShutdown(void* self);
     void Disconnect();
 

@@ -30,6 +30,18 @@ constexpr MidiResult kMidiErrPortOpen = kMidiErrBackendBase + 5;
 // background thread at creation; opening the synthesizer waits for it.
 std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& clientName);
 
+// The MIDI input devices of this machine, numbered:
+//   0            the program's own port, "<clientName> (own port)", which other programs send
+//                to (a JACK input port and/or an ALSA sequencer port named clientName),
+//   1 and up     the MIDI outputs of other programs: JACK ports by full name "client:port" when
+//                a JACK server runs, then ALSA sequencer ports as "client:port" without the
+//                numbers; our own ports are left out.
+// Messages arrive on the MIDI system's own thread, whole: system-exclusive messages fill the
+// buffers given to the service (continuing in the next buffer when longer), and are dropped for
+// want of a buffer. Nothing is filtered. Time stamps count milliseconds from InStart. A handle
+// refers to the opened port, not to a number. Never starts a JACK server.
+std::unique_ptr<TMidiInService> CreateSystemMidiInService(const std::string& clientName);
+
 // "Midi Through:Midi Through Port-0 14:0" -> "Midi Through:Midi Through Port-0".
 std::string StripAlsaPortNumbers(const std::string& name);
 // True when `portName` ("client:port") belongs to a client of ours: JACK and ALSA name our

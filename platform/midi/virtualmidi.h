@@ -1,7 +1,11 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <map>
+#include <mutex>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -81,4 +85,127 @@ private:
     int m_staleCalls = 0;
     int m_resetCalls = 0;
     int m_closeCalls = 0;
+};
+
+// An in-process MIDI input service for tests: devices are names in a list, messages are injected
+// by the test and reach the open, started handles of their device through the callback, either
+// on a thread of the service (the default, so that the receiving side really meets two threads)
+// or on the injecting thread. System-exclusive data fills the buffers lent to the service in the
+// order they were added; data that continues beyond a buffer goes on in the next one, and data
+// for which no buffer is left is dropped and counted. Failures can be injected.
+class TVirtualMidiInService : public TMidiInService {
+public:
+    enum TDelivery { dlServiceThread, dlSynchronous };
+
+    explicit TVirtualMidiInService(std::vector<std::string> names = {},
+                                   TDelivery delivery = dlServiceThread);
+    ~TVirtualMidiInService() override;
+    TVirtualMidiInService(const TVirtualMidiInService&) = delete;
+    TVirtualMidiInService& operator=(const TVirtualMidiInService&) = delete;
+
+    int AddDevice(const std::string& name);
+    // The device vanishes: later devices move down one number, its handles go stale (the
+    // service forgets their buffers and calls back no more).
+    void RemoveDevice(int id);
+    // Device id now names another product; handles to the old one go stale.
+    void RenameDevice(int id, const std::string& name);
+
+    // Injected failures; 0 clears. With openHandleWorks the open reports the error but hands
+    // out a working handle, as some drivers do.
+    void SetProductNameError(MidiResult code) { m_nameError = code; }
+    void SetOpenError(MidiResult code, bool openHandleWorks = false) {
+        m_openError = code;
+        m_openHandleWorks = openHandleWorks;
+    }
+    void SetPrepareError(MidiResult code) { m_prepareError = code; }
+    void SetAddBufferError(MidiResult code) { m_addError = code; }
+    void SetStartError(MidiResult code) { m_startError = code; }
+    void SetStopError(MidiResult code) { m_stopError = code; }
+    void SetCloseError(MidiResult code) { m_closeError = code; }
+
+    // Delivers a short message (packed as the service hands it out) to device id. Any thread.
+    void Inject(int id, std::uint32_t packed, std::uint32_t time);
+    void InjectSysEx(int id, const std::vector<std::uint8_t>& bytes, std::uint32_t time = 0);
+    // Waits until everything injected so far has been delivered.
+    void Flush();
+
+    // Thread the last callback ran on.
+    std::thread::id DeliveryThread() const;
+    // System-exclusive bytes dropped because no buffer was queued.
+    std::size_t DroppedSysExBytes() const;
+    // Buffers currently queued on all handles.
+    int QueuedBuffers() const;
+    int OpenHandleCount() const;
+    // Calls made on handles that were stale or never open.
+    int StaleHandleCalls() const;
+
+    int InCount() override;
+    MidiResult InProductName(int id, std::string& name) override;
+    MidiResult InOpen(int id, MidiHandle& handle, MidiInCallback callback,
+                      void* instance) override;
+    MidiResult InGetId(MidiHandle handle, int& id) override;
+    MidiResult InPrepareBuffer(MidiHandle handle, TMidiInBuffer& buffer) override;
+    MidiResult InAddBuffer(MidiHandle handle, TMidiInBuffer& buffer) override;
+    MidiResult InUnprepareBuffer(MidiHandle handle, TMidiInBuffer& buffer) override;
+    MidiResult InStart(MidiHandle handle) override;
+    MidiResult InStop(MidiHandle handle) override;
+    MidiResult InReset(MidiHandle handle) override;
+    MidiResult InClose(MidiHandle handle) override;
+    bool InErrorText(MidiResult code, std::string& text) override;
+
+private:
+    struct TDevice {
+        int Uid;
+        std::string Name;
+    };
+    struct THandle {
+        int Uid;
+        bool Stale = false;
+        bool Started = false;
+        MidiInCallback Callback = nullptr;
+        void* Instance = nullptr;
+        std::deque<TMidiInBuffer*> Pool;
+    };
+    struct TJob {
+        int Uid;
+        bool SysEx;
+        std::uint32_t Packed;
+        std::uint32_t Time;
+        std::vector<std::uint8_t> Bytes;
+    };
+
+    // All below under m_lock.
+    THandle* Lookup(MidiHandle handle);
+    int IdOfUid(int uid) const;
+    void MakeStale(int uid);
+    void Deliver(const TJob& job);
+    void Submit(TJob job);
+    void Run();
+
+    TDelivery m_delivery;
+    mutable std::mutex m_lock;
+    std::vector<TDevice> m_devices;
+    std::map<MidiHandle, THandle> m_open;
+    int m_nextUid = 1;
+    MidiHandle m_nextHandle = 1;
+    MidiResult m_nameError = kMidiOk;
+    MidiResult m_openError = kMidiOk;
+    bool m_openHandleWorks = false;
+    MidiResult m_prepareError = kMidiOk;
+    MidiResult m_addError = kMidiOk;
+    MidiResult m_startError = kMidiOk;
+    MidiResult m_stopError = kMidiOk;
+    MidiResult m_closeError = kMidiOk;
+    int m_staleCalls = 0;
+    std::size_t m_droppedSysEx = 0;
+    std::thread::id m_deliveryThread;
+
+    // The delivery thread and its work.
+    std::mutex m_jobLock;
+    std::condition_variable m_jobReady;
+    std::condition_variable m_jobsDone;
+    std::deque<TJob> m_jobs;
+    bool m_busy = false;
+    bool m_stop = false;
+    std::thread m_thread;
 };

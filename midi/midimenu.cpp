@@ -1,0 +1,442 @@
+#include "midi/midimenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+// Marks what this component put into the submenu, as opposed to entries placed there by whoever
+// built it: entries it handles, and its separator.
+const char* const kEntryProperty = "tastraMidiMenuEntry";
+constexpr int kHandledEntry = 1;
+constexpr int kOwnSeparator = 2;
+
+std::string Format(const std::string& format, const std::string& a) {
+    return QString::fromStdString(format).arg(QString::fromStdString(a)).toStdString();
+}
+
+std::string Format(const std::string& format, const std::string& a, const std::string& b) {
+    return QString::fromStdString(format)
+        .arg(QString::fromStdString(a), QString::fromStdString(b))
+        .toStdString();
+}
+
+// Shows the hourglass for its lifetime and puts back whatever cursor was there before, also
+// when an exception leaves the scope.
+class TWaitCursor {
+public:
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+// Counts a running click or rebuild for the lifetime of the scope.
+class TBusy {
+public:
+    explicit TBusy(int& counter) : m_counter(counter) { ++m_counter; }
+    ~TBusy() { --m_counter; }
+    TBusy(const TBusy&) = delete;
+    TBusy& operator=(const TBusy&) = delete;
+
+private:
+    int& m_counter;
+};
+
+bool SameDeviceList(const std::vector<TMidiDeviceEntry>& a,
+                    const std::vector<TMidiDeviceEntry>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].Id != b[i].Id || a[i].Name != b[i].Name) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string EntryName(const QAction* action) {
+    QString text = action->text();
+    QString out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out.toStdString();
+}
+
+TMidiMenuBase::TMidiMenuBase(QObject* parent) : QObject(parent) {}
+
+TMidiMenuBase::~TMidiMenuBase() {
+    // The entries' handlers die with this object; leaving them would show dead entries.
+    if (m_baseMenu) {
+        for (QAction* a : m_baseMenu->actions())
+            if (a->property(kEntryProperty).toInt() != 0) {
+                m_baseMenu->removeAction(a);
+                delete a;
+            }
+    }
+}
+
+bool TMidiMenuBase::IsConsidered(const QAction* action) const {
+    return action->isVisible() && action->property(kEntryProperty).toInt() == kHandledEntry;
+}
+
+QAction* TMidiMenuBase::FindEntry(int tag) const {
+    if (!m_baseMenu) return nullptr;
+    for (QAction* a : m_baseMenu->actions())
+        if (IsConsidered(a) && a->data().toInt() == tag) return a;
+    return nullptr;
+}
+
+void TMidiMenuBase::SendText(const std::string& text) {
+    if (OnTextMessage) OnTextMessage(this, text);
+}
+
+void TMidiMenuBase::SendError(const std::string& text) {
+    if (OnError) OnError(this, text);
+}
+
+void TMidiMenuBase::SendWaitingText() {
+    if (m_awaitedDevice.empty()) return;
+    SendText(Format("Waiting for %1 %2 to be plugged in or switched on.", DirectionLabel(),
+                    m_awaitedDevice));
+}
+
+bool TMidiMenuBase::CloseDevice() {
+    if (!IsClosed()) {
+        std::string name = DeviceName();
+        SendText(Format("Closing %1: %2 ...", DirectionLabel(), name));
+        if (OnBeforeClose) OnBeforeClose(this);
+        try {
+            CloseOwnedDevice();
+        } catch (...) {
+            // The device counts as closed even when closing failed; the selection must follow
+            // so that the next open starts clean.
+            if (IsClosed()) SetDeviceId(NoDevice);
+            throw;
+        }
+        SendText(Format("Closed %1: %2", DirectionLabel(), name));
+    }
+    SetDeviceId(NoDevice);
+    return true;
+}
+
+void TMidiMenuBase::OpenDevice(int id) {
+    CloseDevice();
+    SetDeviceId(id);
+    if (DeviceId() != id) throw std::runtime_error("Invalid Device ID!");
+    OpenOwnedDevice();
+    if (IsClosed())
+        throw std::runtime_error(Format("Error: %1 could not be opened.", DeviceName()));
+    SendText(Format("Opened %1: %2", DirectionLabel(), DeviceName()));
+    if (OnAfterOpen) OnAfterOpen(this);
+}
+
+void TMidiMenuBase::CloseReporting() {
+    try {
+        CloseDevice();
+    } catch (const std::exception& e) {
+        SendError(e.what());
+    }
+}
+
+void TMidiMenuBase::ItemClick(QAction* item) {
+    if (!item) return;
+    TBusy busy(m_busy);
+    int tag = item->data().toInt();
+    if (tag != DeviceId()) {
+        TWaitCursor wait;
+        try {
+            OpenDevice(tag);
+            if (!IsClosed()) m_awaitedDevice.clear();
+        } catch (const std::exception& e) {
+            SendError(e.what());
+            CloseReporting();
+        }
+    }
+    // Also when nothing happened: the menu toggled the clicked entry's check on its own.
+    UpdateChecks();
+}
+
+void TMidiMenuBase::NoneClick() {
+    TBusy busy(m_busy);
+    CloseWithCursor();
+}
+
+void TMidiMenuBase::CloseWithCursor() {
+    {
+        TWaitCursor wait;
+        CloseReporting();
+    }
+    UpdateChecks();
+}
+
+void TMidiMenuBase::UpdateChecks() {
+    if (!m_baseMenu) return;
+    bool closed = IsClosed();
+    int id = DeviceId();
+    for (QAction* a : m_baseMenu->actions()) {
+        if (!IsConsidered(a)) continue;
+        int tag = a->data().toInt();
+        a->setChecked(closed ? tag == NoDevice : tag == id);
+    }
+}
+
+void TMidiMenuBase::SetBaseMenu(QMenu* menu) {
+    if (menu == m_baseMenu) return;
+    if (menu) DeleteVisibleEntries(menu);
+    if (m_baseMenu) {
+        for (QAction* a : m_baseMenu->actions()) {
+            if (!a->isVisible()) continue;
+            m_baseMenu->removeAction(a);
+            if (menu) {
+                a->setParent(menu);
+                menu->addAction(a);
+            } else {
+                delete a;
+            }
+        }
+    }
+    m_baseMenu = menu;
+    if (!menu) {
+        if (m_recheckTimer) m_recheckTimer->stop();
+        return;
+    }
+    Refresh(true);
+}
+
+void TMidiMenuBase::DeleteVisibleEntries(QMenu* menu) {
+    const QList<QAction*> actions = menu->actions();
+    for (auto it = actions.rbegin(); it != actions.rend(); ++it) {
+        if (!(*it)->isVisible()) continue;
+        menu->removeAction(*it);
+        delete *it;
+    }
+}
+
+void TMidiMenuBase::StartRecheckTimer() {
+    if (!m_recheckTimer) {
+        m_recheckTimer = new QTimer(this);
+        m_recheckTimer->setInterval(kRecheckIntervalMs);
+        // Periodic: nothing tells this platform that devices came or went.
+        connect(m_recheckTimer, &QTimer::timeout, this, [this] { Refresh(false); });
+    }
+    m_recheckTimer->start();
+}
+
+void TMidiMenuBase::Refresh(bool recheck) {
+    if (!m_baseMenu) return;
+    if (recheck) StartRecheckTimer();
+    if (m_busy > 0) return;  // the next recheck will catch up
+    TBusy busy(m_busy);
+    int count = DeviceCount();
+    // Listing reads names only; a device replaced by another keeps the count the same, so the
+    // names decide as well.
+    std::vector<TMidiDeviceEntry> list;
+    ListDevices(list);
+    if (count == m_lastDeviceCount && m_baseMenu->actions().size() >= count &&
+        SameDeviceList(list, m_lastDevices))
+        return;
+    Rebuild(count, list);
+}
+
+void TMidiMenuBase::Rebuild(int count, const std::vector<TMidiDeviceEntry>& list) {
+    m_lastDeviceCount = count;
+    m_lastDevices = list;
+
+    bool wasOpen = !IsClosed();
+    std::string openName = DeviceName();
+    CheckDevicePresent();
+    if (wasOpen && IsClosed()) {
+        // The open device vanished: its port was let go without being touched. Wait for it to
+        // come back, and let the owner tidy up after notes that can no longer be ended.
+        m_awaitedDevice = openName;
+        SendWaitingText();
+        if (OnBeforeClose) OnBeforeClose(this);
+    }
+
+    std::string current = IsClosed() ? std::string() : DeviceName();
+    int checked = -1;
+    QAction* pending = nullptr;
+
+    DeleteVisibleEntries(m_baseMenu);
+    for (const auto& entry : list) {
+        QAction* a = AddDeviceEntry(entry);
+        if (!current.empty()) {
+            if (SameDeviceName(entry.Name, current)) {
+                checked = entry.Id;
+                a->setChecked(true);
+            }
+        } else if (!m_awaitedDevice.empty() && SameDeviceName(entry.Name, m_awaitedDevice)) {
+            pending = a;
+        }
+    }
+    AddNoneItem();
+
+    if (pending) {
+        ItemClick(pending);
+        if (checked == -1 && !IsClosed()) checked = 0;
+    }
+    if (checked == -1) CloseReporting();
+    UpdateChecks();
+}
+
+QAction* TMidiMenuBase::AddDeviceEntry(const TMidiDeviceEntry& entry) {
+    QString caption = QString::fromStdString(entry.Name);
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    auto* a = new QAction(caption, m_baseMenu);
+    a->setData(entry.Id);
+    a->setCheckable(true);
+    a->setProperty(kEntryProperty, kHandledEntry);
+    connect(a, &QAction::triggered, this, [this, a] { ItemClick(a); });
+    m_baseMenu->addAction(a);
+    return a;
+}
+
+void TMidiMenuBase::AddNoneItem() {
+    if (FindEntry(NoDevice)) return;
+    QAction* first = nullptr;
+    bool anyVisible = false;
+    for (QAction* a : m_baseMenu->actions()) {
+        if (!first) first = a;
+        anyVisible = anyVisible || a->isVisible();
+    }
+    if (anyVisible) {
+        auto* sep = new QAction(QStringLiteral("-"), m_baseMenu);
+        sep->setSeparator(true);
+        sep->setData(kSeparatorTag);
+        sep->setProperty(kEntryProperty, kOwnSeparator);
+        m_baseMenu->insertAction(first, sep);
+        first = sep;
+    }
+    auto* none = new QAction(QString::fromLatin1(kNoneCaption), m_baseMenu);
+    none->setData(NoDevice);
+    none->setCheckable(true);
+    none->setProperty(kEntryProperty, kHandledEntry);
+    connect(none, &QAction::triggered, this, [this] { NoneClick(); });
+    m_baseMenu->insertAction(first, none);
+}
+
+void TMidiMenuBase::LoadFromRegPath() {
+    if (m_regPath.empty() || m_regPath == MidiMenuSettings::kUnsetRegPath || !OpenRegPathStore)
+        return;
+    try {
+        std::unique_ptr<TSettingsStore> store = OpenRegPathStore();
+        if (store) LoadSettings(*store);
+    } catch (...) {
+        // A missing or unreadable store leaves the devices as they are.
+    }
+}
+
+void TMidiMenuBase::LoadSettings(TSettingsStore& store) {
+    using namespace MidiMenuSettings;
+    CloseReporting();
+    std::string value = store.ReadString(m_regKey, ValueName(), "");
+    if (m_baseMenu && !value.empty() && value != kNoneValue && value != kMapperValue) {
+        for (QAction* a : m_baseMenu->actions()) {
+            int tag = a->data().toInt();
+            if (IsConsidered(a) && tag != NoDevice && SameDeviceName(EntryName(a), value)) {
+                ItemClick(a);
+                break;
+            }
+        }
+    } else if ((value.empty() && m_defaultMidiMapper) || value == kMapperValue) {
+        ItemClick(FindEntry(kMidiMapperId));
+    }
+    // The mapper is not a device that gets plugged in: a missing one is not waited for.
+    if (IsClosed() && value != kNoneValue && value != kMapperValue) m_awaitedDevice = value;
+}
+
+void TMidiMenuBase::SaveSettings(TSettingsStore& store) {
+    using namespace MidiMenuSettings;
+    std::string value;
+    if (IsClosed())
+        value = m_awaitedDevice.empty() ? std::string(kNoneValue) : m_awaitedDevice;
+    else if (DeviceId() == kMidiMapperId)
+        value = kMapperValue;
+    else
+        value = DeviceName();
+    store.WriteString(m_regKey, ValueName(), value);
+}
+
+TMidiOutMenu::TMidiOutMenu(TMidiOutService& service, QObject* parent)
+    : TMidiMenuBase(parent), m_output(service) {}
+
+TMidiOutMenu::~TMidiOutMenu() = default;
+
+void TMidiOutMenu::LoadSettings(TSettingsStore& store) {
+    TMidiMenuBase::LoadSettings(store);
+    SendWaitingText();
+    m_output.SetDetectMidiLoop(
+        store.ReadBool(RegKey(), MidiMenuSettings::kDetectMidiLoop, m_output.DetectMidiLoop()));
+}
+
+void TMidiOutMenu::SaveSettings(TSettingsStore& store) {
+    TMidiMenuBase::SaveSettings(store);
+    // Only false is written, so that a false stored by hand stays until changed there.
+    if (!m_output.DetectMidiLoop())
+        store.WriteBool(RegKey(), MidiMenuSettings::kDetectMidiLoop, false);
+}
+
+TMidiInMenu::TMidiInMenu(TMidiInService& service, QObject* parent)
+    : TMidiMenuBase(parent), m_input(service) {
+    m_input.SetActiveSensing(m_activeSensing);
+    m_input.SetTimingClock(m_timingClock);
+    m_input.SetSysExOnly(m_sysExOnly);
+}
+
+TMidiInMenu::~TMidiInMenu() = default;
+
+void TMidiInMenu::SetActiveSensing(bool on) {
+    m_activeSensing = on;
+    m_input.SetActiveSensing(on);
+}
+
+void TMidiInMenu::SetTimingClock(bool on) {
+    m_timingClock = on;
+    m_input.SetTimingClock(on);
+}
+
+void TMidiInMenu::SetSysExOnly(bool on) {
+    m_sysExOnly = on;
+    m_input.SetSysExOnly(on);
+}
+
+void TMidiInMenu::OpenOwnedDevice() {
+    if (m_input.Open()) m_input.Start();
+}
+
+void TMidiInMenu::CloseOwnedDevice() {
+    // A device that refuses to stop must still be closed; the stop's failure is reported after.
+    std::exception_ptr stopFailure;
+    try {
+        m_input.Stop();
+    } catch (...) {
+        stopFailure = std::current_exception();
+    }
+    m_input.Close();
+    if (stopFailure) std::rethrow_exception(stopFailure);
+}
+
+void TMidiInMenu::LoadSettings(TSettingsStore& store) {
+    using namespace MidiMenuSettings;
+    TMidiMenuBase::LoadSettings(store);
+    SendWaitingText();
+    SetActiveSensing(store.ReadBool(RegKey(), kActiveSensing, m_activeSensing));
+    SetTimingClock(store.ReadBool(RegKey(), kTimingClock, m_timingClock));
+    SetSysExOnly(store.ReadBool(RegKey(), kSysExOnly, m_sysExOnly));
+    m_input.SetDetectMidiLoop(store.ReadBool(RegKey(), kDetectMidiLoop, m_input.DetectMidiLoop()));
+}
+
+void TMidiInMenu::SaveSettings(TSettingsStore& store) {
+    using namespace MidiMenuSettings;
+    TMidiMenuBase::SaveSettings(store);
+    store.WriteBool(RegKey(), kActiveSensing, m_activeSensing);
+    store.WriteBool(RegKey(), kTimingClock, m_timingClock);
+    store.WriteBool(RegKey(), kSysExOnly, m_sysExOnly);
+    if (!m_input.DetectMidiLoop()) store.WriteBool(RegKey(), kDetectMidiLoop, false);
+}
