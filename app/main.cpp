@@ -18,9 +18,11 @@ int main(int argc, char** argv) {
     // The synthesizer starts loading its soundfont in the background here, so the window shows
     // without waiting for it.
     std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService("Tastra");
+    std::unique_ptr<TMidiInService> midiIn = CreateSystemMidiInService("Tastra");
 
     TTastraServices services;
     services.midiOut = midiOut.get();
+    services.midiIn = midiIn.get();
     services.openSettingsRoot = [] {
         return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(SettingsRootPath()));
     };

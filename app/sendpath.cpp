@@ -5,17 +5,19 @@
 #include "controls/imgcontrol.h"
 #include "controls/wheelcontrols.h"
 #include "keyboard/keyboard.h"
+#include "midi/midiinput.h"
 #include "midi/midioutput.h"
+#include <QAction>
 
 void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
     try {
-        m_midiOut->SendShort(status, data1, data2);
+        MidiOut().SendShort(status, data1, data2);
     } catch (const std::exception& e) {
         // A device that fails while playing (unplugged, its server gone) would otherwise raise
         // one error per note of a glide: the first failure since the device opened gets a box,
         // later ones only the status bar.
         const QString text = QString::fromStdString(e.what());
-        m_midiOut->CheckDevicePresent();
+        MidiOut().CheckDevicePresent();
         SetStatusText(text.section(QLatin1Char('\n'), -1).trimmed());
         if (!m_sendErrorShown) {
             m_sendErrorShown = true;
@@ -50,5 +52,35 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
             break;
         default:
             break;
+    }
+}
+
+void TTastra2::MidiThru1Click() {
+    QAction* thru = FindAction(QStringLiteral("MidiThru1"));
+    m_midiThru = thru->isChecked();
+}
+
+void TTastra2::MidiInput(TMidiInput* input) {
+    while (input->MessageCount() > 0) {
+        std::unique_ptr<TMyMidiEvent> ev = input->GetMidiEvent();
+        if (!ev) break;
+        if (ev->MidiMessage >= 0xF0) continue;  // system messages are not passed on
+        uint8_t status = ev->MidiMessage;
+        uint8_t velocity = ev->Data2;
+        // A note-off is a note-on with velocity 0 from here on.
+        if ((status & 0xF0) == 0x80) {
+            status = static_cast<uint8_t>(0x90 | (status & 0x0F));
+            velocity = 0;
+        }
+        const int kind = status & 0xF0;
+        if (m_midiThru) Keyboard1->MidiThruInput(status, ev->Data1, true, velocity);
+        if (kind != 0x90) {
+            // Thru sent it already, and the send path showed it; without thru only show it.
+            if (!m_midiThru) ReflectMessage(status, ev->Data1, velocity);
+        } else if (!m_midiThru) {
+            Keyboard1->ShowIncomingNote(ev->Data1 & 127, velocity & 127);
+            if (velocity > 0 && Keyboard1->OnNoteHover)
+                Keyboard1->OnNoteHover(Keyboard1, Keyboard1->DisplayNoteName(ev->Data1 & 127));
+        }
     }
 }

@@ -16,14 +16,18 @@
 #include "app/statuspanels.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
+#include "midi/midiinput.h"
+#include "midi/midimenu.h"
 #include "midi/midioutput.h"
+#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/shell/gotoweb.h"
 
 TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     : TTastra(parent), m_services(services) {
     setObjectName(QStringLiteral("Tastra"));
-    m_midiOut = std::make_unique<TMidiOutput>(*m_services.midiOut);
+    MidiInMenu1 = new TMidiInMenu(*m_services.midiIn, this);
+    MidiOutMenu1 = new TMidiOutMenu(*m_services.midiOut, this);
 
     m_status = new TStatusPanels(this);
     setStatusBar(m_status);
@@ -50,6 +54,35 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     Keyboard1->OnNoteHover = [this](TKeyboard*, const QString& text) {
         m_status->SetPanelText(1, text);
     };
+    // The device menus: errors in a box, progress in the status bar, the keyboard tidied up
+    // before a device closes. Notes held through thru are released while the output can still
+    // hear it: once the input is gone their note-offs would never come.
+    MidiInMenu1->SetOnMidiInput([this](TMidiInput* input) { MidiInput(input); });
+    for (TMidiMenuBase* menu : {static_cast<TMidiMenuBase*>(MidiInMenu1),
+                                static_cast<TMidiMenuBase*>(MidiOutMenu1)}) {
+        menu->SetRegKey("MidiDevices");
+        menu->SetRegPath(ProgramKeyPath());
+        menu->SetDefaultMidiMapper(true);
+        menu->OpenRegPathStore = m_services.openSettingsRoot;
+        menu->OnError = [this](TMidiMenuBase*, const std::string& text) {
+            ShowError(QString::fromStdString(text));
+        };
+        menu->OnTextMessage = [this](TMidiMenuBase*, const std::string& text) {
+            SetStatusText(QString::fromStdString(text));
+        };
+    }
+    MidiInMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
+        Keyboard1->ReleaseThruNotes();
+        Keyboard1->ClearThruDisplay();
+    };
+    MidiOutMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
+        Keyboard1->ReleaseThruNotes();
+        Keyboard1->ResetPlaying();
+        Keyboard1->ClearThruDisplay();
+    };
+    MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) { m_sendErrorShown = false; };
+    MidiInMenu1->SetBaseMenu(FindMenu("MidiIn1"));
+    MidiOutMenu1->SetBaseMenu(FindMenu("MidiOut1"));
     PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
 
     OnError = [this](const QString& text) {
@@ -79,6 +112,13 @@ QAction* TTastra2::FindAction(const QString& objectName) const {
     return menuBar()->findChild<QAction*>(objectName);
 }
 
+QMenu* TTastra2::FindMenu(const QString& objectName) const {
+    return menuBar()->findChild<QMenu*>(objectName);
+}
+
+TMidiOutput& TTastra2::MidiOut() { return MidiOutMenu1->Output(); }
+TMidiInput& TTastra2::MidiIn() { return MidiInMenu1->Input(); }
+
 void TTastra2::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -96,12 +136,21 @@ void TTastra2::CreateMenus() {
     file->setObjectName(QStringLiteral("File1"));
     item(file, "Exit1", QStringLiteral("E&xit"), {}, {}, [this] { close(); });
 
+    // Filled with the devices by the device menus.
+    bar->addMenu(QStringLiteral("Midi &In"))->setObjectName(QStringLiteral("MidiIn1"));
+    bar->addMenu(QStringLiteral("Midi &Out"))->setObjectName(QStringLiteral("MidiOut1"));
+
     QMenu* options = bar->addMenu(QStringLiteral("Op&tions"));
     options->setObjectName(QStringLiteral("Options1"));
     item(options, "OctaveDown1", QStringLiteral("Octave Down"), QKeySequence(Qt::Key_F3),
          texts::kOctaveHint, [this] { OctaveDown1Click(); });
     item(options, "OctaveUp1", QStringLiteral("Octave Up"), QKeySequence(Qt::Key_F4),
          texts::kOctaveHint, [this] { OctaveUp1Click(); });
+    options->addSeparator()->setObjectName(QStringLiteral("N2"));
+    QAction* thru = item(options, "MidiThru1", QStringLiteral("Midi &Thru"), {}, {},
+                         [this] { MidiThru1Click(); });
+    thru->setCheckable(true);
+    thru->setChecked(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -173,7 +222,8 @@ void TTastra2::showEvent(QShowEvent* event) {
 void TTastra2::DeferredStartup() {
     if (m_closed) return;
     repaint();
-    OpenDefaultOutput();
+    MidiInMenu1->LoadFromRegPath();
+    MidiOutMenu1->LoadFromRegPath();
     QMetaObject::invokeMethod(this, [this] { StartupNotice(); }, Qt::QueuedConnection);
 }
 
@@ -184,17 +234,6 @@ void TTastra2::StartupNotice() {
         m_dontRemindTranspose =
             OnReminder(QString(texts::kTransposeReminder).arg(Keyboard1->Transpose()),
                        m_dontRemindTranspose);
-}
-
-void TTastra2::OpenDefaultOutput() {
-    // Until devices can be chosen, the program plays through the MIDI Mapper.
-    try {
-        m_midiOut->SetDeviceId(-1);
-        m_midiOut->Open();
-        m_sendErrorShown = false;
-    } catch (const std::exception& e) {
-        ShowError(QString::fromStdString(e.what()));
-    }
 }
 
 void TTastra2::ShowError(const QString& text) {
@@ -213,12 +252,8 @@ void TTastra2::FormClose() {
     Keyboard1->ReleaseThruNotes();
     Keyboard1->ResetAll();
     SaveToRegistry();
-    try {
-        m_midiOut->Close();
-    } catch (const std::exception& e) {
-        // The device is closed in any case; tell the user why the driver complained.
-        ShowError(QString::fromStdString(e.what()));
-    }
+    MidiInMenu1->CloseWithCursor();
+    MidiOutMenu1->CloseWithCursor();
 }
 
 void TTastra2::LoadFromRegistry() {

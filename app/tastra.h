@@ -10,6 +10,10 @@
 
 class QAction;
 class QMenu;
+class TMidiInMenu;
+class TMidiInService;
+class TMidiInput;
+class TMidiOutMenu;
 class TMidiOutService;
 class TMidiOutput;
 class TStatusPanels;
@@ -18,6 +22,7 @@ class TStatusPanels;
 // open the settings root. Tests hand in a virtual service and an in-memory store.
 struct TTastraServices {
     TMidiOutService* midiOut = nullptr;
+    TMidiInService* midiIn = nullptr;
     std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
 };
 
@@ -44,10 +49,17 @@ public:
     // The transpose reminder; tests replace it. Returns the new state of the check box.
     std::function<bool(const QString& text, bool checked)> OnReminder;
 
-    TMidiOutput& MidiOut() { return *m_midiOut; }
+    TMidiOutMenu* MidiOutMenu1 = nullptr;
+    TMidiInMenu* MidiInMenu1 = nullptr;
+    TMidiOutput& MidiOut();
+    TMidiInput& MidiIn();
+    // The data-available handler of the MIDI input: the thru path.
+    void MidiInput(TMidiInput* input);
+    void MidiThru1Click();
     TStatusPanels* StatusPanels() const { return m_status; }
     QMenuBar* MainMenu() const;
     QAction* FindAction(const QString& objectName) const;
+    QMenu* FindMenu(const QString& objectName) const;
 
     int Program() const { return m_program; }
     int Bank() const { return m_bank; }
@@ -81,14 +93,12 @@ private:
     void DeferredStartup();
     void StartupNotice();
     void FormClose();
-    void OpenDefaultOutput();
     void ShowError(const QString& text);
     void Keyboard1OctaveChange();
     void FormKeyDown(int key, Qt::KeyboardModifiers mods);
     void LoadCustomChord(TSettingsStore& store);
 
     TTastraServices m_services;
-    std::unique_ptr<TMidiOutput> m_midiOut;
     TStatusPanels* m_status = nullptr;
 
     int m_program = -1;

@@ -1,4 +1,7 @@
+#include <QAction>
+
 #include "app/tastra.h"
+#include "midi/midimenu.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
 #include "platform/settings/settingsstore.h"
@@ -7,6 +10,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     TTastra::LoadSettings(store);
     const std::string s = RegKey().toStdString();
     m_midiThru = store.ReadBool(s, keys::kMidiThru, m_midiThru);
+    FindAction(QStringLiteral("MidiThru1"))->setChecked(m_midiThru);
     m_firstTime = store.ReadBool(s, keys::kFirstTime, true);
     m_program = std::clamp(store.ReadInteger(s, keys::kProgram, 0), -1, 127);
     m_bank = std::clamp(store.ReadInteger(s, keys::kBank, 0), -1, 16383);
@@ -24,6 +28,11 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
 void TTastra2::SaveSettings(TSettingsStore& store) {
     TTastra::SaveSettings(store);
     const std::string s = RegKey().toStdString();
+    // The devices belong to this computer: they go to the registry, never into an export file.
+    if (store.IsRegistry()) {
+        MidiInMenu1->SaveSettings(store);
+        MidiOutMenu1->SaveSettings(store);
+    }
     store.WriteBool(s, keys::kMidiThru, m_midiThru);
     store.WriteBool(s, keys::kFirstTime, false);
     m_firstTime = false;

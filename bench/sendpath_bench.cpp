@@ -27,8 +27,10 @@ BENCHMARK(BM_ServiceDirect);
 
 void BM_MousePressToService(benchmark::State& state) {
     TVirtualMidiService service({"Synth"});
+    TVirtualMidiInService inService;
     TTastraServices services;
     services.midiOut = &service;
+    services.midiIn = &inService;
     TTastra2 window(services);
     window.OnError = [](const QString&) {};
     window.MidiOut().SetDeviceId(0);

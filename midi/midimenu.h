@@ -12,7 +12,7 @@
 #include "platform/settings/settingsstore.h"
 
 class QAction;
-class QMenu;
+#include <QMenu>
 class QTimer;
 class TMidiMenuBase;
 

@@ -29,6 +29,7 @@ protected:
     std::unique_ptr<TTastra2> Start() {
         TTastraServices s;
         s.midiOut = &service;
+        s.midiIn = &inService;
         s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
         auto win = std::make_unique<TTastra2>(s);
         win->OnError = [](const QString&) {};
@@ -52,6 +53,7 @@ protected:
     }
 
     TVirtualMidiService service{{"Synth"}};
+    TVirtualMidiInService inService;
     TMemSettingsStore store{true};
     std::unique_ptr<TTastra2> w;
 };

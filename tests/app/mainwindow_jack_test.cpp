@@ -29,8 +29,10 @@ protected:
         m_rx = std::make_unique<TJackReceiver>();
         ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
         m_service = CreateSystemMidiOutService("TastraE2E");
+        m_inService = CreateSystemMidiInService("TastraE2E");
         TTastraServices services;
         services.midiOut = m_service.get();
+        services.midiIn = m_inService.get();
         m_window = std::make_unique<TTastra2>(services);
         m_window->OnError = [](const QString&) {};
         m_window->OnReminder = [](const QString&, bool c) { return c; };
@@ -53,6 +55,7 @@ protected:
         m_window.reset();
         m_rx.reset();
         m_service.reset();
+        m_inService.reset();
     }
 
     QPoint KeyPoint(int note) {
@@ -71,6 +74,7 @@ protected:
     static TJackServer* s_server;
     std::unique_ptr<TJackReceiver> m_rx;
     std::unique_ptr<TMidiOutService> m_service;
+    std::unique_ptr<TMidiInService> m_inService;
     std::unique_ptr<TTastra2> m_window;
 };
 

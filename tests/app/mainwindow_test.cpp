@@ -25,6 +25,7 @@ protected:
     std::unique_ptr<TTastra2> Start(bool waitForStartup = true) {
         TTastraServices s;
         s.midiOut = &service;
+        s.midiIn = &inService;
         s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
         auto w = std::make_unique<TTastra2>(s);
         w->OnError = [this](const QString& text) { errors << text; };
@@ -51,6 +52,7 @@ protected:
     std::vector<uint32_t> SentToMapper() const { return service.SentTo(0); }
 
     TVirtualMidiService service;
+    TVirtualMidiInService inService;
     TMemSettingsStore store{true};
     QStringList errors;
     QStringList reminders;

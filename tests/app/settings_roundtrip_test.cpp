@@ -29,6 +29,7 @@ protected:
     std::unique_ptr<TTastra2> Start() {
         TTastraServices s;
         s.midiOut = &m_service;
+        s.midiIn = &m_inService;
         s.openSettingsRoot = [this] { return std::unique_ptr<TSettingsStore>(Open()); };
         auto w = std::make_unique<TTastra2>(s);
         w->OnError = [](const QString&) {};
@@ -41,6 +42,7 @@ protected:
     QTemporaryDir m_dir;
     std::string m_hive;
     TVirtualMidiService m_service{{"Synth"}};
+    TVirtualMidiInService m_inService;
 };
 
 TEST_F(SettingsRoundTrip, FirstStartCreatesTheKeyAndTheFirstCloseWritesFirstTimeAsText) {

@@ -1,0 +1,101 @@
+// Incoming MIDI through the main window: with thru on it is played through the keyboard (chord,
+// transposition, lit keys) and sent; with thru off it is only shown.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+
+#include "app/statuspanels.h"
+#include "app/tastra.h"
+#include "controls/imgcontrol.h"
+#include "keyboard/keyboard.h"
+#include "midi/midiinput.h"
+#include "midi/midimenu.h"
+#include "platform/midi/virtualmidi.h"
+#include "support/storeview.h"
+
+namespace {
+
+class MainWindowThru : public ::testing::Test {
+protected:
+    void SetUp() override {
+        store.WriteString("MidiDevices", "MidiIn", "Keys In");
+        store.WriteString("MidiDevices", "MidiOut", "Synth");
+        TTastraServices s;
+        s.midiOut = &out;
+        s.midiIn = &in;
+        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
+        w = std::make_unique<TTastra2>(s);
+        w->OnError = [this](const QString& e) { errors << e; };
+        w->OnReminder = [](const QString&, bool c) { return c; };
+        w->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+        ASSERT_FALSE(w->MidiIn().IsClosed());
+        ASSERT_EQ(w->MidiOut().DeviceName(), "Synth");
+    }
+
+    // Injects on the service thread and waits until the window thread handled it all.
+    void Receive(std::initializer_list<uint32_t> packed) {
+        for (uint32_t p : packed) in.Inject(0, p, 0);
+        in.Flush();
+        QTest::qWait(1);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiIn().MessageCount() == 0; }, 2000));
+    }
+
+    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
+
+    TVirtualMidiService out{{"Synth"}};
+    TVirtualMidiInService in{{"Keys In"}};
+    TMemSettingsStore store{true};
+    QStringList errors;
+    std::unique_ptr<TTastra2> w;
+};
+
+TEST_F(MainWindowThru, ThruPlaysIncomingNotesTransposedAsChordsAndLightsTheKeys) {
+    w->Keyboard1->SetChord(chMajor);
+    w->Keyboard1->SetTranspose(2);
+    Receive({0x503C92});  // note-on channel 3, note 60, velocity 80
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x503E92, 0x504292, 0x504592}));
+    EXPECT_GT(w->Keyboard1->ThruCount(60), 0);
+    out.ClearSent();
+    Receive({0x003C82});  // its note-off arrives as a zero-velocity note-on
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x003E92, 0x004292, 0x004592}));
+    EXPECT_EQ(w->Keyboard1->ThruCount(60), 0);
+}
+
+TEST_F(MainWindowThru, WithoutThruNotesOnlyLightTheKeysAndOtherMessagesOnlyShow) {
+    w->FindAction("MidiThru1")->trigger();
+    ASSERT_FALSE(w->MidiThru());
+    Receive({0x643C90, 0x643C90, 0x2001B0, 0x4000E0});
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(w->Keyboard1->ThruCount(60), 2);
+    EXPECT_EQ(w->StatusPanels()->PanelText(1), "C3");
+    EXPECT_EQ(w->ICMW->Position(), 0x20);
+    Receive({0x003C90});
+    EXPECT_EQ(w->Keyboard1->ThruCount(60), 1);  // a second note-on needs a second release
+    Receive({0x003C80});
+    EXPECT_EQ(w->Keyboard1->ThruCount(60), 0);
+}
+
+TEST_F(MainWindowThru, ClosingTheInputWhileNotesAreHeldLeavesNothingSounding) {
+    Receive({0x643C90, 0x644090});
+    QMenu* menu = w->FindMenu("MidiIn1");
+    ASSERT_NE(menu, nullptr);
+    w->MidiInMenu1->NoneClick();
+    EXPECT_TRUE(w->MidiIn().IsClosed());
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643C90, 0x644090, 0x003C90, 0x004090}));
+    EXPECT_EQ(w->Keyboard1->ThruCount(60), 0);
+}
+
+TEST_F(MainWindowThru, ChosenDevicesAreStoredByNameOnlyInTheRegistry) {
+    w->close();
+    EXPECT_EQ(store.ReadString("MidiDevices", "MidiIn", ""), "Keys In");
+    EXPECT_EQ(store.ReadString("MidiDevices", "MidiOut", ""), "Synth");
+    TMemSettingsStore exportFile(false);
+    w->SaveSettings(exportFile);
+    EXPECT_FALSE(exportFile.ValueExists("MidiDevices", "MidiOut"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+}  // namespace
