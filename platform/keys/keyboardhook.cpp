@@ -57,20 +57,21 @@ bool RunHandlers(const TKeyData& data, Qt::KeyboardModifiers modifiers) {
     g_inKey = true;
     g_keyModifiers = modifiers & kStateModifiers;
     bool any = false;
+    bool handled = false;
     // A handler may install or remove hook objects (a field gaining or losing the focus): walk a
     // copy and skip those removed meanwhile.
     const std::vector<TKeyboardHook*> hooks = g_hooks;
     try {
         for (TKeyboardHook* hook : hooks) {
             if (!Listed(hook) || !hook->OnKey) continue;
-            bool handled = false;
+            handled = false;
             hook->OnKey(data, handled);
             any = any || handled;
         }
     } catch (...) {
-        // A failing handler ends the round; the key is still delivered (or discarded) by what the
-        // handlers before it decided. Letting the exception into the event loop would end the
-        // program.
+        // A failing handler ends the round; the key is discarded when that handler or one before
+        // it said so. Letting the exception into the event loop would end the program.
+        any = any || handled;
     }
     g_inKey = outerInKey;
     g_keyModifiers = outerModifiers;
