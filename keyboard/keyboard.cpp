@@ -11,8 +11,7 @@
 
 using namespace keymath;
 
-TKeyboard::TKeyboard(QWidget* parent)
-    : QWidget(parent), m_hook(std::make_unique<TKeyboardHook>()) {
+TKeyboard::TKeyboard(QWidget* parent) : QWidget(parent), m_hook(std::make_unique<TKeyboardHook>()) {
     m_keyNotes.fill(-1);
     m_hook->OnKey = [this](const TKeyData& key, bool& handled) { handled = HandleKey(key); };
     // Every pixel is painted by the keys, so Qt need not clear the background first; this also

@@ -54,9 +54,8 @@ bool TKeyboard::HandleKey(const TKeyData& key) {
         return false;
 
     const int sounding = m_keyNotes[scan];
-    const int note = release && sounding >= 0
-                         ? sounding
-                         : 12 * m_keyOctave + scanmap::SharedScanMap()[scan];
+    const int note =
+        release && sounding >= 0 ? sounding : 12 * m_keyOctave + scanmap::SharedScanMap()[scan];
     if (note < 0 || note > 127) return false;
 
     // In a one-line text field the key also types, so a digit both plays and appears.

@@ -100,8 +100,15 @@ bool TKeyFilter::eventFilter(QObject* receiver, QEvent* event) {
     TKeyData data;
     if (!keys::KeyDataFromEvent(*key, data)) return false;
     const bool handled = RunHandlers(data, key->modifiers());
-    g_last = TVerdict{event,          receiver,           type, key->key(), key->nativeScanCode(),
-                      key->modifiers(), key->isAutoRepeat(), key->timestamp(), handled};
+    g_last = TVerdict{event,
+                      receiver,
+                      type,
+                      key->key(),
+                      key->nativeScanCode(),
+                      key->modifiers(),
+                      key->isAutoRepeat(),
+                      key->timestamp(),
+                      handled};
     return handled;
 }
 

@@ -15,25 +15,25 @@ struct TEvdevKey {
     bool extended;
 };
 constexpr TEvdevKey kEvdevOutsideMainBlock[] = {
-    {96, 28, true},   // keypad Enter
-    {97, 29, true},   // right Ctrl
-    {98, 53, true},   // keypad /
-    {99, 55, true},   // Print Screen
-    {100, 56, true},  // right Alt
-    {102, 71, true},  // Home
-    {103, 72, true},  // Up
-    {104, 73, true},  // Page Up
-    {105, 75, true},  // Left
-    {106, 77, true},  // Right
-    {107, 79, true},  // End
-    {108, 80, true},  // Down
-    {109, 81, true},  // Page Down
-    {110, 82, true},  // Insert
-    {111, 83, true},  // Delete
+    {96, 28, true},    // keypad Enter
+    {97, 29, true},    // right Ctrl
+    {98, 53, true},    // keypad /
+    {99, 55, true},    // Print Screen
+    {100, 56, true},   // right Alt
+    {102, 71, true},   // Home
+    {103, 72, true},   // Up
+    {104, 73, true},   // Page Up
+    {105, 75, true},   // Left
+    {106, 77, true},   // Right
+    {107, 79, true},   // End
+    {108, 80, true},   // Down
+    {109, 81, true},   // Page Down
+    {110, 82, true},   // Insert
+    {111, 83, true},   // Delete
     {119, 69, false},  // Pause
-    {125, 91, true},  // left Super
-    {126, 92, true},  // right Super
-    {127, 93, true},  // Menu
+    {125, 91, true},   // left Super
+    {126, 92, true},   // right Super
+    {127, 93, true},   // Menu
 };
 constexpr int kEvdevLastMainBlock = 88;  // F12
 constexpr int kScanNumLock = 69;         // sent with the extended flag, unlike Pause
@@ -96,16 +96,26 @@ constexpr std::array<uint8_t, 89> kScanToVk = [] {
 
 int ExtendedScanToVk(int scan) {
     switch (scan) {
-        case 28: return vk::kReturn;
-        case 29: return vk::kControl;
-        case 53: return vk::kDivide;
-        case 55: return vk::kSnapshot;
-        case 56: return vk::kMenu;
-        case 69: return vk::kNumLock;
-        case 91: return vk::kLWin;
-        case 92: return vk::kRWin;
-        case 93: return vk::kApps;
-        default: break;
+        case 28:
+            return vk::kReturn;
+        case 29:
+            return vk::kControl;
+        case 53:
+            return vk::kDivide;
+        case 55:
+            return vk::kSnapshot;
+        case 56:
+            return vk::kMenu;
+        case 69:
+            return vk::kNumLock;
+        case 91:
+            return vk::kLWin;
+        case 92:
+            return vk::kRWin;
+        case 93:
+            return vk::kApps;
+        default:
+            break;
     }
     // Navigation keys outside the keypad share the keypad's scan codes.
     if (scan >= 71 && scan <= 83 && scan != 74 && scan != 76 && scan != 78) return kScanToVk[scan];
@@ -116,28 +126,61 @@ int ExtendedScanToVk(int scan) {
 // keyboard; used only when the physical key is unknown.
 int SymbolVirtualKey(int qtKey) {
     switch (qtKey) {
-        case Qt::Key_Semicolon: case Qt::Key_Colon: return vk::kOem1;
-        case Qt::Key_Equal: case Qt::Key_Plus: return vk::kOemPlus;
-        case Qt::Key_Comma: case Qt::Key_Less: return vk::kOemComma;
-        case Qt::Key_Minus: case Qt::Key_Underscore: return vk::kOemMinus;
-        case Qt::Key_Period: case Qt::Key_Greater: return vk::kOemPeriod;
-        case Qt::Key_Slash: case Qt::Key_Question: return vk::kOem2;
-        case Qt::Key_QuoteLeft: case Qt::Key_AsciiTilde: return vk::kOem3;
-        case Qt::Key_BracketLeft: case Qt::Key_BraceLeft: return vk::kOem4;
-        case Qt::Key_Backslash: case Qt::Key_Bar: return vk::kOem5;
-        case Qt::Key_BracketRight: case Qt::Key_BraceRight: return vk::kOem6;
-        case Qt::Key_Apostrophe: case Qt::Key_QuoteDbl: return vk::kOem7;
-        case Qt::Key_Exclam: return '1';
-        case Qt::Key_At: return '2';
-        case Qt::Key_NumberSign: return '3';
-        case Qt::Key_Dollar: return '4';
-        case Qt::Key_Percent: return '5';
-        case Qt::Key_AsciiCircum: return '6';
-        case Qt::Key_Ampersand: return '7';
-        case Qt::Key_Asterisk: return '8';
-        case Qt::Key_ParenLeft: return '9';
-        case Qt::Key_ParenRight: return '0';
-        default: return 0;
+        case Qt::Key_Semicolon:
+        case Qt::Key_Colon:
+            return vk::kOem1;
+        case Qt::Key_Equal:
+        case Qt::Key_Plus:
+            return vk::kOemPlus;
+        case Qt::Key_Comma:
+        case Qt::Key_Less:
+            return vk::kOemComma;
+        case Qt::Key_Minus:
+        case Qt::Key_Underscore:
+            return vk::kOemMinus;
+        case Qt::Key_Period:
+        case Qt::Key_Greater:
+            return vk::kOemPeriod;
+        case Qt::Key_Slash:
+        case Qt::Key_Question:
+            return vk::kOem2;
+        case Qt::Key_QuoteLeft:
+        case Qt::Key_AsciiTilde:
+            return vk::kOem3;
+        case Qt::Key_BracketLeft:
+        case Qt::Key_BraceLeft:
+            return vk::kOem4;
+        case Qt::Key_Backslash:
+        case Qt::Key_Bar:
+            return vk::kOem5;
+        case Qt::Key_BracketRight:
+        case Qt::Key_BraceRight:
+            return vk::kOem6;
+        case Qt::Key_Apostrophe:
+        case Qt::Key_QuoteDbl:
+            return vk::kOem7;
+        case Qt::Key_Exclam:
+            return '1';
+        case Qt::Key_At:
+            return '2';
+        case Qt::Key_NumberSign:
+            return '3';
+        case Qt::Key_Dollar:
+            return '4';
+        case Qt::Key_Percent:
+            return '5';
+        case Qt::Key_AsciiCircum:
+            return '6';
+        case Qt::Key_Ampersand:
+            return '7';
+        case Qt::Key_Asterisk:
+            return '8';
+        case Qt::Key_ParenLeft:
+            return '9';
+        case Qt::Key_ParenRight:
+            return '0';
+        default:
+            return 0;
     }
 }
 
@@ -145,14 +188,27 @@ int SymbolVirtualKey(int qtKey) {
 bool ExtendedQtKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     const bool keypad = modifiers & Qt::KeypadModifier;
     switch (qtKey) {
-        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Left: case Qt::Key_Up:
-        case Qt::Key_Right: case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
-        case Qt::Key_Insert: case Qt::Key_Delete:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Insert:
+        case Qt::Key_Delete:
             return !keypad;
-        case Qt::Key_Enter: case Qt::Key_Slash:
+        case Qt::Key_Enter:
+        case Qt::Key_Slash:
             return keypad;
-        case Qt::Key_AltGr: case Qt::Key_Print: case Qt::Key_NumLock: case Qt::Key_Super_L:
-        case Qt::Key_Super_R: case Qt::Key_Meta: case Qt::Key_Menu:
+        case Qt::Key_AltGr:
+        case Qt::Key_Print:
+        case Qt::Key_NumLock:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Meta:
+        case Qt::Key_Menu:
             return true;
         default:
             return false;
@@ -185,43 +241,83 @@ int VirtualKeyOfQtKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return vk::kF1 + (qtKey - Qt::Key_F1);
     if (keypad) {
         switch (qtKey) {
-            case Qt::Key_Asterisk: return vk::kMultiply;
-            case Qt::Key_Plus: return vk::kAdd;
-            case Qt::Key_Minus: return vk::kSubtract;
-            case Qt::Key_Period: case Qt::Key_Comma: return vk::kDecimal;
-            case Qt::Key_Slash: return vk::kDivide;
-            default: break;
+            case Qt::Key_Asterisk:
+                return vk::kMultiply;
+            case Qt::Key_Plus:
+                return vk::kAdd;
+            case Qt::Key_Minus:
+                return vk::kSubtract;
+            case Qt::Key_Period:
+            case Qt::Key_Comma:
+                return vk::kDecimal;
+            case Qt::Key_Slash:
+                return vk::kDivide;
+            default:
+                break;
         }
     }
     switch (qtKey) {
-        case Qt::Key_Space: return vk::kSpace;
-        case Qt::Key_Escape: return vk::kEscape;
-        case Qt::Key_Tab: case Qt::Key_Backtab: return vk::kTab;
-        case Qt::Key_Backspace: return vk::kBack;
-        case Qt::Key_Return: case Qt::Key_Enter: return vk::kReturn;
-        case Qt::Key_Insert: return vk::kInsert;
-        case Qt::Key_Delete: return vk::kDelete;
-        case Qt::Key_Pause: return vk::kPause;
-        case Qt::Key_Print: case Qt::Key_SysReq: return vk::kSnapshot;
-        case Qt::Key_Clear: return vk::kClear;
-        case Qt::Key_Home: return vk::kHome;
-        case Qt::Key_End: return vk::kEnd;
-        case Qt::Key_Left: return vk::kLeft;
-        case Qt::Key_Up: return vk::kUp;
-        case Qt::Key_Right: return vk::kRight;
-        case Qt::Key_Down: return vk::kDown;
-        case Qt::Key_PageUp: return vk::kPrior;
-        case Qt::Key_PageDown: return vk::kNext;
-        case Qt::Key_Shift: return vk::kShift;
-        case Qt::Key_Control: return vk::kControl;
-        case Qt::Key_Alt: case Qt::Key_AltGr: return vk::kMenu;
-        case Qt::Key_Meta: case Qt::Key_Super_L: return vk::kLWin;
-        case Qt::Key_Super_R: return vk::kRWin;
-        case Qt::Key_Menu: return vk::kApps;
-        case Qt::Key_CapsLock: return vk::kCapital;
-        case Qt::Key_NumLock: return vk::kNumLock;
-        case Qt::Key_ScrollLock: return vk::kScroll;
-        default: return 0;
+        case Qt::Key_Space:
+            return vk::kSpace;
+        case Qt::Key_Escape:
+            return vk::kEscape;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return vk::kTab;
+        case Qt::Key_Backspace:
+            return vk::kBack;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return vk::kReturn;
+        case Qt::Key_Insert:
+            return vk::kInsert;
+        case Qt::Key_Delete:
+            return vk::kDelete;
+        case Qt::Key_Pause:
+            return vk::kPause;
+        case Qt::Key_Print:
+        case Qt::Key_SysReq:
+            return vk::kSnapshot;
+        case Qt::Key_Clear:
+            return vk::kClear;
+        case Qt::Key_Home:
+            return vk::kHome;
+        case Qt::Key_End:
+            return vk::kEnd;
+        case Qt::Key_Left:
+            return vk::kLeft;
+        case Qt::Key_Up:
+            return vk::kUp;
+        case Qt::Key_Right:
+            return vk::kRight;
+        case Qt::Key_Down:
+            return vk::kDown;
+        case Qt::Key_PageUp:
+            return vk::kPrior;
+        case Qt::Key_PageDown:
+            return vk::kNext;
+        case Qt::Key_Shift:
+            return vk::kShift;
+        case Qt::Key_Control:
+            return vk::kControl;
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+            return vk::kMenu;
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+            return vk::kLWin;
+        case Qt::Key_Super_R:
+            return vk::kRWin;
+        case Qt::Key_Menu:
+            return vk::kApps;
+        case Qt::Key_CapsLock:
+            return vk::kCapital;
+        case Qt::Key_NumLock:
+            return vk::kNumLock;
+        case Qt::Key_ScrollLock:
+            return vk::kScroll;
+        default:
+            return 0;
     }
 }
 
@@ -238,14 +334,22 @@ int VirtualKeyToScanCode(int virtualKey) {
         return kPad[virtualKey - vk::kNumpad0];
     }
     switch (virtualKey) {
-        case vk::kDecimal: return 83;
-        case vk::kDivide: return 53;
-        case vk::kSnapshot: return 55;
-        case vk::kNumLock: return 69;
-        case vk::kLWin: return 91;
-        case vk::kRWin: return 92;
-        case vk::kApps: return 93;
-        default: break;
+        case vk::kDecimal:
+            return 83;
+        case vk::kDivide:
+            return 53;
+        case vk::kSnapshot:
+            return 55;
+        case vk::kNumLock:
+            return 69;
+        case vk::kLWin:
+            return 91;
+        case vk::kRWin:
+            return 92;
+        case vk::kApps:
+            return 93;
+        default:
+            break;
     }
     for (int s = 1; s < static_cast<int>(kScanToVk.size()); ++s)
         if (kScanToVk[s] == virtualKey) return s;
@@ -258,26 +362,48 @@ char16_t VirtualKeyToChar(int virtualKey) {
     if (virtualKey >= vk::kNumpad0 && virtualKey <= vk::kNumpad0 + 9)
         return static_cast<char16_t>('0' + virtualKey - vk::kNumpad0);
     switch (virtualKey) {
-        case vk::kBack: case vk::kTab: case vk::kReturn: case vk::kEscape: case vk::kSpace:
+        case vk::kBack:
+        case vk::kTab:
+        case vk::kReturn:
+        case vk::kEscape:
+        case vk::kSpace:
             return static_cast<char16_t>(virtualKey);
-        case vk::kMultiply: return u'*';
-        case vk::kAdd: return u'+';
-        case vk::kSubtract: return u'-';
-        case vk::kDecimal: return u'.';
-        case vk::kDivide: return u'/';
-        case vk::kOem1: return u';';
-        case vk::kOemPlus: return u'=';
-        case vk::kOemComma: return u',';
-        case vk::kOemMinus: return u'-';
-        case vk::kOemPeriod: return u'.';
-        case vk::kOem2: return u'/';
-        case vk::kOem3: return u'`';
-        case vk::kOem4: return u'[';
-        case vk::kOem5: return u'\\';
-        case vk::kOem6: return u']';
-        case vk::kOem7: return u'\'';
-        case vk::kOem102: return u'\\';
-        default: return 0;
+        case vk::kMultiply:
+            return u'*';
+        case vk::kAdd:
+            return u'+';
+        case vk::kSubtract:
+            return u'-';
+        case vk::kDecimal:
+            return u'.';
+        case vk::kDivide:
+            return u'/';
+        case vk::kOem1:
+            return u';';
+        case vk::kOemPlus:
+            return u'=';
+        case vk::kOemComma:
+            return u',';
+        case vk::kOemMinus:
+            return u'-';
+        case vk::kOemPeriod:
+            return u'.';
+        case vk::kOem2:
+            return u'/';
+        case vk::kOem3:
+            return u'`';
+        case vk::kOem4:
+            return u'[';
+        case vk::kOem5:
+            return u'\\';
+        case vk::kOem6:
+            return u']';
+        case vk::kOem7:
+            return u'\'';
+        case vk::kOem102:
+            return u'\\';
+        default:
+            return 0;
     }
 }
 

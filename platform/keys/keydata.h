@@ -66,7 +66,7 @@ struct TKeyData {
     bool previousState = false;  // the key was already down: auto-repeat press, or any release
     bool transition = false;     // the key is being released
     uint8_t virtualKey = 0;
-    QString character;           // at most one character; empty when the key has none
+    QString character;  // at most one character; empty when the key has none
     bool deadKey = false;
 
     bool IsRelease() const { return transition; }

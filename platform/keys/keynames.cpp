@@ -8,6 +8,7 @@ namespace keys {
 namespace {
 
 // Names of the keys of a US keyboard by set-1 scan code (index), without the E0 prefix.
+// clang-format off
 const char* const kPlainNames[89] = {
     nullptr, "Esc", "1", "2", "3", "4", "5", "6", "7", "8",                          // 0-9
     "9", "0", "-", "=", "Backspace", "Tab", "Q", "W", "E", "R",                      // 10-19
@@ -20,29 +21,50 @@ const char* const kPlainNames[89] = {
     "Num +", "Num 1", "Num 2", "Num 3", "Num 0", "Num Del", nullptr, nullptr, "\\",  // 78-86
     "F11", "F12",                                                                    // 87-88
 };
+// clang-format on
 
 const char* ExtendedName(int scan) {
     switch (scan) {
-        case 28: return "Num Enter";
-        case 29: return "Right Ctrl";
-        case 53: return "Num /";
-        case 55: return "Print Screen";
-        case 56: return "Right Alt";
-        case 69: return "Num Lock";
-        case 71: return "Home";
-        case 72: return "Up";
-        case 73: return "Page Up";
-        case 75: return "Left";
-        case 77: return "Right";
-        case 79: return "End";
-        case 80: return "Down";
-        case 81: return "Page Down";
-        case 82: return "Insert";
-        case 83: return "Delete";
-        case 91: return "Left Super";
-        case 92: return "Right Super";
-        case 93: return "Menu";
-        default: return nullptr;
+        case 28:
+            return "Num Enter";
+        case 29:
+            return "Right Ctrl";
+        case 53:
+            return "Num /";
+        case 55:
+            return "Print Screen";
+        case 56:
+            return "Right Alt";
+        case 69:
+            return "Num Lock";
+        case 71:
+            return "Home";
+        case 72:
+            return "Up";
+        case 73:
+            return "Page Up";
+        case 75:
+            return "Left";
+        case 77:
+            return "Right";
+        case 79:
+            return "End";
+        case 80:
+            return "Down";
+        case 81:
+            return "Page Down";
+        case 82:
+            return "Insert";
+        case 83:
+            return "Delete";
+        case 91:
+            return "Left Super";
+        case 92:
+            return "Right Super";
+        case 93:
+            return "Menu";
+        default:
+            return nullptr;
     }
 }
 

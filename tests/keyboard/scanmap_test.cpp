@@ -1,7 +1,8 @@
+#include "keyboard/scanmap.h"
+
 #include <gtest/gtest.h>
 
 #include "keyboard/keyboardmath.h"
-#include "keyboard/scanmap.h"
 
 using scanmap::kNoNote;
 using scanmap::RebuildRow;
@@ -14,9 +15,9 @@ namespace {
 TScanMap HandWrittenDefault() {
     TScanMap m;
     m.fill(kNoNote);
-    const int lower[][2] = {{31, 1},  {32, 3},  {34, 6},  {35, 8},  {36, 10}, {38, 13}, {39, 15},
-                            {44, 0},  {45, 2},  {46, 4},  {47, 5},  {48, 7},  {49, 9},  {50, 11},
-                            {51, 12}, {52, 14}, {53, 16}};
+    const int lower[][2] = {{31, 1},  {32, 3},  {34, 6},  {35, 8},  {36, 10}, {38, 13},
+                            {39, 15}, {44, 0},  {45, 2},  {46, 4},  {47, 5},  {48, 7},
+                            {49, 9},  {50, 11}, {51, 12}, {52, 14}, {53, 16}};
     const int upper[][2] = {{3, 13},  {4, 15},  {6, 18},  {7, 20},  {8, 22},  {10, 25}, {11, 27},
                             {13, 30}, {16, 12}, {17, 14}, {18, 16}, {19, 17}, {20, 19}, {21, 21},
                             {22, 23}, {23, 24}, {24, 26}, {25, 28}, {26, 29}, {27, 31}};

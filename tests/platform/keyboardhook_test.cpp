@@ -1,3 +1,5 @@
+#include "platform/keys/keyboardhook.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/keys/keyboardhook.h"
 #include "support/keyevents.h"
 
 using keytest::TKeyRecorder;
@@ -35,12 +36,12 @@ struct KeyboardHook : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     std::unique_ptr<TKeyboardHook> Hook(int number, bool handles) {
-        auto hook = std::make_unique<TKeyboardHook>([this, number, handles](const TKeyData& k,
-                                                                            bool& handled) {
-            calls.push_back(number);
-            seen.push_back(k);
-            if (handles) handled = true;
-        });
+        auto hook = std::make_unique<TKeyboardHook>(
+            [this, number, handles](const TKeyData& k, bool& handled) {
+                calls.push_back(number);
+                seen.push_back(k);
+                if (handles) handled = true;
+            });
         hook->Install();
         return hook;
     }

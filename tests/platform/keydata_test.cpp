@@ -1,8 +1,9 @@
+#include "platform/keys/keydata.h"
+
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
 
-#include "platform/keys/keydata.h"
 #include "support/keyevents.h"
 
 namespace {
@@ -40,25 +41,24 @@ TEST_P(KeyDataNative, ScanCodeExtendedFlagAndVirtualKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     X11, KeyDataNative,
-    ::testing::Values(
-        TNativeCase{16, Qt::Key_Q, {}, 16, false, 'Q'},
-        TNativeCase{44, Qt::Key_Z, {}, 44, false, 'Z'},
-        // Shift+2 reports the symbol; the virtual key stays the digit key's.
-        TNativeCase{3, Qt::Key_At, Qt::ShiftModifier, 3, false, '2'},
-        TNativeCase{39, Qt::Key_Semicolon, {}, 39, false, vk::kOem1},
-        TNativeCase{56, Qt::Key_Alt, Qt::AltModifier, 56, false, vk::kMenu},
-        TNativeCase{100, Qt::Key_AltGr, {}, 56, true, vk::kMenu},
-        TNativeCase{97, Qt::Key_Control, {}, 29, true, vk::kControl},
-        TNativeCase{107, Qt::Key_End, {}, 79, true, vk::kEnd},
-        TNativeCase{79, Qt::Key_End, Qt::KeypadModifier, 79, false, vk::kEnd},
-        TNativeCase{79, Qt::Key_1, Qt::KeypadModifier, 79, false, vk::kNumpad0 + 1},
-        TNativeCase{96, Qt::Key_Enter, Qt::KeypadModifier, 28, true, vk::kReturn},
-        TNativeCase{98, Qt::Key_Slash, Qt::KeypadModifier, 53, true, vk::kDivide},
-        TNativeCase{69, Qt::Key_NumLock, {}, 69, true, vk::kNumLock},
-        TNativeCase{119, Qt::Key_Pause, {}, 69, false, vk::kPause},
-        TNativeCase{63, Qt::Key_F5, {}, 63, false, vk::kF1 + 4},
-        // A media key has no set-1 counterpart: never a main-block key.
-        TNativeCase{113, Qt::Key_VolumeMute, {}, 113, true, 0}));
+    ::testing::Values(TNativeCase{16, Qt::Key_Q, {}, 16, false, 'Q'},
+                      TNativeCase{44, Qt::Key_Z, {}, 44, false, 'Z'},
+                      // Shift+2 reports the symbol; the virtual key stays the digit key's.
+                      TNativeCase{3, Qt::Key_At, Qt::ShiftModifier, 3, false, '2'},
+                      TNativeCase{39, Qt::Key_Semicolon, {}, 39, false, vk::kOem1},
+                      TNativeCase{56, Qt::Key_Alt, Qt::AltModifier, 56, false, vk::kMenu},
+                      TNativeCase{100, Qt::Key_AltGr, {}, 56, true, vk::kMenu},
+                      TNativeCase{97, Qt::Key_Control, {}, 29, true, vk::kControl},
+                      TNativeCase{107, Qt::Key_End, {}, 79, true, vk::kEnd},
+                      TNativeCase{79, Qt::Key_End, Qt::KeypadModifier, 79, false, vk::kEnd},
+                      TNativeCase{79, Qt::Key_1, Qt::KeypadModifier, 79, false, vk::kNumpad0 + 1},
+                      TNativeCase{96, Qt::Key_Enter, Qt::KeypadModifier, 28, true, vk::kReturn},
+                      TNativeCase{98, Qt::Key_Slash, Qt::KeypadModifier, 53, true, vk::kDivide},
+                      TNativeCase{69, Qt::Key_NumLock, {}, 69, true, vk::kNumLock},
+                      TNativeCase{119, Qt::Key_Pause, {}, 69, false, vk::kPause},
+                      TNativeCase{63, Qt::Key_F5, {}, 63, false, vk::kF1 + 4},
+                      // A media key has no set-1 counterpart: never a main-block key.
+                      TNativeCase{113, Qt::Key_VolumeMute, {}, 113, true, 0}));
 
 TEST(KeyData, StateBitsCharacterAndEventsWithoutNativeCode) {
     TKeyData press = DataOf(QEvent::KeyPress, Qt::Key_Q, {}, keytest::Native(16), "q");
