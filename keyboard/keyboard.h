@@ -14,6 +14,8 @@
 #include <tuple>
 #include <vector>
 
+#include "keyboard/scanmap.h"
+
 class TSettingsStore;
 class TKeyboard;
 class TKeyboardHook;
@@ -288,5 +290,5 @@ private:
     std::unique_ptr<TKeyboardHook> m_hook;
     // Note each computer key (by scan code) is sounding, -1 for none: a release stops the note
     // its own press started, whatever the key map says by then.
-    std::array<int, 54> m_keyNotes;
+    std::array<int, scanmap::kMapSize> m_keyNotes;
 };
