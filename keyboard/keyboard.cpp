@@ -5,11 +5,15 @@
 #include <cmath>
 
 #include "keyboard/keyboardmath.h"
+#include "keyboard/scanmap.h"
+#include "platform/keys/keyboardhook.h"
 #include "platform/settings/settingsstore.h"
 
 using namespace keymath;
 
-TKeyboard::TKeyboard(QWidget* parent) : QWidget(parent) {
+TKeyboard::TKeyboard(QWidget* parent) : QWidget(parent), m_hook(std::make_unique<TKeyboardHook>()) {
+    m_keyNotes.fill(-1);
+    m_hook->OnKey = [this](const TKeyData& key, bool& handled) { handled = HandleKey(key); };
     // Every pixel is painted by the keys, so Qt need not clear the background first; this also
     // lets scroll() move pixels instead of repainting everything.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -23,7 +27,10 @@ TKeyboard::TKeyboard(QWidget* parent) : QWidget(parent) {
     ApplyBaseNote(m_baseNote, true);
 }
 
-TKeyboard::~TKeyboard() { FreeImages(); }
+TKeyboard::~TKeyboard() {
+    m_hook.reset();  // no key may reach a half-destroyed keyboard
+    FreeImages();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Properties
@@ -124,11 +131,17 @@ void TKeyboard::OctaveDown() {
 }
 
 void TKeyboard::SetUpperCScanCode(int v) {
-    if (v >= 16 && v <= 27) m_upperCScanCode = v;
+    if (v == m_upperCScanCode || !IsValidUpperC(v)) return;
+    m_upperCScanCode = v;
+    scanmap::TScanMap& map = scanmap::SharedScanMap();
+    map = scanmap::RebuildRow(map, v, scanmap::kUpperRow);
 }
 
 void TKeyboard::SetLowerCScanCode(int v) {
-    if (v >= 44 && v <= 53) m_lowerCScanCode = v;
+    if (v == m_lowerCScanCode || !IsValidLowerC(v)) return;
+    m_lowerCScanCode = v;
+    scanmap::TScanMap& map = scanmap::SharedScanMap();
+    map = scanmap::RebuildRow(map, v, scanmap::kLowerRow);
 }
 
 void TKeyboard::SetTranspose(int v) {
@@ -235,6 +248,7 @@ void TKeyboard::ReleaseAllOf(bool local) {
     }
     auto& counts = local ? m_localCount : m_thruCount;
     counts.fill(0);
+    if (local) m_keyNotes.fill(-1);  // the keys' releases find nothing left to stop
     // One note-off per note-on sent, on the channel and note that were actually sent.
     for (const TPress& press : released)
         for (const TTone& tone : press.tones)

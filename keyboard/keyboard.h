@@ -10,11 +10,16 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <tuple>
 #include <vector>
 
+#include "keyboard/scanmap.h"
+
 class TSettingsStore;
 class TKeyboard;
+class TKeyboardHook;
+struct TKeyData;
 
 enum class TLanguage { International, German, Italian };
 enum TChord { chNone, chMajor, chMinor, chMajor7, chMinor7, chFifths, chOctave, chPower, chCustom };
@@ -76,8 +81,10 @@ public:
     void SetUpperCScanCode(int v);
     int LowerCScanCode() const { return m_lowerCScanCode; }
     void SetLowerCScanCode(int v);
+    // While on, the computer keyboard plays notes whichever widget has the focus; switching it
+    // off releases every note played locally first, so no key release can be lost.
     bool CaptureKeyboard() const { return m_captureKeyboard; }
-    void SetCaptureKeyboard(bool v) { m_captureKeyboard = v; }
+    void SetCaptureKeyboard(bool v);
     int Transpose() const { return m_transpose; }
     void SetTranspose(int v);
     bool DisplayTransposed() const { return m_displayTransposed; }
@@ -111,6 +118,12 @@ public:
     void RestrikeLatched();
     void OctaveUp();
     void OctaveDown();
+
+    // Computer keys: whether a scan code may play C in the lower or upper row.
+    static bool IsValidLowerC(int scan);
+    static bool IsValidUpperC(int scan);
+    // Plays or releases the note of a computer key; true when the key is to be discarded.
+    bool HandleKey(const TKeyData& key);
 
     QString NoteName(int n) const;
     QString DisplayNoteName(int n) const;
@@ -204,6 +217,8 @@ private:
     void MouseControllers(int x, int y);
     void ReportHover(int note);
     void ApplyBounds();
+    // The focused widget of the keyboard's window is a one-line text field.
+    bool FocusInLineEdit() const;
 
     // Painting.
     // Repaints key n when a press or release changed its look.
@@ -271,4 +286,9 @@ private:
     QPixmap m_upTiles[7], m_downTiles[7];
     QPixmap m_blackUp, m_blackDown;
     std::vector<uint8_t> m_noteMap;
+
+    std::unique_ptr<TKeyboardHook> m_hook;
+    // Note each computer key (by scan code) is sounding, -1 for none: a release stops the note
+    // its own press started, whatever the key map says by then.
+    std::array<int, scanmap::kMapSize> m_keyNotes;
 };

@@ -1,0 +1,79 @@
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "keyboard/keyboard.h"
+#include "keyboard/keyboardmath.h"
+#include "keyboard/scanmap.h"
+#include "platform/keys/keyboardhook.h"
+
+bool TKeyboard::IsValidLowerC(int scan) { return scanmap::IsValidLowerC(scan); }
+
+bool TKeyboard::IsValidUpperC(int scan) { return scanmap::IsValidUpperC(scan); }
+
+void TKeyboard::SetCaptureKeyboard(bool v) {
+    m_captureKeyboard = v;
+    if (v == m_hook->IsInstalled()) return;
+    if (v) {
+        m_hook->Install();
+    } else {
+        // Release first: once the hook is gone, the keys' releases never arrive.
+        ResetPlaying();
+        m_hook->Uninstall();
+    }
+}
+
+bool TKeyboard::FocusInLineEdit() const {
+    const QWidget* focus = window()->focusWidget();
+    if (!focus) return false;
+    if (qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus))
+        return true;
+    const auto* combo = qobject_cast<const QComboBox*>(focus);
+    return combo && combo->isEditable();
+}
+
+bool TKeyboard::HandleKey(const TKeyData& key) {
+    // Extended keys (arrows, right Ctrl and Alt, keypad Enter...) share scan codes with keys of
+    // the main block; held keys play only once and their repeats go to the focused widget.
+    if (key.extended || key.IsAutoRepeat() || key.repeatCount > 1) return false;
+    const bool release = key.IsRelease();
+    const bool formActive = window() == QApplication::activeWindow();
+    const Qt::KeyboardModifiers mods = TKeyboardHook::ModifierState();
+
+    if (key.virtualKey == vk::kMenu) {
+        UpdateCursor(release ? Qt::NoModifier : Qt::AltModifier);
+        return true;
+    }
+
+    const int scan = key.scanCode;
+    if (scan < scanmap::kFirstKey || scan > scanmap::kLastKey) return false;
+    // Ctrl and Alt combinations belong to the window's commands; a release always gets through
+    // so that a note started before a modifier went down still stops.
+    if (!release && (!formActive || (mods & ~Qt::KeyboardModifiers(Qt::ShiftModifier))))
+        return false;
+
+    const int sounding = m_keyNotes[scan];
+    const int note =
+        release && sounding >= 0 ? sounding : 12 * m_keyOctave + scanmap::SharedScanMap()[scan];
+    if (note < 0 || note > 127) return false;
+
+    // In a one-line text field the key also types, so a digit both plays and appears.
+    const bool handled = !FocusInLineEdit();
+    if (release) {
+        // Only the note this key's press started is stopped; a release of a key whose press
+        // was not played here would otherwise cut the same note held by the mouse or another key.
+        m_keyNotes[scan] = -1;
+        if (sounding >= 0) PlayNote(m_channel, note, true, 0);
+    } else {
+        // A second press without a release between them: the release was lost, stop that note.
+        if (sounding >= 0) PlayNote(m_channel, sounding, true, 0);
+        const int velocity = (mods & Qt::ShiftModifier)
+                                 ? keymath::ShiftedVelocity(m_velocity, m_velocityShiftFactor)
+                                 : m_velocity;
+        PlayNote(m_channel, note, true, velocity);
+        m_keyNotes[scan] = note;
+    }
+    ReportHover(note);
+    return handled;
+}
