@@ -153,6 +153,12 @@ void TTastra2::CreateMenus() {
     thru->setChecked(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    const auto menus = bar->findChildren<QMenu*>();
+    for (QMenu* menu : menus) {
+        connect(menu, &QMenu::aboutToShow, this, [this] { Keyboard1->SetCaptureKeyboard(false); });
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow()); });
+    }
     help->setObjectName(QStringLiteral("Help1"));
     item(help, "Readme1", QStringLiteral("&Help Index"), {}, {}, [this] { Readme1Click(); });
     item(help, "DiscussinForums1", QStringLiteral("Support &Forums"), {}, texts::kForumsHint,
@@ -192,6 +198,10 @@ void TTastra2::SetStatusText(const QString& text) {
 }
 
 bool TTastra2::event(QEvent* event) {
+    // The computer keyboard plays while this window is active and no menu is open; losing it
+    // releases every note the keys were holding.
+    if (event->type() == QEvent::WindowActivate) Keyboard1->SetCaptureKeyboard(true);
+    if (event->type() == QEvent::WindowDeactivate) Keyboard1->SetCaptureKeyboard(false);
     if (event->type() == QEvent::StatusTip) {
         // Hints go to panel 0; without a hint the status text comes back. While a control holds
         // the mouse (a key held down, a wheel dragged) the panel stays as it is.

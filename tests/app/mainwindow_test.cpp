@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "midi/midioutput.h"
 #include "platform/midi/virtualmidi.h"
 #include "platform/settings/settingsstore.h"
+#include "support/keyevents.h"
 #include "support/storeview.h"
 
 namespace {
@@ -206,6 +208,29 @@ TEST_F(MainWindowTest, WindowWidthStaysBetweenChannelFieldAndFullKeyboard) {
     EXPECT_LE(w->width(), w->maximumWidth());
     EXPECT_EQ(w->height(), height);
     EXPECT_EQ(w->ClientArea()->height(), w->DesignHeight());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ComputerKeysPlayWhileActiveAndAnOpeningMenuReleasesThem) {
+    auto w = Start();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    service.ClearSent();
+    keytest::Press(w->windowHandle(), 44, Qt::Key_Z);  // Z: note 48 at octave 4
+    EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x643090}));
+    // Opening a menu stops the capture: the held note is released at once, not when the key
+    // comes up (which the menu would swallow).
+    emit w->FindMenu("Options1")->aboutToShow();
+    EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x643090, 0x003090}));
+    keytest::Release(w->windowHandle(), 44, Qt::Key_Z);
+    EXPECT_EQ(SentToMapper().size(), 2u);
+    emit w->FindMenu("Options1")->aboutToHide();
+    keytest::Press(w->windowHandle(), 16, Qt::Key_Q);
+    keytest::Release(w->windowHandle(), 16, Qt::Key_Q);
+    EXPECT_EQ(SentToMapper().size(), 4u);
 }
 
 }  // namespace
