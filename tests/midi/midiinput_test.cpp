@@ -27,8 +27,8 @@ std::vector<std::unique_ptr<TMyMidiEvent>> TakeAll(TMidiInput& in) {
 
 class MidiInput : public ::testing::Test {
 protected:
-    explicit MidiInput(TVirtualMidiInService::TDelivery delivery =
-                           TVirtualMidiInService::dlSynchronous)
+    explicit MidiInput(
+        TVirtualMidiInService::TDelivery delivery = TVirtualMidiInService::dlSynchronous)
         : m_service({"Keys A", "Pads B"}, delivery), m_in(m_service) {}
 
     void OpenStarted(int id = 0) {
