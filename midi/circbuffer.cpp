@@ -48,15 +48,17 @@ TQueueEntry* TCircBuffer::Peek() {
 
 void TCircBuffer::Walk(const std::function<void(TQueueEntry&)>& visit) {
     std::unique_lock<std::mutex> guard(m_lock);
-    int pos = m_readIndex.load(std::memory_order_relaxed);
-    for (;;) {
+    const int start = m_readIndex.load(std::memory_order_relaxed);
+    // Counted in steps rather than positions: in a full queue the position after the last entry
+    // is the read index again.
+    for (int steps = 0;; ++steps) {
         int read = m_readIndex.load(std::memory_order_relaxed);
-        int distance = pos >= read ? pos - read : pos + m_capacity - read;
-        if (distance >= m_count.load(std::memory_order_relaxed)) break;
-        TQueueEntry& entry = m_entries[pos];
+        int removed = read >= start ? read - start : read + m_capacity - start;
+        int distance = steps - removed;
+        if (distance < 0 || distance >= m_count.load(std::memory_order_relaxed)) break;
+        TQueueEntry& entry = m_entries[(start + steps) % m_capacity];
         guard.unlock();
         visit(entry);
         guard.lock();
-        pos = pos + 1 == m_capacity ? 0 : pos + 1;
     }
 }

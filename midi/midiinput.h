@@ -107,8 +107,9 @@ public:
 
     // Fills the list with the devices that have a readable, non-empty name (no mapper entry).
     void ListDevices(std::vector<TMidiDeviceEntry>& list);
-    // When the open device's number now names another product (or none), forgets the stale
-    // handle without calling the service on it and closes.
+    // When the open device's number now names another product (or none), closes: the stale
+    // handle gets a quiet InClose (result ignored, no reset) so that a port which merely moved
+    // in the list stops calling back, and nothing else is asked of the service about it.
     void CheckDevicePresent();
 
     bool DetectMidiLoop() const { return m_detectMidiLoop; }

@@ -117,10 +117,10 @@ public:
         dev->Port = devices[id].Port;
         dev->Callback = callback;
         dev->Instance = instance;
-        MidiResult r = dev->Kind == ikOwnPort ? OpenOwnPort(*dev)
-                                              : OpenPort(*dev, dev->Kind == ikJack
-                                                                   ? RtMidi::UNIX_JACK
-                                                                   : RtMidi::LINUX_ALSA);
+        MidiResult r =
+            dev->Kind == ikOwnPort
+                ? OpenOwnPort(*dev)
+                : OpenPort(*dev, dev->Kind == ikJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA);
         if (r != kMidiOk) return r;
         handle = m_nextHandle++;
         if (callback) callback(instance, mimOpen, 0, 0);

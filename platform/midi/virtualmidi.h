@@ -5,8 +5,8 @@
 #include <deque>
 #include <map>
 #include <mutex>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/midi/midiservice.h"
@@ -141,8 +141,7 @@ public:
 
     int InCount() override;
     MidiResult InProductName(int id, std::string& name) override;
-    MidiResult InOpen(int id, MidiHandle& handle, MidiInCallback callback,
-                      void* instance) override;
+    MidiResult InOpen(int id, MidiHandle& handle, MidiInCallback callback, void* instance) override;
     MidiResult InGetId(MidiHandle handle, int& id) override;
     MidiResult InPrepareBuffer(MidiHandle handle, TMidiInBuffer& buffer) override;
     MidiResult InAddBuffer(MidiHandle handle, TMidiInBuffer& buffer) override;

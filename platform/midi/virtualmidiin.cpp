@@ -131,12 +131,11 @@ void TVirtualMidiInService::Deliver(const TJob& job) {
             h.Callback(h.Instance, mimData, job.Packed, job.Time);
             continue;
         }
-        m_droppedSysEx += SpreadSysEx(h.Pool, job.Bytes.data(), job.Bytes.size(),
-                                      [&](TMidiInBuffer* buffer) {
-                                          h.Callback(h.Instance, mimLongData,
-                                                     reinterpret_cast<std::uintptr_t>(buffer),
-                                                     job.Time);
-                                      });
+        m_droppedSysEx +=
+            SpreadSysEx(h.Pool, job.Bytes.data(), job.Bytes.size(), [&](TMidiInBuffer* buffer) {
+                h.Callback(h.Instance, mimLongData, reinterpret_cast<std::uintptr_t>(buffer),
+                           job.Time);
+            });
     }
 }
 

@@ -162,3 +162,36 @@ std::vector<std::vector<std::uint8_t>> TJackReceiver::Received() {
     std::lock_guard<std::mutex> guard(m_lock);
     return m_messages;
 }
+
+TJackSender::TJackSender() {
+    std::string client =
+        "tastra-test-tx-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
+    // RtMidi's JACK client does not survive a missing server.
+    if (!ServerAnswers("")) {
+        m_error = "no JACK server is running";
+        return;
+    }
+    try {
+        m_out = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, client);
+    } catch (const RtMidiError& e) {
+        m_error = e.getMessage();
+        return;
+    }
+    m_out->setErrorCallback([](RtMidiError::Type, const std::string& text,
+                               void* self) { static_cast<TJackSender*>(self)->m_error = text; },
+                            this);
+    m_out->openVirtualPort("out");
+    if (!m_error.empty()) return;
+    m_portName = client + ":out";
+    m_ok = true;
+}
+
+TJackSender::~TJackSender() {
+    if (!m_out) return;
+    m_out->closePort();
+    m_out.reset();
+}
+
+void TJackSender::Send(const std::vector<std::uint8_t>& message) {
+    if (m_ok) m_out->sendMessage(message.data(), message.size());
+}

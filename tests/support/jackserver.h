@@ -10,6 +10,7 @@
 #include <vector>
 
 class RtMidiIn;
+class RtMidiOut;
 
 // A private JACK server for one test run: `jackd -n <unique name> -d dummy` with no audio
 // hardware. The constructor sets JACK_DEFAULT_SERVER (so every JACK client created afterwards
@@ -72,4 +73,27 @@ private:
     std::mutex m_lock;
     std::condition_variable m_arrived;
     std::vector<std::vector<std::uint8_t>> m_messages;
+};
+
+// A JACK MIDI output port opened by the test, as another program's output would be. Needs a
+// running TJackServer.
+class TJackSender {
+public:
+    TJackSender();
+    ~TJackSender();
+    TJackSender(const TJackSender&) = delete;
+    TJackSender& operator=(const TJackSender&) = delete;
+
+    bool Ok() const { return m_ok; }
+    const std::string& Error() const { return m_error; }
+    // Full JACK name of the port, "client:port": the input device name the MIDI layer lists.
+    std::string PortName() const { return m_portName; }
+    // Sends one whole message (short or system-exclusive).
+    void Send(const std::vector<std::uint8_t>& message);
+
+private:
+    std::unique_ptr<RtMidiOut> m_out;
+    std::string m_portName;
+    bool m_ok = false;
+    std::string m_error;
 };
