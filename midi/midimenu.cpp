@@ -306,7 +306,8 @@ void TMidiMenuBase::AddNoneItem() {
         anyVisible = anyVisible || a->isVisible();
     }
     if (anyVisible) {
-        auto* sep = new QAction(QStringLiteral("-"), m_baseMenu);
+        // No text: a separator with text is drawn as a section heading.
+        auto* sep = new QAction(m_baseMenu);
         sep->setSeparator(true);
         sep->setData(kSeparatorTag);
         sep->setProperty(kEntryProperty, kOwnSeparator);
