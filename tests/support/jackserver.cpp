@@ -163,9 +163,10 @@ std::vector<std::vector<std::uint8_t>> TJackReceiver::Received() {
     return m_messages;
 }
 
-TJackSender::TJackSender() {
-    std::string client =
-        "tastra-test-tx-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
+TJackSender::TJackSender(const std::string& clientName) {
+    std::string client = !clientName.empty() ? clientName
+                                             : "tastra-test-tx-" + std::to_string(getpid()) + "-" +
+                                                   std::to_string(g_counter++);
     // RtMidi's JACK client does not survive a missing server.
     if (!ServerAnswers("")) {
         m_error = "no JACK server is running";

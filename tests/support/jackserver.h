@@ -76,10 +76,11 @@ private:
 };
 
 // A JACK MIDI output port opened by the test, as another program's output would be. Needs a
-// running TJackServer.
+// running TJackServer. With a client name the port is "<clientName>:out", so that a sender that
+// quits and starts again comes back under the same name, as a restarted program would.
 class TJackSender {
 public:
-    TJackSender();
+    explicit TJackSender(const std::string& clientName = std::string());
     ~TJackSender();
     TJackSender(const TJackSender&) = delete;
     TJackSender& operator=(const TJackSender&) = delete;

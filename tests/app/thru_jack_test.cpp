@@ -1,0 +1,292 @@
+// Incoming MIDI from another program's JACK port through the main window and out to a JACK port
+// of a third one, against a private JACK server: what thru plays, what it filters, how it
+// follows a source that restarts, and that device changes never leave a note sounding.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QTest>
+#include <map>
+
+#include "app/tastra.h"
+#include "keyboard/keyboard.h"
+#include "midi/midiinput.h"
+#include "midi/midimenu.h"
+#include "midi/midioutput.h"
+#include "platform/midi/systemmidi.h"
+#include "support/jackserver.h"
+#include "support/storeview.h"
+
+namespace {
+
+using TBytes = std::vector<std::vector<uint8_t>>;
+
+// Per channel and note: note-ons minus their releases (note-off, or note-on with velocity 0).
+std::map<std::pair<int, int>, int> SoundingNotes(const TBytes& messages) {
+    std::map<std::pair<int, int>, int> sounding;
+    for (const auto& m : messages) {
+        if (m.size() != 3) continue;
+        const int kind = m[0] & 0xF0;
+        if (kind != 0x90 && kind != 0x80) continue;
+        sounding[{m[0] & 15, m[1]}] += (kind == 0x90 && m[2] > 0) ? 1 : -1;
+    }
+    return sounding;
+}
+
+class ThruJack : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_server = new TJackServer; }
+    static void TearDownTestSuite() {
+        delete s_server;
+        s_server = nullptr;
+    }
+
+    void SetUp() override {
+        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
+        m_rx = std::make_unique<TJackReceiver>();
+        ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
+        m_rx2 = std::make_unique<TJackReceiver>();
+        ASSERT_TRUE(m_rx2->Ok()) << m_rx2->Error();
+        m_senderName = "tastra-thru-src-" + std::to_string(getpid());
+        m_tx = std::make_unique<TJackSender>(m_senderName);
+        ASSERT_TRUE(m_tx->Ok()) << m_tx->Error();
+        // The window opens both devices by their remembered names, as after a restart.
+        m_store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiIn,
+                            m_tx->PortName());
+        m_store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiOut,
+                            m_rx->PortName());
+        m_outService = CreateSystemMidiOutService("TastraThru");
+        m_inService = CreateSystemMidiInService("TastraThru");
+        TTastraServices services;
+        services.midiOut = m_outService.get();
+        services.midiIn = m_inService.get();
+        services.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(m_store); };
+        m_window = std::make_unique<TTastra2>(services);
+        m_window->OnError = [this](const QString& e) { m_errors << e; };
+        m_window->OnReminder = [](const QString&, bool c) { return c; };
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->StartupDone(); }, 5000));
+        ASSERT_FALSE(m_window->MidiIn().IsClosed());
+        ASSERT_EQ(m_window->MidiIn().DeviceName(), m_tx->PortName());
+        ASSERT_FALSE(m_window->MidiOut().IsClosed());
+        ASSERT_EQ(m_window->MidiOut().DeviceName(), m_rx->PortName());
+        QTest::qWait(30);  // connections take effect from the server's next cycle
+    }
+
+    void TearDown() override {
+        m_window.reset();
+        m_tx.reset();
+        m_rx.reset();
+        m_rx2.reset();
+        m_outService.reset();
+        m_inService.reset();
+    }
+
+    // Runs the window thread until the receiver holds n messages (or a generous time passed).
+    static TBytes WaitAt(TJackReceiver& rx, size_t n) {
+        // The caller checks the count; a short list shows what did arrive.
+        (void)QTest::qWaitFor([&] { return rx.Received().size() >= n; }, 3000);
+        return rx.Received();
+    }
+
+    // Runs the window thread until nothing more arrives at either receiver for a while.
+    void Settle() {
+        size_t before = 0;
+        for (int i = 0; i < 50; ++i) {
+            QTest::qWait(60);
+            const size_t now = m_rx->Received().size() + m_rx2->Received().size();
+            if (i > 0 && now == before) return;
+            before = now;
+        }
+    }
+
+    // Menu entry of the device with this name, after a rebuild of the menu's entries.
+    static QAction* Entry(TMidiMenuBase* menu, const std::string& name) {
+        menu->Refresh(false);
+        std::vector<TMidiDeviceEntry> list;
+        menu->ListDevices(list);
+        for (const auto& e : list)
+            if (e.Name == name) return menu->FindEntry(e.Id);
+        return nullptr;
+    }
+
+    QPoint KeyPoint(int note) {
+        TKeyboard* k = m_window->Keyboard1;
+        return {k->KeyLeft(note) - k->ScrollOffset() + k->KeyWidth() / 2, k->height() - 6};
+    }
+
+    static TBytes Notes(std::initializer_list<std::array<int, 3>> list) {
+        TBytes out;
+        for (const auto& m : list) out.push_back({uint8_t(m[0]), uint8_t(m[1]), uint8_t(m[2])});
+        return out;
+    }
+
+    static TJackServer* s_server;
+    TMemSettingsStore m_store{true};
+    std::string m_senderName;
+    std::unique_ptr<TJackReceiver> m_rx;
+    std::unique_ptr<TJackReceiver> m_rx2;
+    std::unique_ptr<TJackSender> m_tx;
+    std::unique_ptr<TMidiOutService> m_outService;
+    std::unique_ptr<TMidiInService> m_inService;
+    std::unique_ptr<TTastra2> m_window;
+    QStringList m_errors;
+};
+
+TJackServer* ThruJack::s_server = nullptr;
+
+TEST_F(ThruJack, IncomingNoteComesOutTransposedAsTheChordAndItsNoteOffAsZeroVelocity) {
+    m_window->Keyboard1->SetChord(chMajor);
+    m_window->Keyboard1->SetTranspose(2);
+    m_tx->Send({0x92, 60, 80});
+    EXPECT_EQ(WaitAt(*m_rx, 3), Notes({{0x92, 62, 80}, {0x92, 66, 80}, {0x92, 69, 80}}));
+    EXPECT_GT(m_window->Keyboard1->ThruCount(60), 0);
+    m_tx->Send({0x82, 60, 64});
+    const TBytes all = WaitAt(*m_rx, 6);
+    ASSERT_EQ(all.size(), 6u);
+    EXPECT_EQ(TBytes(all.begin() + 3, all.end()),
+              Notes({{0x92, 62, 0}, {0x92, 66, 0}, {0x92, 69, 0}}));
+    EXPECT_EQ(m_window->Keyboard1->ThruCount(60), 0);
+    // Other channel messages pass unchanged, in order with the notes.
+    m_tx->Send({0xB2, 7, 90});
+    m_tx->Send({0x92, 48, 70});
+    m_tx->Send({0xE2, 0, 80});
+    const TBytes more = WaitAt(*m_rx, 11);
+    ASSERT_EQ(more.size(), 11u);
+    EXPECT_EQ(
+        TBytes(more.begin() + 6, more.end()),
+        Notes({{0xB2, 7, 90}, {0x92, 50, 70}, {0x92, 54, 70}, {0x92, 57, 70}, {0xE2, 0, 80}}));
+    EXPECT_TRUE(m_errors.isEmpty()) << m_errors.join('\n').toStdString();
+}
+
+TEST_F(ThruJack, WithoutThruAnIncomingNoteOnlyLightsItsKey) {
+    m_window->FindAction("MidiThru1")->trigger();
+    ASSERT_FALSE(m_window->MidiThru());
+    m_tx->Send({0x90, 64, 100});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Keyboard1->ThruCount(64) == 1; }, 3000));
+    m_tx->Send({0x80, 64, 0});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Keyboard1->ThruCount(64) == 0; }, 3000));
+    Settle();
+    EXPECT_TRUE(m_rx->Received().empty());
+}
+
+TEST_F(ThruJack, ActiveSensingAndTimingClockAreFilteredUnlessAsked) {
+    // Watch what the input hands out instead of what thru sends: thru drops system messages
+    // anyway, so only the input shows whether the filter worked.
+    std::vector<uint8_t> seen;
+    m_window->MidiInMenu1->SetOnMidiInput([&](TMidiInput* in) {
+        while (auto e = in->GetMidiEvent()) seen.push_back(e->MidiMessage);
+    });
+    m_tx->Send({0xFE});
+    m_tx->Send({0xF8});
+    m_tx->Send({0xB0, 1, 2});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !seen.empty(); }, 3000));
+    QTest::qWait(50);
+    EXPECT_EQ(seen, std::vector<uint8_t>{0xB0});
+
+    seen.clear();
+    m_window->MidiInMenu1->SetActiveSensing(true);
+    m_window->MidiInMenu1->SetTimingClock(true);
+    m_tx->Send({0xFE});
+    m_tx->Send({0xF8});
+    m_tx->Send({0xB0, 1, 3});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= 3; }, 3000));
+    EXPECT_EQ(seen, (std::vector<uint8_t>{0xFE, 0xF8, 0xB0}));
+}
+
+TEST_F(ThruJack, SourceThatQuitsAndComesBackIsReopenedByName) {
+    TMidiInMenu* menu = m_window->MidiInMenu1;
+    m_tx->Send({0x90, 60, 100});
+    ASSERT_EQ(WaitAt(*m_rx, 1).size(), 1u);
+
+    m_tx.reset();
+    menu->Refresh(false);
+    EXPECT_TRUE(m_window->MidiIn().IsClosed());
+    EXPECT_EQ(menu->AwaitedDevice(), m_senderName + ":out");
+    // The note whose release can no longer come was ended when its source vanished.
+    Settle();
+    EXPECT_EQ(SoundingNotes(m_rx->Received())[std::make_pair(0, 60)], 0);
+
+    m_tx = std::make_unique<TJackSender>(m_senderName);
+    ASSERT_TRUE(m_tx->Ok()) << m_tx->Error();
+    menu->Refresh(false);
+    ASSERT_FALSE(m_window->MidiIn().IsClosed());
+    EXPECT_EQ(m_window->MidiIn().DeviceName(), m_senderName + ":out");
+    EXPECT_TRUE(menu->AwaitedDevice().empty());
+    ASSERT_TRUE(menu->FindEntry(m_window->MidiIn().DeviceId())->isChecked());
+    QTest::qWait(30);
+
+    const size_t before = m_rx->Received().size();
+    m_tx->Send({0x91, 67, 90});
+    const TBytes after = WaitAt(*m_rx, before + 1);
+    ASSERT_EQ(after.size(), before + 1);
+    EXPECT_EQ(after.back(), (std::vector<uint8_t>{0x91, 67, 90}));
+}
+
+TEST_F(ThruJack, DeviceChangesLeaveNoNoteSoundingAtAnyReceiver) {
+    TKeyboard* k = m_window->Keyboard1;
+    // Held through thru and with the mouse, then the output moves to the second receiver.
+    m_tx->Send({0x90, 60, 100});
+    m_tx->Send({0x93, 64, 100});
+    QTest::mousePress(k, Qt::LeftButton, Qt::NoModifier, KeyPoint(48));
+    ASSERT_EQ(WaitAt(*m_rx, 3).size(), 3u);
+    QAction* second = Entry(m_window->MidiOutMenu1, m_rx2->PortName());
+    ASSERT_NE(second, nullptr);
+    m_window->MidiOutMenu1->ItemClick(second);
+    ASSERT_EQ(m_window->MidiOut().DeviceName(), m_rx2->PortName());
+    QTest::mouseRelease(k, Qt::LeftButton, Qt::NoModifier, KeyPoint(48));
+    m_tx->Send({0x80, 60, 0});  // its note was already ended at the first receiver
+    QTest::qWait(30);
+
+    // Notes on the second receiver, then no output at all, then the second one again.
+    m_tx->Send({0x90, 67, 100});
+    QTest::mousePress(k, Qt::LeftButton, Qt::NoModifier, KeyPoint(50));
+    ASSERT_GE(WaitAt(*m_rx2, 2).size(), 2u);
+    m_window->MidiOutMenu1->NoneClick();
+    ASSERT_TRUE(m_window->MidiOut().IsClosed());
+    m_tx->Send({0x90, 69, 100});  // nowhere to go
+    QTest::qWait(30);
+    QTest::mouseRelease(k, Qt::LeftButton, Qt::NoModifier, KeyPoint(50));
+    second = Entry(m_window->MidiOutMenu1, m_rx2->PortName());
+    ASSERT_NE(second, nullptr);
+    m_window->MidiOutMenu1->ItemClick(second);
+    ASSERT_FALSE(m_window->MidiOut().IsClosed());
+    QTest::qWait(30);
+
+    // The input closes while notes are held; then it comes back and the window closes.
+    const size_t seen = m_rx2->Received().size();
+    m_tx->Send({0x90, 71, 100});
+    m_tx->Send({0x95, 72, 100});
+    ASSERT_GE(WaitAt(*m_rx2, seen + 2).size(), seen + 2);
+    m_window->MidiInMenu1->NoneClick();
+    ASSERT_TRUE(m_window->MidiIn().IsClosed());
+    QAction* source = Entry(m_window->MidiInMenu1, m_tx->PortName());
+    ASSERT_NE(source, nullptr);
+    m_window->MidiInMenu1->ItemClick(source);
+    ASSERT_FALSE(m_window->MidiIn().IsClosed());
+    QTest::qWait(30);
+    const size_t seen2 = m_rx2->Received().size();
+    m_tx->Send({0x90, 74, 100});
+    QTest::mousePress(k, Qt::LeftButton, Qt::NoModifier, KeyPoint(52));
+    ASSERT_GE(WaitAt(*m_rx2, seen2 + 2).size(), seen2 + 2);
+    m_window->close();
+    Settle();
+
+    // The note struck while no output was open was never heard; its release goes to the output
+    // chosen later, as a lone release. Every other note-on has exactly one release.
+    const std::pair<int, int> unheard{0, 69};
+    for (TJackReceiver* rx : {m_rx.get(), m_rx2.get()}) {
+        const TBytes got = rx->Received();
+        EXPECT_FALSE(got.empty());
+        for (const auto& [key, count] : SoundingNotes(got)) {
+            if (key == unheard)
+                EXPECT_LE(count, 0) << rx->PortName() << ": note 69 left sounding";
+            else
+                EXPECT_EQ(count, 0)
+                    << rx->PortName() << ": channel " << key.first << " note " << key.second;
+        }
+    }
+    EXPECT_TRUE(m_errors.isEmpty()) << m_errors.join('\n').toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// A steady stream of notes into the input while the window thread runs: thru keeps the order of
+// what it passes, and every message is either passed or counted as lost. Timing is only printed.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "app/tastra.h"
+#include "keyboard/keyboard.h"
+#include "midi/midiinput.h"
+#include "platform/midi/virtualmidi.h"
+#include "support/storeview.h"
+
+namespace {
+
+// Note k of the stream: 16 channels x 128 notes x 127 velocities before a message repeats.
+uint32_t NoteOn(int k) {
+    const uint32_t channel = k % 16;
+    const uint32_t note = (k / 16) % 128;
+    const uint32_t velocity = 1 + (k / 2048) % 127;
+    return (0x90 | channel) | note << 8 | velocity << 16;
+}
+
+uint32_t NoteOff(int k) { return (NoteOn(k) & 0xFF00) | (0x80 | (k % 16)); }
+
+// What thru sends for an incoming message (no chord, no transposition).
+uint32_t ThruOf(uint32_t in) {
+    return (in & 0xF0) == 0x80 ? ((in & 0xFF00) | 0x90 | (in & 0x0F)) : in;
+}
+
+// The stream: each note is released four notes later, so a few are always held.
+std::vector<uint32_t> Stream(int notes) {
+    std::vector<uint32_t> out;
+    for (int k = 0; k < notes; ++k) {
+        out.push_back(NoteOn(k));
+        if (k >= 4) out.push_back(NoteOff(k - 4));
+    }
+    for (int k = std::max(0, notes - 4); k < notes; ++k) out.push_back(NoteOff(k));
+    return out;
+}
+
+// True when `part` is `whole` with some elements left out, the rest in the same order.
+bool IsOrderedSubset(const std::vector<uint32_t>& part, const std::vector<uint32_t>& whole) {
+    size_t j = 0;
+    for (uint32_t v : part) {
+        while (j < whole.size() && whole[j] != v) ++j;
+        if (j == whole.size()) return false;
+        ++j;
+    }
+    return true;
+}
+
+TEST(ThruLoad, StreamOfNotesPassesInOrderWithEveryLossCounted) {
+    constexpr int kRate = 10000;  // messages per second
+    constexpr int kSeconds = 3;
+    TVirtualMidiService out{{"Synth"}};
+    TVirtualMidiInService in{{"Keys In"}};
+    TMemSettingsStore store{true};
+    store.WriteString("MidiDevices", "MidiIn", "Keys In");
+    store.WriteString("MidiDevices", "MidiOut", "Synth");
+    TTastraServices s;
+    s.midiOut = &out;
+    s.midiIn = &in;
+    s.openSettingsRoot = [&store] { return std::make_unique<TSharedStoreView>(store); };
+    TTastra2 w(s);
+    QStringList errors;
+    w.OnError = [&](const QString& e) { errors << e; };
+    w.OnReminder = [](const QString&, bool c) { return c; };
+    w.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.StartupDone(); }, 3000));
+    ASSERT_FALSE(w.MidiIn().IsClosed());
+    out.ClearSent();
+
+    const std::vector<uint32_t> sent = Stream(kRate * kSeconds / 2);
+    std::atomic<bool> done{false};
+    std::thread sender([&] {
+        // Paced in 1 ms slices of rate/1000 messages each.
+        auto next = std::chrono::steady_clock::now();
+        for (size_t i = 0; i < sent.size(); ++i) {
+            in.Inject(0, sent[i], static_cast<uint32_t>(i / (kRate / 1000)));
+            if ((i + 1) % (kRate / 1000) == 0) {
+                next += std::chrono::milliseconds(1);
+                std::this_thread::sleep_until(next);
+            }
+        }
+        in.Flush();
+        done = true;
+    });
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(1);
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    last = clock.nsecsElapsed();
+    tick.start();
+    while (!done || w.MidiIn().MessageCount() > 0) QTest::qWait(5);
+    sender.join();
+    QTest::qWait(20);
+    tick.stop();
+
+    std::vector<uint32_t> expected;
+    for (uint32_t m : sent) expected.push_back(ThruOf(m));
+    const std::vector<uint32_t> got = out.SentTo(out.DeviceUid(0));
+    const uint64_t lost = w.MidiIn().OverflowCount();
+    std::printf(
+        "[ thru load ] %zu messages in %.2f s, longest event-loop gap %.2f ms, %llu lost "
+        "to a full queue, %zu passed\n",
+        sent.size(), clock.nsecsElapsed() / 1e9, longest / 1e6,
+        static_cast<unsigned long long>(lost), got.size());
+
+    EXPECT_TRUE(IsOrderedSubset(got, expected));
+    // A lost note-on also silences its release, so a loss costs at most two messages.
+    EXPECT_GE(got.size() + 2 * lost, sent.size());
+    if (lost == 0) {
+        EXPECT_EQ(got, expected);
+        // Every note that was struck was released again.
+        for (int note = 0; note < 128; ++note) EXPECT_EQ(w.Keyboard1->ThruCount(note), 0) << note;
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+}  // namespace
