@@ -2,7 +2,11 @@
 // the window's input over JACK while the window thread runs; the window plays them into a JACK
 // receiver. Prints the longest event-loop stall (a 1 ms timer's longest gap), the messages lost
 // to the input's full queue, what arrived, and whether the order held.
-// Usage: thru_load [seconds, default 30] [messages per second, default 10000]
+// Usage: thru_load [seconds, default 30] [messages per second, default 10000] [direct]
+// With "direct" the sender is connected straight to the receiver, without the program, to tell
+// what JACK itself loses or reorders at that rate on this machine.
+#include <jack/jack.h>
+
 #include <QElapsedTimer>
 #include <QTimer>
 #include <atomic>
@@ -49,8 +53,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sender port could not be opened: %s\n", tx.Error().c_str());
         return 1;
     }
-    TThruWindow rig(tx.PortName(), rx.PortName());
-    if (!rig.Ok()) {
+    const bool direct = argc > 3 && std::string(argv[3]) == "direct";
+    std::unique_ptr<TThruWindow> rig;
+    if (direct) {
+        jack_status_t status;
+        jack_client_t* patch = jack_client_open("tastra-load-patch", JackNoStartServer, &status);
+        if (!patch || jack_connect(patch, tx.PortName().c_str(), rx.PortName().c_str()) != 0) {
+            std::fprintf(stderr, "the direct connection could not be made\n");
+            return 1;
+        }
+        QTest::qWait(50);
+    } else {
+        rig = std::make_unique<TThruWindow>(tx.PortName(), rx.PortName());
+    }
+    if (rig && !rig->Ok()) {
         std::fprintf(stderr, "the window did not open the bench's ports\n");
         return 1;
     }
@@ -113,7 +129,7 @@ int main(int argc, char** argv) {
     bool ordered = true;
     size_t firstOutOfOrder = 0;
     for (size_t i = 0; i < got.size(); ++i) {
-        while (j < sent.size() && ThruOf(sent[j]) != got[i]) ++j;
+        while (j < sent.size() && (direct ? sent[j] : ThruOf(sent[j])) != got[i]) ++j;
         if (j == sent.size()) {
             ordered = false;
             firstOutOfOrder = i;
@@ -121,8 +137,9 @@ int main(int argc, char** argv) {
         }
         ++j;
     }
-    const uint64_t overflow = rig.Window().MidiIn().OverflowCount();
-    std::printf("thru load: %d s at %d messages/s over JACK\n", seconds, rate);
+    const uint64_t overflow = rig ? rig->Window().MidiIn().OverflowCount() : 0;
+    std::printf("%s load: %d s at %d messages/s over JACK\n", direct ? "direct" : "thru", seconds,
+                rate);
     std::printf(
         "  sent %zu, arrived at the receiver %zu, lost to a full input queue %llu, "
         "otherwise missing %lld\n",
