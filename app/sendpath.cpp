@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QString>
 
 #include "app/statuspanels.h"
@@ -7,7 +8,6 @@
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midioutput.h"
-#include <QAction>
 
 void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
     try {

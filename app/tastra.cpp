@@ -58,8 +58,8 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     // before a device closes. Notes held through thru are released while the output can still
     // hear it: once the input is gone their note-offs would never come.
     MidiInMenu1->SetOnMidiInput([this](TMidiInput* input) { MidiInput(input); });
-    for (TMidiMenuBase* menu : {static_cast<TMidiMenuBase*>(MidiInMenu1),
-                                static_cast<TMidiMenuBase*>(MidiOutMenu1)}) {
+    for (TMidiMenuBase* menu :
+         {static_cast<TMidiMenuBase*>(MidiInMenu1), static_cast<TMidiMenuBase*>(MidiOutMenu1)}) {
         menu->SetRegKey("MidiDevices");
         menu->SetRegPath(ProgramKeyPath());
         menu->SetDefaultMidiMapper(true);
@@ -95,8 +95,8 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
         return checked;
     };
 
-    m_status->SetPanelText(2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(
-                                                                   Keyboard1->BaseNote())));
+    m_status->SetPanelText(
+        2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
     ReloadChords();
     qApp->installEventFilter(this);
     ApplySizeRules();
@@ -167,13 +167,15 @@ void TTastra2::CreateMenus() {
 }
 
 void TTastra2::Readme1Click() {
-    ShowDocument(texts::kHelpPage, true,
-                 [this](const std::string& message) { ShowError(QString::fromStdString(message)); });
+    ShowDocument(texts::kHelpPage, true, [this](const std::string& message) {
+        ShowError(QString::fromStdString(message));
+    });
 }
 
 void TTastra2::DiscussinForums1Click() {
-    ShowDocument(texts::kForumAddress, false,
-                 [this](const std::string& message) { ShowError(QString::fromStdString(message)); });
+    ShowDocument(texts::kForumAddress, false, [this](const std::string& message) {
+        ShowError(QString::fromStdString(message));
+    });
 }
 
 void TTastra2::OctaveDown1Click() { Keyboard1->OctaveDown(); }
@@ -225,7 +227,8 @@ void TTastra2::showEvent(QShowEvent* event) {
     m_shown = true;
     Keyboard1->setFocus();
     LoadFromRegistry();
-    QMetaObject::invokeMethod(this, [this] { DeferredStartup(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { DeferredStartup(); }, Qt::QueuedConnection);
     Keyboard1OctaveChange();
 }
 
@@ -234,16 +237,16 @@ void TTastra2::DeferredStartup() {
     repaint();
     MidiInMenu1->LoadFromRegPath();
     MidiOutMenu1->LoadFromRegPath();
-    QMetaObject::invokeMethod(this, [this] { StartupNotice(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { StartupNotice(); }, Qt::QueuedConnection);
 }
 
 void TTastra2::StartupNotice() {
     if (m_startupNoticeHandled || m_closed) return;
     m_startupNoticeHandled = true;
     if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0 && OnReminder)
-        m_dontRemindTranspose =
-            OnReminder(QString(texts::kTransposeReminder).arg(Keyboard1->Transpose()),
-                       m_dontRemindTranspose);
+        m_dontRemindTranspose = OnReminder(
+            QString(texts::kTransposeReminder).arg(Keyboard1->Transpose()), m_dontRemindTranspose);
 }
 
 void TTastra2::ShowError(const QString& text) {

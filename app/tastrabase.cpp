@@ -172,8 +172,7 @@ void TTastra::CreateStrips() {
     ICRightArrow = new TImgControl(m_client);
     SetupRightArrow(*ICRightArrow, FIRightArrow);
     ICRightArrow->move(0, kKeyboardTop);
-    for (TImgControl* c : {ICPitch, ICMW, ICLeftArrow, ICRightArrow})
-        c->setStatusTip(c->toolTip());
+    for (TImgControl* c : {ICPitch, ICMW, ICLeftArrow, ICRightArrow}) c->setStatusTip(c->toolTip());
 
     ICPitch->OnScroll = [this](QObject*, int& pos) { SendPitchBend(pos); };
     ICPitch->OnMouseUp = [this](QObject*, Qt::MouseButton, Qt::KeyboardModifiers mods, int, int) {
@@ -260,9 +259,15 @@ void TTastra::UpdateControls() {
     const int lo = TBKeyWidth->minimum(), hi = TBKeyWidth->maximum();
     if (Keyboard1->PaintStyle() == psImage) {
         switch (Keyboard1->ImageSize()) {
-            case isSmall: TBKeyWidth->setValue(lo); break;
-            case isNormal: TBKeyWidth->setValue(lo + (hi - lo) / 2); break;
-            case isBig: TBKeyWidth->setValue(hi); break;
+            case isSmall:
+                TBKeyWidth->setValue(lo);
+                break;
+            case isNormal:
+                TBKeyWidth->setValue(lo + (hi - lo) / 2);
+                break;
+            case isBig:
+                TBKeyWidth->setValue(hi);
+                break;
         }
     } else {
         TBKeyWidth->setValue(BarFromKeyWidth(Keyboard1->KeyWidth()));

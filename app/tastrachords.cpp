@@ -81,7 +81,8 @@ bool TTastra2::eventFilter(QObject* watched, QEvent* event) {
     // The window sees keys before the focused control, like a form that previews keys; the key
     // still reaches the control.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this && watched == QApplication::focusWidget()) {
+        static_cast<QWidget*>(watched)->window() == this &&
+        watched == QApplication::focusWidget()) {
         auto* ke = static_cast<QKeyEvent*>(event);
         FormKeyDown(ke->key(), ke->modifiers());
     }

@@ -1,9 +1,9 @@
 #include <QAction>
 
 #include "app/tastra.h"
-#include "midi/midimenu.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
+#include "midi/midimenu.h"
 #include "platform/settings/settingsstore.h"
 
 void TTastra2::LoadSettings(TSettingsStore& store) {
@@ -44,7 +44,8 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     store.WriteBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
     if (Keyboard1->Chord() == chCustom)
         store.WriteInteger(s, keys::kCustomChord, m_customChordIndex);
-    for (int i = 0; i < 8; ++i) store.WriteBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
+    for (int i = 0; i < 8; ++i)
+        store.WriteBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
 }
 
 void TTastra2::RefreshNumbers() { TTastra::RefreshNumbers(); }

@@ -43,7 +43,6 @@ inline constexpr const char* kPatchScript = "PatchScript";
 inline constexpr const char* kPatchMode = "PatchMode";
 // The eight import/export flags, in stored order.
 inline constexpr const char* kImportExportFlags[8] = {
-    "DontShowExSettings", "DontShowExKnobPresets", "DontShowExKnobSnapshots",
-    "DontShowExChords",   "DontShowImSettings",    "ImKnobPresetsOverwrite",
-    "DontShowImKnobSnapshots", "ImChordsOverwrite"};
+    "DontShowExSettings", "DontShowExKnobPresets",  "DontShowExKnobSnapshots", "DontShowExChords",
+    "DontShowImSettings", "ImKnobPresetsOverwrite", "DontShowImKnobSnapshots", "ImChordsOverwrite"};
 }  // namespace keys

@@ -66,8 +66,7 @@ protected:
 
     static TBytes Notes(std::initializer_list<std::array<int, 3>> list) {
         TBytes out;
-        for (const auto& m : list)
-            out.push_back({uint8_t(m[0]), uint8_t(m[1]), uint8_t(m[2])});
+        for (const auto& m : list) out.push_back({uint8_t(m[0]), uint8_t(m[1]), uint8_t(m[2])});
         return out;
     }
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QMenu>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "app/statuspanels.h"

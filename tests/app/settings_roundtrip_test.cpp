@@ -115,8 +115,8 @@ TEST_F(SettingsRoundTrip, MainWindowValuesWithoutTheirOwnWindowsYetSurviveAResta
         store->WriteInteger("KeyboardForm", "MouseWheelSensitivity", 9);
         store->WriteBool("KeyboardForm", "StayOnTop", true);
         store->WriteBool("KeyboardForm", "DontRemindTranspose", true);
-        for (const char* flag : {"DontShowExSettings", "ImKnobPresetsOverwrite",
-                                 "ImChordsOverwrite"})
+        for (const char* flag :
+             {"DontShowExSettings", "ImKnobPresetsOverwrite", "ImChordsOverwrite"})
             store->WriteBool("KeyboardForm", flag, true);
     }
     Start()->close();
