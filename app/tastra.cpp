@@ -98,6 +98,14 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     m_status->SetPanelText(
         2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
     ReloadChords();
+    CreatePanicPanel();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    DropTopmost();
+                else
+                    RaiseTopmost();
+            });
     qApp->installEventFilter(this);
     ApplySizeRules();
 }
@@ -147,6 +155,9 @@ void TTastra2::CreateMenus() {
     item(options, "OctaveUp1", QStringLiteral("Octave Up"), QKeySequence(Qt::Key_F4),
          texts::kOctaveHint, [this] { OctaveUp1Click(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
+    item(options, "StayonTop1", QStringLiteral("Stay &on Top"), {}, {},
+         [this] { StayonTop1Click(); })
+        ->setCheckable(true);
     QAction* thru = item(options, "MidiThru1", QStringLiteral("Midi &Thru"), {}, {},
                          [this] { MidiThru1Click(); });
     thru->setCheckable(true);
@@ -218,6 +229,7 @@ bool TTastra2::event(QEvent* event) {
 
 void TTastra2::FormResize() {
     TTastra::FormResize();
+    if (PPanic) PPanic->move(ClientArea()->width() - PPanic->width() - 5, 4);
     if (m_status) m_status->Layout();
 }
 

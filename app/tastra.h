@@ -40,6 +40,7 @@ public:
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;
     void RefreshNumbers() override;
+    int MinWidth() const override;
 
     void LoadFromRegistry();
     void SaveToRegistry();
@@ -75,6 +76,21 @@ public:
     TChordList& ChordList() { return m_chordList; }
     int CustomChordIndex() const { return m_customChordIndex; }
 
+    // Panic: note-offs for every note and "all sound off"/"reset controllers" on all channels.
+    void BPanicClick();
+    // How Panic waits between channels; tests replace it.
+    std::function<void(int ms)> PanicPause;
+    QLabel* PPanic = nullptr;
+    // The mouse wheel drives this controller: 0..127, 128 pitch bend, 129 none.
+    void SetWheelController(int n);
+    int WheelController() const { return m_wheelController; }
+    int WheelSensitivity() const { return m_wheelSensitivity; }
+    // Returns whether the wheel was used (controller 129 leaves it to the control under it).
+    bool FormMouseWheel(int delta, Qt::KeyboardModifiers mods);
+    void SetStayOnTop(bool on);
+    bool StayOnTop() const { return m_stayOnTop; }
+    void StayonTop1Click();
+
     void OctaveDown1Click();
     void OctaveUp1Click();
     void About2Click();
@@ -96,6 +112,9 @@ private:
     void ShowError(const QString& text);
     void Keyboard1OctaveChange();
     void FormKeyDown(int key, Qt::KeyboardModifiers mods);
+    void CreatePanicPanel();
+    void DropTopmost();
+    void RaiseTopmost();
     void LoadCustomChord(TSettingsStore& store);
 
     TTastraServices m_services;

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 
@@ -75,21 +74,4 @@ void TTastra2::LoadCustomChord(TSettingsStore& store) {
         Keyboard1->SetChord(chNone);
         CBChord->setCurrentIndex(0);
     }
-}
-
-bool TTastra2::eventFilter(QObject* watched, QEvent* event) {
-    // The window sees keys before the focused control, like a form that previews keys; the key
-    // still reaches the control.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this &&
-        watched == QApplication::focusWidget()) {
-        auto* ke = static_cast<QKeyEvent*>(event);
-        FormKeyDown(ke->key(), ke->modifiers());
-    }
-    return TTastra::eventFilter(watched, event);
-}
-
-void TTastra2::FormKeyDown(int key, Qt::KeyboardModifiers) {
-    if (key == Qt::Key_Home) StepChord(-1);
-    if (key == Qt::Key_End) StepChord(1);
 }

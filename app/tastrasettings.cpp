@@ -15,9 +15,9 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_program = std::clamp(store.ReadInteger(s, keys::kProgram, 0), -1, 127);
     m_bank = std::clamp(store.ReadInteger(s, keys::kBank, 0), -1, 16383);
     const int wheel = store.ReadInteger(s, keys::kMouseWheelController, m_wheelController);
-    if (wheel >= 0 && wheel <= 129) m_wheelController = wheel;
+    if (wheel >= 0 && wheel <= 129) SetWheelController(wheel);
     m_wheelSensitivity = store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
-    m_stayOnTop = store.ReadBool(s, keys::kStayOnTop, m_stayOnTop);
+    SetStayOnTop(store.ReadBool(s, keys::kStayOnTop, m_stayOnTop));
     m_dontRemindTranspose = store.ReadBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
     LoadCustomChord(store);
     for (int i = 0; i < 8; ++i)

@@ -1,0 +1,161 @@
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QThread>
+#include <QWheelEvent>
+#include <QWindow>
+#include <cmath>
+
+#include "app/statuspanels.h"
+#include "app/tastra.h"
+#include "app/texts.h"
+#include "controls/imgcontrol.h"
+#include "keyboard/keyboard.h"
+#include "midi/midioutput.h"
+
+namespace {
+constexpr int kPanicPauseMs = 150;
+constexpr int kWheelPitchBend = 128;
+constexpr int kWheelNone = 129;
+
+// Restores the cursor and the panel's look however Panic ends.
+class TPanicGuard {
+public:
+    explicit TPanicGuard(QLabel* panel) : m_panel(panel), m_style(panel->styleSheet()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_panel->setStyleSheet(QStringLiteral("background: #ff0000; color: white;"));
+        m_panel->repaint();
+    }
+    ~TPanicGuard() {
+        m_panel->setStyleSheet(m_style);
+        QApplication::restoreOverrideCursor();
+    }
+
+private:
+    QLabel* m_panel;
+    QString m_style;
+};
+}  // namespace
+
+void TTastra2::CreatePanicPanel() {
+    PPanic = new QLabel(QStringLiteral("Panic!"), ClientArea());
+    PPanic->setObjectName(QStringLiteral("PPanic"));
+    PPanic->setAlignment(Qt::AlignCenter);
+    PPanic->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PPanic->setStyleSheet(
+        QStringLiteral("background: #402020; color: white; font-weight: bold;"));
+    PPanic->setCursor(Qt::PointingHandCursor);
+    PPanic->setToolTip(texts::kPanicHint);
+    PPanic->setStatusTip(texts::kPanicHint);
+    PPanic->resize(60, 40);
+    PanicPause = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+}
+
+void TTastra2::BPanicClick() {
+    TPanicGuard guard(PPanic);
+    SetStatusText(QString(texts::kPanicFormat).arg(0));
+    Keyboard1->ResetPlaying();
+    Keyboard1->ClearThruDisplay();
+    TMidiOutput& out = MidiOut();
+    try {
+        for (int c = 0; c < 16; ++c) {
+            const auto noteOn = static_cast<uint8_t>(0x90 + c);
+            const auto control = static_cast<uint8_t>(0xB0 + c);
+            for (int note = 0; note < 128; ++note)
+                out.SendShort(noteOn, static_cast<uint8_t>(note), 0);
+            out.SendShort(control, 120, 0);  // all sound off
+            out.SendShort(control, 123, 0);  // all notes off
+            SetStatusText(QString(texts::kPanicFormat)
+                              .arg(static_cast<int>(std::nearbyint((c + 1) / 16.0 * 100))));
+            if (PanicPause) PanicPause(kPanicPauseMs);
+        }
+    } catch (const std::exception& e) {
+        // The device failed: say so instead of letting the error escape the event loop.
+        ShowError(QString::fromStdString(e.what()));
+    }
+}
+
+int TTastra2::MinWidth() const {
+    // Room for the Panic panel right of the channel field.
+    return TTastra::MinWidth() + (PPanic ? PPanic->width() + 5 : 0);
+}
+
+void TTastra2::SetWheelController(int n) {
+    if (n == m_wheelController) return;
+    m_wheelController = n;
+    if (n == kWheelPitchBend)
+        m_wheelValue = ICPitch->Position();
+    else if (n == ModulationController())
+        m_wheelValue = ICMW->Position();
+    else
+        m_wheelValue = 0;
+}
+
+bool TTastra2::FormMouseWheel(int delta, Qt::KeyboardModifiers mods) {
+    if (m_wheelController == kWheelNone) return false;
+    const double f = mods.testFlag(Qt::ShiftModifier) ? 0.3 : 1.0;
+    if (m_wheelController == kWheelPitchBend) {
+        const int v = std::clamp(
+            static_cast<int>(std::nearbyint(delta * m_wheelSensitivity * f)) + ICPitch->Position(),
+            ICPitch->Min(), ICPitch->Max());
+        ICPitch->SetPosition(v);
+        SendPitchBend(v);
+        return true;
+    }
+    const int v = std::clamp(
+        static_cast<int>(std::nearbyint(delta * m_wheelSensitivity * f / 60.0)) + m_wheelValue, 0,
+        127);
+    SendController(m_wheelController, v);
+    return true;
+}
+
+void TTastra2::SetStayOnTop(bool on) {
+    m_stayOnTop = on;
+    if (QAction* a = FindAction(QStringLiteral("StayonTop1"))) a->setChecked(on);
+    if (on && QApplication::applicationState() != Qt::ApplicationActive) RaiseTopmost();
+}
+
+void TTastra2::StayonTop1Click() { SetStayOnTop(!m_stayOnTop); }
+
+// While the program is active its window is an ordinary one, so its own dialogs never hide
+// behind it; while the user works elsewhere it floats above. Changing the flag on the native
+// window keeps its position and size and does not activate it.
+void TTastra2::DropTopmost() {
+    if (QWindow* w = windowHandle()) w->setFlag(Qt::WindowStaysOnTopHint, false);
+}
+
+void TTastra2::RaiseTopmost() {
+    if (!m_stayOnTop) return;
+    if (QWindow* w = windowHandle()) w->setFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+bool TTastra2::eventFilter(QObject* watched, QEvent* event) {
+    const bool mine = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+    // The window sees keys before the focused control, like a form that previews keys; the key
+    // still reaches the control.
+    if (event->type() == QEvent::KeyPress && mine && watched == QApplication::focusWidget()) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        FormKeyDown(ke->key(), ke->modifiers());
+    }
+    if (watched == PPanic && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        PPanic->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        BPanicClick();
+        return true;
+    }
+    // The wheel anywhere over the window drives its controller, unless that is "none".
+    if (event->type() == QEvent::Wheel && mine) {
+        auto* we = static_cast<QWheelEvent*>(event);
+        if (we->angleDelta().y() != 0 && FormMouseWheel(we->angleDelta().y(), we->modifiers()))
+            return true;
+    }
+    return TTastra::eventFilter(watched, event);
+}
+
+void TTastra2::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
+    if (key == Qt::Key_Space && mods.testFlag(Qt::ControlModifier)) BPanicClick();
+    if (key == Qt::Key_Home) StepChord(-1);
+    if (key == Qt::Key_End) StepChord(1);
+}

@@ -1,0 +1,112 @@
+// Panic, the mouse wheel and Stay on Top.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "app/statuspanels.h"
+#include "app/tastra.h"
+#include "controls/imgcontrol.h"
+#include "keyboard/keyboard.h"
+#include "midi/midioutput.h"
+#include "platform/midi/virtualmidi.h"
+#include "support/storeview.h"
+
+namespace {
+
+class MainWindowCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        store.WriteString("MidiDevices", "MidiOut", "Synth");
+        TTastraServices s;
+        s.midiOut = &out;
+        s.midiIn = &in;
+        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
+        w = std::make_unique<TTastra2>(s);
+        w->OnError = [this](const QString& e) { errors << e; };
+        w->OnReminder = [](const QString&, bool c) { return c; };
+        w->PanicPause = [this](int ms) { pauses.push_back(ms); };
+        w->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+        out.ClearSent();
+    }
+
+    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
+
+    void Wheel(int delta, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = w->Keyboard1;
+        const QPointF p(20, 20);
+        QWheelEvent e(p, target->mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton, mods,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &e);
+    }
+
+    TVirtualMidiService out{{"Synth"}};
+    TVirtualMidiInService in;
+    TMemSettingsStore store{true};
+    QStringList errors;
+    std::vector<int> pauses;
+    std::unique_ptr<TTastra2> w;
+};
+
+TEST_F(MainWindowCommands, CtrlSpacePanicReleasesEverythingOnEveryChannelInOrder) {
+    // A latched note is released by the keyboard first, then the panic stream follows.
+    w->Keyboard1->PlayNote(0, 60, true, 100);
+    out.ClearSent();
+    w->Keyboard1->setFocus();
+    QTest::keyClick(w->Keyboard1, Qt::Key_Space, Qt::ControlModifier);
+    const std::vector<uint32_t> sent = Sent();
+    ASSERT_EQ(sent.size(), 1u + 16 * 130);
+    EXPECT_EQ(sent[0], 0x003C90u);
+    size_t i = 1;
+    for (uint32_t c = 0; c < 16; ++c) {
+        for (uint32_t n = 0; n < 128; ++n) ASSERT_EQ(sent[i++], (0x90 + c) | n << 8);
+        EXPECT_EQ(sent[i++], (0xB0 + c) | 120 << 8);
+        EXPECT_EQ(sent[i++], (0xB0 + c) | 123 << 8);
+    }
+    EXPECT_EQ(pauses, std::vector<int>(16, 150));
+    EXPECT_EQ(w->StatusPanels()->PanelText(0), "Panic: 100%");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowCommands, PanicThatFailsRestoresCursorAndPanelAndSaysWhy) {
+    const QString look = w->PPanic->styleSheet();
+    out.SetSendError(kMidiErrError);
+    w->BPanicClick();
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(w->PPanic->styleSheet(), look);
+}
+
+TEST_F(MainWindowCommands, WheelDrivesItsControllerOrPitchBendOrNothing) {
+    Wheel(120);  // modulation by default: 120 x 4 / 60
+    Wheel(120, Qt::ShiftModifier);
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x0801B0, 0x0A01B0}));
+    EXPECT_EQ(w->ICMW->Position(), 10);
+    out.ClearSent();
+    w->SetWheelController(128);
+    Wheel(120);  // 480 above the centre
+    ASSERT_EQ(Sent().size(), 1u);
+    EXPECT_EQ(Sent()[0], 0xE0u | (8672 & 127) << 8 | (8672 >> 7) << 16);
+    EXPECT_EQ(w->ICPitch->Position(), 480);
+    out.ClearSent();
+    w->SetWheelController(129);
+    Wheel(120);
+    EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(MainWindowCommands, StayOnTopIsAMenuToggleThatIsStored) {
+    QAction* item = w->FindAction("StayonTop1");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Stay &on Top");
+    item->trigger();
+    EXPECT_TRUE(w->StayOnTop());
+    EXPECT_TRUE(item->isChecked());
+    w->close();
+    EXPECT_TRUE(store.ReadBool("KeyboardForm", "StayOnTop", false));
+}
+
+}  // namespace
