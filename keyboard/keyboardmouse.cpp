@@ -177,6 +177,9 @@ void TKeyboard::ReportHover(int note) {
 
 void TKeyboard::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
+    // Name the key the mouse came in over, not the one it last touched elsewhere.
+    const QPoint p = event->position().toPoint();
+    if (rect().contains(p)) NoteAt(p.x(), p.y());
     ReportHover(m_lastHitNote);
 }
 
