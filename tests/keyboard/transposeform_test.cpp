@@ -27,8 +27,8 @@ protected:
     }
 
     TTransposeForm* Open() {
-        form = new TTransposeForm(
-            keyboard, [this] { return std::make_unique<TSharedStoreView>(store); });
+        form = new TTransposeForm(keyboard,
+                                  [this] { return std::make_unique<TSharedStoreView>(store); });
         form->show();
         return form;
     }
