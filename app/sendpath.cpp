@@ -25,6 +25,7 @@ void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
         }
     }
     ReflectMessage(status, data1, data2);
+    if ((status >> 4) == 9) ChordEditorNoteIn(data1, data2);
 }
 
 void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
@@ -79,6 +80,7 @@ void TTastra2::MidiInput(TMidiInput* input) {
             if (!m_midiThru) ReflectMessage(status, ev->Data1, velocity);
         } else if (!m_midiThru) {
             Keyboard1->ShowIncomingNote(ev->Data1 & 127, velocity & 127);
+            ChordEditorNoteIn(ev->Data1 & 127, velocity & 127);
             if (velocity > 0 && Keyboard1->OnNoteHover)
                 Keyboard1->OnNoteHover(Keyboard1, Keyboard1->DisplayNoteName(ev->Data1 & 127));
         }

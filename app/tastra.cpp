@@ -162,6 +162,7 @@ void TTastra2::CreateMenus() {
                          [this] { MidiThru1Click(); });
     thru->setCheckable(true);
     thru->setChecked(true);
+    CreateDialogMenuItems(options);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     const auto menus = bar->findChildren<QMenu*>();
@@ -272,6 +273,7 @@ void TTastra2::closeEvent(QCloseEvent* event) {
 
 void TTastra2::FormClose() {
     m_closed = true;
+    CloseDialogs();
     // Notes that came in through thru and are still held by the outside source are released
     // too: after the window closes no release of theirs could reach the device any more.
     Keyboard1->ReleaseThruNotes();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -17,6 +18,8 @@ class TMidiOutMenu;
 class TMidiOutService;
 class TMidiOutput;
 class TStatusPanels;
+class TChordEditForm;
+class TTransposeForm;
 
 // What the main window is given from outside: the MIDI service it plays through and the way to
 // open the settings root. Tests hand in a virtual service and an in-memory store.
@@ -97,6 +100,15 @@ public:
     void Readme1Click();
     void DiscussinForums1Click();
 
+    // Secondary tool windows (tastradialogs.cpp): created on demand, one at a time, freed when
+    // closed.
+    void Transpose1Click();
+    void ChordEditor1Click();
+    TTransposeForm* TransposeForm() const;
+    TChordEditForm* ChordEditForm() const;
+    // A note-on played here or received with thru off toggles a tone in a visible chord editor.
+    void ChordEditorNoteIn(uint8_t note, uint8_t velocity);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +128,8 @@ private:
     void DropTopmost();
     void RaiseTopmost();
     void LoadCustomChord(TSettingsStore& store);
+    void CreateDialogMenuItems(QMenu* options);
+    void CloseDialogs();
 
     TTastraServices m_services;
     TStatusPanels* m_status = nullptr;
@@ -140,4 +154,6 @@ private:
     bool m_sendErrorShown = false;
     TChordList m_chordList;
     int m_customChordIndex = 0;
+    QPointer<TTransposeForm> m_transposeForm;
+    QPointer<TChordEditForm> m_chordEditForm;
 };

@@ -1,0 +1,68 @@
+// The main window's secondary tool windows: the transpose window and the chord editor.
+#include <QAction>
+#include <QMenu>
+
+#include "app/tastra.h"
+#include "chords/chordeditform.h"
+#include "keyboard/keyboard.h"
+#include "keyboard/transposeform.h"
+#include "midi/midioutput.h"
+
+void TTastra2::CreateDialogMenuItems(QMenu* options) {
+    QAction* transpose = options->addAction(QStringLiteral("T&ranspose..."));
+    transpose->setObjectName(QStringLiteral("Transpose1"));
+    transpose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(transpose, &QAction::triggered, this, [this] { Transpose1Click(); });
+    QAction* chords = options->addAction(QStringLiteral("Chord &Editor..."));
+    chords->setObjectName(QStringLiteral("ChordEditor1"));
+    chords->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(chords, &QAction::triggered, this, [this] { ChordEditor1Click(); });
+}
+
+TTransposeForm* TTastra2::TransposeForm() const { return m_transposeForm; }
+TChordEditForm* TTastra2::ChordEditForm() const { return m_chordEditForm; }
+
+void TTastra2::Transpose1Click() {
+    if (!m_transposeForm)
+        m_transposeForm = new TTransposeForm(*Keyboard1, m_services.openSettingsRoot, this);
+    m_transposeForm->show();
+    m_transposeForm->raise();
+    m_transposeForm->activateWindow();
+}
+
+void TTastra2::ChordEditor1Click() {
+    if (!m_chordEditForm) {
+        // The editor plays straight to the output: through the send path its own notes would
+        // come back to it as tones to toggle.
+        auto send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
+            try {
+                MidiOut().SendShort(s, d1, d2);
+            } catch (const std::exception& e) {
+                const QString text = QString::fromStdString(e.what());
+                MidiOut().CheckDevicePresent();
+                SetStatusText(text.section(QLatin1Char('\n'), -1).trimmed());
+                if (!m_sendErrorShown) {
+                    m_sendErrorShown = true;
+                    ShowError(text);
+                }
+            }
+        };
+        m_chordEditForm = new TChordEditForm(m_services.openSettingsRoot, send, Keyboard1, this);
+        m_chordEditForm->OnChordsSaved = [this] { ReloadChords(); };
+    }
+    m_chordEditForm->show();
+    m_chordEditForm->raise();
+    m_chordEditForm->activateWindow();
+}
+
+void TTastra2::ChordEditorNoteIn(uint8_t note, uint8_t velocity) {
+    if (m_chordEditForm && m_chordEditForm->isVisible())
+        m_chordEditForm->ChordEditorNoteIn(note, velocity);
+}
+
+void TTastra2::CloseDialogs() {
+    // Each window saves its own values as it closes; the transpose window may still reset the
+    // transposition, which must happen before the keyboard's settings are saved.
+    if (m_transposeForm) m_transposeForm->close();
+    if (m_chordEditForm) m_chordEditForm->close();
+}

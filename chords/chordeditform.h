@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "chords/chordlist.h"
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TKeyboard;
+class TSettingsStore;
+
+// Section and value prefix of the chord editor's window position, exactly as stored.
+inline constexpr const char* kChordEditFormSection = "ChordEditForm";
+inline constexpr const char* kChordEditFormPrefix = "Form";
+inline constexpr const char* kChordNameExists = "This chord name already exists !";
+
+// The tool window in which the user creates, names, deletes and edits custom chords. It works on
+// a copy of the stored chord list: Apply and OK write the copy back and tell the owner, Cancel
+// drops it. While the edit mode is on, notes from the window's own keyboard, from the main
+// keyboard and from MIDI input toggle tones of the selected chord; while it is off, the window's
+// keyboard plays the selected chord. The window frees itself when closed.
+class TChordEditForm : public QDialog {
+public:
+    using TStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
+    using TSendShort = std::function<void(uint8_t status, uint8_t data1, uint8_t data2)>;
+
+    // openStore opens the settings root the chord list lives in; send plays a message on the main
+    // output; mainKeyboard (may be null) lends its note-name language and channel.
+    TChordEditForm(TStoreOpener openStore, TSendShort send, const TKeyboard* mainKeyboard,
+                   QWidget* owner = nullptr);
+    ~TChordEditForm() override;
+
+    // Called after Apply or OK saved the list, so that the owner reloads its chords.
+    std::function<void()> OnChordsSaved;
+    // Error boxes go through here; tests watch them instead of blocking on a dialog.
+    std::function<void(const QString& text)> OnError;
+
+    // A note-on played elsewhere (main keyboard, MIDI input) while this window is visible.
+    void ChordEditorNoteIn(int note, int velocity);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QTreeWidget* LVChords = nullptr;
+    TKeyboard* Keyboard = nullptr;
+    QPushButton* BNew = nullptr;
+    QPushButton* BDelete = nullptr;
+    QPushButton* CBEdit = nullptr;
+    QPushButton* BReset = nullptr;
+    QPushButton* BOK = nullptr;
+    QPushButton* BCancel = nullptr;
+    QPushButton* BApply = nullptr;
+
+    const TChordList& WorkingList() const { return m_list; }
+    // The chord of the selected row, or null.
+    TChordEntry* SelectedChord() const;
+    bool EditMode() const;
+    // The second column's text for a chord: root then each tone, named by the window's keyboard.
+    QString ChordNotesText(const TChordEntry& entry) const;
+
+    // A caption was edited in place: the chord takes the new name unless another chord has it.
+    void LVChordsEdited(QTreeWidgetItem* item, const QString& name);
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BNewClick();
+    void BDeleteClick();
+    void BResetClick();
+    void CBEditClick();
+    void BApplyClick();
+    void BOKClick();
+    void LVChordsSelectItem();
+    void KeyboardMousePress(int& note, Qt::MouseButton button);
+    void KeyboardMouseDrag(int& note, Qt::MouseButton button);
+    void KeyboardMouseRelease(Qt::MouseButton button);
+    void MouseToggle(int& note);
+    void ShowChordOnKeys(const TChordEntry* entry);
+    void FillList();
+    QTreeWidgetItem* AddRow(TChordEntry& entry);
+    void RefreshRow(QTreeWidgetItem* item);
+    QTreeWidgetItem* SelectedItem() const;
+    static TChordEntry* EntryOf(const QTreeWidgetItem* item);
+    void ScheduleRefresh(bool keys);
+    void DoRefresh();
+    void SavePlacement();
+
+    TStoreOpener m_openStore;
+    TSendShort m_send;
+    TChordList m_list;
+    int m_lastToggled = -1;
+    // 0 idle, 1 refresh the row, 2 refresh the row and the keys.
+    int m_pendingRefresh = 0;
+    bool m_shown = false;
+    bool m_closed = false;
+};

@@ -1,0 +1,215 @@
+#include "keyboard/transposeform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "keyboard/keyboard.h"
+#include "keyboard/updown.h"
+#include "platform/settings/placement.h"
+#include "platform/settings/settingsstore.h"
+
+namespace {
+constexpr int kClientWidth = 330;
+constexpr int kMargin = 8;
+constexpr int kLowest = -99;
+constexpr int kHighest = 99;
+constexpr const char* kShowHelpCaption = "Show Help";
+}  // namespace
+
+TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWidget* owner)
+    : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_keyboard(keyboard),
+      m_openStore(std::move(openStore)) {
+    setObjectName(QStringLiteral("TransposeForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Transpose"));
+    setModal(false);
+
+    const int inner = kClientWidth - 2 * kMargin;
+    Label1 = new QLabel(QStringLiteral("Number of semi- tones to transpose:"), this);
+    Label1->setWordWrap(true);
+    Label1->setGeometry(kMargin, kMargin, 200, 34);
+
+    ETranspose = new QLineEdit(QStringLiteral("0"), this);
+    ETranspose->setObjectName(QStringLiteral("ETranspose"));
+    ETranspose->setMaxLength(4);
+    ETranspose->setGeometry(216, 14, 44, 22);
+    ETranspose->installEventFilter(this);
+
+    UDTranspose = new TUpDown(this);
+    UDTranspose->setGeometry(260, 14, 16, 22);
+    UDTranspose->SetRange(kLowest, kHighest);
+    UDTranspose->SetAssociate(ETranspose);
+    UDTranspose->OnClick = [this](TUpDown* ud) { m_keyboard.SetTranspose(ud->Position()); };
+
+    CBDisplayBeforeKeyb =
+        new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), this);
+    CBDisplayBeforeKeyb->setGeometry(kMargin, 48, inner, 20);
+    connect(CBDisplayBeforeKeyb, &QCheckBox::clicked, this,
+            [this](bool checked) { m_keyboard.SetDisplayTransposed(checked); });
+
+    CBThru = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), this);
+    CBThru->setGeometry(kMargin, 70, inner, 20);
+    CBThru->setChecked(true);
+    connect(CBThru, &QCheckBox::clicked, this,
+            [this](bool checked) { m_keyboard.SetTransposeThru(checked); });
+
+    CBKeepTranspose =
+        new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), this);
+    CBKeepTranspose->setGeometry(kMargin, 92, inner, 20);
+
+    m_bevel = new QFrame(this);
+    m_bevel->setFrameShape(QFrame::HLine);
+    m_bevel->setFrameShadow(QFrame::Sunken);
+    m_bevel->setGeometry(kMargin, 118, inner, 2);
+
+    HelpPanel = new QFrame(this);
+    HelpPanel->setFrameShape(QFrame::StyledPanel);
+    auto* helpLayout = new QVBoxLayout(HelpPanel);
+    helpLayout->setContentsMargins(6, 6, 6, 6);
+    const QString helpTexts[] = {
+        QStringLiteral("Use this window to transpose all outgoing notes either up (positive) or "
+                       "down (negative) in semi tones."),
+        QStringLiteral("Checking \"Display transposed notes on keyboard\" results in transposing "
+                       "before the notes are displayed on the keyboard. This may seem as playing "
+                       "wrong notes."),
+        QStringLiteral("Checking \"Transpose MIDI Thru notes\" will transpose also all notes that "
+                       "come in to the MIDI in port."),
+        QStringLiteral("When you check \"Keep transpose when this window is closed\", the notes "
+                       "keep on being transposed even when you have closed this window. "
+                       "Otherwise, closing this window resets to 0 transpose.")};
+    for (const QString& text : helpTexts) {
+        auto* label = new QLabel(text, HelpPanel);
+        label->setWordWrap(true);
+        helpLayout->addWidget(label);
+    }
+    const int bevelBottom = m_bevel->y() + m_bevel->height();
+    int panelHeight = HelpPanel->heightForWidth(inner);
+    if (panelHeight <= 0) panelHeight = HelpPanel->sizeHint().height();
+    HelpPanel->setGeometry(kMargin, bevelBottom + m_gap, inner, panelHeight);
+
+    BClose = new QPushButton(QStringLiteral("&Close"), this);
+    BClose->setDefault(true);
+    BClose->resize(90, 26);
+    connect(BClose, &QPushButton::clicked, this, [this] { close(); });
+    BHelp = new QPushButton(QStringLiteral("Hide help"), this);
+    BHelp->resize(90, 26);
+    BHelp->setAutoDefault(false);
+    connect(BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
+    m_helpCaption = BHelp->text();
+
+    BClose->move(kClientWidth - kMargin - BClose->width(), 0);
+    BHelp->move(kMargin, 0);
+    SetHelpVisible(true);
+}
+
+void TTransposeForm::SetHelpVisible(bool show) {
+    m_helpVisible = show;
+    HelpPanel->setVisible(show);
+    int top;
+    if (show) {
+        top = HelpPanel->y() + HelpPanel->height() + m_gap;
+        BHelp->setText(m_helpCaption);
+    } else {
+        top = HelpPanel->y();
+        BHelp->setText(QString::fromLatin1(kShowHelpCaption));
+    }
+    BClose->move(BClose->x(), top);
+    BHelp->move(BHelp->x(), top);
+    setFixedSize(kClientWidth, BClose->y() + BClose->height() + m_gap);
+}
+
+void TTransposeForm::BHelpClick() { SetHelpVisible(!m_helpVisible); }
+
+void TTransposeForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_shown) return;
+    m_shown = true;
+    m_gap = HelpPanel->y() - (m_bevel->y() + m_bevel->height());
+    UDTranspose->SetPosition(m_keyboard.Transpose());
+    CBDisplayBeforeKeyb->setChecked(m_keyboard.DisplayTransposed());
+    CBThru->setChecked(m_keyboard.TransposeThru());
+    CBKeepTranspose->setChecked(m_keyboard.Transpose() != 0);
+    if (QWidget* owner = parentWidget()) {
+        const QPoint corner = owner->window()->frameGeometry().topLeft();
+        move(corner.x() + 10, corner.y() + 10);
+    }
+    bool showHelp = m_helpVisible;
+    if (m_openStore) {
+        try {
+            std::unique_ptr<TSettingsStore> store = m_openStore();
+            if (store) {
+                LoadFormPlacement(this, *store, kTransposeFormSection, kPlacePosition,
+                                  kTransposeFormPrefix);
+                showHelp = store->ReadBool(kTransposeFormSection, kTransposeShowHelp, showHelp);
+            }
+        } catch (const std::exception&) {
+            // Without stored values the window stays where it was put, help as designed.
+        }
+    }
+    SetHelpVisible(showHelp);
+}
+
+bool TTransposeForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ETranspose) {
+        if (event->type() == QEvent::KeyPress) {
+            // Both keys are taken here so that the window's default and cancel buttons do not
+            // close it while the user is typing a value.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape) {
+                ETranspose->setText(QString::number(m_keyboard.Transpose()));
+                return true;
+            }
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                ApplyEditText();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            ApplyEditText();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TTransposeForm::ApplyEditText() {
+    // Closing takes the focus from the field; by then the window has settled the transposition.
+    if (m_closed) return;
+    bool ok = false;
+    const int v = ETranspose->text().trimmed().toInt(&ok);
+    if (!ok) return;  // the field keeps what was typed
+    if (v >= kLowest && v <= kHighest) m_keyboard.SetTranspose(v);
+    UDTranspose->SetPosition(m_keyboard.Transpose());
+}
+
+void TTransposeForm::reject() {
+    // Escape and the cancel button close the window the same way as its close box.
+    close();
+}
+
+void TTransposeForm::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        if (!CBKeepTranspose->isChecked()) m_keyboard.SetTranspose(0);
+        SaveValues();
+    }
+    event->accept();
+}
+
+void TTransposeForm::SaveValues() {
+    if (!m_openStore) return;
+    try {
+        std::unique_ptr<TSettingsStore> store = m_openStore();
+        if (!store) return;
+        SaveFormPlacement(this, *store, kTransposeFormSection, kPlacePosition,
+                          kTransposeFormPrefix);
+        store->WriteBool(kTransposeFormSection, kTransposeShowHelp, m_helpVisible);
+    } catch (const std::exception&) {
+        // A failed save loses the position; nothing to tell the user.
+    }
+}

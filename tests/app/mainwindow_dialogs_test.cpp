@@ -1,0 +1,145 @@
+// The transpose window and the chord editor as the main window opens, feeds and closes them.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/tastra.h"
+#include "chords/chordeditform.h"
+#include "keyboard/keyboard.h"
+#include "keyboard/transposeform.h"
+#include "keyboard/updown.h"
+#include "midi/midiinput.h"
+#include "platform/midi/virtualmidi.h"
+#include "platform/settings/placement.h"
+#include "support/storeview.h"
+
+namespace {
+
+class MainWindowDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
+        store.WriteString("MidiDevices", "MidiIn", "Keys In");
+        store.WriteString("MidiDevices", "MidiOut", "Synth");
+        TTastraServices s;
+        s.midiOut = &out;
+        s.midiIn = &in;
+        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
+        w = std::make_unique<TTastra2>(s);
+        w->OnError = [](const QString&) {};
+        w->OnReminder = [](const QString&, bool c) { return c; };
+        w->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+    }
+    void TearDown() override {
+        w.reset();
+        SetWorkAreaOverride(std::nullopt);
+    }
+
+    void Receive(uint32_t packed) {
+        in.Inject(0, packed, 0);
+        in.Flush();
+        QTest::qWait(1);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiIn().MessageCount() == 0; }, 2000));
+    }
+    void ClickMainKey(int note) {
+        TKeyboard* k = w->Keyboard1;
+        const int y = k->height() - 6;
+        for (int x = 0; x < k->width(); ++x)
+            if (k->NoteAt(x, y) == note) {
+                QTest::mouseClick(k, Qt::LeftButton, Qt::NoModifier, QPoint(x + 3, y));
+                return;
+            }
+        ADD_FAILURE() << "note " << note << " not visible";
+    }
+    static void FreeClosedWindows() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
+
+    TVirtualMidiService out{{"Synth"}};
+    TVirtualMidiInService in{{"Keys In"}};
+    TMemSettingsStore store{true};
+    std::unique_ptr<TTastra2> w;
+};
+
+TEST_F(MainWindowDialogs, OptionsMenuOpensOneWindowOfEachAndAClosedOneIsFreed) {
+    const QList<QAction*> items = w->FindMenu("Options1")->actions();
+    const auto at = [&](const char* name) {
+        for (int i = 0; i < items.size(); ++i)
+            if (items[i]->objectName() == name) return i;
+        return -1;
+    };
+    EXPECT_EQ(at("Transpose1"), at("MidiThru1") + 1);
+    EXPECT_EQ(at("ChordEditor1"), at("MidiThru1") + 2);
+    EXPECT_EQ(w->FindAction("Transpose1")->shortcut(), QKeySequence("Ctrl+T"));
+    EXPECT_EQ(w->FindAction("ChordEditor1")->shortcut(), QKeySequence("Ctrl+E"));
+
+    w->FindAction("Transpose1")->trigger();
+    TTransposeForm* first = w->TransposeForm();
+    ASSERT_NE(first, nullptr);
+    w->FindAction("Transpose1")->trigger();
+    EXPECT_EQ(w->TransposeForm(), first);
+    EXPECT_EQ(first->parentWidget(), w.get());
+    first->close();
+    FreeClosedWindows();
+    EXPECT_EQ(w->TransposeForm(), nullptr);
+
+    w->FindAction("ChordEditor1")->trigger();
+    TChordEditForm* editor = w->ChordEditForm();
+    ASSERT_NE(editor, nullptr);
+    w->FindAction("ChordEditor1")->trigger();
+    EXPECT_EQ(w->ChordEditForm(), editor);
+    editor->BCancel->click();
+    FreeClosedWindows();
+    EXPECT_EQ(w->ChordEditForm(), nullptr);
+}
+
+TEST_F(MainWindowDialogs, ClosingTheMainWindowClosesTheDialogsBeforeSaving) {
+    w->FindAction("Transpose1")->trigger();
+    w->TransposeForm()->UDTranspose->UpButton()->click();
+    ASSERT_EQ(w->Keyboard1->Transpose(), 1);
+    w->FindAction("ChordEditor1")->trigger();
+    w->close();
+    // Not kept: the transposition went back to 0 before the keyboard saved it.
+    EXPECT_EQ(store.ReadInteger("Keyboard", "Transpose", -1), 0);
+    EXPECT_TRUE(store.ValueExists("TransposeForm", "FormLeft"));
+    EXPECT_TRUE(store.ValueExists("ChordEditForm", "FormTop"));
+}
+
+TEST_F(MainWindowDialogs, EditorTogglesNotesOfTheMainKeyboardAndOfInputWithoutThru) {
+    w->FindAction("ChordEditor1")->trigger();
+    TChordEditForm* editor = w->ChordEditForm();
+    editor->BNew->click();
+    editor->CBEdit->click();
+    w->Keyboard1->SetChord(chMajor);
+    ClickMainKey(60);  // its three note-ons enter the chord, its releases do not
+    EXPECT_EQ(editor->SelectedChord()->ToText(), "3C0407");
+
+    w->FindAction("MidiThru1")->trigger();
+    Receive(0x403E90);  // note-on 62
+    Receive(0x003E90);
+    EXPECT_EQ(editor->SelectedChord()->ToText(), "3C040702");
+
+    // The editor's own keyboard plays straight to the output and toggles nothing.
+    editor->CBEdit->click();
+    out.ClearSent();
+    TKeyboard* k = editor->Keyboard;
+    k->PlayNote(k->Channel(), 48, true, 100);
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643090, 0x643490, 0x643790, 0x643290}));
+    EXPECT_EQ(editor->SelectedChord()->ToText(), "3C040702");
+
+    const int items = w->CBChord->count();
+    editor->BOK->click();
+    EXPECT_EQ(w->ChordList().Count(), 1);
+    EXPECT_EQ(w->CBChord->count(), items + 1);
+    EXPECT_EQ(w->CBChord->itemText(items), "New chord");
+}
+
+}  // namespace
