@@ -31,9 +31,7 @@ const char kVolumeCaption[] = "Volume";
 constexpr int kVolumeController = 7;
 constexpr int kVolumeValue = 100;
 
-bool SameText(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool SameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // A menu caption shows "&" as the mark of the access key; a literal one is doubled.
 QString MenuText(const QString& name) {

@@ -24,14 +24,16 @@ private:
     TGUIKnobList* m_list;
 };
 
-TGUIKnobEntry::TGUIKnobEntry(QLabel* captionLabel, TWheel* knob, QLabel* valueLabel,
-                             int controller, int displayMode, int defaultValue)
+TGUIKnobEntry::TGUIKnobEntry(QLabel* captionLabel, TWheel* knob, QLabel* valueLabel, int controller,
+                             int displayMode, int defaultValue)
     : TKnobEntry(QString(), controller, displayMode, defaultValue),
       CaptionLabel(captionLabel),
       Knob(knob),
       ValueLabel(valueLabel) {}
 
-QString TGUIKnobEntry::GetCaption() const { return CaptionLabel ? CaptionLabel->text() : QString(); }
+QString TGUIKnobEntry::GetCaption() const {
+    return CaptionLabel ? CaptionLabel->text() : QString();
+}
 
 void TGUIKnobEntry::SetCaption(const QString& caption) {
     if (CaptionLabel) CaptionLabel->setText(caption);

@@ -34,8 +34,7 @@ TKnobList::~TKnobList() = default;
 
 void TKnobList::CreateEntry(const QString& caption, int controller, int displayMode,
                             int defaultValue) {
-    m_items.push_back(
-        std::make_unique<TKnobEntry>(caption, controller, displayMode, defaultValue));
+    m_items.push_back(std::make_unique<TKnobEntry>(caption, controller, displayMode, defaultValue));
 }
 
 int TKnobList::Add(const QString& caption, int controller, int displayMode, int defaultValue) {

@@ -79,7 +79,8 @@ void TWheel::SetBalance(bool v) {
 void TWheel::SetPositionMax(int v) {
     if (v == m_max || (m_balance && v == 0) || v <= m_min) return;
     if (m_balance) {
-        const int a = static_cast<int>(std::min<int64_t>(std::llabs(static_cast<int64_t>(v)), kMaxMagnitude));
+        const int a =
+            static_cast<int>(std::min<int64_t>(std::llabs(static_cast<int64_t>(v)), kMaxMagnitude));
         ApplyBounds(-a, a);
     } else {
         ApplyBounds(m_min, v);
@@ -89,7 +90,8 @@ void TWheel::SetPositionMax(int v) {
 void TWheel::SetPositionMin(int v) {
     if (v == m_min || (m_balance && v == 0) || v >= m_max) return;
     if (m_balance) {
-        const int a = static_cast<int>(std::min<int64_t>(std::llabs(static_cast<int64_t>(v)), kMaxMagnitude));
+        const int a =
+            static_cast<int>(std::min<int64_t>(std::llabs(static_cast<int64_t>(v)), kMaxMagnitude));
         ApplyBounds(-a, a);
     } else {
         ApplyBounds(v, m_max);
@@ -128,8 +130,8 @@ int TWheel::SquareSize() const { return m_forceSquare ? height() : std::min(widt
 
 void TWheel::SetPointerDistance(int v) {
     if (v < 0) return;
-    const int reserved = m_scale ? Round(1.5 * m_scaleWidth + m_scaleLength)
-                                 : Round(0.5 * m_scaleWidth);
+    const int reserved =
+        m_scale ? Round(1.5 * m_scaleWidth + m_scaleLength) : Round(0.5 * m_scaleWidth);
     v = std::max(0, std::min(v, SquareSize() - Inset() - reserved));
     if (v == m_pointerDistance) return;
     m_pointerDistance = v;
@@ -147,8 +149,8 @@ void TWheel::SetScale(bool v) {
 
 void TWheel::SetScaleLength(int v) {
     if (v <= 0 || v == m_scaleLength) return;
-    v = std::max(1, std::min(v, SquareSize() - Inset() - m_pointerDistance -
-                                    Round(1.5 * m_scaleWidth)));
+    v = std::max(
+        1, std::min(v, SquareSize() - Inset() - m_pointerDistance - Round(1.5 * m_scaleWidth)));
     m_scaleLength = std::min(v, 255);
     Changed();
     update();

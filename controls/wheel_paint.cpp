@@ -56,8 +56,7 @@ void TWheel::DrawPointer(QPainter& p) {
     const int cx = width() / 2;
     const int cy = height() / 2;
     const int less = m_scaleLength + m_pointerDistance + m_scaleWidth / 2 + 3;
-    const double a =
-        wheelmath::Angle(m_scaleDegrees, wheelmath::Percent(m_position, m_min, m_max));
+    const double a = wheelmath::Angle(m_scaleDegrees, wheelmath::Percent(m_position, m_min, m_max));
     p.setPen(QPen(m_scaleColor, m_scaleWidth, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPoint(cx, cy),
                wheelmath::PointAt(cx, cy, std::max(0, cx - less), std::max(0, cy - less), a));
@@ -201,9 +200,8 @@ void TWheel::keyPressEvent(QKeyEvent* e) {
 }
 
 void TWheel::wheelEvent(QWheelEvent* e) {
-    const int d = wheelmath::WheelDelta(e->angleDelta().y(),
-                                        e->modifiers().testFlag(Qt::ShiftModifier), m_step,
-                                        m_largeStep);
+    const int d = wheelmath::WheelDelta(
+        e->angleDelta().y(), e->modifiers().testFlag(Qt::ShiftModifier), m_step, m_largeStep);
     SetPosition(AddClamped(m_position, d));
     Select();
     e->accept();

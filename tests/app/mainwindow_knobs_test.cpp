@@ -78,8 +78,8 @@ TEST_F(MainWindowKnobs, FirstStartHasTheVolumeKnobAndDraggingItSendsOnTheChannel
     w->Keyboard1->SetChannel(3);
     QTest::mousePress(w->Wheel1, Qt::LeftButton, {}, QPoint(13, 13));
     QMouseEvent move(QEvent::MouseMove, QPointF(13, 8),
-                     QPointF(w->Wheel1->mapToGlobal(QPoint(13, 8))), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+                     QPointF(w->Wheel1->mapToGlobal(QPoint(13, 8))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(w->Wheel1, &move);
     QTest::mouseRelease(w->Wheel1, Qt::LeftButton, {}, QPoint(13, 8));
     EXPECT_EQ(Sent(), std::vector<uint32_t>({Packed(0xB3, 7, 100), Packed(0xB3, 7, 105)}));

@@ -1,4 +1,4 @@
-#include "controls/guiknoblist.h"
+#include "controls/knoblist.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "controls/knoblist.h"
+#include "controls/guiknoblist.h"
 #include "controls/wheel.h"
 #include "platform/settings/settingsstore.h"
 
