@@ -26,6 +26,10 @@ int main(int argc, char** argv) {
     services.openSettingsRoot = [] {
         return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(SettingsRootPath()));
     };
+    services.openSettingsKey = [](const std::string& subKey) {
+        return std::unique_ptr<TSettingsStore>(
+            new TRegistryIniFile(SettingsRootPath() + "\\" + subKey));
+    };
     auto window = std::make_unique<TTastra2>(services);
     SetApplicationMainWindow(window.get());
     // Created now and kept hidden until a patch script has something to report.

@@ -15,6 +15,7 @@
 #include "app/messages.h"
 #include "app/statuspanels.h"
 #include "app/texts.h"
+#include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
@@ -99,6 +100,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
         2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
     ReloadChords();
     CreatePanicPanel();
+    CreateKnobs();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -163,6 +165,8 @@ void TTastra2::CreateMenus() {
     thru->setCheckable(true);
     thru->setChecked(true);
     CreateDialogMenuItems(options);
+
+    CreateKnobMenu(bar, options);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     const auto menus = bar->findChildren<QMenu*>();
@@ -231,6 +235,7 @@ bool TTastra2::event(QEvent* event) {
 void TTastra2::FormResize() {
     TTastra::FormResize();
     if (PPanic) PPanic->move(ClientArea()->width() - PPanic->width() - 5, 4);
+    ArrangeKnobs();
     if (m_status) m_status->Layout();
 }
 
@@ -240,6 +245,7 @@ void TTastra2::showEvent(QShowEvent* event) {
     m_shown = true;
     Keyboard1->setFocus();
     LoadFromRegistry();
+    StartKnobs();
     QMetaObject::invokeMethod(
         this, [this] { DeferredStartup(); }, Qt::QueuedConnection);
     Keyboard1OctaveChange();

@@ -10,7 +10,10 @@
 #include "chords/chordlist.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
+class TGUIKnobList;
+class TWheel;
 class TMidiInMenu;
 class TMidiInService;
 class TMidiInput;
@@ -27,6 +30,9 @@ struct TTastraServices {
     TMidiOutService* midiOut = nullptr;
     TMidiInService* midiIn = nullptr;
     std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    // Opens a store on a key below the settings root whose sections are that key's subkeys (the
+    // knob presets under "KnobPresets"). Unset: knob presets are not kept.
+    std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
 };
 
 // The main window: menus, status bar, the single send path and the start-up and closing order.
@@ -94,6 +100,25 @@ public:
     bool StayOnTop() const { return m_stayOnTop; }
     void StayonTop1Click();
 
+    // Knobs, knob presets and snapshots (tastraknobs.cpp).
+    QLabel* LKnob1 = nullptr;
+    QLabel* LKnobCap1 = nullptr;
+    TWheel* Wheel1 = nullptr;
+    TGUIKnobList& KnobList() { return *m_knobList; }
+    // Sends a knob's controller on the keyboard's channel through the send path.
+    void SendKnobValue(int controller, int value);
+    const QString& KnobPresetName() const { return m_knobPresetName; }
+    void RebuildPresetMenu();
+    void SelectKnobPreset(const QString& name);
+    // Snapshots n = 1..8.
+    void DefineSnapshot(int n);
+    void RecallSnapshot(int n);
+    QString SnapshotValues(int n) const;
+    int ReadSnapshots(TSettingsStore& store);
+    int WriteSnapshots(TSettingsStore& store);
+    // Asks for a snapshot's name (name holds the current one); false on cancel. Tests replace it.
+    std::function<bool(QString& name)> OnSnapshotName;
+
     void OctaveDown1Click();
     void OctaveUp1Click();
     void About2Click();
@@ -130,6 +155,14 @@ private:
     void LoadCustomChord(TSettingsStore& store);
     void CreateDialogMenuItems(QMenu* options);
     void CloseDialogs();
+    void CreateKnobs();
+    void CreateKnobMenu(QMenuBar* bar, QMenu* before);
+    void ArrangeKnobs();
+    void StartKnobs();
+    void LoadKnobSettings(TSettingsStore& store);
+    void SaveKnobSettings(TSettingsStore& store);
+    void UpdatePresetChecks();
+    std::function<std::unique_ptr<TSettingsStore>()> KnobPresetsStore() const;
 
     TTastraServices m_services;
     TStatusPanels* m_status = nullptr;
@@ -156,4 +189,11 @@ private:
     int m_customChordIndex = 0;
     QPointer<TTransposeForm> m_transposeForm;
     QPointer<TChordEditForm> m_chordEditForm;
+
+    std::unique_ptr<TGUIKnobList> m_knobList;
+    QString m_knobPresetName;
+    QMenu* m_presetsMenu = nullptr;
+    QActionGroup* m_presetGroup = nullptr;
+    std::array<QString, 8> m_snapshots;
+    std::array<QAction*, 8> m_snapshotItems{};
 };
