@@ -89,7 +89,15 @@ bool TTastra2::eventFilter(QObject* watched, QEvent* event) {
     return TTastra::eventFilter(watched, event);
 }
 
-void TTastra2::FormKeyDown(int key, Qt::KeyboardModifiers) {
+void TTastra2::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     if (key == Qt::Key_Home) StepChord(-1);
     if (key == Qt::Key_End) StepChord(1);
+    // Page Up/Down step through the patches; with Shift through the program numbers.
+    if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        const int d = key == Qt::Key_PageUp ? -1 : 1;
+        if (mods & Qt::ShiftModifier)
+            StepProgram(d);
+        else
+            StepPatch(d);
+    }
 }

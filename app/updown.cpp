@@ -1,0 +1,72 @@
+#include "app/updown.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+
+TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
+    m_up = new QToolButton(this);
+    m_up->setArrowType(Qt::UpArrow);
+    m_down = new QToolButton(this);
+    m_down->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {m_up, m_down}) {
+        b->setAutoRepeat(true);
+        b->setAutoRepeatDelay(400);
+        b->setAutoRepeatInterval(80);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::pressed, this, [this] { m_held.start(); });
+    }
+    connect(m_up, &QToolButton::clicked, this,
+            [this] { Step(AccelerationStep(m_held.isValid() ? m_held.elapsed() : 0)); });
+    connect(m_down, &QToolButton::clicked, this,
+            [this] { Step(-AccelerationStep(m_held.isValid() ? m_held.elapsed() : 0)); });
+}
+
+void TUpDown::SetPosition(int v) { m_position = std::clamp(v, m_min, m_max); }
+
+void TUpDown::SetRange(int min, int max) {
+    m_min = min;
+    m_max = std::max(min, max);
+    m_position = std::clamp(m_position, m_min, m_max);
+}
+
+int TUpDown::AccelerationStep(qint64 ms) { return ms < 2000 ? 1 : (ms < 5000 ? 5 : 10); }
+
+int TUpDown::Stepped(int position, int delta, int min, int max, bool wrap) {
+    const long long v = static_cast<long long>(position) + delta;
+    if (v > max) return wrap ? min : max;
+    if (v < min) return wrap ? max : min;
+    return static_cast<int>(v);
+}
+
+void TUpDown::Step(int delta) {
+    if (!isEnabled()) return;
+    m_position = Stepped(m_position, delta, m_min, m_max, m_wrap);
+    if (OnClick) OnClick(this);
+}
+
+void TUpDown::resizeEvent(QResizeEvent*) {
+    const int half = height() / 2;
+    m_up->setGeometry(0, 0, width(), half);
+    m_down->setGeometry(0, half, width(), height() - half);
+}
+
+TNumberEdit::TNumberEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::returnPressed, this, [this] {
+        if (OnExit) OnExit();
+    });
+}
+
+void TNumberEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (OnEscape) OnEscape();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TNumberEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A popup (the edit's own context menu) takes the focus without leaving the field.
+    if (event->reason() != Qt::PopupFocusReason && OnExit) OnExit();
+}
