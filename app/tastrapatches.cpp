@@ -95,7 +95,8 @@ void TTastra2::CreatePatchControls() {
     LoadDefaultPatchSet1 = Patches1->addAction(QStringLiteral("Load Default Patch Set"));
     LoadDefaultPatchSet1->setObjectName(QStringLiteral("LoadDefaultPatchSet1"));
     LoadDefaultPatchSet1->setStatusTip(QString::fromLatin1(kLoadDefaultHint));
-    connect(LoadDefaultPatchSet1, &QAction::triggered, this, [this] { LoadDefaultPatchSet1Click(); });
+    connect(LoadDefaultPatchSet1, &QAction::triggered, this,
+            [this] { LoadDefaultPatchSet1Click(); });
     connect(Patches1, &QMenu::aboutToShow, this, [this] { Keyboard1->SetCaptureKeyboard(false); });
     connect(Patches1, &QMenu::aboutToHide, this,
             [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow()); });
@@ -281,7 +282,8 @@ void TTastra2::SelectModeGroup(TPatchModeGroup* group, bool force) {
 void TTastra2::ShowCurrentPatch() {
     int index = CBProgramPatch->currentIndex();
     if (index < 0 || PatchAt(index) != m_patch) index = 0;
-    if (index == 0 && m_patch) index = CBProgramPatch->findData(QVariant::fromValue<void*>(m_patch));
+    if (index == 0 && m_patch)
+        index = CBProgramPatch->findData(QVariant::fromValue<void*>(m_patch));
     if (index >= 0 && index < CBProgramPatch->count()) {
         CBProgramPatch->setCurrentIndex(index);
         UDProgramPatch->SetPosition(index);

@@ -1,13 +1,49 @@
 #include "app/updown.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionToolButton>
 #include <QToolButton>
 
+namespace {
+// An arrow button that draws its own small triangle: the style's arrows vanish in buttons only
+// eleven pixels high.
+class TArrowButton : public QToolButton {
+public:
+    TArrowButton(bool up, QWidget* parent) : QToolButton(parent), m_up(up) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        opt.arrowType = Qt::NoArrow;
+        opt.text.clear();
+        style()->drawComplexControl(QStyle::CC_ToolButton, &opt, &p, this);
+        const qreal cx = width() / 2.0, cy = height() / 2.0;
+        const qreal w = std::min(7.0, width() - 6.0), h = std::min(4.0, height() - 4.0);
+        QPolygonF tri;
+        if (m_up)
+            tri << QPointF(cx - w / 2, cy + h / 2) << QPointF(cx + w / 2, cy + h / 2)
+                << QPointF(cx, cy - h / 2);
+        else
+            tri << QPointF(cx - w / 2, cy - h / 2) << QPointF(cx + w / 2, cy - h / 2)
+                << QPointF(cx, cy + h / 2);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+        p.drawPolygon(tri);
+    }
+
+private:
+    bool m_up;
+};
+}  // namespace
+
 TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
-    m_up = new QToolButton(this);
-    m_up->setArrowType(Qt::UpArrow);
-    m_down = new QToolButton(this);
-    m_down->setArrowType(Qt::DownArrow);
+    m_up = new TArrowButton(true, this);
+    m_down = new TArrowButton(false, this);
     for (QToolButton* b : {m_up, m_down}) {
         b->setAutoRepeat(true);
         b->setAutoRepeatDelay(400);

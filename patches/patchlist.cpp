@@ -13,14 +13,14 @@ constexpr qint64 kStartCheckBytes = 512;
 QByteArray ReadWholeFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString())
-                .toStdString());
+        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
+                                     .arg(fileName, file.errorString())
+                                     .toStdString());
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw std::runtime_error(
-            QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString())
-                .toStdString());
+        throw std::runtime_error(QStringLiteral("Cannot read file \"%1\". %2")
+                                     .arg(fileName, file.errorString())
+                                     .toStdString());
     return data;
 }
 }  // namespace
@@ -60,8 +60,9 @@ void TPatchProgram::SetKeyName(int key, const QString& name) {
 }
 
 QString TPatchProgram::FormatDisplayText(const QString& name, int program, int bank, int base) {
-    const QString p = program < 0 ? QStringLiteral("---")
-                                  : QStringLiteral("%1").arg(program + base, 3, 10, QLatin1Char('0'));
+    const QString p = program < 0
+                          ? QStringLiteral("---")
+                          : QStringLiteral("%1").arg(program + base, 3, 10, QLatin1Char('0'));
     const QString b = bank < 0 ? QStringLiteral("-----")
                                : QStringLiteral("%1").arg(bank + base, 5, 10, QLatin1Char('0'));
     return name + QLatin1Char(' ') + p + QLatin1Char(':') + b;
@@ -140,7 +141,8 @@ std::unique_ptr<TPatchList> TPatchList::LoadFromBytes(const QByteArray& data,
         throw std::runtime_error("Script is not a Cubase Parse File.");
     auto list = std::make_unique<TPatchList>();
     list->m_fileName = fileName;
-    TPatchScriptParser parser(TPatchScriptParser::SplitLines(data), headerOnly ? nullptr : messages);
+    TPatchScriptParser parser(TPatchScriptParser::SplitLines(data),
+                              headerOnly ? nullptr : messages);
     parser.ParseHeader(*list);
     if (headerOnly) return list;
     parser.ParsePatchNames(*list);

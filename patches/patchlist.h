@@ -97,14 +97,13 @@ public:
     // Reads a whole script: header, patch names, sorting. Warnings go to messages when given;
     // an error is added there too and raised (TPatchScriptParseException, or std::runtime_error
     // for a file that is no patch script or cannot be read). Nothing is returned on failure.
-    static std::unique_ptr<TPatchList> LoadFromFile(const QString& fileName,
-                                                    QStringList* messages);
+    static std::unique_ptr<TPatchList> LoadFromFile(const QString& fileName, QStringList* messages);
     // Reads only the header, without messages: describes a file.
     static std::unique_ptr<TPatchList> LoadHeaderFromFile(const QString& fileName);
     // The same from the file's bytes; fileName is only remembered.
     static std::unique_ptr<TPatchList> LoadFromBytes(const QByteArray& data,
-                                                     const QString& fileName,
-                                                     QStringList* messages, bool headerOnly);
+                                                     const QString& fileName, QStringList* messages,
+                                                     bool headerOnly);
 
     const QString& FileName() const { return m_fileName; }
     int ModeCount() const { return static_cast<int>(m_modes.size()); }

@@ -12,7 +12,8 @@ std::vector<TPatchMessage> ProgramMessages(int channel, int program, int bank, b
         out.push_back(msbFirst ? msb : lsb);
         out.push_back(msbFirst ? lsb : msb);
     }
-    out.push_back({static_cast<uint8_t>(0xC0 + (channel & 15)), static_cast<uint8_t>(program & 127), 0});
+    out.push_back(
+        {static_cast<uint8_t>(0xC0 + (channel & 15)), static_cast<uint8_t>(program & 127), 0});
     return out;
 }
 

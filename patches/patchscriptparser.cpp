@@ -126,7 +126,8 @@ int TPatchScriptParser::Number(bool consume) {
 }
 
 void TPatchScriptParser::Warning(const QString& text) {
-    if (m_messages) *m_messages << QStringLiteral("Line %1: Warning: %2").arg(LineNumber()).arg(text);
+    if (m_messages)
+        *m_messages << QStringLiteral("Line %1: Warning: %2").arg(LineNumber()).arg(text);
 }
 
 void TPatchScriptParser::Error(const QString& text) {
@@ -232,7 +233,8 @@ void TPatchScriptParser::PatchLine(int level) {
     if (!group) Error(QString::fromLatin1(kNoSubGroup));
     if (!Accept(",")) Error(QString::fromLatin1(kSyntaxError));
     const int program = Number(true);
-    if (program < 0 || program > 127) Error(QStringLiteral("Program number out of bounds (0..127)"));
+    if (program < 0 || program > 127)
+        Error(QStringLiteral("Program number out of bounds (0..127)"));
     if (!Accept(",")) Error(QString::fromLatin1(kSyntaxError));
     const int first = Number(true);
     int bank;
@@ -251,7 +253,8 @@ void TPatchScriptParser::PatchLine(int level) {
         const int lsb = swap ? first : second;
         bank = (msb & 127) * 128 + (lsb & 127);
     } else {
-        if (first < -1 || first > 16383) Error(QStringLiteral("Bank number out of bounds (0..16383)"));
+        if (first < -1 || first > 16383)
+            Error(QStringLiteral("Bank number out of bounds (0..16383)"));
         bank = first;
     }
     m_patch = group->AddProgram(m_argument, bank, program);

@@ -1,8 +1,8 @@
+#include "app/updown.h"
+
 #include <gtest/gtest.h>
 
 #include <QToolButton>
-
-#include "app/updown.h"
 
 TEST(UpDown, StepsWrapOrClampAndSpeedUpWhileHeld) {
     EXPECT_EQ(TUpDown::Stepped(16380, 5, -1, 16383, true), -1);

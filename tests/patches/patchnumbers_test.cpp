@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "patches/patchnumbers.h"
+
+#include <gtest/gtest.h>
 
 TEST(PatchNumbers, ProgramMessagesOrderAndChannel) {
     using M = TPatchMessage;

@@ -44,8 +44,10 @@ TEST(PatchScriptHeader, BrokenHeadersFailWithTheLineOfTheFault) {
               "Line 2: Error: Wrong version number.");
     EXPECT_EQ(LoadError("[cubase parse file]\n\n[version 1]"),
               "Line 3: Error: Version Number not found.");
-    EXPECT_EQ(LoadError("[cubase parse file]\n[parser version x]"), "Line 2: Error: Number expected.");
-    EXPECT_EQ(LoadError("[cubase parse file]"), "Line 1: Error: Premature end of Cubase Parse File.");
+    EXPECT_EQ(LoadError("[cubase parse file]\n[parser version x]"),
+              "Line 2: Error: Number expected.");
+    EXPECT_EQ(LoadError("[cubase parse file]"),
+              "Line 1: Error: Premature end of Cubase Parse File.");
     EXPECT_EQ(LoadError("[comment]\n[cubase script]"),
               "Line 2: Error: Script is not a Cubase Parse File.");
     EXPECT_EQ(LoadError("[cubase parse file]\n[parser version 1]\n[device name]A\n[end]\n[define "
@@ -58,7 +60,8 @@ TEST(PatchScriptHeader, ValuesFlagsAndWarningsAreRead) {
     auto list = Load(
         "[cubase parse file]\n[parser version 1]\n[creators first name] Ann \n[device "
         "manufacturer]Maker\n[script version]2\n[bank: do swap value bytes]\n[bank: do send msb "
-        "first]\n[bank: do send only one byte]\n[colour]red\nstray text\n[define patchnames]\n[end]",
+        "first]\n[bank: do send only one byte]\n[colour]red\nstray text\n[define "
+        "patchnames]\n[end]",
         &messages);
     EXPECT_EQ(list->CreatorFirstName, "Ann");
     EXPECT_EQ(list->DeviceManufacturer, "Maker");
@@ -72,8 +75,8 @@ TEST(PatchScriptHeader, ValuesFlagsAndWarningsAreRead) {
                            "Line 9: Warning: Unknown command \"colour\" is ignored.",
                            "Line 10: Warning: Syntax error."}));
     // The header load reports nothing and stops at the patch names, broken or not.
-    auto header = TPatchList::LoadFromBytes(QByteArray(kHead) + "[p9, 1, 1]X", "h.txt", nullptr,
-                                            true);
+    auto header =
+        TPatchList::LoadFromBytes(QByteArray(kHead) + "[p9, 1, 1]X", "h.txt", nullptr, true);
     EXPECT_EQ(header->DeviceName, "Synth X");
     EXPECT_EQ(header->ModeCount(), 0);
 }
@@ -161,15 +164,14 @@ TEST(PatchScriptNames, ModesGroupsKeysAndWarningsBuildTheTree) {
     EXPECT_THROW(b->Program(2), std::out_of_range);
     EXPECT_THROW(deep->SetKeyName(128, "x"), std::out_of_range);
 
-    EXPECT_EQ(messages,
-              (QStringList{
-                  "Line 8: Warning: No group defined for sorted property. Ignored.",
-                  "Line 15: Warning: Ignoring remaining \"extra\" in command.",
-                  "Line 17: Warning: Unknown command \"x\" is ignored.",
-                  "Line 18: Warning: Unknown command \"what\" is ignored.",
-                  "Line 20: Warning: Ignoring remaining \"9\" in command.",
-                  "Line 20: Warning: [end] command not found.",
-              }));
+    EXPECT_EQ(messages, (QStringList{
+                            "Line 8: Warning: No group defined for sorted property. Ignored.",
+                            "Line 15: Warning: Ignoring remaining \"extra\" in command.",
+                            "Line 17: Warning: Unknown command \"x\" is ignored.",
+                            "Line 18: Warning: Unknown command \"what\" is ignored.",
+                            "Line 20: Warning: Ignoring remaining \"9\" in command.",
+                            "Line 20: Warning: [end] command not found.",
+                        }));
 }
 
 TEST(PatchScriptNames, SortedGroupsOrderByNameIgnoringCaseOthersKeepFileOrder) {
