@@ -103,6 +103,8 @@ void TNumberEdit::keyPressEvent(QKeyEvent* event) {
 
 void TNumberEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // A popup (the edit's own context menu) takes the focus without leaving the field.
-    if (event->reason() != Qt::PopupFocusReason && OnExit) OnExit();
+    // A popup (the edit's own context menu) or another program taking over does not leave the
+    // field.
+    const Qt::FocusReason r = event->reason();
+    if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason && OnExit) OnExit();
 }

@@ -143,6 +143,10 @@ TEST_F(MainWindowPatches, BrokenRememberedScriptIsReportedAndTheDefaultLoadsSile
     // Stored numbers 0/0 match no patch: the first one of the first mode is chosen.
     EXPECT_EQ(w->CurrentPatch()->Name(), "Grand");
     EXPECT_TRUE(w->ErrForm()->Lines().isEmpty());
+    // A broken script loaded later is reported and leaves the loaded one in place.
+    EXPECT_TRUE(w->LoadPatchSet(dir.filePath("broken.txt"), true, true));
+    EXPECT_EQ(w->PatchList()->FileName(), dir.filePath("default_patchscript.txt"));
+    EXPECT_EQ(w->CurrentPatch()->Name(), "Grand");
 
     // Without any script the program runs by numbers alone.
     QFile::remove(dir.filePath("default_patchscript.txt"));
@@ -151,7 +155,7 @@ TEST_F(MainWindowPatches, BrokenRememberedScriptIsReportedAndTheDefaultLoadsSile
     EXPECT_EQ(w->CBProgramPatch->count(), 1);
     EXPECT_FALSE(w->PatchSetSep->isVisible());
     EXPECT_EQ(w->Patches1->actions().first(), w->PatchSetSep);
-    EXPECT_EQ(shownWarnings.size(), 2);
+    EXPECT_EQ(shownWarnings.size(), 3);
 }
 
 TEST_F(MainWindowPatches, TypedNumbersAreCheckedAndOnlyChangesAreSent) {
