@@ -48,9 +48,12 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
             // A bank select (both halves) followed by a program change moves the bank with it;
             // a program change alone keeps the bank.
             if (m_bankMsbMemo >= 0 && m_bankMsbMemo <= 127 && m_bankLsbMemo >= 0 &&
-                m_bankLsbMemo <= 127)
+                m_bankLsbMemo <= 127) {
                 m_bank = m_bankMsbMemo * 128 + m_bankLsbMemo;
+                ShowBank();
+            }
             m_program = d1;
+            ShowProgram();
             m_bankMsbMemo = m_bankLsbMemo = -1;
             break;
         default:

@@ -33,6 +33,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     m_status = new TStatusPanels(this);
     setStatusBar(m_status);
     CreateMenus();
+    CreatePatchControls();
 
     // Creation reads no settings: everything stored is applied when the window is first shown.
     SetStatusText(QString());
@@ -114,6 +115,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
 
 TTastra2::~TTastra2() {
     if (!m_closed) FormClose();
+    DropPatchList();
 }
 
 QMenuBar* TTastra2::MainMenu() const { return menuBar(); }
@@ -254,8 +256,12 @@ void TTastra2::showEvent(QShowEvent* event) {
 void TTastra2::DeferredStartup() {
     if (m_closed) return;
     repaint();
+    SetStatusText(texts::kReadingPatchList);
+    ReadPatchList();
+    SetStatusText(QString());
     MidiInMenu1->LoadFromRegPath();
     MidiOutMenu1->LoadFromRegPath();
+    SendProgram();
     QMetaObject::invokeMethod(
         this, [this] { StartupNotice(); }, Qt::QueuedConnection);
 }

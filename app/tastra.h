@@ -8,12 +8,19 @@
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
+#include "patches/patchlist.h"
 
 class QAction;
 class QActionGroup;
 class QMenu;
 class TGUIKnobList;
 class TWheel;
+class QComboBox;
+class QLabel;
+class QMenu;
+class TErrForm;
+class TNumberEdit;
+class TUpDown;
 class TMidiInMenu;
 class TMidiInService;
 class TMidiInput;
@@ -133,6 +140,50 @@ public:
     TChordEditForm* ChordEditForm() const;
     // A note-on played here or received with thru off toggles a tone in a visible chord editor.
     void ChordEditorNoteIn(uint8_t note, uint8_t velocity);
+    // ---- Patches, program and bank (app/tastrapatches.cpp) ----
+    QLabel* Label8 = nullptr;
+    QComboBox* CBProgramPatch = nullptr;
+    TUpDown* UDProgramPatch = nullptr;
+    QLabel* Label9 = nullptr;
+    TNumberEdit* EProgram = nullptr;
+    TUpDown* UDProgram = nullptr;
+    QLabel* LBank = nullptr;
+    TNumberEdit* EBank = nullptr;
+    TUpDown* UDBank = nullptr;
+    QMenu* Patches1 = nullptr;
+    QAction* PatchSetSep = nullptr;
+    QAction* LoadDefaultPatchSet1 = nullptr;
+
+    // Loads a patch script and installs it; true when loading failed. Problems are listed in the
+    // warnings window, which is shown (through OnShowWarnings) when showErrors is set.
+    bool LoadPatchSet(const QString& fileName, bool selectFirstMode, bool showErrors);
+    void InstallPatchList(std::unique_ptr<TPatchList> list, bool selectFirstMode);
+    void DropPatchList();
+    void SelectPatch(TPatchProgram* patch, bool force, bool send);
+    void SelectModeGroup(TPatchModeGroup* group, bool force);
+    void SetProgram(int program, bool send);
+    void SetBank(int bank, bool send);
+    void SendProgram();
+    void ShowProgram();
+    void ShowBank();
+    void RebuildPatchBox();
+    void StepPatch(int d);
+    void StepProgram(int d);
+    void ReadPatchList();
+    void EnsurePatchSelected();
+    void LoadDefaultPatchSet1Click();
+    void EProgramExit();
+    void EBankExit();
+    void CBProgramPatchClick();
+    void UDProgramPatchClick();
+    TPatchList* PatchList() const { return m_patchList.get(); }
+    TPatchModeGroup* CurrentModeGroup() const { return m_modeGroup; }
+    TPatchProgram* CurrentPatch() const { return m_patch; }
+    static QString DefaultPatchScriptPath();
+    // The "Warnings and Errors" window: the one created beside this window, or a new one.
+    TErrForm* ErrForm();
+    // Shows the warnings window modally; tests replace it.
+    std::function<void(TErrForm* form)> OnShowWarnings;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -163,6 +214,14 @@ private:
     void SaveKnobSettings(TSettingsStore& store);
     void UpdatePresetChecks();
     std::function<std::unique_ptr<TSettingsStore>()> KnobPresetsStore() const;
+    void CreatePatchControls();
+    void ShowCurrentPatch();
+    void MatchPatchToNumbers();
+    void AddPatchMenuItems(QMenu* menu, TPatchModeGroup* group);
+    void AddPatchBoxItems(TPatchModeGroup* group, int& currentIndex);
+    TPatchProgram* PatchAt(int index) const;
+    void SendDirect(uint8_t status, uint8_t data1, uint8_t data2);
+    void SavePatchSettings(TSettingsStore& store);
 
     TTastraServices m_services;
     TStatusPanels* m_status = nullptr;
@@ -196,4 +255,8 @@ private:
     QActionGroup* m_presetGroup = nullptr;
     std::array<QString, 8> m_snapshots;
     std::array<QAction*, 8> m_snapshotItems{};
+    std::unique_ptr<TPatchList> m_patchList;
+    TPatchModeGroup* m_modeGroup = nullptr;
+    TPatchProgram* m_patch = nullptr;
+    bool m_msbFirst = false;
 };

@@ -158,4 +158,12 @@ void TTastra2::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     if (key == Qt::Key_Space && mods.testFlag(Qt::ControlModifier)) BPanicClick();
     if (key == Qt::Key_Home) StepChord(-1);
     if (key == Qt::Key_End) StepChord(1);
+    // Page Up/Down step through the patches; with Shift through the program numbers.
+    if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        const int d = key == Qt::Key_PageUp ? -1 : 1;
+        if (mods & Qt::ShiftModifier)
+            StepProgram(d);
+        else
+            StepPatch(d);
+    }
 }

@@ -14,6 +14,8 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_firstTime = store.ReadBool(s, keys::kFirstTime, true);
     m_program = std::clamp(store.ReadInteger(s, keys::kProgram, 0), -1, 127);
     m_bank = std::clamp(store.ReadInteger(s, keys::kBank, 0), -1, 16383);
+    ShowProgram();
+    ShowBank();
     const int wheel = store.ReadInteger(s, keys::kMouseWheelController, m_wheelController);
     if (wheel >= 0 && wheel <= 129) SetWheelController(wheel);
     m_wheelSensitivity = store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
@@ -43,6 +45,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     store.WriteInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
     store.WriteBool(s, keys::kStayOnTop, m_stayOnTop);
     store.WriteBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
+    SavePatchSettings(store);
     if (Keyboard1->Chord() == chCustom)
         store.WriteInteger(s, keys::kCustomChord, m_customChordIndex);
     for (int i = 0; i < 8; ++i)
@@ -50,4 +53,9 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     SaveKnobSettings(store);
 }
 
-void TTastra2::RefreshNumbers() { TTastra::RefreshNumbers(); }
+void TTastra2::RefreshNumbers() {
+    TTastra::RefreshNumbers();
+    ShowProgram();
+    ShowBank();
+    RebuildPatchBox();
+}

@@ -39,6 +39,7 @@ protected:
         if (waitForStartup) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
             EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+            service.ClearSent();  // the stored program and bank, sent at start-up
         }
         return w;
     }

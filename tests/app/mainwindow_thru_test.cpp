@@ -32,6 +32,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
         ASSERT_FALSE(w->MidiIn().IsClosed());
         ASSERT_EQ(w->MidiOut().DeviceName(), "Synth");
+        out.ClearSent();  // the stored program and bank, sent at start-up
     }
 
     // Injects on the service thread and waits until the window thread handled it all.

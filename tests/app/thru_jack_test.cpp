@@ -55,6 +55,8 @@ protected:
                             m_tx->PortName());
         m_store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiOut,
                             m_rx->PortName());
+        // No program: start-up then sends nothing, and the receiver holds only what a test plays.
+        m_store.WriteInteger("KeyboardForm", "Program", -1);
         m_outService = CreateSystemMidiOutService("TastraThru");
         m_inService = CreateSystemMidiInService("TastraThru");
         TTastraServices services;
