@@ -209,6 +209,7 @@ private:
     void CreateKnobs();
     void CreateKnobMenu(QMenuBar* bar, QMenu* before);
     void ArrangeKnobs();
+    int KnobAreaLeft() const;
     void StartKnobs();
     void LoadKnobSettings(TSettingsStore& store);
     void SaveKnobSettings(TSettingsStore& store);

@@ -78,8 +78,8 @@ void TTastra2::BPanicClick() {
 }
 
 int TTastra2::MinWidth() const {
-    // Room for the Panic panel right of the channel field.
-    return TTastra::MinWidth() + (PPanic ? PPanic->width() + 5 : 0);
+    // Room for the program, bank and patch fields and the Panic panel right of them.
+    return std::max(TTastra::MinWidth(), KnobAreaLeft()) + (PPanic ? PPanic->width() + 5 : 0);
 }
 
 void TTastra2::SetWheelController(int n) {

@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "app/tastra.h"
+#include "keyboard/updown.h"
 #include "app/texts.h"
 #include "controls/guiknoblist.h"
 #include "controls/wheel.h"
@@ -19,7 +20,8 @@
 namespace {
 
 // Left edge of the knob area: right of the channel field and the selectors beside it.
-constexpr int kKnobAreaLeft = 560;
+// The knob area starts this far right of the patch selector's up-down.
+constexpr int kKnobAreaOffset = 6;
 // The area ends this far before the Panic panel (or the client area's right edge).
 constexpr int kKnobAreaGap = 2;
 
@@ -48,15 +50,15 @@ void TTastra2::CreateKnobs() {
     LKnob1 = new QLabel(ClientArea());
     LKnob1->setObjectName(QStringLiteral("LKnob1"));
     LKnob1->setFont(small);
-    LKnob1->setGeometry(kKnobAreaLeft, 7, 43, 11);
+    LKnob1->setGeometry(KnobAreaLeft(), 7, 43, 11);
     LKnobCap1 = new QLabel(ClientArea());
     LKnobCap1->setObjectName(QStringLiteral("LKnobCap1"));
     LKnobCap1->setFont(small);
     LKnobCap1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    LKnobCap1->setGeometry(kKnobAreaLeft + 28, 33, 24, 11);
+    LKnobCap1->setGeometry(KnobAreaLeft() + 28, 33, 24, 11);
     Wheel1 = new TWheel(ClientArea());
     Wheel1->setObjectName(QStringLiteral("Wheel1"));
-    Wheel1->SetBounds(kKnobAreaLeft, 17, 27, 27);
+    Wheel1->SetBounds(KnobAreaLeft(), 17, 27, 27);
     Wheel1->SetFocusAction(faFocusColor);
     Wheel1->SetPositionMax(127);
     Wheel1->SetScale(false);
@@ -117,10 +119,14 @@ void TTastra2::CreateKnobMenu(QMenuBar* bar, QMenu* before) {
     }
 }
 
+int TTastra2::KnobAreaLeft() const {
+    return UDProgramPatch ? UDProgramPatch->geometry().right() + 1 + kKnobAreaOffset : 480;
+}
+
 void TTastra2::ArrangeKnobs() {
     if (!m_knobList) return;
     const int right = (PPanic ? PPanic->x() : ClientArea()->width()) - kKnobAreaGap;
-    m_knobList->SetArea(kKnobAreaLeft, right - kKnobAreaLeft);
+    m_knobList->SetArea(KnobAreaLeft(), right - KnobAreaLeft());
 }
 
 void TTastra2::SendKnobValue(int controller, int value) {
