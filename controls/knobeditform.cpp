@@ -470,8 +470,9 @@ bool TKnobEditForm::ConfirmSave() {
     const QString text =
         selected.isEmpty()
             ? QStringLiteral("You have changed the knobs. Do you want to save them as a preset ?")
-            : QStringLiteral("You have made changes to knob preset \"%1\". Do you want to save "
-                             "it ?")
+            : QStringLiteral(
+                  "You have made changes to knob preset \"%1\". Do you want to save "
+                  "it ?")
                   .arg(selected);
     const QMessageBox::StandardButton answer =
         OnQuestion ? OnQuestion(QMessageBox::Question, text,
@@ -557,16 +558,14 @@ void TKnobEditForm::BDeletePresetClick() {
     const QString question =
         QStringLiteral("Are you sure to delete preset \"%1\" ?\nThis can't be undone later !")
             .arg(name);
-    if (!OnQuestion ||
-        OnQuestion(QMessageBox::Critical, question, QMessageBox::Yes | QMessageBox::No) !=
-            QMessageBox::Yes)
+    if (!OnQuestion || OnQuestion(QMessageBox::Critical, question,
+                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const int at = m_presetIndex;
     CBPresets->removeItem(at);
     SelectPresetIndex(std::min(at, CBPresets->count() - 1));
     try {
-        std::unique_ptr<TSettingsStore> store =
-            m_host.openPresets ? m_host.openPresets() : nullptr;
+        std::unique_ptr<TSettingsStore> store = m_host.openPresets ? m_host.openPresets() : nullptr;
         if (store) store->EraseSection(name.toStdString());
     } catch (const std::exception& e) {
         if (OnError) OnError(QString::fromStdString(e.what()));
