@@ -311,9 +311,6 @@ TEST(KnobUpDown, HeldButtonsStepFaster) {
     EXPECT_EQ(UpDownStep(1999), 1);
     EXPECT_EQ(UpDownStep(2000), 5);
     EXPECT_EQ(UpDownStep(5000), 10);
-    EXPECT_EQ(TKnobEditForm::DefaultValueText(true, 64), "+0");
-    EXPECT_EQ(TKnobEditForm::DefaultValueText(true, 0), "-64");
-    EXPECT_EQ(TKnobEditForm::DefaultValueText(false, 0), "0");
 }
 
 }  // namespace
