@@ -43,6 +43,7 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
             if (d1 == m_wheelController) m_wheelValue = d2;
             Keyboard1->ControllerFeedback(d1, d2);
             if (m_knobList) m_knobList->ShowControllerValue(d1, d2);
+            KnobSetupLearn(d1);
             break;
         case 0xC:
             // A bank select (both halves) followed by a program change moves the bank with it;

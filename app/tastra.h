@@ -29,6 +29,7 @@ class TMidiOutService;
 class TMidiOutput;
 class TStatusPanels;
 class TChordEditForm;
+class TKnobEditForm;
 class TTransposeForm;
 
 // What the main window is given from outside: the MIDI service it plays through and the way to
@@ -125,6 +126,11 @@ public:
     int WriteSnapshots(TSettingsStore& store);
     // Asks for a snapshot's name (name holds the current one); false on cancel. Tests replace it.
     std::function<bool(QString& name)> OnSnapshotName;
+    // The knob set-up window (tastraknobsetup.cpp): created on demand, freed when closed.
+    void Setup1Click();
+    TKnobEditForm* KnobEditForm() const;
+    // Process-wide: 0 or 1 (1 by default), added to controller numbers where they are shown.
+    static int& ControllerDisplayOffset();
 
     void OctaveDown1Click();
     void OctaveUp1Click();
@@ -214,6 +220,8 @@ private:
     void LoadKnobSettings(TSettingsStore& store);
     void SaveKnobSettings(TSettingsStore& store);
     void UpdatePresetChecks();
+    void CreateKnobSetupItem(QMenu* knobs);
+    void KnobSetupLearn(int controller);
     std::function<std::unique_ptr<TSettingsStore>()> KnobPresetsStore() const;
     void CreatePatchControls();
     void ShowCurrentPatch();
@@ -249,6 +257,7 @@ private:
     int m_customChordIndex = 0;
     QPointer<TTransposeForm> m_transposeForm;
     QPointer<TChordEditForm> m_chordEditForm;
+    QPointer<TKnobEditForm> m_knobEditForm;
 
     std::unique_ptr<TGUIKnobList> m_knobList;
     QString m_knobPresetName;

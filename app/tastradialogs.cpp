@@ -4,6 +4,7 @@
 
 #include "app/tastra.h"
 #include "chords/chordeditform.h"
+#include "controls/knobeditform.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/transposeform.h"
 #include "midi/midioutput.h"
@@ -65,4 +66,5 @@ void TTastra2::CloseDialogs() {
     // transposition, which must happen before the keyboard's settings are saved.
     if (m_transposeForm) m_transposeForm->close();
     if (m_chordEditForm) m_chordEditForm->close();
+    if (m_knobEditForm) m_knobEditForm->close();
 }

@@ -117,6 +117,7 @@ void TTastra2::CreateKnobMenu(QMenuBar* bar, QMenu* before) {
         item->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_F4 + n)));
         connect(item, &QAction::triggered, this, [this, n] { DefineSnapshot(n); });
     }
+    CreateKnobSetupItem(knobs);
 }
 
 int TTastra2::KnobAreaLeft() const {
