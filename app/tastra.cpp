@@ -101,6 +101,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     ReloadChords();
     CreatePanicPanel();
     CreateKnobs();
+    CreateJoysticks();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -256,6 +257,7 @@ void TTastra2::DeferredStartup() {
     repaint();
     MidiInMenu1->LoadFromRegPath();
     MidiOutMenu1->LoadFromRegPath();
+    UpdateJoysticks();
     QMetaObject::invokeMethod(
         this, [this] { StartupNotice(); }, Qt::QueuedConnection);
 }

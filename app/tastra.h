@@ -5,9 +5,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
+#include "controls/joystick.h"
+#include "controls/joysticktable.h"
 
 class QAction;
 class QActionGroup;
@@ -33,6 +36,8 @@ struct TTastraServices {
     // Opens a store on a key below the settings root whose sections are that key's subkeys (the
     // knob presets under "KnobPresets"). Unset: knob presets are not kept.
     std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
+    // The joysticks' service. Unset: no joysticks.
+    TJoystickService* joystick = nullptr;
 };
 
 // The main window: menus, status bar, the single send path and the start-up and closing order.
@@ -119,6 +124,19 @@ public:
     // Asks for a snapshot's name (name holds the current one); false on cancel. Tests replace it.
     std::function<bool(QString& name)> OnSnapshotName;
 
+    // Joysticks (tastrajoystick.cpp): devices 0 and 1, routed through the assignment table.
+    std::unique_ptr<TJoystick> Joystick1;
+    std::unique_ptr<TJoystick> Joystick2;
+    // Enables each joystick with at least one assignment.
+    void UpdateJoysticks();
+    const TJoystickTable& JoystickTable() const { return m_joystickTable; }
+    // Cells outside 0..129 become unassigned. UpdateJoysticks applies the new table.
+    void SetJoystickTable(const TJoystickTable& table);
+    void JoystickXYMove(TJoystick* sender, int x, int y, TJoystickButtons buttons);
+    void JoystickZMove(TJoystick* sender, int z, TJoystickButtons buttons);
+    // Sends an axis position to a target: a controller, pitch bend or nothing.
+    void RouteAxis(int j, int target, int raw, TJoyAxis axis);
+
     void OctaveDown1Click();
     void OctaveUp1Click();
     void About2Click();
@@ -163,6 +181,10 @@ private:
     void SaveKnobSettings(TSettingsStore& store);
     void UpdatePresetChecks();
     std::function<std::unique_ptr<TSettingsStore>()> KnobPresetsStore() const;
+    void CreateJoysticks();
+    void LoadJoystickSettings(TSettingsStore& store);
+    void SaveJoystickSettings(TSettingsStore& store);
+    static std::vector<int> JoystickSlots(TJoystickButtons buttons);
 
     TTastraServices m_services;
     TStatusPanels* m_status = nullptr;
@@ -196,4 +218,9 @@ private:
     QActionGroup* m_presetGroup = nullptr;
     std::array<QString, 8> m_snapshots;
     std::array<QAction*, 8> m_snapshotItems{};
+
+    TJoystickTable m_joystickTable{};
+    // The last X, Y and Z seen per joystick: only changes are sent.
+    std::array<std::array<int, kJoyAxisCount>, kJoystickCount> m_joystickLast{};
+    bool m_joysticksUpdated = false;
 };
