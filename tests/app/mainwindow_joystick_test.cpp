@@ -126,17 +126,4 @@ TEST_F(MainWindowJoystick, NoAssignmentsLeaveBothIdleAndANewTableEnablesAtOnce) 
     EXPECT_EQ(store.ReadInteger("Joystick", "X00", -1), 2);
 }
 
-TEST_F(MainWindowJoystick, WindowWithoutJoystickServiceHasIdleJoysticks) {
-    store.WriteInteger("Joystick", "X00", 1);
-    TTastraServices s;
-    s.midiOut = &out;
-    s.midiIn = &in;
-    s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-    w = std::make_unique<TTastra2>(s);
-    w->OnReminder = [](const QString&, bool c) { return c; };
-    w->show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-    EXPECT_FALSE(w->Joystick1->Enabled());
-}
-
 }  // namespace

@@ -53,12 +53,6 @@ TEST(JoystickScale, TiesRoundToEvenAndExtremeRangesDoNotOverflow) {
 
 // ---- Stored table ----------------------------------------------------------------------------
 
-TEST(JoystickTableStore, KeysNameAxisJoystickAndSlot) {
-    EXPECT_EQ(JoystickTableKey(0, jaX, 0), "X00");
-    EXPECT_EQ(JoystickTableKey(1, jaY, 3), "Y13");
-    EXPECT_EQ(JoystickTableKey(1, jaZ, 4), "Z14");
-}
-
 TEST(JoystickTableStore, UnassignedCellsAreDeletedAndMissingOrBadOnesReadAsNone) {
     TMemSettingsStore store;
     store.WriteInteger("Joystick", "Y03", 5);  // stale: the table no longer assigns it
