@@ -5,6 +5,7 @@
 #include "app/startupprobe.h"
 #include "app/tastra.h"
 #include "app/texts.h"
+#include "platform/joystick/sdljoystick.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/placement.h"
@@ -19,10 +20,12 @@ int main(int argc, char** argv) {
     // without waiting for it.
     std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService("Tastra");
     std::unique_ptr<TMidiInService> midiIn = CreateSystemMidiInService("Tastra");
+    TSdlJoystickService joystick;
 
     TTastraServices services;
     services.midiOut = midiOut.get();
     services.midiIn = midiIn.get();
+    services.joystick = &joystick;
     services.openSettingsRoot = [] {
         return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(SettingsRootPath()));
     };

@@ -102,6 +102,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     ReloadChords();
     CreatePanicPanel();
     CreateKnobs();
+    CreateJoysticks();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -262,6 +263,7 @@ void TTastra2::DeferredStartup() {
     MidiInMenu1->LoadFromRegPath();
     MidiOutMenu1->LoadFromRegPath();
     SendProgram();
+    UpdateJoysticks();
     QMetaObject::invokeMethod(
         this, [this] { StartupNotice(); }, Qt::QueuedConnection);
 }

@@ -5,10 +5,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
 #include "patches/patchlist.h"
+#include "controls/joystick.h"
+#include "controls/joysticktable.h"
 
 class QAction;
 class QActionGroup;
@@ -41,6 +44,8 @@ struct TTastraServices {
     // Opens a store on a key below the settings root whose sections are that key's subkeys (the
     // knob presets under "KnobPresets"). Unset: knob presets are not kept.
     std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
+    // The joysticks' service. Unset: no joysticks.
+    TJoystickService* joystick = nullptr;
 };
 
 // The main window: menus, status bar, the single send path and the start-up and closing order.
@@ -131,6 +136,19 @@ public:
     TKnobEditForm* KnobEditForm() const;
     // Process-wide: 0 or 1 (1 by default), added to controller numbers where they are shown.
     static int& ControllerDisplayOffset();
+
+    // Joysticks (tastrajoystick.cpp): devices 0 and 1, routed through the assignment table.
+    std::unique_ptr<TJoystick> Joystick1;
+    std::unique_ptr<TJoystick> Joystick2;
+    // Enables each joystick with at least one assignment.
+    void UpdateJoysticks();
+    const TJoystickTable& JoystickTable() const { return m_joystickTable; }
+    // Cells outside 0..129 become unassigned. UpdateJoysticks applies the new table.
+    void SetJoystickTable(const TJoystickTable& table);
+    void JoystickXYMove(TJoystick* sender, int x, int y, TJoystickButtons buttons);
+    void JoystickZMove(TJoystick* sender, int z, TJoystickButtons buttons);
+    // Sends an axis position to a target: a controller, pitch bend or nothing.
+    void RouteAxis(int j, int target, int raw, TJoyAxis axis);
 
     void OctaveDown1Click();
     void OctaveUp1Click();
@@ -231,6 +249,10 @@ private:
     TPatchProgram* PatchAt(int index) const;
     void SendDirect(uint8_t status, uint8_t data1, uint8_t data2);
     void SavePatchSettings(TSettingsStore& store);
+    void CreateJoysticks();
+    void LoadJoystickSettings(TSettingsStore& store);
+    void SaveJoystickSettings(TSettingsStore& store);
+    static std::vector<int> JoystickSlots(TJoystickButtons buttons);
 
     TTastraServices m_services;
     TStatusPanels* m_status = nullptr;
@@ -269,4 +291,9 @@ private:
     TPatchModeGroup* m_modeGroup = nullptr;
     TPatchProgram* m_patch = nullptr;
     bool m_msbFirst = false;
+
+    TJoystickTable m_joystickTable{};
+    // The last X, Y and Z seen per joystick: only changes are sent.
+    std::array<std::array<int, kJoyAxisCount>, kJoystickCount> m_joystickLast{};
+    bool m_joysticksUpdated = false;
 };

@@ -25,6 +25,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     for (int i = 0; i < 8; ++i)
         m_importExportFlags[i] =
             store.ReadBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
+    LoadJoystickSettings(store);
     LoadKnobSettings(store);
 }
 
@@ -50,6 +51,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
         store.WriteInteger(s, keys::kCustomChord, m_customChordIndex);
     for (int i = 0; i < 8; ++i)
         store.WriteBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
+    SaveJoystickSettings(store);
     SaveKnobSettings(store);
 }
 
