@@ -219,6 +219,7 @@ private:
     void ApplyBounds();
     // The focused widget of the keyboard's window is a one-line text field.
     bool FocusInLineEdit() const;
+    static bool CapturingField();
 
     // Painting.
     // Repaints key n when a press or release changed its look.

@@ -6,6 +6,7 @@
 #include "keyboard/keyboard.h"
 #include "keyboard/keyboardmath.h"
 #include "keyboard/scanmap.h"
+#include "keyboard/vkedit.h"
 #include "platform/keys/keyboardhook.h"
 
 bool TKeyboard::IsValidLowerC(int scan) { return scanmap::IsValidLowerC(scan); }
@@ -33,6 +34,11 @@ bool TKeyboard::FocusInLineEdit() const {
     return combo && combo->isEditable();
 }
 
+bool TKeyboard::CapturingField() {
+    const auto* field = qobject_cast<const TVKEdit*>(QApplication::focusWidget());
+    return field && field->Capturing();
+}
+
 bool TKeyboard::HandleKey(const TKeyData& key) {
     // Extended keys (arrows, right Ctrl and Alt, keypad Enter...) share scan codes with keys of
     // the main block; held keys play only once and their repeats go to the focused widget.
@@ -52,6 +58,9 @@ bool TKeyboard::HandleKey(const TKeyData& key) {
     // so that a note started before a modifier went down still stops.
     if (!release && (!formActive || (mods & ~Qt::KeyboardModifiers(Qt::ShiftModifier))))
         return false;
+    // A key typed into a key-capturing field chooses a key; it is not meant to sound. Releases
+    // still stop the notes that were started before the field took the focus.
+    if (!release && CapturingField()) return false;
 
     const int sounding = m_keyNotes[scan];
     const int note =
