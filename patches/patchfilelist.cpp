@@ -49,8 +49,7 @@ void TPatchFileList::AttachModel() {
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setNameFilterDisables(false);
-    if (!m_extension.isEmpty())
-        m_model->setNameFilters({QStringLiteral("*.") + m_extension});
+    if (!m_extension.isEmpty()) m_model->setNameFilters({QStringLiteral("*.") + m_extension});
     m_model->setReadOnly(true);
     m_model->setRootPath(m_shown);
     setModel(m_model);
@@ -121,8 +120,8 @@ bool TPatchFileList::SelectPath(const QString& path) {
         m_model->fileInfo(index).suffix().compare(m_extension, Qt::CaseInsensitive) != 0)
         return false;
     setCurrentIndex(index);
-    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
-                                        QItemSelectionModel::Rows);
+    selectionModel()->select(index,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     return true;
 }
 

@@ -24,9 +24,9 @@ namespace {
 constexpr int kDesignWidth = 579;
 constexpr int kDesignHeight = 333;
 constexpr int kRightPanelDesignWidth = 227;
-constexpr int kBevel = 4;         // the spacer below the folder line and the file name
-constexpr int kFieldOffset = 8;   // left offset of the header fields in their panel
-constexpr int kButtonGap = 3;     // between the folder line's buttons
+constexpr int kBevel = 4;        // the spacer below the folder line and the file name
+constexpr int kFieldOffset = 8;  // left offset of the header fields in their panel
+constexpr int kButtonGap = 3;    // between the folder line's buttons
 const char* const kPatchScriptExtension = "txt";
 const char* const kPatchSetsFolder = "Patch Sets";
 const char* const kChooseDirectory = "Choose a directory";
@@ -179,8 +179,7 @@ void TPatchSetChooser::CreateRightSide(QWidget* right) {
     };
     pair("Name:", "EScriptName", LScriptName, EScriptName);
     pair("Device Name:", "EDeviceName", LDeviceName, EDeviceName);
-    pair("Device Manufacturer:", "EDeviceManufacturer", LDeviceManufacturer,
-         EDeviceManufacturer);
+    pair("Device Manufacturer:", "EDeviceManufacturer", LDeviceManufacturer, EDeviceManufacturer);
     pair("Name of creator:", "ECreatorName", LCreatorName, ECreatorName);
     fields->addStretch(1);
     box->addWidget(RightPanel, 1);
@@ -354,17 +353,15 @@ void TPatchSetChooser::BHomeClick() { SystemListView->SetFolder(HomeFolder()); }
 
 void TPatchSetChooser::BDirClick() {
     const QString start = SystemListView->ShownFolder();
-    const QString folder =
-        OnPickFolder ? OnPickFolder(start)
-                     : QFileDialog::getExistingDirectory(
-                           this, QString::fromLatin1(kChooseDirectory), start);
+    const QString folder = OnPickFolder ? OnPickFolder(start)
+                                        : QFileDialog::getExistingDirectory(
+                                              this, QString::fromLatin1(kChooseDirectory), start);
     if (!folder.isEmpty()) SystemListView->SetFolder(folder);
 }
 
 void TPatchSetChooser::CBFileTypeChange() {
-    SystemListView->SetExtension(CBFileType->currentIndex() == 1
-                                     ? QString()
-                                     : QString::fromLatin1(kPatchScriptExtension));
+    SystemListView->SetExtension(
+        CBFileType->currentIndex() == 1 ? QString() : QString::fromLatin1(kPatchScriptExtension));
     // The selected file may no longer be listed.
     SystemListView->clearSelection();
 }
@@ -393,8 +390,8 @@ void TPatchSetChooser::ShowHeader(const QString& path) {
         EScriptName->setText(header->ScriptName);
         EDeviceName->setText(header->DeviceName);
         EDeviceManufacturer->setText(header->DeviceManufacturer);
-        ECreatorName->setText(CreatorDisplayName(header->CreatorFirstName,
-                                                 header->CreatorLastName));
+        ECreatorName->setText(
+            CreatorDisplayName(header->CreatorFirstName, header->CreatorLastName));
         SetHeaderVisible(true);
     } catch (const std::exception& e) {
         SetHeaderVisible(false);

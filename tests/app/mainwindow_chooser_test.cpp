@@ -29,10 +29,12 @@ protected:
         service.AddDevice("Synth A");
         SetProgramFilePath(dir.filePath("tastra_tests").toStdString());
         QDir(dir.path()).mkdir("Patch Sets");
-        first = Write("first.txt", "[script name]First\n[define patchnames]\n[mode]One\n"
-                                   "[p1, 3, 0]Organ\n[end]\n");
-        second = Write("second.txt", "[script name]Second\n[device name]Box\n"
-                                     "[define patchnames]\n[mode]Two\n[p1, 7, 0]Flute\n[end]\n");
+        first = Write("first.txt",
+                      "[script name]First\n[define patchnames]\n[mode]One\n"
+                      "[p1, 3, 0]Organ\n[end]\n");
+        second = Write("second.txt",
+                       "[script name]Second\n[device name]Box\n"
+                       "[define patchnames]\n[mode]Two\n[p1, 7, 0]Flute\n[end]\n");
         broken = Write("broken.txt", "[define patchnames]\n[mode]Bad\n[p1, 300, 0]X\n[end]\n");
     }
     void TearDown() override {

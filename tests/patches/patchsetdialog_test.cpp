@@ -1,3 +1,5 @@
+#include "patches/patchsetdialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -11,7 +13,6 @@
 #include <QTest>
 
 #include "patches/patchfilelist.h"
-#include "patches/patchsetdialog.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "support/storeview.h"
@@ -45,7 +46,8 @@ protected:
     }
 
     TPatchSetChooser* Open() {
-        chooser = new TPatchSetChooser([this] { return std::make_unique<TSharedStoreView>(store); });
+        chooser =
+            new TPatchSetChooser([this] { return std::make_unique<TSharedStoreView>(store); });
         chooser->OnLoadPatchSet = [this](const QString& f) {
             loaded << f;
             return loadFails;
@@ -123,8 +125,8 @@ TEST_F(PatchSetChooser, SelectingAFileShowsItsHeaderOrWhyItIsNoScript) {
     EXPECT_EQ(chooser->EScriptName->text(), "Alpha");
 
     // Only patch scripts are listed until all files are asked for.
-    EXPECT_FALSE(chooser->SystemListView->SelectPath(QFileInfo(dir.path() + "/Patch Sets/other.dat")
-                                                         .absoluteFilePath()));
+    EXPECT_FALSE(chooser->SystemListView->SelectPath(
+        QFileInfo(dir.path() + "/Patch Sets/other.dat").absoluteFilePath()));
     chooser->CBFileType->setCurrentIndex(1);
     EXPECT_TRUE(Select(QFileInfo(dir.path() + "/Patch Sets/other.dat").absoluteFilePath()));
     EXPECT_EQ(chooser->EScriptName->text(), "Hidden");
