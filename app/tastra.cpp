@@ -34,6 +34,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     setStatusBar(m_status);
     CreateMenus();
     CreatePatchControls();
+    CreateChooserMenuItem();
 
     // Creation reads no settings: everything stored is applied when the window is first shown.
     SetStatusText(QString());

@@ -34,6 +34,7 @@ class TStatusPanels;
 class TChordEditForm;
 class TKnobEditForm;
 class TTransposeForm;
+class TPatchSetChooser;
 
 // What the main window is given from outside: the MIDI service it plays through and the way to
 // open the settings root. Tests hand in a virtual service and an in-memory store.
@@ -204,6 +205,10 @@ public:
     TPatchModeGroup* CurrentModeGroup() const { return m_modeGroup; }
     TPatchProgram* CurrentPatch() const { return m_patch; }
     static QString DefaultPatchScriptPath();
+    // The patch set chooser (tastrachooser.cpp): created on demand, freed when closed.
+    QAction* ChoosePatchSet1 = nullptr;
+    void ChoosePatchSet1Click();
+    TPatchSetChooser* PatchSetChooser() const;
     // The "Warnings and Errors" window: the one created beside this window, or a new one.
     TErrForm* ErrForm();
     // Shows the warnings window modally; tests replace it.
@@ -242,6 +247,8 @@ private:
     void KnobSetupLearn(int controller);
     std::function<std::unique_ptr<TSettingsStore>()> KnobPresetsStore() const;
     void CreatePatchControls();
+    void CreateChooserMenuItem();
+    void ClosePatchSetChooser();
     void ShowCurrentPatch();
     void MatchPatchToNumbers();
     void AddPatchMenuItems(QMenu* menu, TPatchModeGroup* group);
@@ -280,6 +287,7 @@ private:
     QPointer<TTransposeForm> m_transposeForm;
     QPointer<TChordEditForm> m_chordEditForm;
     QPointer<TKnobEditForm> m_knobEditForm;
+    QPointer<TPatchSetChooser> m_patchSetChooser;
 
     std::unique_ptr<TGUIKnobList> m_knobList;
     QString m_knobPresetName;

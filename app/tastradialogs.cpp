@@ -64,6 +64,7 @@ void TTastra2::ChordEditorNoteIn(uint8_t note, uint8_t velocity) {
 void TTastra2::CloseDialogs() {
     // Each window saves its own values as it closes; the transpose window may still reset the
     // transposition, which must happen before the keyboard's settings are saved.
+    ClosePatchSetChooser();
     if (m_transposeForm) m_transposeForm->close();
     if (m_chordEditForm) m_chordEditForm->close();
     if (m_knobEditForm) m_knobEditForm->close();

@@ -16,7 +16,12 @@ QByteArray ReadWholeFile(const QString& fileName) {
         throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
                                      .arg(fileName, file.errorString())
                                      .toStdString());
-    QByteArray data = file.readAll();
+    // A file that does not start like a patch script is refused before the rest is read: the
+    // chooser describes whatever file the user selects, large ones included.
+    QByteArray data = file.read(kStartCheckBytes);
+    if (file.error() == QFileDevice::NoError && !TPatchScriptParser::StartLooksRight(data))
+        throw std::runtime_error("Script is not a Cubase Parse File.");
+    data += file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw std::runtime_error(QStringLiteral("Cannot read file \"%1\". %2")
                                      .arg(fileName, file.errorString())
