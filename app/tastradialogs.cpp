@@ -69,6 +69,9 @@ void TTastra2::ChordEditorNoteIn(uint8_t note, uint8_t velocity) {
 TSettings* TTastra2::SettingsForm() const { return m_settingsForm; }
 
 void TTastra2::Settings1Click() {
+    // A window closed a moment ago is only waiting to be freed: it gave its borrowed key-width
+    // bar back already, so a new one is made.
+    if (m_settingsForm && m_settingsForm->isHidden()) m_settingsForm = nullptr;
     if (!m_settingsForm) m_settingsForm = new TSettings(*this);
     m_settingsForm->ShowGeneralPage();
     m_settingsForm->show();

@@ -112,6 +112,11 @@ TEST_F(SettingsWindow, OpensOnGeneralPageOnceAndCloseGivesTheKeyWidthBarBack) {
     EXPECT_EQ(f->CBMW->count(), 128);
 
     f->BCancel->click();
+    // Reopened before the closed window is freed: a new one borrows the bar.
+    TSettings* again = Open();
+    ASSERT_NE(again, f);
+    EXPECT_TRUE(again->isAncestorOf(w->TBKeyWidth));
+    again->BOK->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->SettingsForm(), nullptr);
     EXPECT_EQ(w->TBKeyWidth->parentWidget(), w->ClientArea());
