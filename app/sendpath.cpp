@@ -35,6 +35,7 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     switch (status >> 4) {
         case 0xE:
             ICPitch->SetPosition(PitchFromBytes(data1, data2));
+            SettingsLearn(kJoyPitchBend);
             break;
         case 0xB:
             if (d1 == 0) m_bankMsbMemo = d2;
@@ -43,6 +44,7 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
             if (d1 == m_wheelController) m_wheelValue = d2;
             Keyboard1->ControllerFeedback(d1, d2);
             if (m_knobList) m_knobList->ShowControllerValue(d1, d2);
+            SettingsLearn(d1);
             KnobSetupLearn(d1);
             break;
         case 0xC:

@@ -34,6 +34,7 @@ class TStatusPanels;
 class TChordEditForm;
 class TKnobEditForm;
 class TTransposeForm;
+class TSettings;
 class TPatchSetChooser;
 
 // What the main window is given from outside: the MIDI service it plays through and the way to
@@ -108,6 +109,7 @@ public:
     void SetWheelController(int n);
     int WheelController() const { return m_wheelController; }
     int WheelSensitivity() const { return m_wheelSensitivity; }
+    void SetWheelSensitivity(int v) { m_wheelSensitivity = v; }
     // Returns whether the wheel was used (controller 129 leaves it to the control under it).
     bool FormMouseWheel(int delta, Qt::KeyboardModifiers mods);
     void SetStayOnTop(bool on);
@@ -163,6 +165,9 @@ public:
     void ChordEditor1Click();
     TTransposeForm* TransposeForm() const;
     TChordEditForm* ChordEditForm() const;
+    // The settings window (Ctrl+S): opened on its general page.
+    void Settings1Click();
+    TSettings* SettingsForm() const;
     // A note-on played here or received with thru off toggles a tone in a visible chord editor.
     void ChordEditorNoteIn(uint8_t note, uint8_t velocity);
     // ---- Patches, program and bank (app/tastrapatches.cpp) ----
@@ -235,6 +240,7 @@ private:
     void LoadCustomChord(TSettingsStore& store);
     void CreateDialogMenuItems(QMenu* options);
     void CloseDialogs();
+    void SettingsLearn(int number);
     void CreateKnobs();
     void CreateKnobMenu(QMenuBar* bar, QMenu* before);
     void ArrangeKnobs();
@@ -284,6 +290,7 @@ private:
     bool m_sendErrorShown = false;
     TChordList m_chordList;
     int m_customChordIndex = 0;
+    QPointer<TSettings> m_settingsForm;
     QPointer<TTransposeForm> m_transposeForm;
     QPointer<TChordEditForm> m_chordEditForm;
     QPointer<TKnobEditForm> m_knobEditForm;

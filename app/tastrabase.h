@@ -74,6 +74,7 @@ public:
     TImgControl* ICRightArrow = nullptr;
 
     int ModulationController() const { return m_mwCtrl; }
+    void SetModulationController(int controller) { m_mwCtrl = controller & 127; }
 
     virtual void UpdateControls();
     virtual int MinWidth() const;

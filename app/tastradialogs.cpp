@@ -1,7 +1,8 @@
-// The main window's secondary tool windows: the transpose window and the chord editor.
+// The main window's secondary tool windows: settings, transpose window and chord editor.
 #include <QAction>
 #include <QMenu>
 
+#include "app/settingsform.h"
 #include "app/tastra.h"
 #include "chords/chordeditform.h"
 #include "controls/knobeditform.h"
@@ -18,6 +19,10 @@ void TTastra2::CreateDialogMenuItems(QMenu* options) {
     chords->setObjectName(QStringLiteral("ChordEditor1"));
     chords->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(chords, &QAction::triggered, this, [this] { ChordEditor1Click(); });
+    QAction* settings = options->addAction(QStringLiteral("&Settings..."));
+    settings->setObjectName(QStringLiteral("Settings1"));
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(settings, &QAction::triggered, this, [this] { Settings1Click(); });
 }
 
 TTransposeForm* TTastra2::TransposeForm() const { return m_transposeForm; }
@@ -61,9 +66,27 @@ void TTastra2::ChordEditorNoteIn(uint8_t note, uint8_t velocity) {
         m_chordEditForm->ChordEditorNoteIn(note, velocity);
 }
 
+TSettings* TTastra2::SettingsForm() const { return m_settingsForm; }
+
+void TTastra2::Settings1Click() {
+    // A window closed a moment ago is only waiting to be freed: it gave its borrowed key-width
+    // bar back already, so a new one is made.
+    if (m_settingsForm && m_settingsForm->isHidden()) m_settingsForm = nullptr;
+    if (!m_settingsForm) m_settingsForm = new TSettings(*this);
+    m_settingsForm->ShowGeneralPage();
+    m_settingsForm->show();
+    m_settingsForm->raise();
+    m_settingsForm->activateWindow();
+}
+
+void TTastra2::SettingsLearn(int number) {
+    if (m_settingsForm && m_settingsForm->isVisible()) m_settingsForm->LearnController(number);
+}
+
 void TTastra2::CloseDialogs() {
     // Each window saves its own values as it closes; the transpose window may still reset the
     // transposition, which must happen before the keyboard's settings are saved.
+    if (m_settingsForm) m_settingsForm->close();
     ClosePatchSetChooser();
     if (m_transposeForm) m_transposeForm->close();
     if (m_chordEditForm) m_chordEditForm->close();

@@ -76,6 +76,8 @@ public:
     TPaintStyle PaintStyle() const { return m_paintStyle; }
     void SetPaintStyle(TPaintStyle v);
     TImageSize ImageSize() const { return m_imageSize; }
+    // Whether the screen can show the key artwork (psImage is refused otherwise).
+    bool ImagesAvailable() const { return m_imagesAvailable; }
     void SetImageSize(TImageSize v);
     int UpperCScanCode() const { return m_upperCScanCode; }
     void SetUpperCScanCode(int v);
