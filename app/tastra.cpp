@@ -148,6 +148,7 @@ void TTastra2::CreateMenus() {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
+    CreateImportExportMenus(file);
     item(file, "Exit1", QStringLiteral("E&xit"), {}, {}, [this] { close(); });
 
     // Filled with the devices by the device menus.

@@ -36,6 +36,7 @@ class TKnobEditForm;
 class TTransposeForm;
 class TSettings;
 class TPatchSetChooser;
+class TIniFile;
 
 // What the main window is given from outside: the MIDI service it plays through and the way to
 // open the settings root. Tests hand in a virtual service and an in-memory store.
@@ -219,6 +220,31 @@ public:
     // Shows the warnings window modally; tests replace it.
     std::function<void(TErrForm* form)> OnShowWarnings;
 
+    // ---- Import and export (app/tastraimpexp.cpp) ----
+    // Kinds by index: 0-3 export settings, knob presets, knob snapshots, chords; 4-7 the imports
+    // in the same order. The index also picks the explanation page and the flag.
+    void ExportSettingsClick();
+    void ExportKnobPresetsClick();
+    void ExportKnobSnapshotsClick();
+    void ExportChordsClick();
+    void ImportSettingsClick();
+    void ImportKnobPresetsClick();
+    void ImportKnobSnapshotsClick();
+    void ImportChordsClick();
+    // Enables the "Export" submenu's entries that have something to export.
+    void Export1Click();
+    bool ImportExportFlag(int index) const;
+    // Runs the export (forExport) or import file dialog offering startFile; returns the chosen
+    // file name, empty when cancelled. Tests replace it.
+    std::function<QString(bool forExport, const QString& startFile)> OnChooseFile;
+    // Explains command index and returns whether to go on; flag as in TExImHelp::Explain. Tests
+    // replace it.
+    std::function<bool(int index, bool& flag)> OnExplain;
+    // Result messages of the commands. Tests replace it.
+    std::function<void(const QString& text)> OnInformation;
+    // The folder first offered: the program's folder in the user's documents, created if needed.
+    static QString ExportFolder();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -266,6 +292,16 @@ private:
     void LoadJoystickSettings(TSettingsStore& store);
     void SaveJoystickSettings(TSettingsStore& store);
     static std::vector<int> JoystickSlots(TJoystickButtons buttons);
+    void CreateImportExportMenus(QMenu* file);
+    bool PassGuard(int index);
+    // Run the file dialog offering the remembered name, else the default name in the folder of
+    // the dialog's last file (or ExportFolder). nullptr when cancelled or, for an import, when
+    // the file cannot be read (after telling the user).
+    std::unique_ptr<TIniFile> ChooseExportFile(QString& remembered, const QString& defaultName);
+    std::unique_ptr<TIniFile> ChooseImportFile(QString& remembered, const QString& defaultName);
+    QString ChooseFileName(bool forExport, QString& remembered, const QString& defaultName);
+    bool FinishExport(TIniFile& file);
+    void Inform(const QString& text);
 
     TTastraServices m_services;
     TStatusPanels* m_status = nullptr;
@@ -282,6 +318,11 @@ private:
     int m_wheelValue = 0;
     int m_wheelSensitivity = 4;
     std::array<bool, 8> m_importExportFlags{};
+    // Last file per kind (settings, knob presets, snapshots, chords), for this run only.
+    std::array<QString, 4> m_rememberedFiles;
+    // The file last chosen in the export and in the import dialog, for any kind.
+    QString m_exportDialogFile;
+    QString m_importDialogFile;
     QString m_statusText;
     QString m_hint;
     bool m_shown = false;
