@@ -162,9 +162,9 @@ void TTastra2::CreateMenus() {
     item(options, "OctaveUp1", QStringLiteral("Octave Up"), QKeySequence(Qt::Key_F4),
          texts::kOctaveHint, [this] { OctaveUp1Click(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
-    item(options, "StayonTop1", QStringLiteral("Stay &on Top"), {}, {},
-         [this] { StayonTop1Click(); })
-        ->setCheckable(true);
+    item(options, "StayonTop1", QStringLiteral("Stay &on Top"), {}, {}, [this] {
+        StayonTop1Click();
+    })->setCheckable(true);
     QAction* thru = item(options, "MidiThru1", QStringLiteral("Midi &Thru"), {}, {},
                          [this] { MidiThru1Click(); });
     thru->setCheckable(true);

@@ -9,9 +9,9 @@
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
-#include "patches/patchlist.h"
 #include "controls/joystick.h"
 #include "controls/joysticktable.h"
+#include "patches/patchlist.h"
 
 class QAction;
 class QActionGroup;

@@ -44,8 +44,7 @@ void TTastra2::CreatePanicPanel() {
     PPanic->setObjectName(QStringLiteral("PPanic"));
     PPanic->setAlignment(Qt::AlignCenter);
     PPanic->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PPanic->setStyleSheet(
-        QStringLiteral("background: #402020; color: white; font-weight: bold;"));
+    PPanic->setStyleSheet(QStringLiteral("background: #402020; color: white; font-weight: bold;"));
     PPanic->setCursor(Qt::PointingHandCursor);
     PPanic->setToolTip(texts::kPanicHint);
     PPanic->setStatusTip(texts::kPanicHint);

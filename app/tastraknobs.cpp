@@ -10,11 +10,11 @@
 #include <exception>
 
 #include "app/tastra.h"
-#include "keyboard/updown.h"
 #include "app/texts.h"
 #include "controls/guiknoblist.h"
 #include "controls/wheel.h"
 #include "keyboard/keyboard.h"
+#include "keyboard/updown.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {

@@ -17,8 +17,7 @@ inline constexpr const char* kDontRemind = "Do not show this reminder in future.
 inline constexpr const char* kForumsHint = "Discuss this program in the online discussion forums";
 inline constexpr const char* kHelpPage = "help/help.html";
 inline constexpr const char* kForumAddress = "https://forum.tastra.example.org/";
-inline constexpr const char* kPanicHint =
-    "Click here to stop all sounds immediately (Ctrl-Space)";
+inline constexpr const char* kPanicHint = "Click here to stop all sounds immediately (Ctrl-Space)";
 inline constexpr const char* kPanicFormat = "Panic: %1%";
 inline constexpr const char* kReadingPatchList = "Reading patch list...";
 
