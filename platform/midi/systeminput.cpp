@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/midi/jackmonitor.h"
+#include "platform/midi/midierrors.h"
 #include "platform/midi/sysexpool.h"
 #include "platform/midi/systemmidi.h"
 
@@ -222,24 +223,6 @@ public:
 
     bool InErrorText(MidiResult code, std::string& text) override {
         switch (code) {
-            case kMidiOk:
-                text = "The operation completed successfully.";
-                return true;
-            case kMidiErrError:
-                text = "An unspecified error occurred.";
-                return true;
-            case kMidiErrBadDeviceId:
-                text = "The MIDI device is no longer there.";
-                return true;
-            case kMidiErrInvalHandle:
-                text = "The MIDI device has gone away or is not open.";
-                return true;
-            case kMidiErrUnprepared:
-                text = "The buffer was not prepared.";
-                return true;
-            case kMidiErrStillPlaying:
-                text = "The buffer is still in use by the device.";
-                return true;
             case kMidiErrNoMidiSystem:
                 text = "Neither a JACK server nor the ALSA sequencer is available.";
                 return true;
@@ -248,7 +231,7 @@ public:
                 text += m_lastPortError.empty() ? "." : ": " + m_lastPortError;
                 return true;
             default:
-                return false;
+                return CommonMidiErrorText(code, text);
         }
     }
 

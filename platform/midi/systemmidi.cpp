@@ -10,6 +10,7 @@
 
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/jackmonitor.h"
+#include "platform/midi/midierrors.h"
 
 std::string StripAlsaPortNumbers(const std::string& name) {
     // The numbers follow the last blank as "<client>:<port>", digits only.
@@ -209,21 +210,6 @@ public:
 
     bool OutErrorText(MidiResult code, std::string& text) override {
         switch (code) {
-            case kMidiOk:
-                text = "The operation completed successfully.";
-                return true;
-            case kMidiErrError:
-                text = "An unspecified error occurred.";
-                return true;
-            case kMidiErrBadDeviceId:
-                text = "The MIDI device is no longer there.";
-                return true;
-            case kMidiErrAllocated:
-                text = "The MIDI device is already in use.";
-                return true;
-            case kMidiErrInvalHandle:
-                text = "The MIDI device has gone away or is not open.";
-                return true;
             case kMidiErrNoSoundfont:
                 text = "No General MIDI soundfont found in /usr/share/sounds/sf2.";
                 return true;
@@ -241,7 +227,7 @@ public:
                 text += m_lastPortError.empty() ? "." : ": " + m_lastPortError;
                 return true;
             default:
-                return false;
+                return CommonMidiErrorText(code, text);
         }
     }
 

@@ -1,5 +1,7 @@
 #include "platform/midi/virtualmidi.h"
 
+#include "platform/midi/midierrors.h"
+
 TVirtualMidiService::TVirtualMidiService(std::vector<std::string> names) {
     for (const auto& n : names) AddDevice(n);
 }
@@ -97,12 +99,6 @@ MidiResult TVirtualMidiService::OutClose(MidiHandle handle) {
 
 bool TVirtualMidiService::OutErrorText(MidiResult code, std::string& text) {
     switch (code) {
-        case kMidiOk:
-            text = "The operation completed successfully.";
-            return true;
-        case kMidiErrError:
-            text = "An unspecified error occurred.";
-            return true;
         case kMidiErrBadDeviceId:
             text = "The device number is out of range.";
             return true;
@@ -112,16 +108,7 @@ bool TVirtualMidiService::OutErrorText(MidiResult code, std::string& text) {
         case kMidiErrInvalHandle:
             text = "The device handle is not valid.";
             return true;
-        case kMidiErrNoDriver:
-            text = "No MIDI driver is installed.";
-            return true;
-        case kMidiErrNoMem:
-            text = "Not enough memory.";
-            return true;
-        case kMidiErrNotSupported:
-            text = "The function is not supported.";
-            return true;
         default:
-            return false;
+            return CommonMidiErrorText(code, text);
     }
 }
