@@ -17,6 +17,7 @@
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
@@ -47,13 +48,9 @@ protected:
         s.midiOut = &service;
         s.midiIn = &inService;
         s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        auto w = std::make_unique<TTastra2>(s);
-        w->OnError = [](const QString&) {};
-        w->OnReminder = [](const QString&, bool) { return true; };
-        w->OnShowWarnings = [this](TErrForm* form) { shownWarnings << form->Lines(); };
-        w->show();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-        return w;
+        return StartTestWindow(s, [this](TTastra2& w) {
+            w.OnShowWarnings = [this](TErrForm* form) { shownWarnings << form->Lines(); };
+        });
     }
 
     void StorePatchScript(const QString& path, const QString& mode = QString()) {
