@@ -12,6 +12,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "app/firstpaint.h"
 #include "app/messages.h"
 #include "app/statuspanels.h"
 #include "app/texts.h"
@@ -84,8 +85,6 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
         Keyboard1->ClearThruDisplay();
     };
     MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) { m_sendErrorShown = false; };
-    MidiInMenu1->SetBaseMenu(FindMenu("MidiIn1"));
-    MidiOutMenu1->SetBaseMenu(FindMenu("MidiOut1"));
     PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
 
     OnError = [this](const QString& text) {
@@ -251,14 +250,16 @@ void TTastra2::showEvent(QShowEvent* event) {
     Keyboard1->setFocus();
     LoadFromRegistry();
     StartKnobs();
-    QMetaObject::invokeMethod(
-        this, [this] { DeferredStartup(); }, Qt::QueuedConnection);
+    RunAfterFirstPaint(this, [this] { DeferredStartup(); });
     Keyboard1OctaveChange();
 }
 
 void TTastra2::DeferredStartup() {
     if (m_closed) return;
-    repaint();
+    // The device lists are read here, after the first paint: reading them may connect to the
+    // MIDI system and wait for its answer.
+    MidiInMenu1->SetBaseMenu(FindMenu("MidiIn1"));
+    MidiOutMenu1->SetBaseMenu(FindMenu("MidiOut1"));
     SetStatusText(texts::kReadingPatchList);
     ReadPatchList();
     SetStatusText(QString());

@@ -1,29 +1,88 @@
 #!/usr/bin/env bash
-# Measures, under Xvfb, the time from launch until the main window is first painted, and the
-# program's own memory (Private_Dirty: leaves out shared libraries and JACK's shared memory)
-# once the soundfont is loaded. Usage: bench/startup.sh [runs] (default 5).
+# Start-up against a yardstick, side by side in one run: a bare Qt 6 main window with a menu bar
+# (bench/bare_window.cpp), Tastra, and VMPK when it is installed, started in turn under a
+# private Xvfb with a private JACK server (so that the built-in synth has an audio output).
+# For each: the time from launch until its window is mapped, and its own memory (Private_Dirty:
+# leaves out shared libraries and JACK's shared memory) two seconds after that. Prints every
+# run, then the medians and the ratios to the bare window.
+#
+# Usage: bench/startup.sh [runs] [soundfont]   (default 7 runs, the system's default soundfont)
+# A soundfont path puts that file in place of the General MIDI soundfont for this run only, in a
+# private mount namespace (needs root); both keyboards then play it.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-bin="${TASTRA_BUILD_DIR:-$top/build}/Tastra"
-runs="${1:-5}"
-[ -x "$bin" ] || { echo "build first: $bin is missing" >&2; exit 1; }
+build="${TASTRA_BUILD_DIR:-$top/build}"
+runs="${1:-7}"
+soundfont="${2:-}"
+for b in Tastra bench/bare_window bench/mapwatch; do
+    [ -x "$build/$b" ] || { echo "build first: $build/$b is missing" >&2; exit 1; }
+done
+sf2=/usr/share/sounds/sf2/default-GM.sf2
+if [ -n "$soundfont" ] && [ -z "${STARTUP_BENCH_INNER:-}" ]; then
+    [ -r "$soundfont" ] || { echo "no soundfont $soundfont" >&2; exit 1; }
+    target="$(readlink -f "$sf2")"
+    exec unshare -m env STARTUP_BENCH_INNER=1 bash -c \
+        'mount --bind "$1" "$2" && exec "$0" "$3" "$1"' \
+        "${BASH_SOURCE[0]}" "$soundfont" "$target" "$runs"
+fi
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
 display=":$((90 + RANDOM % 9))"
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
-cfg="$(mktemp -d)"
+pids+=($!)
+export DISPLAY="$display"
+export JACK_DEFAULT_SERVER="startup-bench-$$"
+jackd -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 > /dev/null 2>&1 &
+pids+=($!)
+sleep 2
+
+# Each program gets a configuration of its own that opens the built-in synthesizer.
+mkdir -p "$work/tastra" "$work/vmpk/vmpk.sourceforge.net"
+cat > "$work/vmpk/vmpk.sourceforge.net/VMPK.conf" << EOF
+[Connections]
+OutputDriver=FluidSynth
+InEnabled=false
+
+[FluidSynth]
+AudioDriver=jack
+InstrumentsDefinition=$sf2
+EOF
+
+programs=(bare tastra)
+command -v vmpk > /dev/null && programs+=(vmpk)
+measure() {
+    case "$1" in
+        bare) "$build/bench/mapwatch" 2 "$build/bench/bare_window" ;;
+        tastra) XDG_CONFIG_HOME="$work/tastra" "$build/bench/mapwatch" 2 "$build/Tastra" ;;
+        vmpk) XDG_CONFIG_HOME="$work/vmpk" "$build/bench/mapwatch" 2 vmpk ;;
+    esac 2> /dev/null | awk '/^map-ms/'
+}
+# One warm-up round: the first start of each reads its files from disk.
+for p in "${programs[@]}"; do measure "$p" > /dev/null; done
 for i in $(seq 1 "$runs"); do
-    out="$(mktemp)"
-    TASTRA_LAUNCH_NS="$(date +%s%N)" DISPLAY="$display" XDG_CONFIG_HOME="$cfg" \
-        "$bin" > "$out" 2>/dev/null &
-    pid=$!
-    for _ in $(seq 1 100); do grep -q visible-ms "$out" && break; sleep 0.05; done
-    sleep 2   # let the soundfont finish loading
-    dirty=$(awk '/^Private_Dirty/ {print $2}' "/proc/$pid/smaps_rollup")
-    rss=$(awk '/^Rss/ {print $2}' "/proc/$pid/smaps_rollup")
-    echo "run $i: $(grep visible-ms "$out") private-dirty-kB $dirty rss-kB $rss"
-    kill "$pid"; wait "$pid" 2>/dev/null || true
-    rm -f "$out"
+    for p in "${programs[@]}"; do
+        line="$(measure "$p")"
+        echo "run $i $p: ${line:-no window}"
+        [ -n "$line" ] && echo "$line" | awk '{print $2, $4}' >> "$work/$p.txt"
+    done
 done
-rm -rf "$cfg"
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+echo
+echo "soundfont: $(readlink -f "$sf2") ${soundfont:+(in place of the default)}"
+printf '%-8s %10s %8s %12s %8s\n' program window-ms ratio dirty-MB ratio
+for p in "${programs[@]}"; do
+    [ -s "$work/$p.txt" ] || continue
+    ms=$(awk '{print $1}' "$work/$p.txt" | median)
+    kb=$(awk '{print $2}' "$work/$p.txt" | median)
+    [ "$p" = bare ] && { base_ms=$ms; base_kb=$kb; }
+    awk -v p="$p" -v ms="$ms" -v kb="$kb" -v bms="$base_ms" -v bkb="$base_kb" \
+        'BEGIN {printf "%-8s %10.1f %8.2f %12.1f %8.2f\n", p, ms, ms / bms, kb / 1024, kb / bkb}'
+done

@@ -4,7 +4,6 @@
 
 TJoystick::TJoystick(TJoystickService* service, int device) : m_service(service) {
     m_device = (device == 0 || device == 1) ? device : 0;
-    QueryCaps();
 }
 
 TJoystick::~TJoystick() { Stop(); }
@@ -16,7 +15,13 @@ bool TJoystick::Attached() const {
     return m_service && m_service->GetPos(m_device, pos) == kJoyOk;
 }
 
-bool TJoystick::QueryCaps() {
+const TJoyCaps& TJoystick::Caps() const {
+    if (!m_capsRead) QueryCaps();
+    return m_caps;
+}
+
+bool TJoystick::QueryCaps() const {
+    m_capsRead = true;
     TJoyCaps caps;
     if (!m_service || m_service->GetDevCaps(m_device, caps) != kJoyOk) {
         m_caps = TJoyCaps();

@@ -26,20 +26,20 @@ public:
     // 0 or 1; other values are ignored. Re-reads the capabilities and keeps capturing.
     void SetDevice(int n);
     bool Attached() const;
-    int XMin() const { return m_caps.XMin; }
-    int XMax() const { return m_caps.XMax; }
-    int YMin() const { return m_caps.YMin; }
-    int YMax() const { return m_caps.YMax; }
-    int ZMin() const { return m_caps.ZMin; }
-    int ZMax() const { return m_caps.ZMax; }
-    const std::string& ProductName() const { return m_caps.ProductName; }
-    const std::string& OEMName() const { return m_caps.OEMName; }
-    int ButtonCount() const { return m_caps.NumButtons; }
-    bool HasZLayer() const { return m_caps.HasZ; }
+    int XMin() const { return Caps().XMin; }
+    int XMax() const { return Caps().XMax; }
+    int YMin() const { return Caps().YMin; }
+    int YMax() const { return Caps().YMax; }
+    int ZMin() const { return Caps().ZMin; }
+    int ZMax() const { return Caps().ZMax; }
+    const std::string& ProductName() const { return Caps().ProductName; }
+    const std::string& OEMName() const { return Caps().OEMName; }
+    int ButtonCount() const { return Caps().NumButtons; }
+    bool HasZLayer() const { return Caps().HasZ; }
     bool Enabled() const { return m_capturing; }
     void SetEnabled(bool on);
-    int MinPollFreq() const { return m_caps.PeriodMin; }
-    int MaxPollFreq() const { return m_caps.PeriodMax; }
+    int MinPollFreq() const { return Caps().PeriodMin; }
+    int MaxPollFreq() const { return Caps().PeriodMax; }
     // Polling period in ms; only positive values are taken. Applies at the next Start.
     int PollFreq() const { return m_pollFreq; }
     void SetPollFreq(int ms);
@@ -53,12 +53,16 @@ public:
     std::function<void(TJoystick* sender, int z, TJoystickButtons buttons)> OnZMove;
 
 private:
-    bool QueryCaps();
+    // The capabilities, read at the first look rather than at creation: reading them starts the
+    // joystick service, which need not happen before the window shows.
+    const TJoyCaps& Caps() const;
+    bool QueryCaps() const;
     void JoyMessage(const TJoyMessage& message);
 
     TJoystickService* m_service;
     int m_device = 0;
-    TJoyCaps m_caps;
+    mutable TJoyCaps m_caps;
+    mutable bool m_capsRead = false;
     int m_pollFreq = 100;
     bool m_capturing = false;
 };

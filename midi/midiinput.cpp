@@ -38,7 +38,8 @@ void TMidiInput::SetDeviceId(int id) {
     if (!m_closed) throw EMidiInputError("Change to DeviceID while device was open", kMidiOk);
     m_deviceName.clear();
     m_deviceId = NoDevice;
-    if (id >= 0 && id < m_service.InCount()) {
+    // NoDevice, which every input starts with, is settled without listing the devices.
+    if (id >= 0 && id != NoDevice && id < m_service.InCount()) {
         std::string name;
         MidiResult r = m_service.InProductName(id, name);
         if (r != kMidiOk) throw InputError(m_service, r);

@@ -22,8 +22,10 @@ TMidiOutput::~TMidiOutput() {
 
 void TMidiOutput::SetDeviceId(int id) {
     if (!m_closed) throw EMidiOutputError("Change to DeviceID while device was open", kMidiOk);
-    // Numbers below -1 are not devices: they select none rather than reaching the service.
-    if (id == kMidiMapperId || (id >= 0 && id < m_service.OutCount())) {
+    // Numbers below -1 are not devices: they select none rather than reaching the service. Nor
+    // does NoDevice, which every output starts with: listing the devices may have to connect to
+    // the MIDI system, which need not happen before it is used.
+    if (id == kMidiMapperId || (id >= 0 && id != NoDevice && id < m_service.OutCount())) {
         m_deviceId = id;
         m_deviceName.clear();
         std::string name;

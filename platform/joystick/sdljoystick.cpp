@@ -40,7 +40,11 @@ std::vector<TJoyMessage> JoyChangeMessages(int device, const TJoyPos& before, co
     return messages;
 }
 
-TSdlJoystickService::TSdlJoystickService(TDevices devices) : m_devices(devices) {
+TSdlJoystickService::TSdlJoystickService(TDevices devices) : m_devices(devices) {}
+
+bool TSdlJoystickService::Available() {
+    if (m_started) return m_available;
+    m_started = true;
     // The program plays while another window has the focus; and SDL must leave Ctrl-C and
     // termination to the application.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
@@ -48,6 +52,7 @@ TSdlJoystickService::TSdlJoystickService(TDevices devices) : m_devices(devices) 
     m_available = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
     // Positions are polled; nobody reads SDL's event queue, so it must not fill up.
     if (m_available) SDL_JoystickEventState(SDL_IGNORE);
+    return m_available;
 }
 
 TSdlJoystickService::~TSdlJoystickService() {
@@ -90,7 +95,7 @@ SDL_Joystick* TSdlJoystickService::Open(int device) {
 }
 
 int TSdlJoystickService::NumDevs() {
-    if (!m_available) return 0;
+    if (!Available()) return 0;
     SDL_JoystickUpdate();
     if (m_devices == dsAll) return std::max(0, SDL_NumJoysticks());
     int n = 0;
@@ -100,7 +105,7 @@ int TSdlJoystickService::NumDevs() {
 
 JoyResult TSdlJoystickService::GetDevCaps(int device, TJoyCaps& caps) {
     caps = TJoyCaps();
-    if (!m_available) return kJoyErrNoDriver;
+    if (!Available()) return kJoyErrNoDriver;
     SDL_Joystick* joystick = Open(device);
     if (!joystick) return kJoyErrParms;
     if (const char* name = SDL_JoystickName(joystick)) caps.ProductName = name;
@@ -124,7 +129,7 @@ JoyResult TSdlJoystickService::GetDevCaps(int device, TJoyCaps& caps) {
 
 JoyResult TSdlJoystickService::GetPos(int device, TJoyPos& pos) {
     pos = TJoyPos();
-    if (!m_available) return kJoyErrNoDriver;
+    if (!Available()) return kJoyErrNoDriver;
     SDL_Joystick* joystick = Open(device);
     if (!joystick) return kJoyErrParms;
     if (!SDL_JoystickGetAttached(joystick)) return kJoyErrUnplugged;
@@ -138,7 +143,7 @@ JoyResult TSdlJoystickService::GetPos(int device, TJoyPos& pos) {
 }
 
 JoyResult TSdlJoystickService::SetCapture(int device, int periodMs, TJoyCallback callback) {
-    if (!m_available) return kJoyErrNoDriver;
+    if (!Available()) return kJoyErrNoDriver;
     if (!callback) return kJoyErrParms;
     if (m_captures.count(device)) return kJoyErrNoCanDo;
     TJoyPos start;
@@ -192,7 +197,7 @@ void TSdlJoystickService::Poll(int device) {
 }
 
 int TSdlJoystickService::AttachVirtual(int axes, int buttons) {
-    if (!m_available) return -1;
+    if (!Available()) return -1;
     const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, axes, buttons, 0);
     if (index < 0) return -1;
     for (int n = 0;; ++n) {
@@ -203,20 +208,20 @@ int TSdlJoystickService::AttachVirtual(int axes, int buttons) {
 }
 
 bool TSdlJoystickService::SetVirtualAxis(int device, int axis, int value) {
-    SDL_Joystick* joystick = m_available ? Open(device) : nullptr;
+    SDL_Joystick* joystick = Available() ? Open(device) : nullptr;
     if (!joystick) return false;
     const int v = std::clamp(value, 0, kAxisMax) - kAxisOffset;
     return SDL_JoystickSetVirtualAxis(joystick, axis, static_cast<Sint16>(v)) == 0;
 }
 
 bool TSdlJoystickService::SetVirtualButton(int device, int button, bool down) {
-    SDL_Joystick* joystick = m_available ? Open(device) : nullptr;
+    SDL_Joystick* joystick = Available() ? Open(device) : nullptr;
     if (!joystick) return false;
     return SDL_JoystickSetVirtualButton(joystick, button, down ? SDL_PRESSED : SDL_RELEASED) == 0;
 }
 
 bool TSdlJoystickService::DetachVirtual(int device) {
-    if (!m_available) return false;
+    if (!Available()) return false;
     SDL_JoystickUpdate();
     const int index = SdlIndex(device);
     if (index < 0 || !SDL_JoystickIsVirtual(index)) return false;

@@ -25,8 +25,10 @@ public:
     TSdlJoystickService(const TSdlJoystickService&) = delete;
     TSdlJoystickService& operator=(const TSdlJoystickService&) = delete;
 
-    // Whether SDL's joystick subsystem started.
-    bool Available() const { return m_available; }
+    // Whether SDL's joystick subsystem started. It is started at the first use of the service
+    // rather than at creation: that takes a look at every input device of the machine, which
+    // need not happen before the window shows.
+    bool Available();
 
     int NumDevs() override;
     JoyResult GetDevCaps(int device, TJoyCaps& caps) override;
@@ -63,6 +65,7 @@ private:
     _SDL_Joystick* Open(int device);
     void Poll(int device);
 
+    bool m_started = false;
     bool m_available = false;
     TDevices m_devices;
     std::map<int, _SDL_Joystick*> m_open;  // SDL instance id -> handle

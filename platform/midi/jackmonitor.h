@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@ void SilenceJackLog();
 
 // A port-less JACK client that watches the running server: lists the MIDI ports others can be
 // sent to and tells whether a port still exists. Never starts a server; while none runs it tries
-// again at most once a second. Survives the server going away and a new one coming up.
+// again at most once a second. Survives the server going away and a new one coming up. The first
+// attempt starts at construction on a thread of its own, so that the caller does not wait for
+// the server's answer until it asks for the ports.
 class TJackMonitor {
 public:
     explicit TJackMonitor(std::string clientName);
@@ -31,11 +34,14 @@ public:
 
 private:
     std::vector<std::string> MidiPorts(unsigned long flags);
+    // A new active client, or null when no server answers.
+    _jack_client* Open();
     static void OnShutdown(void* self);
     void Disconnect();
 
     std::string m_clientName;
     _jack_client* m_client = nullptr;
+    std::future<_jack_client*> m_firstTry;
     std::atomic<bool> m_shutDown{false};
     std::chrono::steady_clock::time_point m_lastTry{};
     bool m_tried = false;

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <cctype>
-#include <future>
 #include <map>
 #include <vector>
 
@@ -107,8 +106,6 @@ class TSystemMidiOutService : public TMidiOutService {
 public:
     explicit TSystemMidiOutService(const std::string& clientName)
         : m_clientName(clientName), m_jack(clientName) {
-        // Loading the soundfont takes a while; the window must not wait for it.
-        m_loading = std::async(std::launch::async, [this] { LoadSynth(); });
         struct stat st;
         if (stat("/dev/snd/seq", &st) == 0) {
             m_alsa = std::make_unique<TRtOut>();
@@ -116,10 +113,7 @@ public:
         }
     }
 
-    ~TSystemMidiOutService() override {
-        m_loading.wait();
-        m_open.clear();
-    }
+    ~TSystemMidiOutService() override { m_open.clear(); }
 
     int OutCount() override { return static_cast<int>(Devices().size()); }
 
@@ -232,7 +226,10 @@ public:
     }
 
 private:
+    // The synthesizer and its soundfont take memory and time: they are made when the device is
+    // first opened, and kept from then on.
     void LoadSynth() {
+        if (m_synth) return;
         m_synth = std::make_unique<TBuiltinSynth>();
         m_soundfont = FindGeneralMidiSoundfont();
         if (m_soundfont.empty())
@@ -282,7 +279,7 @@ private:
     }
 
     MidiResult OpenSynth() {
-        m_loading.wait();
+        LoadSynth();
         if (m_synthError != kMidiOk) return m_synthError;
         if (m_synthOpen) return kMidiErrAllocated;
         if (!m_synth->StartAudio(m_clientName)) return kMidiErrNoAudio;
@@ -333,7 +330,6 @@ private:
     std::string m_clientName;
     TJackMonitor m_jack;
     std::unique_ptr<TRtOut> m_alsa;  // lists the ALSA sequencer's ports, when it exists
-    std::future<void> m_loading;
     std::unique_ptr<TBuiltinSynth> m_synth;
     std::string m_soundfont;
     MidiResult m_synthError = kMidiOk;

@@ -26,8 +26,8 @@ constexpr MidiResult kMidiErrPortOpen = kMidiErrBackendBase + 5;
 //                the numbers, which change between runs) when the sequencer can be opened.
 // The list is read afresh at every call; a handle refers to the opened port, not to a number,
 // so it stays valid while the list changes. Sending to a port that has gone answers
-// kMidiErrInvalHandle. Never starts a JACK server. The soundfont starts loading on a
-// background thread at creation; opening the synthesizer waits for it.
+// kMidiErrInvalHandle. Never starts a JACK server. The soundfont is loaded when the
+// synthesizer is first opened, and only then.
 std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& clientName);
 
 // The MIDI input devices of this machine, numbered:
