@@ -20,7 +20,8 @@ protected:
         // The filter sees the paint before the window handles it: the work is queued behind it,
         // and behind the children's paints that the same update brings.
         if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(this, [this] { Fire(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { Fire(); }, Qt::QueuedConnection);
         return false;
     }
 

@@ -21,6 +21,7 @@
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
+#include "platform/lib/freememory.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/shell/gotoweb.h"
@@ -267,6 +268,7 @@ void TTastra2::DeferredStartup() {
     MidiOutMenu1->LoadFromRegPath();
     SendProgram();
     UpdateJoysticks();
+    ReturnFreedMemory();
     QMetaObject::invokeMethod(
         this, [this] { StartupNotice(); }, Qt::QueuedConnection);
 }

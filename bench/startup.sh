@@ -26,6 +26,8 @@ if [ -n "$soundfont" ] && [ -z "${STARTUP_BENCH_INNER:-}" ]; then
         "${BASH_SOURCE[0]}" "$soundfont" "$target" "$runs"
 fi
 
+# A program file written moments ago counts as private dirty memory until it reaches the disk.
+sync
 work="$(mktemp -d)"
 pids=()
 cleanup() {

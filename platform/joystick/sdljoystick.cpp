@@ -7,7 +7,47 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
+#include "platform/lib/lazylibrary.h"
+
 namespace {
+
+// SDL is opened when the service is first used, and only SDL itself: the joystick subsystem
+// needs none of the video and sound libraries that linking it would load at start.
+#define SDL_FUNCTIONS(X)               \
+    X(SDL_InitSubSystem)               \
+    X(SDL_JoystickAttachVirtual)       \
+    X(SDL_JoystickClose)               \
+    X(SDL_JoystickDetachVirtual)       \
+    X(SDL_JoystickEventState)          \
+    X(SDL_JoystickGetAttached)         \
+    X(SDL_JoystickGetAxis)             \
+    X(SDL_JoystickGetButton)           \
+    X(SDL_JoystickGetDeviceInstanceID) \
+    X(SDL_JoystickGetProduct)          \
+    X(SDL_JoystickGetVendor)           \
+    X(SDL_JoystickInstanceID)          \
+    X(SDL_JoystickIsVirtual)           \
+    X(SDL_JoystickName)                \
+    X(SDL_JoystickNumAxes)             \
+    X(SDL_JoystickNumButtons)          \
+    X(SDL_JoystickOpen)                \
+    X(SDL_JoystickSetVirtualAxis)      \
+    X(SDL_JoystickSetVirtualButton)    \
+    X(SDL_JoystickUpdate)              \
+    X(SDL_NumJoysticks)                \
+    X(SDL_QuitSubSystem)               \
+    X(SDL_SetHint)
+
+struct TSdlApi {
+    SDL_FUNCTIONS(TASTRA_LAZY_POINTER)
+};
+TSdlApi g_sdl;
+
+bool LoadSdl() {
+    static TLazyLibrary library{"libSDL2-2.0.so.0", "libSDL2.so"};
+    auto& api = g_sdl;
+    return library.Fill([&](auto bind) { SDL_FUNCTIONS(TASTRA_LAZY_BIND) });
+}
 
 // SDL axes run -32768..32767; positions are reported 0..65535.
 constexpr int kAxisOffset = 32768;
@@ -16,8 +56,8 @@ constexpr int kAxisMax = 65535;
 constexpr std::uint32_t kMessageButtons = 0xF;
 
 int AxisPosition(SDL_Joystick* joystick, int axis) {
-    if (axis >= SDL_JoystickNumAxes(joystick)) return 0;
-    return SDL_JoystickGetAxis(joystick, axis) + kAxisOffset;
+    if (axis >= g_sdl.SDL_JoystickNumAxes(joystick)) return 0;
+    return g_sdl.SDL_JoystickGetAxis(joystick, axis) + kAxisOffset;
 }
 
 }  // namespace
@@ -45,29 +85,30 @@ TSdlJoystickService::TSdlJoystickService(TDevices devices) : m_devices(devices) 
 bool TSdlJoystickService::Available() {
     if (m_started) return m_available;
     m_started = true;
+    if (!LoadSdl()) return false;
     // The program plays while another window has the focus; and SDL must leave Ctrl-C and
     // termination to the application.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    m_available = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    g_sdl.SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    g_sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    m_available = g_sdl.SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
     // Positions are polled; nobody reads SDL's event queue, so it must not fill up.
-    if (m_available) SDL_JoystickEventState(SDL_IGNORE);
+    if (m_available) g_sdl.SDL_JoystickEventState(SDL_IGNORE);
     return m_available;
 }
 
 TSdlJoystickService::~TSdlJoystickService() {
     m_captures.clear();
-    for (const auto& [id, joystick] : m_open) SDL_JoystickClose(joystick);
+    for (const auto& [id, joystick] : m_open) g_sdl.SDL_JoystickClose(joystick);
     m_open.clear();
-    if (m_available) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    if (m_available) g_sdl.SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
 int TSdlJoystickService::SdlIndex(int device) const {
     if (device < 0) return -1;
-    const int count = SDL_NumJoysticks();
+    const int count = g_sdl.SDL_NumJoysticks();
     int n = 0;
     for (int i = 0; i < count; ++i) {
-        if (m_devices == dsVirtualOnly && !SDL_JoystickIsVirtual(i)) continue;
+        if (m_devices == dsVirtualOnly && !g_sdl.SDL_JoystickIsVirtual(i)) continue;
         if (n++ == device) return i;
     }
     return -1;
@@ -75,29 +116,29 @@ int TSdlJoystickService::SdlIndex(int device) const {
 
 SDL_Joystick* TSdlJoystickService::Open(int device) {
     // Notices devices that came or went since the last look.
-    SDL_JoystickUpdate();
+    g_sdl.SDL_JoystickUpdate();
     for (auto it = m_open.begin(); it != m_open.end();) {
-        if (SDL_JoystickGetAttached(it->second)) {
+        if (g_sdl.SDL_JoystickGetAttached(it->second)) {
             ++it;
         } else {
-            SDL_JoystickClose(it->second);
+            g_sdl.SDL_JoystickClose(it->second);
             it = m_open.erase(it);
         }
     }
     const int index = SdlIndex(device);
     if (index < 0) return nullptr;
-    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(index);
+    const SDL_JoystickID id = g_sdl.SDL_JoystickGetDeviceInstanceID(index);
     const auto found = m_open.find(id);
     if (found != m_open.end()) return found->second;
-    SDL_Joystick* joystick = SDL_JoystickOpen(index);
-    if (joystick) m_open[SDL_JoystickInstanceID(joystick)] = joystick;
+    SDL_Joystick* joystick = g_sdl.SDL_JoystickOpen(index);
+    if (joystick) m_open[g_sdl.SDL_JoystickInstanceID(joystick)] = joystick;
     return joystick;
 }
 
 int TSdlJoystickService::NumDevs() {
     if (!Available()) return 0;
-    SDL_JoystickUpdate();
-    if (m_devices == dsAll) return std::max(0, SDL_NumJoysticks());
+    g_sdl.SDL_JoystickUpdate();
+    if (m_devices == dsAll) return std::max(0, g_sdl.SDL_NumJoysticks());
     int n = 0;
     while (SdlIndex(n) >= 0) ++n;
     return n;
@@ -108,20 +149,20 @@ JoyResult TSdlJoystickService::GetDevCaps(int device, TJoyCaps& caps) {
     if (!Available()) return kJoyErrNoDriver;
     SDL_Joystick* joystick = Open(device);
     if (!joystick) return kJoyErrParms;
-    if (const char* name = SDL_JoystickName(joystick)) caps.ProductName = name;
-    const unsigned vendor = SDL_JoystickGetVendor(joystick);
-    const unsigned product = SDL_JoystickGetProduct(joystick);
+    if (const char* name = g_sdl.SDL_JoystickName(joystick)) caps.ProductName = name;
+    const unsigned vendor = g_sdl.SDL_JoystickGetVendor(joystick);
+    const unsigned product = g_sdl.SDL_JoystickGetProduct(joystick);
     if (vendor != 0 || product != 0) {
         char text[16];
         std::snprintf(text, sizeof text, "%04x:%04x", vendor & 0xFFFF, product & 0xFFFF);
         caps.OEMName = text;
     }
-    const int axes = SDL_JoystickNumAxes(joystick);
+    const int axes = g_sdl.SDL_JoystickNumAxes(joystick);
     if (axes >= 1) caps.XMax = kAxisMax;
     if (axes >= 2) caps.YMax = kAxisMax;
     caps.HasZ = axes >= 3;
     if (caps.HasZ) caps.ZMax = kAxisMax;
-    caps.NumButtons = std::max(0, SDL_JoystickNumButtons(joystick));
+    caps.NumButtons = std::max(0, g_sdl.SDL_JoystickNumButtons(joystick));
     caps.PeriodMin = kPeriodMin;
     caps.PeriodMax = kPeriodMax;
     return kJoyOk;
@@ -132,13 +173,13 @@ JoyResult TSdlJoystickService::GetPos(int device, TJoyPos& pos) {
     if (!Available()) return kJoyErrNoDriver;
     SDL_Joystick* joystick = Open(device);
     if (!joystick) return kJoyErrParms;
-    if (!SDL_JoystickGetAttached(joystick)) return kJoyErrUnplugged;
+    if (!g_sdl.SDL_JoystickGetAttached(joystick)) return kJoyErrUnplugged;
     pos.X = AxisPosition(joystick, 0);
     pos.Y = AxisPosition(joystick, 1);
     pos.Z = AxisPosition(joystick, 2);
-    const int buttons = std::min(32, SDL_JoystickNumButtons(joystick));
+    const int buttons = std::min(32, g_sdl.SDL_JoystickNumButtons(joystick));
     for (int b = 0; b < buttons; ++b)
-        if (SDL_JoystickGetButton(joystick, b)) pos.Buttons |= 1u << b;
+        if (g_sdl.SDL_JoystickGetButton(joystick, b)) pos.Buttons |= 1u << b;
     return kJoyOk;
 }
 
@@ -198,7 +239,7 @@ void TSdlJoystickService::Poll(int device) {
 
 int TSdlJoystickService::AttachVirtual(int axes, int buttons) {
     if (!Available()) return -1;
-    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, axes, buttons, 0);
+    const int index = g_sdl.SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, axes, buttons, 0);
     if (index < 0) return -1;
     for (int n = 0;; ++n) {
         const int i = SdlIndex(n);
@@ -211,24 +252,25 @@ bool TSdlJoystickService::SetVirtualAxis(int device, int axis, int value) {
     SDL_Joystick* joystick = Available() ? Open(device) : nullptr;
     if (!joystick) return false;
     const int v = std::clamp(value, 0, kAxisMax) - kAxisOffset;
-    return SDL_JoystickSetVirtualAxis(joystick, axis, static_cast<Sint16>(v)) == 0;
+    return g_sdl.SDL_JoystickSetVirtualAxis(joystick, axis, static_cast<Sint16>(v)) == 0;
 }
 
 bool TSdlJoystickService::SetVirtualButton(int device, int button, bool down) {
     SDL_Joystick* joystick = Available() ? Open(device) : nullptr;
     if (!joystick) return false;
-    return SDL_JoystickSetVirtualButton(joystick, button, down ? SDL_PRESSED : SDL_RELEASED) == 0;
+    return g_sdl.SDL_JoystickSetVirtualButton(joystick, button,
+                                              down ? SDL_PRESSED : SDL_RELEASED) == 0;
 }
 
 bool TSdlJoystickService::DetachVirtual(int device) {
     if (!Available()) return false;
-    SDL_JoystickUpdate();
+    g_sdl.SDL_JoystickUpdate();
     const int index = SdlIndex(device);
-    if (index < 0 || !SDL_JoystickIsVirtual(index)) return false;
-    const auto it = m_open.find(SDL_JoystickGetDeviceInstanceID(index));
+    if (index < 0 || !g_sdl.SDL_JoystickIsVirtual(index)) return false;
+    const auto it = m_open.find(g_sdl.SDL_JoystickGetDeviceInstanceID(index));
     if (it != m_open.end()) {
-        SDL_JoystickClose(it->second);
+        g_sdl.SDL_JoystickClose(it->second);
         m_open.erase(it);
     }
-    return SDL_JoystickDetachVirtual(index) == 0;
+    return g_sdl.SDL_JoystickDetachVirtual(index) == 0;
 }

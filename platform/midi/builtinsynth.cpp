@@ -6,7 +6,46 @@
 #include <cstdio>
 #include <mutex>
 
+#include "platform/lib/lazylibrary.h"
+
 namespace {
+
+// The synthesizer library is opened when the synthesizer is first made: a program that plays
+// into other MIDI ports never loads it, nor the sound libraries it brings along.
+#define FLUID_FUNCTIONS(X)          \
+    X(delete_fluid_audio_driver)    \
+    X(delete_fluid_settings)        \
+    X(delete_fluid_synth)           \
+    X(fluid_set_log_function)       \
+    X(fluid_settings_setint)        \
+    X(fluid_settings_setnum)        \
+    X(fluid_settings_setstr)        \
+    X(fluid_synth_all_notes_off)    \
+    X(fluid_synth_cc)               \
+    X(fluid_synth_channel_pressure) \
+    X(fluid_synth_key_pressure)     \
+    X(fluid_synth_noteoff)          \
+    X(fluid_synth_noteon)           \
+    X(fluid_synth_pitch_bend)       \
+    X(fluid_synth_program_change)   \
+    X(fluid_synth_sfload)           \
+    X(fluid_synth_sfunload)         \
+    X(fluid_synth_system_reset)     \
+    X(fluid_synth_write_float)      \
+    X(new_fluid_audio_driver)       \
+    X(new_fluid_settings)           \
+    X(new_fluid_synth)
+
+struct TFluidApi {
+    FLUID_FUNCTIONS(TASTRA_LAZY_POINTER)
+};
+TFluidApi g_fluid;
+
+bool LoadFluid() {
+    static TLazyLibrary library{"libfluidsynth.so.3", "libfluidsynth.so"};
+    auto& api = g_fluid;
+    return library.Fill([&](auto bind) { FLUID_FUNCTIONS(TASTRA_LAZY_BIND) });
+}
 
 bool FileExists(const std::string& path) {
     struct stat st;
@@ -48,41 +87,44 @@ std::string FindGeneralMidiSoundfont(const std::string& folder) {
 }
 
 void InstallQuietSynthLog() {
+    if (!LoadFluid()) return;
     static std::once_flag once;
     std::call_once(once, [] {
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, QuietLog, nullptr);
+            g_fluid.fluid_set_log_function(level, QuietLog, nullptr);
     });
 }
 
 TBuiltinSynth::TBuiltinSynth(double sampleRate) {
+    // Without the library there is no synthesizer: every call below then does nothing.
+    if (!LoadFluid()) return;
     InstallQuietSynthLog();
-    m_settings = new_fluid_settings();
+    m_settings = g_fluid.new_fluid_settings();
     // Frugal: the keyboard needs neither effects buffers nor a large voice pool, and one render
     // thread is enough for it.
-    fluid_settings_setnum(m_settings, "synth.sample-rate", sampleRate);
-    fluid_settings_setint(m_settings, "synth.reverb.active", 0);
-    fluid_settings_setint(m_settings, "synth.chorus.active", 0);
-    fluid_settings_setint(m_settings, "synth.polyphony", 96);
-    fluid_settings_setint(m_settings, "synth.cpu-cores", 1);
-    fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setnum(m_settings, "synth.gain", 0.5);
-    fluid_settings_setint(m_settings, "audio.period-size", 256);
-    fluid_settings_setint(m_settings, "audio.periods", 4);
-    m_synth = new_fluid_synth(m_settings);
+    g_fluid.fluid_settings_setnum(m_settings, "synth.sample-rate", sampleRate);
+    g_fluid.fluid_settings_setint(m_settings, "synth.reverb.active", 0);
+    g_fluid.fluid_settings_setint(m_settings, "synth.chorus.active", 0);
+    g_fluid.fluid_settings_setint(m_settings, "synth.polyphony", 96);
+    g_fluid.fluid_settings_setint(m_settings, "synth.cpu-cores", 1);
+    g_fluid.fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
+    g_fluid.fluid_settings_setnum(m_settings, "synth.gain", 0.5);
+    g_fluid.fluid_settings_setint(m_settings, "audio.period-size", 256);
+    g_fluid.fluid_settings_setint(m_settings, "audio.periods", 4);
+    m_synth = g_fluid.new_fluid_synth(m_settings);
 }
 
 TBuiltinSynth::~TBuiltinSynth() {
     StopAudio();
-    if (m_synth) delete_fluid_synth(m_synth);
-    if (m_settings) delete_fluid_settings(m_settings);
+    if (m_synth) g_fluid.delete_fluid_synth(m_synth);
+    if (m_settings) g_fluid.delete_fluid_settings(m_settings);
 }
 
 bool TBuiltinSynth::LoadSoundfont(const std::string& path) {
     if (!m_synth || path.empty()) return false;
-    int id = fluid_synth_sfload(m_synth, path.c_str(), 1);
+    int id = g_fluid.fluid_synth_sfload(m_synth, path.c_str(), 1);
     if (id == FLUID_FAILED) return false;
-    if (m_soundfontId >= 0) fluid_synth_sfunload(m_synth, m_soundfontId, 1);
+    if (m_soundfontId >= 0) g_fluid.fluid_synth_sfunload(m_synth, m_soundfontId, 1);
     m_soundfontId = id;
     return true;
 }
@@ -95,28 +137,28 @@ void TBuiltinSynth::Send(std::uint32_t packed) {
     int ch = status & 0x0F;
     switch (status & 0xF0) {
         case 0x80:
-            fluid_synth_noteoff(m_synth, ch, d1);
+            g_fluid.fluid_synth_noteoff(m_synth, ch, d1);
             break;
         case 0x90:
-            fluid_synth_noteon(m_synth, ch, d1, d2);
+            g_fluid.fluid_synth_noteon(m_synth, ch, d1, d2);
             break;  // velocity 0 ends the note
         case 0xA0:
-            fluid_synth_key_pressure(m_synth, ch, d1, d2);
+            g_fluid.fluid_synth_key_pressure(m_synth, ch, d1, d2);
             break;
         case 0xB0:
-            fluid_synth_cc(m_synth, ch, d1, d2);
+            g_fluid.fluid_synth_cc(m_synth, ch, d1, d2);
             break;
         case 0xC0:
-            fluid_synth_program_change(m_synth, ch, d1);
+            g_fluid.fluid_synth_program_change(m_synth, ch, d1);
             break;
         case 0xD0:
-            fluid_synth_channel_pressure(m_synth, ch, d1);
+            g_fluid.fluid_synth_channel_pressure(m_synth, ch, d1);
             break;
         case 0xE0:
-            fluid_synth_pitch_bend(m_synth, ch, d1 | d2 << 7);
+            g_fluid.fluid_synth_pitch_bend(m_synth, ch, d1 | d2 << 7);
             break;
         case 0xF0:
-            if (status == 0xFF) fluid_synth_system_reset(m_synth);
+            if (status == 0xFF) g_fluid.fluid_synth_system_reset(m_synth);
             break;
         default:
             break;  // a data byte where a status belongs: nothing to play
@@ -126,15 +168,15 @@ void TBuiltinSynth::Send(std::uint32_t packed) {
 void TBuiltinSynth::Reset() {
     if (!m_synth) return;
     for (int ch = 0; ch < 16; ++ch) {
-        fluid_synth_all_notes_off(m_synth, ch);
-        fluid_synth_cc(m_synth, ch, 121, 0);  // reset all controllers
+        g_fluid.fluid_synth_all_notes_off(m_synth, ch);
+        g_fluid.fluid_synth_cc(m_synth, ch, 121, 0);  // reset all controllers
     }
 }
 
 std::vector<float> TBuiltinSynth::Render(int frames) {
     if (frames <= 0 || !m_synth || m_driver) return {};
     std::vector<float> out(static_cast<size_t>(frames) * 2);
-    fluid_synth_write_float(m_synth, frames, out.data(), 0, 2, out.data(), 1, 2);
+    g_fluid.fluid_synth_write_float(m_synth, frames, out.data(), 0, 2, out.data(), 1, 2);
     return out;
 }
 
@@ -148,12 +190,12 @@ bool TBuiltinSynth::StartAudio(const std::string& clientName) {
     for (const char* driver : drivers) {
         // Without sound cards ALSA can only fail, and its library says so loudly on stderr.
         if (std::string(driver) == "alsa" && !haveSoundCards) continue;
-        if (fluid_settings_setstr(m_settings, "audio.driver", driver) != FLUID_OK) continue;
+        if (g_fluid.fluid_settings_setstr(m_settings, "audio.driver", driver) != FLUID_OK) continue;
         if (std::string(driver) == "jack") {
-            fluid_settings_setstr(m_settings, "audio.jack.id", clientName.c_str());
-            fluid_settings_setint(m_settings, "audio.jack.autoconnect", 1);
+            g_fluid.fluid_settings_setstr(m_settings, "audio.jack.id", clientName.c_str());
+            g_fluid.fluid_settings_setint(m_settings, "audio.jack.autoconnect", 1);
         }
-        m_driver = new_fluid_audio_driver(m_settings, m_synth);
+        m_driver = g_fluid.new_fluid_audio_driver(m_settings, m_synth);
         if (m_driver) return true;
     }
     return false;
@@ -161,6 +203,6 @@ bool TBuiltinSynth::StartAudio(const std::string& clientName) {
 
 void TBuiltinSynth::StopAudio() {
     if (!m_driver) return;
-    delete_fluid_audio_driver(m_driver);
+    g_fluid.delete_fluid_audio_driver(m_driver);
     m_driver = nullptr;
 }

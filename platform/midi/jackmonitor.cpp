@@ -24,14 +24,9 @@ void SilenceJackLog() {
 
 TJackMonitor::TJackMonitor(std::string clientName) : m_clientName(std::move(clientName)) {
     SilenceJackLog();
-    // Should it fail, the first look tries again: a server may have come up meanwhile.
-    m_firstTry = std::async(std::launch::async, [this] { return Open(); });
 }
 
-TJackMonitor::~TJackMonitor() {
-    if (m_firstTry.valid()) m_client = m_firstTry.get();
-    Disconnect();
-}
+TJackMonitor::~TJackMonitor() { Disconnect(); }
 
 void TJackMonitor::OnShutdown(void* self) { static_cast<TJackMonitor*>(self)->m_shutDown = true; }
 
@@ -41,29 +36,23 @@ void TJackMonitor::Disconnect() {
     m_client = nullptr;
 }
 
-jack_client_t* TJackMonitor::Open() {
-    jack_status_t status;
-    jack_client_t* client = jack_client_open(m_clientName.c_str(), JackNoStartServer, &status);
-    if (!client) return nullptr;
-    m_shutDown = false;
-    jack_on_shutdown(client, &TJackMonitor::OnShutdown, this);
-    if (jack_activate(client) != 0) {
-        jack_client_close(client);
-        return nullptr;
-    }
-    return client;
-}
-
 bool TJackMonitor::Connected() {
-    if (m_firstTry.valid()) m_client = m_firstTry.get();
     if (m_client && m_shutDown) Disconnect();
     if (m_client) return true;
     auto now = std::chrono::steady_clock::now();
     if (m_tried && now - m_lastTry < std::chrono::seconds(1)) return false;
     m_tried = true;
     m_lastTry = now;
-    m_client = Open();
-    return m_client != nullptr;
+    jack_status_t status;
+    m_client = jack_client_open(m_clientName.c_str(), JackNoStartServer, &status);
+    if (!m_client) return false;
+    m_shutDown = false;
+    jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
+    if (jack_activate(m_client) != 0) {
+        Disconnect();
+        return false;
+    }
+    return true;
 }
 
 std::vector<std::string> TJackMonitor::MidiDestinations() { return MidiPorts(JackPortIsInput); }

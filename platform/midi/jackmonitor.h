@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <string>
 #include <vector>
 
@@ -14,9 +13,7 @@ void SilenceJackLog();
 
 // A port-less JACK client that watches the running server: lists the MIDI ports others can be
 // sent to and tells whether a port still exists. Never starts a server; while none runs it tries
-// again at most once a second. Survives the server going away and a new one coming up. The first
-// attempt starts at construction on a thread of its own, so that the caller does not wait for
-// the server's answer until it asks for the ports.
+// again at most once a second. Survives the server going away and a new one coming up.
 class TJackMonitor {
 public:
     explicit TJackMonitor(std::string clientName);
@@ -34,14 +31,11 @@ public:
 
 private:
     std::vector<std::string> MidiPorts(unsigned long flags);
-    // A new active client, or null when no server answers.
-    _jack_client* Open();
     static void OnShutdown(void* self);
     void Disconnect();
 
     std::string m_clientName;
     _jack_client* m_client = nullptr;
-    std::future<_jack_client*> m_firstTry;
     std::atomic<bool> m_shutDown{false};
     std::chrono::steady_clock::time_point m_lastTry{};
     bool m_tried = false;

@@ -1,5 +1,4 @@
 #include <rtmidi/RtMidi.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <deque>
@@ -7,6 +6,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/midi/alsaclient.h"
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/midierrors.h"
 #include "platform/midi/sysexpool.h"
@@ -87,13 +87,7 @@ struct TOpenIn {
 class TSystemMidiInService : public TMidiInService {
 public:
     explicit TSystemMidiInService(const std::string& clientName)
-        : m_clientName(clientName), m_jack(clientName) {
-        struct stat st;
-        if (stat("/dev/snd/seq", &st) == 0) {
-            m_alsa = std::make_unique<TRtIn>();
-            if (!m_alsa->Create(RtMidi::LINUX_ALSA, m_clientName)) m_alsa.reset();
-        }
-    }
+        : m_clientName(clientName), m_jack(clientName) {}
 
     ~TSystemMidiInService() override {
         while (!m_open.empty()) InClose(m_open.begin()->first);
@@ -236,15 +230,17 @@ public:
     }
 
 private:
+    TRtIn* Alsa() { return LazyAlsaClient(m_alsa, m_alsaTried, m_clientName); }
+
     std::vector<TInEntry> Devices() {
         std::vector<TInEntry> list;
         list.push_back({ikOwnPort, m_clientName + " (own port)", ""});
         for (const auto& port : m_jack.MidiSources())
             if (!IsOwnPortName(port, m_clientName)) list.push_back({ikJack, port, port});
-        if (m_alsa) {
-            unsigned int n = m_alsa->In->getPortCount();
+        if (TRtIn* alsa = Alsa()) {
+            unsigned int n = alsa->In->getPortCount();
             for (unsigned int i = 0; i < n; ++i) {
-                std::string port = m_alsa->In->getPortName(i);
+                std::string port = alsa->In->getPortName(i);
                 std::string name = StripAlsaPortNumbers(port);
                 if (!IsOwnPortName(name, m_clientName)) list.push_back({ikAlsa, name, port});
             }
@@ -266,7 +262,7 @@ private:
                 if (in->Error.empty()) dev.Ins.push_back(std::move(in));
             }
         }
-        if (m_alsa) {
+        if (Alsa()) {
             auto in = std::make_unique<TRtIn>();
             if (in->Create(RtMidi::LINUX_ALSA, m_clientName)) {
                 in->In->setCallback(&TOpenIn::OnMessage, &dev);
@@ -302,7 +298,8 @@ private:
 
     std::string m_clientName;
     TJackMonitor m_jack;
-    std::unique_ptr<TRtIn> m_alsa;  // lists the ALSA sequencer's ports, when it exists
+    std::unique_ptr<TRtIn> m_alsa;
+    bool m_alsaTried = false;
     std::map<MidiHandle, std::unique_ptr<TOpenIn>> m_open;
     MidiHandle m_nextHandle = 1;
     std::string m_lastPortError;

@@ -1,12 +1,12 @@
 #include "platform/midi/systemmidi.h"
 
 #include <rtmidi/RtMidi.h>
-#include <sys/stat.h>
 
 #include <cctype>
 #include <map>
 #include <vector>
 
+#include "platform/midi/alsaclient.h"
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/midierrors.h"
@@ -105,13 +105,7 @@ struct TOpenDevice {
 class TSystemMidiOutService : public TMidiOutService {
 public:
     explicit TSystemMidiOutService(const std::string& clientName)
-        : m_clientName(clientName), m_jack(clientName) {
-        struct stat st;
-        if (stat("/dev/snd/seq", &st) == 0) {
-            m_alsa = std::make_unique<TRtOut>();
-            if (!m_alsa->Create(RtMidi::LINUX_ALSA, m_clientName)) m_alsa.reset();
-        }
-    }
+        : m_clientName(clientName), m_jack(clientName) {}
 
     ~TSystemMidiOutService() override { m_open.clear(); }
 
@@ -251,11 +245,14 @@ private:
         return list;
     }
 
+    TRtOut* Alsa() { return LazyAlsaClient(m_alsa, m_alsaTried, m_clientName); }
+
     std::vector<std::string> AlsaDestinations() {
         std::vector<std::string> out;
-        if (!m_alsa) return out;
-        unsigned int n = m_alsa->Out->getPortCount();
-        for (unsigned int i = 0; i < n; ++i) out.push_back(m_alsa->Out->getPortName(i));
+        TRtOut* alsa = Alsa();
+        if (!alsa) return out;
+        unsigned int n = alsa->Out->getPortCount();
+        for (unsigned int i = 0; i < n; ++i) out.push_back(alsa->Out->getPortName(i));
         return out;
     }
 
@@ -295,7 +292,7 @@ private:
                 if (out->Error.empty()) dev.Outs.push_back(std::move(out));
             }
         }
-        if (m_alsa) {
+        if (Alsa()) {
             auto out = std::make_unique<TRtOut>();
             if (out->Create(RtMidi::LINUX_ALSA, m_clientName)) {
                 out->Out->openVirtualPort(m_clientName);
@@ -329,7 +326,8 @@ private:
 
     std::string m_clientName;
     TJackMonitor m_jack;
-    std::unique_ptr<TRtOut> m_alsa;  // lists the ALSA sequencer's ports, when it exists
+    std::unique_ptr<TRtOut> m_alsa;
+    bool m_alsaTried = false;
     std::unique_ptr<TBuiltinSynth> m_synth;
     std::string m_soundfont;
     MidiResult m_synthError = kMidiOk;
