@@ -78,7 +78,7 @@ done
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 echo
-echo "soundfont: $(readlink -f "$sf2") ${soundfont:+(in place of the default)}"
+echo "soundfont: ${soundfont:-$(readlink -f "$sf2")}"
 printf '%-8s %10s %8s %12s %8s\n' program window-ms ratio dirty-MB ratio
 for p in "${programs[@]}"; do
     [ -s "$work/$p.txt" ] || continue
