@@ -38,15 +38,12 @@ namespace {
     X(SDL_QuitSubSystem)               \
     X(SDL_SetHint)
 
-struct TSdlApi {
-    SDL_FUNCTIONS(TASTRA_LAZY_POINTER)
-};
+TASTRA_LAZY_API(TSdlApi, SDL_FUNCTIONS)
 TSdlApi g_sdl;
 
 bool LoadSdl() {
     static TLazyLibrary library{"libSDL2-2.0.so.0", "libSDL2.so"};
-    auto& api = g_sdl;
-    return library.Fill([&](auto bind) { SDL_FUNCTIONS(TASTRA_LAZY_BIND) });
+    return g_sdl.Bind(library);
 }
 
 // SDL axes run -32768..32767; positions are reported 0..65535.

@@ -9,14 +9,23 @@
 // of the program that is not used costs neither start-up time nor memory. Fill opens the first
 // of the names that can be opened and looks up every function of a table.
 //
-// The table is a struct of function pointers named as the library names its functions, listed
-// once through an X-macro:
+// The table is made by TASTRA_LAZY_API from an X-macro listing the library's functions by the
+// names the library gives them:
 //   #define MY_FUNCTIONS(X) X(foo_open) X(foo_close)
-//   struct TMyApi { MY_FUNCTIONS(TASTRA_LAZY_POINTER) };
+//   TASTRA_LAZY_API(TMyApi, MY_FUNCTIONS)
 //   TMyApi api;
-//   bool ok = library.Fill([&](auto bind) { MY_FUNCTIONS(TASTRA_LAZY_BIND) });
+//   static TLazyLibrary library{"libfoo.so.1"};
+//   if (api.Bind(library)) api.foo_open(...);
 #define TASTRA_LAZY_POINTER(name) decltype(&::name) name = nullptr;
 #define TASTRA_LAZY_BIND(name) bind(api.name, #name);
+#define TASTRA_LAZY_API(Api, FUNCTIONS)                                          \
+    struct Api {                                                                 \
+        FUNCTIONS(TASTRA_LAZY_POINTER)                                           \
+        bool Bind(TLazyLibrary& library) {                                       \
+            auto& api = *this;                                                   \
+            return library.Fill([&](auto bind) { FUNCTIONS(TASTRA_LAZY_BIND) }); \
+        }                                                                        \
+    };
 
 class TLazyLibrary {
 public:
@@ -25,7 +34,7 @@ public:
     TLazyLibrary& operator=(const TLazyLibrary&) = delete;
 
     // True when the library was opened and every function was found; the same answer every
-    // time, the work being done at the first call only.
+    // time, the work being done at the first call only (so a library fills one table).
     template <typename TBindAll>
     bool Fill(TBindAll bindAll) {
         std::call_once(m_once, [&] {

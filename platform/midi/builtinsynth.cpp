@@ -36,15 +36,12 @@ namespace {
     X(new_fluid_settings)           \
     X(new_fluid_synth)
 
-struct TFluidApi {
-    FLUID_FUNCTIONS(TASTRA_LAZY_POINTER)
-};
+TASTRA_LAZY_API(TFluidApi, FLUID_FUNCTIONS)
 TFluidApi g_fluid;
 
 bool LoadFluid() {
     static TLazyLibrary library{"libfluidsynth.so.3", "libfluidsynth.so"};
-    auto& api = g_fluid;
-    return library.Fill([&](auto bind) { FLUID_FUNCTIONS(TASTRA_LAZY_BIND) });
+    return g_fluid.Bind(library);
 }
 
 bool FileExists(const std::string& path) {

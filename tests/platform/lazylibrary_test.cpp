@@ -13,19 +13,15 @@ namespace {
 #define PRESENT_FUNCTIONS(X) X(strlen) X(atoi)
 #define MIXED_FUNCTIONS(X) X(strlen) X(tastra_test_no_such_function)
 
-struct TPresentApi {
-    PRESENT_FUNCTIONS(TASTRA_LAZY_POINTER)
-};
-struct TMixedApi {
-    MIXED_FUNCTIONS(TASTRA_LAZY_POINTER)
-};
+TASTRA_LAZY_API(TPresentApi, PRESENT_FUNCTIONS)
+TASTRA_LAZY_API(TMixedApi, MIXED_FUNCTIONS)
 
 }  // namespace
 
 TEST(LazyLibrary, FindsTheFunctionsOfTheFirstLibraryThatOpens) {
     TLazyLibrary library{"libtastra-test-missing.so.0", "libc.so.6"};
     TPresentApi api;
-    ASSERT_TRUE(library.Fill([&](auto bind) { PRESENT_FUNCTIONS(TASTRA_LAZY_BIND) }));
+    ASSERT_TRUE(api.Bind(library));
     EXPECT_EQ(api.strlen("four"), 4u);
     EXPECT_EQ(api.atoi("42"), 42);
 }
@@ -34,15 +30,11 @@ TEST(LazyLibrary, FindsTheFunctionsOfTheFirstLibraryThatOpens) {
 TEST(LazyLibrary, MissingLibraryOrFunctionIsAFailureEveryTime) {
     TLazyLibrary missing{"libtastra-test-missing.so.0"};
     TPresentApi present;
-    auto& api = present;
-    EXPECT_FALSE(missing.Fill([&](auto bind) { PRESENT_FUNCTIONS(TASTRA_LAZY_BIND) }));
+    EXPECT_FALSE(present.Bind(missing));
     EXPECT_EQ(present.strlen, nullptr);
 
     TLazyLibrary libc{"libc.so.6"};
     TMixedApi mixed;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        auto& api = mixed;
-        EXPECT_FALSE(libc.Fill([&](auto bind) { MIXED_FUNCTIONS(TASTRA_LAZY_BIND) }));
-    }
+    for (int attempt = 0; attempt < 2; ++attempt) EXPECT_FALSE(mixed.Bind(libc));
     EXPECT_EQ(mixed.tastra_test_no_such_function, nullptr);
 }
