@@ -2,33 +2,7 @@
 
 #include "midi/midiinput.h"
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
-
-namespace {
-
-// Counts how often the device list is asked for: with a real MIDI system each look may connect
-// to a server and wait for it.
-class TCountingOut : public TVirtualMidiService {
-public:
-    using TVirtualMidiService::TVirtualMidiService;
-    int OutCount() override {
-        ++Looks;
-        return TVirtualMidiService::OutCount();
-    }
-    int Looks = 0;
-};
-
-class TCountingIn : public TVirtualMidiInService {
-public:
-    using TVirtualMidiInService::TVirtualMidiInService;
-    int InCount() override {
-        ++Looks;
-        return TVirtualMidiInService::InCount();
-    }
-    int Looks = 0;
-};
-
-}  // namespace
+#include "support/countingmidi.h"
 
 // Regression: every device object started by listing the devices, so the main window connected
 // to the MIDI system twice before it could show.
