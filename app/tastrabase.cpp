@@ -28,14 +28,10 @@ constexpr int kKeyboardLeft = 66;
 constexpr int kMargin = 5;
 }  // namespace
 
-TChannelSpin::TChannelSpin(QWidget* parent) : QSpinBox(parent) {
+TChannelSpin::TChannelSpin(const int& offset, QWidget* parent)
+    : QSpinBox(parent), m_offset(offset) {
     setRange(0, 15);
     setKeyboardTracking(false);
-}
-
-int& TChannelSpin::DisplayOffset() {
-    static int offset = 1;
-    return offset;
 }
 
 QString TChannelSpin::textFromValue(int value) const {
@@ -96,7 +92,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     CBChord->setFocusPolicy(Qt::ClickFocus);
     Label7 = new QLabel(QStringLiteral("Channel"), m_client);
     Label7->setGeometry(162, 6, 48, 18);
-    EChannel = new TChannelSpin(m_client);
+    EChannel = new TChannelSpin(m_offsets.channel, m_client);
     EChannel->setGeometry(212, 4, 52, 22);
     EChannel->setFocusPolicy(Qt::ClickFocus);
     // The key-width bar lives hidden here; the settings window shows its own copy of it.
@@ -289,7 +285,7 @@ void TTastra::ShowChannel() {
 
 void TTastra::EChannelExit() {
     bool ok = false;
-    const int v = EChannel->text().trimmed().toInt(&ok) - TChannelSpin::DisplayOffset();
+    const int v = EChannel->text().trimmed().toInt(&ok) - m_offsets.channel;
     if (ok && v >= 0 && v <= 15) Keyboard1->SetChannel(v);
     ShowChannel();
 }

@@ -11,6 +11,7 @@
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
 #include "support/jackserver.h"
+#include "support/testwindow.h"
 
 namespace {
 
@@ -33,11 +34,8 @@ protected:
         TTastraServices services;
         services.midiOut = m_service.get();
         services.midiIn = m_inService.get();
-        m_window = std::make_unique<TTastra2>(services);
-        m_window->OnError = [](const QString&) {};
-        m_window->OnReminder = [](const QString&, bool c) { return c; };
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->StartupDone(); }, 5000));
+        m_window = StartTestWindow(services, m_prompts, 5000);
+        ASSERT_TRUE(m_window->StartupDone());
         // Play into the test's port instead of the synthesizer.
         TMidiOutput& out = m_window->MidiOut();
         out.Close();
@@ -74,6 +72,7 @@ protected:
     std::unique_ptr<TJackReceiver> m_rx;
     std::unique_ptr<TMidiOutService> m_service;
     std::unique_ptr<TMidiInService> m_inService;
+    TScriptedPrompts m_prompts;
     std::unique_ptr<TTastra2> m_window;
 };
 

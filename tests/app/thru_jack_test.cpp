@@ -16,6 +16,7 @@
 #include "platform/midi/systemmidi.h"
 #include "support/jackserver.h"
 #include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
@@ -63,11 +64,8 @@ protected:
         services.midiOut = m_outService.get();
         services.midiIn = m_inService.get();
         services.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(m_store); };
-        m_window = std::make_unique<TTastra2>(services);
-        m_window->OnError = [this](const QString& e) { m_errors << e; };
-        m_window->OnReminder = [](const QString&, bool c) { return c; };
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->StartupDone(); }, 5000));
+        m_window = StartTestWindow(services, m_prompts, 5000);
+        ASSERT_TRUE(m_window->StartupDone());
         ASSERT_FALSE(m_window->MidiIn().IsClosed());
         ASSERT_EQ(m_window->MidiIn().DeviceName(), m_tx->PortName());
         ASSERT_FALSE(m_window->MidiOut().IsClosed());
@@ -131,8 +129,9 @@ protected:
     std::unique_ptr<TJackSender> m_tx;
     std::unique_ptr<TMidiOutService> m_outService;
     std::unique_ptr<TMidiInService> m_inService;
+    TScriptedPrompts m_prompts;
+    QStringList& m_errors = m_prompts.errors;
     std::unique_ptr<TTastra2> m_window;
-    QStringList m_errors;
 };
 
 TJackServer* ThruJack::s_server = nullptr;
