@@ -43,6 +43,18 @@ T* Named(T* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
     return w;
 }
+
+// A caption, a number field and its up-down (-1..max) side by side in the top row from x on.
+void NumberField(QWidget* area, const char* caption, int x, int labelWidth, int editWidth, int max,
+                 QLabel*& label, TNumberEdit*& edit, TUpDown*& upDown) {
+    label = new QLabel(QString::fromLatin1(caption), area);
+    label->setGeometry(x, 6, labelWidth, 18);
+    edit = new TNumberEdit(area);
+    edit->setGeometry(x + labelWidth, 4, editWidth, 22);
+    upDown = new TUpDown(area);
+    upDown->setGeometry(x + labelWidth + editWidth, 4, 16, 22);
+    upDown->SetRange(-1, max);
+}
 }  // namespace
 
 TSoundSelection::TSoundSelection(TSoundHost host) : m_host(std::move(host)) {
@@ -58,20 +70,12 @@ TSoundSelection::~TSoundSelection() { DropPatchList(); }
 void TSoundSelection::CreateControls() {
     QWidget* c = m_host.area;
     // Program and bank sit in the top row right of the channel field, the patch box below.
-    m_programLabel = Named(new QLabel(QStringLiteral("Program"), c), "Label9");
-    m_programLabel->setGeometry(272, 6, 48, 18);
-    m_programEdit = Named(new TNumberEdit(c), "EProgram");
-    m_programEdit->setGeometry(320, 4, 36, 22);
-    m_programUpDown = Named(new TUpDown(c), "UDProgram");
-    m_programUpDown->setGeometry(356, 4, 16, 22);
-    m_programUpDown->SetRange(-1, 127);
-    m_bankLabel = Named(new QLabel(QStringLiteral("Bank"), c), "LBank");
-    m_bankLabel->setGeometry(380, 6, 32, 18);
-    m_bankEdit = Named(new TNumberEdit(c), "EBank");
-    m_bankEdit->setGeometry(412, 4, 46, 22);
-    m_bankUpDown = Named(new TUpDown(c), "UDBank");
-    m_bankUpDown->setGeometry(458, 4, 16, 22);
-    m_bankUpDown->SetRange(-1, 16383);
+    NumberField(c, "Program", 272, 48, 36, 127, m_programLabel, m_programEdit, m_programUpDown);
+    NumberField(c, "Bank", 380, 32, 46, 16383, m_bankLabel, m_bankEdit, m_bankUpDown);
+    const std::pair<QWidget*, const char*> names[] = {
+        {m_programLabel, "Label9"}, {m_programEdit, "EProgram"}, {m_programUpDown, "UDProgram"},
+        {m_bankLabel, "LBank"},     {m_bankEdit, "EBank"},       {m_bankUpDown, "UDBank"}};
+    for (const auto& [w, name] : names) Named(w, name);
     m_patchLabel = Named(new QLabel(QStringLiteral("Patch"), c), "Label8");
     m_patchLabel->setGeometry(6, 30, 36, 18);
     m_patchBox = Named(new QComboBox(c), "CBProgramPatch");

@@ -17,16 +17,11 @@ namespace {
 
 using TBytes = std::vector<std::vector<uint8_t>>;
 
-class MainWindowJack : public ::testing::Test {
+class MainWindowJack : public TJackTest {
 protected:
-    static void SetUpTestSuite() { s_server = new TJackServer; }
-    static void TearDownTestSuite() {
-        delete s_server;
-        s_server = nullptr;
-    }
-
     void SetUp() override {
-        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
+        TJackTest::SetUp();
+        if (IsSkipped()) return;
         m_rx = std::make_unique<TJackReceiver>();
         ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
         m_service = CreateSystemMidiOutService("TastraE2E");
@@ -39,11 +34,7 @@ protected:
         // Play into the test's port instead of the synthesizer.
         TMidiOutput& out = m_window->MidiOut();
         out.Close();
-        std::vector<TMidiDeviceEntry> list;
-        out.ListDevices(list);
-        int id = NoDevice;
-        for (const auto& e : list)
-            if (e.Name == m_rx->PortName()) id = e.Id;
+        const int id = FindDevice(out, m_rx->PortName());
         ASSERT_NE(id, NoDevice) << "receiver port not listed";
         out.SetDeviceId(id);
         ASSERT_TRUE(out.Open());
@@ -68,15 +59,12 @@ protected:
         return out;
     }
 
-    static TJackServer* s_server;
     std::unique_ptr<TJackReceiver> m_rx;
     std::unique_ptr<TMidiOutService> m_service;
     std::unique_ptr<TMidiInService> m_inService;
     TScriptedPrompts m_prompts;
     std::unique_ptr<TTastra2> m_window;
 };
-
-TJackServer* MainWindowJack::s_server = nullptr;
 
 TEST_F(MainWindowJack, ClickedNoteArrivesAndItsReleaseIsAZeroVelocityNoteOn) {
     const QPoint p = KeyPoint(60);

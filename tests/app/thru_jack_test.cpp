@@ -34,16 +34,11 @@ std::map<std::pair<int, int>, int> SoundingNotes(const TBytes& messages) {
     return sounding;
 }
 
-class ThruJack : public ::testing::Test {
+class ThruJack : public TJackTest {
 protected:
-    static void SetUpTestSuite() { s_server = new TJackServer; }
-    static void TearDownTestSuite() {
-        delete s_server;
-        s_server = nullptr;
-    }
-
     void SetUp() override {
-        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
+        TJackTest::SetUp();
+        if (IsSkipped()) return;
         m_rx = std::make_unique<TJackReceiver>();
         ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
         m_rx2 = std::make_unique<TJackReceiver>();
@@ -121,7 +116,6 @@ protected:
         return out;
     }
 
-    static TJackServer* s_server;
     TMemSettingsStore m_store{true};
     std::string m_senderName;
     std::unique_ptr<TJackReceiver> m_rx;
@@ -133,8 +127,6 @@ protected:
     QStringList& m_errors = m_prompts.errors;
     std::unique_ptr<TTastra2> m_window;
 };
-
-TJackServer* ThruJack::s_server = nullptr;
 
 TEST_F(ThruJack, IncomingNoteComesOutTransposedAsTheChordAndItsNoteOffAsZeroVelocity) {
     m_window->Keyboard1->SetChord(chMajor);
