@@ -205,7 +205,6 @@ void TTastra::SetArrowsVisible(bool visible) {
 
 void TTastra::Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2) {
     if (PutShort) PutShort(status, data1, data2);
-    if (OnMidiEvent) OnMidiEvent(status, data1, data2);
 }
 
 void TTastra::SendController(int controller, int value) {
@@ -216,7 +215,6 @@ void TTastra::SendController(int controller, int value) {
         PutShort(status, d1, d2);
     else
         Keyboard1->ControllerFeedback(d1, d2);
-    if (OnMidiEvent) OnMidiEvent(status, d1, d2);
 }
 
 int TTastra::KeyWidthFromBar(int position) {

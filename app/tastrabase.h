@@ -61,19 +61,12 @@ public:
     explicit TTastra(QWidget* parent = nullptr);
     ~TTastra() override;
 
-    TPutShort PutShort;
-    TPutShort OnMidiEvent;
     QString RegKey() const { return m_regKey; }
 
     TKeyboard* Keyboard1 = nullptr;
     QComboBox* CBChord = nullptr;
     TChannelSpin* EChannel = nullptr;
     QSlider* TBKeyWidth = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label7 = nullptr;
-    TFrameImage* FIWheel = nullptr;
-    TFrameImage* FILeftArrow = nullptr;
-    TFrameImage* FIRightArrow = nullptr;
     TImgControl* ICPitch = nullptr;
     TImgControl* ICMW = nullptr;
     TImgControl* ICLeftArrow = nullptr;
@@ -112,6 +105,12 @@ public:
 protected:
     virtual void FormResize();
     void ApplySizeRules();
+    TPutShort PutShort;
+    QLabel* Label2 = nullptr;
+    QLabel* Label7 = nullptr;
+    TFrameImage* FIWheel = nullptr;
+    TFrameImage* FILeftArrow = nullptr;
+    TFrameImage* FIRightArrow = nullptr;
     void ShowChannel();
     void CreateStrips();
     void Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2);

@@ -10,7 +10,7 @@
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
 #include "support/testwindow.h"
 
 namespace {
@@ -22,8 +22,7 @@ protected:
     void SetUp() override {
         TJackTest::SetUp();
         if (IsSkipped()) return;
-        m_rx = std::make_unique<TJackReceiver>();
-        ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
+        m_rx = NewReceiver();
         m_service = CreateSystemMidiOutService("TastraE2E");
         m_inService = CreateSystemMidiInService("TastraE2E");
         TTastraServices services;

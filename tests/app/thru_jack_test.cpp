@@ -14,7 +14,7 @@
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
 #include "support/storeview.h"
 #include "support/testwindow.h"
 
@@ -39,10 +39,9 @@ protected:
     void SetUp() override {
         TJackTest::SetUp();
         if (IsSkipped()) return;
-        m_rx = std::make_unique<TJackReceiver>();
-        ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
-        m_rx2 = std::make_unique<TJackReceiver>();
-        ASSERT_TRUE(m_rx2->Ok()) << m_rx2->Error();
+        m_rx = NewReceiver();
+        m_rx2 = NewReceiver();
+        if (HasFailure()) return;
         m_senderName = "tastra-thru-src-" + std::to_string(getpid());
         m_tx = std::make_unique<TJackSender>(m_senderName);
         ASSERT_TRUE(m_tx->Ok()) << m_tx->Error();

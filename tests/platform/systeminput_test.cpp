@@ -7,7 +7,7 @@
 
 #include "midi/midiinput.h"
 #include "platform/midi/systemmidi.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
 
 namespace {
 

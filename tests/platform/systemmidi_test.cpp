@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "midi/midioutput.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
 
 TEST(SystemMidiNames, AlsaPortNumbersAreStripped) {
     EXPECT_EQ(StripAlsaPortNumbers("Midi Through:Midi Through Port-0 14:0"),

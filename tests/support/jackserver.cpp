@@ -196,5 +196,3 @@ TJackSender::~TJackSender() {
 void TJackSender::Send(const std::vector<std::uint8_t>& message) {
     if (m_ok) m_out->sendMessage(message.data(), message.size());
 }
-
-TJackServer* TJackTest::s_server = nullptr;

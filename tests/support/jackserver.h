@@ -1,6 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <condition_variable>
@@ -9,8 +8,6 @@
 #include <mutex>
 #include <string>
 #include <vector>
-
-#include "midi/midioutput.h"
 
 class RtMidiIn;
 class RtMidiOut;
@@ -100,29 +97,4 @@ private:
     std::string m_portName;
     bool m_ok = false;
     std::string m_error;
-};
-
-// Tests that need a JACK server: one per suite, since starting one takes a moment. Each test is
-// skipped, with the reason, where the server could not start.
-class TJackTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { s_server = new TJackServer; }
-    static void TearDownTestSuite() {
-        delete s_server;
-        s_server = nullptr;
-    }
-    void SetUp() override {
-        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
-    }
-    // The number an input or output lists the port called name under; NoDevice when none.
-    template <class TDevice>
-    static int FindDevice(TDevice& device, const std::string& name) {
-        std::vector<TMidiDeviceEntry> list;
-        device.ListDevices(list);
-        for (const auto& e : list)
-            if (e.Name == name) return e.Id;
-        return NoDevice;
-    }
-
-    static TJackServer* s_server;
 };
