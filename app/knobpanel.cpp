@@ -11,6 +11,7 @@
 
 #include "app/displayoffsets.h"
 #include "app/texts.h"
+#include "app/toolwindow.h"
 #include "app/userprompts.h"
 #include "controls/guiknoblist.h"
 #include "controls/knobeditform.h"
@@ -318,9 +319,7 @@ void TKnobPanel::OpenSetup() {
         host.controllerOffset = [offsets] { return offsets->controller; };
         m_editForm = new TKnobEditForm(std::move(host), m_host.window);
     }
-    m_editForm->show();
-    m_editForm->raise();
-    m_editForm->activateWindow();
+    BringToFront(m_editForm);
 }
 
 TKnobEditForm* TKnobPanel::SetupForm() const { return m_editForm; }

@@ -11,6 +11,7 @@
 #include "app/errform.h"
 #include "app/statuspanels.h"
 #include "app/texts.h"
+#include "app/toolwindow.h"
 #include "app/userprompts.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
@@ -270,9 +271,7 @@ void TSoundSelection::ChoosePatchSet() {
         };
     }
     if (m_chooser->isMinimized()) m_chooser->showNormal();
-    m_chooser->show();
-    m_chooser->raise();
-    m_chooser->activateWindow();
+    BringToFront(m_chooser);
 }
 
 TPatchSetChooser* TSoundSelection::PatchSetChooser() const { return m_chooser; }

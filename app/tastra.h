@@ -50,8 +50,9 @@ struct TTastraServices {
 //   Knobs()      the knob row, knob presets, snapshots and the knob set-up window
 //   ImpExp()     File › Import and Export
 //   Joysticks()  the joysticks and their routing
-// Everything a part sends goes through SendAndShow (or Sender() for the program change), and
-// every question goes through Prompts().
+// Everything is sent through one TOutputSender, which reports failures one way: SendAndShow
+// mirrors the message in the controls afterwards; the program change and the chord editor send
+// without mirroring. Every question to the user goes through Prompts().
 class TTastra2 : public TTastra {
 public:
     explicit TTastra2(const TTastraServices& services, QWidget* parent = nullptr);

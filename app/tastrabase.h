@@ -105,16 +105,15 @@ public:
 protected:
     virtual void FormResize();
     void ApplySizeRules();
-    TPutShort PutShort;
-    QLabel* Label2 = nullptr;
-    QLabel* Label7 = nullptr;
-    TFrameImage* FIWheel = nullptr;
-    TFrameImage* FILeftArrow = nullptr;
-    TFrameImage* FIRightArrow = nullptr;
     void ShowChannel();
     void CreateStrips();
     void Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2);
 
+    TPutShort PutShort;
+    // The captions of the chord box and the channel field, and the strips the wheels and arrows
+    // are drawn from.
+    QLabel *Label2 = nullptr, *Label7 = nullptr;
+    TFrameImage *FIWheel = nullptr, *FILeftArrow = nullptr, *FIRightArrow = nullptr;
     TDisplayOffsets m_offsets;
     TClientArea* m_client = nullptr;
     QString m_regKey;

@@ -7,6 +7,7 @@
 #include "app/settingsform.h"
 #include "app/soundselection.h"
 #include "app/tastra.h"
+#include "app/toolwindow.h"
 #include "chords/chordeditform.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/transposeform.h"
@@ -33,9 +34,7 @@ TSettings* TTastra2::SettingsForm() const { return m_settingsForm; }
 void TTastra2::Transpose1Click() {
     if (!m_transposeForm)
         m_transposeForm = new TTransposeForm(*Keyboard1, m_services.openSettingsRoot, this);
-    m_transposeForm->show();
-    m_transposeForm->raise();
-    m_transposeForm->activateWindow();
+    BringToFront(m_transposeForm);
 }
 
 void TTastra2::ChordEditor1Click() {
@@ -46,9 +45,7 @@ void TTastra2::ChordEditor1Click() {
         m_chordEditForm = new TChordEditForm(m_services.openSettingsRoot, send, Keyboard1, this);
         m_chordEditForm->OnChordsSaved = [this] { ReloadChords(); };
     }
-    m_chordEditForm->show();
-    m_chordEditForm->raise();
-    m_chordEditForm->activateWindow();
+    BringToFront(m_chordEditForm);
 }
 
 void TTastra2::ChordEditorNoteIn(uint8_t note, uint8_t velocity) {
@@ -62,9 +59,7 @@ void TTastra2::Settings1Click() {
     if (m_settingsForm && m_settingsForm->isHidden()) m_settingsForm = nullptr;
     if (!m_settingsForm) m_settingsForm = new TSettings(*this);
     m_settingsForm->ShowGeneralPage();
-    m_settingsForm->show();
-    m_settingsForm->raise();
-    m_settingsForm->activateWindow();
+    BringToFront(m_settingsForm);
 }
 
 void TTastra2::SettingsLearn(int number) {
