@@ -18,7 +18,6 @@
 
 namespace {
 
-enum TImpExpKind { ieSettings, ieKnobPresets, ieSnapshots, ieChords };
 enum TImpExpCommand {
     icExportSettings,
     icExportKnobPresets,
@@ -167,149 +166,124 @@ bool TImportExport::FinishExport(TIniFile& file) {
     return false;
 }
 
-void TImportExport::Run(const std::function<void()>& work) {
+bool TImportExport::Run(int command, const std::function<QString(TIniFile&)>& work) {
+    if (!PassGuard(command)) return false;
+    const bool forExport = command < icImportSettings;
+    auto file =
+        forExport ? ChooseExportFile(command) : ChooseImportFile(command - icImportSettings);
+    if (!file) return false;
     try {
-        work();
+        const QString done = work(*file);
+        if (!done.isEmpty() && (!forExport || FinishExport(*file)))
+            m_host.prompts->Information(done);
     } catch (const std::exception& e) {
         m_host.prompts->Error(QString::fromLocal8Bit(e.what()));
     }
+    return true;
 }
 
 void TImportExport::ExportSettingsClick() {
-    if (!PassGuard(icExportSettings)) return;
-    auto file = ChooseExportFile(ieSettings);
-    if (!file) return;
-    Run([&] {
-        m_host.saveSettings(*file);
+    Run(icExportSettings, [this](TIniFile& file) {
+        m_host.saveSettings(file);
         // Knobs not saved under a name travel as "Current": the registry must hold that preset
         // too, or the name in the file would point at nothing.
-        if (!file->IsRegistry() && m_host.knobs->PresetName() == QLatin1String("Current"))
+        if (!file.IsRegistry() && m_host.knobs->PresetName() == QLatin1String("Current"))
             m_host.knobs->KnobList().SavePreset(m_host.knobs->PresetsStore(), "Current");
-        if (FinishExport(*file))
-            m_host.prompts->Information(QStringLiteral("Settings saved successfully."));
+        return QStringLiteral("Settings saved successfully.");
     });
 }
 
 void TImportExport::ExportKnobPresetsClick() {
-    if (!PassGuard(icExportKnobPresets)) return;
-    auto file = ChooseExportFile(ieKnobPresets);
-    if (!file) return;
-    Run([&] {
+    Run(icExportKnobPresets, [this](TIniFile& file) {
         const auto open = m_host.knobs->PresetsStore();
         const auto names = TKnobList::ReadPresetNames(open);
         TKnobList scratch;
         for (const std::string& name : names) {
             scratch.LoadPreset(open, name);
-            scratch.WriteToIni(*file, name);
+            scratch.WriteToIni(file, name);
         }
-        if (FinishExport(*file))
-            m_host.prompts->Information(CountMessage(static_cast<int>(names.size()),
-                                                     "No knob presets could be saved.",
-                                                     "%1 knob presets saved successfully."));
+        return CountMessage(static_cast<int>(names.size()), "No knob presets could be saved.",
+                            "%1 knob presets saved successfully.");
     });
 }
 
 void TImportExport::ExportKnobSnapshotsClick() {
-    if (!PassGuard(icExportSnapshots)) return;
-    auto file = ChooseExportFile(ieSnapshots);
-    if (!file) return;
-    Run([&] {
-        const int n = m_host.knobs->WriteSnapshots(*file);
-        if (FinishExport(*file))
-            m_host.prompts->Information(CountMessage(n, "No knob snapshots could be saved.",
-                                                     "%1 knob snapshots saved successfully."));
+    Run(icExportSnapshots, [this](TIniFile& file) {
+        return CountMessage(m_host.knobs->WriteSnapshots(file), "No knob snapshots could be saved.",
+                            "%1 knob snapshots saved successfully.");
     });
 }
 
 void TImportExport::ExportChordsClick() {
-    if (!PassGuard(icExportChords)) return;
-    auto file = ChooseExportFile(ieChords);
-    if (!file) return;
-    Run([&] {
-        const int n = m_host.chords->Save(*file);
-        if (FinishExport(*file))
-            m_host.prompts->Information(CountMessage(n, "No custom chords could be saved.",
-                                                     "%1 custom chords saved successfully."));
+    Run(icExportChords, [this](TIniFile& file) {
+        return CountMessage(m_host.chords->Save(file), "No custom chords could be saved.",
+                            "%1 custom chords saved successfully.");
     });
 }
 
 void TImportExport::ImportSettingsClick() {
-    if (!PassGuard(icImportSettings)) return;
-    auto file = ChooseImportFile(ieSettings);
-    if (!file) return;
-    // A file of another kind (or no INI file at all) would "load" nothing but the current
-    // values; say so rather than report a success.
-    if (file->ReadSection(m_host.section).empty()) {
-        m_host.prompts->Error(
-            FileMessage("The file \"%1\" holds no settings. Nothing was imported.",
-                        QString::fromStdString(file->FileName())));
-        return;
-    }
-    Run([&] {
+    Run(icImportSettings, [this](TIniFile& file) {
+        // A file of another kind (or no INI file at all) would "load" nothing but the current
+        // values; say so rather than report a success.
+        if (file.ReadSection(m_host.section).empty()) {
+            m_host.prompts->Error(
+                FileMessage("The file \"%1\" holds no settings. Nothing was imported.",
+                            QString::fromStdString(file.FileName())));
+            return QString();
+        }
         // Program and bank are taken over for the next start; the running ones stay as shown.
-        m_host.sound->LoadForNextStart([&] { m_host.loadSettings(*file); });
-        m_host.prompts->Information(QStringLiteral("Settings loaded successfully."));
+        m_host.sound->LoadForNextStart([&] { m_host.loadSettings(file); });
+        return QStringLiteral("Settings loaded successfully.");
     });
 }
 
 void TImportExport::ImportKnobPresetsClick() {
-    if (!PassGuard(icImportKnobPresets)) return;
-    const bool overwrite = m_flags[icImportKnobPresets];
-    auto file = ChooseImportFile(ieKnobPresets);
-    if (!file) return;
-    Run([&] {
+    const bool ran = Run(icImportKnobPresets, [this](TIniFile& file) {
         // Read every preset first: a file with nothing usable must not cost the user the
         // presets an overwrite would erase.
         std::vector<std::pair<std::string, std::unique_ptr<TKnobList>>> presets;
-        for (const std::string& name : PresetSections(*file)) {
+        for (const std::string& name : PresetSections(file)) {
             auto knobs = std::make_unique<TKnobList>();
-            knobs->ReadFromIni(*file, name);
+            knobs->ReadFromIni(file, name);
             if (knobs->Count() > 0) presets.emplace_back(name, std::move(knobs));
         }
         int n = 0;
         const auto open = m_host.knobs->PresetsStore();
         std::unique_ptr<TSettingsStore> registry = open ? open() : nullptr;
         if (registry && !presets.empty()) {
-            if (overwrite)
+            if (m_flags[icImportKnobPresets])  // overwrite
                 for (const std::string& s : registry->ReadSections()) registry->EraseSection(s);
             for (const auto& [name, knobs] : presets) knobs->WriteToIni(*registry, name);
             n = static_cast<int>(presets.size());
         }
-        registry.reset();
-        m_host.prompts->Information(CountMessage(n, "No knob presets could be loaded.",
-                                                 "%1 knob presets loaded successfully."));
+        return CountMessage(n, "No knob presets could be loaded.",
+                            "%1 knob presets loaded successfully.");
     });
+    if (!ran) return;
     m_host.knobs->RebuildPresetMenu();
     m_host.knobs->SelectPreset(m_host.knobs->PresetName());
 }
 
 void TImportExport::ImportKnobSnapshotsClick() {
-    if (!PassGuard(icImportSnapshots)) return;
-    auto file = ChooseImportFile(ieSnapshots);
-    if (!file) return;
-    Run([&] {
-        const int n = m_host.knobs->ReadSnapshots(*file);
-        m_host.prompts->Information(CountMessage(n, "No knob snapshots could be loaded.",
-                                                 "%1 knob snapshots loaded successfully."));
+    Run(icImportSnapshots, [this](TIniFile& file) {
+        return CountMessage(m_host.knobs->ReadSnapshots(file), "No knob snapshots could be loaded.",
+                            "%1 knob snapshots loaded successfully.");
     });
 }
 
 void TImportExport::ImportChordsClick() {
-    if (!PassGuard(icImportChords)) return;
-    const bool overwrite = m_flags[icImportChords];
-    auto file = ChooseImportFile(ieChords);
-    if (!file) return;
-    Run([&] {
+    const bool ran = Run(icImportChords, [this](TIniFile& file) {
         // Load into a copy so that a file without chords leaves the list as it was, also when
         // overwrite was chosen.
+        const bool overwrite = m_flags[icImportChords];
         TChordList chords = overwrite ? TChordList() : *m_host.chords;
-        const int n = chords.Load(*file, !overwrite);
+        const int n = chords.Load(file, !overwrite);
         if (n > 0) {
             *m_host.chords = std::move(chords);
             m_host.chords->SaveToRegistry(m_host.openSettingsRoot);
         }
-        m_host.prompts->Information(CountMessage(n, "No custom chords could be loaded.",
-                                                 "%1 custom chords loaded successfully."));
+        return CountMessage(n, "No custom chords could be loaded.",
+                            "%1 custom chords loaded successfully.");
     });
-    m_host.chordsChanged();
+    if (ran) m_host.chordsChanged();
 }

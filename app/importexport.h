@@ -62,8 +62,10 @@ private:
     std::unique_ptr<TIniFile> ChooseImportFile(int kind);
     QString ChooseFileName(bool forExport, int kind);
     bool FinishExport(TIniFile& file);
-    // Runs work, reporting what it throws.
-    void Run(const std::function<void()>& work);
+    // Explains command, lets the user choose its file and runs work on it. Work returns the
+    // message of success (empty: nothing to tell), shown once an export file was written; what
+    // it throws is reported. False when the command did not come to run.
+    bool Run(int command, const std::function<QString(TIniFile&)>& work);
 
     TImportExportHost m_host;
     QMenu* m_exports = nullptr;
