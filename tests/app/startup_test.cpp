@@ -7,6 +7,7 @@
 #include "app/tastra.h"
 #include "midi/midioutput.h"
 #include "support/countingmidi.h"
+#include "support/scriptedprompts.h"
 #include "support/storeview.h"
 
 // Regression: building the main window listed the MIDI devices, which on a real system connects
@@ -16,13 +17,13 @@ TEST(MainWindowStartup, DevicesAreListedAfterTheFirstPaint) {
     TCountingOut out({"Synth A"});
     TCountingIn in({"Keys A"});
     TMemSettingsStore store(true);
+    TScriptedPrompts prompts;
     TTastraServices services;
     services.midiOut = &out;
     services.midiIn = &in;
+    services.prompts = &prompts;
     services.openSettingsRoot = [&] { return std::make_unique<TSharedStoreView>(store); };
     TTastra2 window(services);
-    window.OnError = [](const QString&) {};
-    window.OnReminder = [](const QString&, bool) { return true; };
     EXPECT_EQ(out.Looks, 0);
     EXPECT_EQ(in.Looks, 0);
 
