@@ -29,6 +29,8 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     setObjectName(QStringLiteral("Tastra"));
     MidiInMenu1 = new TMidiInMenu(*m_services.midiIn, this);
     MidiOutMenu1 = new TMidiOutMenu(*m_services.midiOut, this);
+    MidiInMenu1->SetRunDevice(m_services.runMidiIn);
+    MidiOutMenu1->SetRunDevice(m_services.runMidiOut);
 
     m_status = new TStatusPanels(this);
     setStatusBar(m_status);

@@ -49,6 +49,9 @@ struct TTastraServices {
     std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
     // The joysticks' service. Unset: no joysticks.
     TJoystickService* joystick = nullptr;
+    // Devices named on the command line, opened for this run instead of the remembered ones.
+    std::string runMidiOut;
+    std::string runMidiIn;
 };
 
 // The main window: menus, status bar, the single send path and the start-up and closing order.

@@ -15,8 +15,8 @@
 #include "keyboard/updown.h"
 #include "midi/midioutput.h"
 #include "patches/patchnumbers.h"
-#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/datafolder.h"
 
 namespace {
 const char* const kDefaultPatchScript = "default_patchscript.txt";
@@ -108,8 +108,7 @@ void TTastra2::CreatePatchControls() {
 }
 
 QString TTastra2::DefaultPatchScriptPath() {
-    return QString::fromStdString(ProgramFolder()) + QLatin1Char('/') +
-           QString::fromLatin1(kDefaultPatchScript);
+    return QString::fromStdString(DataFilePath(kDefaultPatchScript));
 }
 
 TErrForm* TTastra2::ErrForm() {

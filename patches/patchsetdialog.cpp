@@ -17,8 +17,8 @@
 #include "patches/patchfilelist.h"
 #include "patches/patchlist.h"
 #include "platform/settings/placement.h"
-#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/datafolder.h"
 
 namespace {
 constexpr int kDesignWidth = 579;
@@ -224,8 +224,7 @@ void TPatchSetChooser::CreateBottomStrip() {
 }
 
 QString TPatchSetChooser::HomeFolder() {
-    return QString::fromStdString(ProgramFolder()) + QLatin1Char('/') +
-           QString::fromLatin1(kPatchSetsFolder);
+    return QString::fromStdString(DataFilePath(kPatchSetsFolder));
 }
 
 void TPatchSetChooser::ArrangeControls() {
