@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "app/startupprobe.h"
 #include "app/tastra.h"
 #include "app/texts.h"
+#include "app/userprompts.h"
 #include "platform/joystick/sdljoystick.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/registry/registrystore.h"
@@ -65,9 +65,8 @@ int main(int argc, char** argv) {
         // Without it the program would start with an empty patch list and no help, silently.
         const QString message = QString::fromStdString(MissingDataFolderMessage());
         std::fprintf(stderr, "Tastra: %s\n", message.toLocal8Bit().constData());
-        QTimer::singleShot(0, window.get(), [w = window.get(), message] {
-            QMessageBox::warning(w, QString::fromUtf8(texts::kProgramTitle), message);
-        });
+        QTimer::singleShot(0, window.get(),
+                           [w = window.get(), message] { w->Prompts().Error(message); });
     }
     const int rc = app.exec();
     warnings.reset();
