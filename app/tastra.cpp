@@ -41,7 +41,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     ClientArea()->SetBackground(QPixmap(QStringLiteral(":/background/BACKGROUND.png")));
     m_importExportFlags.fill(false);
     setWindowTitle(texts::kProgramTitle);
-    QApplication::setApplicationDisplayName(QString());
+    QApplication::setApplicationDisplayName(texts::kProgramTitle);
     m_bankMsbMemo = m_bankLsbMemo = -1;
     m_program = m_bank = -1;
     m_wheelController = 1;
@@ -112,6 +112,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
                     RaiseTopmost();
             });
     qApp->installEventFilter(this);
+    LayOutToFont();
     ApplySizeRules();
 }
 

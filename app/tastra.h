@@ -279,6 +279,9 @@ private:
     void KnobSetupLearn(int controller);
     std::function<std::unique_ptr<TSettingsStore>()> KnobPresetsStore() const;
     void CreatePatchControls();
+    // tastralayout.cpp: sizes the top rows to the font and places the keyboard below them.
+    void LayOutToFont();
+    void PlaceKeyboardBelow(int rowsBottom);
     void CreateChooserMenuItem();
     void ClosePatchSetChooser();
     void ShowCurrentPatch();
@@ -335,6 +338,7 @@ private:
     QPointer<TTransposeForm> m_transposeForm;
     QPointer<TChordEditForm> m_chordEditForm;
     QPointer<TKnobEditForm> m_knobEditForm;
+    int m_rowsBottom = 0;
     QPointer<TPatchSetChooser> m_patchSetChooser;
 
     std::unique_ptr<TGUIKnobList> m_knobList;

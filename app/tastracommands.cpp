@@ -76,11 +76,6 @@ void TTastra2::BPanicClick() {
     }
 }
 
-int TTastra2::MinWidth() const {
-    // Room for the program, bank and patch fields and the Panic panel right of them.
-    return std::max(TTastra::MinWidth(), KnobAreaLeft()) + (PPanic ? PPanic->width() + 5 : 0);
-}
-
 void TTastra2::SetWheelController(int n) {
     if (n == m_wheelController) return;
     m_wheelController = n;

@@ -50,7 +50,7 @@ void TTastra2::CreateKnobs() {
     LKnob1 = new QLabel(ClientArea());
     LKnob1->setObjectName(QStringLiteral("LKnob1"));
     LKnob1->setFont(small);
-    LKnob1->setGeometry(KnobAreaLeft(), 7, 43, 11);
+    LKnob1->setGeometry(KnobAreaLeft(), 6, 43, 11);  // its last line just above the knob
     LKnobCap1 = new QLabel(ClientArea());
     LKnobCap1->setObjectName(QStringLiteral("LKnobCap1"));
     LKnobCap1->setFont(small);
@@ -72,6 +72,9 @@ void TTastra2::CreateKnobs() {
     m_knobList = std::make_unique<TGUIKnobList>(LKnob1, LKnobCap1, Wheel1);
     m_knobList->OnKnobChange = [this](TGUIKnobList*, int controller, int value) {
         SendKnobValue(controller, value);
+    };
+    m_knobList->OnArranged = [this](TGUIKnobList*) {
+        if (m_rowsBottom > 0) PlaceKeyboardBelow(m_rowsBottom);
     };
     // No knobs until the preset is chosen on the first showing.
     m_knobList->Clear();
@@ -122,6 +125,13 @@ void TTastra2::CreateKnobMenu(QMenuBar* bar, QMenu* before) {
 
 int TTastra2::KnobAreaLeft() const {
     return UDProgramPatch ? UDProgramPatch->geometry().right() + 1 + kKnobAreaOffset : 480;
+}
+
+int TTastra2::MinWidth() const {
+    // Room for the program, bank and patch fields, a column for every knob and the Panic panel.
+    const int knobs = m_knobList ? m_knobList->MinimumAreaWidth() + kKnobAreaGap : 0;
+    return std::max(TTastra::MinWidth(), KnobAreaLeft() + knobs) +
+           (PPanic ? PPanic->width() + 5 : 0);
 }
 
 void TTastra2::ArrangeKnobs() {
