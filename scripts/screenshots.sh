@@ -21,8 +21,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Window geometry is reported in Qt's scaled pixels; the screen and the pictures are in the
+# server's.
+scale="${QT_SCALE_FACTOR:-1}"
+px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+
 # Xvfb picks a free display itself and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "$(px 1600)x$(px 1200)x24" -nolisten tcp 3> "$work/display" \
+    > /dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
@@ -34,7 +40,8 @@ for name in $("$showcase" --list); do
     pid=$!
     for _ in $(seq 200); do [ -s "$work/geometry" ] && break; sleep 0.1; done
     if read -r x y w h < "$work/geometry"; then
-        import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$name.png"
+        import -window root -crop "$(px "$w")x$(px "$h")+$(px "$x")+$(px "$y")" +repage \
+            "$out/$name.png"
         echo "$out/$name.png"
     else
         echo "$name: no window (see below)" >&2
