@@ -2,18 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QTabWidget>
 #include <QTest>
 
 #include "app/errform.h"
-#include "app/settingsform.h"
-#include "chords/chordeditform.h"
 #include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
-#include "controls/knobeditform.h"
 #include "controls/movinghint.h"
-#include "keyboard/transposeform.h"
-#include "patches/patchsetdialog.h"
 #include "support/storeview.h"
 
 TShowcase::TShowcase(int knobs) {
@@ -44,64 +40,60 @@ TShowcase::~TShowcase() {
 
 namespace {
 
-QWidget* Trigger(TTastra2& w, const char* action, const std::function<QWidget*()>& result) {
+// Runs a menu command of the main window and returns the window it opened.
+QWidget* Command(TTastra2& w, const char* action) {
     w.FindAction(QString::fromLatin1(action))->trigger();
     QApplication::processEvents();
-    return result();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<QDialog*>(top) && top->isVisible()) return top;
+    return nullptr;
+}
+
+TWindowView Dialog(const char* name, int knobs, const char* action) {
+    return {QString::fromLatin1(name), knobs, [action](TTastra2& w) { return Command(w, action); }};
 }
 
 TWindowView SettingsPage(int page, const char* name) {
-    return {QString::fromLatin1(name), 1, [page](TTastra2& w) -> QWidget* {
-                QWidget* f = Trigger(w, "Settings1", [&w] { return w.SettingsForm(); });
-                if (f) w.SettingsForm()->PageControl->setCurrentIndex(page);
+    return {QString::fromLatin1(name), 1, [page](TTastra2& w) {
+                QWidget* f = Command(w, "Settings1");
+                if (f) f->findChild<QTabWidget*>()->setCurrentIndex(page);
                 return f;
             }};
+}
+
+// The value beside a wheel while it is dragged.
+TWindowView Hint(const char* name, TImgControl* TTastra::*wheel, int position) {
+    return {QString::fromLatin1(name), 1, [wheel, position](TTastra2& w) -> QWidget* {
+                TImgControl* c = w.*wheel;
+                c->SetPosition(position);
+                c->UpdateScrollHint(true);
+                return c->MovingHint();
+            }};
+}
+
+TWindowView MainWindow(const char* name, int knobs) {
+    return {QString::fromLatin1(name), knobs, [](TTastra2& w) -> QWidget* { return &w; }};
 }
 
 }  // namespace
 
 const std::vector<TWindowView>& WindowViews() {
     static const std::vector<TWindowView> views = {
-        {"main-0-knobs", 0, [](TTastra2& w) -> QWidget* { return &w; }},
-        {"main-1-knob", 1, [](TTastra2& w) -> QWidget* { return &w; }},
-        {"main-20-knobs", 20, [](TTastra2& w) -> QWidget* { return &w; }},
+        MainWindow("main-0-knobs", 0),
+        MainWindow("main-1-knob", 1),
+        MainWindow("main-20-knobs", 20),
         SettingsPage(0, "settings-general"),
         SettingsPage(1, "settings-playing"),
         SettingsPage(2, "settings-controller"),
         SettingsPage(3, "settings-joystick"),
         SettingsPage(4, "settings-mouse-wheel"),
-        {"transpose", 1,
-         [](TTastra2& w) {
-             return Trigger(w, "Transpose1", [&w] { return (QWidget*)w.TransposeForm(); });
-         }},
-        {"chord-editor", 1,
-         [](TTastra2& w) {
-             return Trigger(w, "ChordEditor1", [&w] { return (QWidget*)w.ChordEditForm(); });
-         }},
-        {"knob-setup", 1,
-         [](TTastra2& w) {
-             return Trigger(w, "Setup1", [&w] { return (QWidget*)w.KnobEditForm(); });
-         }},
-        {"knob-setup-no-knobs", 0,
-         [](TTastra2& w) {
-             return Trigger(w, "Setup1", [&w] { return (QWidget*)w.KnobEditForm(); });
-         }},
-        {"patch-set-chooser", 1,
-         [](TTastra2& w) {
-             return Trigger(w, "ChoosePatchSet1", [&w] { return (QWidget*)w.PatchSetChooser(); });
-         }},
-        {"pitch-wheel-hint", 1,
-         [](TTastra2& w) -> QWidget* {
-             w.ICPitch->SetPosition(-8192);
-             w.ICPitch->UpdateScrollHint(true);
-             return w.ICPitch->MovingHint();
-         }},
-        {"modulation-wheel-hint", 1,
-         [](TTastra2& w) -> QWidget* {
-             w.ICMW->SetPosition(127);
-             w.ICMW->UpdateScrollHint(true);
-             return w.ICMW->MovingHint();
-         }},
+        Dialog("transpose", 1, "Transpose1"),
+        Dialog("chord-editor", 1, "ChordEditor1"),
+        Dialog("knob-setup", 1, "Setup1"),
+        Dialog("knob-setup-no-knobs", 0, "Setup1"),
+        Dialog("patch-set-chooser", 1, "ChoosePatchSet1"),
+        Hint("pitch-wheel-hint", &TTastra::ICPitch, -8192),
+        Hint("modulation-wheel-hint", &TTastra::ICMW, 127),
         {"warnings", 1,
          [](TTastra2& w) -> QWidget* {
              auto* form = new TErrForm(&w);

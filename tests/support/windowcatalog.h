@@ -17,6 +17,8 @@ public:
     explicit TShowcase(int knobs);
     ~TShowcase();
     TTastra2& Main() { return *m_window; }
+    // The MIDI output service: "MIDI Mapper" is device 0.
+    TVirtualMidiService& Out() { return m_out; }
 
 private:
     TVirtualMidiService m_out;

@@ -8,10 +8,7 @@
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/vkedit.h"
-#include "platform/midi/virtualmidi.h"
-#include "platform/settings/settingsstore.h"
-#include "support/storeview.h"
-#include "support/testwindow.h"
+#include "support/windowcatalog.h"
 #include "x11/xdisplay.h"
 
 namespace {
@@ -71,19 +68,12 @@ void PrintTo(const TPlayCase& c, std::ostream* os) { *os << c.name; }
 class HeldKeysPlay : public XKeys, public ::testing::WithParamInterface<TPlayCase> {};
 
 TEST_P(HeldKeysPlay, EachPhysicalPressSoundsOnceUntilItsRelease) {
-    TVirtualMidiService service;
-    TVirtualMidiInService inService;
-    TMemSettingsStore store{true};
-    service.AddDevice("Synth A");
-    TTastraServices s;
-    s.midiOut = &service;
-    s.midiIn = &inService;
-    s.openSettingsRoot = [&] { return std::make_unique<TSharedStoreView>(store); };
-    auto w = StartTestWindow(s);
+    TShowcase showcase(0);
+    TTastra2* w = &showcase.Main();
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     QTest::qWait(100);
-    service.ClearSent();
+    showcase.Out().ClearSent();
     counter.presses = 0;
 
     Play(GetParam().steps);
@@ -95,7 +85,7 @@ TEST_P(HeldKeysPlay, EachPhysicalPressSoundsOnceUntilItsRelease) {
         expected.push_back(0x90u | static_cast<uint32_t>(base + offset) << 8 |
                            static_cast<uint32_t>(on ? velocity : 0) << 16);
     std::vector<uint32_t> notes;
-    for (uint32_t m : service.SentTo(0))
+    for (uint32_t m : showcase.Out().SentTo(0))
         if ((m & 0xF0) == 0x90) notes.push_back(m);
     EXPECT_EQ(notes, expected);
     EXPECT_GE(counter.presses, GetParam().minServerPresses);
