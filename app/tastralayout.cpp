@@ -3,12 +3,12 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "app/knobpanel.h"
+#include "app/soundselection.h"
 #include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "controls/guiknoblist.h"
-#include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
-#include "keyboard/updown.h"
 #include "platform/ui/textfit.h"
 
 namespace {
@@ -18,21 +18,25 @@ constexpr int kKeyboardDesignTop = 52;
 }  // namespace
 
 void TTastra2::LayOutToFont() {
-    const int row1 = textfit::FitRow(
-        {Label2, CBChord, Label7, EChannel, Label9, EProgram, UDProgram, LBank, EBank, UDBank},
-        kTop);
+    std::vector<QWidget*> top = {Label2, CBChord, Label7, EChannel};
+    const std::vector<QWidget*> sound = m_sound->TopRowFields();
+    top.insert(top.end(), sound.begin(), sound.end());
+    const int row1 = textfit::FitRow(top, kTop);
     const int top2 = kTop + row1 + kRowGap;
-    const int row2 = textfit::FitRow({Label8, CBProgramPatch, UDProgramPatch}, top2);
+    const std::vector<QWidget*> patch = m_sound->PatchRowFields();
+    const int row2 = textfit::FitRow(patch, top2);
     // The patch box runs under the whole top row, its up-down under the bank's.
-    const int stretch = UDBank->geometry().right() - UDProgramPatch->geometry().right();
+    QWidget* box = patch[1];
+    QWidget* boxUpDown = patch[2];
+    const int stretch = top.back()->geometry().right() - boxUpDown->geometry().right();
     if (stretch > 0) {
-        CBProgramPatch->resize(CBProgramPatch->width() + stretch, CBProgramPatch->height());
-        UDProgramPatch->move(UDProgramPatch->x() + stretch, UDProgramPatch->y());
+        box->resize(box->width() + stretch, box->height());
+        boxUpDown->move(boxUpDown->x() + stretch, boxUpDown->y());
     }
-    const QSize panic = textfit::NeededSize(PPanic);
-    const QRect panicDesign = textfit::DesignGeometry(PPanic);
-    PPanic->resize(std::max(panicDesign.width(), panic.width() + 8),
-                   std::max(panicDesign.height(), panic.height()));
+    const QSize panic = textfit::NeededSize(m_panic);
+    const QRect panicDesign = textfit::DesignGeometry(m_panic);
+    m_panic->resize(std::max(panicDesign.width(), panic.width() + 8),
+                    std::max(panicDesign.height(), panic.height()));
     FormResize();
     PlaceKeyboardBelow(top2 + row2 + kRowGap);
 
@@ -45,9 +49,9 @@ void TTastra2::LayOutToFont() {
 void TTastra2::PlaceKeyboardBelow(int rowsBottom) {
     m_rowsBottom = rowsBottom;
     int top = std::max(kKeyboardDesignTop, rowsBottom);
-    if (PPanic) top = std::max(top, PPanic->geometry().bottom() + 1 + kRowGap);
+    if (m_panic) top = std::max(top, m_panic->geometry().bottom() + 1 + kRowGap);
     // A second row of knobs takes room of its own: the keyboard is never covered.
-    if (m_knobList) top = std::max(top, m_knobList->Bottom() + kRowGap);
+    if (m_knobs) top = std::max(top, m_knobs->KnobList().Bottom() + kRowGap);
     SetKeyboardTop(top);
     ApplySizeRules();  // the knobs may want a wider window
 }

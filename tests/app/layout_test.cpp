@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/knobpanel.h"
 #include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
 #include "platform/settings/placement.h"
@@ -175,8 +176,8 @@ TEST_P(Layout, TextsShowWholeAndControlsDoNotCoverEachOther) {
     ASSERT_NE(window, nullptr);
     QApplication::processEvents();
     g_userTexts.clear();
-    for (int i = 0; i < main.KnobList().Count(); ++i)
-        g_userTexts.push_back(main.KnobList().Entry(i)->CaptionLabel);
+    for (int i = 0; i < main.Knobs().KnobList().Count(); ++i)
+        g_userTexts.push_back(main.Knobs().KnobList().Entry(i)->CaptionLabel);
     QStringList faults;
     Check(window, view.name, faults);
     if (window->isWindow() && window != &main) {

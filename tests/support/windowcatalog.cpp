@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/errform.h"
+#include "app/knobpanel.h"
 #include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
 #include "controls/movinghint.h"
@@ -20,15 +21,14 @@ TShowcase::TShowcase(int knobs) {
     s.midiOut = &m_out;
     s.midiIn = &m_in;
     s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(m_store); };
+    s.prompts = &m_prompts;
     m_window = std::make_unique<TTastra2>(s);
-    m_window->OnError = [](const QString&) {};
-    m_window->OnReminder = [](const QString&, bool checked) { return checked; };
     m_window->show();
     if (!QTest::qWaitFor([this] { return m_window->StartupDone(); }, 3000))
         qWarning("the main window did not finish its start-up");
-    m_window->KnobList().Clear();
+    m_window->Knobs().KnobList().Clear();
     for (int i = 0; i < knobs; ++i)
-        m_window->KnobList().Add(QStringLiteral("Knob %1").arg(i + 1), i, i % 2, 64);
+        m_window->Knobs().KnobList().Add(QStringLiteral("Knob %1").arg(i + 1), i, i % 2, 64);
     QApplication::processEvents();
 }
 

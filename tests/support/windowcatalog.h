@@ -9,6 +9,7 @@
 #include "app/tastra.h"
 #include "platform/midi/virtualmidi.h"
 #include "platform/settings/settingsstore.h"
+#include "support/scriptedprompts.h"
 
 // A main window on a virtual MIDI service and settings kept in memory, shown and past its
 // start-up, with a given number of knobs.
@@ -24,6 +25,7 @@ private:
     TVirtualMidiService m_out;
     TVirtualMidiInService m_in;
     TMemSettingsStore m_store{true};
+    TScriptedPrompts m_prompts;
     std::unique_ptr<TTastra2> m_window;
 };
 
