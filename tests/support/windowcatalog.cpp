@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/errform.h"
+#include "app/eximhelp.h"
 #include "app/knobpanel.h"
 #include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
@@ -71,6 +72,17 @@ TWindowView Hint(const char* name, TImgControl* TTastra::*wheel, int position) {
             }};
 }
 
+// The window that explains an export or import command before it runs (index 0-7).
+TWindowView Explanation(const char* name, int index) {
+    return {QString::fromLatin1(name), 1, [index](TTastra2& w) -> QWidget* {
+                auto* help = new TExImHelp(&w);
+                help->setAttribute(Qt::WA_DeleteOnClose);
+                help->Prepare(index, false);
+                help->show();
+                return help;
+            }};
+}
+
 TWindowView MainWindow(const char* name, int knobs) {
     return {QString::fromLatin1(name), knobs, [](TTastra2& w) -> QWidget* { return &w; }};
 }
@@ -92,6 +104,8 @@ const std::vector<TWindowView>& WindowViews() {
         Dialog("knob-setup", 1, "Setup1"),
         Dialog("knob-setup-no-knobs", 0, "Setup1"),
         Dialog("patch-set-chooser", 1, "ChoosePatchSet1"),
+        Explanation("explanation-export-settings", 0),
+        Explanation("explanation-import-chords", 7),
         Hint("pitch-wheel-hint", &TTastra::ICPitch, -8192),
         Hint("modulation-wheel-hint", &TTastra::ICMW, 127),
         {"warnings", 1,

@@ -38,6 +38,6 @@ struct TWindowView {
 };
 
 // Every window and page: the main window with 0, 1 and 20 knobs, the settings pages, the
-// transpose window, the chord editor, the knob set-up window, the patch set chooser and the
-// warnings window.
+// transpose window, the chord editor, the knob set-up window, the patch set chooser, the
+// explanation of an export or import, the wheels' moving hints and the warnings window.
 const std::vector<TWindowView>& WindowViews();
