@@ -144,6 +144,14 @@ void TSoundSelection::CreateMenu() {
 
 int TSoundSelection::FieldsRight() const { return m_patchUpDown->geometry().right() + 1; }
 
+std::vector<QWidget*> TSoundSelection::TopRowFields() const {
+    return {m_programLabel, m_programEdit, m_programUpDown, m_bankLabel, m_bankEdit, m_bankUpDown};
+}
+
+std::vector<QWidget*> TSoundSelection::PatchRowFields() const {
+    return {m_patchLabel, m_patchBox, m_patchUpDown};
+}
+
 QString TSoundSelection::DefaultPatchScriptPath() {
     return QString::fromStdString(DataFilePath(kDefaultPatchScript));
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "patches/patchfilelist.h"
 #include "patches/patchlist.h"
@@ -121,7 +122,7 @@ void TPatchSetChooser::CreateLeftSide(QWidget* left) {
     BDir->setObjectName(QStringLiteral("BDir"));
     BDir->setToolTip(QString::fromLatin1(kChooseDirectory));
     BDir->setAutoDefault(false);
-    BDir->setFixedWidth(28);
+    BDir->setFixedWidth(std::max(28, BDir->fontMetrics().horizontalAdvance(BDir->text()) + 12));
     BHome = new QPushButton(QStringLiteral("Home"), NorthPanel);
     BHome->setObjectName(QStringLiteral("BHome"));
     BHome->setToolTip(QStringLiteral("Go to Tastra's directory"));
