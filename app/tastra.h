@@ -68,7 +68,8 @@ public:
     int MinWidth() const override;
 
     void LoadFromRegistry();
-    void SaveToRegistry();
+    // False (after telling the user once) when the settings could not be written.
+    bool SaveToRegistry();
 
     // Error boxes go through here so that tests can watch them instead of blocking on a dialog.
     std::function<void(const QString& text)> OnError;
@@ -343,6 +344,13 @@ private:
     QActionGroup* m_presetGroup = nullptr;
     std::array<QString, 8> m_snapshots;
     std::array<QAction*, 8> m_snapshotItems{};
+    // Caption and values of each snapshot as the registry last had them from this copy (empty:
+    // undefined), so that a save writes only the snapshots changed here.
+    std::array<QString, 8> m_storedSnapshots;
+    QString SnapshotState(int n) const;
+    void SnapshotsStored();
+    // Why the "Current" knob preset could not be written during the last save; empty when it was.
+    std::string m_presetSaveFailure;
     std::unique_ptr<TPatchList> m_patchList;
     TPatchModeGroup* m_modeGroup = nullptr;
     TPatchProgram* m_patch = nullptr;

@@ -196,8 +196,10 @@ void TTastra2::ExportSettingsClick() {
         SaveSettings(*file);
         // Knobs not saved under a name travel as "Current": the registry must hold that preset
         // too, or the name in the file would point at nothing.
-        if (!file->IsRegistry() && m_knobPresetName == QLatin1String("Current"))
-            m_knobList->SavePreset(KnobPresetsStore(), "Current");
+        if (!file->IsRegistry() && m_knobPresetName == QLatin1String("Current")) {
+            const std::string failure = m_knobList->SavePreset(KnobPresetsStore(), "Current");
+            if (!failure.empty()) ShowError(QString::fromStdString(failure));
+        }
         if (FinishExport(*file)) Inform(QStringLiteral("Settings saved successfully."));
     } catch (const std::exception& e) {
         ShowError(QString::fromLocal8Bit(e.what()));
@@ -306,9 +308,13 @@ void TTastra2::ImportKnobPresetsClick() {
             for (const auto& [name, knobs] : presets) knobs->WriteToIni(*registry, name);
             n = static_cast<int>(presets.size());
         }
+        const std::string failure = registry ? FlushStore(*registry) : std::string();
         registry.reset();
-        Inform(CountMessage(n, "No knob presets could be loaded.",
-                            "%1 knob presets loaded successfully."));
+        if (!failure.empty())
+            ShowError(QString::fromStdString(failure));
+        else
+            Inform(CountMessage(n, "No knob presets could be loaded.",
+                                "%1 knob presets loaded successfully."));
     } catch (const std::exception& e) {
         ShowError(QString::fromLocal8Bit(e.what()));
     }
@@ -342,9 +348,16 @@ void TTastra2::ImportChordsClick() {
         if (n == 0) {
             Inform(QStringLiteral("No custom chords could be loaded."));
         } else {
+            // Added chords join what is stored now (another running copy may have stored some
+            // since this one read them); a replacing import replaces everything.
+            const TChordList before = std::move(m_chordList);
             m_chordList = std::move(chords);
-            m_chordList.SaveToRegistry(m_services.openSettingsRoot);
-            Inform(QStringLiteral("%1 custom chords loaded successfully.").arg(n));
+            const std::string failure =
+                m_chordList.SaveToRegistry(m_services.openSettingsRoot, overwrite ? nullptr : &before);
+            if (!failure.empty())
+                ShowError(QString::fromStdString(failure));
+            else
+                Inform(QStringLiteral("%1 custom chords loaded successfully.").arg(n));
         }
     } catch (const std::exception& e) {
         ShowError(QString::fromLocal8Bit(e.what()));

@@ -27,6 +27,19 @@ constexpr int kKnobAreaGap = 2;
 
 const char kKnobPresetsKey[] = "KnobPresets";
 const char kSnapshotsSection[] = "Snapshots";
+
+// Whether the store holds a snapshot slot as a defined snapshot or not at all (rather than a
+// name without values, or values of the wrong type).
+bool StoredWhole(TSettingsStore& store, const std::string& name, const std::string& values) {
+    try {
+        return !store.ReadString(kSnapshotsSection, values, "").empty() ||
+               (!store.ValueExists(kSnapshotsSection, name) &&
+                !store.ValueExists(kSnapshotsSection, values));
+    } catch (const ESettingsTypeError&) {
+        return false;
+    }
+}
+
 const char kDefaultPreset[] = "Default";
 const char kCurrentPreset[] = "Current";
 const char kVolumeCaption[] = "Volume";
@@ -230,7 +243,8 @@ void TTastra2::SaveKnobSettings(TSettingsStore& store) {
     } else {
         // Knobs set up but not saved under a name are kept as "Current" for the next start.
         m_knobPresetName = QString::fromLatin1(kCurrentPreset);
-        if (store.IsRegistry()) m_knobList->SavePreset(KnobPresetsStore(), kCurrentPreset);
+        if (store.IsRegistry())
+            m_presetSaveFailure = m_knobList->SavePreset(KnobPresetsStore(), kCurrentPreset);
     }
     store.WriteString(RegKey().toStdString(), keys::kKnobPreset, m_knobPresetName.toStdString());
     if (store.IsRegistry()) WriteSnapshots(store);
@@ -281,7 +295,18 @@ int TTastra2::ReadSnapshots(TSettingsStore& store) {
         item->setStatusTip(m_snapshots[static_cast<size_t>(n - 1)]);
         ++count;
     }
+    if (store.IsRegistry()) SnapshotsStored();
     return count;
+}
+
+QString TTastra2::SnapshotState(int n) const {
+    const QString& values = m_snapshots[static_cast<size_t>(n - 1)];
+    return values.isEmpty() ? QString() : m_snapshotItems[static_cast<size_t>(n - 1)]->text() +
+                                              QLatin1Char('\n') + values;
+}
+
+void TTastra2::SnapshotsStored() {
+    for (int n = 1; n <= 8; ++n) m_storedSnapshots[static_cast<size_t>(n - 1)] = SnapshotState(n);
 }
 
 int TTastra2::WriteSnapshots(TSettingsStore& store) {
@@ -290,6 +315,13 @@ int TTastra2::WriteSnapshots(TSettingsStore& store) {
         const std::string name = "Name" + std::to_string(n);
         const std::string values = "Values" + std::to_string(n);
         const QString& snapshot = m_snapshots[static_cast<size_t>(n - 1)];
+        if (!snapshot.isEmpty()) ++count;
+        // Into the registry only what this copy of the program changed goes: another running
+        // copy may have defined this snapshot since. Half-stored entries are cleared all the same.
+        if (store.IsRegistry() &&
+            SnapshotState(n) == m_storedSnapshots[static_cast<size_t>(n - 1)] &&
+            StoredWhole(store, name, values))
+            continue;
         if (snapshot.isEmpty()) {
             store.DeleteKey(kSnapshotsSection, name);
             store.DeleteKey(kSnapshotsSection, values);
@@ -298,7 +330,6 @@ int TTastra2::WriteSnapshots(TSettingsStore& store) {
         store.WriteString(kSnapshotsSection, name,
                           m_snapshotItems[static_cast<size_t>(n - 1)]->text().toStdString());
         store.WriteString(kSnapshotsSection, values, snapshot.toStdString());
-        ++count;
     }
     return count;
 }

@@ -128,3 +128,8 @@ std::vector<std::string> TMemSettingsStore::ReadSection(const std::string& secti
         for (const auto& v : s->values) out.push_back(v.name);
     return out;
 }
+
+std::string FlushStore(TSettingsStore& store) {
+    if (store.Flush()) return std::string();
+    return "The settings could not be saved to " + store.FailureText() + ".";
+}

@@ -35,9 +35,11 @@ TEST(RegistryHive, FirstOpenCreatesTheEmptyKeyWithItsParents) {
     }
     std::string text = ReadFileText(home.HivePath());
     EXPECT_EQ(text.rfind("REGEDIT4\r\n", 0), 0u);
-    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Ostrel]\r\n"), std::string::npos);
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Ostrel\\Zorvik's Tastra\\Tastra]\r\n"),
               std::string::npos);
+    // The keys above it exist through it.
+    EXPECT_EQ(TRegistryIniFile("\\Software\\Ostrel").ReadSections(),
+              std::vector<std::string>{"Zorvik's Tastra"});
 }
 
 TEST(RegistryHive, ValuesTypesAndReadRules) {
@@ -49,6 +51,7 @@ TEST(RegistryHive, ValuesTypesAndReadRules) {
         s.WriteString("KeyboardForm", "Knob Preset", "Default");
         s.WriteString("KeyboardForm", "Wrong", "abc");
         s.WriteString("KeyboardForm", "Neg", "-5");
+        ASSERT_TRUE(s.Flush());
     }
     std::string text = ReadFileText(home.HivePath());
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Ostrel\\Zorvik's Tastra\\Tastra\\"
@@ -80,7 +83,11 @@ TEST(RegistryHive, ValuesTypesAndReadRules) {
 
 TEST(RegistryHive, NegativeIntegersSurviveAsDwords) {
     TTempConfigHome home;
-    { TRegistryIniFile(kRoot).WriteInteger("S", "Top", -10000); }
+    {
+        TRegistryIniFile s(kRoot);
+        s.WriteInteger("S", "Top", -10000);
+        ASSERT_TRUE(s.Flush());
+    }
     EXPECT_NE(ReadFileText(home.HivePath()).find("\"Top\"=dword:ffffd8f0"), std::string::npos);
     EXPECT_EQ(TRegistryIniFile(kRoot).ReadInteger("S", "Top", 0), -10000);
 }
@@ -103,6 +110,7 @@ TEST(RegistryHive, AwkwardStringsRoundTrip) {
             s.WriteString("Texts", "v" + std::to_string(i), samples[i]);
             s.WriteString("Texts", samples[i] + "#name", "n");  // value names escape too
         }
+        ASSERT_TRUE(s.Flush());
     }
     TRegistryIniFile s(kRoot);
     for (size_t i = 0; i < samples.size(); ++i) {
@@ -123,12 +131,14 @@ TEST(RegistryHive, DeleteEraseAndSubkeyStores) {
         s.WriteInteger("Chords", "a", 1);
         s.WriteInteger("Chords", "b", 2);
         s.DeleteKey("chords", "A");
+        ASSERT_TRUE(s.Flush());
     }
     {
         TRegistryIniFile presets(kRoot + "\\KnobPresets");
         EXPECT_EQ(presets.ReadSections(), std::vector<std::string>({"Default", "Loud"}));
         EXPECT_EQ(presets.ReadInteger("loud", "count", 0), 8);
         presets.EraseSection("Default");
+        ASSERT_TRUE(presets.Flush());
     }
     TRegistryIniFile s(kRoot);
     EXPECT_EQ(s.ReadSection("Chords"), std::vector<std::string>{"b"});
@@ -140,7 +150,11 @@ TEST(RegistryHive, DeleteEraseAndSubkeyStores) {
 
 TEST(RegistryHive, StoresOpenedOneAfterTheOtherAndInterleaved) {
     TTempConfigHome home;
-    { TRegistryIniFile(kRoot).WriteInteger("S", "first", 1); }
+    {
+        TRegistryIniFile first(kRoot);
+        first.WriteInteger("S", "first", 1);
+        ASSERT_TRUE(first.Flush());
+    }
     {
         TRegistryIniFile second(kRoot);
         EXPECT_EQ(second.ReadInteger("S", "first", 0), 1);
@@ -153,6 +167,7 @@ TEST(RegistryHive, StoresOpenedOneAfterTheOtherAndInterleaved) {
     b->WriteString("S", "first", "from b");
     a->DeleteKey("S", "gone");
     ASSERT_TRUE(a->Flush());
+    ASSERT_TRUE(b->Flush());
     b.reset();
     a.reset();
     TRegistryIniFile c(kRoot);
@@ -167,6 +182,7 @@ TEST(RegistryHive, IntegerOverStringIsDecidedAgainstTheFileAtSaveTime) {
     {
         TRegistryIniFile b(kRoot);
         b.WriteString("S", "n", "7");
+        ASSERT_TRUE(b.Flush());
     }
     a.WriteInteger("S", "n", 8);  // a has not seen the string yet
     a.Flush();
@@ -188,6 +204,7 @@ TEST(RegistryHive, ExplicitHivePathAndHandMadeFile) {
         EXPECT_EQ(s.ReadString("", "Path", ""), "C:\\dir");
         EXPECT_EQ(s.ReadString("", "", ""), "default");
         s.WriteInteger("", "n", 1);
+        ASSERT_TRUE(s.Flush());
     }
     std::string text = ReadFileText(path);
     EXPECT_NE(text.find("\"Blob\"=hex:01,02,03\r\n"), std::string::npos) << text;
@@ -221,6 +238,7 @@ TEST(RegistryHive, TruncatedHiveAtEveryOffsetLoadsOrIsSetAside) {
         s.WriteInteger("Form", "Width", 0x2f8);
         s.WriteString("Form", "Name", "a \"quoted\"\nline");
         s.WriteString("Other", "x", "y");
+        ASSERT_TRUE(s.Flush());
     }
     const std::string full = ReadFileText(path);
     for (size_t cut = 0; cut <= full.size(); ++cut) {
@@ -235,6 +253,7 @@ TEST(RegistryHive, TruncatedHiveAtEveryOffsetLoadsOrIsSetAside) {
             int w = s.ReadInteger("Form", "Width", -1);
             EXPECT_TRUE(w == -1 || w == 0x2f8) << cut;
             s.WriteInteger("Form", "After", 1);
+            EXPECT_TRUE(s.Flush()) << cut;
         }
         auto broken = BrokenFiles(dir.path().toStdString());
         if (parses) {
@@ -290,7 +309,11 @@ TEST(RegistryHive, SaveKilledAtAnyMomentLeavesACompleteHive) {
     QTemporaryDir dir;
     std::string path = dir.path().toStdString() + "/registry.reg";
     const int kValues = 20000;
-    { TRegistryIniFile("\\Software\\T", path).WriteString("Old", "v", "old"); }
+    {
+        TRegistryIniFile s("\\Software\\T", path);
+        s.WriteString("Old", "v", "old");
+        ASSERT_TRUE(s.Flush());
+    }
     const std::string oldText = ReadFileText(path);
 
     // One undisturbed run gives the new hive and tells how long a save takes.
@@ -328,7 +351,11 @@ TEST(RegistryHive, SaveKilledAtAnyMomentLeavesACompleteHive) {
         EXPECT_TRUE(BrokenFiles(dir.path().toStdString()).empty());
     }
     // Leftover temporary files of killed writers are cleared by the next save.
-    { TRegistryIniFile("\\Software\\T", path).WriteString("Old", "v", "again"); }
+    {
+        TRegistryIniFile s("\\Software\\T", path);
+        s.WriteString("Old", "v", "again");
+        ASSERT_TRUE(s.Flush());
+    }
     for (const auto& e : std::filesystem::directory_iterator(dir.path().toStdString()))
         EXPECT_EQ(e.path().filename().string().find(".tmp-"), std::string::npos);
 }
