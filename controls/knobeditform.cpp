@@ -515,7 +515,9 @@ bool TKnobEditForm::SavePresetFromEditor(const QString& name) {
     const std::string failure = m_list.SavePreset(m_host.openPresets, name.toStdString());
     if (m_host.onPresetsChanged) m_host.onPresetsChanged();
     if (!failure.empty()) {
-        // The edits stay marked as unsaved, so closing still offers to save them.
+        // The knobs are not stored under that name: they count as unsaved, so the next change
+        // of preset or OK still offers to save them.
+        m_changed = true;
         if (OnError) OnError(QString::fromStdString(failure));
         return false;
     }

@@ -154,6 +154,9 @@ bool EnsureParentFolder(const std::string& path, std::string* reason) {
     std::filesystem::create_directories(FolderOf(path), ec);
     std::error_code isDirError;
     if (std::filesystem::is_directory(FolderOf(path), isDirError)) return true;
-    if (reason) *reason = ec ? ec.message() : std::system_category().message(ENOTDIR);
+    // Something other than a folder in the way reads better as such than as "File exists".
+    if (reason)
+        *reason = ec && ec != std::errc::file_exists ? ec.message()
+                                                     : std::system_category().message(ENOTDIR);
     return false;
 }
