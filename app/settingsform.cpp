@@ -324,7 +324,7 @@ QWidget* TSettings::CreateMouseWheelPage() {
     auto* sl = new QGridLayout(sensitivity);
     auto* caption = new QLabel(QStringLiteral("&Sensitivity"), sensitivity);
     TBMouseWheelSensitivity = new QSlider(Qt::Horizontal, sensitivity);
-    TBMouseWheelSensitivity->setRange(0, 10);
+    TBMouseWheelSensitivity->setRange(0, TTastra2::kMaxWheelSensitivity);
     TBMouseWheelSensitivity->setTickPosition(QSlider::TicksBelow);
     caption->setBuddy(TBMouseWheelSensitivity);
     sl->addWidget(caption, 0, 0);

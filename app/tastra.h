@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -111,7 +112,9 @@ public:
     void SetWheelController(int n);
     int WheelController() const { return m_wheelController; }
     int WheelSensitivity() const { return m_wheelSensitivity; }
-    void SetWheelSensitivity(int v) { m_wheelSensitivity = v; }
+    // The settings window's range; a stored value outside it is brought into it.
+    static constexpr int kMaxWheelSensitivity = 10;
+    void SetWheelSensitivity(int v) { m_wheelSensitivity = std::clamp(v, 0, kMaxWheelSensitivity); }
     // Returns whether the wheel was used (controller 129 leaves it to the control under it).
     bool FormMouseWheel(int delta, Qt::KeyboardModifiers mods);
     void SetStayOnTop(bool on);
