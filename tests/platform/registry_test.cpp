@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -210,6 +211,83 @@ TEST(RegistryHive, ExplicitHivePathAndHandMadeFile) {
     EXPECT_NE(text.find("\"Blob\"=hex:01,02,03\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Path\"=\"C:\\\\dir\"\r\n"), std::string::npos);
     EXPECT_NE(text.find("@=\"default\"\r\n"), std::string::npos);
+}
+
+// A key thousands of levels deep costs its own length in the file, not the square of it.
+TEST(RegistryHive, DeepKeyPathsStayLinearInTheFile) {
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/deep.reg";
+    std::string deep = "HKEY_CURRENT_USER\\Software\\T";
+    for (int i = 0; i < 5000; ++i) deep += "\\k";
+    const std::string text = "REGEDIT4\r\n\r\n[" + deep + "]\r\n\"v\"=dword:00000001\r\n\r\n";
+    ASSERT_TRUE(WriteFileAtomically(path, text));
+    {
+        TRegistryIniFile s("\\Software\\T", path);
+        EXPECT_EQ(s.ReadSections(), std::vector<std::string>{"k"});
+        s.WriteInteger("Other", "n", 2);
+        ASSERT_TRUE(s.Flush());
+    }
+    const std::string saved = ReadFileText(path);
+    EXPECT_LT(saved.size(), 2 * text.size());
+    EXPECT_EQ(TRegistryIniFile("\\Software\\T\\k\\k\\k", path).ReadSections(),
+              std::vector<std::string>{"k"});
+    // Erasing a key that exists only through its subkeys takes them along.
+    TRegistryIniFile s("\\Software\\T", path);
+    s.EraseSection("k\\k");
+    ASSERT_TRUE(s.Flush());
+    EXPECT_EQ(TRegistryIniFile("\\Software\\T\\k", path).ReadSections().size(), 0u);
+}
+
+// A hive kept elsewhere and linked into place (a dotfiles folder) stays linked.
+TEST(RegistryHive, ASymlinkedHiveIsWrittenThroughTheLink) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    std::filesystem::create_directories(folder + "/dotfiles");
+    std::filesystem::create_directories(folder + "/Ostrel");
+    const std::string link = folder + "/Ostrel/registry.reg";
+    std::filesystem::create_symlink("../dotfiles/registry.reg", link);
+    for (int round = 1; round <= 2; ++round) {  // the target missing, then present
+        TRegistryIniFile s("\\Software\\T", link);
+        s.WriteInteger("S", "round", round);
+        ASSERT_TRUE(s.Flush());
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(TRegistryIniFile("\\Software\\T", folder + "/dotfiles/registry.reg")
+                      .ReadInteger("S", "round", 0),
+                  round);
+    }
+}
+
+// A folder the user may not write to, without a lock file: the settings are read all the same,
+// and saving reports why it cannot be done.
+TEST(RegistryHive, AReadOnlyFolderIsReadAndSavingIsReportedImpossible) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/Ostrel";
+    const std::string path = folder + "/registry.reg";
+    std::filesystem::create_directories(folder);
+    ASSERT_TRUE(WriteFileAtomically(
+        path, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\T\\S]\r\n\"n\"=dword:00000007\r\n"));
+    ::chmod(dir.path().toStdString().c_str(), 0755);
+    ::chmod(path.c_str(), 0644);
+    ::chmod(folder.c_str(), 0555);
+    // Checked in a child that is no superuser (the superuser may write anywhere).
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(10);
+        TRegistryIniFile s("\\Software\\T", path);
+        if (s.ReadInteger("S", "n", 0) != 7) _exit(11);
+        s.WriteInteger("S", "n", 8);
+        if (s.Flush()) _exit(12);
+        if (s.FailureText().find(path) == std::string::npos ||
+            s.FailureText().find("Permission denied") == std::string::npos)
+            _exit(13);
+        _exit(0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(std::filesystem::exists(path + ".lock"));
 }
 
 TEST(RegistryHive, ParserRejectsMalformedText) {
