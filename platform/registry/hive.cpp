@@ -12,11 +12,15 @@ namespace {
 
 const char kHeader[] = "REGEDIT4";
 
+// ASCII case folding without the C library's locale lookup: key paths are compared a great
+// many times (every write of a large import looks its key up).
+inline int FoldAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+
 int FoldForOrder(char c) {
     // The separator sorts before every other character so that "A\B" comes right after "A" and
     // before "A B": parents first, then their subkeys, then siblings.
     if (c == '\\') return 0;
-    return std::tolower(static_cast<unsigned char>(c)) + 1;
+    return FoldAscii(static_cast<unsigned char>(c)) + 1;
 }
 
 std::string TrimRight(const std::string& s) {
@@ -171,8 +175,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 bool StartsWithName(const std::string& path, const std::string& prefix) {
     if (path.size() < prefix.size()) return false;
     for (size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(path[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i])))
+        if (FoldAscii(static_cast<unsigned char>(path[i])) !=
+            FoldAscii(static_cast<unsigned char>(prefix[i])))
             return false;
     return true;
 }
