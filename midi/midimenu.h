@@ -71,6 +71,8 @@ public:
     virtual void ListDevices(std::vector<TMidiDeviceEntry>& list) = 0;
     virtual void CheckDevicePresent() = 0;
     virtual bool IsClosed() const = 0;
+    // The device service's notice about the MIDI system as a whole, once.
+    virtual std::string TakeSystemNotice() = 0;
     virtual void LoadSettings(TSettingsStore& store);
     virtual void SaveSettings(TSettingsStore& store);
 
@@ -128,8 +130,8 @@ protected:
 
     void SendText(const std::string& text);
     void SendError(const std::string& text);
-    // The "waiting for ... to be plugged in" text for the awaited device.
-    void SendWaitingText();
+    // The "waiting for ... to be plugged in" text for the awaited device, after notice (if any).
+    void SendWaitingText(const std::string& notice = std::string());
 
 private:
     // True for the entries this component created and handles (device and none entries).
@@ -172,6 +174,7 @@ public:
     const char* ValueName() const override { return MidiMenuSettings::kMidiOut; }
     void ListDevices(std::vector<TMidiDeviceEntry>& list) override { m_output.ListDevices(list); }
     void CheckDevicePresent() override { m_output.CheckDevicePresent(); }
+    std::string TakeSystemNotice() override { return m_output.TakeSystemNotice(); }
     bool IsClosed() const override { return m_output.IsClosed(); }
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;
@@ -202,6 +205,7 @@ public:
     const char* ValueName() const override { return MidiMenuSettings::kMidiIn; }
     void ListDevices(std::vector<TMidiDeviceEntry>& list) override { m_input.ListDevices(list); }
     void CheckDevicePresent() override { m_input.CheckDevicePresent(); }
+    std::string TakeSystemNotice() override { return m_input.TakeSystemNotice(); }
     bool IsClosed() const override { return m_input.IsClosed(); }
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;

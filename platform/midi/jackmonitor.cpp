@@ -32,12 +32,23 @@ void TJackMonitor::OnShutdown(void* self) { static_cast<TJackMonitor*>(self)->m_
 
 void TJackMonitor::Disconnect() {
     if (!m_client) return;
-    jack_client_close(m_client);
+    // A client whose server went away is let go of unclosed (see AbandonJackClient).
+    if (!m_shutDown) jack_client_close(m_client);
     m_client = nullptr;
 }
 
+std::string TJackMonitor::TakeNotice() {
+    std::string notice;
+    notice.swap(m_notice);
+    return notice;
+}
+
 bool TJackMonitor::Connected() {
-    if (m_client && m_shutDown) Disconnect();
+    if (m_client && m_shutDown) {
+        // The server is gone (stopped or killed): its client cannot be closed any more.
+        m_client = nullptr;
+        m_notice = "The JACK server stopped: its MIDI ports are gone.";
+    }
     if (m_client) return true;
     auto now = std::chrono::steady_clock::now();
     if (m_tried && now - m_lastTry < std::chrono::seconds(1)) return false;
@@ -47,6 +58,7 @@ bool TJackMonitor::Connected() {
     m_client = jack_client_open(m_clientName.c_str(), JackNoStartServer, &status);
     if (!m_client) return false;
     m_shutDown = false;
+    ++m_generation;
     jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
     if (jack_activate(m_client) != 0) {
         Disconnect();

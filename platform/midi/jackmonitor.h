@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,15 @@ public:
     std::vector<std::string> MidiSources();
     bool PortExists(const std::string& fullName);
 
+    // Counts the connections to a server: a JACK client made while Generation() was g belongs
+    // to that server. Serving(g) tells whether it still runs, without trying to connect.
+    unsigned Generation() const { return m_generation; }
+    bool Serving(unsigned generation) const {
+        return generation != 0 && generation == m_generation && m_client && !m_shutDown;
+    }
+    // Once after the server went away: the text telling the user so. Empty otherwise.
+    std::string TakeNotice();
+
 private:
     std::vector<std::string> MidiPorts(unsigned long flags);
     static void OnShutdown(void* self);
@@ -39,4 +49,14 @@ private:
     std::atomic<bool> m_shutDown{false};
     std::chrono::steady_clock::time_point m_lastTry{};
     bool m_tried = false;
+    unsigned m_generation = 0;
+    std::string m_notice;
 };
+
+// A JACK client whose server went away must not be closed: the library then follows pointers
+// into the gone server's memory and crashes. Such a client is let go of unclosed, which costs a
+// few kilobytes per server that stopped.
+template <typename T>
+void AbandonJackClient(std::unique_ptr<T>& client) {
+    static_cast<void>(client.release());
+}

@@ -18,6 +18,8 @@ namespace {
 struct TRtIn {
     std::unique_ptr<RtMidiIn> In;
     std::string Error;
+    // The JACK server the client belongs to (TJackMonitor::Generation); 0 for ALSA.
+    unsigned JackGeneration = 0;
 
     static void OnError(RtMidiError::Type type, const std::string& text, void* self) {
         if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) return;
@@ -98,6 +100,8 @@ public:
     ~TSystemMidiInService() override {
         while (!m_open.empty()) InClose(m_open.begin()->first);
     }
+
+    std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
 
     int InCount() override { return static_cast<int>(Devices().size()); }
 
@@ -215,7 +219,14 @@ public:
             if (dev.Callback) dev.Callback(dev.Instance, mimClose, 0, 0);
         }
         // Without the lock: RtMidi's thread may be waiting for it and is joined here.
-        for (auto& in : dev.Ins) in->In->closePort();
+        for (auto& in : dev.Ins) {
+            if (in->JackGeneration != 0 && !m_jack.Serving(in->JackGeneration)) {
+                // Its server is gone, and with it the thread that delivered the messages.
+                AbandonJackClient(in->In);
+                continue;
+            }
+            in->In->closePort();
+        }
         dev.Ins.clear();
         m_open.erase(it);
         return kMidiOk;
@@ -261,6 +272,7 @@ private:
         if (m_jack.Connected()) {
             auto in = std::make_unique<TRtIn>();
             if (in->Create(RtMidi::UNIX_JACK, m_clientName)) {
+                in->JackGeneration = m_jack.Generation();
                 in->In->setCallback(&TOpenIn::OnMessage, &dev);
                 in->In->openVirtualPort(m_clientName);
                 if (in->Error.empty()) dev.Ins.push_back(std::move(in));
@@ -285,6 +297,7 @@ private:
             m_lastPortError = in->Error;
             return kMidiErrPortOpen;
         }
+        if (api == RtMidi::UNIX_JACK) in->JackGeneration = m_jack.Generation();
         unsigned int n = in->In->getPortCount();
         unsigned int index = n;
         for (unsigned int i = 0; i < n && index == n; ++i)

@@ -70,6 +70,8 @@ size_t ShortMessageLength(std::uint8_t status) {
 struct TRtOut {
     std::unique_ptr<RtMidiOut> Out;
     std::string Error;
+    // The JACK server the client belongs to (TJackMonitor::Generation); 0 for ALSA.
+    unsigned JackGeneration = 0;
 
     static void OnError(RtMidiError::Type type, const std::string& text, void* self) {
         if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) return;
@@ -118,8 +120,11 @@ public:
 
     ~TSystemMidiOutService() override {
         m_loading.wait();
+        for (auto& [handle, dev] : m_open) LetGoOfStaleClients(*dev);
         m_open.clear();
     }
+
+    std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
 
     int OutCount() override { return static_cast<int>(Devices().size()); }
 
@@ -204,6 +209,7 @@ public:
             m_synth->Reset();
             m_synthOpen = false;
         }
+        LetGoOfStaleClients(*it->second);
         m_open.erase(it);
         return kMidiOk;
     }
@@ -262,6 +268,12 @@ private:
         return out;
     }
 
+    void LetGoOfStaleClients(TOpenDevice& dev) {
+        for (auto& out : dev.Outs)
+            if (out->JackGeneration != 0 && !m_jack.Serving(out->JackGeneration))
+                AbandonJackClient(out->Out);
+    }
+
     TOpenDevice* Find(MidiHandle handle) {
         auto it = m_open.find(handle);
         return it == m_open.end() ? nullptr : it->second.get();
@@ -294,6 +306,7 @@ private:
         if (m_jack.Connected()) {
             auto out = std::make_unique<TRtOut>();
             if (out->Create(RtMidi::UNIX_JACK, m_clientName)) {
+                out->JackGeneration = m_jack.Generation();
                 out->Out->openVirtualPort(m_clientName);
                 if (out->Error.empty()) dev.Outs.push_back(std::move(out));
             }
@@ -316,6 +329,7 @@ private:
             m_lastPortError = out->Error;
             return kMidiErrPortOpen;
         }
+        if (api == RtMidi::UNIX_JACK) out->JackGeneration = m_jack.Generation();
         unsigned int n = out->Out->getPortCount();
         unsigned int index = n;
         for (unsigned int i = 0; i < n && index == n; ++i)
