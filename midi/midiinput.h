@@ -113,6 +113,8 @@ public:
     void CheckDevicePresent();
     // The service's notice about the MIDI system as a whole, once; empty when there is none.
     std::string TakeSystemNotice() { return m_service.TakeSystemNotice(); }
+    // True once after a port that fed the open input went away.
+    bool TakeSourceLost() { return m_handle != 0 && m_service.InSourceLost(m_handle); }
 
     bool DetectMidiLoop() const { return m_detectMidiLoop; }
     void SetDetectMidiLoop(bool on) { m_detectMidiLoop = on; }

@@ -237,6 +237,8 @@ void TMidiMenuBase::Refresh(bool recheck) {
     if (recheck) StartRecheckTimer();
     if (m_busy > 0) return;  // the next recheck will catch up
     TBusy busy(m_busy);
+    // Notes held by a source that went away would never be released by it.
+    if (!IsClosed() && TakeSourceLost() && OnBeforeClose) OnBeforeClose(this);
     int count = DeviceCount();
     // Listing reads names only; a device replaced by another keeps the count the same, so the
     // names decide as well.

@@ -73,6 +73,8 @@ public:
     virtual bool IsClosed() const = 0;
     // The device service's notice about the MIDI system as a whole, once.
     virtual std::string TakeSystemNotice() = 0;
+    // True once after a port that fed the open device went away (inputs only).
+    virtual bool TakeSourceLost() { return false; }
     virtual void LoadSettings(TSettingsStore& store);
     virtual void SaveSettings(TSettingsStore& store);
 
@@ -113,8 +115,8 @@ public:
     // After OpenDevice opened a device.
     TMidiNotifyEvent OnAfterOpen;
     // Before CloseDevice closes the open device; also when a rebuild finds that the open device
-    // vanished, after its port was let go, so that the owner can forget sounding notes without
-    // sending to the gone port.
+    // vanished, after its port was let go, and when a port that fed the open input went away, so
+    // that the owner can forget sounding notes without sending to the gone port.
     TMidiNotifyEvent OnBeforeClose;
     // The message of a failure during a click, a close or a load.
     TMidiStringEvent OnError;
@@ -206,6 +208,7 @@ public:
     void ListDevices(std::vector<TMidiDeviceEntry>& list) override { m_input.ListDevices(list); }
     void CheckDevicePresent() override { m_input.CheckDevicePresent(); }
     std::string TakeSystemNotice() override { return m_input.TakeSystemNotice(); }
+    bool TakeSourceLost() override { return m_input.TakeSourceLost(); }
     bool IsClosed() const override { return m_input.IsClosed(); }
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;

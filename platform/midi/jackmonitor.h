@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
     // Full names of the MIDI output ports of other programs (what can be listened to).
     std::vector<std::string> MidiSources();
     bool PortExists(const std::string& fullName);
+    // Full names of the ports that lost a connection into them since the last call.
+    std::vector<std::string> TakeDisconnectedInputs();
 
     // Counts the connections to a server: a JACK client made while Generation() was g belongs
     // to that server. Serving(g) tells whether it still runs, without trying to connect.
@@ -42,6 +45,7 @@ public:
 private:
     std::vector<std::string> MidiPorts(unsigned long flags);
     static void OnShutdown(void* self);
+    static void OnConnect(unsigned a, unsigned b, int connected, void* self);
     void Disconnect();
 
     std::string m_clientName;
@@ -51,6 +55,9 @@ private:
     bool m_tried = false;
     unsigned m_generation = 0;
     std::string m_notice;
+    // Filled on the server's notification thread.
+    std::mutex m_disconnectedLock;
+    std::vector<std::string> m_disconnectedInputs;
 };
 
 // A JACK client whose server went away must not be closed: the library then follows pointers

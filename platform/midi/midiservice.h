@@ -109,4 +109,10 @@ public:
     virtual bool InErrorText(MidiResult code, std::string& text) = 0;
     // As TMidiOutService::TakeSystemNotice.
     virtual std::string TakeSystemNotice() { return std::string(); }
+    // True once after a port that fed the open input went away (the source itself, or one of the
+    // ports connected to the program's own port): notes it held will never be released by it.
+    virtual bool InSourceLost(MidiHandle handle) {
+        static_cast<void>(handle);
+        return false;
+    }
 };

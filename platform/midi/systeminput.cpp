@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <mutex>
@@ -41,6 +42,9 @@ struct TRtIn {
 };
 
 enum TInKind { ikOwnPort, ikJack, ikAlsa };
+
+// Our port that listens to one source directly.
+const char kDirectPortName[] = "in";
 
 struct TInEntry {
     TInKind Kind;
@@ -103,6 +107,14 @@ public:
 
     std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
 
+    bool InSourceLost(MidiHandle handle) override {
+        TOpenIn* dev = Find(handle);
+        if (!dev || dev->Kind == ikAlsa) return false;
+        // A port feeding ours went away: the source itself (also when it came back at once under
+        // its old name) or another program's port connected to the own port.
+        return LostConnectionInto(dev->Kind);
+    }
+
     int InCount() override { return static_cast<int>(Devices().size()); }
 
     MidiResult InProductName(int id, std::string& name) override {
@@ -127,6 +139,7 @@ public:
                 ? OpenOwnPort(*dev)
                 : OpenPort(*dev, dev->Kind == ikJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA);
         if (r != kMidiOk) return r;
+        LostConnectionInto(dev->Kind);  // what ended before belongs to ports closed earlier
         handle = m_nextHandle++;
         if (callback) callback(instance, mimOpen, 0, 0);
         m_open[handle] = std::move(dev);
@@ -263,6 +276,16 @@ private:
         return list;
     }
 
+    // Whether one of our input ports of this kind lost a connection since the last call.
+    bool LostConnectionInto(TInKind kind) {
+        const std::string ours = kind == ikOwnPort ? m_clientName : kDirectPortName;
+        bool lost = false;
+        for (const auto& port : m_jack.TakeDisconnectedInputs())
+            lost = lost || (IsOwnPortName(port, m_clientName) &&
+                            port.compare(port.find(':') + 1, std::string::npos, ours) == 0);
+        return lost;
+    }
+
     TOpenIn* Find(MidiHandle handle) {
         auto it = m_open.find(handle);
         return it == m_open.end() ? nullptr : it->second.get();
@@ -304,7 +327,7 @@ private:
             if (in->In->getPortName(i) == dev.Port) index = i;
         if (index == n) return kMidiErrBadDeviceId;  // gone between listing and opening
         in->In->setCallback(&TOpenIn::OnMessage, &dev);
-        in->In->openPort(index, "in");
+        in->In->openPort(index, kDirectPortName);
         if (!in->Error.empty() || !in->In->isPortOpen()) {
             m_lastPortError = in->Error;
             return kMidiErrPortOpen;
