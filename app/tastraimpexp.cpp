@@ -352,8 +352,8 @@ void TTastra2::ImportChordsClick() {
             // since this one read them); a replacing import replaces everything.
             const TChordList before = std::move(m_chordList);
             m_chordList = std::move(chords);
-            const std::string failure =
-                m_chordList.SaveToRegistry(m_services.openSettingsRoot, overwrite ? nullptr : &before);
+            const std::string failure = m_chordList.SaveToRegistry(m_services.openSettingsRoot,
+                                                                   overwrite ? nullptr : &before);
             if (!failure.empty())
                 ShowError(QString::fromStdString(failure));
             else

@@ -301,8 +301,9 @@ int TTastra2::ReadSnapshots(TSettingsStore& store) {
 
 QString TTastra2::SnapshotState(int n) const {
     const QString& values = m_snapshots[static_cast<size_t>(n - 1)];
-    return values.isEmpty() ? QString() : m_snapshotItems[static_cast<size_t>(n - 1)]->text() +
-                                              QLatin1Char('\n') + values;
+    return values.isEmpty()
+               ? QString()
+               : m_snapshotItems[static_cast<size_t>(n - 1)]->text() + QLatin1Char('\n') + values;
 }
 
 void TTastra2::SnapshotsStored() {

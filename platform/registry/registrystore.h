@@ -81,5 +81,4 @@ private:
 // Loads the hive file while the caller holds the hive's lock. A file that does not parse is moved
 // aside (its name gets ".broken-<time>"), and h becomes empty. False when the file could not be
 // read or a broken file could not be moved: it must not be overwritten then.
-bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h,
-                        std::string* reason = nullptr);
+bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h, std::string* reason = nullptr);

@@ -104,7 +104,8 @@ std::string ResolveLinks(const std::string& path) {
         const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
         if (n < 0 || static_cast<size_t>(n) >= target.size()) break;
         std::filesystem::path next(std::string(target.data(), static_cast<size_t>(n)));
-        current = next.is_absolute() ? next.string() : (std::filesystem::path(FolderOf(current)) / next).string();
+        current = next.is_absolute() ? next.string()
+                                     : (std::filesystem::path(FolderOf(current)) / next).string();
     }
     return current;
 }
@@ -120,8 +121,9 @@ int OpenRegularFile(const std::string& path, std::string* reason) {
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int error = errno;
         ::close(fd);
-        if (reason) *reason = S_ISDIR(st.st_mode) ? std::system_category().message(EISDIR)
-                                                  : std::string("Not a regular file");
+        if (reason)
+            *reason = S_ISDIR(st.st_mode) ? std::system_category().message(EISDIR)
+                                          : std::string("Not a regular file");
         errno = error;
         return -1;
     }

@@ -1,9 +1,9 @@
 #include "platform/settings/inidocument.h"
 
-#include "platform/settings/settingsstore.h"
-
 #include <cctype>
 #include <unordered_set>
+
+#include "platform/settings/settingsstore.h"
 
 namespace {
 

@@ -69,8 +69,8 @@ void KeepOnWorkArea(int& left, int& top, int& width, int& height, bool shrink,
     if (t > areaBottom) t = areaBottom - 30;
     if (t < areaTop) t = areaTop;  // the title bar never goes above the work area
     const auto narrow = [](TWide v) {
-        return static_cast<int>(std::clamp<TWide>(v, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+        return static_cast<int>(
+            std::clamp<TWide>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     };
     left = narrow(l);
     top = narrow(t);

@@ -64,8 +64,7 @@ std::string TMemSettingsStore::ReadString(const std::string& section, const std:
                                           const std::string& def) {
     const Value* v = Find(section, name);
     if (!v) return def;
-    if (v->kind != Kind::String)
-        throw ESettingsTypeError("Invalid data type for '" + name + "'");
+    if (v->kind != Kind::String) throw ESettingsTypeError("Invalid data type for '" + name + "'");
     return v->text;
 }
 

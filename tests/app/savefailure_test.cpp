@@ -39,7 +39,8 @@ protected:
         s.midiOut = &m_out;
         s.midiIn = &m_in;
         s.openSettingsRoot = [this] {
-            return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(SettingsRootPath(), m_hive));
+            return std::unique_ptr<TSettingsStore>(
+                new TRegistryIniFile(SettingsRootPath(), m_hive));
         };
         s.openSettingsKey = [this](const std::string& sub) {
             return std::unique_ptr<TSettingsStore>(
@@ -132,8 +133,7 @@ TEST_P(SaveFailure, IsToldOnceWithFileAndReasonAndMemoryIsKept) {
     }
     ASSERT_EQ(errors.size(), 1) << errors.join("\n").toStdString();
     EXPECT_TRUE(errors[0].contains(QString::fromStdString(m_hive))) << errors[0].toStdString();
-    const char* reason =
-        c.breakage == TBreak::FolderIsAFile ? "Not a directory" : "Is a directory";
+    const char* reason = c.breakage == TBreak::FolderIsAFile ? "Not a directory" : "Is a directory";
     EXPECT_TRUE(errors[0].contains(reason)) << errors[0].toStdString();
 
     // Once the file can be written, the changes kept in memory get there.
@@ -148,13 +148,12 @@ TEST_P(SaveFailure, IsToldOnceWithFileAndReasonAndMemoryIsKept) {
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryPath, SaveFailure,
-    ::testing::Values(TCase{TAction::CloseMainWindow, TBreak::FolderIsAFile},
-                      TCase{TAction::CloseMainWindow, TBreak::HiveIsAFolder},
-                      TCase{TAction::SettingsApply, TBreak::FolderIsAFile},
-                      TCase{TAction::ChordEditorApply, TBreak::HiveIsAFolder},
-                      TCase{TAction::ChordEditorOk, TBreak::FolderIsAFile},
-                      TCase{TAction::KnobPreset, TBreak::HiveIsAFolder}));
+INSTANTIATE_TEST_SUITE_P(EveryPath, SaveFailure,
+                         ::testing::Values(TCase{TAction::CloseMainWindow, TBreak::FolderIsAFile},
+                                           TCase{TAction::CloseMainWindow, TBreak::HiveIsAFolder},
+                                           TCase{TAction::SettingsApply, TBreak::FolderIsAFile},
+                                           TCase{TAction::ChordEditorApply, TBreak::HiveIsAFolder},
+                                           TCase{TAction::ChordEditorOk, TBreak::FolderIsAFile},
+                                           TCase{TAction::KnobPreset, TBreak::HiveIsAFolder}));
 
 }  // namespace

@@ -303,9 +303,8 @@ bool ConnectToOwnPort(const std::string& from) {
     jack_client_t* c = jack_client_open("tastra-test-patch", JackNoStartServer, &status);
     if (!c) return false;
     bool ok = false;
-    if (const char** ports =
-            jack_get_ports(c, "^TastraThru[-0-9]*:TastraThru$", JACK_DEFAULT_MIDI_TYPE,
-                           JackPortIsInput)) {
+    if (const char** ports = jack_get_ports(c, "^TastraThru[-0-9]*:TastraThru$",
+                                            JACK_DEFAULT_MIDI_TYPE, JackPortIsInput)) {
         ok = ports[0] && jack_connect(c, from.c_str(), ports[0]) == 0;
         jack_free(ports);
     }

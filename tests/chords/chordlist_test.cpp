@@ -1,9 +1,9 @@
 #include "chords/chordlist.h"
-#include "support/storeview.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/settings/settingsstore.h"
+#include "support/storeview.h"
 
 namespace {
 

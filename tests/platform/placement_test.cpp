@@ -85,7 +85,8 @@ TEST_F(PlacementTest, ExtremeStoredGeometryStaysOnTheWorkArea) {
                     const QRect on = w.geometry().intersected(area);
                     EXPECT_GE(on.width(), std::min(30, w.width()))
                         << width << " " << height << " " << left << " " << top;
-                    EXPECT_GT(on.height(), 0) << width << " " << height << " " << left << " " << top;
+                    EXPECT_GT(on.height(), 0)
+                        << width << " " << height << " " << left << " " << top;
                 }
 }
 
