@@ -28,14 +28,10 @@ constexpr int kKeyboardLeft = 66;
 constexpr int kMargin = 5;
 }  // namespace
 
-TChannelSpin::TChannelSpin(QWidget* parent) : QSpinBox(parent) {
+TChannelSpin::TChannelSpin(const int& offset, QWidget* parent)
+    : QSpinBox(parent), m_offset(offset) {
     setRange(0, 15);
     setKeyboardTracking(false);
-}
-
-int& TChannelSpin::DisplayOffset() {
-    static int offset = 1;
-    return offset;
 }
 
 QString TChannelSpin::textFromValue(int value) const {
@@ -96,7 +92,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     CBChord->setFocusPolicy(Qt::ClickFocus);
     Label7 = new QLabel(QStringLiteral("Channel"), m_client);
     Label7->setGeometry(162, 6, 48, 18);
-    EChannel = new TChannelSpin(m_client);
+    EChannel = new TChannelSpin(m_offsets.channel, m_client);
     EChannel->setGeometry(212, 4, 52, 22);
     EChannel->setFocusPolicy(Qt::ClickFocus);
     // The key-width bar lives hidden here; the settings window shows its own copy of it.
@@ -209,7 +205,6 @@ void TTastra::SetArrowsVisible(bool visible) {
 
 void TTastra::Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2) {
     if (PutShort) PutShort(status, data1, data2);
-    if (OnMidiEvent) OnMidiEvent(status, data1, data2);
 }
 
 void TTastra::SendController(int controller, int value) {
@@ -220,7 +215,6 @@ void TTastra::SendController(int controller, int value) {
         PutShort(status, d1, d2);
     else
         Keyboard1->ControllerFeedback(d1, d2);
-    if (OnMidiEvent) OnMidiEvent(status, d1, d2);
 }
 
 int TTastra::KeyWidthFromBar(int position) {
@@ -289,7 +283,7 @@ void TTastra::ShowChannel() {
 
 void TTastra::EChannelExit() {
     bool ok = false;
-    const int v = EChannel->text().trimmed().toInt(&ok) - TChannelSpin::DisplayOffset();
+    const int v = EChannel->text().trimmed().toInt(&ok) - m_offsets.channel;
     if (ok && v >= 0 && v <= 15) Keyboard1->SetChannel(v);
     ShowChannel();
 }

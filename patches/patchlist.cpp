@@ -35,16 +35,6 @@ QByteArray ReadWholeFile(const QString& fileName) {
 }
 }  // namespace
 
-int& ProgramDisplayOffset() {
-    static int offset = 1;
-    return offset;
-}
-
-int& BankDisplayOffset() {
-    static int offset = 1;
-    return offset;
-}
-
 int CompareTextAscii(const QString& a, const QString& b) {
     const int n = static_cast<int>(std::min(a.size(), b.size()));
     for (int i = 0; i < n; ++i) {
@@ -78,9 +68,9 @@ QString TPatchProgram::FormatDisplayText(const QString& name, int program, int b
     return name + QLatin1Char(' ') + p + QLatin1Char(':') + b;
 }
 
-QString TPatchProgram::DisplayText() const {
+QString TPatchProgram::DisplayText(int bankOffset) const {
     // Both numbers count from the bank base: scripts list programs the way banks are counted.
-    return FormatDisplayText(m_name, m_program, m_bank, BankDisplayOffset());
+    return FormatDisplayText(m_name, m_program, m_bank, bankOffset);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/systemmidi.h"
 #include "support/jackserver.h"
+#include "support/scriptedprompts.h"
 #include "support/storeview.h"
 
 namespace {
@@ -33,9 +34,9 @@ TEST_P(JackServerGone, ProgramLivesAwaitsThePortAndReopensIt) {
     services.midiOut = outService.get();
     services.midiIn = inService.get();
     services.openSettingsRoot = [&store] { return std::make_unique<TSharedStoreView>(store); };
+    TScriptedPrompts prompts;
+    services.prompts = &prompts;
     auto w = std::make_unique<TTastra2>(services);
-    w->OnError = [](const QString&) {};
-    w->OnReminder = [](const QString&, bool c) { return c; };
     w->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 5000));
     ASSERT_FALSE(w->MidiOut().IsClosed());

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 
+#include "app/knobpanel.h"
 #include "app/settingsform.h"
 #include "app/tastra.h"
 #include "chords/chordeditform.h"
@@ -17,6 +18,7 @@
 #include "platform/registry/registrystore.h"
 #include "platform/settings/atomicfile.h"
 #include "platform/settings/programpaths.h"
+#include "support/scriptedprompts.h"
 
 namespace fs = std::filesystem;
 
@@ -46,9 +48,8 @@ protected:
             return std::unique_ptr<TSettingsStore>(
                 new TRegistryIniFile(SettingsRootPath() + "\\" + sub, m_hive));
         };
+        s.prompts = &prompts;
         w = std::make_unique<TTastra2>(s);
-        w->OnError = [this](const QString& e) { errors << e; };
-        w->OnReminder = [](const QString&, bool c) { return c; };
         w->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
     }
@@ -87,8 +88,10 @@ protected:
     std::string m_hive;
     TVirtualMidiService m_out{{"Synth"}};
     TVirtualMidiInService m_in;
+    TScriptedPrompts prompts;
+    // The main window's messages and those of its tool windows, in the order they came.
+    QStringList& errors = prompts.errors;
     std::unique_ptr<TTastra2> w;
-    QStringList errors;
 };
 
 TEST_P(SaveFailure, IsToldOnceWithFileAndReasonAndMemoryIsKept) {
@@ -99,7 +102,7 @@ TEST_P(SaveFailure, IsToldOnceWithFileAndReasonAndMemoryIsKept) {
         chords = OpenChordEditor();
     if (c.action == TAction::KnobPreset) {
         w->FindAction("Setup1")->trigger();
-        knobs = w->KnobEditForm();
+        knobs = w->Knobs().SetupForm();
         knobs->OnError = [this](const QString& e) { errors << e; };
         knobs->OnPresetName = [](QString& name) {
             name = "Mine";
