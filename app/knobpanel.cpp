@@ -65,12 +65,16 @@ void TKnobPanel::CreateKnobs() {
     auto* label = new QLabel(m_host.area);
     label->setObjectName(QStringLiteral("LKnob1"));
     label->setFont(small);
+    // The pattern's heights and sizes place every knob; Arrange gives them their columns.
+    label->setGeometry(0, 6, 43, 11);  // its last line just above the knob
     auto* caption = new QLabel(m_host.area);
     caption->setObjectName(QStringLiteral("LKnobCap1"));
     caption->setFont(small);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    caption->setGeometry(28, 33, 24, 11);
     auto* wheel = new TWheel(m_host.area);
     wheel->setObjectName(QStringLiteral("Wheel1"));
+    wheel->SetBounds(0, 17, 27, 27);
     wheel->SetFocusAction(faFocusColor);
     wheel->SetPositionMax(127);
     wheel->SetScale(false);

@@ -154,8 +154,9 @@ QWidget* TSettings::CreateGeneralPage() {
     m_keyWidthBar->show();
     m_savedBarPosition = m_keyWidthBar->value();
     connect(CBOldStyle, &QCheckBox::clicked, this, [this](bool on) {
+        // Only the style changes: the keys keep the width they have.
         m_owner.Keyboard1->SetPaintStyle(on ? psDraw : psImage);
-        m_owner.TBKeyWidthChange();
+        m_owner.FitKeyboardToStyle();
     });
     connect(CBShowBasenote, &QCheckBox::clicked, this,
             [this](bool on) { m_owner.SetArrowsVisible(on); });

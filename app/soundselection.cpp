@@ -18,8 +18,8 @@
 #include "patches/patchlist.h"
 #include "patches/patchnumbers.h"
 #include "patches/patchsetdialog.h"
-#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/datafolder.h"
 
 namespace {
 const char* const kDefaultPatchScript = "default_patchscript.txt";
@@ -144,9 +144,16 @@ void TSoundSelection::CreateMenu() {
 
 int TSoundSelection::FieldsRight() const { return m_patchUpDown->geometry().right() + 1; }
 
+std::vector<QWidget*> TSoundSelection::TopRowFields() const {
+    return {m_programLabel, m_programEdit, m_programUpDown, m_bankLabel, m_bankEdit, m_bankUpDown};
+}
+
+std::vector<QWidget*> TSoundSelection::PatchRowFields() const {
+    return {m_patchLabel, m_patchBox, m_patchUpDown};
+}
+
 QString TSoundSelection::DefaultPatchScriptPath() {
-    return QString::fromStdString(ProgramFolder()) + QLatin1Char('/') +
-           QString::fromLatin1(kDefaultPatchScript);
+    return QString::fromStdString(DataFilePath(kDefaultPatchScript));
 }
 
 TErrForm* TSoundSelection::ErrForm() {

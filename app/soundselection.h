@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -88,6 +89,9 @@ public:
 
     // The right edge of the fields, where the knob area begins.
     int FieldsRight() const;
+    // The fields left to right: program and bank in the top row, the patch box in the row below.
+    std::vector<QWidget*> TopRowFields() const;
+    std::vector<QWidget*> PatchRowFields() const;
     void LoadSettings(TSettingsStore& store, const std::string& section);
     void SaveSettings(TSettingsStore& store, const std::string& section);
     // Runs load so that the program and bank it reads are kept for the next start only; the

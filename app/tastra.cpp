@@ -20,6 +20,7 @@
 #include "app/statuspanels.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
+#include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
@@ -36,6 +37,8 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     m_prompts = m_services.prompts ? m_services.prompts : m_ownPrompts.get();
     MidiInMenu1 = new TMidiInMenu(*m_services.midiIn, this);
     MidiOutMenu1 = new TMidiOutMenu(*m_services.midiOut, this);
+    MidiInMenu1->SetRunDevice(m_services.runMidiIn);
+    MidiOutMenu1->SetRunDevice(m_services.runMidiOut);
     m_sender =
         std::make_unique<TOutputSender>([this]() -> TMidiOutput& { return MidiOut(); }, *m_prompts,
                                         [this](const QString& t) { SetStatusText(t); });
@@ -48,7 +51,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     SetStatusText(QString());
     ClientArea()->SetBackground(QPixmap(QStringLiteral(":/background/BACKGROUND.png")));
     setWindowTitle(texts::kProgramTitle);
-    QApplication::setApplicationDisplayName(QString());
+    QApplication::setApplicationDisplayName(texts::kProgramTitle);
 
     Keyboard1->OnDisplayEvent = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
         ReflectMessage(s, d1, d2);
@@ -82,6 +85,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
                     RaiseTopmost();
             });
     qApp->installEventFilter(this);
+    LayOutToFont();
     ApplySizeRules();
 }
 
@@ -144,6 +148,9 @@ void TTastra2::CreateParts() {
     knobs.openSettingsRoot = m_services.openSettingsRoot;
     knobs.openSettingsKey = m_services.openSettingsKey;
     m_knobs = std::make_unique<TKnobPanel>(std::move(knobs));
+    m_knobs->KnobList().OnArranged = [this](TGUIKnobList*) {
+        if (m_rowsBottom > 0) PlaceKeyboardBelow(m_rowsBottom);
+    };
     ArrangeKnobs();
 
     TImportExportHost impExp;

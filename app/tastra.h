@@ -41,6 +41,9 @@ struct TTastraServices {
     std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
     // The joysticks' service. Unset: no joysticks.
     TJoystickService* joystick = nullptr;
+    // Devices named on the command line, opened for this run instead of the remembered ones.
+    std::string runMidiOut;
+    std::string runMidiIn;
     // Message boxes, questions and file choices. Unset: the program's dialogs.
     TUserPrompts* prompts = nullptr;
 };
@@ -153,6 +156,9 @@ private:
     void ChordEditorNoteIn(uint8_t note, uint8_t velocity);
     int KnobAreaLeft() const;
     void ArrangeKnobs();
+    // tastralayout.cpp: sizes the top rows to the font and places the keyboard below them.
+    void LayOutToFont();
+    void PlaceKeyboardBelow(int rowsBottom);
 
     TTastraServices m_services;
     std::unique_ptr<TUserPrompts> m_ownPrompts;
@@ -181,4 +187,5 @@ private:
     QPointer<TSettings> m_settingsForm;
     QPointer<TTransposeForm> m_transposeForm;
     QPointer<TChordEditForm> m_chordEditForm;
+    int m_rowsBottom = 0;
 };

@@ -33,6 +33,7 @@ public:
 protected:
     int valueFromText(const QString& text) const override;
     QValidator::State validate(QString& text, int& pos) const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const int& m_offset;
@@ -88,6 +89,12 @@ public:
     virtual void CBChordClick();
     void EChannelExit();
     void TBKeyWidthChange();
+    // Lays the keyboard and the strips beside it out again after its paint style, key width or
+    // image size changed.
+    void FitKeyboardToStyle();
+    // Moves the keyboard and the strips beside it to y in the client area; the window grows or
+    // shrinks by as much.
+    void SetKeyboardTop(int y);
     static int KeyWidthFromBar(int position);
     static int BarFromKeyWidth(int keyWidth);
 

@@ -13,6 +13,7 @@
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
+#include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 
@@ -84,9 +85,11 @@ void TTastra2::ArrangeKnobs() {
 }
 
 int TTastra2::MinWidth() const {
-    // Room for the program, bank and patch fields and the Panic panel right of them.
+    // Room for the program, bank and patch fields, a column for every knob and the Panic panel.
     if (!m_sound) return TTastra::MinWidth();
-    return std::max(TTastra::MinWidth(), KnobAreaLeft()) + (m_panic ? m_panic->width() + 5 : 0);
+    const int knobs = m_knobs ? m_knobs->KnobList().MinimumAreaWidth() + kKnobAreaGap : 0;
+    return std::max(TTastra::MinWidth(), KnobAreaLeft() + knobs) +
+           (m_panic ? m_panic->width() + 5 : 0);
 }
 
 void TTastra2::SetWheelController(int n) {

@@ -1,10 +1,14 @@
 #include "patches/patchlist.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <algorithm>
 
 #include "patches/patchscriptparser.h"
 #include "platform/settings/atomicfile.h"
+
+// Off by default; QT_LOGGING_RULES="tastra.patches.info=true" shows which scripts were loaded.
+Q_LOGGING_CATEGORY(lcPatches, "tastra.patches", QtWarningMsg)
 
 namespace {
 const char* const kIndexOutOfBounds = "Index out of bounds";
@@ -152,7 +156,11 @@ std::unique_ptr<TPatchList> TPatchList::LoadFromBytes(const QByteArray& data,
 
 std::unique_ptr<TPatchList> TPatchList::LoadFromFile(const QString& fileName,
                                                      QStringList* messages) {
-    return LoadFromBytes(ReadWholeFile(fileName), fileName, messages, false);
+    std::unique_ptr<TPatchList> list =
+        LoadFromBytes(ReadWholeFile(fileName), fileName, messages, false);
+    qCInfo(lcPatches).noquote() << "Loaded patch script" << fileName << "with" << list->ModeCount()
+                                << "modes";
+    return list;
 }
 
 std::unique_ptr<TPatchList> TPatchList::LoadHeaderFromFile(const QString& fileName) {

@@ -4,10 +4,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
+#include "app/messages.h"
 #include "app/tastra.h"
 #include "chords/chordeditform.h"
 #include "keyboard/keyboard.h"
@@ -120,3 +123,16 @@ TEST_F(MainWindowDialogs, EditorTogglesNotesOfTheMainKeyboardAndOfInputWithoutTh
 }
 
 }  // namespace
+
+TEST_F(MainWindowDialogs, MessageBoxesCarryTheProgramTitle) {
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+    });
+    bool checked = false;
+    MessageWithCheckbox(w.get(), "Transpose is activated", "Do not show", checked);
+    EXPECT_EQ(title, "Zorvik's Tastra");
+}

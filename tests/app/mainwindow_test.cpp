@@ -165,6 +165,15 @@ TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
     w->EChannelExit();
     EXPECT_EQ(w->Keyboard1->Channel(), 9);
     EXPECT_EQ(w->EChannel->text(), "10");
+    // Escape drops the typed text; leaving the field afterwards keeps the channel.
+    w->EChannel->setFocus();
+    w->EChannel->selectAll();
+    QTest::keyClicks(w->EChannel, "12");
+    QTest::keyClick(w->EChannel, Qt::Key_Escape);
+    EXPECT_EQ(w->EChannel->text(), "10");
+    w->Keyboard1->setFocus();
+    w->EChannelExit();
+    EXPECT_EQ(w->Keyboard1->Channel(), 9);
     w->CBChord->setCurrentIndex(1);
     w->CBChordClick();
     out.ClearSent();

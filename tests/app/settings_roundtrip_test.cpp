@@ -140,14 +140,14 @@ TEST_F(SettingsRoundTrip, ARenamedProgramFileStartsFromFreshSettings) {
 TEST_F(SettingsRoundTrip, AStoreThatFailsMidLoadKeepsWhatWasReadAndTheRest) {
     {
         auto store = Open();
-        store->WriteInteger("Keyboard", "BaseNote", 50);
+        store->WriteInteger("Keyboard", "BaseNote", 40);
         // A string read as an integer is only a default, but a DWORD where a string is expected
         // fails the load from there on.
         store->WriteString("Keyboard", "Channel", "abc");
         ASSERT_TRUE(store->Flush());
     }
     auto w = Start();
-    EXPECT_EQ(w->Keyboard1->BaseNote(), 50);
+    EXPECT_EQ(w->Keyboard1->BaseNote(), 40);
     EXPECT_EQ(w->Keyboard1->Channel(), 0);
 }
 

@@ -100,6 +100,17 @@ TEST_F(SettingsWindow, OpensOnGeneralPageOnceAndCloseGivesTheKeyWidthBarBack) {
     EXPECT_TRUE(w->TBKeyWidth->isHidden());
 }
 
+TEST_F(SettingsWindow, OldStyleBoxChangesOnlyThePaintStyle) {
+    TKeyboard& kb = *w->Keyboard1;
+    ASSERT_TRUE(kb.ImagesAvailable());
+    ASSERT_EQ(kb.PaintStyle(), psImage);
+    const int keyWidth = kb.KeyWidth();
+    TSettings* f = Open();
+    f->CBOldStyle->click();
+    EXPECT_EQ(kb.PaintStyle(), psDraw);
+    EXPECT_EQ(kb.KeyWidth(), keyWidth);  // not the bar's narrowest 7 pixels
+}
+
 TEST_F(SettingsWindow, CancelRestoresWhatActedAtOnceAndDropsOtherEdits) {
     TKeyboard& kb = *w->Keyboard1;
     ASSERT_TRUE(kb.ImagesAvailable());
