@@ -187,8 +187,11 @@ void TImportExport::ExportSettingsClick() {
         m_host.saveSettings(file);
         // Knobs not saved under a name travel as "Current": the registry must hold that preset
         // too, or the name in the file would point at nothing.
-        if (!file.IsRegistry() && m_host.knobs->PresetName() == QLatin1String("Current"))
-            m_host.knobs->KnobList().SavePreset(m_host.knobs->PresetsStore(), "Current");
+        if (!file.IsRegistry() && m_host.knobs->PresetName() == QLatin1String("Current")) {
+            const std::string failure =
+                m_host.knobs->KnobList().SavePreset(m_host.knobs->PresetsStore(), "Current");
+            if (!failure.empty()) m_host.prompts->Error(QString::fromStdString(failure));
+        }
         return QStringLiteral("Settings saved successfully.");
     });
 }
@@ -256,6 +259,11 @@ void TImportExport::ImportKnobPresetsClick() {
             for (const auto& [name, knobs] : presets) knobs->WriteToIni(*registry, name);
             n = static_cast<int>(presets.size());
         }
+        const std::string failure = registry ? FlushStore(*registry) : std::string();
+        if (!failure.empty()) {
+            m_host.prompts->Error(QString::fromStdString(failure));
+            return QString();
+        }
         return CountMessage(n, "No knob presets could be loaded.",
                             "%1 knob presets loaded successfully.");
     });
@@ -279,8 +287,16 @@ void TImportExport::ImportChordsClick() {
         TChordList chords = overwrite ? TChordList() : *m_host.chords;
         const int n = chords.Load(file, !overwrite);
         if (n > 0) {
+            // Added chords join what is stored now (another running copy may have stored some
+            // since this one read them); a replacing import replaces everything.
+            const TChordList before = std::move(*m_host.chords);
             *m_host.chords = std::move(chords);
-            m_host.chords->SaveToRegistry(m_host.openSettingsRoot);
+            const std::string failure = m_host.chords->SaveToRegistry(
+                m_host.openSettingsRoot, overwrite ? nullptr : &before);
+            if (!failure.empty()) {
+                m_host.prompts->Error(QString::fromStdString(failure));
+                return QString();
+            }
         }
         return CountMessage(n, "No custom chords could be loaded.",
                             "%1 custom chords loaded successfully.");

@@ -22,6 +22,19 @@ namespace {
 
 const char kKnobPresetsKey[] = "KnobPresets";
 const char kSnapshotsSection[] = "Snapshots";
+
+// Whether the store holds a snapshot slot as a defined snapshot or not at all (rather than a
+// name without values, or values of the wrong type).
+bool StoredWhole(TSettingsStore& store, const std::string& name, const std::string& values) {
+    try {
+        return !store.ReadString(kSnapshotsSection, values, "").empty() ||
+               (!store.ValueExists(kSnapshotsSection, name) &&
+                !store.ValueExists(kSnapshotsSection, values));
+    } catch (const ESettingsTypeError&) {
+        return false;
+    }
+}
+
 const char kDefaultPreset[] = "Default";
 const char kCurrentPreset[] = "Current";
 const char kVolumeCaption[] = "Volume";
@@ -221,12 +234,14 @@ void TKnobPanel::LoadSettings(TSettingsStore& store, const std::string& section)
 }
 
 void TKnobPanel::SaveSettings(TSettingsStore& store, const std::string& section) {
+    m_presetSaveFailure.clear();
     if (QAction* checked = m_presetGroup->checkedAction()) {
         m_presetName = checked->data().toString();
     } else {
         // Knobs set up but not saved under a name are kept as "Current" for the next start.
         m_presetName = QString::fromLatin1(kCurrentPreset);
-        if (store.IsRegistry()) m_knobList->SavePreset(PresetsStore(), kCurrentPreset);
+        if (store.IsRegistry())
+            m_presetSaveFailure = m_knobList->SavePreset(PresetsStore(), kCurrentPreset);
     }
     store.WriteString(section, keys::kKnobPreset, m_presetName.toStdString());
     if (store.IsRegistry()) WriteSnapshots(store);
@@ -282,7 +297,19 @@ int TKnobPanel::ReadSnapshots(TSettingsStore& store) {
         item->setStatusTip(m_snapshots[static_cast<size_t>(n - 1)]);
         ++count;
     }
+    if (store.IsRegistry()) SnapshotsStored();
     return count;
+}
+
+QString TKnobPanel::SnapshotState(int n) const {
+    const QString& values = m_snapshots[static_cast<size_t>(n - 1)];
+    return values.isEmpty()
+               ? QString()
+               : m_snapshotItems[static_cast<size_t>(n - 1)]->text() + QLatin1Char('\n') + values;
+}
+
+void TKnobPanel::SnapshotsStored() {
+    for (int n = 1; n <= 8; ++n) m_storedSnapshots[static_cast<size_t>(n - 1)] = SnapshotState(n);
 }
 
 int TKnobPanel::WriteSnapshots(TSettingsStore& store) {
@@ -291,6 +318,13 @@ int TKnobPanel::WriteSnapshots(TSettingsStore& store) {
         const std::string name = "Name" + std::to_string(n);
         const std::string values = "Values" + std::to_string(n);
         const QString& snapshot = m_snapshots[static_cast<size_t>(n - 1)];
+        if (!snapshot.isEmpty()) ++count;
+        // Into the registry only what this copy of the program changed goes: another running
+        // copy may have defined this snapshot since. Half-stored entries are cleared all the same.
+        if (store.IsRegistry() &&
+            SnapshotState(n) == m_storedSnapshots[static_cast<size_t>(n - 1)] &&
+            StoredWhole(store, name, values))
+            continue;
         if (snapshot.isEmpty()) {
             store.DeleteKey(kSnapshotsSection, name);
             store.DeleteKey(kSnapshotsSection, values);
@@ -299,7 +333,6 @@ int TKnobPanel::WriteSnapshots(TSettingsStore& store) {
         store.WriteString(kSnapshotsSection, name,
                           m_snapshotItems[static_cast<size_t>(n - 1)]->text().toStdString());
         store.WriteString(kSnapshotsSection, values, snapshot.toStdString());
-        ++count;
     }
     return count;
 }

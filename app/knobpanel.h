@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QAction;
 class QActionGroup;
@@ -62,7 +63,11 @@ public:
     QString SnapshotValues(int n) const;
     bool HasSnapshots() const;
     int ReadSnapshots(TSettingsStore& store);
+    // Into the registry only the snapshots changed here since SnapshotsStored are written, so
+    // that two running copies keep each other's; an export file gets them all.
     int WriteSnapshots(TSettingsStore& store);
+    // The snapshots as they are now are what the registry holds from this copy.
+    void SnapshotsStored();
 
     // The set-up window: created on demand, freed when closed.
     void OpenSetup();
@@ -71,12 +76,16 @@ public:
 
     void LoadSettings(TSettingsStore& store, const std::string& section);
     void SaveSettings(TSettingsStore& store, const std::string& section);
+    // Why the "Current" preset could not be written by the last SaveSettings; empty when it was.
+    const std::string& PresetSaveFailure() const { return m_presetSaveFailure; }
 
 private:
     void CreateKnobs();
     void CreateMenu();
     void UpdatePresetChecks();
     void SendKnobValue(int controller, int value);
+    // Caption and values of snapshot n; empty when it is undefined.
+    QString SnapshotState(int n) const;
 
     TKnobPanelHost m_host;
     std::unique_ptr<TGUIKnobList> m_knobList;
@@ -85,5 +94,8 @@ private:
     QActionGroup* m_presetGroup = nullptr;
     std::array<QString, 8> m_snapshots;
     std::array<QAction*, 8> m_snapshotItems{};
+    // Each snapshot's SnapshotState as the registry last had it from this copy.
+    std::array<QString, 8> m_storedSnapshots;
+    std::string m_presetSaveFailure;
     QPointer<TKnobEditForm> m_editForm;
 };

@@ -326,7 +326,7 @@ QWidget* TSettings::CreateMouseWheelPage() {
     auto* sl = new QGridLayout(sensitivity);
     auto* caption = new QLabel(QStringLiteral("&Sensitivity"), sensitivity);
     TBMouseWheelSensitivity = new QSlider(Qt::Horizontal, sensitivity);
-    TBMouseWheelSensitivity->setRange(0, 10);
+    TBMouseWheelSensitivity->setRange(0, TTastra2::kMaxWheelSensitivity);
     TBMouseWheelSensitivity->setTickPosition(QSlider::TicksBelow);
     caption->setBuddy(TBMouseWheelSensitivity);
     sl->addWidget(caption, 0, 0);
@@ -483,6 +483,8 @@ void TSettings::BApplyClick() {
         m_owner.RefreshNumbers();
         BuildControllerLists();
     }
+    // Applied settings are kept at once; a failure is told to the user there.
+    m_owner.SaveToRegistry();
 }
 
 void TSettings::BOKClick() {

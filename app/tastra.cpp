@@ -350,12 +350,22 @@ void TTastra2::LoadFromRegistry() {
     }
 }
 
-void TTastra2::SaveToRegistry() {
-    if (!m_services.openSettingsRoot) return;
+bool TTastra2::SaveToRegistry() {
+    if (!m_services.openSettingsRoot) return true;
+    std::string failure;
     try {
         std::unique_ptr<TSettingsStore> store = m_services.openSettingsRoot();
-        if (store) SaveSettings(*store);
-    } catch (const std::exception&) {
-        // Saving never bothers the user; the settings of this run are lost.
+        if (store) {
+            SaveSettings(*store);
+            failure = FlushStore(*store);
+            if (failure.empty()) m_knobs->SnapshotsStored();
+            // Both live in the same file: one message says it all.
+            if (failure.empty()) failure = m_knobs->PresetSaveFailure();
+        }
+    } catch (const std::exception& e) {
+        failure = e.what();
     }
+    // What is in memory stays as it is; the user learns that it is not on the disk.
+    if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
+    return failure.empty();
 }

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -80,7 +81,8 @@ public:
     void RefreshNumbers() override;
     int MinWidth() const override;
     void LoadFromRegistry();
-    void SaveToRegistry();
+    // False (after telling the user once) when the settings could not be written.
+    bool SaveToRegistry();
 
     TMidiOutMenu* MidiOutMenu1 = nullptr;
     TMidiInMenu* MidiInMenu1 = nullptr;
@@ -109,7 +111,9 @@ public:
     void SetWheelController(int n);
     int WheelController() const { return m_wheelController; }
     int WheelSensitivity() const { return m_wheelSensitivity; }
-    void SetWheelSensitivity(int v) { m_wheelSensitivity = v; }
+    // The settings window's range; a stored value outside it is brought into it.
+    static constexpr int kMaxWheelSensitivity = 10;
+    void SetWheelSensitivity(int v) { m_wheelSensitivity = std::clamp(v, 0, kMaxWheelSensitivity); }
     // Returns whether the wheel was used (controller 129 leaves it to the control under it).
     bool FormMouseWheel(int delta, Qt::KeyboardModifiers mods);
     void SetStayOnTop(bool on);

@@ -105,18 +105,20 @@ void TTastra2::SetWheelController(int n) {
 
 bool TTastra2::FormMouseWheel(int delta, Qt::KeyboardModifiers mods) {
     if (m_wheelController == kWheelNone) return false;
-    const double f = mods.testFlag(Qt::ShiftModifier) ? 0.3 : 1.0;
+    // Worked out in floating point and limited before it becomes an integer again: a large
+    // step must saturate, never wrap around into the opposite direction.
+    const double step = delta * static_cast<double>(m_wheelSensitivity) *
+                        (mods.testFlag(Qt::ShiftModifier) ? 0.3 : 1.0);
+    auto moved = [](double from, double by, int lo, int hi) {
+        return static_cast<int>(std::clamp(std::nearbyint(by) + from, double(lo), double(hi)));
+    };
     if (m_wheelController == kWheelPitchBend) {
-        const int v = std::clamp(
-            static_cast<int>(std::nearbyint(delta * m_wheelSensitivity * f)) + ICPitch->Position(),
-            ICPitch->Min(), ICPitch->Max());
+        const int v = moved(ICPitch->Position(), step, ICPitch->Min(), ICPitch->Max());
         ICPitch->SetPosition(v);
         SendPitchBend(v);
         return true;
     }
-    const int v = std::clamp(
-        static_cast<int>(std::nearbyint(delta * m_wheelSensitivity * f / 60.0)) + m_wheelValue, 0,
-        127);
+    const int v = moved(m_wheelValue, step / 60.0, 0, 127);
     SendController(m_wheelController, v);
     return true;
 }

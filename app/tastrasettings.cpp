@@ -19,7 +19,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_sound->LoadSettings(store, s);
     const int wheel = store.ReadInteger(s, keys::kMouseWheelController, m_wheelController);
     if (wheel >= 0 && wheel <= 129) SetWheelController(wheel);
-    m_wheelSensitivity = store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
+    SetWheelSensitivity(store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity));
     SetStayOnTop(store.ReadBool(s, keys::kStayOnTop, m_stayOnTop));
     m_dontRemindTranspose = store.ReadBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
     LoadCustomChord(store);

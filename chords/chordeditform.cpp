@@ -155,6 +155,7 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
     };
 
     m_list.LoadFromRegistry(m_openStore);
+    m_stored = m_list;
     FillList();
 }
 
@@ -306,14 +307,22 @@ void TChordEditForm::BResetClick() {
 
 void TChordEditForm::CBEditClick() { BReset->setEnabled(CBEdit->isChecked()); }
 
-void TChordEditForm::BApplyClick() {
-    m_list.SaveToRegistry(m_openStore);
+bool TChordEditForm::BApplyClick() {
+    // Only what was changed here is written, so chords that another running copy of the
+    // program stored since this window opened survive.
+    const std::string failure = m_list.SaveToRegistry(m_openStore, &m_stored);
+    if (!failure.empty()) {
+        // The working list stays as it is, to be applied again or cancelled.
+        if (OnError) OnError(QString::fromStdString(failure));
+        return false;
+    }
+    m_stored = m_list;
     if (OnChordsSaved) OnChordsSaved();
+    return true;
 }
 
 void TChordEditForm::BOKClick() {
-    BApplyClick();
-    close();
+    if (BApplyClick()) close();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -418,11 +427,14 @@ void TChordEditForm::SavePlacement() {
     if (!m_openStore) return;
     try {
         std::unique_ptr<TSettingsStore> store = m_openStore();
-        if (store)
+        if (store) {
             SaveFormPlacement(this, *store, kChordEditFormSection, kPlacePosition,
                               kChordEditFormPrefix);
+            // A lost position is not worth a message of its own: the main window tells the
+            // user when its settings cannot be saved.
+            store->Flush();
+        }
     } catch (const std::exception&) {
-        // A lost position is not worth a message.
     }
 }
 

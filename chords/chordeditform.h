@@ -78,7 +78,8 @@ private:
     void BDeleteClick();
     void BResetClick();
     void CBEditClick();
-    void BApplyClick();
+    // Saves the chords; false (after telling the user) when they could not be written.
+    bool BApplyClick();
     void BOKClick();
     void LVChordsSelectItem();
     void KeyboardMousePress(int& note, Qt::MouseButton button);
@@ -98,6 +99,8 @@ private:
     TStoreOpener m_openStore;
     TSendShort m_send;
     TChordList m_list;
+    // The chords as this window last read or wrote them: Apply stores the changes since then.
+    TChordList m_stored;
     int m_lastToggled = -1;
     // 0 idle, 1 refresh the row, 2 refresh the row and the keys.
     int m_pendingRefresh = 0;

@@ -92,6 +92,9 @@ int TChordList::Save(TSettingsStore& store) const {
     store.EraseSection(kChordsSection);
     int n = 0;
     for (const auto& e : m_items) {
+        // A chord without notes would be stored as an empty text, which ends the stored list on
+        // loading and would hide every chord after it.
+        if (e->Count() == 0) continue;
         ++n;
         const std::string num = std::to_string(n);
         store.WriteString(kChordsSection, kChordNameValue + num, e->Name().toStdString());
@@ -100,40 +103,51 @@ int TChordList::Save(TSettingsStore& store) const {
     return n;
 }
 
-bool TChordList::LoadFromRegistry(TSettingsStore& registry) {
-    try {
-        Load(registry, false);
-        return true;
-    } catch (...) {
-        return false;
+int TChordList::SaveChanges(TSettingsStore& store, const TChordList& base) const {
+    TChordList stored;
+    stored.Load(store, false);
+    for (const auto& old : base.m_items)
+        if (IndexOfName(old->Name()) < 0) {
+            const int at = stored.IndexOfName(old->Name());
+            if (at >= 0) stored.m_items.erase(stored.m_items.begin() + at);
+        }
+    for (const auto& e : m_items) {
+        const int was = base.IndexOfName(e->Name());
+        if (was >= 0 && base.Item(was).Name() == e->Name() &&
+            base.Item(was).ToText() == e->ToText())
+            continue;  // unchanged here: what is stored now stands
+        auto copy = std::make_unique<TChordEntry>(*e);
+        const int at = stored.IndexOfName(e->Name());
+        if (at >= 0)
+            stored.m_items[static_cast<size_t>(at)] = std::move(copy);
+        else
+            stored.m_items.push_back(std::move(copy));
     }
-}
-
-bool TChordList::SaveToRegistry(TSettingsStore& registry) const {
-    try {
-        Save(registry);
-        return true;
-    } catch (...) {
-        return false;
-    }
+    return stored.Save(store);
 }
 
 bool TChordList::LoadFromRegistry(const TStoreOpener& openRegistry) {
     try {
         std::unique_ptr<TSettingsStore> store = openRegistry ? openRegistry() : nullptr;
         if (!store) return false;
-        return LoadFromRegistry(*store);
+        Load(*store, false);
+        return true;
     } catch (...) {
         return false;
     }
 }
 
-bool TChordList::SaveToRegistry(const TStoreOpener& openRegistry) const {
+std::string TChordList::SaveToRegistry(const TStoreOpener& openRegistry,
+                                       const TChordList* base) const {
     try {
         std::unique_ptr<TSettingsStore> store = openRegistry ? openRegistry() : nullptr;
-        if (!store) return false;
-        return SaveToRegistry(*store);
-    } catch (...) {
-        return false;
+        if (!store) return std::string();
+        if (base)
+            SaveChanges(*store, *base);
+        else
+            Save(*store);
+        return FlushStore(*store);
+    } catch (const std::exception& e) {
+        return e.what();
     }
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "chords/chordentry.h"
@@ -48,15 +49,21 @@ public:
     // offsets are skipped. Without append the list is cleared first. Returns the number added.
     // A value of the wrong type in the store ends the reading there.
     int Load(TSettingsStore& store, bool append);
-    // Replaces section "Chords" with the list; returns the number written.
+    // Replaces section "Chords" with the list, numbered from 1 without gaps; chords without
+    // notes are left out. Returns the number written.
     int Save(TSettingsStore& store) const;
+    // Stores only what was changed here since base (the list as it was loaded): chords another
+    // running copy added or changed meanwhile stay, unless this list removed or changed them
+    // too. A changed chord keeps its stored place; a new one goes to the end.
+    int SaveChanges(TSettingsStore& store, const TChordList& base) const;
 
-    // The same against the user's registry store; any failure (also failing to open the store)
-    // is swallowed and reported only by the result.
+    // The same against the user's registry store. Loading swallows every failure (also failing
+    // to open the store) and reports it only by the result. Saving writes the changes since base
+    // when given, else the whole list, and returns an empty string when the chords were written,
+    // else the message for the user (which file, and why).
     bool LoadFromRegistry(const TStoreOpener& openRegistry);
-    bool SaveToRegistry(const TStoreOpener& openRegistry) const;
-    bool LoadFromRegistry(TSettingsStore& registry);
-    bool SaveToRegistry(TSettingsStore& registry) const;
+    std::string SaveToRegistry(const TStoreOpener& openRegistry,
+                               const TChordList* base = nullptr) const;
 
 private:
     std::vector<std::unique_ptr<TChordEntry>> m_items;

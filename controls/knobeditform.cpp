@@ -369,11 +369,14 @@ QString TKnobEditForm::SelectedPresetName() const {
 void TKnobEditForm::SavePlacement() {
     if (!m_host.openSettingsRoot) return;
     try {
-        if (std::unique_ptr<TSettingsStore> store = m_host.openSettingsRoot())
+        if (std::unique_ptr<TSettingsStore> store = m_host.openSettingsRoot()) {
             SaveFormPlacement(this, *store, kKnobEditFormSection, kPlacePosition,
                               kKnobEditFormPrefix);
+            // A lost position is not worth a message of its own: the main window tells the
+            // user when its settings cannot be saved.
+            store->Flush();
+        }
     } catch (const std::exception&) {
-        // A lost position is not worth a message.
     }
 }
 
@@ -537,12 +540,9 @@ bool TKnobEditForm::ConfirmSave() {
                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
                    : QMessageBox::Cancel;
     if (answer == QMessageBox::Cancel || answer == QMessageBox::NoButton) return false;
-    if (answer == QMessageBox::Yes) {
-        if (selected.isEmpty())
-            BNewPresetClick();
-        else
-            SavePresetFromEditor(selected);
-    }
+    // A save that failed keeps the edits here instead of letting them be replaced.
+    if (answer == QMessageBox::Yes)
+        return selected.isEmpty() ? BNewPresetClick() : SavePresetFromEditor(selected);
     return true;
 }
 
@@ -568,19 +568,27 @@ void TKnobEditForm::LoadPresetIntoEditor(const QString& name) {
     m_changed = false;
 }
 
-void TKnobEditForm::SavePresetFromEditor(const QString& name) {
+bool TKnobEditForm::SavePresetFromEditor(const QString& name) {
     CommitTab();
-    m_list.SavePreset(m_host.openPresets, name.toStdString());
+    const std::string failure = m_list.SavePreset(m_host.openPresets, name.toStdString());
     if (m_host.onPresetsChanged) m_host.onPresetsChanged();
+    if (!failure.empty()) {
+        // The knobs are not stored under that name: they count as unsaved, so the next change
+        // of preset or OK still offers to save them.
+        m_changed = true;
+        if (OnError) OnError(QString::fromStdString(failure));
+        return false;
+    }
     m_changed = false;
+    return true;
 }
 
-void TKnobEditForm::BNewPresetClick() {
+bool TKnobEditForm::BNewPresetClick() {
     QString name = QString::fromLatin1(kProposedPresetName);
     for (;;) {
-        if (!OnPresetName || !OnPresetName(name)) return;
+        if (!OnPresetName || !OnPresetName(name)) return true;
         // An empty name cannot be a stored section: taken as giving up.
-        if (name.trimmed().isEmpty()) return;
+        if (name.trimmed().isEmpty()) return true;
         if (SameText(name, kDefaultPreset) || SameText(name, kCurrentPreset)) {
             const QString reserved = QString::fromLatin1(
                 SameText(name, kDefaultPreset) ? kDefaultPreset : kCurrentPreset);
@@ -594,7 +602,7 @@ void TKnobEditForm::BNewPresetClick() {
         break;
     }
     SelectPresetIndex(InsertPresetSorted(name));
-    SavePresetFromEditor(name);
+    return SavePresetFromEditor(name);
 }
 
 void TKnobEditForm::BSavePresetClick() {
@@ -624,7 +632,11 @@ void TKnobEditForm::BDeletePresetClick() {
     SelectPresetIndex(std::min(at, CBPresets->count() - 1));
     try {
         std::unique_ptr<TSettingsStore> store = m_host.openPresets ? m_host.openPresets() : nullptr;
-        if (store) store->EraseSection(name.toStdString());
+        if (store) {
+            store->EraseSection(name.toStdString());
+            const std::string failure = FlushStore(*store);
+            if (!failure.empty() && OnError) OnError(QString::fromStdString(failure));
+        }
     } catch (const std::exception& e) {
         if (OnError) OnError(QString::fromStdString(e.what()));
     }

@@ -93,7 +93,8 @@ public:
     void SyncTabs();
     // Offers to save unsaved changes; false when the user cancels.
     bool ConfirmSave();
-    void SavePresetFromEditor(const QString& name);
+    // False (after telling the user) when the preset could not be written.
+    bool SavePresetFromEditor(const QString& name);
     void LoadPresetIntoEditor(const QString& name);
     void Apply();
     // A controller message went through the owner: while the controller list has the focus, it
@@ -136,7 +137,8 @@ public:
     QPushButton* BCancel = nullptr;
     QPushButton* BApply = nullptr;
 
-    void BNewPresetClick();
+    // False only when the new preset could not be saved (giving up the name counts as done).
+    bool BNewPresetClick();
     void BSavePresetClick();
     void BDeletePresetClick();
     void BOKClick();

@@ -101,12 +101,16 @@ void TKnobList::LoadPreset(const TPresetStoreOpener& open, const std::string& se
     }
 }
 
-void TKnobList::SavePreset(const TPresetStoreOpener& open, const std::string& section) const {
-    if (!open) return;
+std::string TKnobList::SavePreset(const TPresetStoreOpener& open,
+                                  const std::string& section) const {
+    if (!open) return std::string();
     try {
         std::unique_ptr<TSettingsStore> store = open();
-        if (store) WriteToIni(*store, section);
-    } catch (const std::exception&) {
+        if (!store) return std::string();
+        WriteToIni(*store, section);
+        return FlushStore(*store);
+    } catch (const std::exception& e) {
+        return e.what();
     }
 }
 

@@ -63,9 +63,10 @@ public:
     int DefaultValue(int index) const { return Items(index)->DefaultValue; }
 
     // ReadFromIni/WriteToIni on a preset store opened for the one call. A store that cannot be
-    // opened or read leaves the list as far as it was read; a failed save is lost.
+    // opened or read leaves the list as far as it was read. SavePreset returns an empty string
+    // when the preset was written, else the message for the user (which file, and why).
     void LoadPreset(const TPresetStoreOpener& open, const std::string& section);
-    void SavePreset(const TPresetStoreOpener& open, const std::string& section) const;
+    std::string SavePreset(const TPresetStoreOpener& open, const std::string& section) const;
     // The stored preset names, without "Default" and "Current".
     static std::vector<std::string> ReadPresetNames(const TPresetStoreOpener& open);
     static bool IsReservedPresetName(const std::string& name);

@@ -230,7 +230,9 @@ void TTransposeForm::SaveValues() {
         SaveFormPlacement(this, *store, kTransposeFormSection, kPlacePosition,
                           kTransposeFormPrefix);
         store->WriteBool(kTransposeFormSection, kTransposeShowHelp, m_helpVisible);
+        // A lost position is not worth a message of its own: the main window tells the user
+        // when its settings cannot be saved.
+        store->Flush();
     } catch (const std::exception&) {
-        // A failed save loses the position; nothing to tell the user.
     }
 }

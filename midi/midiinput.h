@@ -111,6 +111,10 @@ public:
     // handle gets a quiet InClose (result ignored, no reset) so that a port which merely moved
     // in the list stops calling back, and nothing else is asked of the service about it.
     void CheckDevicePresent();
+    // The service's notice about the MIDI system as a whole, once; empty when there is none.
+    std::string TakeSystemNotice() { return m_service.TakeSystemNotice(); }
+    // True once after a port that fed the open input went away.
+    bool TakeSourceLost() { return m_handle != 0 && m_service.InSourceLost(m_handle); }
 
     bool DetectMidiLoop() const { return m_detectMidiLoop; }
     void SetDetectMidiLoop(bool on) { m_detectMidiLoop = on; }

@@ -100,9 +100,13 @@ void TMidiMenuBase::SendError(const std::string& text) {
     if (OnError) OnError(this, text);
 }
 
-void TMidiMenuBase::SendWaitingText() {
-    if (m_awaitedDevice.empty()) return;
-    SendText(Format("Waiting for %1 %2 to be plugged in or switched on.", DirectionLabel(),
+void TMidiMenuBase::SendWaitingText(const std::string& notice) {
+    if (m_awaitedDevice.empty()) {
+        if (!notice.empty()) SendText(notice);
+        return;
+    }
+    SendText((notice.empty() ? std::string() : notice + " ") +
+             Format("Waiting for %1 %2 to be plugged in or switched on.", DirectionLabel(),
                     m_awaitedDevice));
 }
 
@@ -233,6 +237,8 @@ void TMidiMenuBase::Refresh(bool recheck) {
     if (recheck) StartRecheckTimer();
     if (m_busy > 0) return;  // the next recheck will catch up
     TBusy busy(m_busy);
+    // Notes held by a source that went away would never be released by it.
+    if (!IsClosed() && TakeSourceLost() && OnBeforeClose) OnBeforeClose(this);
     int count = DeviceCount();
     // Listing reads names only; a device replaced by another keeps the count the same, so the
     // names decide as well.
@@ -251,12 +257,16 @@ void TMidiMenuBase::Rebuild(int count, const std::vector<TMidiDeviceEntry>& list
     bool wasOpen = !IsClosed();
     std::string openName = DeviceName();
     CheckDevicePresent();
+    // Said with what it did to the open device, or on its own.
+    const std::string notice = TakeSystemNotice();
     if (wasOpen && IsClosed()) {
         // The open device vanished: its port was let go without being touched. Wait for it to
         // come back, and let the owner tidy up after notes that can no longer be ended.
         m_awaitedDevice = openName;
-        SendWaitingText();
+        SendWaitingText(notice);
         if (OnBeforeClose) OnBeforeClose(this);
+    } else if (!notice.empty()) {
+        SendText(notice);
     }
 
     std::string current = IsClosed() ? std::string() : DeviceName();

@@ -71,6 +71,10 @@ public:
     virtual void ListDevices(std::vector<TMidiDeviceEntry>& list) = 0;
     virtual void CheckDevicePresent() = 0;
     virtual bool IsClosed() const = 0;
+    // The device service's notice about the MIDI system as a whole, once.
+    virtual std::string TakeSystemNotice() = 0;
+    // True once after a port that fed the open device went away (inputs only).
+    virtual bool TakeSourceLost() { return false; }
     virtual void LoadSettings(TSettingsStore& store);
     virtual void SaveSettings(TSettingsStore& store);
 
@@ -116,8 +120,8 @@ public:
     // After OpenDevice opened a device.
     TMidiNotifyEvent OnAfterOpen;
     // Before CloseDevice closes the open device; also when a rebuild finds that the open device
-    // vanished, after its port was let go, so that the owner can forget sounding notes without
-    // sending to the gone port.
+    // vanished, after its port was let go, and when a port that fed the open input went away, so
+    // that the owner can forget sounding notes without sending to the gone port.
     TMidiNotifyEvent OnBeforeClose;
     // The message of a failure during a click, a close or a load.
     TMidiStringEvent OnError;
@@ -133,8 +137,8 @@ protected:
 
     void SendText(const std::string& text);
     void SendError(const std::string& text);
-    // The "waiting for ... to be plugged in" text for the awaited device.
-    void SendWaitingText();
+    // The "waiting for ... to be plugged in" text for the awaited device, after notice (if any).
+    void SendWaitingText(const std::string& notice = std::string());
 
 private:
     // True for the entries this component created and handles (device and none entries).
@@ -184,6 +188,7 @@ public:
     const char* ValueName() const override { return MidiMenuSettings::kMidiOut; }
     void ListDevices(std::vector<TMidiDeviceEntry>& list) override { m_output.ListDevices(list); }
     void CheckDevicePresent() override { m_output.CheckDevicePresent(); }
+    std::string TakeSystemNotice() override { return m_output.TakeSystemNotice(); }
     bool IsClosed() const override { return m_output.IsClosed(); }
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;
@@ -214,6 +219,8 @@ public:
     const char* ValueName() const override { return MidiMenuSettings::kMidiIn; }
     void ListDevices(std::vector<TMidiDeviceEntry>& list) override { m_input.ListDevices(list); }
     void CheckDevicePresent() override { m_input.CheckDevicePresent(); }
+    std::string TakeSystemNotice() override { return m_input.TakeSystemNotice(); }
+    bool TakeSourceLost() override { return m_input.TakeSourceLost(); }
     bool IsClosed() const override { return m_input.IsClosed(); }
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;

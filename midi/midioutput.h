@@ -54,6 +54,8 @@ public:
     // When the open device's number now names another product (or none), forgets the stale
     // handle without calling the service on it and closes.
     void CheckDevicePresent();
+    // The service's notice about the MIDI system as a whole, once; empty when there is none.
+    std::string TakeSystemNotice() { return m_service.TakeSystemNotice(); }
 
     bool DetectMidiLoop() const { return m_detectMidiLoop; }
     void SetDetectMidiLoop(bool on) { m_detectMidiLoop = on; }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "patches/patchscriptparser.h"
+#include "platform/settings/atomicfile.h"
 
 // Off by default; QT_LOGGING_RULES="tastra.patches.info=true" shows which scripts were loaded.
 Q_LOGGING_CATEGORY(lcPatches, "tastra.patches", QtWarningMsg)
@@ -15,11 +16,15 @@ const char* const kIndexOutOfBounds = "Index out of bounds";
 constexpr qint64 kStartCheckBytes = 512;
 
 QByteArray ReadWholeFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
-                                     .arg(fileName, file.errorString())
-                                     .toStdString());
+    // Only a regular file is opened: a FIFO or device would block the program in the open.
+    std::string reason;
+    const int fd = OpenRegularFile(QFile::encodeName(fileName).toStdString(), &reason);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        throw std::runtime_error(
+            QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(fileName, fd < 0 ? QString::fromStdString(reason) : file.errorString())
+                .toStdString());
     // A file that does not start like a patch script is refused before the rest is read: the
     // chooser describes whatever file the user selects, large ones included.
     QByteArray data = file.read(kStartCheckBytes);

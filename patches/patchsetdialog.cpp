@@ -287,8 +287,10 @@ void TPatchSetChooser::SaveValues() {
                           kPatchSetDialogPrefix);
         store->WriteInteger(kPatchSetDialogSection, kRightPanelWidthValue, RightPanelWidth());
         SystemListView->SaveSettings(*store, kPatchSetDialogSection);
+        // A lost placement is not worth a message of its own: the main window tells the user
+        // when its settings cannot be saved.
+        store->Flush();
     } catch (const std::exception&) {
-        // A failed save loses the placement; nothing to tell the user.
     }
 }
 

@@ -32,12 +32,23 @@ void TJackMonitor::OnShutdown(void* self) { static_cast<TJackMonitor*>(self)->m_
 
 void TJackMonitor::Disconnect() {
     if (!m_client) return;
-    jack_client_close(m_client);
+    // A client whose server went away is let go of unclosed (see AbandonJackClient).
+    if (!m_shutDown) jack_client_close(m_client);
     m_client = nullptr;
 }
 
+std::string TJackMonitor::TakeNotice() {
+    std::string notice;
+    notice.swap(m_notice);
+    return notice;
+}
+
 bool TJackMonitor::Connected() {
-    if (m_client && m_shutDown) Disconnect();
+    if (m_client && m_shutDown) {
+        // The server is gone (stopped or killed): its client cannot be closed any more.
+        m_client = nullptr;
+        m_notice = "The JACK server stopped: its MIDI ports are gone.";
+    }
     if (m_client) return true;
     auto now = std::chrono::steady_clock::now();
     if (m_tried && now - m_lastTry < std::chrono::seconds(1)) return false;
@@ -47,7 +58,9 @@ bool TJackMonitor::Connected() {
     m_client = jack_client_open(m_clientName.c_str(), JackNoStartServer, &status);
     if (!m_client) return false;
     m_shutDown = false;
+    ++m_generation;
     jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
+    jack_set_port_connect_callback(m_client, &TJackMonitor::OnConnect, this);
     if (jack_activate(m_client) != 0) {
         Disconnect();
         return false;
@@ -66,6 +79,27 @@ std::vector<std::string> TJackMonitor::MidiPorts(unsigned long flags) {
     if (!ports) return out;
     for (const char** p = ports; *p; ++p) out.emplace_back(*p);
     jack_free(ports);
+    return out;
+}
+
+void TJackMonitor::OnConnect(unsigned a, unsigned b, int connected, void* self) {
+    auto* monitor = static_cast<TJackMonitor*>(self);
+    if (connected || !monitor->m_client) return;
+    // A connection ends when either side goes away, its program quitting included.
+    for (jack_port_id_t id : {a, b}) {
+        const jack_port_t* port = jack_port_by_id(monitor->m_client, id);
+        if (!port || !(jack_port_flags(port) & JackPortIsInput)) continue;
+        std::lock_guard<std::mutex> guard(monitor->m_disconnectedLock);
+        if (monitor->m_disconnectedInputs.size() < 1000)
+            monitor->m_disconnectedInputs.emplace_back(jack_port_name(port));
+    }
+}
+
+std::vector<std::string> TJackMonitor::TakeDisconnectedInputs() {
+    Connected();
+    std::lock_guard<std::mutex> guard(m_disconnectedLock);
+    std::vector<std::string> out;
+    out.swap(m_disconnectedInputs);
     return out;
 }
 

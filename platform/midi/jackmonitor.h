@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -28,10 +30,22 @@ public:
     // Full names of the MIDI output ports of other programs (what can be listened to).
     std::vector<std::string> MidiSources();
     bool PortExists(const std::string& fullName);
+    // Full names of the ports that lost a connection into them since the last call.
+    std::vector<std::string> TakeDisconnectedInputs();
+
+    // Counts the connections to a server: a JACK client made while Generation() was g belongs
+    // to that server. Serving(g) tells whether it still runs, without trying to connect.
+    unsigned Generation() const { return m_generation; }
+    bool Serving(unsigned generation) const {
+        return generation != 0 && generation == m_generation && m_client && !m_shutDown;
+    }
+    // Once after the server went away: the text telling the user so. Empty otherwise.
+    std::string TakeNotice();
 
 private:
     std::vector<std::string> MidiPorts(unsigned long flags);
     static void OnShutdown(void* self);
+    static void OnConnect(unsigned a, unsigned b, int connected, void* self);
     void Disconnect();
 
     std::string m_clientName;
@@ -39,4 +53,17 @@ private:
     std::atomic<bool> m_shutDown{false};
     std::chrono::steady_clock::time_point m_lastTry{};
     bool m_tried = false;
+    unsigned m_generation = 0;
+    std::string m_notice;
+    // Filled on the server's notification thread.
+    std::mutex m_disconnectedLock;
+    std::vector<std::string> m_disconnectedInputs;
 };
+
+// A JACK client whose server went away must not be closed: the library then follows pointers
+// into the gone server's memory and crashes. Such a client is let go of unclosed, which costs a
+// few kilobytes per server that stopped.
+template <typename T>
+void AbandonJackClient(std::unique_ptr<T>& client) {
+    static_cast<void>(client.release());
+}

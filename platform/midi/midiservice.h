@@ -44,6 +44,9 @@ public:
     virtual MidiResult OutClose(MidiHandle handle) = 0;
     // Text for a result code; false when the code is unknown to this service.
     virtual bool OutErrorText(MidiResult code, std::string& text) = 0;
+    // Once after something happened to the MIDI system as a whole (a JACK server stopped): the
+    // text telling the user. Empty otherwise.
+    virtual std::string TakeSystemNotice() { return std::string(); }
 };
 
 // ---- Input ----------------------------------------------------------------------------------
@@ -104,4 +107,12 @@ public:
     // vanished answers kMidiErrInvalHandle).
     virtual MidiResult InClose(MidiHandle handle) = 0;
     virtual bool InErrorText(MidiResult code, std::string& text) = 0;
+    // As TMidiOutService::TakeSystemNotice.
+    virtual std::string TakeSystemNotice() { return std::string(); }
+    // True once after a port that fed the open input went away (the source itself, or one of the
+    // ports connected to the program's own port): notes it held will never be released by it.
+    virtual bool InSourceLost(MidiHandle handle) {
+        static_cast<void>(handle);
+        return false;
+    }
 };

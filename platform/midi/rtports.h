@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/midi/jackmonitor.h"
 #include "platform/midi/midiservice.h"
 #include "platform/midi/systemmidi.h"
 
@@ -19,6 +20,8 @@ template <class TClient>
 struct TRtClient {
     std::unique_ptr<TClient> Client;
     std::string Error;
+    // The JACK server the client belongs to (TJackMonitor::Generation); 0 for ALSA.
+    unsigned JackGeneration = 0;
 
     static void OnError(RtMidiError::Type type, const std::string& text, void* self) {
         if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) return;
@@ -46,6 +49,29 @@ struct TRtClient {
         return names;
     }
 };
+
+// Marks the JACK clients among those just opened as belonging to the running server.
+template <class TClient>
+void MarkJackClients(std::vector<std::unique_ptr<TRtClient<TClient>>>& clients,
+                     const TJackMonitor& jack) {
+    for (auto& c : clients)
+        if (c->Client && c->JackGeneration == 0 && c->Client->getCurrentApi() == RtMidi::UNIX_JACK)
+            c->JackGeneration = jack.Generation();
+}
+
+// Lets go of the clients whose JACK server went away, unclosed (see AbandonJackClient); true
+// when there were any.
+template <class TClient>
+bool LetGoOfStaleClients(std::vector<std::unique_ptr<TRtClient<TClient>>>& clients,
+                         const TJackMonitor& jack) {
+    bool any = false;
+    for (auto& c : clients)
+        if (c->JackGeneration != 0 && !jack.Serving(c->JackGeneration)) {
+            AbandonJackClient(c->Client);
+            any = true;
+        }
+    return any;
+}
 
 // The client that lists the ALSA sequencer's ports, when the sequencer exists.
 template <class TClient>

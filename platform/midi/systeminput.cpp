@@ -52,6 +52,9 @@ struct TOpenIn {
     }
 };
 
+// Our port that listens to one source directly.
+const char kDirectPortName[] = "in";
+
 class TSystemMidiInService : public TMidiInService {
 public:
     explicit TSystemMidiInService(const std::string& clientName)
@@ -59,6 +62,16 @@ public:
 
     ~TSystemMidiInService() override {
         while (!m_open.empty()) InClose(m_open.begin()->first);
+    }
+
+    std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
+
+    bool InSourceLost(MidiHandle handle) override {
+        TOpenIn* dev = Find(handle);
+        if (!dev || dev->Kind == pkAlsa) return false;
+        // A port feeding ours went away: the source itself (also when it came back at once under
+        // its old name) or another program's port connected to the own port.
+        return LostConnectionInto(dev->Kind);
     }
 
     int InCount() override { return static_cast<int>(Devices().size()); }
@@ -86,11 +99,15 @@ public:
         };
         const MidiResult r =
             dev->Kind == pkOwnPort
-                ? OpenOwnPorts(m_clientName, m_jack.Connected(), m_alsa.Exists(), dev->Ins, prepare)
-                : OpenListedPort(
-                      m_clientName, dev->Kind == pkJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA,
-                      m_jack.Connected(), dev->Port, "in", dev->Ins, m_lastPortError, prepare);
+                ? OpenOwnPorts(m_clientName, m_jack.Connected(), m_alsa.Exists(), dev->Ins,
+                               prepare)
+                : OpenListedPort(m_clientName,
+                                 dev->Kind == pkJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA,
+                                 m_jack.Connected(), dev->Port, kDirectPortName, dev->Ins,
+                                 m_lastPortError, prepare);
+        MarkJackClients(dev->Ins, m_jack);
         if (r != kMidiOk) return r;
+        LostConnectionInto(dev->Kind);  // what ended before belongs to ports closed earlier
         handle = m_nextHandle++;
         if (callback) callback(instance, mimOpen, 0, 0);
         m_open[handle] = std::move(dev);
@@ -182,8 +199,11 @@ public:
             dev.Pool.clear();
             if (dev.Callback) dev.Callback(dev.Instance, mimClose, 0, 0);
         }
+        // A client whose server is gone is let go of: the thread that delivered is gone too.
+        LetGoOfStaleClients(dev.Ins, m_jack);
         // Without the lock: RtMidi's thread may be waiting for it and is joined here.
-        for (auto& in : dev.Ins) in->Client->closePort();
+        for (auto& in : dev.Ins)
+            if (in->Client) in->Client->closePort();
         dev.Ins.clear();
         m_open.erase(it);
         return kMidiOk;
@@ -199,6 +219,16 @@ private:
         list.push_back({pkOwnPort, m_clientName + " (own port)", ""});
         AppendPorts(list, m_jack.MidiSources(), m_alsa.PortNames(), m_clientName);
         return list;
+    }
+
+    // Whether one of our input ports of this kind lost a connection since the last call.
+    bool LostConnectionInto(TPortKind kind) {
+        const std::string ours = kind == pkOwnPort ? m_clientName : kDirectPortName;
+        bool lost = false;
+        for (const auto& port : m_jack.TakeDisconnectedInputs())
+            lost = lost || (IsOwnPortName(port, m_clientName) &&
+                            port.compare(port.find(':') + 1, std::string::npos, ours) == 0);
+        return lost;
     }
 
     TOpenIn* Find(MidiHandle handle) {

@@ -76,7 +76,12 @@ public:
     explicit TSystemMidiOutService(const std::string& clientName)
         : m_clientName(clientName), m_jack(clientName), m_alsa(clientName) {}
 
-    ~TSystemMidiOutService() override { m_open.clear(); }
+    ~TSystemMidiOutService() override {
+        for (auto& [handle, dev] : m_open) LetGoOfStaleClients(dev->Outs, m_jack);
+        m_open.clear();
+    }
+
+    std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
 
     int OutCount() override { return static_cast<int>(Devices().size()); }
 
@@ -112,6 +117,7 @@ public:
             r = OpenListedPort(
                 m_clientName, entry.Kind == pkJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA,
                 m_jack.Connected(), entry.Port, "out", dev->Outs, m_lastPortError, prepare);
+        MarkJackClients(dev->Outs, m_jack);
         if (r != kMidiOk) return r;
         handle = m_nextHandle++;
         m_open[handle] = std::move(dev);
@@ -156,6 +162,7 @@ public:
             m_synth->Reset();
             m_synthOpen = false;
         }
+        LetGoOfStaleClients(it->second->Outs, m_jack);
         m_open.erase(it);
         return kMidiOk;
     }

@@ -12,11 +12,15 @@ namespace {
 
 const char kHeader[] = "REGEDIT4";
 
+// ASCII case folding without the C library's locale lookup: key paths are compared a great
+// many times (every write of a large import looks its key up).
+inline int FoldAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+
 int FoldForOrder(char c) {
     // The separator sorts before every other character so that "A\B" comes right after "A" and
     // before "A B": parents first, then their subkeys, then siblings.
     if (c == '\\') return 0;
-    return std::tolower(static_cast<unsigned char>(c)) + 1;
+    return FoldAscii(static_cast<unsigned char>(c)) + 1;
 }
 
 std::string TrimRight(const std::string& s) {
@@ -167,6 +171,16 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
+// Whether path begins with prefix, ignoring ASCII case.
+bool StartsWithName(const std::string& path, const std::string& prefix) {
+    if (path.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (FoldAscii(static_cast<unsigned char>(path[i])) !=
+            FoldAscii(static_cast<unsigned char>(prefix[i])))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 const TValue* TKey::Find(const std::string& name) const {
@@ -208,45 +222,36 @@ const TKey* THive::FindKey(const std::string& path) const {
 TKey& THive::CreateKey(const std::string& path) {
     std::string norm = NormalizeKeyPath(path);
     if (norm.empty()) throw std::invalid_argument("empty registry key path");
-    TKey* last = nullptr;
-    size_t pos = 0;
-    for (;;) {
-        size_t e = norm.find('\\', pos);
-        std::string prefix = e == std::string::npos ? norm : norm.substr(0, e);
-        auto it = m_keys.find(prefix);
-        if (it == m_keys.end()) it = m_keys.emplace(prefix, TKey{prefix, {}, {}}).first;
-        last = &it->second;
-        if (e == std::string::npos) break;
-        pos = e + 1;
-    }
-    return *last;
+    // The keys above it exist through it; giving each its own entry would make a deep path cost
+    // the square of its length in memory and in the file.
+    auto it = m_keys.find(norm);
+    if (it == m_keys.end()) it = m_keys.emplace(norm, TKey{norm, {}, {}}).first;
+    return it->second;
 }
 
 void THive::DeleteKey(const std::string& path) {
     std::string norm = NormalizeKeyPath(path);
     if (norm.empty()) return;
-    auto it = m_keys.find(norm);
-    if (it == m_keys.end()) return;
-    std::string below = it->first + '\\';
-    it = m_keys.erase(it);
-    // Subkeys follow their parent directly in this ordering.
-    while (it != m_keys.end() && it->first.size() > below.size() &&
-           TSettingsStore::SameName(it->first.substr(0, below.size()), below))
-        it = m_keys.erase(it);
+    m_keys.erase(norm);
+    // Subkeys follow their parent directly in this ordering, also where the parent has no entry.
+    const std::string below = norm + '\\';
+    auto it = m_keys.lower_bound(below);
+    while (it != m_keys.end() && StartsWithName(it->first, below)) it = m_keys.erase(it);
 }
 
 std::vector<std::string> THive::SubKeys(const std::string& path) const {
     std::vector<std::string> out;
-    std::string norm = NormalizeKeyPath(path);
-    std::string below = norm + '\\';
-    auto it = m_keys.upper_bound(norm);
-    for (; it != m_keys.end(); ++it) {
-        const std::string& p = it->first;
-        if (p.size() <= below.size() || !TSettingsStore::SameName(p.substr(0, below.size()), below))
-            break;
-        std::string rest = p.substr(below.size());
-        if (rest.find('\\') == std::string::npos)
-            out.push_back(it->second.path.substr(below.size()));
+    const std::string below = NormalizeKeyPath(path) + '\\';
+    // A subkey may exist only through keys below it: its name is the first component after the
+    // path, and all keys below one subkey come together.
+    for (auto it = m_keys.lower_bound(below); it != m_keys.end(); ++it) {
+        if (!StartsWithName(it->first, below)) break;
+        const std::string& spelled = it->second.path;
+        const size_t end = spelled.find('\\', below.size());
+        std::string name = spelled.substr(
+            below.size(), end == std::string::npos ? std::string::npos : end - below.size());
+        if (out.empty() || !TSettingsStore::SameName(out.back(), name))
+            out.push_back(std::move(name));
     }
     return out;
 }
@@ -257,7 +262,10 @@ const TValue* THive::FindValue(const std::string& key, const std::string& name) 
 }
 
 void THive::SetValue(const std::string& key, const TValue& value) {
-    TKey& k = CreateKey(key);
+    PutValue(CreateKey(key), value);
+}
+
+void PutValue(TKey& k, const TValue& value) {
     auto [it, added] = k.index.emplace(Lower(value.name), k.values.size());
     if (added) {
         k.values.push_back(value);
@@ -304,7 +312,7 @@ bool ParseHive(const std::string& text, THive& out) {
 
     THive hive;
     bool sawHeader = false;
-    std::string key;  // current key path, empty before the first key line
+    TKey* key = nullptr;  // the current key, none before the first key line
     for (size_t n = 0; n < lines.size(); ++n) {
         std::string line = TrimRight(lines[n]);
         size_t b = SkipBlanks(line, 0);
@@ -317,13 +325,12 @@ bool ParseHive(const std::string& text, THive& out) {
         if (line[b] == ';') continue;
         if (line[b] == '[') {
             if (line.back() != ']' || line.size() - b < 3) return false;
-            std::string path = line.substr(b + 1, line.size() - b - 2);
-            key = NormalizeKeyPath(path);
-            if (key.empty()) return false;
-            hive.CreateKey(key);
+            std::string path = NormalizeKeyPath(line.substr(b + 1, line.size() - b - 2));
+            if (path.empty()) return false;
+            key = &hive.CreateKey(path);
             continue;
         }
-        if (key.empty()) return false;
+        if (!key) return false;
 
         TValue v;
         size_t i = b;
@@ -345,7 +352,7 @@ bool ParseHive(const std::string& text, THive& out) {
             data += TrimRight(lines[n]);
         }
         if (!ParseValueData(data, v)) return false;
-        hive.SetValue(key, v);
+        PutValue(*key, v);
     }
     out = std::move(hive);
     return true;

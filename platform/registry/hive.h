@@ -49,6 +49,9 @@ struct TKey {
     const TValue* Find(const std::string& name) const;
 };
 
+// Adds or replaces a value of key; an existing value keeps its place and its name's spelling.
+void PutValue(TKey& key, const TValue& value);
+
 // Orders key paths the way the registry editor lists them: parents before their subkeys, names
 // ignoring case.
 struct TKeyPathLess {
@@ -60,7 +63,8 @@ public:
     using TKeyMap = std::map<std::string, TKey, TKeyPathLess>;
 
     const TKey* FindKey(const std::string& path) const;
-    // Creates the key and every key above it; returns the key.
+    // Creates the key; the keys above it exist through it (they are listed as subkeys) without
+    // entries of their own. Returns the key.
     TKey& CreateKey(const std::string& path);
     // Deletes the key with all its subkeys.
     void DeleteKey(const std::string& path);

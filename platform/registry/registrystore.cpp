@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <system_error>
 
 #include "platform/settings/atomicfile.h"
 
@@ -21,9 +22,13 @@ class TFileLock {
 public:
     explicit TFileLock(const std::string& hivePath) {
         m_fd = ::open((hivePath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (m_fd < 0) return;
+        if (m_fd < 0) {
+            m_error = errno;
+            return;
+        }
         while (::flock(m_fd, LOCK_EX) != 0) {
             if (errno != EINTR) {
+                m_error = errno;
                 ::close(m_fd);
                 m_fd = -1;
                 return;
@@ -34,9 +39,11 @@ public:
         if (m_fd >= 0) ::close(m_fd);  // closing releases the lock
     }
     bool Held() const { return m_fd >= 0; }
+    std::string Reason() const { return std::system_category().message(m_error); }
 
 private:
     int m_fd = -1;
+    int m_error = 0;
 };
 
 std::string BrokenName(const std::string& hivePath) {
@@ -68,10 +75,10 @@ void RemoveStaleTempFiles(const std::string& hivePath) {
 
 }  // namespace
 
-bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h) {
+bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h, std::string* reason) {
     h = hive::THive();
     std::string text;
-    switch (ReadWholeFile(hivePath, text)) {
+    switch (ReadWholeFile(hivePath, text, reason)) {
         case TReadResult::Missing:
             return true;
         case TReadResult::Failed:
@@ -81,7 +88,9 @@ bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h) {
     }
     if (hive::ParseHive(text, h)) return true;
     // Keep the damaged file for the user to inspect or repair; start afresh.
-    return ::rename(hivePath.c_str(), BrokenName(hivePath).c_str()) == 0;
+    if (::rename(hivePath.c_str(), BrokenName(hivePath).c_str()) == 0) return true;
+    if (reason) *reason = std::system_category().message(errno);
+    return false;
 }
 
 std::string TRegistryIniFile::DefaultHivePath() {
@@ -105,18 +114,22 @@ TRegistryIniFile::TRegistryIniFile(const std::string& keyPath, const std::string
     Open();
 }
 
-TRegistryIniFile::~TRegistryIniFile() {
-    try {
-        UpdateFile();
-    } catch (...) {
-        // A save that fails is lost quietly; a destructor must not throw.
-    }
-}
+TRegistryIniFile::~TRegistryIniFile() = default;
 
 void TRegistryIniFile::Open() {
     if (EnsureParentFolder(m_hivePath)) {
         TFileLock lock(m_hivePath);
-        if (lock.Held()) LoadHiveFileLocked(m_hivePath, m_hive);
+        if (lock.Held()) {
+            LoadHiveFileLocked(m_hivePath, m_hive);
+        } else {
+            // A folder we may not write to (no lock file can be made there) is still read: every
+            // save replaces the file by a rename, so an unlocked read sees one whole version.
+            // A damaged file is only parsed, never moved aside, without the lock.
+            std::string text;
+            hive::THive h;
+            if (ReadWholeFile(m_hivePath, text) == TReadResult::Ok && hive::ParseHive(text, h))
+                m_hive = std::move(h);
+        }
     }
     if (!m_hive.FindKey(m_root)) {
         Record({TOpKind::CreateKey, m_root, {}, {}, 0});
@@ -174,17 +187,25 @@ void TRegistryIniFile::Record(TOp op) {
 
 bool TRegistryIniFile::UpdateFile() {
     if (m_ops.empty()) return true;
-    if (!EnsureParentFolder(m_hivePath)) return false;
+    std::string reason;
+    if (!EnsureParentFolder(m_hivePath, &reason)) return Failed(reason);
     TFileLock lock(m_hivePath);
-    if (!lock.Held()) return false;
-    RemoveStaleTempFiles(m_hivePath);
+    if (!lock.Held()) return Failed(lock.Reason());
+    RemoveStaleTempFiles(ResolveLinks(m_hivePath));
     hive::THive current;
-    if (!LoadHiveFileLocked(m_hivePath, current)) return false;
+    if (!LoadHiveFileLocked(m_hivePath, current, &reason)) return Failed(reason);
     for (const auto& op : m_ops) Apply(current, op);
-    if (!WriteFileAtomically(m_hivePath, hive::SerializeHive(current))) return false;
+    if (!WriteFileAtomically(m_hivePath, hive::SerializeHive(current), &reason))
+        return Failed(reason);
     m_hive = std::move(current);
     m_ops.clear();
+    m_failure.clear();
     return true;
+}
+
+bool TRegistryIniFile::Failed(const std::string& reason) {
+    m_failure = "\"" + m_hivePath + "\": " + reason;
+    return false;
 }
 
 const hive::TValue* TRegistryIniFile::Find(const std::string& section,

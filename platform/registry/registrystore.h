@@ -15,10 +15,11 @@
 // store's own writes applied.
 //
 // Writes are recorded as operations and applied to the file's current content under a file lock
-// when the store is flushed (UpdateFile, or the destructor), the way each registry write lands on
-// its own: two stores, in one process or in two, that save one after the other keep each other's
-// values. A hive file that cannot be parsed is renamed to <hive>.broken-<time> and the store starts
-// from an empty hive.
+// when the store is flushed (UpdateFile or Flush; destroying the store writes nothing), the way
+// each registry write lands on its own: two stores, in one process or in two, that save one after
+// the other keep each other's values. A hive file that cannot be parsed is renamed to
+// <hive>.broken-<time> and the store starts from an empty hive. A hive in a folder where no lock
+// file can be made is read all the same; saving it fails.
 class TRegistryIniFile : public TSettingsStore {
 public:
     explicit TRegistryIniFile(const std::string& keyPath);
@@ -41,9 +42,10 @@ public:
     bool IsRegistry() const override { return true; }
 
     // Applies the pending changes to the hive file. False when the file could not be written;
-    // the changes then stay pending for the next attempt.
+    // the changes then stay pending for the next attempt and FailureText says why.
     bool UpdateFile();
-    bool Flush() { return UpdateFile(); }
+    bool Flush() override { return UpdateFile(); }
+    std::string FailureText() const override { return m_failure; }
 
     const std::string& HivePath() const { return m_hivePath; }
     // The full path of the store's key inside the hive ("HKEY_CURRENT_USER\Software\...").
@@ -63,6 +65,7 @@ private:
     };
 
     void Open();
+    bool Failed(const std::string& reason);
     void Record(TOp op);
     static void Apply(hive::THive& h, const TOp& op);
     std::string SectionKey(const std::string& section) const;
@@ -72,9 +75,10 @@ private:
     std::string m_root;
     hive::THive m_hive;
     std::vector<TOp> m_ops;
+    std::string m_failure;
 };
 
 // Loads the hive file while the caller holds the hive's lock. A file that does not parse is moved
 // aside (its name gets ".broken-<time>"), and h becomes empty. False when the file could not be
 // read or a broken file could not be moved: it must not be overwritten then.
-bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h);
+bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h, std::string* reason = nullptr);

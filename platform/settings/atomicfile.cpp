@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 #include <vector>
 
 const char kTempSuffix[] = ".tmp-";
@@ -14,6 +15,12 @@ const char kTempSuffix[] = ".tmp-";
 namespace {
 
 TWriteProgressHook g_progressHook = nullptr;
+
+// Stores the reason of the failure errno describes; always returns false.
+bool Fail(std::string* reason, int error = errno) {
+    if (reason) *reason = std::system_category().message(error);
+    return false;
+}
 
 std::string FolderOf(const std::string& path) {
     std::filesystem::path p(path);
@@ -41,13 +48,15 @@ bool WriteAll(int fd, const std::string& content) {
 
 void SetWriteProgressHook(TWriteProgressHook hook) { g_progressHook = hook; }
 
-bool WriteFileAtomically(const std::string& path, const std::string& content) {
+bool WriteFileAtomically(const std::string& linkOrPath, const std::string& content,
+                         std::string* reason) {
+    const std::string path = ResolveLinks(linkOrPath);
     std::string name = std::filesystem::path(path).filename().string();
     std::string tmpl = FolderOf(path) + "/" + name + kTempSuffix + "XXXXXX";
     std::vector<char> buf(tmpl.begin(), tmpl.end());
     buf.push_back('\0');
     int fd = ::mkostemp(buf.data(), O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return Fail(reason);
     std::string tmp(buf.data());
 
     // Keep the permissions of the file we replace; a new file gets the usual 0666 & ~umask.
@@ -60,13 +69,21 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
         ::fchmod(fd, 0666 & ~mask);
     }
 
+    int error = 0;
     bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
+    if (!ok) error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
     if (ok && g_progressHook) g_progressHook(content.size() + 1);
-    if (ok) ok = ::rename(tmp.c_str(), path.c_str()) == 0;
+    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
         ::unlink(tmp.c_str());
-        return false;
+        return Fail(reason, error);
     }
     // Make the rename itself durable.
     int dfd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -77,15 +94,53 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
     return true;
 }
 
-TReadResult ReadWholeFile(const std::string& path, std::string& content) {
+std::string ResolveLinks(const std::string& path) {
+    std::string current = path;
+    // The system's own limit on a chain of links; a loop ends here and fails when written.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        std::vector<char> target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<size_t>(n) >= target.size()) break;
+        std::filesystem::path next(std::string(target.data(), static_cast<size_t>(n)));
+        current = next.is_absolute() ? next.string()
+                                     : (std::filesystem::path(FolderOf(current)) / next).string();
+    }
+    return current;
+}
+
+int OpenRegularFile(const std::string& path, std::string* reason) {
+    // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        Fail(reason);
+        return -1;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = errno;
+        ::close(fd);
+        if (reason)
+            *reason = S_ISDIR(st.st_mode) ? std::system_category().message(EISDIR)
+                                          : std::string("Not a regular file");
+        errno = error;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+TReadResult ReadWholeFile(const std::string& path, std::string& content, std::string* reason) {
     content.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = OpenRegularFile(path, reason);
     if (fd < 0) return errno == ENOENT ? TReadResult::Missing : TReadResult::Failed;
     char buf[65536];
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
+            Fail(reason);
             ::close(fd);
             return TReadResult::Failed;
         }
@@ -96,8 +151,14 @@ TReadResult ReadWholeFile(const std::string& path, std::string& content) {
     return TReadResult::Ok;
 }
 
-bool EnsureParentFolder(const std::string& path) {
+bool EnsureParentFolder(const std::string& path, std::string* reason) {
     std::error_code ec;
     std::filesystem::create_directories(FolderOf(path), ec);
-    return std::filesystem::is_directory(FolderOf(path), ec);
+    std::error_code isDirError;
+    if (std::filesystem::is_directory(FolderOf(path), isDirError)) return true;
+    // Something other than a folder in the way reads better as such than as "File exists".
+    if (reason)
+        *reason = ec && ec != std::errc::file_exists ? ec.message()
+                                                     : std::system_category().message(ENOTDIR);
+    return false;
 }

@@ -10,7 +10,10 @@
 // writer that died before its rename.
 extern const char kTempSuffix[];
 
-bool WriteFileAtomically(const std::string& path, const std::string& content);
+// A path that is a symbolic link is written through: the file it points to is replaced and the
+// link stays. On failure reason (when given) receives the system's reason.
+bool WriteFileAtomically(const std::string& path, const std::string& content,
+                         std::string* reason = nullptr);
 
 // Tests that simulate a crash in the middle of a save install a hook called after each chunk
 // written (with the bytes written so far) and once more just before the rename (with the whole
@@ -19,7 +22,17 @@ using TWriteProgressHook = void (*)(size_t bytesWritten);
 void SetWriteProgressHook(TWriteProgressHook hook);
 
 enum class TReadResult { Ok, Missing, Failed };
-TReadResult ReadWholeFile(const std::string& path, std::string& content);
+// Reads only regular files: a FIFO or device is refused (Failed) instead of blocking the caller.
+TReadResult ReadWholeFile(const std::string& path, std::string& content,
+                          std::string* reason = nullptr);
+
+// Opens path for reading when it is a regular file (links followed), without ever blocking in
+// the open itself. Returns the descriptor, or -1 with reason (when given) set.
+int OpenRegularFile(const std::string& path, std::string* reason = nullptr);
+
+// The file a chain of symbolic links ends at (the path itself when it is no link). The final
+// file need not exist yet.
+std::string ResolveLinks(const std::string& path);
 
 // Creates the folder holding path (and its parents); false when that fails.
-bool EnsureParentFolder(const std::string& path);
+bool EnsureParentFolder(const std::string& path, std::string* reason = nullptr);

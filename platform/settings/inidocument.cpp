@@ -1,5 +1,8 @@
 #include "platform/settings/inidocument.h"
 
+#include <cctype>
+#include <unordered_set>
+
 #include "platform/settings/settingsstore.h"
 
 namespace {
@@ -27,6 +30,13 @@ std::string EncodeValue(const std::string& raw) {
     bool edgeBlank = IsBlank(v.front()) || IsBlank(v.back());
     bool quoted = v.size() >= 2 && v.front() == '"' && v.back() == '"';
     return (edgeBlank || quoted) ? "\"" + v + "\"" : v;
+}
+
+// Section names compare ignoring ASCII case: the index holds them folded.
+std::string Fold(const std::string& s) {
+    std::string out = Trim(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
 }
 
 std::string EncodeName(const std::string& raw) {
@@ -63,6 +73,7 @@ bool TIniDocument::ParseValueLine(const std::string& line, std::string& name, st
 
 void TIniDocument::Parse(const std::string& text) {
     m_lines.clear();
+    m_sectionIndexValid = false;
     size_t start = 0;
     // A byte order mark would otherwise become part of the first section's name; it is written
     // back as it came.
@@ -89,11 +100,17 @@ std::string TIniDocument::Serialize() const {
 }
 
 long TIniDocument::FindSection(const std::string& section) const {
-    std::string name;
-    for (size_t i = 0; i < m_lines.size(); ++i)
-        if (ParseSectionLine(m_lines[i], name) && TSettingsStore::SameName(name, Trim(section)))
-            return static_cast<long>(i);
-    return -1;
+    // Looking each section up by scanning the file would make reading every section of a large
+    // file (an import of thousands of presets) cost the square of its size.
+    if (!m_sectionIndexValid) {
+        m_sectionIndex.clear();
+        std::string name;
+        for (size_t i = 0; i < m_lines.size(); ++i)
+            if (ParseSectionLine(m_lines[i], name)) m_sectionIndex.emplace(Fold(name), i);
+        m_sectionIndexValid = true;
+    }
+    auto it = m_sectionIndex.find(Fold(section));
+    return it == m_sectionIndex.end() ? -1 : static_cast<long>(it->second);
 }
 
 size_t TIniDocument::SectionEnd(size_t header) const {
@@ -132,6 +149,7 @@ void TIniDocument::Set(const std::string& section, const std::string& name,
         return;
     }
     long h = FindSection(section);
+    m_sectionIndexValid = false;
     if (h < 0) {
         if (!m_lines.empty() && !Trim(m_lines.back()).empty()) m_lines.emplace_back();
         m_lines.push_back("[" + OneLine(Trim(section)) + "]");
@@ -147,24 +165,24 @@ void TIniDocument::Set(const std::string& section, const std::string& name,
 
 void TIniDocument::Delete(const std::string& section, const std::string& name) {
     long at = FindValueLine(section, name);
-    if (at >= 0) m_lines.erase(m_lines.begin() + at);
+    if (at < 0) return;
+    m_lines.erase(m_lines.begin() + at);
+    m_sectionIndexValid = false;
 }
 
 void TIniDocument::EraseSection(const std::string& section) {
     long h = FindSection(section);
     if (h < 0) return;
     m_lines.erase(m_lines.begin() + h, m_lines.begin() + SectionEnd(h));
+    m_sectionIndexValid = false;
 }
 
 std::vector<std::string> TIniDocument::Sections() const {
     std::vector<std::string> out;
+    std::unordered_set<std::string> seen;
     std::string name;
-    for (const auto& l : m_lines) {
-        if (!ParseSectionLine(l, name)) continue;
-        bool seen = false;
-        for (const auto& o : out) seen = seen || TSettingsStore::SameName(o, name);
-        if (!seen) out.push_back(name);
-    }
+    for (const auto& l : m_lines)
+        if (ParseSectionLine(l, name) && seen.insert(Fold(name)).second) out.push_back(name);
     return out;
 }
 

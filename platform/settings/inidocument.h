@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The text of an INI file as a list of lines, edited the way the classic profile functions edit
@@ -43,4 +44,8 @@ private:
 
     std::vector<std::string> m_lines;
     bool m_byteOrderMark = false;
+    // Header line of each section by its folded name (the first of duplicates), rebuilt after
+    // lines were inserted or removed.
+    mutable std::unordered_map<std::string, size_t> m_sectionIndex;
+    mutable bool m_sectionIndexValid = false;
 };

@@ -8,18 +8,17 @@ TIniFile::TIniFile(const std::string& fileName) : m_fileName(fileName) {
     if (ReadWholeFile(fileName, text) == TReadResult::Ok) m_doc.Parse(text);
 }
 
-TIniFile::~TIniFile() {
-    try {
-        UpdateFile();
-    } catch (...) {
-        // A save that fails is lost quietly; a destructor must not throw.
-    }
-}
+TIniFile::~TIniFile() = default;
 
 bool TIniFile::UpdateFile() {
     if (!m_dirty) return true;
-    if (!WriteFileAtomically(m_fileName, m_doc.Serialize())) return false;
+    std::string reason;
+    if (!WriteFileAtomically(m_fileName, m_doc.Serialize(), &reason)) {
+        m_failure = "\"" + m_fileName + "\": " + reason;
+        return false;
+    }
     m_dirty = false;
+    m_failure.clear();
     return true;
 }
 

@@ -7,8 +7,8 @@
 #include "platform/settings/settingsstore.h"
 
 // The settings store on an INI file (export and import files). The file is read when the store
-// is opened; changes are written, atomically and with CR LF line ends, by UpdateFile or when the
-// store is destroyed. Integers and booleans are stored as decimal text.
+// is opened; changes are written, atomically and with CR LF line ends, by UpdateFile (Flush);
+// destroying the store writes nothing. Integers and booleans are stored as decimal text.
 class TIniFile : public TSettingsStore {
 public:
     explicit TIniFile(const std::string& fileName);
@@ -30,6 +30,8 @@ public:
 
     // Writes pending changes; false when the file could not be written (they stay pending).
     bool UpdateFile();
+    bool Flush() override { return UpdateFile(); }
+    std::string FailureText() const override { return m_failure; }
 
     const std::string& FileName() const { return m_fileName; }
 
@@ -37,4 +39,5 @@ private:
     std::string m_fileName;
     TIniDocument m_doc;
     bool m_dirty = false;
+    std::string m_failure;
 };

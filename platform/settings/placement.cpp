@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <limits>
 
 const char kStartHiddenProperty[] = "tastraStartHidden";
 
@@ -49,17 +51,29 @@ void Centre(const QWidget* window, int width, int height, const QRect& area, int
 
 void KeepOnWorkArea(int& left, int& top, int& width, int& height, bool shrink,
                     const QRect& workArea) {
+    // Stored values can be anything (edited or imported files): a size below one pixel means
+    // nothing, and the sums are worked out wide so that no extreme value wraps around.
+    using TWide = long long;
     // Edges as the window system counts them: right and bottom lie one past the last pixel.
-    const int areaLeft = workArea.left(), areaTop = workArea.top();
-    const int areaRight = areaLeft + workArea.width(), areaBottom = areaTop + workArea.height();
+    const TWide areaLeft = workArea.left(), areaTop = workArea.top();
+    const TWide areaRight = areaLeft + workArea.width(), areaBottom = areaTop + workArea.height();
+    width = std::max(width, 1);
+    height = std::max(height, 1);
     if (shrink) {
-        if (width > workArea.width()) width = workArea.width();
-        if (height > workArea.height()) height = workArea.height();
+        if (width > workArea.width()) width = std::max(workArea.width(), 1);
+        if (height > workArea.height()) height = std::max(workArea.height(), 1);
     }
-    if (left > areaRight) left = areaRight - 30;
-    if (left + width - 30 < areaLeft) left = areaLeft - width + 30;
-    if (top > areaBottom) top = areaBottom - 30;
-    if (top < areaTop) top = areaTop;  // the title bar never goes above the work area
+    TWide l = left, t = top;
+    if (l > areaRight) l = areaRight - 30;
+    if (l + width - 30 < areaLeft) l = areaLeft - width + 30;
+    if (t > areaBottom) t = areaBottom - 30;
+    if (t < areaTop) t = areaTop;  // the title bar never goes above the work area
+    const auto narrow = [](TWide v) {
+        return static_cast<int>(
+            std::clamp<TWide>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
+    left = narrow(l);
+    top = narrow(t);
 }
 
 QRect WorkArea(const QWidget* widget) {
@@ -91,13 +105,19 @@ void LoadFormPlacement(QWidget* window, TSettingsStore& store, const std::string
             height = store.ReadInteger(section, prefix + "Height", height);
             width = store.ReadInteger(section, prefix + "Width", width);
         }
+        // The window takes no size beyond its own limits; the position must fit the size it
+        // will really have.
+        width = std::clamp(width, std::max(window->minimumWidth(), 1), window->maximumWidth());
+        height = std::clamp(height, std::max(window->minimumHeight(), 1), window->maximumHeight());
         int left = window->x(), top = window->y();
         if (flags & kPlacePosition) {
             top = store.ReadInteger(section, prefix + "Top", kPlacementMissing);
             left = store.ReadInteger(section, prefix + "Left", kPlacementMissing);
             if (top != kPlacementMissing && left != kPlacementMissing) {
-                left += area.left();
-                top += area.top();
+                // Far beyond any screen, every value means the same; kept there it cannot wrap.
+                constexpr int kFar = 1 << 24;
+                left = std::clamp(left, -kFar, kFar) + area.left();
+                top = std::clamp(top, -kFar, kFar) + area.top();
             } else {
                 Centre(window, width, height, area, left, top);
                 KeepOnWorkArea(left, top, width, height, false, area);

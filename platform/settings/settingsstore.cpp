@@ -64,8 +64,7 @@ std::string TMemSettingsStore::ReadString(const std::string& section, const std:
                                           const std::string& def) {
     const Value* v = Find(section, name);
     if (!v) return def;
-    if (v->kind != Kind::String)
-        throw ESettingsTypeError("Invalid data type for '" + name + "'");
+    if (v->kind != Kind::String) throw ESettingsTypeError("Invalid data type for '" + name + "'");
     return v->text;
 }
 
@@ -127,4 +126,9 @@ std::vector<std::string> TMemSettingsStore::ReadSection(const std::string& secti
     if (Section* s = FindSection(section))
         for (const auto& v : s->values) out.push_back(v.name);
     return out;
+}
+
+std::string FlushStore(TSettingsStore& store) {
+    if (store.Flush()) return std::string();
+    return "The settings could not be saved to " + store.FailureText() + ".";
 }

@@ -49,6 +49,12 @@ public:
         return false;
     }
 
+    // Writes what was changed through this store to where it is kept. False when that failed:
+    // FailureText then names the file and the system's reason, and the changes stay pending for
+    // another attempt. Nothing is written when a store is destroyed, so every writer flushes.
+    virtual bool Flush() { return true; }
+    virtual std::string FailureText() const { return std::string(); }
+
     // True for the user's own registry store; false for export files. Some owners (the device
     // menus) write only to the registry.
     virtual bool IsRegistry() const { return false; }
@@ -96,6 +102,10 @@ private:
     std::vector<Section> m_sections;
     bool m_registry;
 };
+
+// Writes store's changes. Returns an empty string when they were written, else the one message
+// a user gets about it: which file and the system's reason.
+std::string FlushStore(TSettingsStore& store);
 
 // Parses a whole decimal integer (optional sign, surrounding blanks allowed); false otherwise.
 bool ParseDecimalInt(const std::string& text, int& value);

@@ -171,7 +171,11 @@ bool ShowDocument(const std::string& path, bool local,
     const std::string fullName = local ? DataFilePath(path) : path;
     TGoToWeb web;
     if (web.BrowserAvailable()) {
-        web.Url = local ? "file://" + fullName : fullName;
+        // Encoded, so that a "#" or "%" in the folder's name stays part of the path.
+        web.Url = local ? QUrl::fromLocalFile(QString::fromStdString(fullName))
+                              .toString(QUrl::FullyEncoded)
+                              .toStdString()
+                        : fullName;
         if (web.Open()) return true;
     }
     bool opened = ShellHandler() ? ShellHandler()(fullName, local) : DesktopOpen(fullName, local);

@@ -113,6 +113,7 @@ TEST_F(ImportExport, KnobPresetsExportThenImportByOverwriteAndAdd) {
         WritePreset(q, "Gamma", "Pan", 10);
         WritePreset(q, "DEFAULT", "X", 1);
         WritePreset(q, "current", "Y", 2);
+        ASSERT_TRUE(q.Flush());
     }
     w->ImpExp().ImportKnobPresetsClick();
     EXPECT_EQ(messages.last(), "2 knob presets loaded successfully.");

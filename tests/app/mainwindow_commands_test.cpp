@@ -88,6 +88,20 @@ TEST_F(MainWindowCommands, WheelDrivesItsControllerOrPitchBendOrNothing) {
     EXPECT_TRUE(Sent().empty());
 }
 
+// A stored sensitivity beyond the settings window's range once turned a wheel-up into full
+// pitch bend down.
+TEST_F(MainWindowCommands, StoredWheelSensitivityIsKeptInTheSettingsRange) {
+    w->close();
+    store.WriteInteger("KeyboardForm", "MouseWheelSensitivity", 17895698);
+    store.WriteInteger("KeyboardForm", "MouseWheelController", 128);
+    SetUp();
+    EXPECT_EQ(w->WheelSensitivity(), 10);
+    Wheel(120);
+    EXPECT_EQ(w->ICPitch->Position(), 1200);
+    Wheel(30000);
+    EXPECT_EQ(w->ICPitch->Position(), w->ICPitch->Max());
+}
+
 TEST_F(MainWindowCommands, StayOnTopIsAMenuToggleThatIsStored) {
     QAction* item = w->FindAction("StayonTop1");
     ASSERT_NE(item, nullptr);

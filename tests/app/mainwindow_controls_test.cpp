@@ -21,7 +21,7 @@ protected:
         chords.NewChord().Parse("Sus4", "3C0507");
         chords.NewChord().Parse("Wide", "3C0C18");
         TSharedStoreView view(store);
-        chords.SaveToRegistry(view);
+        chords.Save(view);
         out.AddDevice("Synth");
         Start();
     }
@@ -58,13 +58,13 @@ TEST_F(MainWindowControls, ReloadKeepsTheSelectedUserChordByNameEvenWhenItMoves)
     chords.NewChord().Parse("WIDE", "3C0C18");
     chords.NewChord().Parse("Sus4", "3C0507");
     TSharedStoreView view(store);
-    chords.SaveToRegistry(view);
+    chords.Save(view);
     w->ReloadChords();
     EXPECT_EQ(w->CBChord->currentIndex(), 8);
     EXPECT_EQ(w->CustomChordIndex(), 0);
     // A removed chord falls back to "None".
     TChordList none;
-    none.SaveToRegistry(view);
+    none.Save(view);
     w->ReloadChords();
     EXPECT_EQ(w->CBChord->currentIndex(), 0);
     EXPECT_EQ(w->Keyboard1->Chord(), chNone);

@@ -148,3 +148,24 @@ TEST_F(MainWindowKnobs, PresetsAreListedSortedAndSelectedAndAMissingOneFallsBack
 }
 
 }  // namespace
+
+namespace {
+
+// Two running copies: each keeps the snapshots the other defined while it ran.
+TEST_F(MainWindowKnobs, TwoCopiesKeepEachOthersSnapshots) {
+    std::unique_ptr<TTastra2> first = std::move(w);
+    Start();  // the second copy, on the same settings
+    auto define = [this](TTastra2& copy, int n, const char* name) {
+        prompts.snapshotName = name;
+        copy.Knobs().DefineSnapshot(n);
+    };
+    define(*w, 3, "Theirs");
+    w->close();
+    define(*first, 5, "Mine");
+    first->close();
+    EXPECT_EQ(store.ReadString("Snapshots", "Name3", ""), "&3 Theirs");
+    EXPECT_EQ(store.ReadString("Snapshots", "Name5", ""), "&5 Mine");
+    EXPECT_EQ(store.ReadString("Snapshots", "Values3", ""), "0764");
+}
+
+}  // namespace

@@ -108,6 +108,7 @@ TEST_F(SettingsRoundTrip, MainWindowValuesWithoutTheirOwnWindowsYetSurviveAResta
         for (const char* flag :
              {"DontShowExSettings", "ImKnobPresetsOverwrite", "ImChordsOverwrite"})
             store->WriteBool("KeyboardForm", flag, true);
+        ASSERT_TRUE(store->Flush());
     }
     Start()->close();
     auto store = Open();
@@ -143,6 +144,7 @@ TEST_F(SettingsRoundTrip, AStoreThatFailsMidLoadKeepsWhatWasReadAndTheRest) {
         // A string read as an integer is only a default, but a DWORD where a string is expected
         // fails the load from there on.
         store->WriteString("Keyboard", "Channel", "abc");
+        ASSERT_TRUE(store->Flush());
     }
     auto w = Start();
     EXPECT_EQ(w->Keyboard1->BaseNote(), 40);

@@ -2,6 +2,7 @@
 // of a third one, against a private JACK server: what thru plays, what it filters, how it
 // follows a source that restarts, and that device changes never leave a note sounding.
 #include <gtest/gtest.h>
+#include <jack/jack.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -279,6 +280,55 @@ TEST_F(ThruJack, DeviceChangesLeaveNoNoteSoundingAtAnyReceiver) {
         }
     }
     EXPECT_TRUE(m_errors.isEmpty()) << m_errors.join('\n').toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// Connects a port to the program's own input port (whatever number the server gave its
+// client), as a patchbay would.
+bool ConnectToOwnPort(const std::string& from) {
+    jack_status_t status;
+    jack_client_t* c = jack_client_open("tastra-test-patch", JackNoStartServer, &status);
+    if (!c) return false;
+    bool ok = false;
+    if (const char** ports = jack_get_ports(c, "^TastraThru[-0-9]*:TastraThru$",
+                                            JACK_DEFAULT_MIDI_TYPE, JackPortIsInput)) {
+        ok = ports[0] && jack_connect(c, from.c_str(), ports[0]) == 0;
+        jack_free(ports);
+    }
+    jack_client_close(c);
+    return ok;
+}
+
+// A source connected to the program's own port quits, or quits and comes back at once: the notes
+// it held are released at the next recheck, as closing the input releases them.
+TEST_F(ThruJack, NotesOfASourceThatWentAwayAreReleased) {
+    for (bool ownPort : {true, false}) {
+        if (ownPort) {
+            QAction* own = Entry(m_window->MidiInMenu1, "TastraThru (own port)");
+            ASSERT_NE(own, nullptr);
+            m_window->MidiInMenu1->ItemClick(own);
+            ASSERT_TRUE(ConnectToOwnPort(m_tx->PortName()));
+        }
+        QTest::qWait(30);
+        const uint8_t note = ownPort ? 60 : 62;
+        const size_t before = m_rx->Received().size();
+        m_tx->Send({0x90, note, 100});
+        ASSERT_EQ(WaitAt(*m_rx, before + 1).size(), before + 1);
+        m_tx.reset();  // quit and started again at once
+        m_tx = std::make_unique<TJackSender>(m_senderName);
+        ASSERT_TRUE(m_tx->Ok()) << m_tx->Error();
+        m_window->MidiInMenu1->Refresh(false);
+        Settle();
+        EXPECT_EQ(SoundingNotes(m_rx->Received())[std::make_pair(0, int(note))], 0)
+            << (ownPort ? "own port" : "source itself");
+        // Selecting the source itself again for the second round.
+        QAction* source = Entry(m_window->MidiInMenu1, m_tx->PortName());
+        ASSERT_NE(source, nullptr);
+        m_window->MidiInMenu1->ItemClick(source);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/settings/settingsstore.h"
+#include "support/storeview.h"
 
 namespace {
 
@@ -104,11 +105,52 @@ TEST(ChordList, LoadStopsAtTheFirstGap) {
     EXPECT_EQ(Names(m), std::vector<QString>{"a"});
 }
 
-TEST(ChordList, RegistryErrorsAreSwallowed) {
+TEST(ChordList, AnEmptyChordDoesNotHideTheChordsAfterIt) {
     TChordList l;
     l.Add(std::make_unique<TChordEntry>("a", "3C04"));
-    TBrokenStore broken;
-    EXPECT_FALSE(l.SaveToRegistry(broken));
+    l.NewChord();  // not played in yet
+    l.Add(std::make_unique<TChordEntry>("c", "3C07"));
+    TMemSettingsStore store(true);
+    EXPECT_EQ(l.Save(store), 2);
+    EXPECT_EQ(store.ReadSection("Chords"),
+              (std::vector<std::string>{"Name1", "Chord1", "Name2", "Chord2"}));
+    TChordList m;
+    EXPECT_EQ(m.Load(store, false), 2);
+    EXPECT_EQ(Names(m), (std::vector<QString>{"a", "c"}));
+}
+
+// Two running copies: what the other one stored after this one read the list survives.
+TEST(ChordList, SavingChangesKeepsWhatAnotherCopyStoredMeanwhile) {
+    TChordList base;
+    base.Add(std::make_unique<TChordEntry>("keep", "3C04"));
+    base.Add(std::make_unique<TChordEntry>("drop", "3C05"));
+    base.Add(std::make_unique<TChordEntry>("edit", "3C06"));
+    TMemSettingsStore store(true);
+    base.Save(store);
+    TChordList other = base;  // the other copy changes "keep" and adds "theirs"
+    other.Item(0).Parse("keep", "3C0407");
+    other.Add(std::make_unique<TChordEntry>("theirs", "3C08"));
+    other.Save(store);
+
+    TChordList mine = base;
+    mine.Remove(&mine.Item(1));
+    mine.Item(1).Parse("edit", "3C09");
+    mine.Add(std::make_unique<TChordEntry>("mine", "3C0A"));
+    EXPECT_EQ(mine.SaveChanges(store, base), 4);
+    TChordList stored;
+    stored.Load(store, false);
+    EXPECT_EQ(Names(stored), (std::vector<QString>{"keep", "edit", "theirs", "mine"}));
+    EXPECT_EQ(stored.Item(0).ToText(), "3C0407");
+    EXPECT_EQ(stored.Item(1).ToText(), "3C09");
+}
+
+TEST(ChordList, LoadFailuresAreSwallowedSaveFailuresReported) {
+    TChordList l;
+    l.Add(std::make_unique<TChordEntry>("a", "3C04"));
+    auto broken = []() -> std::unique_ptr<TSettingsStore> {
+        return std::make_unique<TBrokenStore>();
+    };
+    EXPECT_EQ(l.SaveToRegistry(broken), "broken");
     EXPECT_FALSE(l.LoadFromRegistry(broken));
     EXPECT_EQ(l.Count(), 0);  // a failed replacing load leaves the list empty
 
@@ -117,17 +159,16 @@ TEST(ChordList, RegistryErrorsAreSwallowed) {
         throw std::runtime_error("cannot open");
     };
     EXPECT_FALSE(l.LoadFromRegistry(failingOpen));
-    EXPECT_FALSE(l.SaveToRegistry(failingOpen));
+    EXPECT_EQ(l.SaveToRegistry(failingOpen), "cannot open");
     EXPECT_EQ(l.Count(), 1);  // nothing was read, nothing was lost
 
-    auto shared = std::make_shared<TMemSettingsStore>(true);
-    TMemSettingsStore* raw = shared.get();
-    EXPECT_TRUE(l.SaveToRegistry([raw]() -> std::unique_ptr<TSettingsStore> {
-        return std::make_unique<TMemSettingsStore>(*raw);
-    }));
-    EXPECT_TRUE(l.SaveToRegistry(*raw));
+    TMemSettingsStore shared(true);
+    auto open = [&shared]() -> std::unique_ptr<TSettingsStore> {
+        return std::make_unique<TSharedStoreView>(shared);
+    };
+    EXPECT_EQ(l.SaveToRegistry(open), "");
     TChordList m;
-    EXPECT_TRUE(m.LoadFromRegistry(*raw));
+    EXPECT_TRUE(m.LoadFromRegistry(open));
     EXPECT_EQ(Names(m), std::vector<QString>{"a"});
 }
 

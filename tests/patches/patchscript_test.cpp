@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <random>
 
 #include "patches/patchlist.h"
@@ -192,13 +194,31 @@ TEST(PatchDisplayText, NumbersArePaddedAndCountFromTheBankBase) {
     EXPECT_EQ(TPatchProgram::FormatDisplayText("Kit", 5, -1, 1), "Kit 006:-----");
 }
 
-TEST(PatchScriptFile, MissingFileIsReportedNotCrashed) {
-    try {
-        TPatchList::LoadFromFile("/nonexistent/folder/script.txt", nullptr);
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("/nonexistent/folder/script.txt"), std::string::npos);
-    }
+// What is no regular file is refused like a missing one; a FIFO once blocked the start forever.
+TEST(PatchScriptFile, MissingFifoAndFolderAreReportedWithoutBlocking) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("script.fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::pair<QString, const char*> cases[] = {
+        {"/nonexistent/folder/script.txt", "No such file or directory"},
+        {fifo, "Not a regular file"},
+        {dir.path(), "Is a directory"}};
+    for (const auto& [path, reason] : cases)
+        for (bool header : {false, true}) {
+            try {
+                if (header)
+                    TPatchList::LoadHeaderFromFile(path);
+                else
+                    TPatchList::LoadFromFile(path, nullptr);
+                ADD_FAILURE() << "no exception for " << path.toStdString();
+            } catch (const std::runtime_error& e) {
+                const std::string text = e.what();
+                EXPECT_NE(text.find("Cannot open file \"" + path.toStdString() + "\""),
+                          std::string::npos)
+                    << text;
+                EXPECT_NE(text.find(reason), std::string::npos) << text;
+            }
+        }
 }
 
 TEST(PatchScriptFile, ShippedGeneralMidiScriptsLoadCleanly) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "platform/settings/programpaths.h"
 
@@ -92,7 +93,7 @@ protected:
 };
 
 TEST_F(ShowDocumentTest, LocalPageReachesTheBrowserAsOneArgumentAndRunsNothing) {
-    QString weird = m_dir.filePath("we'ird \"dir\"; $(touch pwned) & `touch pwned2`");
+    QString weird = m_dir.filePath("we'ird \"dir\"; $(touch pwned) & `touch pwned2` #1 100%");
     ASSERT_TRUE(QDir().mkpath(weird));
     SetProgramFilePath((weird + "/Tastra").toStdString());
     qputenv("BROWSER", ("\"" + MakeFakeBrowser() + "\" --flag").toUtf8());
@@ -100,7 +101,14 @@ TEST_F(ShowDocumentTest, LocalPageReachesTheBrowserAsOneArgumentAndRunsNothing) 
     std::vector<std::string> errors;
     EXPECT_TRUE(
         ShowDocument("help/help.html", true, [&](const std::string& m) { errors.push_back(m); }));
-    EXPECT_EQ(WaitForArgs(), QStringList({"--flag", "file://" + weird + "/help/help.html"}));
+    const QStringList args = WaitForArgs();
+    ASSERT_EQ(args.size(), 2);
+    EXPECT_EQ(args[0], "--flag");
+    // "#" and "%" are encoded: the browser reads back exactly this file.
+    const QUrl url(args[1], QUrl::StrictMode);
+    EXPECT_TRUE(url.isLocalFile()) << args[1].toStdString();
+    EXPECT_EQ(url.toLocalFile(), weird + "/help/help.html");
+    EXPECT_TRUE(url.fragment().isNull());
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(m_shellCalls.empty());
     EXPECT_FALSE(QFile::exists(m_dir.filePath("pwned")));

@@ -78,6 +78,7 @@ TEST(IniFile, StoreRoundTripAndAtomicCrLfFile) {
         EXPECT_EQ(f.ReadInteger("Settings", "Name", 5), 5);
         EXPECT_EQ(f.ReadInteger("Settings", "Bad", 5), 5);
         EXPECT_EQ(f.ReadString("Settings", "Width", ""), "-3");
+        ASSERT_TRUE(f.Flush());
     }
     EXPECT_EQ(ReadFileText(path),
               "[Keep]\r\n# mine\r\nv=1\r\n\r\n[Settings]\r\nWidth=-3\r\nThru=1\r\nName=text\r\n"

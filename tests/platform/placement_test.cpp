@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <limits>
 #include <tuple>
 
 #include "platform/settings/programpaths.h"
@@ -65,6 +66,28 @@ TEST_F(PlacementTest, OutOfReachPositionsAreBroughtBack) {
     LoadFormPlacement(&w, m_store, "F", kPlacePosition, "Form");
     EXPECT_EQ(w.pos(), QPoint(1100 - 30, 50));
     EXPECT_EQ(w.size(), QSize(200, 100));
+}
+
+// Whatever a file holds, some of the window stays on the work area (sums once wrapped around).
+TEST_F(PlacementTest, ExtremeStoredGeometryStaysOnTheWorkArea) {
+    const int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    const QRect area(100, 50, 1000, 700);
+    for (int width : {lo, -1, 0, 300, hi})
+        for (int height : {lo, 200, hi})
+            for (int left : {lo, 10, hi})
+                for (int top : {lo, hi}) {
+                    m_store.WriteInteger("F", "Width", width);
+                    m_store.WriteInteger("F", "Height", height);
+                    m_store.WriteInteger("F", "Left", left);
+                    m_store.WriteInteger("F", "Top", top);
+                    QWidget w;
+                    LoadFormPlacement(&w, m_store, "F", kPlaceSize | kPlacePosition);
+                    const QRect on = w.geometry().intersected(area);
+                    EXPECT_GE(on.width(), std::min(30, w.width()))
+                        << width << " " << height << " " << left << " " << top;
+                    EXPECT_GT(on.height(), 0)
+                        << width << " " << height << " " << left << " " << top;
+                }
 }
 
 TEST_F(PlacementTest, MissingTopOrLeftCentres) {

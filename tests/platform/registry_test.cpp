@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,9 +36,11 @@ TEST(RegistryHive, FirstOpenCreatesTheEmptyKeyWithItsParents) {
     }
     std::string text = ReadFileText(home.HivePath());
     EXPECT_EQ(text.rfind("REGEDIT4\r\n", 0), 0u);
-    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Ostrel]\r\n"), std::string::npos);
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Ostrel\\Zorvik's Tastra\\Tastra]\r\n"),
               std::string::npos);
+    // The keys above it exist through it.
+    EXPECT_EQ(TRegistryIniFile("\\Software\\Ostrel").ReadSections(),
+              std::vector<std::string>{"Zorvik's Tastra"});
 }
 
 TEST(RegistryHive, ValuesTypesAndReadRules) {
@@ -49,6 +52,7 @@ TEST(RegistryHive, ValuesTypesAndReadRules) {
         s.WriteString("KeyboardForm", "Knob Preset", "Default");
         s.WriteString("KeyboardForm", "Wrong", "abc");
         s.WriteString("KeyboardForm", "Neg", "-5");
+        ASSERT_TRUE(s.Flush());
     }
     std::string text = ReadFileText(home.HivePath());
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Ostrel\\Zorvik's Tastra\\Tastra\\"
@@ -80,7 +84,11 @@ TEST(RegistryHive, ValuesTypesAndReadRules) {
 
 TEST(RegistryHive, NegativeIntegersSurviveAsDwords) {
     TTempConfigHome home;
-    { TRegistryIniFile(kRoot).WriteInteger("S", "Top", -10000); }
+    {
+        TRegistryIniFile s(kRoot);
+        s.WriteInteger("S", "Top", -10000);
+        ASSERT_TRUE(s.Flush());
+    }
     EXPECT_NE(ReadFileText(home.HivePath()).find("\"Top\"=dword:ffffd8f0"), std::string::npos);
     EXPECT_EQ(TRegistryIniFile(kRoot).ReadInteger("S", "Top", 0), -10000);
 }
@@ -103,6 +111,7 @@ TEST(RegistryHive, AwkwardStringsRoundTrip) {
             s.WriteString("Texts", "v" + std::to_string(i), samples[i]);
             s.WriteString("Texts", samples[i] + "#name", "n");  // value names escape too
         }
+        ASSERT_TRUE(s.Flush());
     }
     TRegistryIniFile s(kRoot);
     for (size_t i = 0; i < samples.size(); ++i) {
@@ -123,12 +132,14 @@ TEST(RegistryHive, DeleteEraseAndSubkeyStores) {
         s.WriteInteger("Chords", "a", 1);
         s.WriteInteger("Chords", "b", 2);
         s.DeleteKey("chords", "A");
+        ASSERT_TRUE(s.Flush());
     }
     {
         TRegistryIniFile presets(kRoot + "\\KnobPresets");
         EXPECT_EQ(presets.ReadSections(), std::vector<std::string>({"Default", "Loud"}));
         EXPECT_EQ(presets.ReadInteger("loud", "count", 0), 8);
         presets.EraseSection("Default");
+        ASSERT_TRUE(presets.Flush());
     }
     TRegistryIniFile s(kRoot);
     EXPECT_EQ(s.ReadSection("Chords"), std::vector<std::string>{"b"});
@@ -140,7 +151,11 @@ TEST(RegistryHive, DeleteEraseAndSubkeyStores) {
 
 TEST(RegistryHive, StoresOpenedOneAfterTheOtherAndInterleaved) {
     TTempConfigHome home;
-    { TRegistryIniFile(kRoot).WriteInteger("S", "first", 1); }
+    {
+        TRegistryIniFile first(kRoot);
+        first.WriteInteger("S", "first", 1);
+        ASSERT_TRUE(first.Flush());
+    }
     {
         TRegistryIniFile second(kRoot);
         EXPECT_EQ(second.ReadInteger("S", "first", 0), 1);
@@ -153,6 +168,7 @@ TEST(RegistryHive, StoresOpenedOneAfterTheOtherAndInterleaved) {
     b->WriteString("S", "first", "from b");
     a->DeleteKey("S", "gone");
     ASSERT_TRUE(a->Flush());
+    ASSERT_TRUE(b->Flush());
     b.reset();
     a.reset();
     TRegistryIniFile c(kRoot);
@@ -167,6 +183,7 @@ TEST(RegistryHive, IntegerOverStringIsDecidedAgainstTheFileAtSaveTime) {
     {
         TRegistryIniFile b(kRoot);
         b.WriteString("S", "n", "7");
+        ASSERT_TRUE(b.Flush());
     }
     a.WriteInteger("S", "n", 8);  // a has not seen the string yet
     a.Flush();
@@ -188,11 +205,89 @@ TEST(RegistryHive, ExplicitHivePathAndHandMadeFile) {
         EXPECT_EQ(s.ReadString("", "Path", ""), "C:\\dir");
         EXPECT_EQ(s.ReadString("", "", ""), "default");
         s.WriteInteger("", "n", 1);
+        ASSERT_TRUE(s.Flush());
     }
     std::string text = ReadFileText(path);
     EXPECT_NE(text.find("\"Blob\"=hex:01,02,03\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Path\"=\"C:\\\\dir\"\r\n"), std::string::npos);
     EXPECT_NE(text.find("@=\"default\"\r\n"), std::string::npos);
+}
+
+// A key thousands of levels deep costs its own length in the file, not the square of it.
+TEST(RegistryHive, DeepKeyPathsStayLinearInTheFile) {
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/deep.reg";
+    std::string deep = "HKEY_CURRENT_USER\\Software\\T";
+    for (int i = 0; i < 5000; ++i) deep += "\\k";
+    const std::string text = "REGEDIT4\r\n\r\n[" + deep + "]\r\n\"v\"=dword:00000001\r\n\r\n";
+    ASSERT_TRUE(WriteFileAtomically(path, text));
+    {
+        TRegistryIniFile s("\\Software\\T", path);
+        EXPECT_EQ(s.ReadSections(), std::vector<std::string>{"k"});
+        s.WriteInteger("Other", "n", 2);
+        ASSERT_TRUE(s.Flush());
+    }
+    const std::string saved = ReadFileText(path);
+    EXPECT_LT(saved.size(), 2 * text.size());
+    EXPECT_EQ(TRegistryIniFile("\\Software\\T\\k\\k\\k", path).ReadSections(),
+              std::vector<std::string>{"k"});
+    // Erasing a key that exists only through its subkeys takes them along.
+    TRegistryIniFile s("\\Software\\T", path);
+    s.EraseSection("k\\k");
+    ASSERT_TRUE(s.Flush());
+    EXPECT_EQ(TRegistryIniFile("\\Software\\T\\k", path).ReadSections().size(), 0u);
+}
+
+// A hive kept elsewhere and linked into place (a dotfiles folder) stays linked.
+TEST(RegistryHive, ASymlinkedHiveIsWrittenThroughTheLink) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    std::filesystem::create_directories(folder + "/dotfiles");
+    std::filesystem::create_directories(folder + "/Ostrel");
+    const std::string link = folder + "/Ostrel/registry.reg";
+    std::filesystem::create_symlink("../dotfiles/registry.reg", link);
+    for (int round = 1; round <= 2; ++round) {  // the target missing, then present
+        TRegistryIniFile s("\\Software\\T", link);
+        s.WriteInteger("S", "round", round);
+        ASSERT_TRUE(s.Flush());
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(TRegistryIniFile("\\Software\\T", folder + "/dotfiles/registry.reg")
+                      .ReadInteger("S", "round", 0),
+                  round);
+    }
+}
+
+// A folder the user may not write to, without a lock file: the settings are read all the same,
+// and saving reports why it cannot be done.
+TEST(RegistryHive, AReadOnlyFolderIsReadAndSavingIsReportedImpossible) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/Ostrel";
+    const std::string path = folder + "/registry.reg";
+    std::filesystem::create_directories(folder);
+    ASSERT_TRUE(WriteFileAtomically(
+        path, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\T\\S]\r\n\"n\"=dword:00000007\r\n"));
+    ::chmod(dir.path().toStdString().c_str(), 0755);
+    ::chmod(path.c_str(), 0644);
+    ::chmod(folder.c_str(), 0555);
+    // Checked in a child that is no superuser (the superuser may write anywhere).
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(10);
+        TRegistryIniFile s("\\Software\\T", path);
+        if (s.ReadInteger("S", "n", 0) != 7) _exit(11);
+        s.WriteInteger("S", "n", 8);
+        if (s.Flush()) _exit(12);
+        if (s.FailureText().find(path) == std::string::npos ||
+            s.FailureText().find("Permission denied") == std::string::npos)
+            _exit(13);
+        _exit(0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(std::filesystem::exists(path + ".lock"));
 }
 
 TEST(RegistryHive, ParserRejectsMalformedText) {
@@ -221,6 +316,7 @@ TEST(RegistryHive, TruncatedHiveAtEveryOffsetLoadsOrIsSetAside) {
         s.WriteInteger("Form", "Width", 0x2f8);
         s.WriteString("Form", "Name", "a \"quoted\"\nline");
         s.WriteString("Other", "x", "y");
+        ASSERT_TRUE(s.Flush());
     }
     const std::string full = ReadFileText(path);
     for (size_t cut = 0; cut <= full.size(); ++cut) {
@@ -235,6 +331,7 @@ TEST(RegistryHive, TruncatedHiveAtEveryOffsetLoadsOrIsSetAside) {
             int w = s.ReadInteger("Form", "Width", -1);
             EXPECT_TRUE(w == -1 || w == 0x2f8) << cut;
             s.WriteInteger("Form", "After", 1);
+            EXPECT_TRUE(s.Flush()) << cut;
         }
         auto broken = BrokenFiles(dir.path().toStdString());
         if (parses) {
@@ -290,7 +387,11 @@ TEST(RegistryHive, SaveKilledAtAnyMomentLeavesACompleteHive) {
     QTemporaryDir dir;
     std::string path = dir.path().toStdString() + "/registry.reg";
     const int kValues = 20000;
-    { TRegistryIniFile("\\Software\\T", path).WriteString("Old", "v", "old"); }
+    {
+        TRegistryIniFile s("\\Software\\T", path);
+        s.WriteString("Old", "v", "old");
+        ASSERT_TRUE(s.Flush());
+    }
     const std::string oldText = ReadFileText(path);
 
     // One undisturbed run gives the new hive and tells how long a save takes.
@@ -328,7 +429,11 @@ TEST(RegistryHive, SaveKilledAtAnyMomentLeavesACompleteHive) {
         EXPECT_TRUE(BrokenFiles(dir.path().toStdString()).empty());
     }
     // Leftover temporary files of killed writers are cleared by the next save.
-    { TRegistryIniFile("\\Software\\T", path).WriteString("Old", "v", "again"); }
+    {
+        TRegistryIniFile s("\\Software\\T", path);
+        s.WriteString("Old", "v", "again");
+        ASSERT_TRUE(s.Flush());
+    }
     for (const auto& e : std::filesystem::directory_iterator(dir.path().toStdString()))
         EXPECT_EQ(e.path().filename().string().find(".tmp-"), std::string::npos);
 }

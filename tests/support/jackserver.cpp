@@ -56,7 +56,25 @@ TJackServer::TJackServer() {
     m_name = "tastra-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
     setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
+    Start();
+}
 
+bool TJackServer::Restart() {
+    Stop();
+    m_error.clear();
+    return m_lockFd >= 0 && Start();
+}
+
+void TJackServer::Kill(int signal) {
+    m_running = false;
+    if (m_pid <= 0) return;
+    kill(m_pid, signal);
+    int status;
+    waitpid(m_pid, &status, 0);
+    m_pid = -1;
+}
+
+bool TJackServer::Start() {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -68,7 +86,7 @@ TJackServer::TJackServer() {
     if (rc != 0) {
         m_pid = -1;
         m_error = "jackd could not be started (is the jackd2 package installed?)";
-        return;
+        return false;
     }
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < deadline) {
@@ -76,16 +94,17 @@ TJackServer::TJackServer() {
         if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_pid = -1;
             m_error = "jackd exited right after starting (server " + m_name + ")";
-            return;
+            return false;
         }
         if (ServerAnswers(m_name)) {
             m_running = true;
-            return;
+            return true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     m_error = "jackd did not answer within 10 s (server " + m_name + ")";
     Stop();
+    return false;
 }
 
 TJackServer::~TJackServer() {
@@ -111,9 +130,10 @@ void TJackServer::Stop() {
     m_pid = -1;
 }
 
-TJackReceiver::TJackReceiver() {
-    std::string client =
-        "tastra-test-rx-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
+TJackReceiver::TJackReceiver(const std::string& clientName) {
+    std::string client = !clientName.empty() ? clientName
+                                             : "tastra-test-rx-" + std::to_string(getpid()) + "-" +
+                                                   std::to_string(g_counter++);
     // RtMidi's JACK client does not survive a missing server.
     if (!ServerAnswers("")) {
         m_error = "no JACK server is running";

@@ -27,11 +27,17 @@ public:
     TJackServer& operator=(const TJackServer&) = delete;
 
     bool Running() const { return m_running; }
+    // Ends the server with the signal, as a user or a crash would, keeping this run's turn.
+    void Kill(int signal);
+    // Starts the server again under the same name; false (and Error() set) when it does not
+    // answer.
+    bool Restart();
     // Why the server is not running (empty while it is).
     const std::string& Error() const { return m_error; }
     const std::string& Name() const { return m_name; }
 
 private:
+    bool Start();
     void Stop();
 
     std::string m_name;
@@ -45,7 +51,9 @@ private:
 // Needs a running TJackServer.
 class TJackReceiver {
 public:
-    TJackReceiver();
+    // With a client name the port is "<clientName>:in", so that it comes back under the same
+    // name when opened again.
+    explicit TJackReceiver(const std::string& clientName = std::string());
     ~TJackReceiver();
     TJackReceiver(const TJackReceiver&) = delete;
     TJackReceiver& operator=(const TJackReceiver&) = delete;
