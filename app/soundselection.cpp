@@ -236,6 +236,7 @@ void TSoundSelection::DropPatchList() {
 }
 
 void TSoundSelection::ReadPatchList() {
+    m_patchListRead = true;
     if (!m_host.openSettingsRoot) return;
     try {
         std::unique_ptr<TSettingsStore> store = m_host.openSettingsRoot();
@@ -301,7 +302,7 @@ void TSoundSelection::SaveSettings(TSettingsStore& store, const std::string& sec
         store.WriteString(section, keys::kPatchScript, m_patchList->FileName().toStdString());
         store.WriteString(section, keys::kPatchMode,
                           m_modeGroup ? m_modeGroup->Name().toStdString() : std::string());
-    } else {
+    } else if (m_patchListRead) {
         store.WriteString(section, keys::kPatchScript, "");
     }
 }

@@ -130,6 +130,8 @@ private:
     int m_bankMsbMemo = -1;
     int m_bankLsbMemo = -1;
     std::unique_ptr<TPatchList> m_patchList;
+    // Until the stored patch script has been read, saving must not overwrite its name.
+    bool m_patchListRead = false;
     TPatchModeGroup* m_modeGroup = nullptr;
     TPatchProgram* m_patch = nullptr;
     bool m_msbFirst = false;

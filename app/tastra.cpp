@@ -308,6 +308,7 @@ void TTastra2::DeferredStartup() {
     SetStatusText(QString());
     MidiInMenu1->LoadFromRegPath();
     MidiOutMenu1->LoadFromRegPath();
+    m_devicesRead = true;
     m_sound->SendProgram();
     m_joysticks->Update();
     ReturnFreedMemory();

@@ -181,6 +181,8 @@ private:
     QString m_statusText;
     bool m_shown = false;
     bool m_closed = false;
+    // The start-up steps read the stored devices; a window closed before them keeps those.
+    bool m_devicesRead = false;
     bool m_startupNoticeHandled = false;
     TChordList m_chordList;
     int m_customChordIndex = 0;

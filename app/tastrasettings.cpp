@@ -32,7 +32,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     TTastra::SaveSettings(store);
     const std::string s = RegKey().toStdString();
     // The devices belong to this computer: they go to the registry, never into an export file.
-    if (store.IsRegistry()) {
+    if (store.IsRegistry() && m_devicesRead) {
         MidiInMenu1->SaveSettings(store);
         MidiOutMenu1->SaveSettings(store);
     }

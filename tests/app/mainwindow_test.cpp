@@ -104,6 +104,25 @@ TEST_F(MainWindowTest, ClosingReleasesLatchedNoteSavesAndClosesDevice) {
     EXPECT_EQ(first->text, "0");
 }
 
+TEST_F(MainWindowTest, ClosedBeforeItsStartUpStepsKeepsTheStoredDevicesAndPatchScript) {
+    AddDevices("Synth A", "Keys B");
+    const std::string script = TASTRA_SOURCE_DIR "/default_patchscript.txt";
+    store.WriteString("KeyboardForm", "PatchScript", script);
+    TTastraServices s;
+    s.midiOut = &out;
+    s.midiIn = &in;
+    s.prompts = &prompts;
+    s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
+    {
+        TTastra2 early(s);
+        early.show();
+        early.close();  // before any event was handled: the devices were never read
+    }
+    EXPECT_EQ(store.ReadString("MidiDevices", "MidiOut", ""), "Synth A");
+    EXPECT_EQ(store.ReadString("MidiDevices", "MidiIn", ""), "Keys B");
+    EXPECT_EQ(store.ReadString("KeyboardForm", "PatchScript", ""), script);
+}
+
 TEST_F(MainWindowTest, SettingsComeBackAtTheNextStart) {
     {
         auto w = Start();
