@@ -129,5 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     FUZZ_CHECK(world.messages == 1);
+    // What the commands posted runs as it would in the program's event loop.
+    QApplication::processEvents();
     return 0;
 }
