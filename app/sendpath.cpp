@@ -1,30 +1,19 @@
 #include <QAction>
 #include <QString>
 
-#include "app/statuspanels.h"
+#include "app/knobpanel.h"
+#include "app/outputsender.h"
+#include "app/soundselection.h"
 #include "app/tastra.h"
-#include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
+#include "controls/joysticktable.h"
 #include "controls/wheelcontrols.h"
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midioutput.h"
 
 void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
-    try {
-        MidiOut().SendShort(status, data1, data2);
-    } catch (const std::exception& e) {
-        // A device that fails while playing (unplugged, its server gone) would otherwise raise
-        // one error per note of a glide: the first failure since the device opened gets a box,
-        // later ones only the status bar.
-        const QString text = QString::fromStdString(e.what());
-        MidiOut().CheckDevicePresent();
-        SetStatusText(text.section(QLatin1Char('\n'), -1).trimmed());
-        if (!m_sendErrorShown) {
-            m_sendErrorShown = true;
-            ShowError(text);
-        }
-    }
+    m_sender->Send(status, data1, data2);
     ReflectMessage(status, data1, data2);
     if ((status >> 4) == 9) ChordEditorNoteIn(data1, data2);
 }
@@ -38,35 +27,16 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
             SettingsLearn(kJoyPitchBend);
             break;
         case 0xB:
-            if (d1 == 0) m_bankMsbMemo = d2;
-            if (d1 == 32) m_bankLsbMemo = d2;
             if (d1 == ModulationController()) ICMW->SetPosition(d2);
             if (d1 == m_wheelController) m_wheelValue = d2;
             Keyboard1->ControllerFeedback(d1, d2);
-            if (m_knobList) m_knobList->ShowControllerValue(d1, d2);
+            m_knobs->ShowControllerValue(d1, d2);
             SettingsLearn(d1);
-            KnobSetupLearn(d1);
-            break;
-        case 0xC:
-            // A bank select (both halves) followed by a program change moves the bank with it;
-            // a program change alone keeps the bank.
-            if (m_bankMsbMemo >= 0 && m_bankMsbMemo <= 127 && m_bankLsbMemo >= 0 &&
-                m_bankLsbMemo <= 127) {
-                m_bank = m_bankMsbMemo * 128 + m_bankLsbMemo;
-                ShowBank();
-            }
-            m_program = d1;
-            ShowProgram();
-            m_bankMsbMemo = m_bankLsbMemo = -1;
             break;
         default:
             break;
     }
-}
-
-void TTastra2::MidiThru1Click() {
-    QAction* thru = FindAction(QStringLiteral("MidiThru1"));
-    m_midiThru = thru->isChecked();
+    m_sound->Reflect(status, data1, data2);
 }
 
 void TTastra2::MidiInput(TMidiInput* input) {

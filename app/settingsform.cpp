@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/joystickrouter.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
@@ -153,8 +154,9 @@ QWidget* TSettings::CreateGeneralPage() {
     m_keyWidthBar->show();
     m_savedBarPosition = m_keyWidthBar->value();
     connect(CBOldStyle, &QCheckBox::clicked, this, [this](bool on) {
+        // Only the style changes: the keys keep the width they have.
         m_owner.Keyboard1->SetPaintStyle(on ? psDraw : psImage);
-        m_owner.TBKeyWidthChange();
+        m_owner.FitKeyboardToStyle();
     });
     connect(CBShowBasenote, &QCheckBox::clicked, this,
             [this](bool on) { m_owner.SetArrowsVisible(on); });
@@ -351,7 +353,7 @@ void TSettings::ShowGeneralPage() { PageControl->setCurrentWidget(GeneralTab); }
 
 void TSettings::BuildControllerLists() {
     const std::vector<std::string> names =
-        ControllerEntryTexts(TTastra2::ControllerDisplayOffset());
+        ControllerEntryTexts(m_owner.DisplayOffsets().controller);
     QStringList entries;
     for (const std::string& n : names) entries << QString::fromStdString(n);
     auto fill = [](QComboBox* box, const QStringList& items) {
@@ -396,7 +398,7 @@ void TSettings::showEvent(QShowEvent* event) {
         CBJoyAction->setCurrentIndex(0);
         CBJoyController->setCurrentIndex(0);
     }
-    m_joyTable = m_owner.JoystickTable();
+    m_joyTable = m_owner.Joysticks().Table();
     CBJoyActionChange();
 
     SelectIndex(CBUpDown, ControllerListIndex(kb.UpDownController()));
@@ -424,10 +426,11 @@ void TSettings::showEvent(QShowEvent* event) {
     UDShiftVel->SetPosition(percent);
     UDVelocity->SetPosition(kb.Velocity());
 
-    CBStartWithOneController->setChecked(TTastra2::ControllerDisplayOffset() > 0);
-    CBStartWithOneProgram->setChecked(ProgramDisplayOffset() > 0);
-    CBStartWithOneBank->setChecked(BankDisplayOffset() > 0);
-    CBStartWithOneChannel->setChecked(TChannelSpin::DisplayOffset() > 0);
+    const TDisplayOffsets& offsets = m_owner.DisplayOffsets();
+    CBStartWithOneController->setChecked(offsets.controller > 0);
+    CBStartWithOneProgram->setChecked(offsets.program > 0);
+    CBStartWithOneBank->setChecked(offsets.bank > 0);
+    CBStartWithOneChannel->setChecked(offsets.channel > 0);
 
     if (!m_centred) {
         m_centred = true;
@@ -451,8 +454,8 @@ void TSettings::BApplyClick() {
     if (CBMW->currentIndex() >= 0) m_owner.SetModulationController(CBMW->currentIndex());
     m_owner.SetWheelController(ControllerListValue(CBMouseWheel->currentIndex()));
     m_owner.SetWheelSensitivity(TBMouseWheelSensitivity->value());
-    m_owner.SetJoystickTable(m_joyTable);
-    m_owner.UpdateJoysticks();
+    m_owner.Joysticks().SetTable(m_joyTable);
+    m_owner.Joysticks().Update();
 
     if (RBNoteGerman->isChecked())
         kb.SetLanguage(TLanguage::German);
@@ -471,10 +474,11 @@ void TSettings::BApplyClick() {
         if (offset != v) changed = true;
         offset = v;
     };
-    apply(TTastra2::ControllerDisplayOffset(), CBStartWithOneController);
-    apply(ProgramDisplayOffset(), CBStartWithOneProgram);
-    apply(BankDisplayOffset(), CBStartWithOneBank);
-    apply(TChannelSpin::DisplayOffset(), CBStartWithOneChannel);
+    TDisplayOffsets& offsets = m_owner.DisplayOffsets();
+    apply(offsets.controller, CBStartWithOneController);
+    apply(offsets.program, CBStartWithOneProgram);
+    apply(offsets.bank, CBStartWithOneBank);
+    apply(offsets.channel, CBStartWithOneChannel);
     if (changed) {
         m_owner.RefreshNumbers();
         BuildControllerLists();

@@ -4,13 +4,22 @@
 
 #include "app/texts.h"
 
+namespace {
+// What the status bar's own margins and the spacing between five panels take.
+constexpr int kPanelSlack = 32;
+}  // namespace
+
 TStatusPanels::TStatusPanels(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
     const int design[5] = {200, 50, 50, 50, 50};
     for (int i = 0; i < 5; ++i) {
         m_panels[i] = new QLabel(this);
         m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_panels[i]->setFixedWidth(design[i]);
+        // Panel 0 stretches over what the others leave.
+        if (i == 0)
+            m_panels[i]->setMinimumWidth(20);
+        else
+            m_panels[i]->setFixedWidth(design[i]);
         m_panels[i]->setTextFormat(Qt::PlainText);
         addWidget(m_panels[i], i == 0 ? 1 : 0);
     }
@@ -29,7 +38,7 @@ int TStatusPanels::PanelWidth(int panel) const {
     return panel >= 0 && panel <= 4 ? m_panels[panel]->width() : 0;
 }
 
-void TStatusPanels::Layout() {
+void TStatusPanels::Measure() {
     if (!m_measured) {
         const QFontMetrics fm(font());
         const int pad = 10;
@@ -43,7 +52,15 @@ void TStatusPanels::Layout() {
         m_panels[4]->setFixedWidth(w4);
         m_measured = w1 >= 2 && w2 >= 2 && w3 >= 2;
     }
-    int rest = width();
-    for (int i = 1; i < 5; ++i) rest -= m_panels[i]->width();
-    m_panels[0]->setFixedWidth(std::max(20, rest - 8));
 }
+
+int TStatusPanels::WidthToShow(const QString& text) {
+    Measure();
+    const QLabel* p = m_panels[0];
+    int width = p->fontMetrics().horizontalAdvance(text) + 2 * (p->frameWidth() + p->margin()) +
+                kPanelSlack;
+    for (int i = 1; i < 5; ++i) width += m_panels[i]->width();
+    return width;
+}
+
+void TStatusPanels::Layout() { Measure(); }

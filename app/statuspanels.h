@@ -15,8 +15,11 @@ public:
     int PanelWidth(int panel) const;
     // Measures panels 1..4 from their widest texts (once it succeeds) and gives panel 0 the rest.
     void Layout();
+    // Width of a status bar whose panel 0 shows text whole.
+    int WidthToShow(const QString& text);
 
 private:
+    void Measure();
     std::array<QLabel*, 5> m_panels{};
     bool m_measured = false;
 };

@@ -12,14 +12,20 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
-#include "app/messages.h"
+#include "app/importexport.h"
+#include "app/joystickrouter.h"
+#include "app/knobpanel.h"
+#include "app/outputsender.h"
+#include "app/soundselection.h"
 #include "app/statuspanels.h"
 #include "app/texts.h"
+#include "app/userprompts.h"
 #include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
+#include "patches/patchlist.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/shell/gotoweb.h"
@@ -27,25 +33,25 @@
 TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     : TTastra(parent), m_services(services) {
     setObjectName(QStringLiteral("Tastra"));
+    if (!m_services.prompts) m_ownPrompts = std::make_unique<TQtPrompts>(this);
+    m_prompts = m_services.prompts ? m_services.prompts : m_ownPrompts.get();
     MidiInMenu1 = new TMidiInMenu(*m_services.midiIn, this);
     MidiOutMenu1 = new TMidiOutMenu(*m_services.midiOut, this);
+    MidiInMenu1->SetRunDevice(m_services.runMidiIn);
+    MidiOutMenu1->SetRunDevice(m_services.runMidiOut);
+    m_sender =
+        std::make_unique<TOutputSender>([this]() -> TMidiOutput& { return MidiOut(); }, *m_prompts,
+                                        [this](const QString& t) { SetStatusText(t); });
 
     m_status = new TStatusPanels(this);
     setStatusBar(m_status);
     CreateMenus();
-    CreatePatchControls();
-    CreateChooserMenuItem();
 
     // Creation reads no settings: everything stored is applied when the window is first shown.
     SetStatusText(QString());
     ClientArea()->SetBackground(QPixmap(QStringLiteral(":/background/BACKGROUND.png")));
-    m_importExportFlags.fill(false);
     setWindowTitle(texts::kProgramTitle);
-    QApplication::setApplicationDisplayName(QString());
-    m_bankMsbMemo = m_bankLsbMemo = -1;
-    m_program = m_bank = -1;
-    m_wheelController = 1;
-    m_wheelSensitivity = 4;
+    QApplication::setApplicationDisplayName(texts::kProgramTitle);
 
     Keyboard1->OnDisplayEvent = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
         ReflectMessage(s, d1, d2);
@@ -57,6 +63,33 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     Keyboard1->OnNoteHover = [this](TKeyboard*, const QString& text) {
         m_status->SetPanelText(1, text);
     };
+    ConnectDeviceMenus();
+    PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
+
+    m_status->SetPanelText(
+        2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
+    ReloadChords();
+    CreatePanicPanel();
+    CreateParts();
+    // An open menu takes the computer keyboard from the piano.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToShow, this, [this] { Keyboard1->SetCaptureKeyboard(false); });
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow()); });
+    }
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    DropTopmost();
+                else
+                    RaiseTopmost();
+            });
+    qApp->installEventFilter(this);
+    LayOutToFont();
+    ApplySizeRules();
+}
+
+void TTastra2::ConnectDeviceMenus() {
     // The device menus: errors in a box, progress in the status bar, the keyboard tidied up
     // before a device closes. Notes held through thru are released while the output can still
     // hear it: once the input is gone their note-offs would never come.
@@ -68,7 +101,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
         menu->SetDefaultMidiMapper(true);
         menu->OpenRegPathStore = m_services.openSettingsRoot;
         menu->OnError = [this](TMidiMenuBase*, const std::string& text) {
-            ShowError(QString::fromStdString(text));
+            m_prompts->Error(QString::fromStdString(text));
         };
         menu->OnTextMessage = [this](TMidiMenuBase*, const std::string& text) {
             SetStatusText(QString::fromStdString(text));
@@ -83,44 +116,72 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
         Keyboard1->ResetPlaying();
         Keyboard1->ClearThruDisplay();
     };
-    MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) { m_sendErrorShown = false; };
+    MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) { m_sender->DeviceOpened(); };
     MidiInMenu1->SetBaseMenu(FindMenu("MidiIn1"));
     MidiOutMenu1->SetBaseMenu(FindMenu("MidiOut1"));
-    PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
+}
 
-    OnError = [this](const QString& text) {
-        QMessageBox box(QMessageBox::Critical, texts::kProgramTitle, text, QMessageBox::Ok, this);
-        box.exec();
-    };
-    OnReminder = [this](const QString& text, bool checked) {
-        MessageWithCheckbox(this, text, texts::kDontRemind, checked, QMessageBox::Information,
-                            QMessageBox::Ok);
-        return checked;
-    };
+void TTastra2::CreateParts() {
+    const auto show = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
+    const auto channel = [this] { return Keyboard1->Channel(); };
+    TSoundHost sound;
+    sound.window = this;
+    sound.area = ClientArea();
+    sound.menuBar = menuBar();
+    sound.keyboard = Keyboard1;
+    sound.status = m_status;
+    sound.prompts = m_prompts;
+    sound.offsets = &DisplayOffsets();
+    sound.send = [this](uint8_t s, uint8_t d1, uint8_t d2) { m_sender->Send(s, d1, d2); };
+    sound.openSettingsRoot = m_services.openSettingsRoot;
+    m_sound = std::make_unique<TSoundSelection>(std::move(sound));
 
-    m_status->SetPanelText(
-        2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
-    ReloadChords();
-    CreatePanicPanel();
-    CreateKnobs();
-    CreateJoysticks();
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive)
-                    DropTopmost();
-                else
-                    RaiseTopmost();
-            });
-    qApp->installEventFilter(this);
-    ApplySizeRules();
+    TKnobPanelHost knobs;
+    knobs.window = this;
+    knobs.area = ClientArea();
+    knobs.menuBar = menuBar();
+    knobs.menuBefore = FindMenu(QStringLiteral("Options1"));
+    knobs.prompts = m_prompts;
+    knobs.offsets = &DisplayOffsets();
+    knobs.send = show;
+    knobs.channel = channel;
+    knobs.openSettingsRoot = m_services.openSettingsRoot;
+    knobs.openSettingsKey = m_services.openSettingsKey;
+    m_knobs = std::make_unique<TKnobPanel>(std::move(knobs));
+    m_knobs->KnobList().OnArranged = [this](TGUIKnobList*) {
+        if (m_rowsBottom > 0) PlaceKeyboardBelow(m_rowsBottom);
+    };
+    ArrangeKnobs();
+
+    TImportExportHost impExp;
+    impExp.prompts = m_prompts;
+    impExp.knobs = m_knobs.get();
+    impExp.sound = m_sound.get();
+    impExp.chords = &m_chordList;
+    impExp.section = RegKey().toStdString();
+    impExp.loadSettings = [this](TSettingsStore& store) { LoadSettings(store); };
+    impExp.saveSettings = [this](TSettingsStore& store) { SaveSettings(store); };
+    impExp.chordsChanged = [this] { RebuildChordItems(); };
+    impExp.openSettingsRoot = m_services.openSettingsRoot;
+    QMenu* file = FindMenu(QStringLiteral("File1"));
+    m_impExp = std::make_unique<TImportExport>(std::move(impExp), file);
+    // The import and export submenus stand above Exit.
+    QAction* exit = FindAction(QStringLiteral("Exit1"));
+    file->removeAction(exit);
+    file->addAction(exit);
+
+    m_joysticks = std::make_unique<TJoystickRouter>(m_services.joystick, show, channel);
 }
 
 TTastra2::~TTastra2() {
     if (!m_closed) FormClose();
-    DropPatchList();
 }
 
-QMenuBar* TTastra2::MainMenu() const { return menuBar(); }
+void TTastra2::SendProgram() { m_sound->SendProgram(); }
+
+void TTastra2::InstallPatchList(std::unique_ptr<TPatchList> list, bool selectFirstMode) {
+    m_sound->InstallPatchList(std::move(list), selectFirstMode);
+}
 
 QAction* TTastra2::FindAction(const QString& objectName) const {
     return menuBar()->findChild<QAction*>(objectName);
@@ -148,7 +209,6 @@ void TTastra2::CreateMenus() {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    CreateImportExportMenus(file);
     item(file, "Exit1", QStringLiteral("E&xit"), {}, {}, [this] { close(); });
 
     // Filled with the devices by the device menus.
@@ -158,49 +218,31 @@ void TTastra2::CreateMenus() {
     QMenu* options = bar->addMenu(QStringLiteral("Op&tions"));
     options->setObjectName(QStringLiteral("Options1"));
     item(options, "OctaveDown1", QStringLiteral("Octave Down"), QKeySequence(Qt::Key_F3),
-         texts::kOctaveHint, [this] { OctaveDown1Click(); });
+         texts::kOctaveHint, [this] { Keyboard1->OctaveDown(); });
     item(options, "OctaveUp1", QStringLiteral("Octave Up"), QKeySequence(Qt::Key_F4),
-         texts::kOctaveHint, [this] { OctaveUp1Click(); });
+         texts::kOctaveHint, [this] { Keyboard1->OctaveUp(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
     item(options, "StayonTop1", QStringLiteral("Stay &on Top"), {}, {}, [this] {
-        StayonTop1Click();
+        SetStayOnTop(!m_stayOnTop);
     })->setCheckable(true);
-    QAction* thru = item(options, "MidiThru1", QStringLiteral("Midi &Thru"), {}, {},
-                         [this] { MidiThru1Click(); });
+    QAction* thru = item(options, "MidiThru1", QStringLiteral("Midi &Thru"), {}, {}, [this] {
+        m_midiThru = FindAction(QStringLiteral("MidiThru1"))->isChecked();
+    });
     thru->setCheckable(true);
     thru->setChecked(true);
     CreateDialogMenuItems(options);
 
-    CreateKnobMenu(bar, options);
-
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    const auto menus = bar->findChildren<QMenu*>();
-    for (QMenu* menu : menus) {
-        connect(menu, &QMenu::aboutToShow, this, [this] { Keyboard1->SetCaptureKeyboard(false); });
-        connect(menu, &QMenu::aboutToHide, this,
-                [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow()); });
-    }
     help->setObjectName(QStringLiteral("Help1"));
-    item(help, "Readme1", QStringLiteral("&Help Index"), {}, {}, [this] { Readme1Click(); });
+    const auto failed = [this](const std::string& message) {
+        m_prompts->Error(QString::fromStdString(message));
+    };
+    item(help, "Readme1", QStringLiteral("&Help Index"), {}, {},
+         [failed] { ShowDocument(texts::kHelpPage, true, failed); });
     item(help, "DiscussinForums1", QStringLiteral("Support &Forums"), {}, texts::kForumsHint,
-         [this] { DiscussinForums1Click(); });
+         [failed] { ShowDocument(texts::kForumAddress, false, failed); });
     item(help, "About2", QStringLiteral("&About"), {}, {}, [this] { About2Click(); });
 }
-
-void TTastra2::Readme1Click() {
-    ShowDocument(texts::kHelpPage, true, [this](const std::string& message) {
-        ShowError(QString::fromStdString(message));
-    });
-}
-
-void TTastra2::DiscussinForums1Click() {
-    ShowDocument(texts::kForumAddress, false, [this](const std::string& message) {
-        ShowError(QString::fromStdString(message));
-    });
-}
-
-void TTastra2::OctaveDown1Click() { Keyboard1->OctaveDown(); }
-void TTastra2::OctaveUp1Click() { Keyboard1->OctaveUp(); }
 
 void TTastra2::About2Click() {
     QMessageBox::about(this, QStringLiteral("About"),
@@ -239,7 +281,7 @@ bool TTastra2::event(QEvent* event) {
 
 void TTastra2::FormResize() {
     TTastra::FormResize();
-    if (PPanic) PPanic->move(ClientArea()->width() - PPanic->width() - 5, 4);
+    if (m_panic) m_panic->move(ClientArea()->width() - m_panic->width() - 5, 4);
     ArrangeKnobs();
     if (m_status) m_status->Layout();
 }
@@ -250,7 +292,7 @@ void TTastra2::showEvent(QShowEvent* event) {
     m_shown = true;
     Keyboard1->setFocus();
     LoadFromRegistry();
-    StartKnobs();
+    m_knobs->Start(m_firstTime);
     QMetaObject::invokeMethod(
         this, [this] { DeferredStartup(); }, Qt::QueuedConnection);
     Keyboard1OctaveChange();
@@ -260,12 +302,12 @@ void TTastra2::DeferredStartup() {
     if (m_closed) return;
     repaint();
     SetStatusText(texts::kReadingPatchList);
-    ReadPatchList();
+    m_sound->ReadPatchList();
     SetStatusText(QString());
     MidiInMenu1->LoadFromRegPath();
     MidiOutMenu1->LoadFromRegPath();
-    SendProgram();
-    UpdateJoysticks();
+    m_sound->SendProgram();
+    m_joysticks->Update();
     QMetaObject::invokeMethod(
         this, [this] { StartupNotice(); }, Qt::QueuedConnection);
 }
@@ -273,13 +315,9 @@ void TTastra2::DeferredStartup() {
 void TTastra2::StartupNotice() {
     if (m_startupNoticeHandled || m_closed) return;
     m_startupNoticeHandled = true;
-    if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0 && OnReminder)
-        m_dontRemindTranspose = OnReminder(
+    if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0)
+        m_dontRemindTranspose = m_prompts->Reminder(
             QString(texts::kTransposeReminder).arg(Keyboard1->Transpose()), m_dontRemindTranspose);
-}
-
-void TTastra2::ShowError(const QString& text) {
-    if (OnError) OnError(text);
 }
 
 void TTastra2::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 #include "app/tastrabase.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -10,6 +12,7 @@
 #include <QStatusBar>
 #include <cmath>
 
+#include "app/statuspanels.h"
 #include "app/texts.h"
 #include "controls/imgcontrol.h"
 #include "controls/sharedimage.h"
@@ -28,14 +31,10 @@ constexpr int kKeyboardLeft = 66;
 constexpr int kMargin = 5;
 }  // namespace
 
-TChannelSpin::TChannelSpin(QWidget* parent) : QSpinBox(parent) {
+TChannelSpin::TChannelSpin(const int& offset, QWidget* parent)
+    : QSpinBox(parent), m_offset(offset) {
     setRange(0, 15);
     setKeyboardTracking(false);
-}
-
-int& TChannelSpin::DisplayOffset() {
-    static int offset = 1;
-    return offset;
 }
 
 QString TChannelSpin::textFromValue(int value) const {
@@ -54,6 +53,17 @@ QValidator::State TChannelSpin::validate(QString& text, int&) const {
     text.trimmed().toInt(&ok);
     // Out-of-range numbers stay editable; leaving the field ignores them.
     return ok ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void TChannelSpin::keyPressEvent(QKeyEvent* event) {
+    // Escape drops what was typed: the field shows its channel again, so leaving it later
+    // changes nothing.
+    if (event->key() == Qt::Key_Escape) {
+        lineEdit()->setText(textFromValue(value()));
+        event->accept();
+        return;
+    }
+    QSpinBox::keyPressEvent(event);
 }
 
 TClientArea::TClientArea(QWidget* parent) : QWidget(parent) {
@@ -96,9 +106,14 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     CBChord->setFocusPolicy(Qt::ClickFocus);
     Label7 = new QLabel(QStringLiteral("Channel"), m_client);
     Label7->setGeometry(162, 6, 48, 18);
-    EChannel = new TChannelSpin(m_client);
+    EChannel = new TChannelSpin(m_offsets.channel, m_client);
     EChannel->setGeometry(212, 4, 52, 22);
     EChannel->setFocusPolicy(Qt::ClickFocus);
+    // The field draws its arrows in the text colour: the standard one, not the white of the
+    // black client area.
+    QPalette arrows = EChannel->palette();
+    arrows.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
+    EChannel->setPalette(arrows);
     // The key-width bar lives hidden here; the settings window shows its own copy of it.
     TBKeyWidth = new QSlider(Qt::Horizontal, m_client);
     TBKeyWidth->setRange(1, 10);
@@ -209,7 +224,6 @@ void TTastra::SetArrowsVisible(bool visible) {
 
 void TTastra::Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2) {
     if (PutShort) PutShort(status, data1, data2);
-    if (OnMidiEvent) OnMidiEvent(status, data1, data2);
 }
 
 void TTastra::SendController(int controller, int value) {
@@ -220,7 +234,6 @@ void TTastra::SendController(int controller, int value) {
         PutShort(status, d1, d2);
     else
         Keyboard1->ControllerFeedback(d1, d2);
-    if (OnMidiEvent) OnMidiEvent(status, d1, d2);
 }
 
 int TTastra::KeyWidthFromBar(int position) {
@@ -246,11 +259,25 @@ void TTastra::TBKeyWidthChange() {
         Keyboard1->SetImageSize(isNormal);
     else
         Keyboard1->SetImageSize(isBig);
+    FitKeyboardToStyle();
+}
+
+void TTastra::FitKeyboardToStyle() {
     FormResize();
     if (Keyboard1->PaintStyle() == psImage)
         Keyboard1->resize(Keyboard1->width(), Keyboard1->ImageHeight());
     for (TImgControl* c : {ICPitch, ICMW, ICLeftArrow, ICRightArrow})
         c->move(c->x(), Keyboard1->y());
+    ApplySizeRules();
+}
+
+void TTastra::SetKeyboardTop(int y) {
+    const int dy = y - Keyboard1->y();
+    if (dy == 0) return;
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{Keyboard1, ICPitch, ICMW, ICLeftArrow, ICRightArrow})
+        c->move(c->x(), c->y() + dy);
+    m_designHeight += dy;
     ApplySizeRules();
 }
 
@@ -289,7 +316,7 @@ void TTastra::ShowChannel() {
 
 void TTastra::EChannelExit() {
     bool ok = false;
-    const int v = EChannel->text().trimmed().toInt(&ok) - TChannelSpin::DisplayOffset();
+    const int v = EChannel->text().trimmed().toInt(&ok) - m_offsets.channel;
     if (ok && v >= 0 && v <= 15) Keyboard1->SetChannel(v);
     ShowChannel();
 }
@@ -306,7 +333,12 @@ int TTastra::MinWidth() const { return EChannel->geometry().right() + 1 + kMargi
 int TTastra::MaxWidth() const {
     // Wide enough for the whole keyboard, and for the right arrow beside it when shown.
     const int arrow = ICRightArrow->isHidden() ? 0 : ICRightArrow->width();
-    return Keyboard1->FullWidth() + Keyboard1->x() + arrow + kMargin;
+    int width = Keyboard1->FullWidth() + Keyboard1->x() + arrow + kMargin;
+    // Wide enough, too, for the status bar to show the keyboard's hint, the longest of the
+    // usual ones, whole.
+    if (auto* status = findChild<TStatusPanels*>(QString(), Qt::FindDirectChildrenOnly))
+        width = std::max(width, status->WidthToShow(Keyboard1->statusTip()));
+    return width;
 }
 
 void TTastra::ApplySizeRules() {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/displayoffsets.h"
+
 class QComboBox;
 class TFrameImage;
 class TImgControl;
@@ -22,14 +24,19 @@ using TPutShort = std::function<void(uint8_t status, uint8_t data1, uint8_t data
 // channel is shown again.
 class TChannelSpin : public QSpinBox {
 public:
-    explicit TChannelSpin(QWidget* parent = nullptr);
-    static int& DisplayOffset();  // process-wide: 0 or 1, 1 by default
+    // offset lives as long as the field: the window's channel display offset.
+    explicit TChannelSpin(const int& offset, QWidget* parent = nullptr);
+    int DisplayOffset() const { return m_offset; }
     QString textFromValue(int value) const override;
     QLineEdit* Edit() const { return lineEdit(); }
 
 protected:
     int valueFromText(const QString& text) const override;
     QValidator::State validate(QString& text, int& pos) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const int& m_offset;
 };
 
 // The central area: tiles the background picture, when there is one, over black.
@@ -55,24 +62,19 @@ public:
     explicit TTastra(QWidget* parent = nullptr);
     ~TTastra() override;
 
-    TPutShort PutShort;
-    TPutShort OnMidiEvent;
     QString RegKey() const { return m_regKey; }
 
     TKeyboard* Keyboard1 = nullptr;
     QComboBox* CBChord = nullptr;
     TChannelSpin* EChannel = nullptr;
     QSlider* TBKeyWidth = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label7 = nullptr;
-    TFrameImage* FIWheel = nullptr;
-    TFrameImage* FILeftArrow = nullptr;
-    TFrameImage* FIRightArrow = nullptr;
     TImgControl* ICPitch = nullptr;
     TImgControl* ICMW = nullptr;
     TImgControl* ICLeftArrow = nullptr;
     TImgControl* ICRightArrow = nullptr;
 
+    // The offsets every number shown in this window and its tool windows counts from.
+    TDisplayOffsets& DisplayOffsets() { return m_offsets; }
     int ModulationController() const { return m_mwCtrl; }
     void SetModulationController(int controller) { m_mwCtrl = controller & 127; }
 
@@ -87,6 +89,12 @@ public:
     virtual void CBChordClick();
     void EChannelExit();
     void TBKeyWidthChange();
+    // Lays the keyboard and the strips beside it out again after its paint style, key width or
+    // image size changed.
+    void FitKeyboardToStyle();
+    // Moves the keyboard and the strips beside it to y in the client area; the window grows or
+    // shrinks by as much.
+    void SetKeyboardTop(int y);
     static int KeyWidthFromBar(int position);
     static int BarFromKeyWidth(int keyWidth);
 
@@ -108,6 +116,12 @@ protected:
     void CreateStrips();
     void Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2);
 
+    TPutShort PutShort;
+    // The captions of the chord box and the channel field, and the strips the wheels and arrows
+    // are drawn from.
+    QLabel *Label2 = nullptr, *Label7 = nullptr;
+    TFrameImage *FIWheel = nullptr, *FILeftArrow = nullptr, *FIRightArrow = nullptr;
+    TDisplayOffsets m_offsets;
     TClientArea* m_client = nullptr;
     QString m_regKey;
     int m_mwCtrl = 1;

@@ -3,22 +3,28 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QThread>
 #include <QWheelEvent>
 #include <QWindow>
 #include <cmath>
 
-#include "app/statuspanels.h"
+#include "app/knobpanel.h"
+#include "app/outputsender.h"
+#include "app/soundselection.h"
 #include "app/tastra.h"
 #include "app/texts.h"
+#include "app/userprompts.h"
+#include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
-#include "midi/midioutput.h"
 
 namespace {
 constexpr int kPanicPauseMs = 150;
 constexpr int kWheelPitchBend = 128;
 constexpr int kWheelNone = 129;
+// The knob area starts this far right of the sound selection's fields and ends this far before
+// the Panic panel.
+constexpr int kKnobAreaOffset = 6;
+constexpr int kKnobAreaGap = 2;
 
 // Restores the cursor and the panel's look however Panic ends.
 class TPanicGuard {
@@ -40,45 +46,50 @@ private:
 }  // namespace
 
 void TTastra2::CreatePanicPanel() {
-    PPanic = new QLabel(QStringLiteral("Panic!"), ClientArea());
-    PPanic->setObjectName(QStringLiteral("PPanic"));
-    PPanic->setAlignment(Qt::AlignCenter);
-    PPanic->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PPanic->setStyleSheet(QStringLiteral("background: #402020; color: white; font-weight: bold;"));
-    PPanic->setCursor(Qt::PointingHandCursor);
-    PPanic->setToolTip(texts::kPanicHint);
-    PPanic->setStatusTip(texts::kPanicHint);
-    PPanic->resize(60, 40);
-    PanicPause = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    m_panic = new QLabel(QStringLiteral("Panic!"), ClientArea());
+    m_panic->setObjectName(QStringLiteral("PPanic"));
+    m_panic->setAlignment(Qt::AlignCenter);
+    m_panic->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_panic->setStyleSheet(QStringLiteral("background: #402020; color: white; font-weight: bold;"));
+    m_panic->setCursor(Qt::PointingHandCursor);
+    m_panic->setToolTip(texts::kPanicHint);
+    m_panic->setStatusTip(texts::kPanicHint);
+    m_panic->resize(60, 40);
 }
 
 void TTastra2::BPanicClick() {
-    TPanicGuard guard(PPanic);
+    TPanicGuard guard(m_panic);
     SetStatusText(QString(texts::kPanicFormat).arg(0));
     Keyboard1->ResetPlaying();
     Keyboard1->ClearThruDisplay();
-    TMidiOutput& out = MidiOut();
-    try {
-        for (int c = 0; c < 16; ++c) {
-            const auto noteOn = static_cast<uint8_t>(0x90 + c);
-            const auto control = static_cast<uint8_t>(0xB0 + c);
-            for (int note = 0; note < 128; ++note)
-                out.SendShort(noteOn, static_cast<uint8_t>(note), 0);
-            out.SendShort(control, 120, 0);  // all sound off
-            out.SendShort(control, 123, 0);  // all notes off
-            SetStatusText(QString(texts::kPanicFormat)
-                              .arg(static_cast<int>(std::nearbyint((c + 1) / 16.0 * 100))));
-            if (PanicPause) PanicPause(kPanicPauseMs);
-        }
-    } catch (const std::exception& e) {
-        // The device failed: say so instead of letting the error escape the event loop.
-        ShowError(QString::fromStdString(e.what()));
+    // A failing device ends Panic: it is reported once, like any failed send.
+    for (int c = 0; c < 16; ++c) {
+        const auto noteOn = static_cast<uint8_t>(0x90 + c);
+        const auto control = static_cast<uint8_t>(0xB0 + c);
+        for (int note = 0; note < 128; ++note)
+            if (!m_sender->Send(noteOn, static_cast<uint8_t>(note), 0)) return;
+        if (!m_sender->Send(control, 120, 0)) return;  // all sound off
+        if (!m_sender->Send(control, 123, 0)) return;  // all notes off
+        SetStatusText(QString(texts::kPanicFormat)
+                          .arg(static_cast<int>(std::nearbyint((c + 1) / 16.0 * 100))));
+        m_prompts->Pause(kPanicPauseMs);
     }
 }
 
+int TTastra2::KnobAreaLeft() const { return m_sound->FieldsRight() + kKnobAreaOffset; }
+
+void TTastra2::ArrangeKnobs() {
+    if (!m_knobs) return;
+    const int right = (m_panic ? m_panic->x() : ClientArea()->width()) - kKnobAreaGap;
+    m_knobs->Arrange(KnobAreaLeft(), right);
+}
+
 int TTastra2::MinWidth() const {
-    // Room for the program, bank and patch fields and the Panic panel right of them.
-    return std::max(TTastra::MinWidth(), KnobAreaLeft()) + (PPanic ? PPanic->width() + 5 : 0);
+    // Room for the program, bank and patch fields, a column for every knob and the Panic panel.
+    if (!m_sound) return TTastra::MinWidth();
+    const int knobs = m_knobs ? m_knobs->KnobList().MinimumAreaWidth() + kKnobAreaGap : 0;
+    return std::max(TTastra::MinWidth(), KnobAreaLeft() + knobs) +
+           (m_panic ? m_panic->width() + 5 : 0);
 }
 
 void TTastra2::SetWheelController(int n) {
@@ -116,8 +127,6 @@ void TTastra2::SetStayOnTop(bool on) {
     if (on && QApplication::applicationState() != Qt::ApplicationActive) RaiseTopmost();
 }
 
-void TTastra2::StayonTop1Click() { SetStayOnTop(!m_stayOnTop); }
-
 // While the program is active its window is an ordinary one, so its own dialogs never hide
 // behind it; while the user works elsewhere it floats above. Changing the flag on the native
 // window keeps its position and size and does not activate it.
@@ -138,9 +147,9 @@ bool TTastra2::eventFilter(QObject* watched, QEvent* event) {
         auto* ke = static_cast<QKeyEvent*>(event);
         FormKeyDown(ke->key(), ke->modifiers());
     }
-    if (watched == PPanic && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_panic && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        PPanic->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        m_panic->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         BPanicClick();
         return true;
     }
@@ -161,8 +170,8 @@ void TTastra2::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
         const int d = key == Qt::Key_PageUp ? -1 : 1;
         if (mods & Qt::ShiftModifier)
-            StepProgram(d);
+            m_sound->StepProgram(d);
         else
-            StepPatch(d);
+            m_sound->StepPatch(d);
     }
 }

@@ -2,13 +2,15 @@
 #include <QAction>
 #include <QMenu>
 
+#include "app/knobpanel.h"
+#include "app/outputsender.h"
 #include "app/settingsform.h"
+#include "app/soundselection.h"
 #include "app/tastra.h"
+#include "app/toolwindow.h"
 #include "chords/chordeditform.h"
-#include "controls/knobeditform.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/transposeform.h"
-#include "midi/midioutput.h"
 
 void TTastra2::CreateDialogMenuItems(QMenu* options) {
     QAction* transpose = options->addAction(QStringLiteral("T&ranspose..."));
@@ -27,38 +29,23 @@ void TTastra2::CreateDialogMenuItems(QMenu* options) {
 
 TTransposeForm* TTastra2::TransposeForm() const { return m_transposeForm; }
 TChordEditForm* TTastra2::ChordEditForm() const { return m_chordEditForm; }
+TSettings* TTastra2::SettingsForm() const { return m_settingsForm; }
 
 void TTastra2::Transpose1Click() {
     if (!m_transposeForm)
         m_transposeForm = new TTransposeForm(*Keyboard1, m_services.openSettingsRoot, this);
-    m_transposeForm->show();
-    m_transposeForm->raise();
-    m_transposeForm->activateWindow();
+    BringToFront(m_transposeForm);
 }
 
 void TTastra2::ChordEditor1Click() {
     if (!m_chordEditForm) {
         // The editor plays straight to the output: through the send path its own notes would
         // come back to it as tones to toggle.
-        auto send = [this](uint8_t s, uint8_t d1, uint8_t d2) {
-            try {
-                MidiOut().SendShort(s, d1, d2);
-            } catch (const std::exception& e) {
-                const QString text = QString::fromStdString(e.what());
-                MidiOut().CheckDevicePresent();
-                SetStatusText(text.section(QLatin1Char('\n'), -1).trimmed());
-                if (!m_sendErrorShown) {
-                    m_sendErrorShown = true;
-                    ShowError(text);
-                }
-            }
-        };
+        auto send = [this](uint8_t s, uint8_t d1, uint8_t d2) { m_sender->Send(s, d1, d2); };
         m_chordEditForm = new TChordEditForm(m_services.openSettingsRoot, send, Keyboard1, this);
         m_chordEditForm->OnChordsSaved = [this] { ReloadChords(); };
     }
-    m_chordEditForm->show();
-    m_chordEditForm->raise();
-    m_chordEditForm->activateWindow();
+    BringToFront(m_chordEditForm);
 }
 
 void TTastra2::ChordEditorNoteIn(uint8_t note, uint8_t velocity) {
@@ -66,17 +53,13 @@ void TTastra2::ChordEditorNoteIn(uint8_t note, uint8_t velocity) {
         m_chordEditForm->ChordEditorNoteIn(note, velocity);
 }
 
-TSettings* TTastra2::SettingsForm() const { return m_settingsForm; }
-
 void TTastra2::Settings1Click() {
     // A window closed a moment ago is only waiting to be freed: it gave its borrowed key-width
     // bar back already, so a new one is made.
     if (m_settingsForm && m_settingsForm->isHidden()) m_settingsForm = nullptr;
     if (!m_settingsForm) m_settingsForm = new TSettings(*this);
     m_settingsForm->ShowGeneralPage();
-    m_settingsForm->show();
-    m_settingsForm->raise();
-    m_settingsForm->activateWindow();
+    BringToFront(m_settingsForm);
 }
 
 void TTastra2::SettingsLearn(int number) {
@@ -87,8 +70,8 @@ void TTastra2::CloseDialogs() {
     // Each window saves its own values as it closes; the transpose window may still reset the
     // transposition, which must happen before the keyboard's settings are saved.
     if (m_settingsForm) m_settingsForm->close();
-    ClosePatchSetChooser();
+    m_sound->CloseChooser();
     if (m_transposeForm) m_transposeForm->close();
     if (m_chordEditForm) m_chordEditForm->close();
-    if (m_knobEditForm) m_knobEditForm->close();
+    m_knobs->CloseSetup();
 }

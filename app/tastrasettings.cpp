@@ -1,5 +1,9 @@
 #include <QAction>
 
+#include "app/importexport.h"
+#include "app/joystickrouter.h"
+#include "app/knobpanel.h"
+#include "app/soundselection.h"
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
@@ -12,21 +16,16 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_midiThru = store.ReadBool(s, keys::kMidiThru, m_midiThru);
     FindAction(QStringLiteral("MidiThru1"))->setChecked(m_midiThru);
     m_firstTime = store.ReadBool(s, keys::kFirstTime, true);
-    m_program = std::clamp(store.ReadInteger(s, keys::kProgram, 0), -1, 127);
-    m_bank = std::clamp(store.ReadInteger(s, keys::kBank, 0), -1, 16383);
-    ShowProgram();
-    ShowBank();
+    m_sound->LoadSettings(store, s);
     const int wheel = store.ReadInteger(s, keys::kMouseWheelController, m_wheelController);
     if (wheel >= 0 && wheel <= 129) SetWheelController(wheel);
     m_wheelSensitivity = store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
     SetStayOnTop(store.ReadBool(s, keys::kStayOnTop, m_stayOnTop));
     m_dontRemindTranspose = store.ReadBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
     LoadCustomChord(store);
-    for (int i = 0; i < 8; ++i)
-        m_importExportFlags[i] =
-            store.ReadBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
-    LoadJoystickSettings(store);
-    LoadKnobSettings(store);
+    m_impExp->LoadFlags(store);
+    m_joysticks->LoadSettings(store);
+    m_knobs->LoadSettings(store, s);
 }
 
 void TTastra2::SaveSettings(TSettingsStore& store) {
@@ -40,24 +39,19 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     store.WriteBool(s, keys::kMidiThru, m_midiThru);
     store.WriteBool(s, keys::kFirstTime, false);
     m_firstTime = false;
-    store.WriteInteger(s, keys::kProgram, m_program);
-    store.WriteInteger(s, keys::kBank, m_bank);
+    m_sound->SaveSettings(store, s);
     store.WriteInteger(s, keys::kMouseWheelController, m_wheelController);
     store.WriteInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
     store.WriteBool(s, keys::kStayOnTop, m_stayOnTop);
     store.WriteBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
-    SavePatchSettings(store);
     if (Keyboard1->Chord() == chCustom)
         store.WriteInteger(s, keys::kCustomChord, m_customChordIndex);
-    for (int i = 0; i < 8; ++i)
-        store.WriteBool(s, keys::kImportExportFlags[i], m_importExportFlags[i]);
-    SaveJoystickSettings(store);
-    SaveKnobSettings(store);
+    m_impExp->SaveFlags(store);
+    m_joysticks->SaveSettings(store);
+    m_knobs->SaveSettings(store, s);
 }
 
 void TTastra2::RefreshNumbers() {
     TTastra::RefreshNumbers();
-    ShowProgram();
-    ShowBank();
-    RebuildPatchBox();
+    m_sound->RefreshNumbers();
 }

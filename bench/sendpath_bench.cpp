@@ -9,6 +9,7 @@
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
 #include "platform/midi/virtualmidi.h"
+#include "support/scriptedprompts.h"
 
 namespace {
 
@@ -28,11 +29,12 @@ BENCHMARK(BM_ServiceDirect);
 void BM_MousePressToService(benchmark::State& state) {
     TVirtualMidiService service({"Synth"});
     TVirtualMidiInService inService;
+    TScriptedPrompts prompts;
     TTastraServices services;
     services.midiOut = &service;
     services.midiIn = &inService;
+    services.prompts = &prompts;
     TTastra2 window(services);
-    window.OnError = [](const QString&) {};
     window.MidiOut().SetDeviceId(0);
     window.MidiOut().Open();
     TKeyboard* k = window.Keyboard1;

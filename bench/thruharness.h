@@ -23,6 +23,7 @@
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
 #include "support/jackserver.h"
+#include "support/scriptedprompts.h"
 #include "support/storeview.h"
 
 using TClock = std::chrono::steady_clock;
@@ -94,11 +95,8 @@ public:
         services.midiOut = m_out.get();
         services.midiIn = m_in.get();
         services.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(m_store); };
+        services.prompts = &m_prompts;
         m_window = std::make_unique<TTastra2>(services);
-        m_window->OnError = [](const QString& e) {
-            std::fprintf(stderr, "error: %s\n", e.toUtf8().constData());
-        };
-        m_window->OnReminder = [](const QString&, bool c) { return c; };
         m_window->show();
         (void)QTest::qWaitFor([&] { return m_window->StartupDone(); }, 5000);  // checked below
         m_ok = !m_window->MidiIn().IsClosed() && m_window->MidiIn().DeviceName() == sourcePort &&
@@ -106,6 +104,8 @@ public:
         QTest::qWait(50);  // connections take effect from the server's next cycle
     }
     ~TThruWindow() {
+        for (const QString& e : m_prompts.errors)
+            std::fprintf(stderr, "error: %s\n", e.toUtf8().constData());
         m_window.reset();
         m_out.reset();
         m_in.reset();
@@ -118,6 +118,7 @@ private:
     TMemSettingsStore m_store{true};
     std::unique_ptr<TMidiOutService> m_out;
     std::unique_ptr<TMidiInService> m_in;
+    TScriptedPrompts m_prompts;
     std::unique_ptr<TTastra2> m_window;
     bool m_ok = false;
 };

@@ -1,6 +1,7 @@
 #include "chords/chordeditform.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "keyboard/keyboard.h"
 #include "platform/settings/placement.h"
@@ -42,11 +45,20 @@ private:
     std::function<void(int, const QString&)> m_edited;
 };
 
-QPushButton* MakeButton(const QString& caption, QWidget* parent, int x, int y, int w, int h) {
+QPushButton* MakeButton(const QString& caption, QWidget* parent, int w, int h) {
     auto* b = new QPushButton(caption, parent);
     b->setAutoDefault(false);
-    b->setGeometry(x, y, w, h);
+    b->setMinimumSize(w, h);
     return b;
+}
+
+// A text that wraps within the window's design width and keeps all its lines.
+QLabel* WrappedText(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setWordWrap(true);
+    l->setMinimumWidth(kClientWidth - 16);
+    l->setMinimumHeight(l->heightForWidth(l->minimumWidth()));
+    return l;
 }
 
 }  // namespace
@@ -60,24 +72,20 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Chord Editor"));
     setModal(false);
-    setFixedSize(kClientWidth, kClientHeight);
 
-    Label1 = new QLabel(
+    Label1 = WrappedText(
         QStringLiteral("Here you can define your own chords. Click \"New\" to add a new chord. "
                        "Then enable the edit mode by activating the \"Edit\" button. Use the "
                        "keyboard below or Tastra or an external device to toggle notes of the "
                        "current chord."),
         this);
-    Label1->setWordWrap(true);
-    Label1->setGeometry(8, 6, 592, 44);
-    Label2 = new QLabel(QStringLiteral("To test a chord simply deactivate the edit mode and play "
-                                       "on the keyboard below."),
-                        this);
-    Label2->setGeometry(8, 52, 592, 18);
+    Label2 = WrappedText(QStringLiteral("To test a chord simply deactivate the edit mode and play "
+                                        "on the keyboard below."),
+                         this);
 
     LVChords = new QTreeWidget(this);
     LVChords->setObjectName(QStringLiteral("LVChords"));
-    LVChords->setGeometry(8, 74, 482, 154);
+    LVChords->setMinimumSize(482, 154);
     LVChords->setColumnCount(2);
     LVChords->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});
     LVChords->setColumnWidth(0, 100);
@@ -94,15 +102,15 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
         LVChords));
     connect(LVChords, &QTreeWidget::itemSelectionChanged, this, [this] { LVChordsSelectItem(); });
 
-    BNew = MakeButton(QStringLiteral("&New"), this, 498, 74, 102, 28);
-    BDelete = MakeButton(QStringLiteral("&Delete"), this, 498, 106, 102, 28);
-    CBEdit = MakeButton(QStringLiteral("&Edit"), this, 498, 150, 102, 28);
+    BNew = MakeButton(QStringLiteral("&New"), this, 102, 28);
+    BDelete = MakeButton(QStringLiteral("&Delete"), this, 102, 28);
+    CBEdit = MakeButton(QStringLiteral("&Edit"), this, 102, 28);
     CBEdit->setCheckable(true);
-    BReset = MakeButton(QStringLiteral("&Reset"), this, 498, 182, 102, 28);
+    BReset = MakeButton(QStringLiteral("&Reset"), this, 102, 28);
     BReset->setEnabled(false);
-    BOK = MakeButton(QStringLiteral("&OK"), this, 336, 306, 84, 28);
-    BCancel = MakeButton(QStringLiteral("Cancel"), this, 426, 306, 84, 28);
-    BApply = MakeButton(QStringLiteral("&Apply"), this, 516, 306, 84, 28);
+    BOK = MakeButton(QStringLiteral("&OK"), this, 84, 28);
+    BCancel = MakeButton(QStringLiteral("Cancel"), this, 84, 28);
+    BApply = MakeButton(QStringLiteral("&Apply"), this, 84, 28);
     connect(BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
     connect(BDelete, &QPushButton::clicked, this, [this] { BDeleteClick(); });
     connect(CBEdit, &QPushButton::clicked, this, [this] { CBEditClick(); });
@@ -122,7 +130,9 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
     Keyboard->SetImageSize(isSmall);
     Keyboard->SetEnableSpecialMode(false);
     Keyboard->SetTabStop(false);
-    Keyboard->setGeometry(8, 236, 592, 62);
+    Keyboard->setMinimumSize(kClientWidth - 16, 62);
+    Keyboard->setMaximumHeight(62);
+    LayOut();
     if (mainKeyboard) {
         Keyboard->SetLanguage(mainKeyboard->Language());
         Keyboard->SetChannel(mainKeyboard->Channel());
@@ -170,6 +180,33 @@ QTreeWidgetItem* TChordEditForm::SelectedItem() const {
 TChordEntry* TChordEditForm::SelectedChord() const { return EntryOf(SelectedItem()); }
 
 bool TChordEditForm::EditMode() const { return CBEdit->isChecked(); }
+
+void TChordEditForm::LayOut() {
+    // Qt's layouts at the design size, growing where the font needs more.
+    auto* side = new QVBoxLayout;
+    side->addWidget(BNew);
+    side->addWidget(BDelete);
+    side->addSpacing(16);
+    side->addWidget(CBEdit);
+    side->addWidget(BReset);
+    side->addStretch(1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(LVChords, 1);
+    middle->addLayout(side);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    for (QPushButton* b : {BOK, BCancel, BApply}) bottom->addWidget(b);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 6, 8, 9);
+    column->setSpacing(4);
+    column->addWidget(Label1);
+    column->addWidget(Label2);
+    column->addLayout(middle, 1);
+    column->addWidget(Keyboard);
+    column->addLayout(bottom);
+    const QSize need = column->totalMinimumSize();
+    setFixedSize(std::max(kClientWidth, need.width()), std::max(kClientHeight, need.height()));
+}
 
 void TChordEditForm::FillList() {
     LVChords->clear();

@@ -73,6 +73,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void LayOut();
     void BNewClick();
     void BDeleteClick();
     void BResetClick();

@@ -184,8 +184,25 @@ int TGUIKnobList::ColumnWidth(int areaWidth, int count, int knobWidth) {
     return std::clamp(areaWidth / columns, knobWidth, 4 * knobWidth);
 }
 
+int TGUIKnobList::MinimumAreaWidth() const { return (Count() + 1) / 2 * m_knobHome.width(); }
+
+int TGUIKnobList::Bottom() const {
+    int bottom = 0;
+    for (int i = 0; i < Count(); ++i) {
+        const TGUIKnobEntry* e = Entry(i);
+        for (const QWidget* w : {static_cast<const QWidget*>(e->CaptionLabel.data()),
+                                 static_cast<const QWidget*>(e->Knob.data()),
+                                 static_cast<const QWidget*>(e->ValueLabel.data())})
+            if (w && !w->isHidden()) bottom = std::max(bottom, w->geometry().bottom() + 1);
+    }
+    return bottom;
+}
+
 void TGUIKnobList::Arrange() {
-    if (Count() == 0) return;
+    if (Count() == 0) {
+        if (OnArranged) OnArranged(this);
+        return;
+    }
     const int kw = m_knobHome.width();
     const int kh = m_knobHome.height();
     const int pitch = m_knobHome.top() + kh - m_captionHome.top() + 2;
@@ -214,6 +231,7 @@ void TGUIKnobList::Arrange() {
             e->ValueLabel->setVisible(showValues);
         }
     }
+    if (OnArranged) OnArranged(this);
 }
 
 bool TGUIKnobList::ValueText(int displayMode, int value, QString& text) {

@@ -54,6 +54,12 @@ public:
 
     // A knob was turned by the user or reset by a double click: the value is to be sent.
     std::function<void(TGUIKnobList* sender, int controller, int value)> OnKnobChange;
+    // The knobs were placed anew (their number or the area changed).
+    std::function<void(TGUIKnobList* sender)> OnArranged;
+    // Lowest edge of the knobs and their labels on screen; 0 without knobs.
+    int Bottom() const;
+    // The narrowest area that gives every knob a column of its own width.
+    int MinimumAreaWidth() const;
 
     // The value label's text; false for display modes without a value text.
     static bool ValueText(int displayMode, int value, QString& text);

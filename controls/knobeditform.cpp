@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QCollator>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
 
@@ -32,18 +35,15 @@ bool SameText(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 // The knob name a controller entry gives: its text after the number and the blank.
 QString NameOfEntry(const QString& entryText) { return entryText.mid(4); }
 
-QPushButton* MakeButton(const QString& caption, QWidget* parent, int x, int y, int w, int h) {
+QPushButton* MakeButton(const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setAutoDefault(false);
-    b->setGeometry(x, y, w, h);
     return b;
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent, int x, int y) {
+QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setBuddy(buddy);
-    l->move(x, y);
-    l->adjustSize();
     return l;
 }
 
@@ -70,7 +70,8 @@ TKnobUpDown::TKnobUpDown(QWidget* parent) : QWidget(parent) {
     }
     connect(m_up, &QToolButton::clicked, this, [this] { Step(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { Step(-1); });
-    resize(16, 22);
+    setFixedWidth(16);
+    setMinimumHeight(22);
 }
 
 void TKnobUpDown::SetPosition(int v) { m_position = std::clamp(v, m_min, m_max); }
@@ -107,7 +108,6 @@ TKnobEditForm::TKnobEditForm(TKnobEditHost host, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Knob Preset Editor"));
     setModal(false);
-    setFixedSize(kClientWidth, kClientHeight);
     BuildLayout();
 
     const auto title = [this] {
@@ -135,37 +135,42 @@ TKnobEditForm::TKnobEditForm(TKnobEditHost host, QWidget* owner)
 TKnobEditForm::~TKnobEditForm() = default;
 
 void TKnobEditForm::BuildLayout() {
+    // Laid out by Qt's layouts at the window's design size, growing where the font needs more.
     Label9 = new QLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
                                        "controller data to your MIDI device or sequencer."),
                         this);
     Label9->setWordWrap(true);
-    Label9->setGeometry(8, 6, 406, 30);
+    Label9->setMinimumWidth(kClientWidth - 16);
     Label1 = new QLabel(QStringLiteral("Here you can define which knobs to display and their "
                                        "properties. You can also save presets with sets of knobs."),
                         this);
     Label1->setWordWrap(true);
-    Label1->setGeometry(8, 38, 406, 30);
+    Label1->setMinimumWidth(kClientWidth - 16);
 
     GBKnobCount = new QGroupBox(QStringLiteral("Knob count:"), this);
-    GBKnobCount->setGeometry(8, 72, 104, 54);
     EKnobCount = new QLineEdit(QStringLiteral("0"), GBKnobCount);
     EKnobCount->setObjectName(QStringLiteral("EKnobCount"));
     EKnobCount->setReadOnly(true);
-    EKnobCount->setGeometry(10, 22, 50, 22);
+    EKnobCount->setFixedWidth(50);
     UDKnobCount = new TKnobUpDown(GBKnobCount);
     UDKnobCount->setObjectName(QStringLiteral("UDKnobCount"));
-    UDKnobCount->setGeometry(60, 22, 16, 22);
     UDKnobCount->SetRange(0, TKnobList::kMaxKnobs);
     UDKnobCount->OnClick = [this](TKnobUpDown*) { UDKnobCountClick(); };
+    auto* countRow = new QHBoxLayout(GBKnobCount);
+    countRow->setSpacing(0);
+    countRow->addWidget(EKnobCount);
+    countRow->addWidget(UDKnobCount);
+    countRow->addStretch(1);
 
     GBKnobPresets = new QGroupBox(QStringLiteral("Knob Presets"), this);
-    GBKnobPresets->setGeometry(120, 72, 294, 54);
     CBPresets = new QComboBox(GBKnobPresets);
     CBPresets->setObjectName(QStringLiteral("CBPresets"));
-    CBPresets->setGeometry(8, 22, 112, 24);
-    BNewPreset = MakeButton(QStringLiteral("New"), GBKnobPresets, 126, 21, 50, 26);
-    BSavePreset = MakeButton(QStringLiteral("Save"), GBKnobPresets, 180, 21, 50, 26);
-    BDeletePreset = MakeButton(QStringLiteral("Delete"), GBKnobPresets, 234, 21, 52, 26);
+    BNewPreset = MakeButton(QStringLiteral("New"), GBKnobPresets);
+    BSavePreset = MakeButton(QStringLiteral("Save"), GBKnobPresets);
+    BDeletePreset = MakeButton(QStringLiteral("Delete"), GBKnobPresets);
+    auto* presetRow = new QHBoxLayout(GBKnobPresets);
+    presetRow->addWidget(CBPresets, 1);
+    for (QPushButton* b : {BNewPreset, BSavePreset, BDeletePreset}) presetRow->addWidget(b);
     connect(CBPresets, &QComboBox::activated, this, [this](int i) { CBPresetsChange(i); });
     connect(BNewPreset, &QPushButton::clicked, this, [this] { BNewPresetClick(); });
     connect(BSavePreset, &QPushButton::clicked, this, [this] { BSavePresetClick(); });
@@ -176,65 +181,102 @@ void TKnobEditForm::BuildLayout() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameShape(QFrame::StyledPanel);
-    Panel1->setGeometry(8, 132, 406, 184);
     KnobTabControl = new QWidget(this);
     KnobTabControl->setObjectName(QStringLiteral("KnobTabControl"));
-    KnobTabControl->setGeometry(8, 132, 406, 184);
     KnobTabControl->setAutoFillBackground(true);
     KnobTabs = new QTabBar(KnobTabControl);
     KnobTabs->setObjectName(QStringLiteral("KnobTabs"));
-    KnobTabs->setGeometry(0, 0, 406, 24);
     KnobTabs->setExpanding(false);
     KnobTabs->setUsesScrollButtons(true);
     connect(KnobTabs, &QTabBar::currentChanged, this, [this](int i) { KnobTabChange(i); });
     auto* page = new QFrame(KnobTabControl);
     page->setFrameShape(QFrame::StyledPanel);
-    page->setGeometry(0, 24, 406, 160);
+    auto* tabColumn = new QVBoxLayout(KnobTabControl);
+    tabColumn->setContentsMargins(0, 0, 0, 0);
+    tabColumn->setSpacing(0);
+    tabColumn->addWidget(KnobTabs);
+    tabColumn->addWidget(page, 1);
 
     EKnobName = new QLineEdit(page);
     EKnobName->setObjectName(QStringLiteral("EKnobName"));
-    EKnobName->setGeometry(104, 8, 180, 22);
-    MakeLabel(QStringLiteral("&Name"), EKnobName, page, 10, 11);
+    EKnobName->setMinimumWidth(180);
     connect(EKnobName, &QLineEdit::textEdited, this, [this] { EKnobNameChange(); });
     CBKnobCtrl = new QComboBox(page);
     CBKnobCtrl->setObjectName(QStringLiteral("CBKnobCtrl"));
-    CBKnobCtrl->setGeometry(104, 36, 290, 24);
+    CBKnobCtrl->setMinimumWidth(290);
     CBKnobCtrl->setMaxVisibleItems(16);
-    MakeLabel(QStringLiteral("&Controller"), CBKnobCtrl, page, 10, 40);
     connect(CBKnobCtrl, &QComboBox::activated, this, [this](int i) { CBKnobCtrlChange(i); });
 
     auto* range = new QGroupBox(QStringLiteral("Display Range"), page);
-    range->setGeometry(10, 66, 386, 60);
     RBKnobPos = new QRadioButton(QStringLiteral("&0 .. 127"), range);
     RBKnobPos->setObjectName(QStringLiteral("RBKnobPos"));
-    RBKnobPos->setGeometry(8, 18, 100, 18);
     RBKnobNeg = new QRadioButton(QStringLiteral("-&64 .. +63"), range);
     RBKnobNeg->setObjectName(QStringLiteral("RBKnobNeg"));
-    RBKnobNeg->setGeometry(8, 38, 100, 18);
     auto* explain = new QLabel(
         QStringLiteral("This determines, how the values of the Controller are displayed, either in "
                        "absolute values 0 to 127 or relative values from -64 to +64."),
         range);
+    explain->setObjectName(QStringLiteral("LDisplayRange"));
     explain->setWordWrap(true);
-    explain->setGeometry(116, 14, 262, 42);
+    explain->setMinimumWidth(262);
+    auto* radios = new QVBoxLayout;
+    radios->addWidget(RBKnobPos);
+    radios->addWidget(RBKnobNeg);
+    auto* rangeRow = new QHBoxLayout(range);
+    rangeRow->addLayout(radios);
+    rangeRow->addWidget(explain, 1);
     connect(RBKnobPos, &QRadioButton::clicked, this, [this] { DisplayRangeClick(); });
     connect(RBKnobNeg, &QRadioButton::clicked, this, [this] { DisplayRangeClick(); });
 
     EDefaultValue = new QLineEdit(page);
     EDefaultValue->setObjectName(QStringLiteral("EDefaultValue"));
     EDefaultValue->setReadOnly(true);
-    EDefaultValue->setGeometry(104, 132, 50, 22);
+    EDefaultValue->setFixedWidth(50);
     UDDefaultValue = new TKnobUpDown(page);
     UDDefaultValue->setObjectName(QStringLiteral("UDDefaultValue"));
-    UDDefaultValue->setGeometry(154, 132, 16, 22);
     UDDefaultValue->SetRange(0, 127);
     UDDefaultValue->SetAccelerated(true);
     UDDefaultValue->OnClick = [this](TKnobUpDown*) { UDDefaultValueClick(); };
-    MakeLabel(QStringLiteral("&Default Value"), EDefaultValue, page, 10, 135);
+    auto* defaultRow = new QHBoxLayout;
+    defaultRow->setSpacing(0);
+    defaultRow->addWidget(EDefaultValue);
+    defaultRow->addWidget(UDDefaultValue);
+    defaultRow->addStretch(1);
 
-    BOK = MakeButton(QStringLiteral("&OK"), this, 170, 324, 76, 26);
-    BCancel = MakeButton(QStringLiteral("Cancel"), this, 254, 324, 76, 26);
-    BApply = MakeButton(QStringLiteral("&Apply"), this, 338, 324, 76, 26);
+    auto* fields = new QGridLayout(page);
+    fields->addWidget(MakeLabel(QStringLiteral("&Name"), EKnobName, page), 0, 0);
+    fields->addWidget(EKnobName, 0, 1, Qt::AlignLeft);
+    fields->addWidget(MakeLabel(QStringLiteral("&Controller"), CBKnobCtrl, page), 1, 0);
+    fields->addWidget(CBKnobCtrl, 1, 1, Qt::AlignLeft);
+    fields->addWidget(range, 2, 0, 1, 2);
+    fields->addWidget(MakeLabel(QStringLiteral("&Default Value"), EDefaultValue, page), 3, 0);
+    fields->addLayout(defaultRow, 3, 1);
+    fields->setColumnStretch(1, 1);
+    fields->setRowStretch(4, 1);
+
+    BOK = MakeButton(QStringLiteral("&OK"), this);
+    BCancel = MakeButton(QStringLiteral("Cancel"), this);
+    BApply = MakeButton(QStringLiteral("&Apply"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* b : {BOK, BCancel, BApply}) buttons->addWidget(b);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(GBKnobCount);
+    groups->addWidget(GBKnobPresets, 1);
+    auto* knobs = new QGridLayout;
+    knobs->addWidget(Panel1, 0, 0);  // both in one cell: one shows at a time
+    knobs->addWidget(KnobTabControl, 0, 0);
+    WrappedTextsTakeTheirLines();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 6, 8, 7);
+    column->addWidget(Label9);
+    column->addWidget(Label1);
+    column->addLayout(groups);
+    column->addLayout(knobs, 1);
+    column->addLayout(buttons);
+    FitToContents();
+
     connect(BOK, &QPushButton::clicked, this, [this] { BOKClick(); });
     connect(BCancel, &QPushButton::clicked, this, [this] { close(); });
     connect(BApply, &QPushButton::clicked, this, [this] { Apply(); });
@@ -243,7 +285,22 @@ void TKnobEditForm::BuildLayout() {
 // ---------------------------------------------------------------------------------------------
 // Opening and closing
 
+void TKnobEditForm::WrappedTextsTakeTheirLines() {
+    // Each wrapped text gets the lines it takes at its narrowest.
+    for (QLabel* l : {Label9, Label1, findChild<QLabel*>(QStringLiteral("LDisplayRange"))})
+        l->setMinimumHeight(l->heightForWidth(l->minimumWidth()));
+}
+
+void TKnobEditForm::FitToContents() {
+    // The design size, or what the texts need in the font shown.
+    WrappedTextsTakeTheirLines();
+    layout()->activate();
+    const QSize need = layout()->totalMinimumSize();
+    setFixedSize(std::max(kClientWidth, need.width()), std::max(kClientHeight, need.height()));
+}
+
 void TKnobEditForm::showEvent(QShowEvent* event) {
+    if (!m_shown) FitToContents();  // once polished, the fonts are the ones shown
     QDialog::showEvent(event);
     if (m_shown) return;
     m_shown = true;
@@ -348,6 +405,7 @@ void TKnobEditForm::SyncTabs() {
     EKnobCount->setText(QString::number(UDKnobCount->Position()));
     LoadTab();
     KnobTabControl->setVisible(m_list.Count() > 0);
+    Panel1->setVisible(m_list.Count() == 0);
 }
 
 void TKnobEditForm::LoadTab() {

@@ -148,6 +148,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void FitToContents();
+    void WrappedTextsTakeTheirLines();
     void BuildLayout();
     void FormShow();
     void FillPresets();

@@ -1,7 +1,5 @@
 #include "controls/movinghint.h"
 
-#include <QFontMetrics>
-
 namespace {
 
 constexpr int kPadding = 2;
@@ -18,17 +16,22 @@ TMovingHint::TMovingHint(QWidget* owner)
     setAutoFillBackground(true);
     setFrameShape(QFrame::Box);
     setMargin(kPadding);
-    setWordWrap(true);
 }
 
 void TMovingHint::ShowAt(QWidget* control, const QString& text) {
     if (!control) return;
     m_text = text;
+    // One line when it fits the longest line, else wrapped at that width; the label measures
+    // itself, so the box always holds the lines it draws.
+    setWordWrap(false);
     setText(text);
-    const QRect bounds = fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 0),
-                                                    Qt::TextWordWrap | Qt::TextExpandTabs, text);
-    const int extra = 2 * (kPadding + frameWidth());
-    resize(bounds.width() + extra, bounds.height() + extra);
+    QSize size = sizeHint();
+    const int maxWidth = kMaxTextWidth + 2 * (kPadding + frameWidth());
+    if (size.width() > maxWidth) {
+        setWordWrap(true);
+        size = QSize(maxWidth, heightForWidth(maxWidth));
+    }
+    resize(size);
     move(control->mapToGlobal(QPoint(control->width() + 2, 0)));
     if (!isVisible()) show();
     raise();

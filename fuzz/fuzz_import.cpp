@@ -10,12 +10,14 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "app/importexport.h"
+#include "app/knobpanel.h"
 #include "app/tastra.h"
-#include "controls/guiknoblist.h"
+#include "controls/knoblist.h"
 #include "fuzz/fuzzapp.h"
 #include "fuzz/fuzzcheck.h"
-#include "keyboard/keyboard.h"
 #include "platform/midi/virtualmidi.h"
+#include "support/scriptedprompts.h"
 #include "support/storeview.h"
 
 namespace {
@@ -25,15 +27,13 @@ struct TWorld {
     TVirtualMidiInService in{{}, TVirtualMidiInService::dlSynchronous};
     TMemSettingsStore registry{true};
     TMemSettingsStore presets{true};
+    TScriptedPrompts prompts;
     QTemporaryDir dir;
-    QString file;
     std::unique_ptr<TTastra2> window;
-    int messages = 0;
-    bool overwrite = false;
 
     TWorld() {
         FuzzApplication();
-        file = dir.filePath(QStringLiteral("import.ini"));
+        prompts.importFrom = dir.filePath(QStringLiteral("import.ini"));
         registry.WriteString("MidiDevices", "MidiOut", "Synth");
         TTastraServices s;
         s.midiOut = &out;
@@ -42,21 +42,16 @@ struct TWorld {
         s.openSettingsKey = [this](const std::string&) {
             return std::make_unique<TSharedStoreView>(presets);
         };
+        s.prompts = &prompts;
         window = std::make_unique<TTastra2>(s);
-        window->OnError = [this](const QString&) { ++messages; };
-        window->OnInformation = [this](const QString&) { ++messages; };
-        window->OnReminder = [](const QString&, bool checked) { return checked; };
-        window->OnShowWarnings = [](TErrForm*) {};
-        window->OnExplain = [this](int, bool& flag) {
-            flag = overwrite;
-            return true;
-        };
-        window->OnChooseFile = [this](bool, const QString&) { return file; };
         window->show();
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (!window->StartupDone() && std::chrono::steady_clock::now() < deadline)
             QApplication::processEvents();
         FUZZ_CHECK(window->StartupDone());
+    }
+    int Messages() const {
+        return static_cast<int>(prompts.errors.size() + prompts.information.size());
     }
 };
 
@@ -81,7 +76,7 @@ void CheckChords(TWorld& world) {
 
 void CheckSnapshots(TWorld& world) {
     world.out.ClearSent();
-    for (int n = 1; n <= 8; ++n) world.window->RecallSnapshot(n);
+    for (int n = 1; n <= 8; ++n) world.window->Knobs().RecallSnapshot(n);
     for (const auto& sent : world.out.Sent()) {
         FUZZ_CHECK((sent.Packed & 0xF0) == 0xB0);
         FUZZ_CHECK(((sent.Packed >> 8) & 0x80) == 0 && ((sent.Packed >> 16) & 0x80) == 0);
@@ -101,34 +96,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     w.ReloadChords();
 
     {
-        QFile f(world.file);
+        QFile f(world.prompts.importFrom);
         FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(reinterpret_cast<const char*>(data + 1), static_cast<qint64>(size - 1));
     }
-    world.overwrite = data[0] & 4;
-    world.messages = 0;
+    // The explanation is confirmed; for knob presets and chords its flag is the choice to
+    // replace what exists.
+    world.prompts.explainAnswers = {{true, (data[0] & 4) != 0}};
+    const int before = world.Messages();
+    TImportExport& impExp = w.ImpExp();
     switch (data[0] & 3) {
         case 0:
-            w.ImportKnobPresetsClick();
+            impExp.ImportKnobPresetsClick();
             CheckPresets(world.presets);
-            FUZZ_CHECK(!w.KnobPresetName().isEmpty());
+            FUZZ_CHECK(!w.Knobs().PresetName().isEmpty());
             break;
         case 1:
-            w.ImportChordsClick();
+            impExp.ImportChordsClick();
             CheckChords(world);
             break;
         case 2:
-            w.ImportKnobSnapshotsClick();
+            impExp.ImportKnobSnapshotsClick();
             CheckSnapshots(world);
             break;
         case 3: {
-            w.ImportSettingsClick();
+            impExp.ImportSettingsClick();
             TMemSettingsStore saved(true);
             w.SaveSettings(saved);
             break;
         }
     }
-    FUZZ_CHECK(world.messages == 1);
+    FUZZ_CHECK(world.Messages() == before + 1);
     // What the commands posted runs as it would in the program's event loop.
     QApplication::processEvents();
     return 0;

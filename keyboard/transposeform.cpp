@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
@@ -31,43 +32,35 @@ TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWid
     setWindowTitle(QStringLiteral("Transpose"));
     setModal(false);
 
-    const int inner = kClientWidth - 2 * kMargin;
     Label1 = new QLabel(QStringLiteral("Number of semi- tones to transpose:"), this);
     Label1->setWordWrap(true);
-    Label1->setGeometry(kMargin, kMargin, 200, 34);
 
     ETranspose = new QLineEdit(QStringLiteral("0"), this);
     ETranspose->setObjectName(QStringLiteral("ETranspose"));
     ETranspose->setMaxLength(4);
-    ETranspose->setGeometry(216, 14, 44, 22);
     ETranspose->installEventFilter(this);
 
     UDTranspose = new TUpDown(this);
-    UDTranspose->setGeometry(260, 14, 16, 22);
     UDTranspose->SetRange(kLowest, kHighest);
     UDTranspose->SetAssociate(ETranspose);
     UDTranspose->OnClick = [this](TUpDown* ud) { m_keyboard.SetTranspose(ud->Position()); };
 
     CBDisplayBeforeKeyb =
         new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), this);
-    CBDisplayBeforeKeyb->setGeometry(kMargin, 48, inner, 20);
     connect(CBDisplayBeforeKeyb, &QCheckBox::clicked, this,
             [this](bool checked) { m_keyboard.SetDisplayTransposed(checked); });
 
     CBThru = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), this);
-    CBThru->setGeometry(kMargin, 70, inner, 20);
     CBThru->setChecked(true);
     connect(CBThru, &QCheckBox::clicked, this,
             [this](bool checked) { m_keyboard.SetTransposeThru(checked); });
 
     CBKeepTranspose =
         new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), this);
-    CBKeepTranspose->setGeometry(kMargin, 92, inner, 20);
 
     m_bevel = new QFrame(this);
     m_bevel->setFrameShape(QFrame::HLine);
     m_bevel->setFrameShadow(QFrame::Sunken);
-    m_bevel->setGeometry(kMargin, 118, inner, 2);
 
     HelpPanel = new QFrame(this);
     HelpPanel->setFrameShape(QFrame::StyledPanel);
@@ -89,24 +82,52 @@ TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWid
         label->setWordWrap(true);
         helpLayout->addWidget(label);
     }
-    const int bevelBottom = m_bevel->y() + m_bevel->height();
-    int panelHeight = HelpPanel->heightForWidth(inner);
-    if (panelHeight <= 0) panelHeight = HelpPanel->sizeHint().height();
-    HelpPanel->setGeometry(kMargin, bevelBottom + m_gap, inner, panelHeight);
 
     BClose = new QPushButton(QStringLiteral("&Close"), this);
     BClose->setDefault(true);
-    BClose->resize(90, 26);
     connect(BClose, &QPushButton::clicked, this, [this] { close(); });
     BHelp = new QPushButton(QStringLiteral("Hide help"), this);
-    BHelp->resize(90, 26);
     BHelp->setAutoDefault(false);
     connect(BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
     m_helpCaption = BHelp->text();
 
-    BClose->move(kClientWidth - kMargin - BClose->width(), 0);
-    BHelp->move(kMargin, 0);
+    LayOutToFont();
     SetHelpVisible(true);
+}
+
+void TTransposeForm::LayOutToFont() {
+    int inner = kClientWidth - 2 * kMargin;
+    for (QCheckBox* c : {CBDisplayBeforeKeyb, CBThru, CBKeepTranspose})
+        inner = std::max(inner, c->sizeHint().width());
+    // The question beside the field; the field centred on the question's lines.
+    const int labelHeight = std::max(34, Label1->heightForWidth(200));
+    const int fieldHeight = std::max(22, ETranspose->sizeHint().height());
+    const int rowHeight = std::max(labelHeight, fieldHeight);
+    Label1->setGeometry(kMargin, kMargin + (rowHeight - labelHeight) / 2, 200, labelHeight);
+    const int fieldTop = kMargin + (rowHeight - fieldHeight) / 2;
+    ETranspose->setGeometry(216, fieldTop, 44, fieldHeight);
+    UDTranspose->setGeometry(260, fieldTop, 16, fieldHeight);
+    int y = std::max(48, kMargin + rowHeight + 6);
+    for (QCheckBox* c : {CBDisplayBeforeKeyb, CBThru, CBKeepTranspose}) {
+        const int h = std::max(20, c->sizeHint().height());
+        c->setGeometry(kMargin, y, inner, h);
+        y += h + 2;
+    }
+    m_bevel->setGeometry(kMargin, y + 4, inner, 2);
+    const int bevelBottom = m_bevel->y() + m_bevel->height();
+    int panelHeight = HelpPanel->heightForWidth(inner);
+    if (panelHeight <= 0) panelHeight = HelpPanel->sizeHint().height();
+    HelpPanel->setGeometry(kMargin, bevelBottom + m_gap, inner, panelHeight);
+    // Room for either caption of the help button.
+    const QFontMetrics fm = BHelp->fontMetrics();
+    const int textWidth = std::max({fm.horizontalAdvance(BHelp->text()),
+                                    fm.horizontalAdvance(QString::fromLatin1(kShowHelpCaption)),
+                                    fm.horizontalAdvance(QStringLiteral("Close"))});
+    const QSize button(std::max(90, textWidth + 16), std::max(26, BClose->sizeHint().height()));
+    BClose->resize(button);
+    BHelp->resize(button);
+    BClose->move(kMargin + inner - BClose->width(), 0);
+    BHelp->move(kMargin, 0);
 }
 
 void TTransposeForm::SetHelpVisible(bool show) {
@@ -122,7 +143,7 @@ void TTransposeForm::SetHelpVisible(bool show) {
     }
     BClose->move(BClose->x(), top);
     BHelp->move(BHelp->x(), top);
-    setFixedSize(kClientWidth, BClose->y() + BClose->height() + m_gap);
+    setFixedSize(BClose->geometry().right() + 1 + kMargin, BClose->y() + BClose->height() + m_gap);
 }
 
 void TTransposeForm::BHelpClick() { SetHelpVisible(!m_helpVisible); }

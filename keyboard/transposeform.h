@@ -53,6 +53,8 @@ protected:
 
 private:
     void BHelpClick();
+    // Places the controls at their design positions, moved and grown where the font needs it.
+    void LayOutToFont();
     void SaveValues();
 
     TKeyboard& m_keyboard;

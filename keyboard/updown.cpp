@@ -55,6 +55,8 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
             [this] { Step(AccelerationStep(m_held.isValid() ? m_held.elapsed() : 0)); });
     connect(m_down, &QToolButton::clicked, this,
             [this] { Step(-AccelerationStep(m_held.isValid() ? m_held.elapsed() : 0)); });
+    // Laid out by a layout it keeps room for its arrows.
+    setMinimumSize(16, 20);
 }
 
 void TUpDown::SetPosition(int v) {

@@ -292,7 +292,10 @@ QAction* TMidiMenuBase::AddDeviceEntry(const TMidiDeviceEntry& entry) {
     a->setData(entry.Id);
     a->setCheckable(true);
     a->setProperty(kEntryProperty, kHandledEntry);
-    connect(a, &QAction::triggered, this, [this, a] { ItemClick(a); });
+    connect(a, &QAction::triggered, this, [this, a] {
+        UserChoosing();
+        ItemClick(a);
+    });
     m_baseMenu->addAction(a);
     return a;
 }
@@ -318,8 +321,18 @@ void TMidiMenuBase::AddNoneItem() {
     none->setData(NoDevice);
     none->setCheckable(true);
     none->setProperty(kEntryProperty, kHandledEntry);
-    connect(none, &QAction::triggered, this, [this] { NoneClick(); });
+    connect(none, &QAction::triggered, this, [this] {
+        UserChoosing();
+        NoneClick();
+    });
     m_baseMenu->insertAction(first, none);
+}
+
+void TMidiMenuBase::UserChoosing() {
+    // The device named for this run gives way to what the user picks, which is remembered; a
+    // run device still awaited is not waited for any longer.
+    if (m_keepStored && m_awaitedDevice == m_runDevice) m_awaitedDevice.clear();
+    m_keepStored = false;
 }
 
 void TMidiMenuBase::LoadFromRegPath() {
@@ -337,6 +350,11 @@ void TMidiMenuBase::LoadSettings(TSettingsStore& store) {
     using namespace MidiMenuSettings;
     CloseReporting();
     std::string value = store.ReadString(m_regKey, ValueName(), "");
+    if (!m_runDevice.empty()) {
+        m_storedValue = value;
+        m_keepStored = true;
+        value = m_runDevice;
+    }
     if (m_baseMenu && !value.empty() && value != kNoneValue && value != kMapperValue) {
         for (QAction* a : m_baseMenu->actions()) {
             int tag = a->data().toInt();
@@ -355,7 +373,9 @@ void TMidiMenuBase::LoadSettings(TSettingsStore& store) {
 void TMidiMenuBase::SaveSettings(TSettingsStore& store) {
     using namespace MidiMenuSettings;
     std::string value;
-    if (IsClosed())
+    if (m_keepStored)
+        value = m_storedValue;
+    else if (IsClosed())
         value = m_awaitedDevice.empty() ? std::string(kNoneValue) : m_awaitedDevice;
     else if (DeviceId() == kMidiMapperId)
         value = kMapperValue;

@@ -92,6 +92,11 @@ public:
     // Name of a remembered device that is not open yet; empty when none.
     const std::string& AwaitedDevice() const { return m_awaitedDevice; }
 
+    // A device for this run only (named on the command line): LoadSettings opens (or awaits) it
+    // instead of the stored one, matched the same way, and SaveSettings keeps writing the stored
+    // one until the user chooses an entry of the menu. Empty: the stored device.
+    void SetRunDevice(const std::string& name) { m_runDevice = name; }
+
     // Rebuilds the entries when the devices changed since the last rebuild; with `recheck`,
     // (re)starts the periodic recheck.
     void Refresh(bool recheck);
@@ -138,6 +143,8 @@ private:
     void DeleteVisibleEntries(QMenu* menu);
     QAction* AddDeviceEntry(const TMidiDeviceEntry& entry);
     void AddNoneItem();
+    // Before a click on an entry by the user: ends the run device's stand-in.
+    void UserChoosing();
     // CloseDevice reporting its failure through OnError.
     void CloseReporting();
     void StartRecheckTimer();
@@ -150,6 +157,11 @@ private:
     std::vector<TMidiDeviceEntry> m_lastDevices;
     QTimer* m_recheckTimer = nullptr;
     std::string m_awaitedDevice;
+    std::string m_runDevice;
+    // What LoadSettings read while a run device stood in for it; written back by SaveSettings
+    // as long as m_keepStored holds, i.e. until the user picks an entry.
+    std::string m_storedValue;
+    bool m_keepStored = false;
     // Set while a click or a rebuild runs: a recheck arriving then (from a message box's event
     // loop) must not delete the entries under the running handler.
     int m_busy = 0;

@@ -1,9 +1,13 @@
 #include "patches/patchlist.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <algorithm>
 
 #include "patches/patchscriptparser.h"
+
+// Off by default; QT_LOGGING_RULES="tastra.patches.info=true" shows which scripts were loaded.
+Q_LOGGING_CATEGORY(lcPatches, "tastra.patches", QtWarningMsg)
 
 namespace {
 const char* const kIndexOutOfBounds = "Index out of bounds";
@@ -29,16 +33,6 @@ QByteArray ReadWholeFile(const QString& fileName) {
     return data;
 }
 }  // namespace
-
-int& ProgramDisplayOffset() {
-    static int offset = 1;
-    return offset;
-}
-
-int& BankDisplayOffset() {
-    static int offset = 1;
-    return offset;
-}
 
 int CompareTextAscii(const QString& a, const QString& b) {
     const int n = static_cast<int>(std::min(a.size(), b.size()));
@@ -73,9 +67,9 @@ QString TPatchProgram::FormatDisplayText(const QString& name, int program, int b
     return name + QLatin1Char(' ') + p + QLatin1Char(':') + b;
 }
 
-QString TPatchProgram::DisplayText() const {
+QString TPatchProgram::DisplayText(int bankOffset) const {
     // Both numbers count from the bank base: scripts list programs the way banks are counted.
-    return FormatDisplayText(m_name, m_program, m_bank, BankDisplayOffset());
+    return FormatDisplayText(m_name, m_program, m_bank, bankOffset);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -157,7 +151,11 @@ std::unique_ptr<TPatchList> TPatchList::LoadFromBytes(const QByteArray& data,
 
 std::unique_ptr<TPatchList> TPatchList::LoadFromFile(const QString& fileName,
                                                      QStringList* messages) {
-    return LoadFromBytes(ReadWholeFile(fileName), fileName, messages, false);
+    std::unique_ptr<TPatchList> list =
+        LoadFromBytes(ReadWholeFile(fileName), fileName, messages, false);
+    qCInfo(lcPatches).noquote() << "Loaded patch script" << fileName << "with" << list->ModeCount()
+                                << "modes";
+    return list;
 }
 
 std::unique_ptr<TPatchList> TPatchList::LoadHeaderFromFile(const QString& fileName) {

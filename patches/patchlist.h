@@ -17,11 +17,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Process-wide display offsets (0 or 1, 1 by default) added to program and bank numbers wherever
-// they are shown and subtracted from typed numbers.
-int& ProgramDisplayOffset();
-int& BankDisplayOffset();
-
 // One named sound of a patch script: program 0..127 and bank 0..16383 (-1 for none), with
 // optional names for single keys (drum sounds).
 class TPatchProgram {
@@ -37,8 +32,8 @@ public:
     int Program() const { return m_program; }
     // Throws std::out_of_range for a key outside 0..127.
     void SetKeyName(int key, const QString& name);
-    // "Name 001:00001": both numbers with the bank display offset added.
-    QString DisplayText() const;
+    // "Name 001:00001": both numbers with the bank display offset (0 or 1) added.
+    QString DisplayText(int bankOffset) const;
     static QString FormatDisplayText(const QString& name, int program, int bank, int base);
 
 private:

@@ -13,12 +13,13 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "patches/patchfilelist.h"
 #include "patches/patchlist.h"
 #include "platform/settings/placement.h"
-#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/datafolder.h"
 
 namespace {
 constexpr int kDesignWidth = 579;
@@ -121,7 +122,7 @@ void TPatchSetChooser::CreateLeftSide(QWidget* left) {
     BDir->setObjectName(QStringLiteral("BDir"));
     BDir->setToolTip(QString::fromLatin1(kChooseDirectory));
     BDir->setAutoDefault(false);
-    BDir->setFixedWidth(28);
+    BDir->setFixedWidth(std::max(28, BDir->fontMetrics().horizontalAdvance(BDir->text()) + 12));
     BHome = new QPushButton(QStringLiteral("Home"), NorthPanel);
     BHome->setObjectName(QStringLiteral("BHome"));
     BHome->setToolTip(QStringLiteral("Go to Tastra's directory"));
@@ -224,8 +225,7 @@ void TPatchSetChooser::CreateBottomStrip() {
 }
 
 QString TPatchSetChooser::HomeFolder() {
-    return QString::fromStdString(ProgramFolder()) + QLatin1Char('/') +
-           QString::fromLatin1(kPatchSetsFolder);
+    return QString::fromStdString(DataFilePath(kPatchSetsFolder));
 }
 
 void TPatchSetChooser::ArrangeControls() {

@@ -32,7 +32,7 @@ public:
 
     explicit TPatchSetChooser(TStoreOpener openStore, QWidget* owner = nullptr);
 
-    // The "Patch Sets" folder beside the program.
+    // The "Patch Sets" folder in the data folder.
     static QString HomeFolder();
 
     QFrame* NorthPanel = nullptr;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/keys/keyrepeat.h"
+
 namespace {
 
 constexpr Qt::KeyboardModifiers kStateModifiers =
@@ -44,6 +46,7 @@ std::vector<TKeyboardHook*> g_hooks;
 TKeyFilter* g_filter = nullptr;
 QPointer<QCoreApplication> g_filteredApp;
 TVerdict g_last;
+TKeyRepeat g_repeat;
 bool g_inKey = false;
 Qt::KeyboardModifiers g_keyModifiers;
 
@@ -80,6 +83,7 @@ bool RunHandlers(const TKeyData& data, Qt::KeyboardModifiers modifiers) {
 
 bool TKeyFilter::eventFilter(QObject* receiver, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ApplicationDeactivate) g_repeat.Forget();  // releases go elsewhere now
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     // Each key reaches the application filter once for the window and once more for the widget
     // the window hands it to. Only the widget's sighting counts: it also covers keys sent to a
@@ -95,10 +99,14 @@ bool TKeyFilter::eventFilter(QObject* receiver, QEvent* event) {
         return g_last.handled;
     }
     // Holding a key makes some window systems send release and press pairs; the release of such
-    // a pair is no key-up, and handlers must not take it for one.
-    if (type == QEvent::KeyRelease && key->isAutoRepeat()) return false;
+    // a pair is no key-up, and handlers must not take it for one. Repeat presses go on to the
+    // handlers marked as such, whatever mark the window system put on them.
+    const bool release = type == QEvent::KeyRelease;
+    const bool repeat = g_repeat.IsRepeat(release, key->nativeScanCode(), key->isAutoRepeat());
+    if (release && repeat) return false;
     TKeyData data;
     if (!keys::KeyDataFromEvent(*key, data)) return false;
+    if (repeat) data.previousState = true;
     const bool handled = RunHandlers(data, key->modifiers());
     g_last = TVerdict{event,
                       receiver,
@@ -118,6 +126,8 @@ void SetFilter() {
     g_filter = new TKeyFilter;
     g_filteredApp = app;
     g_last = TVerdict{};
+    g_repeat.Forget();
+    g_repeat.TrackKeysDown();
     app->installEventFilter(g_filter);
 }
 

@@ -1,6 +1,3 @@
-#include <rtmidi/RtMidi.h>
-#include <sys/stat.h>
-
 #include <chrono>
 #include <deque>
 #include <map>
@@ -10,46 +7,17 @@
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/midierrors.h"
 #include "platform/midi/midistream.h"
+#include "platform/midi/rtports.h"
 #include "platform/midi/systemmidi.h"
 
 namespace {
 
-// An RtMidi input whose errors are collected instead of thrown or printed.
-struct TRtIn {
-    std::unique_ptr<RtMidiIn> In;
-    std::string Error;
-
-    static void OnError(RtMidiError::Type type, const std::string& text, void* self) {
-        if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) return;
-        static_cast<TRtIn*>(self)->Error = text;
-    }
-
-    bool Create(RtMidi::Api api, const std::string& clientName) {
-        try {
-            In = std::make_unique<RtMidiIn>(api, clientName);
-        } catch (const RtMidiError& e) {
-            Error = e.getMessage();
-            return false;
-        }
-        In->setErrorCallback(&TRtIn::OnError, this);
-        // Everything is delivered; which messages to keep is the receiver's business.
-        In->ignoreTypes(false, false, false);
-        return true;
-    }
-};
-
-enum TInKind { ikOwnPort, ikJack, ikAlsa };
-
-struct TInEntry {
-    TInKind Kind;
-    std::string Name;  // product name as listed
-    std::string Port;  // JACK full port name, or RtMidi's ALSA port name
-};
+using TRtIn = TRtClient<RtMidiIn>;
 
 // An open input. RtMidi calls OnMessage on its own thread; Lock is held while the owner's
 // callback runs, so that closing waits for a callback in flight and none follows.
 struct TOpenIn {
-    TInKind Kind;
+    TPortKind Kind;
     std::string Port;
     std::mutex Lock;
     bool Closed = false;
@@ -83,13 +51,7 @@ struct TOpenIn {
 class TSystemMidiInService : public TMidiInService {
 public:
     explicit TSystemMidiInService(const std::string& clientName)
-        : m_clientName(clientName), m_jack(clientName) {
-        struct stat st;
-        if (stat("/dev/snd/seq", &st) == 0) {
-            m_alsa = std::make_unique<TRtIn>();
-            if (!m_alsa->Create(RtMidi::LINUX_ALSA, m_clientName)) m_alsa.reset();
-        }
-    }
+        : m_clientName(clientName), m_jack(clientName), m_alsa(AlsaLister<RtMidiIn>(clientName)) {}
 
     ~TSystemMidiInService() override {
         while (!m_open.empty()) InClose(m_open.begin()->first);
@@ -114,10 +76,17 @@ public:
         dev->Port = devices[id].Port;
         dev->Callback = callback;
         dev->Instance = instance;
-        MidiResult r =
-            dev->Kind == ikOwnPort
-                ? OpenOwnPort(*dev)
-                : OpenPort(*dev, dev->Kind == ikJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA);
+        TOpenIn* opened = dev.get();
+        const auto prepare = [opened](RtMidiIn& in) {
+            in.setCallback(&TOpenIn::OnMessage, opened);
+        };
+        const MidiResult r =
+            dev->Kind == pkOwnPort
+                ? OpenOwnPorts(m_clientName, m_jack.Connected(), m_alsa != nullptr, dev->Ins,
+                               prepare)
+                : OpenListedPort(
+                      m_clientName, dev->Kind == pkJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA,
+                      m_jack.Connected(), dev->Port, "in", dev->Ins, m_lastPortError, prepare);
         if (r != kMidiOk) return r;
         handle = m_nextHandle++;
         if (callback) callback(instance, mimOpen, 0, 0);
@@ -212,89 +181,28 @@ public:
             if (dev.Callback) dev.Callback(dev.Instance, mimClose, 0, 0);
         }
         // Without the lock: RtMidi's thread may be waiting for it and is joined here.
-        for (auto& in : dev.Ins) in->In->closePort();
+        for (auto& in : dev.Ins) in->Client->closePort();
         dev.Ins.clear();
         m_open.erase(it);
         return kMidiOk;
     }
 
     bool InErrorText(MidiResult code, std::string& text) override {
-        switch (code) {
-            case kMidiErrNoMidiSystem:
-                text = "Neither a JACK server nor the ALSA sequencer is available.";
-                return true;
-            case kMidiErrPortOpen:
-                text = "The MIDI port could not be connected";
-                text += m_lastPortError.empty() ? "." : ": " + m_lastPortError;
-                return true;
-            default:
-                return CommonMidiErrorText(code, text);
-        }
+        return PortErrorText(code, m_lastPortError, text) || CommonMidiErrorText(code, text);
     }
 
 private:
-    std::vector<TInEntry> Devices() {
-        std::vector<TInEntry> list;
-        list.push_back({ikOwnPort, m_clientName + " (own port)", ""});
-        for (const auto& port : m_jack.MidiSources())
-            if (!IsOwnPortName(port, m_clientName)) list.push_back({ikJack, port, port});
-        if (m_alsa) {
-            unsigned int n = m_alsa->In->getPortCount();
-            for (unsigned int i = 0; i < n; ++i) {
-                std::string port = m_alsa->In->getPortName(i);
-                std::string name = StripAlsaPortNumbers(port);
-                if (!IsOwnPortName(name, m_clientName)) list.push_back({ikAlsa, name, port});
-            }
-        }
+    std::vector<TPortEntry> Devices() {
+        std::vector<TPortEntry> list;
+        list.push_back({pkOwnPort, m_clientName + " (own port)", ""});
+        AppendPorts(list, m_jack.MidiSources(),
+                    m_alsa ? m_alsa->PortNames() : std::vector<std::string>(), m_clientName);
         return list;
     }
 
     TOpenIn* Find(MidiHandle handle) {
         auto it = m_open.find(handle);
         return it == m_open.end() ? nullptr : it->second.get();
-    }
-
-    MidiResult OpenOwnPort(TOpenIn& dev) {
-        if (m_jack.Connected()) {
-            auto in = std::make_unique<TRtIn>();
-            if (in->Create(RtMidi::UNIX_JACK, m_clientName)) {
-                in->In->setCallback(&TOpenIn::OnMessage, &dev);
-                in->In->openVirtualPort(m_clientName);
-                if (in->Error.empty()) dev.Ins.push_back(std::move(in));
-            }
-        }
-        if (m_alsa) {
-            auto in = std::make_unique<TRtIn>();
-            if (in->Create(RtMidi::LINUX_ALSA, m_clientName)) {
-                in->In->setCallback(&TOpenIn::OnMessage, &dev);
-                in->In->openVirtualPort(m_clientName);
-                if (in->Error.empty()) dev.Ins.push_back(std::move(in));
-            }
-        }
-        return dev.Ins.empty() ? kMidiErrNoMidiSystem : kMidiOk;
-    }
-
-    MidiResult OpenPort(TOpenIn& dev, RtMidi::Api api) {
-        // RtMidi's JACK client would dereference a missing server; ask ours first.
-        if (api == RtMidi::UNIX_JACK && !m_jack.Connected()) return kMidiErrInvalHandle;
-        auto in = std::make_unique<TRtIn>();
-        if (!in->Create(api, m_clientName)) {
-            m_lastPortError = in->Error;
-            return kMidiErrPortOpen;
-        }
-        unsigned int n = in->In->getPortCount();
-        unsigned int index = n;
-        for (unsigned int i = 0; i < n && index == n; ++i)
-            if (in->In->getPortName(i) == dev.Port) index = i;
-        if (index == n) return kMidiErrBadDeviceId;  // gone between listing and opening
-        in->In->setCallback(&TOpenIn::OnMessage, &dev);
-        in->In->openPort(index, "in");
-        if (!in->Error.empty() || !in->In->isPortOpen()) {
-            m_lastPortError = in->Error;
-            return kMidiErrPortOpen;
-        }
-        dev.Ins.push_back(std::move(in));
-        return kMidiOk;
     }
 
     std::string m_clientName;

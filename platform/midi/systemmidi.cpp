@@ -1,8 +1,5 @@
 #include "platform/midi/systemmidi.h"
 
-#include <rtmidi/RtMidi.h>
-#include <sys/stat.h>
-
 #include <cctype>
 #include <future>
 #include <map>
@@ -11,6 +8,7 @@
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/midierrors.h"
+#include "platform/midi/rtports.h"
 
 std::string StripAlsaPortNumbers(const std::string& name) {
     // The numbers follow the last blank as "<client>:<port>", digits only.
@@ -66,39 +64,10 @@ size_t ShortMessageLength(std::uint8_t status) {
     }
 }
 
-// An RtMidi output whose errors are collected instead of thrown or printed.
-struct TRtOut {
-    std::unique_ptr<RtMidiOut> Out;
-    std::string Error;
-
-    static void OnError(RtMidiError::Type type, const std::string& text, void* self) {
-        if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) return;
-        static_cast<TRtOut*>(self)->Error = text;
-    }
-
-    // Creates the client; false (with Error set) when the MIDI system cannot be reached.
-    bool Create(RtMidi::Api api, const std::string& clientName) {
-        try {
-            Out = std::make_unique<RtMidiOut>(api, clientName);
-        } catch (const RtMidiError& e) {
-            Error = e.getMessage();
-            return false;
-        }
-        Out->setErrorCallback(&TRtOut::OnError, this);
-        return true;
-    }
-};
-
-enum TDeviceKind { dkSynth, dkOwnPort, dkJack, dkAlsa };
-
-struct TDeviceEntry {
-    TDeviceKind Kind;
-    std::string Name;  // product name as listed
-    std::string Port;  // JACK full port name, or RtMidi's ALSA port name
-};
+using TRtOut = TRtClient<RtMidiOut>;
 
 struct TOpenDevice {
-    TDeviceKind Kind;
+    TPortKind Kind;
     std::string Port;
     std::vector<std::unique_ptr<TRtOut>> Outs;
 };
@@ -109,11 +78,7 @@ public:
         : m_clientName(clientName), m_jack(clientName) {
         // Loading the soundfont takes a while; the window must not wait for it.
         m_loading = std::async(std::launch::async, [this] { LoadSynth(); });
-        struct stat st;
-        if (stat("/dev/snd/seq", &st) == 0) {
-            m_alsa = std::make_unique<TRtOut>();
-            if (!m_alsa->Create(RtMidi::LINUX_ALSA, m_clientName)) m_alsa.reset();
-        }
+        m_alsa = AlsaLister<RtMidiOut>(m_clientName);
     }
 
     ~TSystemMidiOutService() override {
@@ -136,7 +101,7 @@ public:
 
     MidiResult OutOpen(int id, MidiHandle& handle) override {
         handle = 0;
-        TDeviceEntry entry{dkSynth, kBuiltinSynthName, ""};
+        TPortEntry entry{pkSynth, kBuiltinSynthName, ""};
         if (id != kMidiMapperId) {
             auto devices = Devices();
             if (id < 0 || id >= static_cast<int>(devices.size())) return kMidiErrBadDeviceId;
@@ -145,21 +110,17 @@ public:
         auto dev = std::make_unique<TOpenDevice>();
         dev->Kind = entry.Kind;
         dev->Port = entry.Port;
+        const auto prepare = [](RtMidiOut&) {};
         MidiResult r = kMidiOk;
-        switch (entry.Kind) {
-            case dkSynth:
-                r = OpenSynth();
-                break;
-            case dkOwnPort:
-                r = OpenOwnPort(*dev);
-                break;
-            case dkJack:
-                r = OpenPort(*dev, RtMidi::UNIX_JACK);
-                break;
-            case dkAlsa:
-                r = OpenPort(*dev, RtMidi::LINUX_ALSA);
-                break;
-        }
+        if (entry.Kind == pkSynth)
+            r = OpenSynth();
+        else if (entry.Kind == pkOwnPort)
+            r = OpenOwnPorts(m_clientName, m_jack.Connected(), m_alsa != nullptr, dev->Outs,
+                             prepare);
+        else
+            r = OpenListedPort(
+                m_clientName, entry.Kind == pkJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA,
+                m_jack.Connected(), entry.Port, "out", dev->Outs, m_lastPortError, prepare);
         if (r != kMidiOk) return r;
         handle = m_nextHandle++;
         m_open[handle] = std::move(dev);
@@ -169,7 +130,7 @@ public:
     MidiResult OutShortMsg(MidiHandle handle, std::uint32_t packed) override {
         TOpenDevice* dev = Find(handle);
         if (!dev || !Present(*dev)) return kMidiErrInvalHandle;
-        if (dev->Kind == dkSynth) {
+        if (dev->Kind == pkSynth) {
             m_synth->Send(packed);
             return kMidiOk;
         }
@@ -178,14 +139,14 @@ public:
                                   static_cast<unsigned char>((packed >> 16) & 0x7F)};
         size_t length = ShortMessageLength(bytes[0]);
         if (length == 0) return kMidiOk;  // not a message that can stand alone: dropped
-        for (auto& out : dev->Outs) out->Out->sendMessage(bytes, length);
+        for (auto& out : dev->Outs) out->Client->sendMessage(bytes, length);
         return kMidiOk;
     }
 
     MidiResult OutReset(MidiHandle handle) override {
         TOpenDevice* dev = Find(handle);
         if (!dev || !Present(*dev)) return kMidiErrInvalHandle;
-        if (dev->Kind == dkSynth) {
+        if (dev->Kind == pkSynth) {
             m_synth->Reset();
             return kMidiOk;
         }
@@ -199,7 +160,7 @@ public:
     MidiResult OutClose(MidiHandle handle) override {
         auto it = m_open.find(handle);
         if (it == m_open.end()) return kMidiErrInvalHandle;
-        if (it->second->Kind == dkSynth) {
+        if (it->second->Kind == pkSynth) {
             m_synth->StopAudio();
             m_synth->Reset();
             m_synthOpen = false;
@@ -219,15 +180,9 @@ public:
             case kMidiErrSoundfontLoad:
                 text = "The General MIDI soundfont " + m_soundfont + " could not be loaded.";
                 return true;
-            case kMidiErrNoMidiSystem:
-                text = "Neither a JACK server nor the ALSA sequencer is available.";
-                return true;
-            case kMidiErrPortOpen:
-                text = "The MIDI port could not be connected";
-                text += m_lastPortError.empty() ? "." : ": " + m_lastPortError;
-                return true;
             default:
-                return CommonMidiErrorText(code, text);
+                return PortErrorText(code, m_lastPortError, text) ||
+                       CommonMidiErrorText(code, text);
         }
     }
 
@@ -241,25 +196,16 @@ private:
             m_synthError = kMidiErrSoundfontLoad;
     }
 
-    std::vector<TDeviceEntry> Devices() {
-        std::vector<TDeviceEntry> list;
-        list.push_back({dkSynth, kBuiltinSynthName, ""});
-        list.push_back({dkOwnPort, m_clientName + " (own port)", ""});
-        for (const auto& port : m_jack.MidiDestinations())
-            if (!IsOwnPortName(port, m_clientName)) list.push_back({dkJack, port, port});
-        for (const auto& port : AlsaDestinations()) {
-            std::string name = StripAlsaPortNumbers(port);
-            if (!IsOwnPortName(name, m_clientName)) list.push_back({dkAlsa, name, port});
-        }
+    std::vector<TPortEntry> Devices() {
+        std::vector<TPortEntry> list;
+        list.push_back({pkSynth, kBuiltinSynthName, ""});
+        list.push_back({pkOwnPort, m_clientName + " (own port)", ""});
+        AppendPorts(list, m_jack.MidiDestinations(), AlsaDestinations(), m_clientName);
         return list;
     }
 
     std::vector<std::string> AlsaDestinations() {
-        std::vector<std::string> out;
-        if (!m_alsa) return out;
-        unsigned int n = m_alsa->Out->getPortCount();
-        for (unsigned int i = 0; i < n; ++i) out.push_back(m_alsa->Out->getPortName(i));
-        return out;
+        return m_alsa ? m_alsa->PortNames() : std::vector<std::string>();
     }
 
     TOpenDevice* Find(MidiHandle handle) {
@@ -270,9 +216,9 @@ private:
     // False once the port a handle was connected to has disappeared.
     bool Present(TOpenDevice& dev) {
         switch (dev.Kind) {
-            case dkJack:
+            case pkJack:
                 return m_jack.PortExists(dev.Port);
-            case dkAlsa:
+            case pkAlsa:
                 for (const auto& port : AlsaDestinations())
                     if (port == dev.Port) return true;
                 return false;
@@ -287,46 +233,6 @@ private:
         if (m_synthOpen) return kMidiErrAllocated;
         if (!m_synth->StartAudio(m_clientName)) return kMidiErrNoAudio;
         m_synthOpen = true;
-        return kMidiOk;
-    }
-
-    MidiResult OpenOwnPort(TOpenDevice& dev) {
-        if (m_jack.Connected()) {
-            auto out = std::make_unique<TRtOut>();
-            if (out->Create(RtMidi::UNIX_JACK, m_clientName)) {
-                out->Out->openVirtualPort(m_clientName);
-                if (out->Error.empty()) dev.Outs.push_back(std::move(out));
-            }
-        }
-        if (m_alsa) {
-            auto out = std::make_unique<TRtOut>();
-            if (out->Create(RtMidi::LINUX_ALSA, m_clientName)) {
-                out->Out->openVirtualPort(m_clientName);
-                if (out->Error.empty()) dev.Outs.push_back(std::move(out));
-            }
-        }
-        return dev.Outs.empty() ? kMidiErrNoMidiSystem : kMidiOk;
-    }
-
-    MidiResult OpenPort(TOpenDevice& dev, RtMidi::Api api) {
-        // RtMidi's JACK client would dereference a missing server; ask ours first.
-        if (api == RtMidi::UNIX_JACK && !m_jack.Connected()) return kMidiErrInvalHandle;
-        auto out = std::make_unique<TRtOut>();
-        if (!out->Create(api, m_clientName)) {
-            m_lastPortError = out->Error;
-            return kMidiErrPortOpen;
-        }
-        unsigned int n = out->Out->getPortCount();
-        unsigned int index = n;
-        for (unsigned int i = 0; i < n && index == n; ++i)
-            if (out->Out->getPortName(i) == dev.Port) index = i;
-        if (index == n) return kMidiErrBadDeviceId;  // gone between listing and opening
-        out->Out->openPort(index, "out");
-        if (!out->Error.empty() || !out->Out->isPortOpen()) {
-            m_lastPortError = out->Error;
-            return kMidiErrPortOpen;
-        }
-        dev.Outs.push_back(std::move(out));
         return kMidiOk;
     }
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "platform/settings/programpaths.h"
+#include "platform/shell/datafolder.h"
 
 namespace {
 
@@ -168,7 +168,7 @@ void SetShellOpenHandler(TShellOpenHandler handler) { ShellHandler() = std::move
 
 bool ShowDocument(const std::string& path, bool local,
                   const std::function<void(const std::string& message)>& onError) {
-    const std::string fullName = local ? ProgramFolder() + "/" + path : path;
+    const std::string fullName = local ? DataFilePath(path) : path;
     TGoToWeb web;
     if (web.BrowserAvailable()) {
         web.Url = local ? "file://" + fullName : fullName;

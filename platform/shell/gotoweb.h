@@ -42,7 +42,7 @@ public:
 // "Cannot show file \"<path>\"."
 std::string CannotShowFileMessage(const std::string& path);
 
-// Opens a local page (local: path relative to ProgramFolder) or a web address in the browser,
+// Opens a local page (local: path relative to the data folder, see datafolder.h) or a web address in the browser,
 // else with the desktop's default handler; when both fail, onError receives
 // CannotShowFileMessage(path) with path as passed in. True when something opened it.
 bool ShowDocument(const std::string& path, bool local,

@@ -2,24 +2,22 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "app/eximhelp.h"
+#include "app/importexport.h"
+#include "app/knobpanel.h"
 #include "app/tastra.h"
 #include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/settings/inifile.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
@@ -36,51 +34,23 @@ void WriteText(const QString& path, const QByteArray& text) {
     f.write(text);
 }
 
-class ImportExport : public ::testing::Test {
+class ImportExport : public TWindowTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        store.WriteString("MidiDevices", "MidiOut", "Synth");
+        AddDevices("Synth");
         store.WriteString("Chords", "Name1", "Stack");
         store.WriteString("Chords", "Chord1", "3C0407");
         Start();
     }
 
-    void Start() {
-        TTastraServices s;
-        s.midiOut = &out;
-        s.midiIn = &in;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        s.openSettingsKey = [this](const std::string&) {
-            return std::make_unique<TSharedStoreView>(presets);
-        };
-        w = std::make_unique<TTastra2>(s);
-        w->OnError = [this](const QString& text) { errors << text; };
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->OnInformation = [this](const QString& text) { messages << text; };
-        w->OnExplain = [this](int index, bool&) {
-            explained << index;
-            return true;
-        };
-        w->OnChooseFile = [this](bool forExport, const QString& start) {
-            offered << start;
-            return forExport ? exportTo : importFrom;
-        };
-        w->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-    }
-
     QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in;
-    TMemSettingsStore store{true};
-    TMemSettingsStore presets{true};
-    std::unique_ptr<TTastra2> w;
-    QStringList errors, messages, offered;
-    QList<int> explained;
-    QString exportTo, importFrom;
+    QStringList &errors = prompts.errors, &messages = prompts.information,
+                &offered = prompts.offeredFiles;
+    QList<int>& explained = prompts.explained;
+    QString &exportTo = prompts.exportTo, &importFrom = prompts.importFrom;
 };
 
 TEST_F(ImportExport, SettingsRoundTripLeavesTheDevicesAndSnapshotsOut) {
@@ -114,10 +84,10 @@ TEST_F(ImportExport, SettingsRoundTripLeavesTheDevicesAndSnapshotsOut) {
 TEST_F(ImportExport, MissingOrForeignSettingsFileChangesNothing) {
     w->SetWheelController(5);
     importFrom = File("missing.ini");
-    w->ImportSettingsClick();
+    w->ImpExp().ImportSettingsClick();
     WriteText(File("chords.ini"), "[Chords]\r\nName1=X\r\nChord1=3C04\r\n");
     importFrom = File("chords.ini");
-    w->ImportSettingsClick();
+    w->ImpExp().ImportSettingsClick();
     EXPECT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[0].contains("could not be read"));
     EXPECT_TRUE(errors[1].contains("holds no settings"));
@@ -130,7 +100,7 @@ TEST_F(ImportExport, KnobPresetsExportThenImportByOverwriteAndAdd) {
     WritePreset(presets, "Beta", "Res", 71);
     WritePreset(presets, "Current", "Cur", 1);
     exportTo = File("p.ini");
-    w->ExportKnobPresetsClick();
+    w->ImpExp().ExportKnobPresetsClick();
     EXPECT_EQ(messages.last(), "2 knob presets saved successfully.");
     TIniFile exported(exportTo.toStdString());
     EXPECT_EQ(exported.ReadSections(), std::vector<std::string>({"Alpha", "Beta"}));
@@ -144,7 +114,7 @@ TEST_F(ImportExport, KnobPresetsExportThenImportByOverwriteAndAdd) {
         WritePreset(q, "DEFAULT", "X", 1);
         WritePreset(q, "current", "Y", 2);
     }
-    w->ImportKnobPresetsClick();
+    w->ImpExp().ImportKnobPresetsClick();
     EXPECT_EQ(messages.last(), "2 knob presets loaded successfully.");
     EXPECT_EQ(presets.ReadString("Alpha", "Caption1", ""), "New");
     EXPECT_EQ(presets.ReadString("Beta", "Caption1", ""), "Res");
@@ -155,79 +125,78 @@ TEST_F(ImportExport, KnobPresetsExportThenImportByOverwriteAndAdd) {
     EXPECT_TRUE(items.contains("Gamma"));
 
     // Overwriting: every stored preset goes first.
-    w->OnExplain = [](int, bool& flag) { return flag = true; };
+    prompts.explainAnswers = {{true, true}};
     importFrom = exportTo;
-    w->ImportKnobPresetsClick();
+    w->ImpExp().ImportKnobPresetsClick();
     EXPECT_EQ(presets.ReadSections(), std::vector<std::string>({"Alpha", "Beta"}));
     EXPECT_EQ(presets.ReadString("Alpha", "Caption1", ""), "Cut");
 }
 
 TEST_F(ImportExport, PresetFileWithNothingUsableKeepsThePresetsEvenWhenOverwriting) {
     WritePreset(presets, "Alpha", "Cut", 74);
-    w->OnExplain = [](int, bool& flag) { return flag = true; };
+    prompts.explainAnswers = {{true, true}};
     importFrom = File("junk.ini");
     WriteText(importFrom, "\x01\x02 binary junk\n[Default]\nCaption1=Vol\n[Empty]\n");
-    w->ImportKnobPresetsClick();
+    w->ImpExp().ImportKnobPresetsClick();
     EXPECT_EQ(messages.last(), "No knob presets could be loaded.");
     EXPECT_EQ(presets.ReadSections(), std::vector<std::string>({"Alpha"}));
 }
 
 TEST_F(ImportExport, SnapshotsRoundTripAndExportMenuFollowsWhatExists) {
-    w->Export1Click();
+    w->ImpExp().UpdateExportMenu();
     EXPECT_FALSE(w->FindAction("ExportKnobSnapshots")->isEnabled());
     EXPECT_TRUE(w->FindAction("ExportKnobPresets")->isEnabled());  // the volume knob
     EXPECT_TRUE(w->FindAction("ExportChords")->isEnabled());
-    w->KnobList().Clear();
+    w->Knobs().KnobList().Clear();
     w->ChordList().Clear();
-    w->Export1Click();
+    w->ImpExp().UpdateExportMenu();
     EXPECT_FALSE(w->FindAction("ExportKnobPresets")->isEnabled());
     EXPECT_FALSE(w->FindAction("ExportChords")->isEnabled());
     EXPECT_TRUE(w->FindAction("ExportSettings")->isEnabled());
 
-    w->KnobList().Add("Pan", 10, 1, 64);
-    w->OnSnapshotName = [](QString& name) { return !(name = "Mix").isEmpty(); };
-    w->DefineSnapshot(3);
-    w->Export1Click();
+    w->Knobs().KnobList().Add("Pan", 10, 1, 64);
+    prompts.snapshotName = "Mix";
+    w->Knobs().DefineSnapshot(3);
+    w->ImpExp().UpdateExportMenu();
     EXPECT_TRUE(w->FindAction("ExportKnobSnapshots")->isEnabled());
     exportTo = importFrom = File("snap.ini");
-    w->ExportKnobSnapshotsClick();
+    w->ImpExp().ExportKnobSnapshotsClick();
     EXPECT_EQ(messages.last(), "1 knob snapshots saved successfully.");
 
-    w->close();
-    w.reset();
+    Stop();
     store.EraseSection("Snapshots");
     Start();
-    EXPECT_TRUE(w->SnapshotValues(3).isEmpty());
-    w->ImportKnobSnapshotsClick();
+    EXPECT_TRUE(w->Knobs().SnapshotValues(3).isEmpty());
+    w->ImpExp().ImportKnobSnapshotsClick();
     EXPECT_EQ(messages.last(), "1 knob snapshots loaded successfully.");
-    EXPECT_EQ(w->SnapshotValues(3), "0A40");
+    EXPECT_EQ(w->Knobs().SnapshotValues(3), "0A40");
     EXPECT_EQ(w->FindAction("Snapshot3")->text(), "&3 Mix");
 }
 
 TEST_F(ImportExport, ChordsRoundTripAddOverwriteAndEmptyFile) {
     exportTo = File("c.ini");
-    w->ExportChordsClick();
+    w->ImpExp().ExportChordsClick();
     EXPECT_EQ(messages.last(), "1 custom chords saved successfully.");
 
     importFrom = File("more.ini");
     WriteText(importFrom,
               "[Chords]\r\nName1=stack\r\nChord1=3C0409\r\nName2=Wide\r\nChord2=3C0C\r\n");
-    w->ImportChordsClick();  // add: "stack" replaces "Stack"
+    w->ImpExp().ImportChordsClick();  // add: "stack" replaces "Stack"
     EXPECT_EQ(messages.last(), "2 custom chords loaded successfully.");
     ASSERT_EQ(w->ChordList().Count(), 2);
     EXPECT_EQ(store.ReadString("Chords", "Chord1", ""), "3C0409");
     EXPECT_EQ(w->CBChord->count(), 10);
 
-    w->OnExplain = [](int, bool& flag) { return flag = true; };
+    prompts.explainAnswers = {{true, true}};
     importFrom = File("empty.ini");
     WriteText(importFrom, "[Other]\r\nx=1\r\n");
-    w->ImportChordsClick();
+    w->ImpExp().ImportChordsClick();
     EXPECT_EQ(messages.last(), "No custom chords could be loaded.");
     EXPECT_EQ(w->ChordList().Count(), 2);
     EXPECT_EQ(store.ReadString("Chords", "Name2", ""), "Wide");
 
     importFrom = exportTo;
-    w->ImportChordsClick();
+    w->ImpExp().ImportChordsClick();
     ASSERT_EQ(w->ChordList().Count(), 1);
     EXPECT_EQ(w->ChordList().Item(0).Name(), "Stack");
     EXPECT_EQ(w->CBChord->count(), 9);
@@ -240,9 +209,9 @@ TEST_F(ImportExport, FileOffersRememberedNameThenLastFolderWithTheKindsDefault) 
     qputenv("HOME", dir.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
     exportTo = File("mine.ini");
-    w->ExportSettingsClick();
-    w->ExportSettingsClick();
-    w->ExportChordsClick();
+    w->ImpExp().ExportSettingsClick();
+    w->ImpExp().ExportSettingsClick();
+    w->ImpExp().ExportChordsClick();
     qputenv("HOME", home);
     if (config.isNull())
         qunsetenv("XDG_CONFIG_HOME");
@@ -255,14 +224,14 @@ TEST_F(ImportExport, FileOffersRememberedNameThenLastFolderWithTheKindsDefault) 
     // A cancelled dialog ends the command quietly.
     exportTo.clear();
     messages.clear();
-    w->ExportKnobPresetsClick();
+    w->ImpExp().ExportKnobPresetsClick();
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(ImportExport, ExportToAnUnwritablePlaceIsReportedNotCelebrated) {
     exportTo = File("no/such/folder/s.ini");
-    w->ExportChordsClick();
+    w->ImpExp().ExportChordsClick();
     EXPECT_TRUE(messages.isEmpty());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("could not be written"));
@@ -271,55 +240,43 @@ TEST_F(ImportExport, ExportToAnUnwritablePlaceIsReportedNotCelebrated) {
 // The explanation window: ticking the check box skips it for that command only; the two
 // imports that ask overwrite-or-add always come and remember the choice as the default.
 TEST_F(ImportExport, ExplanationCheckBoxAndOverwriteChoiceBecomeTheFlags) {
-    // Only a window the test answers is shown; an unexpected one is recorded and refused.
-    bool pending = false;
-    auto answer = [&pending](bool tick, const char* radio) {
-        pending = true;
-        QTimer::singleShot(0, [tick, radio] {
-            auto* help = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(help, nullptr);
-            if (tick) help->findChild<QCheckBox*>("CBDontShow")->setChecked(true);
-            if (radio) help->findChild<QRadioButton*>(radio)->setChecked(true);
-            help->findChild<QPushButton*>("BOK")->click();
-        });
-    };
-    w->OnExplain = [this, &pending](int index, bool& flag) {
-        explained << index;
-        if (!pending) return false;
-        pending = false;
-        TExImHelp help(w.get());
-        return help.Explain(index, flag);
-    };
     exportTo = File("s.ini");
-    answer(true, nullptr);
-    w->ExportSettingsClick();
-    EXPECT_TRUE(w->ImportExportFlag(0));
-    w->ExportSettingsClick();  // no explanation now
+    prompts.explainAnswers = {{true, true}};
+    w->ImpExp().ExportSettingsClick();
+    EXPECT_TRUE(w->ImpExp().Flag(0));
+    w->ImpExp().ExportSettingsClick();  // no explanation now
     EXPECT_EQ(explained, QList<int>({0}));
 
     importFrom = File("none.ini");
     WriteText(importFrom, "");
-    answer(false, "RBChordOverwrite");
-    w->ImportChordsClick();
-    EXPECT_TRUE(w->ImportExportFlag(7));
-    pending = true;
-    QTimer::singleShot(0, [] {
-        auto* help = QApplication::activeModalWidget();
-        ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(help->findChild<QRadioButton*>("RBChordOverwrite")->isChecked());
-        EXPECT_FALSE(help->findChild<QCheckBox*>("CBDontShow")->isVisible());
-        help->findChild<QPushButton*>("BCancel")->click();
-    });
+    prompts.explainAnswers = {{true, true}, {false, false}};
+    w->ImpExp().ImportChordsClick();
+    EXPECT_TRUE(w->ImpExp().Flag(7));
     offered.clear();
-    w->ImportChordsClick();
+    w->ImpExp().ImportChordsClick();
     EXPECT_TRUE(offered.isEmpty());  // cancelled before the file dialog
-    EXPECT_TRUE(w->ImportExportFlag(7));
+    EXPECT_TRUE(w->ImpExp().Flag(7));
     EXPECT_EQ(explained, QList<int>({0, 7, 7}));
+    EXPECT_EQ(prompts.flagsOffered, QList<bool>({false, false, true}));
 
     // The flags travel with the settings.
     w->close();
     EXPECT_TRUE(store.ReadBool("KeyboardForm", "DontShowExSettings", false));
     EXPECT_TRUE(store.ReadBool("KeyboardForm", "ImChordsOverwrite", false));
+}
+
+// The explanation window's controls stand for the flag: the check box, or for the two imports that
+// ask, the overwrite choice (offered as the flag was).
+TEST(ExImHelp, CheckBoxOrOverwriteChoiceIsTheFlag) {
+    TExImHelp help(nullptr);
+    help.Prepare(0, false);
+    help.CBDontShow->setChecked(true);
+    EXPECT_TRUE(help.FlagFromControls());
+    help.Prepare(7, true);
+    EXPECT_TRUE(help.RBChordOverwrite->isChecked());
+    EXPECT_TRUE(help.CBDontShow->isHidden());
+    help.RBChordAdd->setChecked(true);
+    EXPECT_FALSE(help.FlagFromControls());
 }
 
 }  // namespace

@@ -15,37 +15,25 @@
 #include <QWindow>
 #include <deque>
 
+#include "app/knobpanel.h"
 #include "app/tastra.h"
 #include "controls/guiknoblist.h"
 #include "controls/knobeditform.h"
 #include "controls/wheel.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/settings/placement.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
-class KnobSetup : public ::testing::Test {
+class KnobSetup : public TWindowTest {
 protected:
     void SetUp() override {
         SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
-        store.WriteString("MidiDevices", "MidiOut", "Synth");
-        TTastraServices s;
-        s.midiOut = &out;
-        s.midiIn = &in;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        s.openSettingsKey = [this](const std::string&) {
-            return std::make_unique<TSharedStoreView>(presets);
-        };
-        w = std::make_unique<TTastra2>(s);
-        w->OnError = [](const QString&) {};
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+        AddDevices("Synth");
+        Start();
     }
     void TearDown() override {
-        if (w) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Stop();
         SetWorkAreaOverride(std::nullopt);
     }
 
@@ -58,7 +46,7 @@ protected:
 
     TKnobEditForm* Open() {
         w->FindAction("Setup1")->trigger();
-        form = w->KnobEditForm();
+        form = w->Knobs().SetupForm();
         // A tool window counts as active while its owner is; the keys must reach the tool
         // window itself.
         form->windowHandle()->requestActivate();
@@ -123,11 +111,6 @@ protected:
         return r;
     }
 
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in;
-    TMemSettingsStore store{true};
-    TMemSettingsStore presets{true};
-    std::unique_ptr<TTastra2> w;
     QPointer<TKnobEditForm> form;
     QStringList errors, questions, proposals;
     std::deque<QMessageBox::StandardButton> answers;
@@ -173,9 +156,9 @@ TEST_F(KnobSetup, EditingCountNamesAndRangeThenApplyRebuildsTheKnobRowAsCurrent)
     // A name typed into the visible knob is taken by Apply at once.
     Type(form->EKnobName, "Loud");
     QTest::mouseClick(form->BApply, Qt::LeftButton);
-    EXPECT_EQ(Captions(w->KnobList()), QStringList({"Loud", "Bank Select MSB"}));
-    EXPECT_TRUE(w->KnobList().Entry(1)->Knob->isVisible());
-    EXPECT_EQ(w->KnobPresetName(), "Current");
+    EXPECT_EQ(Captions(w->Knobs().KnobList()), QStringList({"Loud", "Bank Select MSB"}));
+    EXPECT_TRUE(w->Knobs().KnobList().Entry(1)->Knob->isVisible());
+    EXPECT_EQ(w->Knobs().PresetName(), "Current");
     EXPECT_EQ(PresetItems(), QStringList({"Default"}));
     EXPECT_TRUE(out.SentTo(out.DeviceUid(0)).empty());  // setting up sends nothing by itself
 
@@ -188,13 +171,13 @@ TEST_F(KnobSetup, EditingCountNamesAndRangeThenApplyRebuildsTheKnobRowAsCurrent)
     EXPECT_FALSE(form->KnobTabControl->isVisible());
     EXPECT_TRUE(form->Panel1->isVisible());
     QTest::mouseClick(form->BApply, Qt::LeftButton);
-    EXPECT_EQ(w->KnobList().Count(), 0);
-    EXPECT_FALSE(w->Wheel1->isVisible());
+    EXPECT_EQ(w->Knobs().KnobList().Count(), 0);
+    EXPECT_FALSE(Find<TWheel>("Wheel1")->isVisible());
 }
 
 TEST_F(KnobSetup, NewSaveAndDeletePresetsWithRefusedNames) {
     StorePreset("Alpha", {"A1"});
-    w->RebuildPresetMenu();
+    w->Knobs().RebuildPresetMenu();
     Open();
     QTest::mouseClick(form->BSavePreset, Qt::LeftButton);  // disabled without a selection
     form->BSavePresetClick();
@@ -234,8 +217,8 @@ TEST_F(KnobSetup, NewSaveAndDeletePresetsWithRefusedNames) {
 TEST_F(KnobSetup, ChangingPresetAfterEditsAsksAndSavesIntoThePresetThatWasEdited) {
     StorePreset("A", {"A1", "A2"});
     StorePreset("B", {"B1"});
-    w->RebuildPresetMenu();
-    w->SelectKnobPreset("A");
+    w->Knobs().RebuildPresetMenu();
+    w->Knobs().SelectPreset("A");
     Open();
     EXPECT_EQ(ComboItems(), QStringList({"A*", "B"}));
     Type(form->EKnobName, "Edited");
@@ -261,7 +244,7 @@ TEST_F(KnobSetup, ChangingPresetAfterEditsAsksAndSavesIntoThePresetThatWasEdited
     QTest::mouseClick(form->BOK, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.isNull());
-    EXPECT_EQ(Captions(w->KnobList()), QStringList({"B1"}));
+    EXPECT_EQ(Captions(w->Knobs().KnobList()), QStringList({"B1"}));
     EXPECT_EQ(PresetItems(), QStringList({"A", "B*", "Default"}));
 }
 
@@ -275,8 +258,8 @@ TEST_F(KnobSetup, UnsavedKnobsOfferANewPresetOnOk) {
               QStringList({"You have changed the knobs. Do you want to save them as a preset ?"}));
     EXPECT_EQ(presets.ReadString("Fresh", "Caption2", ""), "Bank Select MSB");
     // Saved, so OK loads the new preset into the main window by name.
-    EXPECT_EQ(w->KnobPresetName(), "Fresh");
-    EXPECT_EQ(w->KnobList().Count(), 2);
+    EXPECT_EQ(w->Knobs().PresetName(), "Fresh");
+    EXPECT_EQ(w->Knobs().KnobList().Count(), 2);
 }
 
 TEST_F(KnobSetup, MovingAControllerSelectsItOnlyWhileTheListHasTheFocus) {

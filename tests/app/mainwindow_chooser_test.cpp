@@ -11,23 +11,23 @@
 #include <QTest>
 
 #include "app/errform.h"
+#include "app/soundselection.h"
 #include "app/tastra.h"
 #include "patches/patchfilelist.h"
+#include "patches/patchlist.h"
 #include "patches/patchsetdialog.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
-#include "support/storeview.h"
 #include "support/testwindow.h"
 
 namespace {
 
 // A main window on a virtual device whose program folder is a temporary folder holding the
 // "Patch Sets" the chooser opens in.
-class MainWindowChooser : public ::testing::Test {
+class MainWindowChooser : public TWindowTest {
 protected:
     void SetUp() override {
-        service.AddDevice("Synth A");
+        out.AddDevice("Synth A");
         SetProgramFilePath(dir.filePath("tastra_tests").toStdString());
         QDir(dir.path()).mkdir("Patch Sets");
         first = Write("first.txt",
@@ -39,7 +39,7 @@ protected:
         broken = Write("broken.txt", "[define patchnames]\n[mode]Bad\n[p1, 300, 0]X\n[end]\n");
     }
     void TearDown() override {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Stop();
         SetProgramFilePath("");
     }
 
@@ -50,79 +50,66 @@ protected:
         return QFileInfo(f.fileName()).absoluteFilePath();
     }
 
-    std::unique_ptr<TTastra2> Start() {
-        TTastraServices s;
-        s.midiOut = &service;
-        s.midiIn = &inService;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        return StartTestWindow(s, [this](TTastra2& w) {
-            w.OnShowWarnings = [this](TErrForm* form) { shownWarnings << form->Lines(); };
-        });
-    }
-
     bool Select(TPatchSetChooser* c, const QString& path) {
         return QTest::qWaitFor([&] { return c->SystemListView->SelectPath(path); }, 3000);
     }
 
     QTemporaryDir dir;
-    TVirtualMidiService service;
-    TVirtualMidiInService inService;
-    TMemSettingsStore store{true};
-    QList<QStringList> shownWarnings;
+    QList<QStringList>& shownWarnings = prompts.warnings;
     QString first, second, broken;
 };
 
 TEST_F(MainWindowChooser, ChosenScriptIsLoadedIntoTheWindowAndABrokenOneKeepsIt) {
     auto w = Start();
-    const QList<QAction*> items = w->Patches1->actions();
+    const QList<QAction*> items = w->FindMenu("Patches1")->actions();
     ASSERT_GE(items.size(), 3);
-    EXPECT_EQ(items[items.size() - 3], w->PatchSetSep);
-    EXPECT_EQ(items[items.size() - 2], w->ChoosePatchSet1);
-    EXPECT_EQ(items.last(), w->LoadDefaultPatchSet1);
-    EXPECT_EQ(w->ChoosePatchSet1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(items[items.size() - 3], w->FindAction("PatchSetSep"));
+    EXPECT_EQ(items[items.size() - 2], w->FindAction("ChoosePatchSet1"));
+    EXPECT_EQ(items.last(), w->FindAction("LoadDefaultPatchSet1"));
+    EXPECT_EQ(w->FindAction("ChoosePatchSet1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 
-    w->ChoosePatchSet1->trigger();
-    QPointer<TPatchSetChooser> c = w->PatchSetChooser();
+    w->FindAction("ChoosePatchSet1")->trigger();
+    QPointer<TPatchSetChooser> c = w->Sound().PatchSetChooser();
     ASSERT_FALSE(c.isNull());
     EXPECT_TRUE(c->isVisible());
     // The command again, with the window minimized, brings the same window back.
     c->showMinimized();
-    w->ChoosePatchSet1->trigger();
-    EXPECT_EQ(w->PatchSetChooser(), c.data());
+    w->FindAction("ChoosePatchSet1")->trigger();
+    EXPECT_EQ(w->Sound().PatchSetChooser(), c.data());
     EXPECT_FALSE(c->isMinimized());
 
     ASSERT_TRUE(Select(c, second));
     EXPECT_EQ(c->EScriptName->text(), "Second");
     EXPECT_EQ(c->EDeviceName->text(), "Box");
     c->BApply->click();
-    ASSERT_NE(w->PatchList(), nullptr);
-    EXPECT_EQ(w->PatchList()->FileName(), second);
-    EXPECT_EQ(w->CurrentModeGroup()->Name(), "Two");
+    ASSERT_NE(w->Sound().PatchList(), nullptr);
+    EXPECT_EQ(w->Sound().PatchList()->FileName(), second);
+    EXPECT_EQ(w->Sound().CurrentModeGroup()->Name(), "Two");
     EXPECT_FALSE(c->BApply->isEnabled());
 
     // A broken script reports its error and leaves the loaded one in place.
     ASSERT_TRUE(Select(c, broken));
     c->BOK->click();
-    EXPECT_EQ(w->PatchList()->FileName(), second);
+    EXPECT_EQ(w->Sound().PatchList()->FileName(), second);
     ASSERT_EQ(shownWarnings.size(), 1);
     EXPECT_EQ(shownWarnings[0],
               QStringList{"Line 5: Error: Program number out of bounds (0..127)"});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(c.isNull());
-    EXPECT_EQ(w->PatchSetChooser(), nullptr);
+    EXPECT_EQ(w->Sound().PatchSetChooser(), nullptr);
 
     // A double click on a script loads it as well.
-    w->ChoosePatchSet1->trigger();
-    c = w->PatchSetChooser();
+    w->FindAction("ChoosePatchSet1")->trigger();
+    c = w->Sound().PatchSetChooser();
     ASSERT_TRUE(Select(c, first));
     emit c->SystemListView->activated(c->SystemListView->currentIndex());
-    EXPECT_EQ(w->PatchList()->FileName(), first);
+    EXPECT_EQ(w->Sound().PatchList()->FileName(), first);
 }
 
 TEST_F(MainWindowChooser, ClosingTheMainWindowClosesTheChooserWhichSavesItself) {
     auto w = Start();
-    w->ChoosePatchSet1->trigger();
-    QPointer<TPatchSetChooser> c = w->PatchSetChooser();
+    w->FindAction("ChoosePatchSet1")->trigger();
+    QPointer<TPatchSetChooser> c = w->Sound().PatchSetChooser();
     ASSERT_FALSE(c.isNull());
     c->resize(640, 380);
     w->close();

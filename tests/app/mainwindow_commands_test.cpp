@@ -12,29 +12,16 @@
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
-class MainWindowCommands : public ::testing::Test {
+class MainWindowCommands : public TWindowTest {
 protected:
     void SetUp() override {
-        store.WriteString("MidiDevices", "MidiOut", "Synth");
-        TTastraServices s;
-        s.midiOut = &out;
-        s.midiIn = &in;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        w = std::make_unique<TTastra2>(s);
-        w->OnError = [this](const QString& e) { errors << e; };
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->PanicPause = [this](int ms) { pauses.push_back(ms); };
-        w->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-        out.ClearSent();
+        AddDevices("Synth");
+        Start();
     }
-
-    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
 
     void Wheel(int delta, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QWidget* target = w->Keyboard1;
@@ -43,13 +30,6 @@ protected:
                       Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &e);
     }
-
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in;
-    TMemSettingsStore store{true};
-    QStringList errors;
-    std::vector<int> pauses;
-    std::unique_ptr<TTastra2> w;
 };
 
 TEST_F(MainWindowCommands, CtrlSpacePanicReleasesEverythingOnEveryChannelInOrder) {
@@ -67,18 +47,28 @@ TEST_F(MainWindowCommands, CtrlSpacePanicReleasesEverythingOnEveryChannelInOrder
         EXPECT_EQ(sent[i++], (0xB0 + c) | 120 << 8);
         EXPECT_EQ(sent[i++], (0xB0 + c) | 123 << 8);
     }
-    EXPECT_EQ(pauses, std::vector<int>(16, 150));
+    EXPECT_EQ(prompts.pauses, std::vector<int>(16, 150));
     EXPECT_EQ(w->StatusPanels()->PanelText(0), "Panic: 100%");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(MainWindowCommands, PanicThatFailsRestoresCursorAndPanelAndSaysWhy) {
-    const QString look = w->PPanic->styleSheet();
+    const QString look = Find<QLabel>("PPanic")->styleSheet();
     out.SetSendError(kMidiErrError);
     w->BPanicClick();
-    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(w->PPanic->styleSheet(), look);
+    EXPECT_EQ(Find<QLabel>("PPanic")->styleSheet(), look);
+}
+
+// The program change and Panic send like everything else: a device that is gone is closed, and
+// only its first failure gets a box.
+TEST_F(MainWindowCommands, ProgramChangeAndPanicShareTheOneFailurePolicy) {
+    out.RemoveDevice(0);
+    w->SendProgram();
+    EXPECT_TRUE(w->MidiOut().IsClosed());
+    w->BPanicClick();
+    EXPECT_EQ(prompts.errors.size(), 1);
 }
 
 TEST_F(MainWindowCommands, WheelDrivesItsControllerOrPitchBendOrNothing) {

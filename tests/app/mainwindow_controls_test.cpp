@@ -9,13 +9,12 @@
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/settings/settingsstore.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
-class MainWindowControls : public ::testing::Test {
+class MainWindowControls : public TWindowTest {
 protected:
     void SetUp() override {
         TChordList chords;
@@ -23,21 +22,8 @@ protected:
         chords.NewChord().Parse("Wide", "3C0C18");
         TSharedStoreView view(store);
         chords.SaveToRegistry(view);
-        w = Start();
-    }
-
-    std::unique_ptr<TTastra2> Start() {
-        TTastraServices s;
-        s.midiOut = &service;
-        s.midiIn = &inService;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        auto win = std::make_unique<TTastra2>(s);
-        win->OnError = [](const QString&) {};
-        win->OnReminder = [](const QString&, bool c) { return c; };
-        win->show();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return win->StartupDone(); }, 3000));
-        service.ClearSent();
-        return win;
+        out.AddDevice("Synth");
+        Start();
     }
 
     void Strike(int note) {
@@ -46,16 +32,11 @@ protected:
     }
 
     std::vector<uint32_t> NoteOns() const {
-        std::vector<uint32_t> out;
-        for (uint32_t v : service.SentTo(0))
-            if ((v & 0xF0) == 0x90 && (v >> 16) != 0) out.push_back(v);
-        return out;
+        std::vector<uint32_t> ons;
+        for (uint32_t v : out.SentTo(0))
+            if ((v & 0xF0) == 0x90 && (v >> 16) != 0) ons.push_back(v);
+        return ons;
     }
-
-    TVirtualMidiService service{{"Synth"}};
-    TVirtualMidiInService inService;
-    TMemSettingsStore store{true};
-    std::unique_ptr<TTastra2> w;
 };
 
 TEST_F(MainWindowControls, ChordBoxListsBuiltinsThenUserChordsAndPlaysTheChosenOne) {
@@ -103,13 +84,13 @@ TEST_F(MainWindowControls, StoredCustomChordIndexComesBackAndAnIndexBeyondTheLis
     w->CBChord->setCurrentIndex(9);
     w->CBChordClick();
     w->close();
-    w = Start();
+    Start();
     EXPECT_EQ(w->CBChord->currentIndex(), 9);
     Strike(60);
     EXPECT_EQ(NoteOns(), (std::vector<uint32_t>{0x643C90, 0x644890, 0x645490}));
     w->close();
     store.WriteInteger("KeyboardForm", "CustomChord", 7);
-    w = Start();
+    Start();
     EXPECT_EQ(w->CBChord->currentIndex(), 8);
 }
 
@@ -118,7 +99,7 @@ TEST_F(MainWindowControls, ReflectedPitchAndModulationMoveTheWheelsWithoutSendin
     EXPECT_EQ(w->ICPitch->Position(), 400);
     w->ReflectMessage(0xB0, 1, 99);
     EXPECT_EQ(w->ICMW->Position(), 99);
-    EXPECT_TRUE(service.Sent().empty());
+    EXPECT_TRUE(out.Sent().empty());
 }
 
 TEST_F(MainWindowControls, ModulationWheelSendsItsControllerAndDoubleClickResetsIt) {
@@ -127,14 +108,14 @@ TEST_F(MainWindowControls, ModulationWheelSendsItsControllerAndDoubleClickResets
     QTest::mousePress(mw, Qt::LeftButton, Qt::NoModifier, c);
     QTest::mouseMove(mw, c - QPoint(0, 10));
     QTest::mouseRelease(mw, Qt::LeftButton, Qt::NoModifier, c - QPoint(0, 10));
-    ASSERT_FALSE(service.Sent().empty());
-    const uint32_t last = service.Sent().back().Packed;
+    ASSERT_FALSE(out.Sent().empty());
+    const uint32_t last = out.Sent().back().Packed;
     EXPECT_EQ(last & 0xFFFF, 0x01B0u);
     EXPECT_EQ(int(last >> 16), mw->Position());
     EXPECT_GT(mw->Position(), 0);
     QTest::mouseDClick(mw, Qt::LeftButton, Qt::NoModifier, c);
     EXPECT_EQ(mw->Position(), 0);
-    EXPECT_EQ(service.Sent().back().Packed, 0x0001B0u);
+    EXPECT_EQ(out.Sent().back().Packed, 0x0001B0u);
 }
 
 TEST_F(MainWindowControls, ArrowsScrollTheKeyboardByOneWhiteKey) {

@@ -4,50 +4,36 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
+#include "app/messages.h"
 #include "app/tastra.h"
 #include "chords/chordeditform.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/transposeform.h"
 #include "keyboard/updown.h"
 #include "midi/midiinput.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/settings/placement.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
-class MainWindowDialogs : public ::testing::Test {
+class MainWindowDialogs : public TWindowTest {
 protected:
     void SetUp() override {
         SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
-        store.WriteString("MidiDevices", "MidiIn", "Keys In");
-        store.WriteString("MidiDevices", "MidiOut", "Synth");
-        TTastraServices s;
-        s.midiOut = &out;
-        s.midiIn = &in;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        w = std::make_unique<TTastra2>(s);
-        w->OnError = [](const QString&) {};
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+        AddDevices("Synth", "Keys In");
+        Start();
     }
     void TearDown() override {
-        w.reset();
+        Stop();
         SetWorkAreaOverride(std::nullopt);
     }
 
-    void Receive(uint32_t packed) {
-        in.Inject(0, packed, 0);
-        in.Flush();
-        QTest::qWait(1);
-        QCoreApplication::processEvents();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiIn().MessageCount() == 0; }, 2000));
-    }
     void ClickMainKey(int note) {
         TKeyboard* k = w->Keyboard1;
         const int y = k->height() - 6;
@@ -61,12 +47,6 @@ protected:
     static void FreeClosedWindows() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
-
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in{{"Keys In"}};
-    TMemSettingsStore store{true};
-    std::unique_ptr<TTastra2> w;
 };
 
 TEST_F(MainWindowDialogs, OptionsMenuOpensOneWindowOfEachAndAClosedOneIsFreed) {
@@ -123,8 +103,8 @@ TEST_F(MainWindowDialogs, EditorTogglesNotesOfTheMainKeyboardAndOfInputWithoutTh
     EXPECT_EQ(editor->SelectedChord()->ToText(), "3C0407");
 
     w->FindAction("MidiThru1")->trigger();
-    Receive(0x403E90);  // note-on 62
-    Receive(0x003E90);
+    Receive({0x403E90});  // note-on 62
+    Receive({0x003E90});
     EXPECT_EQ(editor->SelectedChord()->ToText(), "3C040702");
 
     // The editor's own keyboard plays straight to the output and toggles nothing.
@@ -143,3 +123,16 @@ TEST_F(MainWindowDialogs, EditorTogglesNotesOfTheMainKeyboardAndOfInputWithoutTh
 }
 
 }  // namespace
+
+TEST_F(MainWindowDialogs, MessageBoxesCarryTheProgramTitle) {
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+    });
+    bool checked = false;
+    MessageWithCheckbox(w.get(), "Transpose is activated", "Do not show", checked);
+    EXPECT_EQ(title, "Zorvik's Tastra");
+}

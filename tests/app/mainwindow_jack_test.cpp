@@ -10,42 +10,30 @@
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
+#include "support/testwindow.h"
 
 namespace {
 
 using TBytes = std::vector<std::vector<uint8_t>>;
 
-class MainWindowJack : public ::testing::Test {
+class MainWindowJack : public TJackTest {
 protected:
-    static void SetUpTestSuite() { s_server = new TJackServer; }
-    static void TearDownTestSuite() {
-        delete s_server;
-        s_server = nullptr;
-    }
-
     void SetUp() override {
-        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
-        m_rx = std::make_unique<TJackReceiver>();
-        ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
+        TJackTest::SetUp();
+        if (IsSkipped()) return;
+        m_rx = NewReceiver();
         m_service = CreateSystemMidiOutService("TastraE2E");
         m_inService = CreateSystemMidiInService("TastraE2E");
         TTastraServices services;
         services.midiOut = m_service.get();
         services.midiIn = m_inService.get();
-        m_window = std::make_unique<TTastra2>(services);
-        m_window->OnError = [](const QString&) {};
-        m_window->OnReminder = [](const QString&, bool c) { return c; };
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->StartupDone(); }, 5000));
+        m_window = StartTestWindow(services, m_prompts, 5000);
+        ASSERT_TRUE(m_window->StartupDone());
         // Play into the test's port instead of the synthesizer.
         TMidiOutput& out = m_window->MidiOut();
         out.Close();
-        std::vector<TMidiDeviceEntry> list;
-        out.ListDevices(list);
-        int id = NoDevice;
-        for (const auto& e : list)
-            if (e.Name == m_rx->PortName()) id = e.Id;
+        const int id = FindDevice(out, m_rx->PortName());
         ASSERT_NE(id, NoDevice) << "receiver port not listed";
         out.SetDeviceId(id);
         ASSERT_TRUE(out.Open());
@@ -70,14 +58,12 @@ protected:
         return out;
     }
 
-    static TJackServer* s_server;
     std::unique_ptr<TJackReceiver> m_rx;
     std::unique_ptr<TMidiOutService> m_service;
     std::unique_ptr<TMidiInService> m_inService;
+    TScriptedPrompts m_prompts;
     std::unique_ptr<TTastra2> m_window;
 };
-
-TJackServer* MainWindowJack::s_server = nullptr;
 
 TEST_F(MainWindowJack, ClickedNoteArrivesAndItsReleaseIsAZeroVelocityNoteOn) {
     const QPoint p = KeyPoint(60);

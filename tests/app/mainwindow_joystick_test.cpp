@@ -3,38 +3,24 @@
 
 #include <QTest>
 
+#include "app/joystickrouter.h"
 #include "app/tastra.h"
 #include "controls/imgcontrol.h"
 #include "controls/wheelcontrols.h"
 #include "keyboard/keyboard.h"
 #include "platform/joystick/sdljoystick.h"
-#include "platform/midi/virtualmidi.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
-class MainWindowJoystick : public ::testing::Test {
+class MainWindowJoystick : public TWindowTest {
 protected:
     void SetUp() override {
         if (!joy.Available()) GTEST_SKIP() << "SDL joystick subsystem unavailable";
         ASSERT_EQ(joy.AttachVirtual(3, 4), 0);
-        store.WriteString("MidiDevices", "MidiOut", "Synth");
+        AddDevices("Synth");
     }
-    void TearDown() override { w.reset(); }
-
-    void Start() {
-        TTastraServices s;
-        s.midiOut = &out;
-        s.midiIn = &in;
-        s.joystick = &joy;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        w = std::make_unique<TTastra2>(s);
-        w->OnError = [](const QString&) {};
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-        out.ClearSent();
-    }
+    void Start() { TWindowTest::Start(&joy); }
 
     // Sets the virtual stick and lets the service look at it.
     void Move(int axis, int value) {
@@ -46,13 +32,7 @@ protected:
         joy.PollNow();
     }
 
-    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
-
     TSdlJoystickService joy{TSdlJoystickService::dsVirtualOnly};
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in;
-    TMemSettingsStore store{true};
-    std::unique_ptr<TTastra2> w;
 };
 
 uint32_t Msg(uint32_t s, uint32_t d1, uint32_t d2) { return s | d1 << 8 | d2 << 16; }
@@ -61,8 +41,8 @@ TEST_F(MainWindowJoystick, StickSendsAssignedControllerAndPitchBendAndTheControl
     store.WriteInteger("Joystick", "X00", 1);    // modulation
     store.WriteInteger("Joystick", "Y00", 128);  // pitch bend
     Start();
-    EXPECT_TRUE(w->Joystick1->Enabled());
-    EXPECT_FALSE(w->Joystick2->Enabled());
+    EXPECT_TRUE(w->Joysticks().Joystick(0).Enabled());
+    EXPECT_FALSE(w->Joysticks().Joystick(1).Enabled());
     w->Keyboard1->SetChannel(3);
 
     // The first move also reports the untouched Y at its centre: no bend.
@@ -84,7 +64,7 @@ TEST_F(MainWindowJoystick, HeldButtonsSwitchTheAxisToTheirSlotsInButtonOrder) {
     store.WriteInteger("Joystick", "X01", 10);
     store.WriteInteger("Joystick", "X02", 11);
     Start();
-    ASSERT_TRUE(w->Joystick1->Enabled());
+    ASSERT_TRUE(w->Joysticks().Joystick(0).Enabled());
     Move(0, 0);
     EXPECT_TRUE(Sent().empty());  // slot 0 is unassigned
 
@@ -107,16 +87,16 @@ TEST_F(MainWindowJoystick, TheTimerDeliversWithoutBeingAsked) {
 TEST_F(MainWindowJoystick, NoAssignmentsLeaveBothIdleAndANewTableEnablesAtOnce) {
     store.WriteInteger("Joystick", "X10", 129);
     Start();
-    EXPECT_FALSE(w->Joystick1->Enabled());
-    EXPECT_FALSE(w->Joystick2->Enabled());
+    EXPECT_FALSE(w->Joysticks().Joystick(0).Enabled());
+    EXPECT_FALSE(w->Joysticks().Joystick(1).Enabled());
     Move(0, 0);
     EXPECT_TRUE(Sent().empty());
 
-    TJoystickTable table = w->JoystickTable();
+    TJoystickTable table = w->Joysticks().Table();
     table[0][jaX][0] = 2;
-    w->SetJoystickTable(table);
-    w->UpdateJoysticks();
-    EXPECT_TRUE(w->Joystick1->Enabled());
+    w->Joysticks().SetTable(table);
+    w->Joysticks().Update();
+    EXPECT_TRUE(w->Joysticks().Joystick(0).Enabled());
     Move(0, 65535);
     EXPECT_EQ(Sent(), std::vector<uint32_t>({Msg(0xB0, 2, 127)}));
 

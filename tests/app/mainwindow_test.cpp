@@ -6,42 +6,25 @@
 #include <QMenu>
 #include <QTest>
 
+#include "app/soundselection.h"
 #include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/settings/settingsstore.h"
 #include "support/keyevents.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
 // A main window on a virtual MIDI service and an in-memory settings root that outlives it, so a
 // second window can be "the next start".
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public TWindowTest {
 protected:
-    void SetUp() override { service.AddDevice("Synth A"); }
-
-    std::unique_ptr<TTastra2> Start(bool waitForStartup = true) {
-        TTastraServices s;
-        s.midiOut = &service;
-        s.midiIn = &inService;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        auto w = std::make_unique<TTastra2>(s);
-        w->OnError = [this](const QString& text) { errors << text; };
-        w->OnReminder = [this](const QString& text, bool) {
-            reminders << text;
-            return true;
-        };
-        w->show();
-        if (waitForStartup) {
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-            EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-            service.ClearSent();  // the stored program and bank, sent at start-up
-        }
-        return w;
+    void SetUp() override {
+        out.AddDevice("Synth A");
+        prompts.tickDontRemind = true;
     }
 
     // Centre of the lower (white-key) part of note n's key, in keyboard coordinates.
@@ -52,13 +35,7 @@ protected:
         return {(w - base) * k->KeyWidth() + k->KeyWidth() / 2, k->height() - 8};
     }
 
-    std::vector<uint32_t> SentToMapper() const { return service.SentTo(0); }
-
-    TVirtualMidiService service;
-    TVirtualMidiInService inService;
-    TMemSettingsStore store{true};
-    QStringList errors;
-    QStringList reminders;
+    std::vector<uint32_t> SentToMapper() const { return out.SentTo(0); }
 };
 
 TEST_F(MainWindowTest, ClickedKeyLeavesThroughTheMapperAsNoteOnAndZeroVelocityNoteOn) {
@@ -69,47 +46,46 @@ TEST_F(MainWindowTest, ClickedKeyLeavesThroughTheMapperAsNoteOnAndZeroVelocityNo
     QTest::mousePress(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
     QTest::mouseRelease(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
     EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x643C90, 0x003C90}));
-    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
 TEST_F(MainWindowTest, OpenFailureIsReportedAndTheProgramKeepsRunningWithoutDevice) {
-    service.SetOpenError(kMidiErrAllocated);
+    out.SetOpenError(kMidiErrAllocated);
     auto w = Start();
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith("Cannot open MIDI output device \"MIDI Mapper\":\r\n"))
-        << errors[0].toStdString();
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith("Cannot open MIDI output device \"MIDI Mapper\":\r\n"))
+        << prompts.errors[0].toStdString();
     EXPECT_TRUE(w->MidiOut().IsClosed());
     const QPoint p = WhiteKeyPoint(w->Keyboard1, 60);
     QTest::mouseClick(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
-    EXPECT_TRUE(service.Sent().empty());
+    EXPECT_TRUE(out.Sent().empty());
     EXPECT_EQ(w->Keyboard1->LocalCount(60), 0);
 }
 
 TEST_F(MainWindowTest, SendFailureIsShownOnceNotOncePerNote) {
     auto w = Start();
-    service.SetSendError(kMidiErrError);
+    out.SetSendError(kMidiErrError);
     for (int note : {60, 62, 64}) {
         const QPoint p = WhiteKeyPoint(w->Keyboard1, note);
         QTest::mouseClick(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
     }
-    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(prompts.errors.size(), 1);
     EXPECT_FALSE(w->StatusPanels()->PanelText(0).isEmpty());
 }
 
 TEST_F(MainWindowTest, ReflectedBankSelectAndProgramChangeMoveBankAndProgramWithoutSending) {
     auto w = Start();
-    service.ClearSent();
     w->ReflectMessage(0xB0, 0, 1);
     w->ReflectMessage(0xB0, 32, 2);
     w->ReflectMessage(0xC0, 5, 0);
-    EXPECT_EQ(w->Bank(), 130);
-    EXPECT_EQ(w->Program(), 5);
+    EXPECT_EQ(w->Sound().Bank(), 130);
+    EXPECT_EQ(w->Sound().Program(), 5);
     // A program change alone keeps the bank; half a bank select is forgotten after it.
     w->ReflectMessage(0xB3, 0, 7);
     w->ReflectMessage(0xC3, 9, 0);
-    EXPECT_EQ(w->Bank(), 130);
-    EXPECT_EQ(w->Program(), 9);
-    EXPECT_TRUE(service.Sent().empty());
+    EXPECT_EQ(w->Sound().Bank(), 130);
+    EXPECT_EQ(w->Sound().Program(), 9);
+    EXPECT_TRUE(out.Sent().empty());
 }
 
 TEST_F(MainWindowTest, ClosingReleasesLatchedNoteSavesAndClosesDevice) {
@@ -121,7 +97,7 @@ TEST_F(MainWindowTest, ClosingReleasesLatchedNoteSavesAndClosesDevice) {
     w->close();
     EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x644090, 0x004090}));
     EXPECT_TRUE(w->MidiOut().IsClosed());
-    EXPECT_EQ(service.OpenHandleCount(), 0);
+    EXPECT_EQ(out.OpenHandleCount(), 0);
     const auto* first = store.Find("KeyboardForm", "First Time");
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->kind, TMemSettingsStore::Kind::String);
@@ -137,7 +113,7 @@ TEST_F(MainWindowTest, SettingsComeBackAtTheNextStart) {
         w->Keyboard1->OctaveUp();
         w->close();
     }
-    reminders.clear();
+    prompts.reminders.clear();
     auto w = Start();
     EXPECT_EQ(w->Keyboard1->Transpose(), 5);
     EXPECT_EQ(w->Keyboard1->Channel(), 3);
@@ -148,14 +124,14 @@ TEST_F(MainWindowTest, SettingsComeBackAtTheNextStart) {
     EXPECT_EQ(w->EChannel->text(), "4");  // shown with the channel display offset
     EXPECT_EQ(w->StatusPanels()->PanelText(3), "Octave: 3");
     // The transposition reminder came once, and its check box was stored.
-    ASSERT_EQ(reminders.size(), 1);
-    EXPECT_EQ(reminders[0],
+    ASSERT_EQ(prompts.reminders.size(), 1);
+    EXPECT_EQ(prompts.reminders[0],
               "Transpose is activated (5 semitones)!\r\nYou can edit the transposition from the "
               "Options menu.");
     w->close();
-    reminders.clear();
-    auto again = Start();
-    EXPECT_TRUE(reminders.isEmpty());
+    prompts.reminders.clear();
+    Start();
+    EXPECT_TRUE(prompts.reminders.isEmpty());
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWork) {
@@ -189,9 +165,18 @@ TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
     w->EChannelExit();
     EXPECT_EQ(w->Keyboard1->Channel(), 9);
     EXPECT_EQ(w->EChannel->text(), "10");
+    // Escape drops the typed text; leaving the field afterwards keeps the channel.
+    w->EChannel->setFocus();
+    w->EChannel->selectAll();
+    QTest::keyClicks(w->EChannel, "12");
+    QTest::keyClick(w->EChannel, Qt::Key_Escape);
+    EXPECT_EQ(w->EChannel->text(), "10");
+    w->Keyboard1->setFocus();
+    w->EChannelExit();
+    EXPECT_EQ(w->Keyboard1->Channel(), 9);
     w->CBChord->setCurrentIndex(1);
     w->CBChordClick();
-    service.ClearSent();
+    out.ClearSent();
     const QPoint p = WhiteKeyPoint(w->Keyboard1, 60);
     QTest::mousePress(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
     EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x643C99, 0x644099, 0x644399}));
@@ -218,8 +203,8 @@ namespace {
 TEST_F(MainWindowTest, ComputerKeysPlayWhileActiveAndAnOpeningMenuReleasesThem) {
     auto w = Start();
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    service.ClearSent();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    out.ClearSent();
     keytest::Press(w->windowHandle(), 44, Qt::Key_Z);  // Z: note 48 at octave 4
     EXPECT_EQ(SentToMapper(), (std::vector<uint32_t>{0x643090}));
     // Opening a menu stops the capture: the held note is released at once, not when the key

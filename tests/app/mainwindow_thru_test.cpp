@@ -11,46 +11,18 @@
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
-#include "platform/midi/virtualmidi.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
-class MainWindowThru : public ::testing::Test {
+class MainWindowThru : public TWindowTest {
 protected:
     void SetUp() override {
-        store.WriteString("MidiDevices", "MidiIn", "Keys In");
-        store.WriteString("MidiDevices", "MidiOut", "Synth");
-        TTastraServices s;
-        s.midiOut = &out;
-        s.midiIn = &in;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        w = std::make_unique<TTastra2>(s);
-        w->OnError = [this](const QString& e) { errors << e; };
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
+        AddDevices("Synth", "Keys In");
+        Start();
         ASSERT_FALSE(w->MidiIn().IsClosed());
         ASSERT_EQ(w->MidiOut().DeviceName(), "Synth");
-        out.ClearSent();  // the stored program and bank, sent at start-up
     }
-
-    // Injects on the service thread and waits until the window thread handled it all.
-    void Receive(std::initializer_list<uint32_t> packed) {
-        for (uint32_t p : packed) in.Inject(0, p, 0);
-        in.Flush();
-        QTest::qWait(1);
-        QCoreApplication::processEvents();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiIn().MessageCount() == 0; }, 2000));
-    }
-
-    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
-
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in{{"Keys In"}};
-    TMemSettingsStore store{true};
-    QStringList errors;
-    std::unique_ptr<TTastra2> w;
 };
 
 TEST_F(MainWindowThru, ThruPlaysIncomingNotesTransposedAsChordsAndLightsTheKeys) {
@@ -96,7 +68,7 @@ TEST_F(MainWindowThru, ChosenDevicesAreStoredByNameOnlyInTheRegistry) {
     TMemSettingsStore exportFile(false);
     w->SaveSettings(exportFile);
     EXPECT_FALSE(exportFile.ValueExists("MidiDevices", "MidiOut"));
-    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
 }  // namespace

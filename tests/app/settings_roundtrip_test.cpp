@@ -7,42 +7,32 @@
 #include "app/tastra.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/programpaths.h"
+#include "support/testwindow.h"
 
 namespace {
 
-class SettingsRoundTrip : public ::testing::Test {
+class SettingsRoundTrip : public TWindowTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         m_hive = m_dir.filePath("registry.reg").toStdString();
         SetProgramFilePath(m_dir.filePath("Tastra").toStdString());
+        out.AddDevice("Synth");
+        openRoot = [this] { return std::unique_ptr<TSettingsStore>(Open()); };
     }
-    void TearDown() override { SetProgramFilePath(std::string()); }
+    void TearDown() override {
+        Stop();
+        SetProgramFilePath(std::string());
+    }
 
     std::unique_ptr<TRegistryIniFile> Open() {
         return std::make_unique<TRegistryIniFile>(SettingsRootPath(), m_hive);
     }
 
-    std::unique_ptr<TTastra2> Start() {
-        TTastraServices s;
-        s.midiOut = &m_service;
-        s.midiIn = &m_inService;
-        s.openSettingsRoot = [this] { return std::unique_ptr<TSettingsStore>(Open()); };
-        auto w = std::make_unique<TTastra2>(s);
-        w->OnError = [](const QString&) {};
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->show();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-        return w;
-    }
-
     QTemporaryDir m_dir;
     std::string m_hive;
-    TVirtualMidiService m_service{{"Synth"}};
-    TVirtualMidiInService m_inService;
 };
 
 TEST_F(SettingsRoundTrip, FirstStartCreatesTheKeyAndTheFirstCloseWritesFirstTimeAsText) {
@@ -149,13 +139,13 @@ TEST_F(SettingsRoundTrip, ARenamedProgramFileStartsFromFreshSettings) {
 TEST_F(SettingsRoundTrip, AStoreThatFailsMidLoadKeepsWhatWasReadAndTheRest) {
     {
         auto store = Open();
-        store->WriteInteger("Keyboard", "BaseNote", 50);
+        store->WriteInteger("Keyboard", "BaseNote", 40);
         // A string read as an integer is only a default, but a DWORD where a string is expected
         // fails the load from there on.
         store->WriteString("Keyboard", "Channel", "abc");
     }
     auto w = Start();
-    EXPECT_EQ(w->Keyboard1->BaseNote(), 50);
+    EXPECT_EQ(w->Keyboard1->BaseNote(), 40);
     EXPECT_EQ(w->Keyboard1->Channel(), 0);
 }
 

@@ -15,43 +15,26 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "app/joystickrouter.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/scanmap.h"
 #include "keyboard/updown.h"
 #include "keyboard/vkedit.h"
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
 #include "support/keyevents.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
 constexpr int kA = 30, kZ = 44, kX = 45;
 
-class SettingsWindow : public ::testing::Test {
+class SettingsWindow : public TWindowTest {
 protected:
     void SetUp() override {
         scanmap::SharedScanMap() = scanmap::DefaultScanMap();
-        store.WriteString("MidiDevices", "MidiOut", "Synth");
-        TTastraServices s;
-        s.midiOut = &out;
-        s.midiIn = &in;
-        s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
-        w = std::make_unique<TTastra2>(s);
-        w->OnError = [](const QString&) {};
-        w->OnReminder = [](const QString&, bool c) { return c; };
-        w->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w->StartupDone(); }, 3000));
-        out.ClearSent();
-    }
-    void TearDown() override {
-        w.reset();
-        // The number offsets are process-wide: leave them as every other test expects them.
-        TChannelSpin::DisplayOffset() = 1;
-        TTastra2::ControllerDisplayOffset() = 1;
-        ProgramDisplayOffset() = 1;
-        BankDisplayOffset() = 1;
+        AddDevices("Synth");
+        Start();
     }
 
     TSettings* Open() {
@@ -62,12 +45,6 @@ protected:
         }
         return f;
     }
-    std::vector<uint32_t> Sent() const { return out.SentTo(out.DeviceUid(0)); }
-
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in;
-    TMemSettingsStore store{true};
-    std::unique_ptr<TTastra2> w;
 };
 
 }  // namespace
@@ -121,6 +98,17 @@ TEST_F(SettingsWindow, OpensOnGeneralPageOnceAndCloseGivesTheKeyWidthBarBack) {
     EXPECT_EQ(w->SettingsForm(), nullptr);
     EXPECT_EQ(w->TBKeyWidth->parentWidget(), w->ClientArea());
     EXPECT_TRUE(w->TBKeyWidth->isHidden());
+}
+
+TEST_F(SettingsWindow, OldStyleBoxChangesOnlyThePaintStyle) {
+    TKeyboard& kb = *w->Keyboard1;
+    ASSERT_TRUE(kb.ImagesAvailable());
+    ASSERT_EQ(kb.PaintStyle(), psImage);
+    const int keyWidth = kb.KeyWidth();
+    TSettings* f = Open();
+    f->CBOldStyle->click();
+    EXPECT_EQ(kb.PaintStyle(), psDraw);
+    EXPECT_EQ(kb.KeyWidth(), keyWidth);  // not the bar's narrowest 7 pixels
 }
 
 TEST_F(SettingsWindow, CancelRestoresWhatActedAtOnceAndDropsOtherEdits) {
@@ -232,7 +220,7 @@ TEST_F(SettingsWindow, MovingAControllerPicksItWhereTheUserIsWorking) {
     f->BOK->click();
     EXPECT_EQ(w->Keyboard1->LeftRightController(), kJoyPitchBend);
     EXPECT_EQ(w->ModulationController(), 11);
-    EXPECT_EQ(w->JoystickTable()[0][jaY][1], 10);
+    EXPECT_EQ(w->Joysticks().Table()[0][jaY][1], 10);
     EXPECT_EQ(w->WheelController(), 7);
 
     // The wheel now drives controller 7.
@@ -254,7 +242,7 @@ TEST_F(SettingsWindow, NumberOffsetsRenumberTheChannelAndControllerLists) {
     f->CBStartWithOneChannel->setChecked(false);
     f->CBStartWithOneController->setChecked(false);
     f->BApply->click();
-    EXPECT_EQ(TChannelSpin::DisplayOffset(), 0);
+    EXPECT_EQ(w->DisplayOffsets().channel, 0);
     EXPECT_EQ(w->EChannel->text(), "0");
     EXPECT_TRUE(f->CBUpDown->itemText(2).startsWith("000 "));
     EXPECT_TRUE(f->CBJoyController->itemText(2).startsWith("000 "));

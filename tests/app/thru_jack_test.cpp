@@ -14,8 +14,9 @@
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
 #include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
@@ -33,20 +34,14 @@ std::map<std::pair<int, int>, int> SoundingNotes(const TBytes& messages) {
     return sounding;
 }
 
-class ThruJack : public ::testing::Test {
+class ThruJack : public TJackTest {
 protected:
-    static void SetUpTestSuite() { s_server = new TJackServer; }
-    static void TearDownTestSuite() {
-        delete s_server;
-        s_server = nullptr;
-    }
-
     void SetUp() override {
-        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
-        m_rx = std::make_unique<TJackReceiver>();
-        ASSERT_TRUE(m_rx->Ok()) << m_rx->Error();
-        m_rx2 = std::make_unique<TJackReceiver>();
-        ASSERT_TRUE(m_rx2->Ok()) << m_rx2->Error();
+        TJackTest::SetUp();
+        if (IsSkipped()) return;
+        m_rx = NewReceiver();
+        m_rx2 = NewReceiver();
+        if (HasFailure()) return;
         m_senderName = "tastra-thru-src-" + std::to_string(getpid());
         m_tx = std::make_unique<TJackSender>(m_senderName);
         ASSERT_TRUE(m_tx->Ok()) << m_tx->Error();
@@ -63,11 +58,8 @@ protected:
         services.midiOut = m_outService.get();
         services.midiIn = m_inService.get();
         services.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(m_store); };
-        m_window = std::make_unique<TTastra2>(services);
-        m_window->OnError = [this](const QString& e) { m_errors << e; };
-        m_window->OnReminder = [](const QString&, bool c) { return c; };
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->StartupDone(); }, 5000));
+        m_window = StartTestWindow(services, m_prompts, 5000);
+        ASSERT_TRUE(m_window->StartupDone());
         ASSERT_FALSE(m_window->MidiIn().IsClosed());
         ASSERT_EQ(m_window->MidiIn().DeviceName(), m_tx->PortName());
         ASSERT_FALSE(m_window->MidiOut().IsClosed());
@@ -123,7 +115,6 @@ protected:
         return out;
     }
 
-    static TJackServer* s_server;
     TMemSettingsStore m_store{true};
     std::string m_senderName;
     std::unique_ptr<TJackReceiver> m_rx;
@@ -131,11 +122,10 @@ protected:
     std::unique_ptr<TJackSender> m_tx;
     std::unique_ptr<TMidiOutService> m_outService;
     std::unique_ptr<TMidiInService> m_inService;
+    TScriptedPrompts m_prompts;
+    QStringList& m_errors = m_prompts.errors;
     std::unique_ptr<TTastra2> m_window;
-    QStringList m_errors;
 };
-
-TJackServer* ThruJack::s_server = nullptr;
 
 TEST_F(ThruJack, IncomingNoteComesOutTransposedAsTheChordAndItsNoteOffAsZeroVelocity) {
     m_window->Keyboard1->SetChord(chMajor);

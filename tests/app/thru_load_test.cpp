@@ -13,8 +13,7 @@
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
-#include "platform/midi/virtualmidi.h"
-#include "support/storeview.h"
+#include "support/testwindow.h"
 
 namespace {
 
@@ -55,26 +54,14 @@ bool IsOrderedSubset(const std::vector<uint32_t>& part, const std::vector<uint32
     return true;
 }
 
-TEST(ThruLoad, StreamOfNotesPassesInOrderWithEveryLossCounted) {
+using ThruLoad = TWindowTest;
+
+TEST_F(ThruLoad, StreamOfNotesPassesInOrderWithEveryLossCounted) {
     constexpr int kRate = 10000;  // messages per second
     constexpr int kSeconds = 3;
-    TVirtualMidiService out{{"Synth"}};
-    TVirtualMidiInService in{{"Keys In"}};
-    TMemSettingsStore store{true};
-    store.WriteString("MidiDevices", "MidiIn", "Keys In");
-    store.WriteString("MidiDevices", "MidiOut", "Synth");
-    TTastraServices s;
-    s.midiOut = &out;
-    s.midiIn = &in;
-    s.openSettingsRoot = [&store] { return std::make_unique<TSharedStoreView>(store); };
-    TTastra2 w(s);
-    QStringList errors;
-    w.OnError = [&](const QString& e) { errors << e; };
-    w.OnReminder = [](const QString&, bool c) { return c; };
-    w.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.StartupDone(); }, 3000));
-    ASSERT_FALSE(w.MidiIn().IsClosed());
-    out.ClearSent();
+    AddDevices("Synth", "Keys In");
+    Start();
+    ASSERT_FALSE(w->MidiIn().IsClosed());
 
     const std::vector<uint32_t> sent = Stream(kRate * kSeconds / 2);
     std::atomic<bool> done{false};
@@ -106,7 +93,7 @@ TEST(ThruLoad, StreamOfNotesPassesInOrderWithEveryLossCounted) {
     });
     last = clock.nsecsElapsed();
     tick.start();
-    while (!done || w.MidiIn().MessageCount() > 0) QTest::qWait(5);
+    while (!done || w->MidiIn().MessageCount() > 0) QTest::qWait(5);
     sender.join();
     QTest::qWait(20);
     tick.stop();
@@ -114,7 +101,7 @@ TEST(ThruLoad, StreamOfNotesPassesInOrderWithEveryLossCounted) {
     std::vector<uint32_t> expected;
     for (uint32_t m : sent) expected.push_back(ThruOf(m));
     const std::vector<uint32_t> got = out.SentTo(out.DeviceUid(0));
-    const uint64_t lost = w.MidiIn().OverflowCount();
+    const uint64_t lost = w->MidiIn().OverflowCount();
     std::printf(
         "[ thru load ] %zu messages in %.2f s, longest event-loop gap %.2f ms, %llu lost "
         "to a full queue, %zu passed\n",
@@ -127,9 +114,9 @@ TEST(ThruLoad, StreamOfNotesPassesInOrderWithEveryLossCounted) {
     if (lost == 0) {
         EXPECT_EQ(got, expected);
         // Every note that was struck was released again.
-        for (int note = 0; note < 128; ++note) EXPECT_EQ(w.Keyboard1->ThruCount(note), 0) << note;
+        for (int note = 0; note < 128; ++note) EXPECT_EQ(w->Keyboard1->ThruCount(note), 0) << note;
     }
-    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
 }
 
 }  // namespace

@@ -453,3 +453,27 @@ TEST(MidiMenuLifetime, EntriesGoWithTheComponentAndAGoneSubmenuIsForgotten) {
     out.CloseWithCursor();
     EXPECT_TRUE(out.IsClosed());
 }
+
+TEST_F(MidiOutMenu, RunDeviceStandsInForTheStoredOneUntilTheUserChooses) {
+    Service.AddDevice("Synth A");
+    Service.AddDevice("USB Midi Cable");
+    Bind();
+    Out.SetRunDevice("usbmidi  cable");
+    Load("Synth A");
+    EXPECT_EQ(Out.DeviceName(), "USB Midi Cable");
+    EXPECT_EQ(Saved(), "Synth A");
+
+    // Absent: awaited like a stored device, and still not written.
+    Out.SetRunDevice("Synth C");
+    Load("Synth A");
+    EXPECT_TRUE(Out.IsClosed());
+    EXPECT_EQ(Out.AwaitedDevice(), "Synth C");
+    EXPECT_EQ(Saved(), "Synth A");
+
+    // What the user picks in the menu is remembered, "none" included.
+    Click(NoDevice);
+    EXPECT_EQ(Saved(), "(none)");
+    Load("Synth A");
+    Click(1);
+    EXPECT_EQ(Saved(), "USB Midi Cable");
+}

@@ -7,29 +7,12 @@
 
 #include "midi/midiinput.h"
 #include "platform/midi/systemmidi.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
 
 namespace {
 
-class SystemMidiInJack : public ::testing::Test {
+class SystemMidiInJack : public TJackTest {
 protected:
-    static void SetUpTestSuite() { s_server = new TJackServer; }
-    static void TearDownTestSuite() {
-        delete s_server;
-        s_server = nullptr;
-    }
-    void SetUp() override {
-        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
-    }
-
-    static int FindDevice(TMidiInput& in, const std::string& name) {
-        std::vector<TMidiDeviceEntry> list;
-        in.ListDevices(list);
-        for (const auto& e : list)
-            if (e.Name == name) return e.Id;
-        return NoDevice;
-    }
-
     // Runs the window thread's events until n messages were taken or a generous time passed.
     static std::vector<std::unique_ptr<TMyMidiEvent>> Collect(TMidiInput& in, size_t n) {
         std::vector<std::unique_ptr<TMyMidiEvent>> got;
@@ -44,11 +27,7 @@ protected:
         in.OnMidiInput = nullptr;
         return got;
     }
-
-    static TJackServer* s_server;
 };
-
-TJackServer* SystemMidiInJack::s_server = nullptr;
 
 }  // namespace
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "midi/midioutput.h"
-#include "support/jackserver.h"
+#include "support/jacktest.h"
 
 TEST(SystemMidiNames, AlsaPortNumbersAreStripped) {
     EXPECT_EQ(StripAlsaPortNumbers("Midi Through:Midi Through Port-0 14:0"),
@@ -31,34 +31,7 @@ TEST(SystemMidiNames, OwnPortsAreRecognisedByClientName) {
     EXPECT_FALSE(IsOwnPortName("system:Tastra", "Tastra"));
 }
 
-namespace {
-
-// One JACK server for the whole suite: starting one takes a moment.
-class SystemMidiJack : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { s_server = new TJackServer; }
-    static void TearDownTestSuite() {
-        delete s_server;
-        s_server = nullptr;
-    }
-    void SetUp() override {
-        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
-    }
-
-    static int FindDevice(TMidiOutput& out, const std::string& name) {
-        std::vector<TMidiDeviceEntry> list;
-        out.ListDevices(list);
-        for (const auto& e : list)
-            if (e.Name == name) return e.Id;
-        return NoDevice;
-    }
-
-    static TJackServer* s_server;
-};
-
-TJackServer* SystemMidiJack::s_server = nullptr;
-
-}  // namespace
+using SystemMidiJack = TJackTest;
 
 TEST_F(SystemMidiJack, ListsSynthOwnPortAndJackPortsButNotItself) {
     auto service = CreateSystemMidiOutService("Tastra");

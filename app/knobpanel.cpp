@@ -1,29 +1,24 @@
-// The knob row, knob presets and snapshots of the main window.
+#include "app/knobpanel.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCollator>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
 #include <exception>
 
-#include "app/tastra.h"
+#include "app/displayoffsets.h"
 #include "app/texts.h"
+#include "app/toolwindow.h"
+#include "app/userprompts.h"
 #include "controls/guiknoblist.h"
+#include "controls/knobeditform.h"
 #include "controls/wheel.h"
-#include "keyboard/keyboard.h"
-#include "keyboard/updown.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {
-
-// Left edge of the knob area: right of the channel field and the selectors beside it.
-// The knob area starts this far right of the patch selector's up-down.
-constexpr int kKnobAreaOffset = 6;
-// The area ends this far before the Panic panel (or the client area's right edge).
-constexpr int kKnobAreaGap = 2;
 
 const char kKnobPresetsKey[] = "KnobPresets";
 const char kSnapshotsSection[] = "Snapshots";
@@ -43,54 +38,53 @@ QString MenuText(const QString& name) {
 
 }  // namespace
 
-void TTastra2::CreateKnobs() {
-    m_knobPresetName = QString::fromLatin1(kDefaultPreset);
+TKnobPanel::TKnobPanel(TKnobPanelHost host) : m_host(std::move(host)) {
+    m_presetName = QString::fromLatin1(kDefaultPreset);
+    CreateKnobs();
+    CreateMenu();
+}
+
+TKnobPanel::~TKnobPanel() = default;
+
+void TKnobPanel::CreateKnobs() {
     QFont small(QStringLiteral("Small Fonts"));
     small.setPixelSize(9);
-    LKnob1 = new QLabel(ClientArea());
-    LKnob1->setObjectName(QStringLiteral("LKnob1"));
-    LKnob1->setFont(small);
-    LKnob1->setGeometry(KnobAreaLeft(), 7, 43, 11);
-    LKnobCap1 = new QLabel(ClientArea());
-    LKnobCap1->setObjectName(QStringLiteral("LKnobCap1"));
-    LKnobCap1->setFont(small);
-    LKnobCap1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    LKnobCap1->setGeometry(KnobAreaLeft() + 28, 33, 24, 11);
-    Wheel1 = new TWheel(ClientArea());
-    Wheel1->setObjectName(QStringLiteral("Wheel1"));
-    Wheel1->SetBounds(KnobAreaLeft(), 17, 27, 27);
-    Wheel1->SetFocusAction(faFocusColor);
-    Wheel1->SetPositionMax(127);
-    Wheel1->SetScale(false);
-    Wheel1->SetPointerDistance(0);
-    Wheel1->SetScaleColor(Qt::white);
-    Wheel1->SetScaleLength(1);
-    Wheel1->SetWheelColor(Qt::black);
-    Wheel1->SetFocusColor(Qt::blue);
-    Wheel1->SetShowTrackHint(true);
+    auto* label = new QLabel(m_host.area);
+    label->setObjectName(QStringLiteral("LKnob1"));
+    label->setFont(small);
+    // The pattern's heights and sizes place every knob; Arrange gives them their columns.
+    label->setGeometry(0, 6, 43, 11);  // its last line just above the knob
+    auto* caption = new QLabel(m_host.area);
+    caption->setObjectName(QStringLiteral("LKnobCap1"));
+    caption->setFont(small);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    caption->setGeometry(28, 33, 24, 11);
+    auto* wheel = new TWheel(m_host.area);
+    wheel->setObjectName(QStringLiteral("Wheel1"));
+    wheel->SetBounds(0, 17, 27, 27);
+    wheel->SetFocusAction(faFocusColor);
+    wheel->SetPositionMax(127);
+    wheel->SetScale(false);
+    wheel->SetPointerDistance(0);
+    wheel->SetScaleColor(Qt::white);
+    wheel->SetScaleLength(1);
+    wheel->SetWheelColor(Qt::black);
+    wheel->SetFocusColor(Qt::blue);
+    wheel->SetShowTrackHint(true);
 
-    m_knobList = std::make_unique<TGUIKnobList>(LKnob1, LKnobCap1, Wheel1);
+    m_knobList = std::make_unique<TGUIKnobList>(label, caption, wheel);
     m_knobList->OnKnobChange = [this](TGUIKnobList*, int controller, int value) {
         SendKnobValue(controller, value);
     };
     // No knobs until the preset is chosen on the first showing.
     m_knobList->Clear();
-    ArrangeKnobs();
-
-    OnSnapshotName = [this](QString& name) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(
-            this, QStringLiteral("Snapshot name"),
-            QStringLiteral("Please enter a name for this Snapshot:"), QLineEdit::Normal, name, &ok);
-        if (ok) name = text;
-        return ok;
-    };
 }
 
-void TTastra2::CreateKnobMenu(QMenuBar* bar, QMenu* before) {
+void TKnobPanel::CreateMenu() {
+    QMenuBar* bar = m_host.menuBar;
     auto* knobs = new QMenu(QStringLiteral("&Knobs"), bar);
     knobs->setObjectName(QStringLiteral("Knobs1"));
-    bar->insertMenu(before->menuAction(), knobs);
+    bar->insertMenu(m_host.menuBefore->menuAction(), knobs);
     m_presetsMenu = knobs->addMenu(QStringLiteral("&Presets"));
     m_presetsMenu->setObjectName(QStringLiteral("Presets1"));
     // Optional exclusion: while the knobs are an unsaved set-up, no preset is checked.
@@ -117,40 +111,42 @@ void TTastra2::CreateKnobMenu(QMenuBar* bar, QMenu* before) {
         item->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_F4 + n)));
         connect(item, &QAction::triggered, this, [this, n] { DefineSnapshot(n); });
     }
-    CreateKnobSetupItem(knobs);
+
+    knobs->addSeparator()->setObjectName(QStringLiteral("N4"));
+    QAction* setup = knobs->addAction(QStringLiteral("Set &up..."));
+    setup->setObjectName(QStringLiteral("Setup1"));
+    setup->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(setup, &QAction::triggered, this, [this] { OpenSetup(); });
 }
 
-int TTastra2::KnobAreaLeft() const {
-    return UDProgramPatch ? UDProgramPatch->geometry().right() + 1 + kKnobAreaOffset : 480;
+void TKnobPanel::Arrange(int left, int right) { m_knobList->SetArea(left, right - left); }
+
+void TKnobPanel::ShowControllerValue(int controller, int value) {
+    m_knobList->ShowControllerValue(controller, value);
+    if (m_editForm && m_editForm->isVisible()) m_editForm->LearnController(controller);
 }
 
-void TTastra2::ArrangeKnobs() {
-    if (!m_knobList) return;
-    const int right = (PPanic ? PPanic->x() : ClientArea()->width()) - kKnobAreaGap;
-    m_knobList->SetArea(KnobAreaLeft(), right - KnobAreaLeft());
-}
-
-void TTastra2::SendKnobValue(int controller, int value) {
-    SendAndShow(static_cast<uint8_t>(0xB0 + Keyboard1->Channel()),
+void TKnobPanel::SendKnobValue(int controller, int value) {
+    m_host.send(static_cast<uint8_t>(0xB0 + m_host.channel()),
                 static_cast<uint8_t>(controller & 127), static_cast<uint8_t>(value & 127));
 }
 
-std::function<std::unique_ptr<TSettingsStore>()> TTastra2::KnobPresetsStore() const {
-    if (!m_services.openSettingsKey) return {};
-    const auto open = m_services.openSettingsKey;
+std::function<std::unique_ptr<TSettingsStore>()> TKnobPanel::PresetsStore() const {
+    if (!m_host.openSettingsKey) return {};
+    const auto open = m_host.openSettingsKey;
     return [open] { return open(kKnobPresetsKey); };
 }
 
-void TTastra2::RebuildPresetMenu() {
+bool TKnobPanel::KnobsAreCurrent() const { return SameText(m_presetName, kCurrentPreset); }
+
+void TKnobPanel::RebuildPresetMenu() {
     QStringList names;
-    for (const std::string& n : TKnobList::ReadPresetNames(KnobPresetsStore()))
+    for (const std::string& n : TKnobList::ReadPresetNames(PresetsStore()))
         names << QString::fromStdString(n);
     names << QString::fromLatin1(kDefaultPreset);
-    const bool known = std::any_of(names.begin(), names.end(), [this](const QString& n) {
-        return SameText(n, m_knobPresetName);
-    });
-    if (!SameText(m_knobPresetName, kCurrentPreset) && !known)
-        m_knobPresetName = QString::fromLatin1(kDefaultPreset);
+    const bool known = std::any_of(names.begin(), names.end(),
+                                   [this](const QString& n) { return SameText(n, m_presetName); });
+    if (!KnobsAreCurrent() && !known) m_presetName = QString::fromLatin1(kDefaultPreset);
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(names.begin(), names.end(), collator);
@@ -166,23 +162,23 @@ void TTastra2::RebuildPresetMenu() {
         a->setCheckable(true);
         m_presetGroup->addAction(a);
         connect(a, &QAction::triggered, this, [this, name] {
-            if (SameText(name, m_knobPresetName))
+            if (SameText(name, m_presetName))
                 UpdatePresetChecks();  // a click on the checked item keeps it checked
             else
-                SelectKnobPreset(name);
+                SelectPreset(name);
         });
     }
     UpdatePresetChecks();
 }
 
-void TTastra2::UpdatePresetChecks() {
+void TKnobPanel::UpdatePresetChecks() {
     for (QAction* a : m_presetGroup->actions())
-        a->setChecked(SameText(a->data().toString(), m_knobPresetName));
+        a->setChecked(SameText(a->data().toString(), m_presetName));
 }
 
-void TTastra2::SelectKnobPreset(const QString& name) {
+void TKnobPanel::SelectPreset(const QString& name) {
     bool ok = true;
-    if (!SameText(m_knobPresetName, kCurrentPreset)) {
+    if (!KnobsAreCurrent()) {
         const auto items = m_presetGroup->actions();
         ok = std::any_of(items.begin(), items.end(),
                          [&](QAction* a) { return SameText(a->data().toString(), name); });
@@ -190,7 +186,7 @@ void TTastra2::SelectKnobPreset(const QString& name) {
     if (ok) {
         ok = false;
         const std::string wanted = name.toStdString();
-        if (const auto open = KnobPresetsStore()) {
+        if (const auto open = PresetsStore()) {
             try {
                 if (std::unique_ptr<TSettingsStore> store = open())
                     for (const std::string& s : store->ReadSections())
@@ -200,53 +196,58 @@ void TTastra2::SelectKnobPreset(const QString& name) {
             }
         }
     }
-    m_knobPresetName = ok ? name : QString::fromLatin1(kDefaultPreset);
+    m_presetName = ok ? name : QString::fromLatin1(kDefaultPreset);
     UpdatePresetChecks();
-    if (!SameText(m_knobPresetName, kDefaultPreset)) {
-        m_knobList->LoadPreset(KnobPresetsStore(), m_knobPresetName.toStdString());
+    if (!SameText(m_presetName, kDefaultPreset)) {
+        m_knobList->LoadPreset(PresetsStore(), m_presetName.toStdString());
     } else {
         m_knobList->Clear();
         m_knobList->Add(QString::fromLatin1(kVolumeCaption), kVolumeController, 0, kVolumeValue);
     }
 }
 
-void TTastra2::StartKnobs() {
+void TKnobPanel::Start(bool firstTime) {
     RebuildPresetMenu();
-    SelectKnobPreset(m_knobPresetName);
-    if (m_firstTime && m_knobList->Count() == 0)
+    SelectPreset(m_presetName);
+    if (firstTime && m_knobList->Count() == 0)
         m_knobList->Add(QString::fromLatin1(kVolumeCaption), kVolumeController, 0, kVolumeValue);
 }
 
-void TTastra2::LoadKnobSettings(TSettingsStore& store) {
-    m_knobPresetName = QString::fromStdString(store.ReadString(
-        RegKey().toStdString(), keys::kKnobPreset, m_knobPresetName.toStdString()));
+void TKnobPanel::LoadSettings(TSettingsStore& store, const std::string& section) {
+    m_presetName = QString::fromStdString(
+        store.ReadString(section, keys::kKnobPreset, m_presetName.toStdString()));
     // Snapshots belong to this computer's settings; they travel only in their own export file.
     if (store.IsRegistry()) ReadSnapshots(store);
 }
 
-void TTastra2::SaveKnobSettings(TSettingsStore& store) {
+void TKnobPanel::SaveSettings(TSettingsStore& store, const std::string& section) {
     if (QAction* checked = m_presetGroup->checkedAction()) {
-        m_knobPresetName = checked->data().toString();
+        m_presetName = checked->data().toString();
     } else {
         // Knobs set up but not saved under a name are kept as "Current" for the next start.
-        m_knobPresetName = QString::fromLatin1(kCurrentPreset);
-        if (store.IsRegistry()) m_knobList->SavePreset(KnobPresetsStore(), kCurrentPreset);
+        m_presetName = QString::fromLatin1(kCurrentPreset);
+        if (store.IsRegistry()) m_knobList->SavePreset(PresetsStore(), kCurrentPreset);
     }
-    store.WriteString(RegKey().toStdString(), keys::kKnobPreset, m_knobPresetName.toStdString());
+    store.WriteString(section, keys::kKnobPreset, m_presetName.toStdString());
     if (store.IsRegistry()) WriteSnapshots(store);
 }
 
-QString TTastra2::SnapshotValues(int n) const {
+QString TKnobPanel::SnapshotValues(int n) const {
     if (n < 1 || n > 8) return {};
     return m_snapshots[static_cast<size_t>(n - 1)];
 }
 
-void TTastra2::DefineSnapshot(int n) {
+bool TKnobPanel::HasSnapshots() const {
+    return std::any_of(m_snapshots.begin(), m_snapshots.end(),
+                       [](const QString& s) { return !s.isEmpty(); });
+}
+
+void TKnobPanel::DefineSnapshot(int n) {
     if (n < 1 || n > 8 || m_knobList->Count() == 0) return;
     QAction* item = m_snapshotItems[static_cast<size_t>(n - 1)];
     // The caption without its "&n " prefix.
     QString name = item->text().mid(3);
-    if (!OnSnapshotName || !OnSnapshotName(name)) return;
+    if (!m_host.prompts->SnapshotName(name)) return;
     item->setText(QStringLiteral("&%1 ").arg(n) + name);
     const QString values =
         QString::fromStdString(SnapshotValueString(m_knobList->ControllerValues()));
@@ -255,19 +256,19 @@ void TTastra2::DefineSnapshot(int n) {
     item->setVisible(true);
 }
 
-void TTastra2::RecallSnapshot(int n) {
+void TKnobPanel::RecallSnapshot(int n) {
     const QString values = SnapshotValues(n);
     if (values.isEmpty()) return;
-    const auto status = static_cast<uint8_t>(0xB0 + Keyboard1->Channel());
+    const auto status = static_cast<uint8_t>(0xB0 + m_host.channel());
     for (const auto& [controller, value] : DecodeSnapshot(values.toStdString())) {
         // A stored string may have been edited by hand: bytes that are no MIDI data are skipped
         // rather than sent as a status byte in disguise.
         if (controller > 127 || value > 127) continue;
-        SendAndShow(status, static_cast<uint8_t>(controller), static_cast<uint8_t>(value));
+        m_host.send(status, static_cast<uint8_t>(controller), static_cast<uint8_t>(value));
     }
 }
 
-int TTastra2::ReadSnapshots(TSettingsStore& store) {
+int TKnobPanel::ReadSnapshots(TSettingsStore& store) {
     int count = 0;
     for (int n = 1; n <= 8; ++n) {
         const std::string values =
@@ -284,7 +285,7 @@ int TTastra2::ReadSnapshots(TSettingsStore& store) {
     return count;
 }
 
-int TTastra2::WriteSnapshots(TSettingsStore& store) {
+int TKnobPanel::WriteSnapshots(TSettingsStore& store) {
     int count = 0;
     for (int n = 1; n <= 8; ++n) {
         const std::string name = "Name" + std::to_string(n);
@@ -301,4 +302,32 @@ int TTastra2::WriteSnapshots(TSettingsStore& store) {
         ++count;
     }
     return count;
+}
+
+void TKnobPanel::OpenSetup() {
+    if (!m_editForm) {
+        TKnobEditHost host;
+        host.knobs = m_knobList.get();
+        host.openPresets = PresetsStore();
+        host.openSettingsRoot = m_host.openSettingsRoot;
+        host.presetName = [this] { return m_presetName; };
+        host.onPresetsChanged = [this] { RebuildPresetMenu(); };
+        host.onKnobsChanged = [this] {
+            // The knobs are now a set-up of their own: no preset is checked, and saving the
+            // settings keeps them as "Current".
+            for (QAction* a : m_presetGroup->actions()) a->setChecked(false);
+            m_presetName = QString::fromLatin1(kCurrentPreset);
+        };
+        host.selectPreset = [this](const QString& name) { SelectPreset(name); };
+        const TDisplayOffsets* offsets = m_host.offsets;
+        host.controllerOffset = [offsets] { return offsets->controller; };
+        m_editForm = new TKnobEditForm(std::move(host), m_host.window);
+    }
+    BringToFront(m_editForm);
+}
+
+TKnobEditForm* TKnobPanel::SetupForm() const { return m_editForm; }
+
+void TKnobPanel::CloseSetup() {
+    if (m_editForm) m_editForm->close();
 }

@@ -1,0 +1,289 @@
+#include "app/importexport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStandardPaths>
+#include <exception>
+
+#include "app/knobpanel.h"
+#include "app/soundselection.h"
+#include "app/texts.h"
+#include "app/userprompts.h"
+#include "chords/chordlist.h"
+#include "controls/guiknoblist.h"
+#include "platform/settings/atomicfile.h"
+#include "platform/settings/inifile.h"
+
+namespace {
+
+enum TImpExpCommand {
+    icExportSettings,
+    icExportKnobPresets,
+    icExportSnapshots,
+    icExportChords,
+    icImportSettings,
+    icImportKnobPresets,
+    icImportSnapshots,
+    icImportChords
+};
+
+const char* const kDefaultFileNames[4] = {"KeyboardSettings.ini", "KeyboardKnobPresets.ini",
+                                          "KeyboardSnapshots.ini", "KeyboardChords.ini"};
+
+// A result message: the nothing-done text for n = 0, else the counted one.
+QString CountMessage(int n, const char* none, const char* counted) {
+    return n == 0 ? QString::fromLatin1(none) : QString::fromLatin1(counted).arg(n);
+}
+
+QString FileMessage(const char* text, const QString& file) {
+    return QString::fromLatin1(text).arg(QDir::toNativeSeparators(file));
+}
+
+// The sections of a knob preset file that name presets.
+std::vector<std::string> PresetSections(TSettingsStore& store) {
+    std::vector<std::string> names;
+    for (const std::string& s : store.ReadSections())
+        if (!s.empty() && !TKnobList::IsReservedPresetName(s)) names.push_back(s);
+    return names;
+}
+
+}  // namespace
+
+TImportExport::TImportExport(TImportExportHost host, QMenu* file) : m_host(std::move(host)) {
+    auto item = [this](QMenu* menu, const char* name, const char* caption,
+                       void (TImportExport::*h)()) {
+        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, h] { (this->*h)(); });
+    };
+    QMenu* imports = file->addMenu(QStringLiteral("&Import"));
+    imports->setObjectName(QStringLiteral("Import1"));
+    imports->menuAction()->setStatusTip(QStringLiteral("Import previously exported ini file."));
+    item(imports, "ImportSettings", "&Settings", &TImportExport::ImportSettingsClick);
+    item(imports, "ImportKnobPresets", "Knob &Presets...", &TImportExport::ImportKnobPresetsClick);
+    item(imports, "ImportKnobSnapshots", "&Knob Snapshots",
+         &TImportExport::ImportKnobSnapshotsClick);
+    item(imports, "ImportChords", "&Chords...", &TImportExport::ImportChordsClick);
+    m_exports = file->addMenu(QStringLiteral("&Export"));
+    m_exports->setObjectName(QStringLiteral("Export1"));
+    m_exports->menuAction()->setStatusTip(QStringLiteral("Export to an ini file."));
+    item(m_exports, "ExportSettings", "&Settings", &TImportExport::ExportSettingsClick);
+    item(m_exports, "ExportKnobPresets", "Knob &Presets", &TImportExport::ExportKnobPresetsClick);
+    item(m_exports, "ExportKnobSnapshots", "&Knob Snapshots",
+         &TImportExport::ExportKnobSnapshotsClick);
+    item(m_exports, "ExportChords", "&Chords", &TImportExport::ExportChordsClick);
+    connect(m_exports, &QMenu::aboutToShow, this, [this] { UpdateExportMenu(); });
+}
+
+bool TImportExport::Flag(int index) const {
+    return index >= 0 && index < 8 && m_flags[static_cast<size_t>(index)];
+}
+
+void TImportExport::LoadFlags(TSettingsStore& store) {
+    for (size_t i = 0; i < m_flags.size(); ++i)
+        m_flags[i] = store.ReadBool(m_host.section, keys::kImportExportFlags[i], m_flags[i]);
+}
+
+void TImportExport::SaveFlags(TSettingsStore& store) {
+    for (size_t i = 0; i < m_flags.size(); ++i)
+        store.WriteBool(m_host.section, keys::kImportExportFlags[i], m_flags[i]);
+}
+
+void TImportExport::UpdateExportMenu() {
+    auto enable = [this](const char* name, bool on) {
+        m_exports->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(on);
+    };
+    enable("ExportKnobPresets", m_host.knobs->KnobList().Count() > 0);
+    enable("ExportKnobSnapshots", m_host.knobs->HasSnapshots());
+    enable("ExportChords", m_host.chords->Count() > 0);
+    enable("ExportSettings", true);
+}
+
+QString TImportExport::ExportFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) documents = QDir::homePath();
+    const QString folder = QDir(documents).filePath(QString::fromLatin1(texts::kProgramTitle));
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/');
+}
+
+bool TImportExport::PassGuard(int index) {
+    bool& flag = m_flags[static_cast<size_t>(index)];
+    // For these two the flag is the remembered overwrite choice, so the question always comes.
+    const bool asks = index == icImportKnobPresets || index == icImportChords;
+    if (!asks && flag) return true;
+    return m_host.prompts->Explain(index, flag);
+}
+
+QString TImportExport::ChooseFileName(bool forExport, int kind) {
+    QString& dialogFile = forExport ? m_exportDialogFile : m_importDialogFile;
+    QString& remembered = m_rememberedFiles[static_cast<size_t>(kind)];
+    QString start;
+    if (!remembered.isEmpty()) {
+        start = remembered;
+    } else {
+        const QString folder = dialogFile.isEmpty()
+                                   ? ExportFolder()
+                                   : QFileInfo(dialogFile).absolutePath() + QLatin1Char('/');
+        start = folder + QString::fromLatin1(kDefaultFileNames[kind]);
+    }
+    const QString chosen = m_host.prompts->ChooseFile(forExport, start);
+    if (chosen.isEmpty()) return {};
+    dialogFile = chosen;
+    remembered = chosen;
+    return chosen;
+}
+
+std::unique_ptr<TIniFile> TImportExport::ChooseExportFile(int kind) {
+    const QString name = ChooseFileName(true, kind);
+    if (name.isEmpty()) return nullptr;
+    auto file = std::make_unique<TIniFile>(name.toStdString());
+    // The user agreed to replace the file: nothing of its old contents may stay in it (an old
+    // settings file could otherwise carry this computer's devices along).
+    for (const std::string& s : file->ReadSections()) file->EraseSection(s);
+    return file;
+}
+
+std::unique_ptr<TIniFile> TImportExport::ChooseImportFile(int kind) {
+    const QString name = ChooseFileName(false, kind);
+    if (name.isEmpty()) return nullptr;
+    // The INI store reads a missing or unreadable file as empty; an import must say so instead.
+    std::string text;
+    if (ReadWholeFile(name.toStdString(), text) != TReadResult::Ok) {
+        m_host.prompts->Error(
+            FileMessage("The file \"%1\" could not be read. Nothing was imported.", name));
+        return nullptr;
+    }
+    return std::make_unique<TIniFile>(name.toStdString());
+}
+
+bool TImportExport::FinishExport(TIniFile& file) {
+    if (file.UpdateFile()) return true;
+    m_host.prompts->Error(FileMessage("The file \"%1\" could not be written.",
+                                      QString::fromStdString(file.FileName())));
+    return false;
+}
+
+bool TImportExport::Run(int command, const std::function<QString(TIniFile&)>& work) {
+    if (!PassGuard(command)) return false;
+    const bool forExport = command < icImportSettings;
+    auto file =
+        forExport ? ChooseExportFile(command) : ChooseImportFile(command - icImportSettings);
+    if (!file) return false;
+    try {
+        const QString done = work(*file);
+        if (!done.isEmpty() && (!forExport || FinishExport(*file)))
+            m_host.prompts->Information(done);
+    } catch (const std::exception& e) {
+        m_host.prompts->Error(QString::fromLocal8Bit(e.what()));
+    }
+    return true;
+}
+
+void TImportExport::ExportSettingsClick() {
+    Run(icExportSettings, [this](TIniFile& file) {
+        m_host.saveSettings(file);
+        // Knobs not saved under a name travel as "Current": the registry must hold that preset
+        // too, or the name in the file would point at nothing.
+        if (!file.IsRegistry() && m_host.knobs->PresetName() == QLatin1String("Current"))
+            m_host.knobs->KnobList().SavePreset(m_host.knobs->PresetsStore(), "Current");
+        return QStringLiteral("Settings saved successfully.");
+    });
+}
+
+void TImportExport::ExportKnobPresetsClick() {
+    Run(icExportKnobPresets, [this](TIniFile& file) {
+        const auto open = m_host.knobs->PresetsStore();
+        const auto names = TKnobList::ReadPresetNames(open);
+        TKnobList scratch;
+        for (const std::string& name : names) {
+            scratch.LoadPreset(open, name);
+            scratch.WriteToIni(file, name);
+        }
+        return CountMessage(static_cast<int>(names.size()), "No knob presets could be saved.",
+                            "%1 knob presets saved successfully.");
+    });
+}
+
+void TImportExport::ExportKnobSnapshotsClick() {
+    Run(icExportSnapshots, [this](TIniFile& file) {
+        return CountMessage(m_host.knobs->WriteSnapshots(file), "No knob snapshots could be saved.",
+                            "%1 knob snapshots saved successfully.");
+    });
+}
+
+void TImportExport::ExportChordsClick() {
+    Run(icExportChords, [this](TIniFile& file) {
+        return CountMessage(m_host.chords->Save(file), "No custom chords could be saved.",
+                            "%1 custom chords saved successfully.");
+    });
+}
+
+void TImportExport::ImportSettingsClick() {
+    Run(icImportSettings, [this](TIniFile& file) {
+        // A file of another kind (or no INI file at all) would "load" nothing but the current
+        // values; say so rather than report a success.
+        if (file.ReadSection(m_host.section).empty()) {
+            m_host.prompts->Error(
+                FileMessage("The file \"%1\" holds no settings. Nothing was imported.",
+                            QString::fromStdString(file.FileName())));
+            return QString();
+        }
+        // Program and bank are taken over for the next start; the running ones stay as shown.
+        m_host.sound->LoadForNextStart([&] { m_host.loadSettings(file); });
+        return QStringLiteral("Settings loaded successfully.");
+    });
+}
+
+void TImportExport::ImportKnobPresetsClick() {
+    const bool ran = Run(icImportKnobPresets, [this](TIniFile& file) {
+        // Read every preset first: a file with nothing usable must not cost the user the
+        // presets an overwrite would erase.
+        std::vector<std::pair<std::string, std::unique_ptr<TKnobList>>> presets;
+        for (const std::string& name : PresetSections(file)) {
+            auto knobs = std::make_unique<TKnobList>();
+            knobs->ReadFromIni(file, name);
+            if (knobs->Count() > 0) presets.emplace_back(name, std::move(knobs));
+        }
+        int n = 0;
+        const auto open = m_host.knobs->PresetsStore();
+        std::unique_ptr<TSettingsStore> registry = open ? open() : nullptr;
+        if (registry && !presets.empty()) {
+            if (m_flags[icImportKnobPresets])  // overwrite
+                for (const std::string& s : registry->ReadSections()) registry->EraseSection(s);
+            for (const auto& [name, knobs] : presets) knobs->WriteToIni(*registry, name);
+            n = static_cast<int>(presets.size());
+        }
+        return CountMessage(n, "No knob presets could be loaded.",
+                            "%1 knob presets loaded successfully.");
+    });
+    if (!ran) return;
+    m_host.knobs->RebuildPresetMenu();
+    m_host.knobs->SelectPreset(m_host.knobs->PresetName());
+}
+
+void TImportExport::ImportKnobSnapshotsClick() {
+    Run(icImportSnapshots, [this](TIniFile& file) {
+        return CountMessage(m_host.knobs->ReadSnapshots(file), "No knob snapshots could be loaded.",
+                            "%1 knob snapshots loaded successfully.");
+    });
+}
+
+void TImportExport::ImportChordsClick() {
+    const bool ran = Run(icImportChords, [this](TIniFile& file) {
+        // Load into a copy so that a file without chords leaves the list as it was, also when
+        // overwrite was chosen.
+        const bool overwrite = m_flags[icImportChords];
+        TChordList chords = overwrite ? TChordList() : *m_host.chords;
+        const int n = chords.Load(file, !overwrite);
+        if (n > 0) {
+            *m_host.chords = std::move(chords);
+            m_host.chords->SaveToRegistry(m_host.openSettingsRoot);
+        }
+        return CountMessage(n, "No custom chords could be loaded.",
+                            "%1 custom chords loaded successfully.");
+    });
+    if (ran) m_host.chordsChanged();
+}

@@ -1,0 +1,26 @@
+#include "app/outputsender.h"
+
+#include <exception>
+
+#include "app/userprompts.h"
+#include "midi/midioutput.h"
+
+TOutputSender::TOutputSender(std::function<TMidiOutput&()> output, TUserPrompts& prompts,
+                             std::function<void(const QString&)> statusText)
+    : m_output(std::move(output)), m_prompts(prompts), m_statusText(std::move(statusText)) {}
+
+bool TOutputSender::Send(uint8_t status, uint8_t data1, uint8_t data2) {
+    try {
+        m_output().SendShort(status, data1, data2);
+        return true;
+    } catch (const std::exception& e) {
+        const QString text = QString::fromStdString(e.what());
+        m_output().CheckDevicePresent();
+        m_statusText(text.section(QLatin1Char('\n'), -1).trimmed());
+        if (!m_errorShown) {
+            m_errorShown = true;
+            m_prompts.Error(text);
+        }
+        return false;
+    }
+}

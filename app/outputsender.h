@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class TMidiOutput;
+class TUserPrompts;
+
+// The one way to send to the MIDI output and report a failure. A device that fails while playing
+// (unplugged, its server gone) would otherwise raise one error per note of a glide: the device
+// is checked, the status bar gets the failure's last line, and only the first failure since the
+// device opened gets an error box.
+class TOutputSender {
+public:
+    TOutputSender(std::function<TMidiOutput&()> output, TUserPrompts& prompts,
+                  std::function<void(const QString&)> statusText);
+
+    // False when the device failed (and it was reported).
+    bool Send(uint8_t status, uint8_t data1, uint8_t data2);
+    // A device was opened: its first failure gets a box again.
+    void DeviceOpened() { m_errorShown = false; }
+
+private:
+    std::function<TMidiOutput&()> m_output;
+    TUserPrompts& m_prompts;
+    std::function<void(const QString&)> m_statusText;
+    bool m_errorShown = false;
+};

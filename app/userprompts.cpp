@@ -1,0 +1,60 @@
+#include "app/userprompts.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QThread>
+
+#include "app/errform.h"
+#include "app/eximhelp.h"
+#include "app/messages.h"
+#include "app/texts.h"
+
+void TQtPrompts::Error(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, texts::kProgramTitle, text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+void TQtPrompts::Information(const QString& text) {
+    QMessageBox box(QMessageBox::Information, texts::kProgramTitle, text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+bool TQtPrompts::Reminder(const QString& text, bool dontRemind) {
+    MessageWithCheckbox(m_owner, text, texts::kDontRemind, dontRemind, QMessageBox::Information,
+                        QMessageBox::Ok);
+    return dontRemind;
+}
+
+bool TQtPrompts::SnapshotName(QString& name) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        m_owner, QStringLiteral("Snapshot name"),
+        QStringLiteral("Please enter a name for this Snapshot:"), QLineEdit::Normal, name, &ok);
+    if (ok) name = text;
+    return ok;
+}
+
+void TQtPrompts::ShowWarnings(TErrForm& form) { form.exec(); }
+
+QString TQtPrompts::ChooseFile(bool forExport, const QString& startFile) {
+    QFileDialog dialog(m_owner, forExport ? QStringLiteral("Select export file")
+                                          : QStringLiteral("Select import file"));
+    dialog.setNameFilter(QStringLiteral("Ini files (*.ini);;All files (*.*)"));
+    dialog.setDefaultSuffix(QStringLiteral("ini"));
+    dialog.setAcceptMode(forExport ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forExport ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QFileInfo start(startFile);
+    if (!start.path().isEmpty()) dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool TQtPrompts::Explain(int index, bool& flag) {
+    TExImHelp help(m_owner);
+    return help.Explain(index, flag);
+}
+
+void TQtPrompts::Pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }

@@ -1,0 +1,215 @@
+// Every window and page, at the default font and at twice its size: texts show whole and
+// controls do not cover one another.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+
+#include "app/knobpanel.h"
+#include "controls/guiknoblist.h"
+#include "keyboard/keyboard.h"
+#include "platform/settings/placement.h"
+#include "support/windowcatalog.h"
+
+namespace {
+
+QString Shown(QString text) {
+    // "&" marks the access key and is not drawn; "&&" draws one.
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+QString Name(const QWidget* w) {
+    const QString name = w->objectName().isEmpty() ? QString() : " " + w->objectName();
+    QString text;
+    if (auto* l = qobject_cast<const QLabel*>(w)) text = l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w)) text = b->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(w)) text = g->title();
+    return QString::fromLatin1(w->metaObject()->className()) + name +
+           (text.isEmpty() ? QString() : " \"" + text.left(40) + "\"");
+}
+
+// Why the widget's own text does not fit it; empty when it does.
+QString TextFault(const QWidget* w) {
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto* l = qobject_cast<const QLabel*>(w)) {
+        if (l->text().isEmpty() || Qt::mightBeRichText(l->text())) return {};
+        const QRect r =
+            l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        if (l->wordWrap()) {
+            const int need = l->heightForWidth(l->width());
+            return need > l->height()
+                       ? QString("needs height %1, has %2").arg(need).arg(l->height())
+                       : QString();
+        }
+        const QStringList lines = Shown(l->text()).split(QLatin1Char('\n'));
+        int width = 0;
+        for (const QString& line : lines) width = std::max(width, fm.horizontalAdvance(line));
+        const int height = fm.height() * static_cast<int>(lines.size());
+        if (width > r.width()) return QString("text %1 wide, room %2").arg(width).arg(r.width());
+        if (height > r.height() + 2)
+            return QString("text %1 high, room %2").arg(height).arg(r.height());
+        return {};
+    }
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
+        const int need = w->sizeHint().width();
+        return need > w->width() ? QString("needs width %1, has %2").arg(need).arg(w->width())
+                                 : QString();
+    }
+    if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
+        if (b->text().isEmpty()) return {};
+        const int need = fm.horizontalAdvance(Shown(b->text())) + 6;
+        return need > b->width() ? QString("text needs %1, has %2").arg(need).arg(b->width())
+                                 : QString();
+    }
+    if (auto* g = qobject_cast<const QGroupBox*>(w)) {
+        const int need = fm.horizontalAdvance(Shown(g->title())) + 12;
+        return need > g->width() ? QString("title needs %1, has %2").arg(need).arg(g->width())
+                                 : QString();
+    }
+    if (auto* s = qobject_cast<const QAbstractSpinBox*>(w)) {
+        const QSize need = s->minimumSizeHint();
+        return need.width() > s->width() || need.height() > s->height()
+                   ? QString("needs %1x%2").arg(need.width()).arg(need.height())
+                   : QString();
+    }
+    return {};
+}
+
+// Qt's own composite controls lay out their insides themselves.
+bool LooksInside(const QWidget* w) {
+    return !(qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+             qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QTabBar*>(w) ||
+             qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w) ||
+             w->inherits("QLineEdit") || w->inherits("QMenuBar") || w->inherits("QSizeGrip"));
+}
+
+// Knob captions are the user's own names and are cut to their knob's column by design.
+std::vector<const QWidget*> g_userTexts;
+
+void Check(const QWidget* parent, const QString& path, QStringList& faults) {
+    std::vector<const QWidget*> kids;
+    for (QObject* o : parent->children()) {
+        auto* w = qobject_cast<const QWidget*>(o);
+        if (!w || w->isWindow() || !w->isVisibleTo(parent)) continue;
+        // A control squeezed to nothing by its layout is not drawn at all.
+        if (w->size().isEmpty() &&
+            (w->focusPolicy() != Qt::NoFocus || !w->findChildren<QWidget*>().isEmpty()))
+            faults << path + " > " + Name(w) + " has no room";
+        if (!w->size().isEmpty()) kids.push_back(w);
+    }
+    const QRect inside(QPoint(0, 0), parent->size());
+    for (size_t i = 0; i < kids.size(); ++i) {
+        const QWidget* w = kids[i];
+        const QString where = path + " > " + Name(w);
+        if (!inside.contains(w->geometry()))
+            faults << where + QString(" leaves its parent (%1,%2 %3x%4 in %5x%6)")
+                                  .arg(w->x())
+                                  .arg(w->y())
+                                  .arg(w->width())
+                                  .arg(w->height())
+                                  .arg(parent->width())
+                                  .arg(parent->height());
+        // A dialog's size grip sits on its corner by design.
+        for (size_t j = i + 1; j < kids.size(); ++j)
+            if (w->geometry().intersects(kids[j]->geometry()) && !w->inherits("QSizeGrip") &&
+                !kids[j]->inherits("QSizeGrip"))
+                faults << where + " overlaps " + Name(kids[j]);
+        const bool userText =
+            std::find(g_userTexts.begin(), g_userTexts.end(), w) != g_userTexts.end();
+        const QString text = userText ? QString() : TextFault(w);
+        if (!text.isEmpty()) faults << where + ": " + text;
+        if (LooksInside(w)) Check(w, where, faults);
+    }
+}
+
+struct TLayoutCase {
+    size_t view;
+    double scale;
+};
+
+void PrintTo(const TLayoutCase& c, std::ostream* os) {
+    *os << WindowViews()[c.view].name.toStdString() << " x" << c.scale;
+}
+
+class Layout : public ::testing::TestWithParam<TLayoutCase> {
+protected:
+    void SetUp() override {
+        // A desktop large enough for every window at either font size.
+        SetWorkAreaOverride(QRect(0, 0, 2400, 1600));
+        m_font = QApplication::font();
+        QFont f = m_font;
+        f.setPointSizeF(m_font.pointSizeF() * GetParam().scale);
+        QApplication::setFont(f);
+    }
+    void TearDown() override {
+        QApplication::setFont(m_font);
+        SetWorkAreaOverride(std::nullopt);
+    }
+
+private:
+    QFont m_font;
+};
+
+TEST_P(Layout, TextsShowWholeAndControlsDoNotCoverEachOther) {
+    const TWindowView& view = WindowViews()[GetParam().view];
+    TShowcase showcase(view.knobs);
+    TTastra2& main = showcase.Main();
+    // The keyboard's hint in the status bar, as when the mouse is over it.
+    QStatusTipEvent tip(main.Keyboard1->statusTip());
+    QApplication::sendEvent(&main, &tip);
+    QWidget* window = view.open(main);
+    ASSERT_NE(window, nullptr);
+    QApplication::processEvents();
+    g_userTexts.clear();
+    for (int i = 0; i < main.Knobs().KnobList().Count(); ++i)
+        g_userTexts.push_back(main.Knobs().KnobList().Entry(i)->CaptionLabel);
+    QStringList faults;
+    Check(window, view.name, faults);
+    if (window->isWindow() && window != &main) {
+        // A tool window fits on a small screen.
+        const QSize screen(1024 * GetParam().scale, 768 * GetParam().scale);
+        if (window->width() > screen.width() || window->height() > screen.height())
+            faults << view.name + QString(" is %1x%2").arg(window->width()).arg(window->height());
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+}
+
+TEST(ChannelField, DrawsItsUpDownArrows) {
+    TShowcase showcase(0);
+    const QImage image = showcase.Main().EChannel->grab().toImage();
+    // The arrows stand in the right-hand part of the field; the digit in the left-hand one.
+    int dark = 0;
+    for (int x = image.width() - 14; x < image.width() - 3; ++x)
+        for (int y = 3; y < image.height() - 3; ++y) dark += qGray(image.pixel(x, y)) < 100;
+    EXPECT_GE(dark, 4);
+}
+
+std::vector<TLayoutCase> AllCases() {
+    std::vector<TLayoutCase> cases;
+    for (double scale : {1.0, 2.0})
+        for (size_t i = 0; i < WindowViews().size(); ++i) cases.push_back({i, scale});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Layout, ::testing::ValuesIn(AllCases()), [](const auto& info) {
+    QString name = WindowViews()[info.param.view].name;
+    name.replace('-', '_');
+    return (name + QString("_x%1").arg(info.param.scale)).toStdString();
+});
+
+}  // namespace

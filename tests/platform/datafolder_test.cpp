@@ -1,0 +1,69 @@
+#include "platform/shell/datafolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/settings/programpaths.h"
+
+namespace {
+
+// A program at <root>/usr/bin/Tastra; each case puts shipped files next to it, into the installed
+// data folder <root>/usr/share/tastra, into both or nowhere.
+struct TDataCase {
+    const char* name;
+    const char* besideProgram;  // shipped file next to the program, or nullptr
+    const char* installed;      // shipped file in share/tastra, or nullptr
+    const char* expected;       // folder found, relative to the root; nullptr: none found
+};
+
+class DataFolderTest : public ::testing::TestWithParam<TDataCase> {
+protected:
+    void TearDown() override { SetProgramFilePath(""); }
+
+    void Put(const QString& relative) {
+        const QString path = m_root.filePath(relative);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+
+    QTemporaryDir m_root;
+};
+
+}  // namespace
+
+TEST_P(DataFolderTest, FolderIsFoundBesideTheProgramFirstThenInstalled) {
+    const TDataCase& c = GetParam();
+    ASSERT_TRUE(QDir().mkpath(m_root.filePath("usr/bin")));
+    if (c.besideProgram) Put(QStringLiteral("usr/bin/") + c.besideProgram);
+    if (c.installed) Put(QStringLiteral("usr/share/tastra/") + c.installed);
+    const std::string root = QDir(m_root.path()).canonicalPath().toStdString();
+    SetProgramFilePath(root + "/usr/bin/Tastra");
+
+    if (c.expected) {
+        EXPECT_TRUE(DataFolderFound());
+        EXPECT_EQ(DataFilePath("help/help.html"), root + "/" + c.expected + "/help/help.html");
+    } else {
+        // Names still point next to the program, and the message says where it looked.
+        EXPECT_FALSE(DataFolderFound());
+        EXPECT_EQ(DataFolder(), root + "/usr/bin");
+        const std::string message = MissingDataFolderMessage();
+        EXPECT_NE(message.find(root + "/usr/bin"), std::string::npos) << message;
+        EXPECT_NE(message.find(root + "/usr/share/tastra"), std::string::npos) << message;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, DataFolderTest,
+    ::testing::Values(
+        TDataCase{"BuildFolder", "default_patchscript.txt", nullptr, "usr/bin"},
+        TDataCase{"Installed", nullptr, "default_patchscript.txt", "usr/share/tastra"},
+        TDataCase{"InstalledWithOnlyTheHelp", nullptr, "help/help.html", "usr/share/tastra"},
+        TDataCase{"InstalledWithOnlyPatchSets", nullptr, "Patch Sets/gm.txt", "usr/share/tastra"},
+        TDataCase{"BothPreferTheProgramsOwn", "Patch Sets/x.txt", "default_patchscript.txt",
+                  "usr/bin"},
+        TDataCase{"Missing", nullptr, nullptr, nullptr}),
+    [](const ::testing::TestParamInfo<TDataCase>& info) { return std::string(info.param.name); });

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/midioutput.h"
+#include "support/jackserver.h"
+
+// Tests that need a JACK server: one per suite, since starting one takes a moment. Each test is
+// skipped, with the reason, where the server could not start.
+class TJackTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_server = new TJackServer; }
+    static void TearDownTestSuite() {
+        delete s_server;
+        s_server = nullptr;
+    }
+    void SetUp() override {
+        if (!s_server->Running()) GTEST_SKIP() << "JACK tests skipped: " << s_server->Error();
+    }
+    // A receiving port of the test's own; one that cannot be made fails the test.
+    static std::unique_ptr<TJackReceiver> NewReceiver() {
+        auto rx = std::make_unique<TJackReceiver>();
+        EXPECT_TRUE(rx->Ok()) << rx->Error();
+        return rx;
+    }
+    // The number an input or output lists the port called name under; NoDevice when none.
+    template <class TDevice>
+    static int FindDevice(TDevice& device, const std::string& name) {
+        std::vector<TMidiDeviceEntry> list;
+        device.ListDevices(list);
+        for (const auto& e : list)
+            if (e.Name == name) return e.Id;
+        return NoDevice;
+    }
+
+    static inline TJackServer* s_server = nullptr;
+};

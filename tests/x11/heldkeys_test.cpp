@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QWindow>
+
+#include "app/tastra.h"
+#include "keyboard/keyboard.h"
+#include "keyboard/vkedit.h"
+#include "support/windowcatalog.h"
+#include "x11/xdisplay.h"
+
+namespace {
+
+constexpr int kQ = 24, kW = 25;  // X key codes
+
+// Counts the key presses the X server delivers to the application's windows, to prove that a
+// held key really repeated.
+class TPressCounter : public QObject {
+public:
+    int presses = 0;
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && receiver->isWindowType()) ++presses;
+        return false;
+    }
+};
+
+struct TStep {
+    int keycode;
+    bool down;
+    int waitMs;  // before the next step
+};
+
+class XKeys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!XServerError().empty()) GTEST_SKIP() << XServerError();
+        ASSERT_TRUE(keys.Ok()) << "the X server has no XTEST extension";
+        qApp->installEventFilter(&counter);
+    }
+    void TearDown() override { qApp->removeEventFilter(&counter); }
+
+    void Play(const std::vector<TStep>& steps) {
+        for (const TStep& s : steps) {
+            if (s.down)
+                keys.Press(s.keycode);
+            else
+                keys.Release(s.keycode);
+            QTest::qWait(s.waitMs);
+        }
+    }
+
+    TXTestKeys keys;
+    TPressCounter counter;
+};
+
+struct TPlayCase {
+    const char* name;
+    std::vector<TStep> steps;
+    // Expected note messages: offset of the key in the octave row (Q 12, W 14) and on/off.
+    std::vector<std::pair<int, bool>> notes;
+    int minServerPresses;
+};
+
+void PrintTo(const TPlayCase& c, std::ostream* os) { *os << c.name; }
+
+class HeldKeysPlay : public XKeys, public ::testing::WithParamInterface<TPlayCase> {};
+
+TEST_P(HeldKeysPlay, EachPhysicalPressSoundsOnceUntilItsRelease) {
+    TShowcase showcase(0);
+    TTastra2* w = &showcase.Main();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QTest::qWait(100);
+    showcase.Out().ClearSent();
+    counter.presses = 0;
+
+    Play(GetParam().steps);
+
+    const int base = 12 * w->Keyboard1->KeyOctave();
+    const int velocity = w->Keyboard1->Velocity();
+    std::vector<uint32_t> expected;
+    for (auto [offset, on] : GetParam().notes)
+        expected.push_back(0x90u | static_cast<uint32_t>(base + offset) << 8 |
+                           static_cast<uint32_t>(on ? velocity : 0) << 16);
+    std::vector<uint32_t> notes;
+    for (uint32_t m : showcase.Out().SentTo(0))
+        if ((m & 0xF0) == 0x90) notes.push_back(m);
+    EXPECT_EQ(notes, expected);
+    EXPECT_GE(counter.presses, GetParam().minServerPresses);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HeldKeysPlay,
+    ::testing::Values(
+        // Held past the server's repeat delay: the repeats reach the window, no note again.
+        TPlayCase{"OneKeyHeldForASecond",
+                  {{kQ, true, 1000}, {kQ, false, 300}},
+                  {{12, true}, {12, false}},
+                  4},
+        TPlayCase{"TwoKeysHeldOverlapping",
+                  {{kQ, true, 500}, {kW, true, 900}, {kQ, false, 700}, {kW, false, 300}},
+                  {{12, true}, {14, true}, {12, false}, {14, false}},
+                  4},
+        TPlayCase{"FastTrill",
+                  {{kQ, true, 40},
+                   {kQ, false, 40},
+                   {kW, true, 40},
+                   {kW, false, 40},
+                   {kQ, true, 40},
+                   {kQ, false, 40},
+                   {kW, true, 40},
+                   {kW, false, 300}},
+                  {{12, true},
+                   {12, false},
+                   {14, true},
+                   {14, false},
+                   {12, true},
+                   {12, false},
+                   {14, true},
+                   {14, false}},
+                  4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(XKeys, KeyFieldRecordsOneKeyPerPhysicalPress) {
+    QWidget window;
+    auto* field = new TVKEdit(&window);
+    field->setGeometry(10, 10, 200, 24);
+    window.resize(240, 50);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    QTest::qWait(100);
+
+    Play({{kQ, true, 1000}, {kQ, false, 100}, {kW, true, 50}, {kW, false, 200}});
+
+    EXPECT_EQ(field->Sequence().Count(), 4);
+    EXPECT_EQ(field->text(), "Q W ");
+    EXPECT_GE(counter.presses, 4);
+}
+
+}  // namespace
