@@ -18,7 +18,7 @@ void CheckGroup(const TPatchModeGroup& group, int depth) {
         FUZZ_CHECK(p->Program() >= 0 && p->Program() <= 127);
         FUZZ_CHECK(p->Bank() >= -1 && p->Bank() <= 16383);
         FUZZ_CHECK(!p->KeyNames() || p->KeyNames()->size() == 128);
-        FUZZ_CHECK(p->DisplayText().startsWith(p->Name()));
+        FUZZ_CHECK(p->DisplayText(1).startsWith(p->Name()));
     }
     for (int i = 0; i < group.SubgroupCount(); ++i) {
         const TPatchModeGroup* g = group.Subgroup(i);
