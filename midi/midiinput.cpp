@@ -1,5 +1,7 @@
 #include "midi/midiinput.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QObject>
 #include <QString>
 
@@ -21,6 +23,27 @@ bool IsShortMessage(TMidiInMessage msg) {
 }
 
 bool IsLongMessage(TMidiInMessage msg) { return msg == mimLongData || msg == mimLongError; }
+
+// Lives on the window thread and runs the dispatch when the service thread's wake-up arrives.
+// The wake-up is a plain event that nobody reads: the service thread hands nothing over through
+// it, everything travels through the locked queue.
+class TWakeTarget : public QObject {
+public:
+    explicit TWakeTarget(std::function<void()> wake) : m_wake(std::move(wake)) {
+        WakeEvent();  // registered here, so the service thread only reads it
+    }
+
+    static QEvent::Type WakeEvent() {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+
+protected:
+    void customEvent(QEvent*) override { m_wake(); }
+
+private:
+    std::function<void()> m_wake;
+};
 
 }  // namespace
 
@@ -96,7 +119,11 @@ bool TMidiInput::Open() {
         throw EVirtualMIDIFeedback(
             FormatName("Opening \"%1\" would create a virtual feedback loop !", m_deviceName));
     if (!m_queue) m_queue = std::make_unique<TCircBuffer>(kQueueCapacity);
-    if (!m_window) m_window = std::make_unique<QObject>();
+    if (!m_window)
+        m_window = std::make_unique<TWakeTarget>([this] {
+            m_wakePending.store(false, std::memory_order_release);
+            Dispatch();
+        });
     m_closing = false;
     m_overflow = false;
     m_overflowCount = 0;
@@ -235,13 +262,7 @@ void TMidiInput::Receive(TMidiInMessage msg, std::uintptr_t param1, std::uint32_
 void TMidiInput::Wake() {
     // One wake-up in flight is enough: the dispatch it runs empties whatever arrived meanwhile.
     if (m_wakePending.exchange(true, std::memory_order_acq_rel)) return;
-    QMetaObject::invokeMethod(
-        m_window.get(),
-        [this] {
-            m_wakePending.store(false, std::memory_order_release);
-            Dispatch();
-        },
-        Qt::QueuedConnection);
+    QCoreApplication::postEvent(m_window.get(), new QEvent(TWakeTarget::WakeEvent()));
 }
 
 void TMidiInput::ReclaimLostBuffers() {

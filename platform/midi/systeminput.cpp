@@ -6,8 +6,8 @@
 
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/midierrors.h"
+#include "platform/midi/midistream.h"
 #include "platform/midi/rtports.h"
-#include "platform/midi/sysexpool.h"
 #include "platform/midi/systemmidi.h"
 
 namespace {
@@ -25,6 +25,7 @@ struct TOpenIn {
     MidiInCallback Callback = nullptr;
     void* Instance = nullptr;
     std::deque<TMidiInBuffer*> Pool;
+    TMidiStreamParser Parser;
     std::chrono::steady_clock::time_point Origin;
     std::vector<std::unique_ptr<TRtIn>> Ins;
 
@@ -38,17 +39,12 @@ struct TOpenIn {
         auto elapsed = std::chrono::steady_clock::now() - Origin;
         auto time = static_cast<std::uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
-        if (message[0] == 0xF0 || message[0] < 0x80) {
-            // A system-exclusive message, or the rest of one the MIDI system split.
-            SpreadSysEx(Pool, message.data(), message.size(), [&](TMidiInBuffer* buffer) {
+        Parser.Feed(
+            message.data(), message.size(), Pool,
+            [&](std::uint32_t packed) { Callback(Instance, mimData, packed, time); },
+            [&](TMidiInBuffer* buffer) {
                 Callback(Instance, mimLongData, reinterpret_cast<std::uintptr_t>(buffer), time);
             });
-            return;
-        }
-        if (message.size() > 3) return;  // no short message is longer
-        std::uint32_t packed = 0;
-        for (size_t i = 0; i < message.size(); ++i) packed |= std::uint32_t(message[i]) << (8 * i);
-        Callback(Instance, mimData, packed, time);
     }
 };
 
@@ -176,6 +172,7 @@ public:
         if (!dev) return kMidiErrInvalHandle;
         std::lock_guard<std::mutex> guard(dev->Lock);
         dev->Started = false;
+        dev->Parser.Reset();
         while (!dev->Pool.empty()) {
             TMidiInBuffer* buffer = dev->Pool.front();
             dev->Pool.pop_front();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/midi/midiservice.h"
+#include "platform/midi/midistream.h"
 
 // An in-process MIDI output service for tests: devices are names in a list, every value sent is
 // captured, and each failure the device class has to survive can be injected. Deterministic: no
@@ -126,6 +127,8 @@ public:
     // Delivers a short message (packed as the service hands it out) to device id. Any thread.
     void Inject(int id, std::uint32_t packed, std::uint32_t time);
     void InjectSysEx(int id, const std::vector<std::uint8_t>& bytes, std::uint32_t time = 0);
+    // Delivers one packet of a MIDI byte stream, read as the system's input ports read theirs.
+    void InjectBytes(int id, const std::vector<std::uint8_t>& bytes, std::uint32_t time = 0);
     // Waits until everything injected so far has been delivered.
     void Flush();
 
@@ -164,14 +167,20 @@ private:
         MidiInCallback Callback = nullptr;
         void* Instance = nullptr;
         std::deque<TMidiInBuffer*> Pool;
+        TMidiStreamParser Parser;
     };
+    enum TJobKind { jkShort, jkSysEx, jkBytes };
     struct TJob {
         int Uid;
-        bool SysEx;
+        TJobKind Kind;
         std::uint32_t Packed;
         std::uint32_t Time;
         std::vector<std::uint8_t> Bytes;
     };
+
+    // Queues a job for device id (nothing when there is no such device).
+    void SubmitTo(int id, TJobKind kind, std::uint32_t packed, std::uint32_t time,
+                  const std::vector<std::uint8_t>& bytes);
 
     // All below under m_lock.
     THandle* Lookup(MidiHandle handle);

@@ -1,5 +1,4 @@
 #include "platform/midi/midierrors.h"
-#include "platform/midi/sysexpool.h"
 #include "platform/midi/virtualmidi.h"
 
 TVirtualMidiInService::TVirtualMidiInService(std::vector<std::string> names, TDelivery delivery)
@@ -64,24 +63,28 @@ TVirtualMidiInService::THandle* TVirtualMidiInService::Lookup(MidiHandle handle)
 }
 
 void TVirtualMidiInService::Inject(int id, std::uint32_t packed, std::uint32_t time) {
-    int uid;
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        if (id < 0 || id >= static_cast<int>(m_devices.size())) return;
-        uid = m_devices[id].Uid;
-    }
-    Submit(TJob{uid, false, packed, time, {}});
+    SubmitTo(id, jkShort, packed, time, {});
 }
 
 void TVirtualMidiInService::InjectSysEx(int id, const std::vector<std::uint8_t>& bytes,
                                         std::uint32_t time) {
+    SubmitTo(id, jkSysEx, 0, time, bytes);
+}
+
+void TVirtualMidiInService::InjectBytes(int id, const std::vector<std::uint8_t>& bytes,
+                                        std::uint32_t time) {
+    SubmitTo(id, jkBytes, 0, time, bytes);
+}
+
+void TVirtualMidiInService::SubmitTo(int id, TJobKind kind, std::uint32_t packed,
+                                     std::uint32_t time, const std::vector<std::uint8_t>& bytes) {
     int uid;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         if (id < 0 || id >= static_cast<int>(m_devices.size())) return;
         uid = m_devices[id].Uid;
     }
-    Submit(TJob{uid, true, 0, time, bytes});
+    Submit(TJob{uid, kind, packed, time, bytes});
 }
 
 void TVirtualMidiInService::Submit(TJob job) {
@@ -126,17 +129,29 @@ void TVirtualMidiInService::Flush() {
 // what makes InClose wait for a callback in flight.
 void TVirtualMidiInService::Deliver(const TJob& job) {
     m_deliveryThread = std::this_thread::get_id();
-    for (auto& [handle, h] : m_open) {
+    for (auto& open : m_open) {
+        THandle& h = open.second;
         if (h.Uid != job.Uid || h.Stale || !h.Started || !h.Callback) continue;
-        if (!job.SysEx) {
-            h.Callback(h.Instance, mimData, job.Packed, job.Time);
-            continue;
+        auto deliverLong = [&](TMidiInBuffer* buffer) {
+            h.Callback(h.Instance, mimLongData, reinterpret_cast<std::uintptr_t>(buffer), job.Time);
+        };
+        switch (job.Kind) {
+            case jkShort:
+                h.Callback(h.Instance, mimData, job.Packed, job.Time);
+                break;
+            case jkSysEx:
+                m_droppedSysEx +=
+                    SpreadSysEx(h.Pool, job.Bytes.data(), job.Bytes.size(), deliverLong);
+                break;
+            case jkBytes:
+                m_droppedSysEx += h.Parser.Feed(
+                    job.Bytes.data(), job.Bytes.size(), h.Pool,
+                    [&](std::uint32_t packed) {
+                        h.Callback(h.Instance, mimData, packed, job.Time);
+                    },
+                    deliverLong);
+                break;
         }
-        m_droppedSysEx +=
-            SpreadSysEx(h.Pool, job.Bytes.data(), job.Bytes.size(), [&](TMidiInBuffer* buffer) {
-                h.Callback(h.Instance, mimLongData, reinterpret_cast<std::uintptr_t>(buffer),
-                           job.Time);
-            });
     }
 }
 
@@ -255,6 +270,7 @@ MidiResult TVirtualMidiInService::InReset(MidiHandle handle) {
     THandle* h = Lookup(handle);
     if (!h) return kMidiErrInvalHandle;
     h->Started = false;
+    h->Parser.Reset();
     while (!h->Pool.empty()) {
         TMidiInBuffer* buffer = h->Pool.front();
         h->Pool.pop_front();

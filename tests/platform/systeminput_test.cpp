@@ -62,9 +62,10 @@ TEST_F(SystemMidiInJack, MessagesFromAnotherProgramArriveInOrderWithoutActiveSen
     tx.Send({0xFE});
     tx.Send({0xB0, 7, 90});
     tx.Send({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7});
-    tx.Send({0x80, 60, 0});
-    auto got = Collect(in, 4);
-    ASSERT_EQ(got.size(), 4u);
+    // Two note-offs in one event, the second with running status: both must arrive.
+    tx.Send({0x80, 60, 0, 62, 0});
+    auto got = Collect(in, 5);
+    ASSERT_EQ(got.size(), 5u);
     EXPECT_EQ(got[0]->MidiMessage, 0x90);
     EXPECT_EQ(got[0]->Data1, 60);
     EXPECT_EQ(got[0]->Data2, 100);
@@ -74,6 +75,8 @@ TEST_F(SystemMidiInJack, MessagesFromAnotherProgramArriveInOrderWithoutActiveSen
     EXPECT_EQ(got[2]->SysEx, (std::vector<std::uint8_t>{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}));
     EXPECT_EQ(got[3]->MidiMessage, 0x80);
     EXPECT_GE(got[3]->Time, got[0]->Time);
+    EXPECT_EQ(got[4]->MidiMessage, 0x80);
+    EXPECT_EQ(got[4]->Data1, 62);
     in.Stop();
     EXPECT_TRUE(in.Close());
 }
