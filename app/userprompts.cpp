@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QThread>
 
@@ -10,6 +9,7 @@
 #include "app/eximhelp.h"
 #include "app/messages.h"
 #include "app/texts.h"
+#include "platform/ui/nameprompt.h"
 
 void TQtPrompts::Error(const QString& text) {
     QMessageBox box(QMessageBox::Critical, texts::kProgramTitle, text, QMessageBox::Ok, m_owner);
@@ -28,12 +28,8 @@ bool TQtPrompts::Reminder(const QString& text, bool dontRemind) {
 }
 
 bool TQtPrompts::SnapshotName(QString& name) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(
-        m_owner, QStringLiteral("Snapshot name"),
-        QStringLiteral("Please enter a name for this Snapshot:"), QLineEdit::Normal, name, &ok);
-    if (ok) name = text;
-    return ok;
+    return AskForName(m_owner, QStringLiteral("Snapshot name"),
+                      QStringLiteral("Please enter a name for this Snapshot:"), name);
 }
 
 void TQtPrompts::ShowWarnings(TErrForm& form) { form.exec(); }

@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -21,6 +20,7 @@
 #include "midi/controllernames.h"
 #include "platform/settings/placement.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/ui/nameprompt.h"
 
 namespace {
 
@@ -123,12 +123,8 @@ TKnobEditForm::TKnobEditForm(TKnobEditHost host, QWidget* owner)
         return static_cast<QMessageBox::StandardButton>(box.exec());
     };
     OnPresetName = [this](QString& name) {
-        bool ok = false;
-        const QString text = QInputDialog::getText(
-            this, QStringLiteral("Enter New Preset"),
-            QStringLiteral("Enter the name of the new knob preset:"), QLineEdit::Normal, name, &ok);
-        if (ok) name = text;
-        return ok;
+        return AskForName(this, QStringLiteral("Enter New Preset"),
+                          QStringLiteral("Enter the name of the new knob preset:"), name);
     };
 }
 
