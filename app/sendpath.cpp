@@ -29,7 +29,7 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
         case 0xB:
             if (d1 == ModulationController()) ICMW->SetPosition(d2);
             if (d1 == m_wheelController) m_wheelValue = d2;
-            Keyboard1->ControllerFeedback(d1, d2);
+            m_player.ControllerFeedback(d1, d2);
             m_knobs->ShowControllerValue(d1, d2);
             SettingsLearn(d1);
             break;
@@ -52,12 +52,12 @@ void TTastra2::MidiInput(TMidiInput* input) {
             velocity = 0;
         }
         const int kind = status & 0xF0;
-        if (m_midiThru) Keyboard1->MidiThruInput(status, ev->Data1, true, velocity);
+        if (m_midiThru) m_player.MidiThruInput(status, ev->Data1, true, velocity);
         if (kind != 0x90) {
             // Thru sent it already, and the send path showed it; without thru only show it.
             if (!m_midiThru) ReflectMessage(status, ev->Data1, velocity);
         } else if (!m_midiThru) {
-            Keyboard1->ShowIncomingNote(ev->Data1 & 127, velocity & 127);
+            m_player.ShowIncomingNote(ev->Data1 & 127, velocity & 127);
             ChordEditorNoteIn(ev->Data1 & 127, velocity & 127);
             if (velocity > 0 && Keyboard1->OnNoteHover)
                 Keyboard1->OnNoteHover(Keyboard1, Keyboard1->DisplayNoteName(ev->Data1 & 127));

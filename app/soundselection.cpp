@@ -438,7 +438,7 @@ void TSoundSelection::SendProgram() {
          ProgramMessages(keyboard->Channel(), m_program, m_bank, m_msbFirst))
         m_host.send(m.status, m.data1, m.data2);
     // A note held in hold mode sounds again with the new program.
-    keyboard->RestrikeLatched();
+    keyboard->Player().RestrikeLatched();
 }
 
 void TSoundSelection::SetProgram(int program, bool send) {

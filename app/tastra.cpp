@@ -55,9 +55,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     setWindowTitle(texts::kProgramTitle);
     QApplication::setApplicationDisplayName(texts::kProgramTitle);
 
-    Keyboard1->OnDisplayEvent = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
-        ReflectMessage(s, d1, d2);
-    };
+    m_player.OnDisplay = [this](uint8_t s, uint8_t d1, uint8_t d2) { ReflectMessage(s, d1, d2); };
     Keyboard1->OnOctaveChange = [this](TKeyboard*) { Keyboard1OctaveChange(); };
     Keyboard1->OnBaseNoteChange = [this](TKeyboard*, const QString& text) {
         m_status->SetPanelText(2, QString(texts::kBaseFormat).arg(text));
@@ -110,11 +108,11 @@ void TTastra2::ConnectDeviceMenus() {
         };
     }
     MidiInMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
-        Keyboard1->ReleaseThruNotes();
+        m_player.ReleaseThruNotes();
         Keyboard1->ClearThruDisplay();
     };
     MidiOutMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
-        Keyboard1->ReleaseThruNotes();
+        m_player.ReleaseThruNotes();
         Keyboard1->ResetPlaying();
         Keyboard1->ClearThruDisplay();
     };
@@ -334,7 +332,7 @@ void TTastra2::FormClose() {
     CloseDialogs();
     // Notes that came in through thru and are still held by the outside source are released
     // too: after the window closes no release of theirs could reach the device any more.
-    Keyboard1->ReleaseThruNotes();
+    m_player.ReleaseThruNotes();
     Keyboard1->ResetAll();
     SaveToRegistry();
     MidiInMenu1->CloseWithCursor();

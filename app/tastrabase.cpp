@@ -120,7 +120,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     TBKeyWidth->setValue(3);
     TBKeyWidth->hide();
 
-    Keyboard1 = new TKeyboard(m_client);
+    Keyboard1 = new TKeyboard(m_player, m_client);
     Keyboard1->move(kKeyboardLeft, kKeyboardTop);
     Keyboard1->resize(100, kKeyboardHeight);
     Keyboard1->setToolTip(texts::kKeyboardHint);
@@ -143,9 +143,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     m_mwCtrl = 1;
     m_placementFlags = kPlaceSize | kPlacePosition | kPlaceMaximized;
     for (const char* name : texts::kBuiltinChords) CBChord->addItem(QString::fromUtf8(name));
-    Keyboard1->OnNote = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
-        Keyboard1Note(s, d1, d2);
-    };
+    m_player.OnSend = [this](uint8_t s, uint8_t d1, uint8_t d2) { Keyboard1Note(s, d1, d2); };
     connect(CBChord, QOverload<int>::of(&QComboBox::activated), this,
             [this](int) { CBChordClick(); });
     connect(EChannel, &QSpinBox::editingFinished, this, &TTastra::EChannelExit);
@@ -164,7 +162,12 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     UpdateControls();
 }
 
-TTastra::~TTastra() = default;
+TTastra::~TTastra() {
+    // The keyboard goes before the player it draws.
+    m_player.OnSend = nullptr;
+    delete Keyboard1;
+    Keyboard1 = nullptr;
+}
 
 void TTastra::CreateStrips() {
     // The two wheels share one strip.

@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "app/displayoffsets.h"
+#include "keyboard/noteplayer.h"
+#include "keyboard/scanmap.h"
 
 class QComboBox;
 class TFrameImage;
@@ -64,6 +66,10 @@ public:
 
     QString RegKey() const { return m_regKey; }
 
+    // The notes the window plays, and the table its computer keys are read through (the chord
+    // editor's keyboard reads the same one).
+    TNotePlayer& Player() { return m_player; }
+    scanmap::TScanMap& ScanMap() { return m_scanMap; }
     TKeyboard* Keyboard1 = nullptr;
     QComboBox* CBChord = nullptr;
     TChannelSpin* EChannel = nullptr;
@@ -122,6 +128,8 @@ protected:
     QLabel *Label2 = nullptr, *Label7 = nullptr;
     TFrameImage *FIWheel = nullptr, *FILeftArrow = nullptr, *FIRightArrow = nullptr;
     TDisplayOffsets m_offsets;
+    scanmap::TScanMap m_scanMap = scanmap::DefaultScanMap();
+    TNotePlayer m_player{&m_scanMap};
     TClientArea* m_client = nullptr;
     QString m_regKey;
     int m_mwCtrl = 1;

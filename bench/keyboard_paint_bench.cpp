@@ -22,15 +22,14 @@ QImage StandInArtwork(const QString& name) {
 }
 
 void SetUpKeyboard(TKeyboard& kb, TPaintStyle style) {
-    TKeyboard::SetImageSource(StandInArtwork);
-    TKeyboard::SetScreenDepthForTest(32);
     kb.SetPaintStyle(style);
     kb.resize(1000, 76);
     kb.SetBaseNote(24);
 }
 
 void FullRepaint(benchmark::State& state, TPaintStyle style) {
-    TKeyboard kb;
+    TNotePlayer player;
+    TKeyboard kb(player, nullptr, {StandInArtwork, 32});
     SetUpKeyboard(kb, style);
     QImage target(kb.size(), QImage::Format_RGB32);
     for (auto _ : state) {
@@ -40,7 +39,8 @@ void FullRepaint(benchmark::State& state, TPaintStyle style) {
 }
 
 void SingleKeyRepaint(benchmark::State& state, TPaintStyle style) {
-    TKeyboard kb;
+    TNotePlayer player;
+    TKeyboard kb(player, nullptr, {StandInArtwork, 32});
     SetUpKeyboard(kb, style);
     QImage target(kb.size(), QImage::Format_RGB32);
     const int note = 62;

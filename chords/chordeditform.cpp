@@ -63,11 +63,12 @@ QLabel* WrappedText(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
-                               const TKeyboard* mainKeyboard, QWidget* owner)
+TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send, TKeyboard* mainKeyboard,
+                               QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_openStore(std::move(openStore)),
-      m_send(std::move(send)) {
+      m_send(std::move(send)),
+      m_player(mainKeyboard ? &mainKeyboard->Player().ScanMap() : nullptr) {
     setObjectName(QStringLiteral("ChordEditForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Chord Editor"));
@@ -119,7 +120,7 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
     connect(BCancel, &QPushButton::clicked, this, [this] { close(); });
     connect(BApply, &QPushButton::clicked, this, [this] { BApplyClick(); });
 
-    Keyboard = new TKeyboard(this);
+    Keyboard = new TKeyboard(m_player, this);
     Keyboard->setObjectName(QStringLiteral("Keyboard"));
     Keyboard->SetKeyWidth(10);
     Keyboard->SetBaseNote(10);
@@ -137,7 +138,7 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
         Keyboard->SetLanguage(mainKeyboard->Language());
         Keyboard->SetChannel(mainKeyboard->Channel());
     }
-    Keyboard->OnNote = [this](TKeyboard*, uint8_t s, uint8_t d1, uint8_t d2) {
+    m_player.OnSend = [this](uint8_t s, uint8_t d1, uint8_t d2) {
         if (m_send) m_send(s, d1, d2);
     };
     Keyboard->OnMousePress = [this](TKeyboard*, int& note, Qt::MouseButton button,
@@ -160,9 +161,10 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send,
 }
 
 TChordEditForm::~TChordEditForm() {
-    // The keyboard must not call back into a half-destroyed window.
-    Keyboard->OnNote = nullptr;
-    Keyboard->OnMousePress = Keyboard->OnMouseDrag = Keyboard->OnMouseRelease = nullptr;
+    // The keyboard must not call back into a half-destroyed window, and goes before the player
+    // it draws.
+    m_player.OnSend = nullptr;
+    delete Keyboard;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "chords/chordlist.h"
+#include "keyboard/noteplayer.h"
 
 class QLabel;
 class QPushButton;
@@ -31,8 +32,9 @@ public:
     using TSendShort = std::function<void(uint8_t status, uint8_t data1, uint8_t data2)>;
 
     // openStore opens the settings root the chord list lives in; send plays a message on the main
-    // output; mainKeyboard (may be null) lends its note-name language and channel.
-    TChordEditForm(TStoreOpener openStore, TSendShort send, const TKeyboard* mainKeyboard,
+    // output; mainKeyboard (may be null) lends its note-name language, its channel and the table
+    // its computer keys are read through.
+    TChordEditForm(TStoreOpener openStore, TSendShort send, TKeyboard* mainKeyboard,
                    QWidget* owner = nullptr);
     ~TChordEditForm() override;
 
@@ -48,6 +50,7 @@ public:
     QLabel* Label2 = nullptr;
     QTreeWidget* LVChords = nullptr;
     TKeyboard* Keyboard = nullptr;
+    TNotePlayer& Player() { return m_player; }
     QPushButton* BNew = nullptr;
     QPushButton* BDelete = nullptr;
     QPushButton* CBEdit = nullptr;
@@ -98,6 +101,7 @@ private:
 
     TStoreOpener m_openStore;
     TSendShort m_send;
+    TNotePlayer m_player;
     TChordList m_list;
     // The chords as this window last read or wrote them: Apply stores the changes since then.
     TChordList m_stored;

@@ -4,14 +4,9 @@
 #include <QLineEdit>
 
 #include "keyboard/keyboard.h"
-#include "keyboard/keyboardmath.h"
 #include "keyboard/scanmap.h"
 #include "keyboard/vkedit.h"
 #include "platform/keys/keyboardhook.h"
-
-bool TKeyboard::IsValidLowerC(int scan) { return scanmap::IsValidLowerC(scan); }
-
-bool TKeyboard::IsValidUpperC(int scan) { return scanmap::IsValidUpperC(scan); }
 
 void TKeyboard::SetCaptureKeyboard(bool v) {
     m_captureKeyboard = v;
@@ -20,7 +15,7 @@ void TKeyboard::SetCaptureKeyboard(bool v) {
         m_hook->Install();
     } else {
         // Release first: once the hook is gone, the keys' releases never arrive.
-        ResetPlaying();
+        m_player.ResetPlaying();
         m_hook->Uninstall();
     }
 }
@@ -62,27 +57,9 @@ bool TKeyboard::HandleKey(const TKeyData& key) {
     // still stop the notes that were started before the field took the focus.
     if (!release && CapturingField()) return false;
 
-    const int sounding = m_keyNotes[scan];
-    const int note =
-        release && sounding >= 0 ? sounding : 12 * m_keyOctave + scanmap::SharedScanMap()[scan];
-    if (note < 0 || note > 127) return false;
-
-    // In a one-line text field the key also types, so a digit both plays and appears.
-    const bool handled = !FocusInLineEdit();
-    if (release) {
-        // Only the note this key's press started is stopped; a release of a key whose press
-        // was not played here would otherwise cut the same note held by the mouse or another key.
-        m_keyNotes[scan] = -1;
-        if (sounding >= 0) PlayNote(m_channel, note, true, 0);
-    } else {
-        // A second press without a release between them: the release was lost, stop that note.
-        if (sounding >= 0) PlayNote(m_channel, sounding, true, 0);
-        const int velocity = (mods & Qt::ShiftModifier)
-                                 ? keymath::ShiftedVelocity(m_velocity, m_velocityShiftFactor)
-                                 : m_velocity;
-        PlayNote(m_channel, note, true, velocity);
-        m_keyNotes[scan] = note;
-    }
+    const int note = m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
+    if (note < 0) return false;
     ReportHover(note);
-    return handled;
+    // In a one-line text field the key also types, so a digit both plays and appears.
+    return !FocusInLineEdit();
 }

@@ -10,17 +10,8 @@ namespace {
 constexpr Qt::MouseButtons kPlayButtons = Qt::LeftButton | Qt::RightButton;
 }
 
-int TKeyboard::MouseVelocity(Qt::KeyboardModifiers shift) const {
-    if (shift & Qt::ShiftModifier) return ShiftedVelocity(m_velocity, m_velocityShiftFactor);
-    return m_velocity;
-}
-
 void TKeyboard::SetMouseMode(TMouseMode mode) {
-    // Leaving the idle mode releases a note left sounding by the latch.
-    if (m_mouseMode == TMouseMode::None && mode != TMouseMode::None && m_latched) {
-        m_latched = false;
-        PlayNote(m_channel, m_mouseNote, true, 0);
-    }
+    if (m_mouseMode == TMouseMode::None && mode != TMouseMode::None) m_player.EndLatch();
     m_mouseMode = mode;
 }
 
@@ -56,20 +47,16 @@ void TKeyboard::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, i
         OnMousePress(this, note, button, shift);
         if (note < 0 || note > 127) return;  // vetoed: not even the focus moves
     }
-    const int velocity = MouseVelocity(shift);
     if (button == Qt::LeftButton || (button == Qt::RightButton && m_enableSpecialMode)) {
         const TMouseMode old = m_mouseMode;
         m_buttons |= button;
         SetMouseMode(button == Qt::LeftButton ? TMouseMode::LeftPlay : TMouseMode::Special);
         // A second button while one is held only changes the mode.
-        if (old == TMouseMode::None) {
-            PlayNote(m_channel, note, true, velocity);
-            m_mouseNote = note;
-            m_mouseVelocity = velocity;
-        }
+        if (old == TMouseMode::None)
+            m_player.MousePress(note, m_player.PressVelocity(shift.testFlag(Qt::ShiftModifier)));
         m_pressX = x;
         m_pressY = y;
-        for (auto& axis : m_axis) axis.valueAtPress = axis.value;
+        m_player.StartAxes();
     }
     if (TabStop() && !hasFocus()) setFocus(Qt::MouseFocusReason);
 }
@@ -80,7 +67,7 @@ void TKeyboard::MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
         DragTo(x);
         return;
     }
-    if (m_mouseMode == TMouseMode::Special) MouseControllers(x, y);
+    if (m_mouseMode == TMouseMode::Special) m_player.MoveAxes(m_pressY - y, x - m_pressX);
     int note = NoteAt(x, y);
     if (note == m_lastMouseNote) return;
     m_lastMouseNote = note;
@@ -88,14 +75,8 @@ void TKeyboard::MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
     if (OnMouseDrag && playing)
         OnMouseDrag(this, note,
                     m_mouseMode == TMouseMode::LeftPlay ? Qt::LeftButton : Qt::RightButton, shift);
-    if (note >= 0 && note <= 127 && m_mouseMode == TMouseMode::LeftPlay) {
-        // Gliding: the old key is released before the new one sounds.
-        const int velocity = MouseVelocity(shift);
-        PlayNote(m_channel, m_mouseNote, true, 0);
-        PlayNote(m_channel, note, true, velocity);
-        m_mouseNote = note;
-        m_mouseVelocity = velocity;
-    }
+    if (note >= 0 && note <= 127 && m_mouseMode == TMouseMode::LeftPlay)
+        m_player.MouseGlide(note, m_player.PressVelocity(shift.testFlag(Qt::ShiftModifier)));
     ReportHover(m_lastMouseNote);
 }
 
@@ -105,14 +86,15 @@ void TKeyboard::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int
     if (m_mouseMode == TMouseMode::BaseNoteDrag) {
         DragTo(x);
     } else {
-        m_latched = (shift & Qt::ControlModifier) && noneHeld;
-        const bool release = !m_latched && noneHeld;
-        int note = release ? m_mouseNote : NoteAt(x, y);
+        const bool latch = (shift & Qt::ControlModifier) && noneHeld;
+        const bool release = !latch && noneHeld;
+        int note = release ? m_player.MouseNote() : NoteAt(x, y);
         if (OnMouseRelease) OnMouseRelease(this, note, button, shift);
-        if (release) {
-            PlayNote(m_channel, note, true, 0);
-            m_mouseNote = note;
-            if (m_mouseMode == TMouseMode::Special) ResetPitchBend();
+        if (latch) {
+            m_player.MouseRelease(note, true);
+        } else if (release) {
+            m_player.MouseRelease(note, false);
+            if (m_mouseMode == TMouseMode::Special) m_player.ResetPitchBend();
         }
     }
     UpdateCursor(shift);
@@ -124,24 +106,6 @@ void TKeyboard::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int
         m_buttons = Qt::NoButton;
         m_mouseMode = TMouseMode::None;
         UpdateCursor(shift);
-    }
-}
-
-void TKeyboard::MouseControllers(int x, int y) {
-    for (int i = 0; i < 2; ++i) {
-        TAxis& axis = m_axis[i];
-        if (axis.assignment == kControllerNone) continue;
-        const int d = i == 0 ? m_pressY - y : x - m_pressX;
-        const int value = AxisValue(axis.assignment, axis.valueAtPress, d);
-        if (value == axis.value) continue;
-        if (axis.assignment == kControllerPitchBend)
-            EmitControl(static_cast<uint8_t>(0xE0 + m_channel),
-                        static_cast<uint8_t>((value + 8192) & 127),
-                        static_cast<uint8_t>((value + 8192) / 128));
-        else
-            EmitControl(static_cast<uint8_t>(0xB0 + m_channel),
-                        static_cast<uint8_t>(axis.assignment), static_cast<uint8_t>(value));
-        axis.value = value;
     }
 }
 

@@ -1,7 +1,5 @@
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <algorithm>
 
 #include "keyboard/keyboard.h"
@@ -20,26 +18,7 @@ const char* const kSizeNames[3] = {"SMALL", "NORMAL", "BIG"};
 const QColor kPressedDot(0x80, 0x80, 0x80);
 const QColor kMarkedDot(0xC0, 0xC0, 0xC0);
 
-int s_depthOverride = -1;
-
-TKeyboard::TImageSource& ImageSource() {
-    static TKeyboard::TImageSource source = [](const QString& name) { return QImage(name); };
-    return source;
-}
-
 }  // namespace
-
-void TKeyboard::SetImageSource(TImageSource source) {
-    ImageSource() = source ? std::move(source) : [](const QString& name) { return QImage(name); };
-}
-
-int TKeyboard::ScreenDepth() {
-    if (s_depthOverride >= 0) return s_depthOverride;
-    QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->depth() : 32;
-}
-
-void TKeyboard::SetScreenDepthForTest(int depth) { s_depthOverride = depth; }
 
 const int* TKeyboard::BlackOffsets() const {
     return (m_paintStyle == psImage && m_imagesLoaded) ? kBlackOffsets[m_imageSize] : nullptr;
@@ -128,7 +107,7 @@ void TKeyboard::LoadImages() {
         for (int k = 0; k < 5; ++k) p.drawImage(offsets[k], 0, black);
     };
 
-    QImage up = ImageSource()(QStringLiteral(":/keys/UP%1%2.png").arg(size, suffix));
+    QImage up = m_artwork.image(QStringLiteral(":/keys/UP%1%2.png").arg(size, suffix));
     bool downLoaded = false;
     int tileWidth = 0;
     if (usable(up)) {
@@ -140,7 +119,7 @@ void TKeyboard::LoadImages() {
         m_blackUp = QPixmap::fromImage(blackUp);
         m_keyWidth = tileWidth;
 
-        QImage down = ImageSource()(QStringLiteral(":/keys/DOWN%1%2.png").arg(size, suffix));
+        QImage down = m_artwork.image(QStringLiteral(":/keys/DOWN%1%2.png").arg(size, suffix));
         if (usable(down) && down.width() / 7 == tileWidth) {
             down = down.convertToFormat(QImage::Format_RGB32);
             m_blackDown =
@@ -189,10 +168,10 @@ QRect TKeyboard::KeyRect(int n) const {
     return QRect(x, 0, m_keyWidth, height() * 3 / 5);
 }
 
-void TKeyboard::RepaintKey(int n, bool struck) {
+void TKeyboard::KeyChanged(int n, bool struck) {
     // Only the first press and the last release change how a key looks.
     if (n < 0 || n > 127) return;
-    const int sum = m_localCount[n] + m_thruCount[n];
+    const int sum = m_player.LocalCount(n) + m_player.ThruCount(n);
     if (sum != (struck ? 1 : 0)) return;
     QRect r = KeyRect(n).intersected(rect());
     if (!r.isEmpty()) update(r);
@@ -269,11 +248,11 @@ void TKeyboard::DrawKeyDrawn(QPainter& p, int n) {
         const int top = leftOnly ? 0 : lower;
         p.fillRect(QRect(x + kw - 1, top, 1, h - top), Qt::black);
     }
-    if (m_localCount[n] + m_thruCount[n] != 0 || n == m_markNote) DrawDot(p, n);
+    if (m_player.Sounding(n) || n == m_markNote) DrawDot(p, n);
 }
 
 void TKeyboard::DrawDot(QPainter& p, int n) {
-    const bool pressed = m_localCount[n] + m_thruCount[n] != 0;
+    const bool pressed = m_player.Sounding(n);
     const bool black = IsBlack(n % 12);
     QColor colour = pressed ? kPressedDot : (n == m_markNote ? kMarkedDot : QColor());
     if (!colour.isValid()) return;
@@ -291,7 +270,7 @@ void TKeyboard::DrawDot(QPainter& p, int n) {
 void TKeyboard::PaintImages(QPainter& p, const QRect& area, int first, int last) {
     for (int n = first; n <= last; ++n) {
         if (IsBlack(n % 12) || !KeyRect(n).intersects(area)) continue;
-        const bool pressed = m_localCount[n] + m_thruCount[n] != 0;
+        const bool pressed = m_player.Sounding(n);
         const int i = WhiteIndexAtOrBelow(n % 12);
         p.drawPixmap(KeyLeft(n) - m_offset, 0, pressed ? m_downTiles[i] : m_upTiles[i]);
     }
@@ -299,11 +278,11 @@ void TKeyboard::PaintImages(QPainter& p, const QRect& area, int first, int last)
     // pressed one shows wherever a neighbouring tile was just redrawn.
     for (int n = first; n <= last; ++n) {
         if (!IsBlack(n % 12)) continue;
-        const bool pressed = m_localCount[n] + m_thruCount[n] != 0;
+        const bool pressed = m_player.Sounding(n);
         p.drawPixmap(KeyLeft(n) - m_offset, 0, pressed ? m_blackDown : m_blackUp);
     }
     if (m_markNote >= first && m_markNote <= last) {
-        const bool pressed = m_localCount[m_markNote] + m_thruCount[m_markNote] != 0;
+        const bool pressed = m_player.Sounding(m_markNote);
         const int e = m_imageHeight * 2 / 3 + (pressed ? m_imageHeight / 7 : 0);
         const int xm = KeyLeft(m_markNote) - m_offset + m_keyWidth / 2;
         p.setPen(kMarkedDot);
@@ -322,6 +301,6 @@ void TKeyboard::focusInEvent(QFocusEvent* event) {
 
 void TKeyboard::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    ReleaseThruNotes();
+    m_player.ReleaseThruNotes();
     update();
 }

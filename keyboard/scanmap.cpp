@@ -55,9 +55,4 @@ TScanMap RebuildRow(const TScanMap& source, int newC, const TRow& row) {
     return map;
 }
 
-TScanMap& SharedScanMap() {
-    static TScanMap map = DefaultScanMap();
-    return map;
-}
-
 }  // namespace scanmap

@@ -36,7 +36,4 @@ TScanMap DefaultScanMap();
 // row or the row does not fit the map.
 TScanMap RebuildRow(const TScanMap& map, int newC, const TRow& row);
 
-// The table all keyboards of the process share.
-TScanMap& SharedScanMap();
-
 }  // namespace scanmap

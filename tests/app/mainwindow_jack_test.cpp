@@ -95,7 +95,7 @@ TEST_F(MainWindowJack, ClosingTheWindowLeavesNoNoteSounding) {
     const QPoint a = KeyPoint(48);
     QTest::mousePress(m_window->Keyboard1, Qt::LeftButton, Qt::NoModifier, a);
     QTest::mouseRelease(m_window->Keyboard1, Qt::LeftButton, Qt::ControlModifier, a);
-    m_window->Keyboard1->MidiThruInput(0x92, 70, true, 90);
+    m_window->Player().MidiThruInput(0x92, 70, true, 90);
     m_window->close();
     const TBytes all = m_rx->WaitFor(8, 2000);
     std::map<std::pair<int, int>, int> sounding;

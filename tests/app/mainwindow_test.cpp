@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, OpenFailureIsReportedAndTheProgramKeepsRunningWithoutDevi
     const QPoint p = WhiteKeyPoint(w->Keyboard1, 60);
     QTest::mouseClick(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
     EXPECT_TRUE(out.Sent().empty());
-    EXPECT_EQ(w->Keyboard1->LocalCount(60), 0);
+    EXPECT_EQ(w->Player().LocalCount(60), 0);
 }
 
 TEST_F(MainWindowTest, SendFailureIsShownOnceNotOncePerNote) {

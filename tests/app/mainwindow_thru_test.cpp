@@ -30,11 +30,11 @@ TEST_F(MainWindowThru, ThruPlaysIncomingNotesTransposedAsChordsAndLightsTheKeys)
     w->Keyboard1->SetTranspose(2);
     Receive({0x503C92});  // note-on channel 3, note 60, velocity 80
     EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x503E92, 0x504292, 0x504592}));
-    EXPECT_GT(w->Keyboard1->ThruCount(60), 0);
+    EXPECT_GT(w->Player().ThruCount(60), 0);
     out.ClearSent();
     Receive({0x003C82});  // its note-off arrives as a zero-velocity note-on
     EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x003E92, 0x004292, 0x004592}));
-    EXPECT_EQ(w->Keyboard1->ThruCount(60), 0);
+    EXPECT_EQ(w->Player().ThruCount(60), 0);
 }
 
 TEST_F(MainWindowThru, WithoutThruNotesOnlyLightTheKeysAndOtherMessagesOnlyShow) {
@@ -42,13 +42,13 @@ TEST_F(MainWindowThru, WithoutThruNotesOnlyLightTheKeysAndOtherMessagesOnlyShow)
     ASSERT_FALSE(w->MidiThru());
     Receive({0x643C90, 0x643C90, 0x2001B0, 0x4000E0});
     EXPECT_TRUE(Sent().empty());
-    EXPECT_EQ(w->Keyboard1->ThruCount(60), 2);
+    EXPECT_EQ(w->Player().ThruCount(60), 2);
     EXPECT_EQ(w->StatusPanels()->PanelText(1), "C3");
     EXPECT_EQ(w->ICMW->Position(), 0x20);
     Receive({0x003C90});
-    EXPECT_EQ(w->Keyboard1->ThruCount(60), 1);  // a second note-on needs a second release
+    EXPECT_EQ(w->Player().ThruCount(60), 1);  // a second note-on needs a second release
     Receive({0x003C80});
-    EXPECT_EQ(w->Keyboard1->ThruCount(60), 0);
+    EXPECT_EQ(w->Player().ThruCount(60), 0);
 }
 
 TEST_F(MainWindowThru, ClosingTheInputWhileNotesAreHeldLeavesNothingSounding) {
@@ -58,7 +58,7 @@ TEST_F(MainWindowThru, ClosingTheInputWhileNotesAreHeldLeavesNothingSounding) {
     w->MidiInMenu1->NoneClick();
     EXPECT_TRUE(w->MidiIn().IsClosed());
     EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643C90, 0x644090, 0x003C90, 0x004090}));
-    EXPECT_EQ(w->Keyboard1->ThruCount(60), 0);
+    EXPECT_EQ(w->Player().ThruCount(60), 0);
 }
 
 TEST_F(MainWindowThru, ChosenDevicesAreStoredByNameOnlyInTheRegistry) {

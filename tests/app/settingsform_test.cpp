@@ -18,7 +18,6 @@
 #include "app/joystickrouter.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
-#include "keyboard/scanmap.h"
 #include "keyboard/updown.h"
 #include "keyboard/vkedit.h"
 #include "midi/midioutput.h"
@@ -32,7 +31,6 @@ constexpr int kA = 30, kZ = 44, kX = 45;
 class SettingsWindow : public TWindowTest {
 protected:
     void SetUp() override {
-        scanmap::SharedScanMap() = scanmap::DefaultScanMap();
         AddDevices("Synth");
         Start();
     }

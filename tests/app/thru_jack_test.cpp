@@ -133,13 +133,13 @@ TEST_F(ThruJack, IncomingNoteComesOutTransposedAsTheChordAndItsNoteOffAsZeroVelo
     m_window->Keyboard1->SetTranspose(2);
     m_tx->Send({0x92, 60, 80});
     EXPECT_EQ(WaitAt(*m_rx, 3), Notes({{0x92, 62, 80}, {0x92, 66, 80}, {0x92, 69, 80}}));
-    EXPECT_GT(m_window->Keyboard1->ThruCount(60), 0);
+    EXPECT_GT(m_window->Player().ThruCount(60), 0);
     m_tx->Send({0x82, 60, 64});
     const TBytes all = WaitAt(*m_rx, 6);
     ASSERT_EQ(all.size(), 6u);
     EXPECT_EQ(TBytes(all.begin() + 3, all.end()),
               Notes({{0x92, 62, 0}, {0x92, 66, 0}, {0x92, 69, 0}}));
-    EXPECT_EQ(m_window->Keyboard1->ThruCount(60), 0);
+    EXPECT_EQ(m_window->Player().ThruCount(60), 0);
     // Other channel messages pass unchanged, in order with the notes.
     m_tx->Send({0xB2, 7, 90});
     m_tx->Send({0x92, 48, 70});
@@ -156,9 +156,9 @@ TEST_F(ThruJack, WithoutThruAnIncomingNoteOnlyLightsItsKey) {
     m_window->FindAction("MidiThru1")->trigger();
     ASSERT_FALSE(m_window->MidiThru());
     m_tx->Send({0x90, 64, 100});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Keyboard1->ThruCount(64) == 1; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Player().ThruCount(64) == 1; }, 3000));
     m_tx->Send({0x80, 64, 0});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Keyboard1->ThruCount(64) == 0; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Player().ThruCount(64) == 0; }, 3000));
     Settle();
     EXPECT_TRUE(m_rx->Received().empty());
 }

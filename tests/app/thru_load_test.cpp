@@ -114,7 +114,7 @@ TEST_F(ThruLoad, StreamOfNotesPassesInOrderWithEveryLossCounted) {
     if (lost == 0) {
         EXPECT_EQ(got, expected);
         // Every note that was struck was released again.
-        for (int note = 0; note < 128; ++note) EXPECT_EQ(w->Keyboard1->ThruCount(note), 0) << note;
+        for (int note = 0; note < 128; ++note) EXPECT_EQ(w->Player().ThruCount(note), 0) << note;
     }
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
 }

@@ -80,7 +80,8 @@ protected:
         return r;
     }
 
-    TKeyboard main;
+    TNotePlayer mainPlayer;
+    TKeyboard main{mainPlayer};
     TMemSettingsStore store{true};
     QPointer<TChordEditForm> form;
     std::vector<TMsg> sent;
@@ -106,8 +107,8 @@ TEST_F(ChordEditFormTest, WithoutEditModeTheKeyboardPlaysTheSelectedChordAndChan
     Open();
     Select(0);
     EXPECT_EQ(form->Keyboard->MarkNote(), 60);
-    EXPECT_EQ(form->Keyboard->ThruCount(64), 1);
-    EXPECT_EQ(form->Keyboard->ThruCount(67), 1);
+    EXPECT_EQ(form->Player().ThruCount(64), 1);
+    EXPECT_EQ(form->Player().ThruCount(67), 1);
     Click(kC4);
     EXPECT_EQ(sent, (std::vector<TMsg>{{0x92, kC4, 100},
                                        {0x92, kC4 + 4, 100},
@@ -147,12 +148,12 @@ TEST_F(ChordEditFormTest, ClicksBuildAChordThatSoundsFromItsRoot) {
     EXPECT_EQ(NoteOns(), (std::vector<TMsg>{{0x92, kC4, 100}, {0x92, kE4, 100}, {0x92, kG4, 100}}));
     QCoreApplication::processEvents();
     EXPECT_EQ(RowNotes(0), "C4 E4 G4 ");
-    EXPECT_EQ(form->Keyboard->ThruCount(kE4), 1);
+    EXPECT_EQ(form->Player().ThruCount(kE4), 1);
 
     form->BReset->click();
     EXPECT_TRUE(form->SelectedChord()->IsEmpty());
     EXPECT_EQ(RowNotes(0), "");
-    EXPECT_EQ(form->Keyboard->ThruCount(kE4), 0);
+    EXPECT_EQ(form->Player().ThruCount(kE4), 0);
     form->CBEdit->click();
     sent.clear();
     Click(kG4);
@@ -174,9 +175,9 @@ TEST_F(ChordEditFormTest, NotesFromOutsideToggleOnlyInEditModeAndRefreshOnceLate
     EXPECT_EQ(RowNotes(0), "C3 E3 G3 ");  // not redrawn before the burst is over
     QCoreApplication::processEvents();
     EXPECT_EQ(RowNotes(0), "C3 G3 D3 ");
-    EXPECT_EQ(form->Keyboard->ThruCount(64), 0);
-    EXPECT_EQ(form->Keyboard->ThruCount(62), 1);
-    EXPECT_EQ(form->Keyboard->CustomChord(), (std::vector<int8_t>{7, 2}));
+    EXPECT_EQ(form->Player().ThruCount(64), 0);
+    EXPECT_EQ(form->Player().ThruCount(62), 1);
+    EXPECT_EQ(form->Player().CustomChord(), (std::vector<int8_t>{7, 2}));
 }
 
 TEST_F(ChordEditFormTest, CancelDropsEditsAndApplyWritesThemBack) {
@@ -244,7 +245,7 @@ TEST_F(ChordEditFormTest, DeleteSelectsTheNextRowAndTheLastDeleteLeavesSingleNot
     EXPECT_EQ(form->WorkingList().Count(), 0);
     EXPECT_EQ(form->SelectedChord(), nullptr);
     EXPECT_EQ(form->Keyboard->Chord(), chNone);
-    EXPECT_EQ(form->Keyboard->ThruCount(65), 0);
+    EXPECT_EQ(form->Player().ThruCount(65), 0);
     form->BDelete->click();  // nothing selected: nothing happens
     Click(kC4);
     EXPECT_EQ(NoteOns(), (std::vector<TMsg>{{0x92, kC4, 100}}));

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "keyboard/keyboard.h"
-#include "keyboard/scanmap.h"
 #include "keyboardtestutil.h"
 #include "platform/keys/keyboardhook.h"
 #include "support/keyevents.h"
@@ -21,21 +20,21 @@ using keytest::TKeyRecorder;
 namespace {
 
 // evdev codes of the keys used below.
-constexpr int kZ = 44, kQ = 16, k2 = 3, k3 = 4, kA = 30, kC = 46, kAlt = 56;
+constexpr int kZ = 44, kQ = 16, k2 = 3, k3 = 4, kAlt = 56;
 constexpr int kKeypadSlash = 98;
 
 // A shown, active window holding the keyboard, a widget that records the keys it gets and a
 // one-line edit; the keyboard captures the computer keyboard.
 struct KeyboardKeys : ::testing::Test {
+    TNotePlayer player;  // outlives the keyboard the form owns
     std::unique_ptr<QWidget> form = std::make_unique<QWidget>();
-    TKeyboard* kb = new TKeyboard;
+    TKeyboard* kb = new TKeyboard(player);
     TKeyRecorder* focus = new TKeyRecorder;
     QLineEdit* edit = new QLineEdit;
     TNoteLog log;
     QStringList hovers;
 
     void SetUp() override {
-        scanmap::SharedScanMap() = scanmap::DefaultScanMap();  // other keyboards may have moved C
         auto* layout = new QVBoxLayout(form.get());
         layout->addWidget(kb);
         layout->addWidget(focus);
@@ -44,14 +43,11 @@ struct KeyboardKeys : ::testing::Test {
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         focus->setFocus();
-        log.Attach(*kb);
+        log.Attach(player);
         kb->OnNoteHover = [this](TKeyboard*, const QString& t) { hovers << t; };
         kb->SetCaptureKeyboard(true);
     }
-    void TearDown() override {
-        form.reset();
-        scanmap::SharedScanMap() = scanmap::DefaultScanMap();
-    }
+    void TearDown() override { form.reset(); }
     // Press and release through the window, as the window system delivers keys.
     void Tap(int evdev, int key, Qt::KeyboardModifiers mods = {}) {
         Press(form->windowHandle(), evdev, key, mods);
@@ -116,7 +112,7 @@ TEST_F(KeyboardKeys, HeldKeyPlaysOnceAndItsRepeatsGoToTheFocusedWidget) {
         keytest::Send(win, QEvent::KeyPress, kZ, Qt::Key_Z, {}, {}, true);
     }
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 100}}));
-    EXPECT_EQ(kb->LocalCount(48), 1);
+    EXPECT_EQ(player.LocalCount(48), 1);
     EXPECT_EQ(focus->presses, 3);
     Release(win, kZ, Qt::Key_Z);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 0}}));
@@ -153,20 +149,6 @@ TEST_F(KeyboardKeys, DigitsTypedIntoAnEditPlayAndStillAppear) {
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 63, 100}}));
 }
 
-TEST_F(KeyboardKeys, MovedCKeyChangesTheNotesAndOnlyValidKeysAreTaken) {
-    kb->SetLowerCScanCode(30);
-    EXPECT_EQ(kb->LowerCScanCode(), 44);
-    EXPECT_EQ(scanmap::SharedScanMap(), scanmap::DefaultScanMap());
-
-    kb->SetLowerCScanCode(46);
-    Tap(kA, Qt::Key_A);
-    Tap(kC, Qt::Key_C);
-    EXPECT_EQ(log.Take(),
-              (std::vector<TMsg>{{0x90, 44, 100}, {0x90, 44, 0}, {0x90, 48, 100}, {0x90, 48, 0}}));
-    kb->SetLowerCScanCode(51);
-    EXPECT_EQ(scanmap::SharedScanMap(), scanmap::DefaultScanMap());
-}
-
 // Regression guards for notes left hanging, or stopped by the wrong key.
 TEST_F(KeyboardKeys, NoNoteIsLeftSoundingOrCutByAnotherKey) {
     QWindow* win = form->windowHandle();
@@ -186,19 +168,7 @@ TEST_F(KeyboardKeys, NoNoteIsLeftSoundingOrCutByAnotherKey) {
     log.Take();
     Release(win, kZ, Qt::Key_Z);
     EXPECT_TRUE(log.Take().empty());
-    EXPECT_EQ(kb->LocalCount(48), 1);
+    EXPECT_EQ(player.LocalCount(48), 1);
     kb->PlayNote(0, 48, true, 0);
-
-    // The key map changing under a held key: the release stops what the press started.
-    Press(win, kC, Qt::Key_C);
-    kb->SetLowerCScanCode(46);
-    Release(win, kC, Qt::Key_C);
-    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 0}, {0x90, 52, 100}, {0x90, 52, 0}}));
-
-    // The octave changing under a held key releases at once; the key's release sends nothing.
-    Press(win, kC, Qt::Key_C);
-    kb->OctaveUp();
-    Release(win, kC, Qt::Key_C);
-    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 100}, {0x90, 48, 0}}));
-    for (int n = 0; n < 128; ++n) ASSERT_EQ(kb->LocalCount(n), 0);
+    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 0}}));
 }

@@ -36,16 +36,16 @@ QRgb PixelAt(TKeyboard& kb, int x, int y) { return kb.grab().toImage().pixel(x, 
 }  // namespace
 
 TEST(KeyboardImages, LowColourDepthRefusesImageStyle) {
-    kbtest::TStandInArtwork art(4);
-    TKeyboard kb;
+    kbtest::TPlayedKeyboard played(kbtest::StandInArtwork(4));
+    TKeyboard& kb = played.kb;
     kb.SetPaintStyle(psImage);
     EXPECT_EQ(kb.PaintStyle(), psDraw);
     EXPECT_EQ(kb.KeyWidth(), 15);
 }
 
 TEST(KeyboardImages, ImageStyleTakesTheKeyWidthOfTheArtwork) {
-    kbtest::TStandInArtwork art;
-    TKeyboard kb;
+    kbtest::TPlayedKeyboard played(kbtest::StandInArtwork());
+    TKeyboard& kb = played.kb;
     kb.SetImageSize(isNormal);
     kb.SetPaintStyle(psImage);
     ASSERT_EQ(kb.PaintStyle(), psImage);
@@ -69,25 +69,24 @@ TEST(KeyboardImages, ImageStyleTakesTheKeyWidthOfTheArtwork) {
 
 TEST(KeyboardImages, MissingArtworkFallsBackToDrawnKeys) {
     QStringList asked;
-    TKeyboard::SetScreenDepthForTest(12);
-    TKeyboard::SetImageSource([&](const QString& name) {
-        asked << name;
-        return name.contains("DOWN") ? QImage() : kbtest::StandInImage(name);
-    });
-    TKeyboard kb;
+    kbtest::TPlayedKeyboard played({[&](const QString& name) {
+                                        asked << name;
+                                        return name.contains("DOWN") ? QImage()
+                                                                     : kbtest::StandInImage(name);
+                                    },
+                                    12});
+    TKeyboard& kb = played.kb;
     kb.SetPaintStyle(psImage);
     EXPECT_EQ(kb.PaintStyle(), psDraw);
     EXPECT_EQ(asked, (QStringList{":/keys/UPSMALL256.png", ":/keys/DOWNSMALL256.png"}));
     // Once missing, the artwork is not asked for again.
     kb.SetPaintStyle(psImage);
     EXPECT_EQ(asked.size(), 2);
-    TKeyboard::SetImageSource(nullptr);
-    TKeyboard::SetScreenDepthForTest(-1);
 }
 
 TEST(KeyboardImages, PressedKeysUseThePressedArtwork) {
-    kbtest::TStandInArtwork art;
-    TKeyboard kb;
+    kbtest::TPlayedKeyboard played(kbtest::StandInArtwork());
+    TKeyboard& kb = played.kb;
     kb.SetPaintStyle(psImage);
     kb.resize(210, 80);
     kb.SetBaseNote(0);
@@ -102,7 +101,8 @@ TEST(KeyboardImages, PressedKeysUseThePressedArtwork) {
 }
 
 TEST(KeyboardDrawn, TopKeyAndDotsAreDrawn) {
-    TKeyboard kb;
+    kbtest::TPlayedKeyboard played;
+    TKeyboard& kb = played.kb;
     kb.resize(1125, 50);
     kb.SetBaseNote(127);
     const int x = kb.KeyLeft(127) - kb.ScrollOffset();
@@ -123,7 +123,8 @@ TEST(KeyboardDrawn, TopKeyAndDotsAreDrawn) {
 }
 
 TEST(KeyboardRepaint, AKeyHeldTwiceIsRedrawnOnlyOnItsLastRelease) {
-    TKeyboard kb;
+    kbtest::TPlayedKeyboard played;
+    TKeyboard& kb = played.kb;
     kb.SetTabStop(false);  // keep focus changes from repainting everything
     kb.resize(300, 50);
     kb.SetBaseNote(0);
@@ -138,18 +139,19 @@ TEST(KeyboardRepaint, AKeyHeldTwiceIsRedrawnOnlyOnItsLastRelease) {
     EXPECT_TRUE(QRegion(QRect(15, 0, 15, 50)).contains(spy.region.boundingRect()));
 
     spy.Reset();
-    kb.MidiThruInput(0x90, 2, true, 100);
+    played.player.MidiThruInput(0x90, 2, true, 100);
     QTest::mouseRelease(&kb, Qt::LeftButton, {}, QPoint(20, 40));
     spy.Flush();
     EXPECT_EQ(spy.count, 0);
 
-    kb.MidiThruInput(0x90, 2, true, 0);
+    played.player.MidiThruInput(0x90, 2, true, 0);
     spy.Flush();
     EXPECT_EQ(spy.count, 1);
 }
 
 TEST(KeyboardRepaint, SmallScrollsRepaintOnlyTheUncoveredStrip) {
-    TKeyboard kb;
+    kbtest::TPlayedKeyboard played;
+    TKeyboard& kb = played.kb;
     kb.SetTabStop(false);
     kb.resize(300, 50);
     kb.SetBaseNote(36);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -15,8 +16,8 @@ struct TBalance {
     std::string fault;
     int noteOns = 0;
     int step = 0;
-    void Attach(TKeyboard& kb) {
-        kb.OnNote = [this](TKeyboard*, uint8_t status, uint8_t note, uint8_t vel) {
+    void Attach(TNotePlayer& player) {
+        player.OnSend = [this](uint8_t status, uint8_t note, uint8_t vel) {
             if ((status & 0xF0) == 0x80 && fault.empty())
                 fault = "0x8x sent at step " + std::to_string(step);
             if ((status & 0xF0) != 0x90) return;
@@ -39,12 +40,18 @@ struct TSourceNote {
     bool useMessageChannel;
 };
 
-void RunRandomSession(unsigned seed, int steps) {
-    kbtest::TStandInArtwork art;
-    TKeyboard kb;
-    kb.resize(400, 76);
+// A random session on a player. With a keyboard widget, the mouse plays through the widget's mouse
+// events and its picture changes under it; without one, through the player's mouse calls.
+void RunRandomSession(unsigned seed, int steps, bool withWidget) {
+    TNotePlayer player;
+    std::unique_ptr<TKeyboard> widget;
+    if (withWidget) {
+        widget = std::make_unique<TKeyboard>(player, nullptr, kbtest::StandInArtwork());
+        widget->resize(400, 76);
+    }
+    TNotePlayer& kb = player;
     TBalance balance;
-    balance.Attach(kb);
+    balance.Attach(player);
     std::mt19937 rng(seed);
     auto rnd = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     std::vector<TSourceNote> source;  // notes the outside source holds
@@ -67,21 +74,38 @@ void RunRandomSession(unsigned seed, int steps) {
             case 2: {
                 Qt::MouseButton b = rnd(0, 2) ? Qt::LeftButton : Qt::RightButton;
                 held |= b;
-                kbtest::Mouse(kb, QEvent::MouseButtonPress, b, held, mods(), x, y);
+                if (widget) {
+                    kbtest::Mouse(*widget, QEvent::MouseButtonPress, b, held, mods(), x, y);
+                } else if (rnd(0, 1)) {
+                    kb.EndLatch();
+                    kb.MousePress(rnd(0, 127), rnd(1, 127));
+                } else {
+                    kb.ComputerKey(rnd(0, 60), false, rnd(0, 1));
+                }
                 break;
             }
             case 3:
             case 4:
             case 5:
             case 6:
-                kbtest::Mouse(kb, QEvent::MouseMove, Qt::NoButton, held, mods(), x, y);
+                if (widget)
+                    kbtest::Mouse(*widget, QEvent::MouseMove, Qt::NoButton, held, mods(), x, y);
+                else if (rnd(0, 1))
+                    kb.MouseGlide(rnd(0, 127), rnd(1, 127));
+                else
+                    kb.MoveAxes(rnd(-50, 50), rnd(-50, 50));
                 break;
             case 7:
             case 8:
             case 9: {
                 Qt::MouseButton b = rnd(0, 1) ? Qt::LeftButton : Qt::RightButton;
                 held &= ~Qt::MouseButtons(b);
-                kbtest::Mouse(kb, QEvent::MouseButtonRelease, b, held, mods(), x, y);
+                if (widget)
+                    kbtest::Mouse(*widget, QEvent::MouseButtonRelease, b, held, mods(), x, y);
+                else if (rnd(0, 1))
+                    kb.MouseRelease(kb.MouseNote(), rnd(0, 3) == 0);
+                else
+                    kb.ComputerKey(rnd(0, 60), true, false);
                 break;
             }
             case 10: {
@@ -159,10 +183,11 @@ void RunRandomSession(unsigned seed, int steps) {
                 }
                 break;
             case 22:
-                kb.SetPaintStyle(kb.PaintStyle() == psDraw ? psImage : psDraw);
+                if (widget) widget->SetPaintStyle(widget->PaintStyle() == psDraw ? psImage : psDraw);
                 break;
             case 23:
-                kb.SetBaseNote(rnd(0, 127));
+                if (widget) widget->SetBaseNote(rnd(0, 127));
+                kb.SetLowerCScanCode(rnd(44, 53));
                 break;
             case 24:
                 kb.PlayNote(kb.Channel(), rnd(0, 127), true, rnd(0, 1) ? 0 : 100);
@@ -172,9 +197,9 @@ void RunRandomSession(unsigned seed, int steps) {
     }
     // The user lets go, the source releases what it holds, and the host resets the keyboard.
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
-        if (!(held & b)) continue;
+        if (!(held & b) || !widget) continue;
         held &= ~Qt::MouseButtons(b);
-        kbtest::Mouse(kb, QEvent::MouseButtonRelease, b, held, {}, 10, 10);
+        kbtest::Mouse(*widget, QEvent::MouseButtonRelease, b, held, {}, 10, 10);
     }
     for (const TSourceNote& n : source)
         kb.MidiThruInput(uint8_t(0x80 | n.channel), uint8_t(n.note), n.useMessageChannel, 0);
@@ -192,6 +217,10 @@ void RunRandomSession(unsigned seed, int steps) {
 
 }  // namespace
 
-TEST(KeyboardRandom, EveryNoteOnIsMatchedByANoteOff) {
-    for (unsigned seed = 1; seed <= 12; ++seed) RunRandomSession(seed, 4000);
+TEST(NotePlayerRandom, EveryNoteOnIsMatchedByANoteOff) {
+    for (unsigned seed = 1; seed <= 12; ++seed) RunRandomSession(seed, 4000, false);
+}
+
+TEST(KeyboardRandom, MouseSessionsLeaveNoNoteSounding) {
+    for (unsigned seed = 1; seed <= 6; ++seed) RunRandomSession(seed, 4000, true);
 }

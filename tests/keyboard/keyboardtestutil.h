@@ -12,15 +12,13 @@ namespace kbtest {
 
 using TMsg = std::array<int, 3>;
 
-// Captures what the keyboard emits through OnNote (and OnDisplayEvent separately).
+// Captures what a player sends (and what it shows in the window's controls, separately).
 struct TNoteLog {
     std::vector<TMsg> notes;
     std::vector<TMsg> display;
-    void Attach(TKeyboard& kb) {
-        kb.OnNote = [this](TKeyboard*, uint8_t a, uint8_t b, uint8_t c) {
-            notes.push_back({a, b, c});
-        };
-        kb.OnDisplayEvent = [this](TKeyboard*, uint8_t a, uint8_t b, uint8_t c) {
+    void Attach(TNotePlayer& player) {
+        player.OnSend = [this](uint8_t a, uint8_t b, uint8_t c) { notes.push_back({a, b, c}); };
+        player.OnDisplay = [this](uint8_t a, uint8_t b, uint8_t c) {
             display.push_back({a, b, c});
         };
     }
@@ -63,16 +61,14 @@ inline QImage StandInImage(const QString& name) {
     return QImage();
 }
 
-// Installs the stand-in artwork and a true-colour screen for the lifetime of the object.
-struct TStandInArtwork {
-    explicit TStandInArtwork(int depth = 32) {
-        TKeyboard::SetImageSource(StandInImage);
-        TKeyboard::SetScreenDepthForTest(depth);
-    }
-    ~TStandInArtwork() {
-        TKeyboard::SetImageSource(nullptr);
-        TKeyboard::SetScreenDepthForTest(-1);
-    }
+// The stand-in artwork on a screen of the given depth.
+inline TKeyArtwork StandInArtwork(int depth = 32) { return {StandInImage, depth}; }
+
+// A keyboard with a player of its own.
+struct TPlayedKeyboard {
+    explicit TPlayedKeyboard(TKeyArtwork artwork = {}) : kb(player, nullptr, std::move(artwork)) {}
+    TNotePlayer player;
+    TKeyboard kb;
 };
 
 }  // namespace kbtest

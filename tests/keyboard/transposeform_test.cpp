@@ -39,7 +39,8 @@ protected:
         QTest::keyClick(form->ETranspose, key);
     }
 
-    TKeyboard keyboard;
+    TNotePlayer player;
+    TKeyboard keyboard{player};
     TMemSettingsStore store{true};
     QPointer<TTransposeForm> form;
 };

@@ -1,0 +1,400 @@
+#include "keyboard/noteplayer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "keyboard/keyboardmath.h"
+
+using namespace keymath;
+
+TNotePlayer::TNotePlayer(scanmap::TScanMap* scanMap)
+    : m_scanMap(scanMap ? scanMap : &m_ownScanMap) {
+    if (!scanMap) m_ownScanMap = scanmap::DefaultScanMap();
+    m_keyNotes.fill(-1);
+}
+
+void TNotePlayer::Send(uint8_t status, uint8_t data1, uint8_t data2) const {
+    if (OnSend) OnSend(status, data1, data2);
+}
+
+void TNotePlayer::KeyChanged(int note, bool struck) const {
+    if (m_observer) m_observer->KeyChanged(note, struck);
+}
+
+void TNotePlayer::AllKeysChanged() const {
+    if (m_observer) m_observer->AllKeysChanged();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Properties
+
+void TNotePlayer::SetChord(TChord v) {
+    if (v < chNone || v > chCustom || v == m_chord) return;
+    ChangeChord(v);
+}
+
+void TNotePlayer::ChangeChord(TChord v) {
+    // A latched note is released with the old chord and struck again with the new one.
+    m_latchedBefore = m_latched;
+    m_latched = false;
+    AllLocalNotesOff();
+    m_chord = v;
+    RestrikeLatched();
+}
+
+void TNotePlayer::SetCustomChord(const std::vector<int8_t>& offsets, bool select) {
+    std::vector<int8_t> chord = NormalisedCustomChord(offsets);
+    std::fill(std::begin(m_customChord), std::end(m_customChord), 0);
+    std::copy(chord.begin(), chord.end(), m_customChord);
+    if (select) ChangeChord(chCustom);
+}
+
+std::vector<int8_t> TNotePlayer::CustomChord() const {
+    std::vector<int8_t> result;
+    for (int8_t o : m_customChord) {
+        if (o == 0) break;
+        result.push_back(o);
+    }
+    return result;
+}
+
+void TNotePlayer::SetChannel(int v) {
+    v &= 15;
+    if (v == m_channel) return;
+    ResetAll();
+    m_channel = v;
+}
+
+void TNotePlayer::SetVelocityShiftFactor(double v) {
+    if (!(v >= 0.01)) v = 0.01;  // also catches NaN
+    if (!std::isfinite(v)) v = 1000.0;
+    m_velocityShiftFactor = v;
+}
+
+int TNotePlayer::PressVelocity(bool shift) const {
+    return shift ? ShiftedVelocity(m_velocity, m_velocityShiftFactor) : m_velocity;
+}
+
+void TNotePlayer::SetTranspose(int v) {
+    v = std::clamp(v, -99, 99);
+    if (v == m_transpose) return;
+    ResetAll();
+    m_transpose = v;
+    RestrikeLatched();
+    AllKeysChanged();
+}
+
+void TNotePlayer::SetDisplayTransposed(bool v) {
+    if (v == m_displayTransposed) return;
+    ResetAll();
+    m_displayTransposed = v;
+    RestrikeLatched();
+    AllKeysChanged();
+}
+
+void TNotePlayer::SetTransposeThru(bool v) {
+    if (v == m_transposeThru) return;
+    ClearThruDisplay();
+    m_transposeThru = v;
+}
+
+void TNotePlayer::SetKeyOctave(int v) {
+    if (v < 0 || v > 10 || v == m_keyOctave) return;
+    // Keys are mapped to notes through the octave at release time, so nothing may stay held.
+    ReleaseThruNotes();
+    ResetPlaying();
+    m_keyOctave = v;
+    if (m_observer) m_observer->KeyOctaveChanged();
+}
+
+void TNotePlayer::OctaveUp() {
+    if (m_keyOctave <= 9) SetKeyOctave(m_keyOctave + 1);
+}
+
+void TNotePlayer::OctaveDown() {
+    if (m_keyOctave > 0) SetKeyOctave(m_keyOctave - 1);
+}
+
+void TNotePlayer::SetUpperCScanCode(int v) {
+    if (v == m_upperCScanCode || !scanmap::IsValidUpperC(v)) return;
+    m_upperCScanCode = v;
+    *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kUpperRow);
+}
+
+void TNotePlayer::SetLowerCScanCode(int v) {
+    if (v == m_lowerCScanCode || !scanmap::IsValidLowerC(v)) return;
+    m_lowerCScanCode = v;
+    *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kLowerRow);
+}
+
+void TNotePlayer::SetUpDownController(int v) {
+    if (v < 0 || v > kControllerNone) return;
+    m_axis[0].assignment = v;
+    m_axis[0].value = 0;
+}
+
+void TNotePlayer::SetLeftRightController(int v) {
+    if (v < 0 || v > kControllerNone) return;
+    m_axis[1].assignment = v;
+    m_axis[1].value = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Notes
+
+std::vector<int> TNotePlayer::ChordTones() const {
+    std::vector<int> offsets{0};
+    for (int o : ChordOffsets(m_chord, m_customChord)) offsets.push_back(o);
+    return offsets;
+}
+
+void TNotePlayer::PlayNote(int channel, int note, bool local, int velocity) {
+    if (velocity > 0)
+        Strike(channel, channel, note, local, velocity, ChordTones());
+    else
+        Release(channel, note, local);
+}
+
+void TNotePlayer::SendNote(int channel, int note, bool local, int velocity) {
+    if (velocity > 0)
+        Strike(channel, channel, note, local, velocity, {0});
+    else
+        Release(channel, note, local);
+}
+
+void TNotePlayer::Strike(int channel, int keyChannel, int note, bool local, int velocity,
+                         const std::vector<int>& offsets) {
+    channel &= 15;
+    keyChannel &= 15;
+    velocity = std::min(velocity, 127);
+    const int t = (local || m_transposeThru) ? m_transpose : 0;
+    TPress press{channel, true, {}};
+    auto& counts = local ? m_localCount : m_thruCount;
+    for (int off : offsets) {
+        const int played = note + off;
+        const int sent = played + t;
+        const int shown = m_displayTransposed ? sent : played;
+        if (shown < 0 || shown > 127) continue;  // neither sent nor shown
+        int emitted = -1;
+        if (sent >= 0 && sent <= 127 && OnSend) {
+            OnSend(static_cast<uint8_t>(0x90 + channel), static_cast<uint8_t>(sent),
+                   static_cast<uint8_t>(velocity));
+            emitted = sent;
+        }
+        ++counts[shown];
+        KeyChanged(shown, true);
+        press.tones.push_back({shown, emitted});
+    }
+    m_presses[TPressKey{local, keyChannel, note}].push_back(std::move(press));
+}
+
+void TNotePlayer::Release(int keyChannel, int note, bool local) {
+    auto it = m_presses.find(TPressKey{local, keyChannel & 15, note});
+    // A release that matches no sounding press (already released by a reset, or never struck)
+    // sends nothing: a stray note-off could cut a note held elsewhere.
+    if (it == m_presses.end() || it->second.empty()) return;
+    TPress press = std::move(it->second.front());
+    it->second.pop_front();
+    if (it->second.empty()) m_presses.erase(it);
+    auto& counts = local ? m_localCount : m_thruCount;
+    for (const TTone& tone : press.tones) {
+        if (tone.sent >= 0)
+            Send(static_cast<uint8_t>(0x90 + press.channel), static_cast<uint8_t>(tone.sent), 0);
+        if (press.displayed && counts[tone.displayed] > 0) {
+            --counts[tone.displayed];
+            KeyChanged(tone.displayed, false);
+        }
+    }
+}
+
+void TNotePlayer::ReleaseAllOf(bool local) {
+    std::vector<TPress> released;
+    for (auto it = m_presses.begin(); it != m_presses.end();) {
+        if (std::get<0>(it->first) == local) {
+            for (auto& press : it->second) released.push_back(std::move(press));
+            it = m_presses.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    auto& counts = local ? m_localCount : m_thruCount;
+    counts.fill(0);
+    if (local) m_keyNotes.fill(-1);  // the keys' releases find nothing left to stop
+    // One note-off per note-on sent, on the channel and note that were actually sent.
+    for (const TPress& press : released)
+        for (const TTone& tone : press.tones)
+            if (tone.sent >= 0)
+                Send(static_cast<uint8_t>(0x90 + press.channel), static_cast<uint8_t>(tone.sent),
+                     0);
+    AllKeysChanged();
+}
+
+void TNotePlayer::ForgetDisplayOf(bool local) {
+    (local ? m_localCount : m_thruCount).fill(0);
+    for (auto& [key, presses] : m_presses)
+        if (std::get<0>(key) == local)
+            for (auto& press : presses) press.displayed = false;
+    AllKeysChanged();
+}
+
+void TNotePlayer::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageChannel,
+                                uint8_t data2) {
+    if (status >= 0xF0 || status < 0x80) return;  // system messages and stray data bytes
+    const int channel = useMessageChannel ? (status & 15) : m_channel;
+    const int note = data1 & 127;
+    const int velocity = (status & 0xF0) == 0x90 ? (data2 & 127) : 0;
+    switch (status & 0xF0) {
+        case 0x90:
+        case 0x80:
+            if (velocity > 0)
+                Strike(channel, status & 15, note, false, velocity, ChordTones());
+            else
+                Release(status & 15, note, false);
+            break;
+        default:
+            Send(status, data1, data2 & 127);
+            break;
+    }
+}
+
+void TNotePlayer::ShowIncomingNote(int note, int velocity) {
+    note &= 127;
+    if (velocity > 0) {
+        ++m_thruCount[note];
+        KeyChanged(note, true);
+    } else if (m_thruCount[note] > 0) {
+        --m_thruCount[note];
+        KeyChanged(note, false);
+    }
+}
+
+int TNotePlayer::LocalCount(int note) const {
+    return note >= 0 && note <= 127 ? m_localCount[note] : 0;
+}
+
+int TNotePlayer::ThruCount(int note) const {
+    return note >= 0 && note <= 127 ? m_thruCount[note] : 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Resets
+
+void TNotePlayer::AllLocalNotesOff() { ReleaseAllOf(true); }
+
+void TNotePlayer::ResetPlaying() {
+    AllLocalNotesOff();
+    ResetPitchBend();
+    for (auto& axis : m_axis) axis.value = 0;
+    m_latchedBefore = m_latched;
+    m_latched = false;
+    if (m_observer) m_observer->MousePlayEnded();
+}
+
+void TNotePlayer::ClearThruDisplay() { ForgetDisplayOf(false); }
+
+void TNotePlayer::ReleaseThruNotes() { ReleaseAllOf(false); }
+
+void TNotePlayer::ResetAll() {
+    // Thru notes the outside source still holds keep sounding; their releases, when they come,
+    // still find what was sent for them.
+    ForgetDisplayOf(false);
+    ResetPlaying();
+}
+
+void TNotePlayer::RestrikeLatched() {
+    if (!m_latchedBefore) return;
+    PlayNote(m_channel, m_mouseNote, true, m_mouseVelocity);
+    m_latched = true;
+    m_latchedBefore = false;
+    if (m_observer) m_observer->MousePlayEnded();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse
+
+void TNotePlayer::MousePress(int note, int velocity) {
+    PlayNote(m_channel, note, true, velocity);
+    m_mouseNote = note;
+    m_mouseVelocity = velocity;
+}
+
+void TNotePlayer::MouseGlide(int note, int velocity) {
+    PlayNote(m_channel, m_mouseNote, true, 0);
+    MousePress(note, velocity);
+}
+
+void TNotePlayer::MouseRelease(int note, bool latch) {
+    m_latched = latch;
+    if (latch) return;
+    PlayNote(m_channel, note, true, 0);
+    m_mouseNote = note;
+}
+
+void TNotePlayer::EndLatch() {
+    if (!m_latched) return;
+    m_latched = false;
+    PlayNote(m_channel, m_mouseNote, true, 0);
+}
+
+void TNotePlayer::StartAxes() {
+    for (auto& axis : m_axis) axis.valueAtPress = axis.value;
+}
+
+void TNotePlayer::MoveAxes(int up, int right) {
+    for (int i = 0; i < 2; ++i) {
+        TAxis& axis = m_axis[i];
+        if (axis.assignment == kControllerNone) continue;
+        const int value = AxisValue(axis.assignment, axis.valueAtPress, i == 0 ? up : right);
+        if (value == axis.value) continue;
+        if (axis.assignment == kControllerPitchBend)
+            EmitControl(static_cast<uint8_t>(0xE0 + m_channel),
+                        static_cast<uint8_t>((value + 8192) & 127),
+                        static_cast<uint8_t>((value + 8192) / 128));
+        else
+            EmitControl(static_cast<uint8_t>(0xB0 + m_channel),
+                        static_cast<uint8_t>(axis.assignment), static_cast<uint8_t>(value));
+        axis.value = value;
+    }
+}
+
+void TNotePlayer::ResetPitchBend() {
+    for (auto& axis : m_axis) {
+        if (axis.assignment == kControllerPitchBend && axis.value != 0) {
+            EmitControl(static_cast<uint8_t>(0xE0 + m_channel), 0, 64);
+            axis.value = 0;
+        }
+    }
+}
+
+void TNotePlayer::ControllerFeedback(int controller, int value) {
+    if (controller < 0 || controller >= 128) return;
+    value &= 127;
+    for (auto& axis : m_axis)
+        if (axis.assignment == controller) axis.value = value;
+}
+
+void TNotePlayer::EmitControl(uint8_t status, uint8_t data1, uint8_t data2) {
+    Send(status, data1, data2);
+    if (OnDisplay) OnDisplay(status, data1, data2);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Computer keys
+
+int TNotePlayer::ComputerKey(int scan, bool release, bool shift) {
+    if (scan < scanmap::kFirstKey || scan > scanmap::kLastKey) return -1;
+    const int sounding = m_keyNotes[scan];
+    const int note = release && sounding >= 0 ? sounding : 12 * m_keyOctave + (*m_scanMap)[scan];
+    if (note < 0 || note > 127) return -1;
+    if (release) {
+        // Only the note this key's press started is stopped; a release of a key whose press
+        // was not played here would otherwise cut the same note held by the mouse or another key.
+        m_keyNotes[scan] = -1;
+        if (sounding >= 0) PlayNote(m_channel, note, true, 0);
+    } else {
+        if (sounding >= 0) PlayNote(m_channel, sounding, true, 0);
+        PlayNote(m_channel, note, true, PressVelocity(shift));
+        m_keyNotes[scan] = note;
+    }
+    return note;
+}
