@@ -1,6 +1,7 @@
 #include "platform/midi/alsaannounce.h"
 
 #include <alsa/asoundlib.h>
+#include <errno.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -53,7 +54,8 @@ void TAlsaAnnounceWatcher::Listen() {
         if (fds[count].revents & POLLIN) return;
         bool changed = false;
         snd_seq_event_t* event = nullptr;
-        while (snd_seq_event_input(m_seq, &event) >= 0 && event) {
+        int read = 0;
+        while ((read = snd_seq_event_input(m_seq, &event)) >= 0 && event) {
             switch (event->type) {
                 case SND_SEQ_EVENT_CLIENT_START:
                 case SND_SEQ_EVENT_CLIENT_EXIT:
@@ -69,6 +71,8 @@ void TAlsaAnnounceWatcher::Listen() {
                     break;
             }
         }
+        // Announcements lost to a full buffer may have told anything.
+        changed = changed || read == -ENOSPC;
         if (!changed) continue;
         m_changes.fetch_add(1, std::memory_order_acq_rel);
         if (m_notice) m_notice->Fire();

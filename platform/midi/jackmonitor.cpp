@@ -59,6 +59,7 @@ int TJackMonitor::OnProcess(std::uint32_t frames, void* self) {
     for (auto& place : monitor->m_ports)
         if (TJackProcessPort* port = place.load(std::memory_order_seq_cst))
             port->Process(frames, start);
+    monitor->m_cycles.fetch_add(1, std::memory_order_acq_rel);
     monitor->m_inProcess.store(false, std::memory_order_seq_cst);
     return 0;
 }

@@ -70,6 +70,8 @@ public:
     // are taken. RemoveProcessPort returns once the process thread is done with the port.
     bool AddProcessPort(TJackProcessPort* port);
     void RemoveProcessPort(TJackProcessPort* port);
+    // Counts the server's cycles (process callbacks) since the client was made.
+    unsigned Cycles() const { return m_cycles.load(std::memory_order_acquire); }
 
 private:
     static constexpr size_t kMaxProcessPorts = 16;
@@ -97,6 +99,7 @@ private:
     std::array<std::atomic<TJackProcessPort*>, kMaxProcessPorts> m_ports{};
     _jack_client* m_processClient = nullptr;
     std::atomic<bool> m_inProcess{false};
+    std::atomic<unsigned> m_cycles{0};
 };
 
 // Holds what AbandonJackClient let go of for the rest of the run; never destroyed, so nothing

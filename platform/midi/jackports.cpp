@@ -11,14 +11,21 @@
 
 namespace {
 
-// Registers `name`, or name-2, name-3, ... when the client has a port of that name already.
-jack_port_t* RegisterPort(jack_client_t* client, const std::string& name, unsigned long flags) {
+// Registers `name`, or name-2, name-3, ... when the client has a port of that name already;
+// null with `error` set when there is no server or no port could be made.
+jack_port_t* RegisterPort(TJackMonitor& jack, const std::string& name, unsigned long flags,
+                          std::string& error) {
+    if (!jack.Connected()) {
+        error = "no JACK server is running";
+        return nullptr;
+    }
     for (int n = 1; n <= 16; ++n) {
         const std::string tried = n == 1 ? name : name + "-" + std::to_string(n);
         if (jack_port_t* port =
-                jack_port_register(client, tried.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0))
+                jack_port_register(jack.Client(), tried.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0))
             return port;
     }
+    error = "the JACK port " + name + " could not be made";
     return nullptr;
 }
 
@@ -38,15 +45,8 @@ TJackMidiOutPort::TJackMidiOutPort(TJackMonitor& jack, jack_port_t* port)
 std::unique_ptr<TJackMidiOutPort> TJackMidiOutPort::Open(TJackMonitor& jack,
                                                          const std::string& name,
                                                          std::string& error) {
-    if (!jack.Connected()) {
-        error = "no JACK server is running";
-        return nullptr;
-    }
-    jack_port_t* port = RegisterPort(jack.Client(), name, JackPortIsOutput);
-    if (!port) {
-        error = "the JACK port " + name + " could not be made";
-        return nullptr;
-    }
+    jack_port_t* port = RegisterPort(jack, name, JackPortIsOutput, error);
+    if (!port) return nullptr;
     std::unique_ptr<TJackMidiOutPort> out(new TJackMidiOutPort(jack, port));
     if (!jack.AddProcessPort(out.get())) {
         error = "too many JACK ports are open";
@@ -58,6 +58,14 @@ std::unique_ptr<TJackMidiOutPort> TJackMidiOutPort::Open(TJackMonitor& jack,
 }
 
 TJackMidiOutPort::~TJackMidiOutPort() {
+    // What was sent last (a reset's note-offs as the device closes) is still on its way: it
+    // leaves before the port goes, and the cycle that wrote it runs to its end.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (!m_queue.Empty() && Alive() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const unsigned emptied = m_jack.Cycles();
+    while (m_jack.Cycles() - emptied < 2 && Alive() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     m_jack.RemoveProcessPort(this);
     // The port of a server that went away went with it.
     if (m_port && Alive()) jack_port_unregister(m_jack.Client(), m_port);
@@ -128,15 +136,8 @@ TJackMidiInPort::TJackMidiInPort(TJackMonitor& jack, jack_port_t* port, TDeliver
 
 std::unique_ptr<TJackMidiInPort> TJackMidiInPort::Open(TJackMonitor& jack, const std::string& name,
                                                        TDeliver deliver, std::string& error) {
-    if (!jack.Connected()) {
-        error = "no JACK server is running";
-        return nullptr;
-    }
-    jack_port_t* port = RegisterPort(jack.Client(), name, JackPortIsInput);
-    if (!port) {
-        error = "the JACK port " + name + " could not be made";
-        return nullptr;
-    }
+    jack_port_t* port = RegisterPort(jack, name, JackPortIsInput, error);
+    if (!port) return nullptr;
     std::unique_ptr<TJackMidiInPort> in(new TJackMidiInPort(jack, port, std::move(deliver)));
     if (!in->m_channel->Ring || !jack.AddProcessPort(in.get())) {
         error = "too many JACK ports are open";

@@ -34,6 +34,10 @@ public:
         if (m_head.load(std::memory_order_acquire) == tail) return nullptr;
         return &m_items[tail % N];
     }
+    // Either side.
+    bool Empty() const {
+        return m_head.load(std::memory_order_acquire) == m_tail.load(std::memory_order_acquire);
+    }
     void Drop() {
         m_tail.store(m_tail.load(std::memory_order_relaxed) + 1, std::memory_order_release);
     }

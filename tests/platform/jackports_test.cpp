@@ -18,11 +18,11 @@ constexpr std::uint32_t kHorizon = 96000;
 
 TEST(JackDueOffset, EachMessageIsWrittenOnePeriodAfterItsStampWithinItsCycle) {
     const TDueCase cases[] = {
-        {"sent 40 frames into a cycle: 40 frames into the next", 1040, 1280, 0, 40},
+        {"sent 40 frames into a cycle: 40 frames into the next", 1064, 1280, 0, 40},
         {"the last frame of a cycle", 1279, 1280, 0, 255},
         {"due in a later cycle waits for it", 1300, 1280, 0, -1},
         {"late: at the start of the cycle", 500, 1280, 0, 0},
-        {"never before the message written ahead of it", 1040, 1280, 100, 100},
+        {"never before the message written ahead of it", 1064, 1280, 100, 100},
         {"late and behind another: right after it", 500, 1280, 30, 30},
         {"across the wrap of the clock", 0xFFFFFFF0u, 0xFFFFFFF0u + kPeriod, 0, 0},
         {"due past the wrap of the clock", 0xFFFFFFF0u + 20, 0xFFFFFFF0u + kPeriod, 0, 20},
