@@ -51,8 +51,9 @@ using namespace std::chrono_literals;
 constexpr double kRate = 48000.0;
 const char kProbeClient[] = "tastra-latency";
 
-// Where the synthesizer's sound begins: two audio inputs of a client of the bench's own note the
-// first loud frame after each silence.
+// Where the synthesizer's sound begins: two audio inputs of a client of the bench's own. Armed
+// with a frame time, it notes the first frame from then on that is clearly louder than what
+// sounded just before (a note still ringing out does not hide the next one).
 class TSoundProbe {
 public:
     bool Open() {
@@ -80,47 +81,64 @@ public:
         jack_free(ports);
         return n > 0;
     }
-    // Frames at which sound began since the last call.
-    std::vector<jack_nframes_t> TakeOnsets() {
-        std::vector<jack_nframes_t> out;
-        while (const jack_nframes_t* f = m_onsets.Peek()) {
-            out.push_back(*f);
-            m_onsets.Drop();
-        }
-        return out;
+    // Listens for sound from frame time `from` on.
+    void Arm(jack_nframes_t from) {
+        const float before = m_lastPeak.load(std::memory_order_acquire);
+        m_threshold.store(std::max(kLoud, 4 * before), std::memory_order_relaxed);
+        m_from.store(from, std::memory_order_relaxed);
+        m_onset.store(0, std::memory_order_relaxed);
+        m_armed.store(true, std::memory_order_release);
     }
-    // Frame time of the last loud sample.
-    jack_nframes_t LastLoud() const { return m_lastLoud.load(std::memory_order_acquire); }
+    // The onset found since Arm, if any.
+    bool Onset(jack_nframes_t& frame) const {
+        if (m_armed.load(std::memory_order_acquire)) return false;
+        frame = m_onset.load(std::memory_order_relaxed);
+        return frame != 0;
+    }
+    // The loudest sample of the last cycle.
+    float LastPeak() const { return m_lastPeak.load(std::memory_order_acquire); }
 
 private:
     // Louder than this counts as sound (about -60 dB below full scale).
     static constexpr float kLoud = 0.001f;
-    // Sound after this much silence (frames) is a new onset.
-    static constexpr jack_nframes_t kGap = 4800;
 
     static int OnProcess(jack_nframes_t frames, void* self) {
-        auto* probe = static_cast<TSoundProbe*>(self);
-        const jack_nframes_t start = jack_last_frame_time(probe->m_client);
-        for (jack_port_t* port : probe->m_ports) {
+        static_cast<TSoundProbe*>(self)->Run(frames);
+        return 0;
+    }
+
+    void Run(jack_nframes_t frames) {
+        const jack_nframes_t start = jack_last_frame_time(m_client);
+        const bool armed = m_armed.load(std::memory_order_acquire);
+        const float threshold = m_threshold.load(std::memory_order_relaxed);
+        const jack_nframes_t from = m_from.load(std::memory_order_relaxed);
+        jack_nframes_t first = 0;
+        float peak = 0;
+        for (jack_port_t* port : m_ports) {
             const auto* samples = static_cast<const float*>(jack_port_get_buffer(port, frames));
             for (jack_nframes_t i = 0; i < frames; ++i) {
-                if (std::fabs(samples[i]) <= kLoud) continue;
+                const float level = std::fabs(samples[i]);
+                peak = std::max(peak, level);
                 const jack_nframes_t at = start + i;
-                if (!probe->m_heard ||
-                    at - probe->m_lastLoud.load(std::memory_order_relaxed) > kGap)
-                    probe->m_onsets.Push(at);
-                probe->m_heard = true;
-                probe->m_lastLoud.store(at, std::memory_order_release);
+                if (armed && level > threshold && static_cast<std::int32_t>(at - from) >= 0 &&
+                    (first == 0 || static_cast<std::int32_t>(at - first) < 0))
+                    first = at;
             }
         }
-        return 0;
+        m_lastPeak.store(peak, std::memory_order_release);
+        if (first != 0) {
+            m_onset.store(first, std::memory_order_relaxed);
+            m_armed.store(false, std::memory_order_release);
+        }
     }
 
     jack_client_t* m_client = nullptr;
     jack_port_t* m_ports[2] = {};
-    TSpscRing<jack_nframes_t, 4096> m_onsets;
-    std::atomic<jack_nframes_t> m_lastLoud{0};
-    bool m_heard = false;
+    std::atomic<bool> m_armed{false};
+    std::atomic<float> m_threshold{kLoud};
+    std::atomic<jack_nframes_t> m_from{0};
+    std::atomic<jack_nframes_t> m_onset{0};
+    std::atomic<float> m_lastPeak{0};
 };
 
 // The program under test, started with a configuration folder of its own (a first start).
@@ -257,16 +275,17 @@ public:
     }
 
     // Presses a key until something comes out: the window has shown and has the focus.
-    bool WaitForKeys(const std::function<bool()>& heard) {
+    bool WaitForKeys(
+        const std::function<bool()>& heard, const std::function<void()>& beforePress = [] {}) {
         return WaitUntil(
             [&] {
                 FocusProgramWindow(m_display);
+                beforePress();
                 Key(52, true);
                 const bool ok = WaitUntil(heard, 300ms);
                 Key(52, false);
                 std::this_thread::sleep_for(300ms);
                 TakeMidi();
-                m_sound.TakeOnsets();
                 return ok;
             },
             40s);
@@ -317,26 +336,16 @@ public:
     TSeries KeysToSound(int presses) {
         TSeries s("key -> synth");
         std::uniform_int_distribution<int> pause(20, 120);
-        const auto quiet = static_cast<jack_nframes_t>(0.15 * kRate);
         for (int i = 0; i < presses; ++i) {
-            // Each note starts from silence, at a random phase of the period.
-            WaitUntil([&] { return m_midi.Now() - m_sound.LastLoud() > quiet; }, 4000ms);
+            // Each note from near silence, at a random phase of the period.
+            WaitUntil([&] { return m_sound.LastPeak() < 0.01f; }, 1500ms);
             std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
-            m_sound.TakeOnsets();
             const int keycode = 52 + i % 7;
             const jack_nframes_t pressed = m_midi.Now();
+            m_sound.Arm(pressed);
             Key(keycode, true);
             jack_nframes_t onset = 0;
-            const bool got = WaitUntil(
-                [&] {
-                    for (jack_nframes_t f : m_sound.TakeOnsets())
-                        if (static_cast<std::int32_t>(f - pressed) >= 0) {
-                            onset = f;
-                            return true;
-                        }
-                    return false;
-                },
-                1000ms);
+            const bool got = WaitUntil([&] { return m_sound.Onset(onset); }, 1000ms);
             std::this_thread::sleep_for(30ms);
             Key(keycode, false);
             if (got)
@@ -418,6 +427,85 @@ std::vector<int> ParseList(const std::string& text) {
     return out;
 }
 
+// One run of the program per pass and period: keys and thru into the bench's MIDI port, or keys
+// into the built-in synthesizer.
+class TBench {
+public:
+    TBench(std::string program, int presses, bool midi, bool thru, Display* display)
+        : m_program(std::move(program)),
+          m_presses(presses),
+          m_wantMidi(midi),
+          m_wantThru(thru),
+          m_display(display) {}
+
+    // False when the program did not play at all.
+    bool Measure(bool synth, int period) {
+        // A server of its own for each program run: the JACK tests of others wait their turn
+        // meanwhile, and no run lasts long.
+        TJackServer server(period);
+        TJackFrameClient midi(kProbeClient);
+        TSoundProbe sound;
+        if (!server.Running() || !midi.Ok() || !sound.Open()) {
+            std::fprintf(stderr, "no JACK server or ports: %s\n", server.Error().c_str());
+            std::exit(1);
+        }
+        std::vector<std::string> args = {"--midi-out", synth ? "Built-in Synth" : midi.InName()};
+        if (!synth && m_wantThru) args.insert(args.end(), {"--midi-in", midi.OutName()});
+        TProgram tastra(m_program, args);
+        TRun run(midi, sound, m_display, m_random);
+        const auto connected = [&](const std::string& port) {
+            return jack_port_connected(jack_port_by_name(midi.Client(), port.c_str())) > 0;
+        };
+        const char* failed = nullptr;
+        if (!synth) {
+            if (!WaitUntil([&] { return connected(midi.InName()); }, 60s))
+                failed = "its output never connected";
+            else if (!run.WaitForKeys([&] {
+                         for (const auto& e : run.TakeMidi())
+                             if (IsNoteOn(e)) return true;
+                         return false;
+                     }))
+                failed = "no note came from the keys";
+        } else {
+            jack_nframes_t onset;
+            if (!WaitUntil([&] { return sound.ConnectProgram(); }, 60s))
+                failed = "the synthesizer's audio ports never came";
+            else if (!run.WaitForKeys([&] { return sound.Onset(onset); },
+                                      [&] { sound.Arm(midi.Now()); }))
+                failed = "no sound came from the keys";
+        }
+        if (failed) {
+            std::fprintf(stderr, "period %d: the program did not play: %s (%s, sound level %g)\n",
+                         period, failed, tastra.Running() ? "running" : "not running",
+                         sound.LastPeak());
+            return false;
+        }
+        if (synth) {
+            Results.emplace_back(period, run.KeysToSound(m_presses));
+            return true;
+        }
+        if (m_wantMidi) Results.emplace_back(period, run.KeysToMidi(m_presses));
+        if (m_wantThru) {
+            TSeries delay("thru"), spacing("thru spacing (frames)", true);
+            if (WaitUntil([&] { return connected(midi.OutName()); }, 5s))
+                run.Thru(m_presses, delay, spacing);
+            Results.emplace_back(period, delay);
+            Results.emplace_back(period, spacing);
+        }
+        return true;
+    }
+
+    std::vector<std::pair<int, TSeries>> Results;
+
+private:
+    std::string m_program;
+    int m_presses;
+    bool m_wantMidi;
+    bool m_wantThru;
+    Display* m_display;
+    std::mt19937 m_random{17};
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -458,63 +546,14 @@ int main(int argc, char** argv) {
     }
     // A key held while the program is slow to answer must not repeat.
     XAutoRepeatOff(display);
-    std::mt19937 random(17);
-    std::vector<std::pair<int, TSeries>> results;
+    TBench bench(program, presses, wantMidi, wantThru, display);
     for (int period : periods) {
-        for (int pass = 0; pass < 2; ++pass) {
-            if (pass == 0 && !wantMidi && !wantThru) continue;
-            if (pass == 1 && !wantSynth) continue;
-            // A server of its own for each program run: the JACK tests of others wait their turn
-            // meanwhile, and no run lasts long.
-            TJackServer server(period);
-            if (!server.Running()) {
-                std::fprintf(stderr, "no JACK server: %s\n", server.Error().c_str());
-                return 1;
+        for (bool synth : {false, true}) {
+            if (synth ? !wantSynth : !wantMidi && !wantThru) continue;
+            // A program that does not play at all (now and then its first start under a fresh
+            // X server takes no keys) is started again, twice at the most.
+            for (int attempt = 0; attempt < 3 && !bench.Measure(synth, period); ++attempt) {
             }
-            TJackFrameClient midi(kProbeClient);
-            TSoundProbe sound;
-            if (!midi.Ok() || !sound.Open()) {
-                std::fprintf(stderr, "the bench's JACK ports could not be made\n");
-                return 1;
-            }
-            std::vector<std::string> args;
-            if (pass == 0) {
-                args = {"--midi-out", midi.InName()};
-                if (wantThru) args.insert(args.end(), {"--midi-in", midi.OutName()});
-            } else {
-                args = {"--midi-out", "Built-in Synth"};
-            }
-            TProgram tastra(program, args);
-            TRun run(midi, sound, display, random);
-            const auto connected = [&](const std::string& port) {
-                return jack_port_connected(jack_port_by_name(midi.Client(), port.c_str())) > 0;
-            };
-            bool ready = false;
-            if (pass == 0) {
-                ready = WaitUntil([&] { return connected(midi.InName()); }, 20s) &&
-                        run.WaitForKeys([&] {
-                            for (const auto& e : run.TakeMidi())
-                                if (IsNoteOn(e)) return true;
-                            return false;
-                        });
-            } else {
-                ready = WaitUntil([&] { return sound.ConnectProgram(); }, 30s) &&
-                        run.WaitForKeys([&] { return !sound.TakeOnsets().empty(); });
-            }
-            if (!ready) {
-                std::fprintf(stderr, "period %d: the program did not play (%s)\n", period,
-                             tastra.Running() ? "running" : "not running");
-                continue;
-            }
-            if (pass == 0 && wantMidi) results.emplace_back(period, run.KeysToMidi(presses));
-            if (pass == 0 && wantThru) {
-                TSeries delay("thru"), spacing("thru spacing (frames)", true);
-                if (WaitUntil([&] { return connected(midi.OutName()); }, 5s))
-                    run.Thru(presses, delay, spacing);
-                results.emplace_back(period, delay);
-                results.emplace_back(period, spacing);
-            }
-            if (pass == 1) results.emplace_back(period, run.KeysToSound(presses));
         }
     }
     XCloseDisplay(display);
@@ -524,6 +563,6 @@ int main(int argc, char** argv) {
         "between two notes sent close together moved on the way)\n");
     std::printf("%6s  %-22s %5s  %8s %8s %8s %8s   %s\n", "period", "path", "n", "median", "min",
                 "max", "stddev", "missing");
-    for (const auto& [period, series] : results) PrintSeries(period, series);
+    for (const auto& [period, series] : bench.Results) PrintSeries(period, series);
     return 0;
 }

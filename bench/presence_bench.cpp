@@ -4,11 +4,9 @@
 // port is looked up again only after the system announced a change (none comes here);
 // "every message": looked up for every message sent, as without the announcements. The lookup
 // walks a list of 48 ports the way the ALSA lister does, names built and stripped of numbers.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 
 #include "app/tastra.h"
+#include "bench/qtbenchmain.h"
 #include "midi/midiinput.h"
 #include "midi/midioutput.h"
 #include "platform/midi/portpresence.h"
@@ -111,11 +109,4 @@ BENCHMARK(BM_ThruFlood)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TASTRA_QT_BENCHMARK_MAIN()
