@@ -28,6 +28,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -70,16 +71,20 @@ public:
         if (m_client) jack_client_close(m_client);
     }
 
-    // Connects every audio output of the program's clients to the inputs; false when it has none.
+    // Connects every audio output of the program's clients to the inputs; false while it has
+    // none that can be connected (a client that is not active yet refuses).
     bool ConnectProgram() {
         const char** ports =
             jack_get_ports(m_client, "^Tastra", JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput);
         if (!ports) return false;
         int n = 0;
-        for (const char** p = ports; *p; ++p, ++n)
-            jack_connect(m_client, *p, jack_port_name(m_ports[n % 2]));
+        bool all = true;
+        for (const char** p = ports; *p; ++p, ++n) {
+            const int r = jack_connect(m_client, *p, jack_port_name(m_ports[n % 2]));
+            all = all && (r == 0 || r == EEXIST);
+        }
         jack_free(ports);
-        return n > 0;
+        return n > 0 && all;
     }
     // Listens for sound from frame time `from` on.
     void Arm(jack_nframes_t from) {
