@@ -44,6 +44,8 @@ void TTastra2::MidiInput(TMidiInput* input) {
         std::unique_ptr<TMyMidiEvent> ev = input->GetMidiEvent();
         if (!ev) break;
         if (ev->MidiMessage >= 0xF0) continue;  // system messages are not passed on
+        // What thru sends for it keeps the time it arrived at.
+        TEventTimeScope arrival(MidiOut(), ev->FrameTime);
         uint8_t status = ev->MidiMessage;
         uint8_t velocity = ev->Data2;
         // A note-off is a note-on with velocity 0 from here on.

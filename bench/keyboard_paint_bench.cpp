@@ -1,9 +1,8 @@
-#include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "bench/qtbenchmain.h"
 #include "keyboard/keyboard.h"
 
 namespace {
@@ -62,11 +61,4 @@ BENCHMARK_CAPTURE(FullRepaint, Image, psImage);
 BENCHMARK_CAPTURE(SingleKeyRepaint, Drawn, psDraw);
 BENCHMARK_CAPTURE(SingleKeyRepaint, Image, psImage);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TASTRA_QT_BENCHMARK_MAIN()

@@ -1,11 +1,10 @@
 // The send path: a mouse press and release delivered to the keyboard until the bytes reach the
 // MIDI service, against calling the service directly with the same two messages.
-#include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QMouseEvent>
 
 #include "app/tastra.h"
+#include "bench/qtbenchmain.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
 #include "platform/midi/virtualmidi.h"
@@ -55,11 +54,4 @@ BENCHMARK(BM_MousePressToService);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TASTRA_QT_BENCHMARK_MAIN()

@@ -23,12 +23,12 @@ bool TCircBuffer::Push(const TQueueEntry& entry) {
     return true;
 }
 
-bool TCircBuffer::PushShort(std::uint32_t packed, std::uint32_t time) {
-    return Push(TQueueEntry{time, packed, nullptr, nullptr});
+bool TCircBuffer::PushShort(std::uint32_t packed, std::uint32_t time, TMidiFrameTime frameTime) {
+    return Push(TQueueEntry{time, packed, nullptr, nullptr, frameTime});
 }
 
 bool TCircBuffer::PushSysEx(TMidiInBuffer* buffer, std::uint32_t time) {
-    return Push(TQueueEntry{time, 0xF0, buffer, nullptr});
+    return Push(TQueueEntry{time, 0xF0, buffer, nullptr, TMidiFrameTime()});
 }
 
 bool TCircBuffer::Remove() {

@@ -19,7 +19,7 @@ EMidiInputError InputError(TMidiInService& service, MidiResult code,
 }
 
 bool IsShortMessage(TMidiInMessage msg) {
-    return msg == mimData || msg == mimError || msg == mimMoreData;
+    return msg == mimData || msg == mimError || msg == mimMoreData || msg == mimTimedData;
 }
 
 bool IsLongMessage(TMidiInMessage msg) { return msg == mimLongData || msg == mimLongError; }
@@ -97,6 +97,11 @@ void TMidiInput::CheckDevicePresent() {
         m_service.InClose(stale);
         Close();
     }
+}
+
+std::vector<std::string> TMidiInput::BreakLoops() {
+    if (m_handle == 0 || !m_detectMidiLoop) return {};
+    return m_service.InBreakLoops(m_handle);
 }
 
 MidiResult TMidiInput::QueueBuffer(TMidiInBuffer& buffer) {
@@ -236,10 +241,17 @@ void TMidiInput::Receive(TMidiInMessage msg, std::uintptr_t param1, std::uint32_
     bool pushed;
     if (IsShortMessage(msg)) {
         auto packed = static_cast<std::uint32_t>(param1);
+        TMidiFrameTime frameTime;
+        if (msg == mimTimedData) {
+            const auto* timed = reinterpret_cast<const TMidiInTimedData*>(param1);
+            if (!timed) return;
+            packed = timed->Packed;
+            frameTime = timed->Time;
+        }
         if (packed == 0xFE && !m_activeSensing.load(std::memory_order_relaxed)) return;
         if (packed == 0xF8 && !m_timingClock.load(std::memory_order_relaxed)) return;
         if (m_sysExOnly.load(std::memory_order_relaxed)) return;
-        pushed = queue->PushShort(packed, param2);
+        pushed = queue->PushShort(packed, param2, frameTime);
     } else if (IsLongMessage(msg)) {
         auto* buffer = reinterpret_cast<TMidiInBuffer*>(param1);
         if (!buffer) return;
@@ -280,6 +292,7 @@ TMyMidiEvent* TMidiInput::MakeEvent(TQueueEntry& entry) {
     if (entry.Event) return entry.Event;
     auto event = std::make_unique<TMyMidiEvent>();
     event->Time = entry.Time;
+    event->FrameTime = entry.FrameTime;
     if (entry.Message == 0xF0) {
         event->MidiMessage = 0xF0;
         if (TMidiInBuffer* buffer = entry.Buffer) {

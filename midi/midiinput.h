@@ -23,6 +23,8 @@ struct TMyMidiEvent {
     std::uint8_t Data1 = 0;
     std::uint8_t Data2 = 0;
     std::uint32_t Time = 0;  // ms since the device was started
+    // When it arrived on the MIDI system's own clock, where the device has one.
+    TMidiFrameTime FrameTime;
     std::vector<std::uint8_t> SysEx;
 };
 
@@ -33,6 +35,7 @@ struct TQueueEntry {
     std::uint32_t Message = 0;
     TMidiInBuffer* Buffer = nullptr;
     TMyMidiEvent* Event = nullptr;
+    TMidiFrameTime FrameTime;
 };
 
 // The locked ring queue between the service thread and the window thread: a fixed array of
@@ -46,7 +49,8 @@ public:
     TCircBuffer& operator=(const TCircBuffer&) = delete;
 
     // False when the queue is full (the entry is then not stored).
-    bool PushShort(std::uint32_t packed, std::uint32_t time);
+    bool PushShort(std::uint32_t packed, std::uint32_t time,
+                   TMidiFrameTime frameTime = TMidiFrameTime());
     bool PushSysEx(TMidiInBuffer* buffer, std::uint32_t time);
     bool Push(const TQueueEntry& entry);
     // Drops the entry at the read index; false when the queue is empty.
@@ -115,6 +119,9 @@ public:
     std::string TakeSystemNotice() { return m_service.TakeSystemNotice(); }
     // True once after a port that fed the open input went away.
     bool TakeSourceLost() { return m_handle != 0 && m_service.InSourceLost(m_handle); }
+    // With DetectMidiLoop on: cuts the connections from the program's own outputs into the open
+    // input, which would send every message round in a loop; the names of the ports cut off.
+    std::vector<std::string> BreakLoops();
 
     bool DetectMidiLoop() const { return m_detectMidiLoop; }
     void SetDetectMidiLoop(bool on) { m_detectMidiLoop = on; }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QTimer>
 #include <exception>
@@ -47,6 +48,15 @@ private:
     int& m_counter;
 };
 
+// The posted event that carries a service's notice to the window thread.
+QEvent::Type NoticeEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+// A notice that finds a click or a rebuild running is taken up this much later.
+constexpr int kNoticeRetryMs = 50;
+
 bool SameDeviceList(const std::vector<TMidiDeviceEntry>& a,
                     const std::vector<TMidiDeviceEntry>& b) {
     if (a.size() != b.size()) return false;
@@ -68,7 +78,25 @@ std::string EntryName(const QAction* action) {
     return out.toStdString();
 }
 
-TMidiMenuBase::TMidiMenuBase(QObject* parent) : QObject(parent) {}
+TMidiMenuBase::TMidiMenuBase(QObject* parent) : QObject(parent) {
+    NoticeEvent();  // registered here, so that other threads only read it
+}
+
+void TMidiMenuBase::DevicesChanged() {
+    if (m_noticePending.exchange(true, std::memory_order_acq_rel)) return;
+    QCoreApplication::postEvent(this, new QEvent(NoticeEvent()));
+}
+
+void TMidiMenuBase::customEvent(QEvent* event) {
+    if (event->type() != NoticeEvent()) return;
+    m_noticePending.store(false, std::memory_order_release);
+    if (m_busy > 0) {
+        // Not under a running click or rebuild; soon after it instead of at the next recheck.
+        QTimer::singleShot(kNoticeRetryMs, this, [this] { DevicesChanged(); });
+        return;
+    }
+    Refresh(false);
+}
 
 TMidiMenuBase::~TMidiMenuBase() {
     // The entries' handlers die with this object; leaving them would show dead entries.
@@ -226,7 +254,8 @@ void TMidiMenuBase::StartRecheckTimer() {
     if (!m_recheckTimer) {
         m_recheckTimer = new QTimer(this);
         m_recheckTimer->setInterval(kRecheckIntervalMs);
-        // Periodic: nothing tells this platform that devices came or went.
+        // Periodic as well: a system without notices (ALSA without its sequencer's
+        // announcements, a JACK server started later) is caught up this way.
         connect(m_recheckTimer, &QTimer::timeout, this, [this] { Refresh(false); });
     }
     m_recheckTimer->start();
@@ -237,6 +266,17 @@ void TMidiMenuBase::Refresh(bool recheck) {
     if (recheck) StartRecheckTimer();
     if (m_busy > 0) return;  // the next recheck will catch up
     TBusy busy(m_busy);
+    if (!IsClosed()) {
+        const std::vector<std::string> cut = BreakLoops();
+        if (!cut.empty()) {
+            std::string ports;
+            for (const auto& port : cut) ports += (ports.empty() ? "" : ", ") + port;
+            SendText(Format("Disconnected %1 from %2: it would create a virtual feedback loop !",
+                            ports, DeviceName()));
+            // What went round is let go of, as for a source that went away.
+            if (OnBeforeClose) OnBeforeClose(this);
+        }
+    }
     // Notes held by a source that went away would never be released by it.
     if (!IsClosed() && TakeSourceLost() && OnBeforeClose) OnBeforeClose(this);
     int count = DeviceCount();
@@ -395,9 +435,11 @@ void TMidiMenuBase::SaveSettings(TSettingsStore& store) {
 }
 
 TMidiOutMenu::TMidiOutMenu(TMidiOutService& service, QObject* parent)
-    : TMidiMenuBase(parent), m_output(service) {}
+    : TMidiMenuBase(parent), m_service(service), m_output(service) {
+    m_service.AddChangeListener(this, [this] { DevicesChanged(); });
+}
 
-TMidiOutMenu::~TMidiOutMenu() = default;
+TMidiOutMenu::~TMidiOutMenu() { m_service.RemoveChangeListener(this); }
 
 void TMidiOutMenu::LoadSettings(TSettingsStore& store) {
     TMidiMenuBase::LoadSettings(store);
@@ -414,13 +456,14 @@ void TMidiOutMenu::SaveSettings(TSettingsStore& store) {
 }
 
 TMidiInMenu::TMidiInMenu(TMidiInService& service, QObject* parent)
-    : TMidiMenuBase(parent), m_input(service) {
+    : TMidiMenuBase(parent), m_service(service), m_input(service) {
     m_input.SetActiveSensing(m_activeSensing);
     m_input.SetTimingClock(m_timingClock);
     m_input.SetSysExOnly(m_sysExOnly);
+    m_service.AddChangeListener(this, [this] { DevicesChanged(); });
 }
 
-TMidiInMenu::~TMidiInMenu() = default;
+TMidiInMenu::~TMidiInMenu() { m_service.RemoveChangeListener(this); }
 
 void TMidiInMenu::SetActiveSensing(bool on) {
     m_activeSensing = on;

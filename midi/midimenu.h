@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -45,9 +46,10 @@ using TMidiInputEvent = std::function<void(TMidiInput* sender)>;
 
 // Fills a submenu with the MIDI devices of one direction, opens the one the user clicks, checks
 // the open one and remembers it by name in the settings store. A remembered device that is
-// missing stays awaited and is opened by the first rebuild that lists it. Devices come and go
-// without notice on this platform, so the entries are rechecked every 10 seconds while a submenu
-// is bound. Window thread only.
+// missing stays awaited and is opened by the first rebuild that lists it. The service's notices
+// (a port came or went, a connection changed) refresh the entries at once; where a system gives
+// none, the entries are rechecked every 10 seconds while a submenu is bound. Window thread only,
+// except DevicesChanged.
 class TMidiMenuBase : public QObject {
 public:
     explicit TMidiMenuBase(QObject* parent = nullptr);
@@ -75,6 +77,9 @@ public:
     virtual std::string TakeSystemNotice() = 0;
     // True once after a port that fed the open device went away (inputs only).
     virtual bool TakeSourceLost() { return false; }
+    // Cuts connections that would loop the program's output back into the open device (inputs
+    // only); the names of the ports cut off.
+    virtual std::vector<std::string> BreakLoops() { return {}; }
     virtual void LoadSettings(TSettingsStore& store);
     virtual void SaveSettings(TSettingsStore& store);
 
@@ -113,6 +118,10 @@ public:
     // Loads from the store that OpenRegPathStore opens, when RegPath is set; swallows errors.
     void LoadFromRegPath();
 
+    // The service's notice that devices or connections changed; any thread. The entries are
+    // refreshed on the window thread soon after.
+    void DevicesChanged();
+
     // The entry with this tag (device number, NoDevice for "none"), or nullptr.
     QAction* FindEntry(int tag) const;
     QTimer* RecheckTimer() const { return m_recheckTimer; }
@@ -129,6 +138,7 @@ public:
     TMidiStringEvent OnTextMessage;
 
 protected:
+    void customEvent(QEvent* event) override;
     // "MIDI OUT" or "MIDI IN", for the texts shown to the user.
     virtual const char* DirectionLabel() const = 0;
     // Open and close the owned device itself (input: also start and stop it).
@@ -169,6 +179,8 @@ private:
     // Set while a click or a rebuild runs: a recheck arriving then (from a message box's event
     // loop) must not delete the entries under the running handler.
     int m_busy = 0;
+    // A notice is on its way to the window thread; more notices meanwhile add nothing.
+    std::atomic<bool> m_noticePending{false};
 };
 
 // The menu of output devices; owns the program's one output.
@@ -199,6 +211,7 @@ protected:
     void CloseOwnedDevice() override { m_output.Close(); }
 
 private:
+    TMidiOutService& m_service;
     TMidiOutput m_output;
 };
 
@@ -221,6 +234,7 @@ public:
     void CheckDevicePresent() override { m_input.CheckDevicePresent(); }
     std::string TakeSystemNotice() override { return m_input.TakeSystemNotice(); }
     bool TakeSourceLost() override { return m_input.TakeSourceLost(); }
+    std::vector<std::string> BreakLoops() override { return m_input.BreakLoops(); }
     bool IsClosed() const override { return m_input.IsClosed(); }
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;
@@ -239,6 +253,7 @@ protected:
     void CloseOwnedDevice() override;
 
 private:
+    TMidiInService& m_service;
     TMidiInput m_input;
     bool m_activeSensing = false;
     bool m_timingClock = false;

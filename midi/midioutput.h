@@ -47,6 +47,11 @@ public:
     // Sends one short message; does nothing while closed. Pass 0 for missing data bytes.
     void SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
 
+    // The arrival time of the incoming message being handled (see TEventTimeScope): while it is
+    // valid, what is sent belongs to that message and keeps its time.
+    TMidiFrameTime EventTime() const { return m_eventTime; }
+    void SetEventTime(TMidiFrameTime time) { m_eventTime = time; }
+
     // Fills the list with the devices that have a readable, non-empty name, preceded by the
     // "MIDI Mapper" entry (id -1) when the mapper is included and any device exists.
     void ListDevices(std::vector<TMidiDeviceEntry>& list);
@@ -70,4 +75,23 @@ private:
     std::string m_deviceName;
     bool m_detectMidiLoop = true;
     bool m_includeMapper = true;
+    TMidiFrameTime m_eventTime;
+};
+
+// For its lifetime, the messages sent to `output` are caused by an incoming message that arrived
+// at `time` (thru): they leave as long after that time as any message leaves after it is sent,
+// so that notes passed through keep their spacing.
+class TEventTimeScope {
+public:
+    TEventTimeScope(TMidiOutput& output, TMidiFrameTime time)
+        : m_output(output), m_before(output.EventTime()) {
+        output.SetEventTime(time);
+    }
+    ~TEventTimeScope() { m_output.SetEventTime(m_before); }
+    TEventTimeScope(const TEventTimeScope&) = delete;
+    TEventTimeScope& operator=(const TEventTimeScope&) = delete;
+
+private:
+    TMidiOutput& m_output;
+    TMidiFrameTime m_before;
 };

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <mutex>
+#include <thread>
 
 void KeepAbandoned(void* client) {
     static std::mutex lock;
@@ -29,13 +30,62 @@ void SilenceJackLog() {
     });
 }
 
-TJackMonitor::TJackMonitor(std::string clientName) : m_clientName(std::move(clientName)) {
+TJackMonitor::TJackMonitor(std::string clientName, TChangeNotice* notice)
+    : m_clientName(std::move(clientName)), m_changeNotice(notice) {
     SilenceJackLog();
 }
 
 TJackMonitor::~TJackMonitor() { Disconnect(); }
 
-void TJackMonitor::OnShutdown(void* self) { static_cast<TJackMonitor*>(self)->m_shutDown = true; }
+void TJackMonitor::OnShutdown(void* self) {
+    auto* monitor = static_cast<TJackMonitor*>(self);
+    monitor->m_shutDown = true;
+    monitor->m_portChanges.fetch_add(1, std::memory_order_acq_rel);
+    if (monitor->m_changeNotice) monitor->m_changeNotice->Fire();
+}
+
+void TJackMonitor::OnRegistration(std::uint32_t, int, void* self) {
+    auto* monitor = static_cast<TJackMonitor*>(self);
+    monitor->m_portChanges.fetch_add(1, std::memory_order_acq_rel);
+    if (monitor->m_changeNotice) monitor->m_changeNotice->Fire();
+}
+
+int TJackMonitor::OnProcess(std::uint32_t frames, void* self) {
+    auto* monitor = static_cast<TJackMonitor*>(self);
+    // Announced before the places are read, so that RemoveProcessPort either sees this cycle
+    // running or this cycle sees the place emptied.
+    monitor->m_inProcess.store(true, std::memory_order_seq_cst);
+    const jack_nframes_t start = jack_last_frame_time(monitor->m_processClient);
+    for (auto& place : monitor->m_ports)
+        if (TJackProcessPort* port = place.load(std::memory_order_seq_cst))
+            port->Process(frames, start);
+    monitor->m_cycles.fetch_add(1, std::memory_order_acq_rel);
+    monitor->m_inProcess.store(false, std::memory_order_seq_cst);
+    return 0;
+}
+
+bool TJackMonitor::AddProcessPort(TJackProcessPort* port) {
+    for (auto& place : m_ports) {
+        TJackProcessPort* empty = nullptr;
+        if (place.compare_exchange_strong(empty, port)) return true;
+    }
+    return false;
+}
+
+void TJackMonitor::RemoveProcessPort(TJackProcessPort* port) {
+    bool was = false;
+    for (auto& place : m_ports) {
+        TJackProcessPort* expected = port;
+        was = place.compare_exchange_strong(expected, nullptr) || was;
+    }
+    if (!was) return;
+    // A cycle that took the port before it was removed may still be running. A server that is
+    // gone runs none, and one that hangs is given up on after a while.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (m_inProcess.load(std::memory_order_seq_cst) && m_client && !m_shutDown &&
+           std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::yield();
+}
 
 void TJackMonitor::Disconnect() {
     if (!m_client) return;
@@ -66,8 +116,14 @@ bool TJackMonitor::Connected() {
     if (!m_client) return false;
     m_shutDown = false;
     ++m_generation;
+    m_portChanges.fetch_add(1, std::memory_order_acq_rel);
+    // The ports of the server before are gone with it; the new one serves only its own.
+    for (auto& place : m_ports) place.store(nullptr);
+    m_processClient = m_client;
     jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
     jack_set_port_connect_callback(m_client, &TJackMonitor::OnConnect, this);
+    jack_set_port_registration_callback(m_client, &TJackMonitor::OnRegistration, this);
+    jack_set_process_callback(m_client, &TJackMonitor::OnProcess, this);
     if (jack_activate(m_client) != 0) {
         Disconnect();
         return false;
@@ -89,17 +145,20 @@ std::vector<std::string> TJackMonitor::MidiPorts(unsigned long flags) {
     return out;
 }
 
-void TJackMonitor::OnConnect(unsigned a, unsigned b, int connected, void* self) {
+void TJackMonitor::OnConnect(std::uint32_t a, std::uint32_t b, int connected, void* self) {
     auto* monitor = static_cast<TJackMonitor*>(self);
-    if (connected || !monitor->m_client) return;
-    // A connection ends when either side goes away, its program quitting included.
-    for (jack_port_id_t id : {a, b}) {
-        const jack_port_t* port = jack_port_by_id(monitor->m_client, id);
-        if (!port || !(jack_port_flags(port) & JackPortIsInput)) continue;
-        std::lock_guard<std::mutex> guard(monitor->m_disconnectedLock);
-        if (monitor->m_disconnectedInputs.size() < 1000)
-            monitor->m_disconnectedInputs.emplace_back(jack_port_name(port));
+    if (!connected && monitor->m_client) {
+        // A connection ends when either side goes away, its program quitting included.
+        for (jack_port_id_t id : {a, b}) {
+            const jack_port_t* port = jack_port_by_id(monitor->m_client, id);
+            if (!port || !(jack_port_flags(port) & JackPortIsInput)) continue;
+            std::lock_guard<std::mutex> guard(monitor->m_disconnectedLock);
+            if (monitor->m_disconnectedInputs.size() < 1000)
+                monitor->m_disconnectedInputs.emplace_back(jack_port_name(port));
+        }
     }
+    // After the record above: whoever listens looks at the connections of its ports itself.
+    if (monitor->m_changeNotice) monitor->m_changeNotice->Fire();
 }
 
 std::vector<std::string> TJackMonitor::TakeDisconnectedInputs() {

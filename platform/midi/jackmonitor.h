@@ -1,30 +1,50 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/midi/changenotice.h"
+
 struct _jack_client;
+struct _jack_port;
 
 // Keeps the JACK library quiet: its messages about a server that is not running would otherwise
 // appear on stderr at every look. Idempotent.
 void SilenceJackLog();
 
-// A port-less JACK client that watches the running server: lists the MIDI ports others can be
-// sent to and tells whether a port still exists. Never starts a server; while none runs it tries
-// again at most once a second. Survives the server going away and a new one coming up.
+// A port of ours that the server's process thread serves once per cycle. Process must neither
+// wait nor allocate. `cycleStart` is the frame time of the cycle's first frame.
+class TJackProcessPort {
+public:
+    virtual ~TJackProcessPort() = default;
+    virtual void Process(std::uint32_t frames, std::uint32_t cycleStart) = 0;
+};
+
+// The JACK client of one MIDI service: lists the MIDI ports others can be sent to and tells
+// whether a port still exists, carries the service's own MIDI ports (served by its process
+// callback) and reports what changes on the server (ports that come and go, connections, the
+// server stopping) to the change listeners. Never starts a server; while none runs it tries again
+// at most once a second. Survives the server going away and a new one coming up.
 class TJackMonitor {
 public:
-    explicit TJackMonitor(std::string clientName);
+    // `notice` (may be null) hears of every change on the server.
+    TJackMonitor(std::string clientName, TChangeNotice* notice = nullptr);
     ~TJackMonitor();
     TJackMonitor(const TJackMonitor&) = delete;
     TJackMonitor& operator=(const TJackMonitor&) = delete;
 
     // True while a server answers; connects when needed.
     bool Connected();
+    // The client while connected (Connected() first), else null.
+    _jack_client* Client() const { return m_client; }
     // Full names ("client:port") of the MIDI input ports of other programs, in server order.
     std::vector<std::string> MidiDestinations();
     // Full names of the MIDI output ports of other programs (what can be listened to).
@@ -33,7 +53,7 @@ public:
     // Full names of the ports that lost a connection into them since the last call.
     std::vector<std::string> TakeDisconnectedInputs();
 
-    // Counts the connections to a server: a JACK client made while Generation() was g belongs
+    // Counts the connections to a server: a JACK port made while Generation() was g belongs
     // to that server. Serving(g) tells whether it still runs, without trying to connect.
     unsigned Generation() const { return m_generation; }
     bool Serving(unsigned generation) const {
@@ -42,10 +62,25 @@ public:
     // Once after the server went away: the text telling the user so. Empty otherwise.
     std::string TakeNotice();
 
+    // Grows whenever a port came or went or the server stopped: what was looked up about ports
+    // before still holds while it stays the same.
+    unsigned PortChanges() const { return m_portChanges.load(std::memory_order_acquire); }
+
+    // Serves the port in every cycle of the current server from now on; false when all places
+    // are taken. RemoveProcessPort returns once the process thread is done with the port.
+    bool AddProcessPort(TJackProcessPort* port);
+    void RemoveProcessPort(TJackProcessPort* port);
+    // Counts the server's cycles (process callbacks) since the client was made.
+    unsigned Cycles() const { return m_cycles.load(std::memory_order_acquire); }
+
 private:
+    static constexpr size_t kMaxProcessPorts = 16;
+
     std::vector<std::string> MidiPorts(unsigned long flags);
     static void OnShutdown(void* self);
-    static void OnConnect(unsigned a, unsigned b, int connected, void* self);
+    static void OnConnect(std::uint32_t a, std::uint32_t b, int connected, void* self);
+    static void OnRegistration(std::uint32_t port, int registered, void* self);
+    static int OnProcess(std::uint32_t frames, void* self);
     void Disconnect();
 
     std::string m_clientName;
@@ -58,6 +93,13 @@ private:
     // Filled on the server's notification thread.
     std::mutex m_disconnectedLock;
     std::vector<std::string> m_disconnectedInputs;
+    std::atomic<unsigned> m_portChanges{0};
+    TChangeNotice* m_changeNotice;
+    // Read by the process thread; written on the window thread.
+    std::array<std::atomic<TJackProcessPort*>, kMaxProcessPorts> m_ports{};
+    _jack_client* m_processClient = nullptr;
+    std::atomic<bool> m_inProcess{false};
+    std::atomic<unsigned> m_cycles{0};
 };
 
 // Holds what AbandonJackClient let go of for the rest of the run; never destroyed, so nothing

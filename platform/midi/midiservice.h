@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,13 @@ using MidiHandle = std::uintptr_t;
 // Device number of the MIDI Mapper: routes to the system's default synthesizer.
 constexpr int kMidiMapperId = -1;
 
+// A moment on the MIDI system's own clock, where it has one: the JACK server's frame counter
+// (it wraps around). Not valid where a message has no such time.
+struct TMidiFrameTime {
+    bool Valid = false;
+    std::uint32_t Frame = 0;
+};
+
 // The operations the MIDI output device class needs of the platform. Device numbers run from 0
 // to OutCount()-1; kMidiMapperId names the mapper. All calls happen on the window thread.
 class TMidiOutService {
@@ -44,9 +52,25 @@ public:
     virtual MidiResult OutClose(MidiHandle handle) = 0;
     // Text for a result code; false when the code is unknown to this service.
     virtual bool OutErrorText(MidiResult code, std::string& text) = 0;
+    // As OutShortMsg for a message caused by an incoming one that arrived at `time`: a device
+    // that writes each message a constant delay after the time it was sent writes this one that
+    // delay after `time`, so that what passes through keeps the spacing it came with. Others
+    // send it as any other.
+    virtual MidiResult OutShortMsgAt(MidiHandle handle, std::uint32_t packed, TMidiFrameTime time) {
+        static_cast<void>(time);
+        return OutShortMsg(handle, packed);
+    }
     // Once after something happened to the MIDI system as a whole (a JACK server stopped): the
     // text telling the user. Empty otherwise.
     virtual std::string TakeSystemNotice() { return std::string(); }
+    // `listener` is called on a thread of the service whenever the devices or their connections
+    // may have changed (a port came or went, a connection was made or ended, the JACK server
+    // stopped); it must only wake its own thread. Removing waits for a call in flight.
+    virtual void AddChangeListener(const void* key, std::function<void()> listener) {
+        static_cast<void>(key);
+        static_cast<void>(listener);
+    }
+    virtual void RemoveChangeListener(const void* key) { static_cast<void>(key); }
 };
 
 // ---- Input ----------------------------------------------------------------------------------
@@ -72,6 +96,13 @@ enum TMidiInMessage {
     mimError,      // like mimData, for a malformed short message
     mimLongError,  // like mimLongData, for a malformed or cut system-exclusive message
     mimMoreData,   // like mimData, sent while the service is behind
+    mimTimedData,  // like mimData with the time on the MIDI system's clock: param1 points to a
+                   // TMidiInTimedData that lives for the call
+};
+
+struct TMidiInTimedData {
+    std::uint32_t Packed = 0;
+    TMidiFrameTime Time;
 };
 
 // The input callback. Runs on a thread of the service (never on the window thread unless the
@@ -115,4 +146,16 @@ public:
         static_cast<void>(handle);
         return false;
     }
+    // Removes the connections that feed the open input from the program's own output ports,
+    // which would send everything played round in a loop; the names of the ports cut off.
+    virtual std::vector<std::string> InBreakLoops(MidiHandle handle) {
+        static_cast<void>(handle);
+        return {};
+    }
+    // As TMidiOutService::AddChangeListener.
+    virtual void AddChangeListener(const void* key, std::function<void()> listener) {
+        static_cast<void>(key);
+        static_cast<void>(listener);
+    }
+    virtual void RemoveChangeListener(const void* key) { static_cast<void>(key); }
 };

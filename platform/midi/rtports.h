@@ -1,8 +1,8 @@
 #pragma once
 
-// What the system input and output services share: RtMidi clients that collect their errors,
-// the list of ports (the program's own, then JACK's, then the ALSA sequencer's) and the opening
-// of the program's own port or of a listed one.
+// What the system input and output services share: RtMidi clients (for the ALSA sequencer) that
+// collect their errors, the list of ports (the program's own, then JACK's, then the ALSA
+// sequencer's) and the opening of the program's own ALSA port or of a listed one.
 #include <rtmidi/RtMidi.h>
 #include <sys/stat.h>
 
@@ -11,7 +11,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "platform/midi/jackmonitor.h"
+#include "platform/midi/alsaannounce.h"
+#include "platform/midi/changenotice.h"
 #include "platform/midi/midiservice.h"
 #include "platform/midi/systemmidi.h"
 
@@ -20,8 +21,6 @@ template <class TClient>
 struct TRtClient {
     std::unique_ptr<TClient> Client;
     std::string Error;
-    // The JACK server the client belongs to (TJackMonitor::Generation); 0 for ALSA.
-    unsigned JackGeneration = 0;
 
     static void OnError(RtMidiError::Type type, const std::string& text, void* self) {
         if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) return;
@@ -50,29 +49,6 @@ struct TRtClient {
     }
 };
 
-// Marks the JACK clients among those just opened as belonging to the running server.
-template <class TClient>
-void MarkJackClients(std::vector<std::unique_ptr<TRtClient<TClient>>>& clients,
-                     const TJackMonitor& jack) {
-    for (auto& c : clients)
-        if (c->Client && c->JackGeneration == 0 && c->Client->getCurrentApi() == RtMidi::UNIX_JACK)
-            c->JackGeneration = jack.Generation();
-}
-
-// Lets go of the clients whose JACK server went away, unclosed (see AbandonJackClient); true
-// when there were any.
-template <class TClient>
-bool LetGoOfStaleClients(std::vector<std::unique_ptr<TRtClient<TClient>>>& clients,
-                         const TJackMonitor& jack) {
-    bool any = false;
-    for (auto& c : clients)
-        if (c->JackGeneration != 0 && !jack.Serving(c->JackGeneration)) {
-            AbandonJackClient(c->Client);
-            any = true;
-        }
-    return any;
-}
-
 // The client that lists the ALSA sequencer's ports, when the sequencer exists.
 template <class TClient>
 std::unique_ptr<TRtClient<TClient>> AlsaLister(const std::string& clientName) {
@@ -84,21 +60,29 @@ std::unique_ptr<TRtClient<TClient>> AlsaLister(const std::string& clientName) {
 }
 
 // The ALSA lister of a service, made at the first look rather than with the service: the window
-// need not wait for the sequencer before it shows.
+// need not wait for the sequencer before it shows. With it starts the watch on the sequencer's
+// announcements, which tell when ports come and go.
 template <class TClient>
 class TLazyAlsaLister {
 public:
-    explicit TLazyAlsaLister(std::string clientName) : m_clientName(std::move(clientName)) {}
+    TLazyAlsaLister(std::string clientName, TChangeNotice* notice)
+        : m_clientName(std::move(clientName)), m_watcher(m_clientName, notice) {}
 
     bool Exists() { return Get() != nullptr; }
     std::vector<std::string> PortNames() {
         TRtClient<TClient>* client = Get();
         return client ? client->PortNames() : std::vector<std::string>();
     }
+    // Grows whenever the sequencer announced a change; while it stays the same, what was
+    // looked up about its ports still holds. Without the announcements it grows at every call.
+    unsigned Changes() { return m_watcher.Watching() ? m_watcher.Changes() : ++m_unwatched; }
 
 private:
     TRtClient<TClient>* Get() {
-        if (!m_tried) m_client = AlsaLister<TClient>(m_clientName);
+        if (!m_tried) {
+            m_client = AlsaLister<TClient>(m_clientName);
+            if (m_client) m_watcher.Start();
+        }
         m_tried = true;
         return m_client.get();
     }
@@ -106,6 +90,8 @@ private:
     std::string m_clientName;
     std::unique_ptr<TRtClient<TClient>> m_client;
     bool m_tried = false;
+    TAlsaAnnounceWatcher m_watcher;
+    unsigned m_unwatched = 0;
 };
 
 enum TPortKind { pkSynth, pkOwnPort, pkJack, pkAlsa };
@@ -128,36 +114,30 @@ inline void AppendPorts(std::vector<TPortEntry>& list, const std::vector<std::st
     }
 }
 
-// Opens the program's own port as a JACK port (when the server runs) and as an ALSA sequencer
-// port (when there is one); prepare readies each client first. kMidiErrNoMidiSystem when
-// neither could be opened.
+// Opens the program's own port on the ALSA sequencer; prepare readies the client first. False
+// when it cannot be made.
 template <class TClient, class TPrepare>
-MidiResult OpenOwnPorts(const std::string& clientName, bool jack, bool alsa,
-                        std::vector<std::unique_ptr<TRtClient<TClient>>>& opened,
-                        TPrepare prepare) {
-    for (RtMidi::Api api : {RtMidi::UNIX_JACK, RtMidi::LINUX_ALSA}) {
-        if (!(api == RtMidi::UNIX_JACK ? jack : alsa)) continue;
-        auto client = std::make_unique<TRtClient<TClient>>();
-        if (!client->Create(api, clientName)) continue;
-        prepare(*client->Client);
-        client->Client->openVirtualPort(clientName);
-        if (client->Error.empty()) opened.push_back(std::move(client));
-    }
-    return opened.empty() ? kMidiErrNoMidiSystem : kMidiOk;
+bool OpenAlsaOwnPort(const std::string& clientName,
+                     std::vector<std::unique_ptr<TRtClient<TClient>>>& opened, TPrepare prepare) {
+    auto client = std::make_unique<TRtClient<TClient>>();
+    if (!client->Create(RtMidi::LINUX_ALSA, clientName)) return false;
+    prepare(*client->Client);
+    client->Client->openVirtualPort(clientName);
+    if (!client->Error.empty()) return false;
+    opened.push_back(std::move(client));
+    return true;
 }
 
-// Connects to the listed port through api; prepare readies the client first. A JACK port needs
-// the server to run (RtMidi's JACK client would dereference a missing one). kMidiErrBadDeviceId
-// when the port went between listing and opening; kMidiErrPortOpen with error set when it cannot
-// be connected.
+// Connects to the listed ALSA port; prepare readies the client first. kMidiErrBadDeviceId when
+// the port went between listing and opening; kMidiErrPortOpen with error set when it cannot be
+// connected.
 template <class TClient, class TPrepare>
-MidiResult OpenListedPort(const std::string& clientName, RtMidi::Api api, bool jackRunning,
-                          const std::string& port, const char* ownPortName,
-                          std::vector<std::unique_ptr<TRtClient<TClient>>>& opened,
-                          std::string& error, TPrepare prepare) {
-    if (api == RtMidi::UNIX_JACK && !jackRunning) return kMidiErrInvalHandle;
+MidiResult OpenAlsaPort(const std::string& clientName, const std::string& port,
+                        const char* ownPortName,
+                        std::vector<std::unique_ptr<TRtClient<TClient>>>& opened,
+                        std::string& error, TPrepare prepare) {
     auto client = std::make_unique<TRtClient<TClient>>();
-    if (!client->Create(api, clientName)) {
+    if (!client->Create(RtMidi::LINUX_ALSA, clientName)) {
         error = client->Error;
         return kMidiErrPortOpen;
     }

@@ -4,7 +4,9 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/midi/changenotice.h"
 #include "platform/midi/jackmonitor.h"
+#include "platform/midi/jackports.h"
 #include "platform/midi/midierrors.h"
 #include "platform/midi/midistream.h"
 #include "platform/midi/rtports.h"
@@ -14,8 +16,9 @@ namespace {
 
 using TRtIn = TRtClient<RtMidiIn>;
 
-// An open input. RtMidi calls OnMessage on its own thread; Lock is held while the owner's
-// callback runs, so that closing waits for a callback in flight and none follows.
+// An open input. Its ports deliver on their own threads (our JACK ports' readers, RtMidi's ALSA
+// thread); Lock is held while the owner's callback runs, so that closing waits for a callback in
+// flight and none follows.
 struct TOpenIn {
     TPortKind Kind;
     std::string Port;
@@ -27,21 +30,29 @@ struct TOpenIn {
     std::deque<TMidiInBuffer*> Pool;
     TMidiStreamParser Parser;
     std::chrono::steady_clock::time_point Origin;
-    std::vector<std::unique_ptr<TRtIn>> Ins;
+    std::vector<std::unique_ptr<TJackMidiInPort>> JackIns;
+    std::vector<std::unique_ptr<TRtIn>> AlsaIns;
 
     static void OnMessage(double, std::vector<unsigned char>* message, void* self) {
-        static_cast<TOpenIn*>(self)->Receive(*message);
+        static_cast<TOpenIn*>(self)->Receive(message->data(), message->size(), TMidiFrameTime());
     }
 
-    void Receive(const std::vector<unsigned char>& message) {
+    void Receive(const std::uint8_t* data, size_t size, TMidiFrameTime frame) {
         std::lock_guard<std::mutex> guard(Lock);
-        if (Closed || !Started || !Callback || message.empty()) return;
+        if (Closed || !Started || !Callback || size == 0) return;
         auto elapsed = std::chrono::steady_clock::now() - Origin;
         auto time = static_cast<std::uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
         Parser.Feed(
-            message.data(), message.size(), Pool,
-            [&](std::uint32_t packed) { Callback(Instance, mimData, packed, time); },
+            data, size, Pool,
+            [&](std::uint32_t packed) {
+                if (!frame.Valid) {
+                    Callback(Instance, mimData, packed, time);
+                    return;
+                }
+                TMidiInTimedData timed{packed, frame};
+                Callback(Instance, mimTimedData, reinterpret_cast<std::uintptr_t>(&timed), time);
+            },
             [&](TMidiInBuffer* buffer) {
                 Callback(Instance, mimLongData, reinterpret_cast<std::uintptr_t>(buffer), time);
             });
@@ -54,20 +65,38 @@ const char kDirectPortName[] = "in";
 class TSystemMidiInService : public TMidiInService {
 public:
     explicit TSystemMidiInService(const std::string& clientName)
-        : m_clientName(clientName), m_jack(clientName), m_alsa(clientName) {}
+        : m_clientName(clientName),
+          m_jack(clientName, &m_changes),
+          m_alsa(clientName, &m_changes) {}
 
     ~TSystemMidiInService() override {
         while (!m_open.empty()) InClose(m_open.begin()->first);
     }
 
     std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
+    void AddChangeListener(const void* key, std::function<void()> listener) override {
+        m_changes.Add(key, std::move(listener));
+    }
+    void RemoveChangeListener(const void* key) override { m_changes.Remove(key); }
 
     bool InSourceLost(MidiHandle handle) override {
         TOpenIn* dev = Find(handle);
         if (!dev || dev->Kind == pkAlsa) return false;
         // A port feeding ours went away: the source itself (also when it came back at once under
         // its old name) or another program's port connected to the own port.
-        return LostConnectionInto(dev->Kind);
+        return LostConnectionInto(*dev);
+    }
+
+    std::vector<std::string> InBreakLoops(MidiHandle handle) override {
+        std::vector<std::string> cut;
+        TOpenIn* dev = Find(handle);
+        if (!dev) return cut;
+        // Whatever our own output ports send would come straight back in.
+        for (auto& in : dev->JackIns)
+            for (auto& name : in->CutConnections(
+                     [this](const std::string& port) { return IsOwnPortName(port, m_clientName); }))
+                cut.push_back(std::move(name));
+        return cut;
     }
 
     int InCount() override { return static_cast<int>(Devices().size()); }
@@ -93,17 +122,16 @@ public:
         const auto prepare = [opened](RtMidiIn& in) {
             in.setCallback(&TOpenIn::OnMessage, opened);
         };
-        const MidiResult r =
-            dev->Kind == pkOwnPort
-                ? OpenOwnPorts(m_clientName, m_jack.Connected(), m_alsa.Exists(), dev->Ins,
-                               prepare)
-                : OpenListedPort(m_clientName,
-                                 dev->Kind == pkJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA,
-                                 m_jack.Connected(), dev->Port, kDirectPortName, dev->Ins,
-                                 m_lastPortError, prepare);
-        MarkJackClients(dev->Ins, m_jack);
+        MidiResult r = kMidiOk;
+        if (dev->Kind == pkOwnPort)
+            r = OpenOwnPorts(*dev, prepare);
+        else if (dev->Kind == pkJack)
+            r = OpenJackPort(*dev);
+        else
+            r = OpenAlsaPort(m_clientName, dev->Port, kDirectPortName, dev->AlsaIns,
+                             m_lastPortError, prepare);
         if (r != kMidiOk) return r;
-        LostConnectionInto(dev->Kind);  // what ended before belongs to ports closed earlier
+        LostConnectionInto(*dev);  // what ended before belongs to ports closed earlier
         handle = m_nextHandle++;
         if (callback) callback(instance, mimOpen, 0, 0);
         m_open[handle] = std::move(dev);
@@ -196,12 +224,11 @@ public:
             dev.Pool.clear();
             if (dev.Callback) dev.Callback(dev.Instance, mimClose, 0, 0);
         }
-        // A client whose server is gone is let go of: the thread that delivered is gone too.
-        LetGoOfStaleClients(dev.Ins, m_jack);
-        // Without the lock: RtMidi's thread may be waiting for it and is joined here.
-        for (auto& in : dev.Ins)
+        // Without the lock: the ports' threads may be waiting for it and are joined here.
+        dev.JackIns.clear();
+        for (auto& in : dev.AlsaIns)
             if (in->Client) in->Client->closePort();
-        dev.Ins.clear();
+        dev.AlsaIns.clear();
         m_open.erase(it);
         return kMidiOk;
     }
@@ -218,14 +245,41 @@ private:
         return list;
     }
 
-    // Whether one of our input ports of this kind lost a connection since the last call.
-    bool LostConnectionInto(TPortKind kind) {
-        const std::string ours = kind == pkOwnPort ? m_clientName : kDirectPortName;
+    // Whether one of the device's JACK ports lost a connection since the last call.
+    bool LostConnectionInto(TOpenIn& dev) {
         bool lost = false;
         for (const auto& port : m_jack.TakeDisconnectedInputs())
-            lost = lost || (IsOwnPortName(port, m_clientName) &&
-                            port.compare(port.find(':') + 1, std::string::npos, ours) == 0);
+            for (const auto& in : dev.JackIns) lost = lost || (in->Alive() && port == in->Name());
         return lost;
+    }
+
+    template <class TPrepare>
+    MidiResult OpenOwnPorts(TOpenIn& dev, TPrepare prepare) {
+        std::string error;
+        if (auto port = TJackMidiInPort::Open(m_jack, m_clientName, Deliver(dev), error))
+            dev.JackIns.push_back(std::move(port));
+        if (m_alsa.Exists()) OpenAlsaOwnPort(m_clientName, dev.AlsaIns, prepare);
+        return dev.JackIns.empty() && dev.AlsaIns.empty() ? kMidiErrNoMidiSystem : kMidiOk;
+    }
+
+    // A port of ours connected from the listed JACK port.
+    MidiResult OpenJackPort(TOpenIn& dev) {
+        if (!m_jack.Connected()) return kMidiErrInvalHandle;
+        if (!m_jack.PortExists(dev.Port)) return kMidiErrBadDeviceId;
+        auto port = TJackMidiInPort::Open(m_jack, kDirectPortName, Deliver(dev), m_lastPortError);
+        if (!port) return kMidiErrPortOpen;
+        if (!port->ConnectFrom(dev.Port)) {
+            m_lastPortError = "JACK refused the connection from " + dev.Port;
+            return kMidiErrPortOpen;
+        }
+        dev.JackIns.push_back(std::move(port));
+        return kMidiOk;
+    }
+
+    static TJackMidiInPort::TDeliver Deliver(TOpenIn& dev) {
+        return [&dev](std::uint32_t frame, const std::uint8_t* data, size_t size) {
+            dev.Receive(data, size, TMidiFrameTime{true, frame});
+        };
     }
 
     TOpenIn* Find(MidiHandle handle) {
@@ -234,6 +288,7 @@ private:
     }
 
     std::string m_clientName;
+    TChangeNotice m_changes;
     TJackMonitor m_jack;
     TLazyAlsaLister<RtMidiIn> m_alsa;
     std::map<MidiHandle, std::unique_ptr<TOpenIn>> m_open;

@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "platform/midi/builtinsynth.h"
+#include "platform/midi/changenotice.h"
 #include "platform/midi/jackmonitor.h"
+#include "platform/midi/jackports.h"
 #include "platform/midi/midierrors.h"
+#include "platform/midi/portpresence.h"
 #include "platform/midi/rtports.h"
 
 std::string StripAlsaPortNumbers(const std::string& name) {
@@ -68,20 +71,25 @@ using TRtOut = TRtClient<RtMidiOut>;
 struct TOpenDevice {
     TPortKind Kind;
     std::string Port;
-    std::vector<std::unique_ptr<TRtOut>> Outs;
+    std::vector<std::unique_ptr<TJackMidiOutPort>> JackOuts;
+    std::vector<std::unique_ptr<TRtOut>> AlsaOuts;
+    TPortPresence Presence;
 };
 
 class TSystemMidiOutService : public TMidiOutService {
 public:
     explicit TSystemMidiOutService(const std::string& clientName)
-        : m_clientName(clientName), m_jack(clientName), m_alsa(clientName) {}
+        : m_clientName(clientName),
+          m_jack(clientName, &m_changes),
+          m_alsa(clientName, &m_changes) {}
 
-    ~TSystemMidiOutService() override {
-        for (auto& [handle, dev] : m_open) LetGoOfStaleClients(dev->Outs, m_jack);
-        m_open.clear();
-    }
+    ~TSystemMidiOutService() override { m_open.clear(); }
 
     std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
+    void AddChangeListener(const void* key, std::function<void()> listener) override {
+        m_changes.Add(key, std::move(listener));
+    }
+    void RemoveChangeListener(const void* key) override { m_changes.Remove(key); }
 
     int OutCount() override { return static_cast<int>(Devices().size()); }
 
@@ -107,37 +115,30 @@ public:
         auto dev = std::make_unique<TOpenDevice>();
         dev->Kind = entry.Kind;
         dev->Port = entry.Port;
-        const auto prepare = [](RtMidiOut&) {};
         MidiResult r = kMidiOk;
         if (entry.Kind == pkSynth)
             r = OpenSynth();
         else if (entry.Kind == pkOwnPort)
-            r = OpenOwnPorts(m_clientName, m_jack.Connected(), m_alsa.Exists(), dev->Outs, prepare);
+            r = OpenOwnPorts(*dev);
+        else if (entry.Kind == pkJack)
+            r = OpenJackPort(*dev);
         else
-            r = OpenListedPort(
-                m_clientName, entry.Kind == pkJack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA,
-                m_jack.Connected(), entry.Port, "out", dev->Outs, m_lastPortError, prepare);
-        MarkJackClients(dev->Outs, m_jack);
+            r = OpenAlsaPort(m_clientName, entry.Port, "out", dev->AlsaOuts, m_lastPortError,
+                             [](RtMidiOut&) {});
         if (r != kMidiOk) return r;
+        dev->Presence = TPortPresence(Changes(*dev));
         handle = m_nextHandle++;
         m_open[handle] = std::move(dev);
         return kMidiOk;
     }
 
     MidiResult OutShortMsg(MidiHandle handle, std::uint32_t packed) override {
-        TOpenDevice* dev = Find(handle);
-        if (!dev || !Present(*dev)) return kMidiErrInvalHandle;
-        if (dev->Kind == pkSynth) {
-            m_synth->Send(packed);
-            return kMidiOk;
-        }
-        unsigned char bytes[3] = {static_cast<unsigned char>(packed & 0xFF),
-                                  static_cast<unsigned char>((packed >> 8) & 0x7F),
-                                  static_cast<unsigned char>((packed >> 16) & 0x7F)};
-        size_t length = ShortMessageLength(bytes[0]);
-        if (length == 0) return kMidiOk;  // not a message that can stand alone: dropped
-        for (auto& out : dev->Outs) out->Client->sendMessage(bytes, length);
-        return kMidiOk;
+        return Send(handle, packed, TMidiFrameTime());
+    }
+
+    MidiResult OutShortMsgAt(MidiHandle handle, std::uint32_t packed,
+                             TMidiFrameTime time) override {
+        return Send(handle, packed, time);
     }
 
     MidiResult OutReset(MidiHandle handle) override {
@@ -162,7 +163,6 @@ public:
             m_synth->Reset();
             m_synthOpen = false;
         }
-        LetGoOfStaleClients(it->second->Outs, m_jack);
         m_open.erase(it);
         return kMidiOk;
     }
@@ -177,6 +177,9 @@ public:
                 return true;
             case kMidiErrSoundfontLoad:
                 text = "The General MIDI soundfont " + m_soundfont + " could not be loaded.";
+                return true;
+            case kMidiErrQueueFull:
+                text = "The MIDI port took no messages for a while: some were lost.";
                 return true;
             default:
                 return PortErrorText(code, m_lastPortError, text) ||
@@ -212,18 +215,70 @@ private:
         return it == m_open.end() ? nullptr : it->second.get();
     }
 
+    MidiResult Send(MidiHandle handle, std::uint32_t packed, TMidiFrameTime time) {
+        TOpenDevice* dev = Find(handle);
+        if (!dev || !Present(*dev)) return kMidiErrInvalHandle;
+        if (dev->Kind == pkSynth) {
+            m_synth->Send(packed);
+            return kMidiOk;
+        }
+        unsigned char bytes[3] = {static_cast<unsigned char>(packed & 0xFF),
+                                  static_cast<unsigned char>((packed >> 8) & 0x7F),
+                                  static_cast<unsigned char>((packed >> 16) & 0x7F)};
+        size_t length = ShortMessageLength(bytes[0]);
+        if (length == 0) return kMidiOk;  // not a message that can stand alone: dropped
+        bool queued = true;
+        // The own port's JACK half goes with its server; its ALSA half plays on.
+        for (auto& out : dev->JackOuts)
+            if (out->Alive()) queued = out->Send(bytes, length, time.Valid, time.Frame) && queued;
+        for (auto& out : dev->AlsaOuts) out->Client->sendMessage(bytes, length);
+        return queued ? kMidiOk : kMidiErrQueueFull;
+    }
+
+    // The count of the system's notices that concern the device's port.
+    unsigned Changes(TOpenDevice& dev) {
+        return dev.Kind == pkJack   ? m_jack.PortChanges()
+               : dev.Kind == pkAlsa ? m_alsa.Changes()
+                                    : 0;
+    }
+
     // False once the port a handle was connected to has disappeared.
     bool Present(TOpenDevice& dev) {
-        switch (dev.Kind) {
-            case pkJack:
-                return m_jack.PortExists(dev.Port);
-            case pkAlsa:
+        if (dev.Kind == pkJack)
+            return dev.Presence.Present(m_jack.PortChanges(), [&] {
+                return dev.JackOuts.front()->Alive() && m_jack.PortExists(dev.Port);
+            });
+        if (dev.Kind == pkAlsa)
+            return dev.Presence.Present(m_alsa.Changes(), [&] {
                 for (const auto& port : AlsaDestinations())
                     if (port == dev.Port) return true;
                 return false;
-            default:
-                return true;
+            });
+        return true;
+    }
+
+    // The program's own port: a JACK port when a server runs, an ALSA sequencer port when there
+    // is one; either is enough.
+    MidiResult OpenOwnPorts(TOpenDevice& dev) {
+        std::string error;
+        if (auto port = TJackMidiOutPort::Open(m_jack, m_clientName, error))
+            dev.JackOuts.push_back(std::move(port));
+        if (m_alsa.Exists()) OpenAlsaOwnPort(m_clientName, dev.AlsaOuts, [](RtMidiOut&) {});
+        return dev.JackOuts.empty() && dev.AlsaOuts.empty() ? kMidiErrNoMidiSystem : kMidiOk;
+    }
+
+    // A port of ours connected to the listed JACK port.
+    MidiResult OpenJackPort(TOpenDevice& dev) {
+        if (!m_jack.Connected()) return kMidiErrInvalHandle;
+        if (!m_jack.PortExists(dev.Port)) return kMidiErrBadDeviceId;
+        auto port = TJackMidiOutPort::Open(m_jack, "out", m_lastPortError);
+        if (!port) return kMidiErrPortOpen;
+        if (!port->Connect(dev.Port)) {
+            m_lastPortError = "JACK refused the connection to " + dev.Port;
+            return kMidiErrPortOpen;
         }
+        dev.JackOuts.push_back(std::move(port));
+        return kMidiOk;
     }
 
     MidiResult OpenSynth() {
@@ -236,6 +291,7 @@ private:
     }
 
     std::string m_clientName;
+    TChangeNotice m_changes;
     TJackMonitor m_jack;
     TLazyAlsaLister<RtMidiOut> m_alsa;
     std::unique_ptr<TBuiltinSynth> m_synth;

@@ -16,6 +16,7 @@ constexpr MidiResult kMidiErrNoAudio = kMidiErrBackendBase + 2;
 constexpr MidiResult kMidiErrSoundfontLoad = kMidiErrBackendBase + 3;
 constexpr MidiResult kMidiErrNoMidiSystem = kMidiErrBackendBase + 4;
 constexpr MidiResult kMidiErrPortOpen = kMidiErrBackendBase + 5;
+constexpr MidiResult kMidiErrQueueFull = kMidiErrBackendBase + 6;
 
 // The MIDI output devices of this machine, numbered:
 //   0            the built-in synthesizer (the mapper, -1, routes to it as well),

@@ -7,14 +7,19 @@
 
 #include <QAction>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <map>
 
+#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
+#include "platform/midi/virtualmidi.h"
+#include "support/jackframes.h"
 #include "support/jacktest.h"
 #include "support/storeview.h"
 #include "support/testwindow.h"
@@ -216,6 +221,26 @@ TEST_F(ThruJack, SourceThatQuitsAndComesBackIsReopenedByName) {
     EXPECT_EQ(after.back(), (std::vector<uint8_t>{0x91, 67, 90}));
 }
 
+TEST_F(ThruJack, SourceThatGoesAndComesBackIsFollowedWithoutTheRecheck) {
+    TMidiInMenu* menu = m_window->MidiInMenu1;
+    // From here on only the system's notices move the menu.
+    menu->RecheckTimer()->stop();
+    m_tx->Send({0x90, 60, 100});
+    ASSERT_EQ(WaitAt(*m_rx, 1).size(), 1u);
+
+    m_tx.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->MidiIn().IsClosed(); }, 3000));
+    EXPECT_EQ(menu->AwaitedDevice(), m_senderName + ":out");
+    Settle();
+    EXPECT_EQ(SoundingNotes(m_rx->Received())[std::make_pair(0, 60)], 0);
+
+    m_tx = std::make_unique<TJackSender>(m_senderName);
+    ASSERT_TRUE(m_tx->Ok()) << m_tx->Error();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_window->MidiIn().IsClosed(); }, 3000));
+    EXPECT_EQ(m_window->MidiIn().DeviceName(), m_senderName + ":out");
+    EXPECT_FALSE(menu->RecheckTimer()->isActive());
+}
+
 TEST_F(ThruJack, DeviceChangesLeaveNoNoteSoundingAtAnyReceiver) {
     TKeyboard* k = m_window->Keyboard1;
     // Held through thru and with the mouse, then the output moves to the second receiver.
@@ -302,6 +327,51 @@ bool ConnectToOwnPort(const std::string& from) {
     return ok;
 }
 
+// Connects `from` to `to`, as a patchbay would; the first port of each pattern.
+bool Patch(const char* fromPattern, unsigned long fromFlags, const std::string& to) {
+    jack_status_t status;
+    jack_client_t* c = jack_client_open("tastra-test-patch", JackNoStartServer, &status);
+    if (!c) return false;
+    bool ok = false;
+    if (const char** ports = jack_get_ports(c, fromPattern, JACK_DEFAULT_MIDI_TYPE, fromFlags)) {
+        ok = ports[0] && jack_connect(c, ports[0], to.c_str()) == 0;
+        jack_free(ports);
+    }
+    jack_client_close(c);
+    return ok;
+}
+
+// The program's own output wired to its own input: a note played would go round for ever, once
+// per cycle, with thru playing it again each time.
+TEST_F(ThruJack, LoopThroughTheOwnPortsIsCutAndReported) {
+    m_window->MidiOutMenu1->ItemClick(Entry(m_window->MidiOutMenu1, "TastraThru (own port)"));
+    m_window->MidiInMenu1->ItemClick(Entry(m_window->MidiInMenu1, "TastraThru (own port)"));
+    ASSERT_FALSE(m_window->MidiOut().IsClosed());
+    ASSERT_FALSE(m_window->MidiIn().IsClosed());
+    const char* ownOut = "^TastraThru[-0-9]*:TastraThru$";
+    ASSERT_TRUE(Patch(ownOut, JackPortIsOutput, m_rx->PortName()));
+    jack_status_t status;
+    jack_client_t* c = jack_client_open("tastra-test-look", JackNoStartServer, &status);
+    ASSERT_NE(c, nullptr);
+    const char** ins = jack_get_ports(c, ownOut, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
+    ASSERT_NE(ins, nullptr);
+    const std::string ownIn = ins[0];
+    jack_free(ins);
+    ASSERT_TRUE(Patch(ownOut, JackPortIsOutput, ownIn));
+
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return m_window->StatusPanels()->PanelText(0).contains("feedback loop"); }, 3000))
+        << m_window->StatusPanels()->PanelText(0).toStdString();
+    const jack_port_t* in = jack_port_by_name(c, ownIn.c_str());
+    EXPECT_EQ(jack_port_connected(in), 0);
+    jack_client_close(c);
+    m_window->Keyboard1->PlayNote(0, 60, true, 100);
+    Settle();
+    QTest::qWait(200);
+    const TBytes got = m_rx->Received();
+    EXPECT_EQ(std::count(got.begin(), got.end(), std::vector<uint8_t>{0x90, 60, 100}), 1);
+}
+
 // A source connected to the program's own port quits, or quits and comes back at once: the notes
 // it held are released at the next recheck, as closing the input releases them.
 TEST_F(ThruJack, NotesOfASourceThatWentAwayAreReleased) {
@@ -329,6 +399,58 @@ TEST_F(ThruJack, NotesOfASourceThatWentAwayAreReleased) {
         ASSERT_NE(source, nullptr);
         m_window->MidiInMenu1->ItemClick(source);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// An output that records the time each message was sent with.
+class TTimedOutput : public TVirtualMidiService {
+public:
+    using TVirtualMidiService::TVirtualMidiService;
+    MidiResult OutShortMsgAt(MidiHandle handle, std::uint32_t packed,
+                             TMidiFrameTime time) override {
+        Times.push_back(time.Frame);
+        return OutShortMsg(handle, packed);
+    }
+    std::vector<std::uint32_t> Times;
+};
+
+using ThruTimeJack = TJackTest;
+
+// Thru plays what a note brings with the frame time the note arrived at, however long the
+// window took to get to it; a key played by hand has no such time.
+TEST_F(ThruTimeJack, WhatThruSendsCarriesTheArrivalTimeOfItsNote) {
+    TJackFrameClient tx("tastra-test-thru-time-" + std::to_string(getpid()));
+    ASSERT_TRUE(tx.Ok());
+    TTimedOutput out({"Synth"});
+    auto in = CreateSystemMidiInService("TastraThruTime");
+    TMemSettingsStore store(true);
+    store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiIn, tx.OutName());
+    store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiOut, "Synth");
+    store.WriteInteger("KeyboardForm", "Program", -1);
+    TTastraServices services;
+    services.midiOut = &out;
+    services.midiIn = in.get();
+    services.openSettingsRoot = [&store] { return std::make_unique<TSharedStoreView>(store); };
+    TScriptedPrompts prompts;
+    auto w = StartTestWindow(services, prompts, 5000);
+    ASSERT_FALSE(w->MidiIn().IsClosed());
+    w->Keyboard1->SetChord(chMajor);
+    QTest::qWait(30);
+
+    const std::uint32_t arrival = tx.Now() + 4 * tx.Period();
+    tx.SendAt(arrival, {0x90, 60, 80});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return out.Times.size() >= 3; }, 3000));
+    EXPECT_EQ(out.Times, (std::vector<std::uint32_t>{arrival, arrival, arrival}));
+
+    out.Times.clear();
+    out.ClearSent();
+    w->Keyboard1->PlayNote(0, 72, true, 100);
+    EXPECT_FALSE(out.Sent().empty());
+    EXPECT_TRUE(out.Times.empty());
+    w.reset();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <jack/jack.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <chrono>
@@ -7,6 +8,7 @@
 
 #include "midi/midiinput.h"
 #include "platform/midi/systemmidi.h"
+#include "support/jackframes.h"
 #include "support/jacktest.h"
 
 namespace {
@@ -79,6 +81,29 @@ TEST_F(SystemMidiInJack, MessagesFromAnotherProgramArriveInOrderWithoutActiveSen
     EXPECT_EQ(got[4]->Data1, 62);
     in.Stop();
     EXPECT_TRUE(in.Close());
+}
+
+TEST_F(SystemMidiInJack, MessagesKeepTheFrameTimeTheyArrivedAt) {
+    auto service = CreateSystemMidiInService("TastraInFrames");
+    TJackFrameClient tx("tastra-test-frames-tx-" + std::to_string(getpid()));
+    ASSERT_TRUE(tx.Ok());
+    TMidiInput in(*service);
+    in.SetDeviceId(FindDevice(in, tx.OutName()));
+    ASSERT_TRUE(in.Open());
+    in.Start();
+    const std::uint32_t base = tx.Now() + 8 * tx.Period();
+    const std::uint32_t frames[] = {base, base + 37, base + tx.Period() + 5};
+    tx.SendAt(frames[0], {0x90, 60, 100});
+    tx.SendAt(frames[1], {0x90, 62, 100});
+    tx.SendAt(frames[2], {0x80, 60, 0});
+    auto got = Collect(in, 3);
+    ASSERT_EQ(got.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(got[i]->FrameTime.Valid);
+        EXPECT_EQ(got[i]->FrameTime.Frame, frames[i]) << i;
+    }
+    EXPECT_EQ(got[2]->MidiMessage, 0x80);
+    in.Close();
 }
 
 TEST_F(SystemMidiInJack, OwnPortReceivesFromWhoeverConnects) {

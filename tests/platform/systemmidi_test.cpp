@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <jack/jack.h>
+#include <unistd.h>
 
 #include <algorithm>
 
 #include "midi/midioutput.h"
+#include "support/jackframes.h"
 #include "support/jacktest.h"
 
 TEST(SystemMidiNames, AlsaPortNumbersAreStripped) {
@@ -88,6 +90,41 @@ TEST_F(SystemMidiJack, NotesArriveInOrderAtTheReceiver) {
     ASSERT_EQ(got.size(), 3u + 48);
     EXPECT_EQ(got[3], (std::vector<std::uint8_t>{0xB0, 64, 0}));
     EXPECT_EQ(got.back(), (std::vector<std::uint8_t>{0xBF, 121, 0}));
+}
+
+TEST_F(SystemMidiJack, MessagesLeaveOnePeriodAfterTheirTimeInOrder) {
+    auto service = CreateSystemMidiOutService("TastraTimed");
+    TJackFrameClient rx("tastra-test-frames-" + std::to_string(getpid()));
+    ASSERT_TRUE(rx.Ok());
+    TMidiOutput out(*service);
+    out.SetDeviceId(FindDevice(out, rx.InName()));
+    ASSERT_TRUE(out.Open());
+    const std::uint32_t period = rx.Period();
+    // Far enough ahead that none of them is late.
+    const std::uint32_t base = rx.Now() + 16 * period;
+    const std::uint32_t stamps[] = {base, base + 10, base + 3 * period + 7,
+                                    base + 5};  // older than the one before it
+    for (std::uint32_t stamp : stamps) {
+        TEventTimeScope scope(out, {true, stamp});
+        out.SendShort(0x90, 60, 100);
+    }
+    auto got = rx.WaitFor(4, 3000);
+    ASSERT_EQ(got.size(), 4u);
+    EXPECT_EQ(got[0].Frame, base + period);
+    EXPECT_EQ(got[1].Frame, base + 10 + period);
+    EXPECT_EQ(got[2].Frame, base + 4 * period + 7);
+    // Order is kept: not before the message sent ahead of it.
+    EXPECT_EQ(got[3].Frame, got[2].Frame);
+
+    // A time long past goes at the start of the next cycle.
+    {
+        TEventTimeScope scope(out, {true, rx.Now() - 100 * period});
+        out.SendShort(0xB0, 7, 1);
+    }
+    got = rx.WaitFor(5, 3000);
+    ASSERT_EQ(got.size(), 5u);
+    EXPECT_EQ(got[4].Offset, 0u);
+    EXPECT_EQ(got[4].Bytes, (std::vector<std::uint8_t>{0xB0, 7, 1}));
 }
 
 TEST_F(SystemMidiJack, PortThatDisappearsWhileOpen) {

@@ -1,20 +1,23 @@
 #include "support/jackserver.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <jack/jack.h>
 #include <rtmidi/RtMidi.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
 #include <thread>
-
-extern char** environ;
 
 namespace {
 
@@ -35,9 +38,102 @@ bool ServerAnswers(const std::string& name) {
     return true;
 }
 
+// One file per server a test process started, named after the server and holding the pids of
+// jackd and of the test process: what a run that was killed leaves behind.
+const char kRecords[] = "/tmp/tastra-jack-servers";
+
+std::string RecordPath(const std::string& name) { return std::string(kRecords) + "/" + name; }
+
+bool Alive(pid_t pid) { return pid > 0 && (kill(pid, 0) == 0 || errno == EPERM); }
+
+// Full path of a program on PATH, found before forking.
+std::string FindProgram(const char* name) {
+    const char* path = getenv("PATH");
+    std::stringstream dirs(path ? path : "/usr/bin:/bin");
+    std::string dir;
+    while (std::getline(dirs, dir, ':')) {
+        const std::string candidate = dir + "/" + name;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return std::string();
+}
+
+// Starts `jackd -n name -d dummy -r 48000 -p period` quietly; it ends with the thread that
+// started it, so that a test process that is killed takes its server with it. -1 on failure.
+pid_t SpawnJackd(const std::string& name, const std::string& period) {
+    const std::string jackd = FindProgram("jackd");
+    if (jackd.empty()) return -1;
+    const char* argv[] = {"jackd", "-n",    name.c_str(), "-d",           "dummy",
+                          "-r",    "48000", "-p",         period.c_str(), nullptr};
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    // The child of a threaded process: system calls only until exec.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) _exit(1);
+    const int null = open("/dev/null", O_WRONLY);
+    dup2(null, 1);
+    dup2(null, 2);
+    execv(jackd.c_str(), const_cast<char**>(argv));
+    _exit(127);
+}
+
+// Waits up to `ms` for a process that is not our child to end.
+bool WaitGone(pid_t pid, int ms) {
+    for (int i = 0; i < ms / 10 && Alive(pid); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return !Alive(pid);
+}
+
+// The semaphores a server's clients leave in /dev/shm once it is gone.
+void RemoveLeftovers(const std::string& name) {
+    DIR* dir = opendir("/dev/shm");
+    if (!dir) return;
+    const std::string tag = "_" + name + "_";
+    while (dirent* e = readdir(dir))
+        if (std::string(e->d_name).find(tag) != std::string::npos)
+            unlink(("/dev/shm/" + std::string(e->d_name)).c_str());
+    closedir(dir);
+}
+
+// Cleans up after test processes that were killed with their server running: a jackd of theirs
+// that still runs is stopped, and the place in JACK's registry of servers (8 per user) that a
+// server which ended unclean still holds is taken back: a new server of the same name takes it
+// over and gives it up when it stops. Runs while this process has its turn.
+void CleanUpAfterKilledRuns() {
+    mkdir(kRecords, 0777);
+    DIR* dir = opendir(kRecords);
+    if (!dir) return;
+    std::vector<std::string> names;
+    while (dirent* e = readdir(dir))
+        if (e->d_name[0] != '.') names.emplace_back(e->d_name);
+    closedir(dir);
+    for (const std::string& name : names) {
+        pid_t jackd = -1, owner = -1;
+        std::ifstream(RecordPath(name)) >> jackd >> owner;
+        if (Alive(owner) && owner != getpid()) continue;
+        std::string command;
+        std::getline(std::ifstream("/proc/" + std::to_string(jackd) + "/cmdline"), command);
+        if (Alive(jackd) && command.find(name) != std::string::npos) {
+            kill(jackd, SIGTERM);
+            if (!WaitGone(jackd, 2000)) kill(jackd, SIGKILL);
+        } else {
+            const pid_t reclaim = SpawnJackd(name, "128");
+            for (int i = 0; i < 250 && reclaim > 0 && !ServerAnswers(name); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            if (reclaim > 0) {
+                kill(reclaim, SIGTERM);
+                waitpid(reclaim, nullptr, 0);
+            }
+        }
+        RemoveLeftovers(name);
+        unlink(RecordPath(name).c_str());
+    }
+}
+
 }  // namespace
 
-TJackServer::TJackServer() {
+TJackServer::TJackServer(int period) : m_period(std::to_string(period)) {
     // Two JACK servers on one machine contend for JACK's shared registry, and clients then
     // fail to connect now and then: test processes running in parallel take turns instead.
     m_lockFd = open("/tmp/tastra-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -53,7 +149,12 @@ TJackServer::TJackServer() {
     }
     jack_set_error_function(Quiet);
     jack_set_info_function(Quiet);
-    m_name = "tastra-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++);
+    CleanUpAfterKilledRuns();
+    // A name never used before: a process id comes round again, and a server of a killed run
+    // may still hold its name.
+    std::random_device random;
+    m_name = "tastra-" + std::to_string(getpid()) + "-" + std::to_string(g_counter++) + "-" +
+             std::to_string(random() % 1000000);
     setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
     Start();
@@ -75,19 +176,12 @@ void TJackServer::Kill(int signal) {
 }
 
 bool TJackServer::Start() {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"jackd", "-n",    m_name.c_str(), "-d",  "dummy",
-                          "-r",    "48000", "-p",           "128", nullptr};
-    int rc = posix_spawnp(&m_pid, "jackd", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
-        m_pid = -1;
+    m_pid = SpawnJackd(m_name, m_period);
+    if (m_pid < 0) {
         m_error = "jackd could not be started (is the jackd2 package installed?)";
         return false;
     }
+    std::ofstream(RecordPath(m_name)) << m_pid << " " << getpid() << "\n";
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < deadline) {
         int status;
@@ -116,18 +210,22 @@ void TJackServer::Stop() {
     m_running = false;
     if (m_pid <= 0) return;
     kill(m_pid, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
+    bool clean = false;
+    for (int i = 0; i < 200 && !clean; ++i) {
         int status;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_pid = -1;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        clean = waitpid(m_pid, &status, WNOHANG) == m_pid;
+        if (!clean) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    kill(m_pid, SIGKILL);
-    int status;
-    waitpid(m_pid, &status, 0);
+    if (!clean) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
     m_pid = -1;
+    // A server killed unclean keeps its place in the registry until the next run takes it back.
+    if (clean) {
+        RemoveLeftovers(m_name);
+        unlink(RecordPath(m_name).c_str());
+    }
 }
 
 TJackReceiver::TJackReceiver(const std::string& clientName) {

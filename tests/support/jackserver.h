@@ -13,15 +13,18 @@ class RtMidiIn;
 class RtMidiOut;
 
 // A private JACK server for one test run: `jackd -n <unique name> -d dummy` with no audio
-// hardware. The constructor sets JACK_DEFAULT_SERVER (so every JACK client created afterwards
-// in this process talks to it) and waits until it answers; the destructor stops it. Only one
-// test process at a time runs a server: the others wait for it.
+// hardware, named afresh for every run. The constructor sets JACK_DEFAULT_SERVER (so every JACK
+// client created afterwards in this process talks to it) and waits until it answers; the
+// destructor stops it, and so does the end of the process, killed or not. Only one test process
+// at a time runs a server: the others wait for it, and the first to get its turn after a run
+// that was killed cleans up what that run left in JACK's registry of servers.
 //
 //   TJackServer server;
 //   if (!server.Running()) GTEST_SKIP() << server.Error();
 class TJackServer {
 public:
-    TJackServer();
+    // `period`: frames per cycle at 48 kHz.
+    explicit TJackServer(int period = 128);
     ~TJackServer();
     TJackServer(const TJackServer&) = delete;
     TJackServer& operator=(const TJackServer&) = delete;
@@ -35,12 +38,15 @@ public:
     // Why the server is not running (empty while it is).
     const std::string& Error() const { return m_error; }
     const std::string& Name() const { return m_name; }
+    // Process id of the running jackd; -1 when none runs.
+    pid_t ServerPid() const { return m_pid; }
 
 private:
     bool Start();
     void Stop();
 
     std::string m_name;
+    std::string m_period;
     pid_t m_pid = -1;
     int m_lockFd = -1;
     bool m_running = false;

@@ -1,0 +1,573 @@
+// How steadily the program plays, as a player feels it. A private JACK server (dummy driver,
+// 48 kHz) and a private Xvfb; the real program is started on them and played with computer keys
+// pressed through XTEST at known JACK frame times. Three delays are measured, each in frames of
+// the server's clock:
+//   key -> MIDI    the program's output set to a JACK MIDI port of this bench: from the key press
+//                  to the frame the note-on is written at;
+//   key -> synth   the output set to the built-in synthesizer rendering into JACK: from the key
+//                  press to the first frame of the synthesizer's audio output that is not silent;
+//   thru           a JACK port of this bench feeds the program's input and its output comes back
+//                  to the bench: from the frame a note-on was written at to the frame it comes
+//                  back at; the spacing of notes sent close together is compared on both sides.
+// For each server period it prints median, min, max and standard deviation of each delay.
+//
+// Usage: latency_bench [--program PATH] [--periods 64,256,1024] [--presses N] [--paths LIST]
+//   PATH defaults to the program beside this bench's folder (build/Tastra); LIST is any of
+//   midi,synth,thru (default all three). N key presses (and N thru notes) per path and period.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <jack/jack.h>
+#include <jack/midiport.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/midi/jackports.h"
+#include "support/jackframes.h"
+#include "support/jackserver.h"
+#include "support/xvfbserver.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr double kRate = 48000.0;
+const char kProbeClient[] = "tastra-latency";
+
+// Where the synthesizer's sound begins: two audio inputs of a client of the bench's own. Armed
+// with a frame time, it notes the first frame from then on that is clearly louder than what
+// sounded just before (a note still ringing out does not hide the next one).
+class TSoundProbe {
+public:
+    bool Open() {
+        jack_status_t status;
+        m_client = jack_client_open("tastra-latency-sound", JackNoStartServer, &status);
+        if (!m_client) return false;
+        for (int i = 0; i < 2; ++i)
+            m_ports[i] = jack_port_register(m_client, i == 0 ? "in_1" : "in_2",
+                                            JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
+        jack_set_process_callback(m_client, &TSoundProbe::OnProcess, this);
+        return m_ports[0] && m_ports[1] && jack_activate(m_client) == 0;
+    }
+    ~TSoundProbe() {
+        if (m_client) jack_client_close(m_client);
+    }
+
+    // Connects every audio output of the program's clients to the inputs; false while it has
+    // none that can be connected (a client that is not active yet refuses).
+    bool ConnectProgram() {
+        const char** ports =
+            jack_get_ports(m_client, "^Tastra", JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput);
+        if (!ports) return false;
+        int n = 0;
+        bool all = true;
+        for (const char** p = ports; *p; ++p, ++n) {
+            const int r = jack_connect(m_client, *p, jack_port_name(m_ports[n % 2]));
+            all = all && (r == 0 || r == EEXIST);
+        }
+        jack_free(ports);
+        return n > 0 && all;
+    }
+    // Listens for sound from frame time `from` on.
+    void Arm(jack_nframes_t from) {
+        const float before = m_lastPeak.load(std::memory_order_acquire);
+        m_threshold.store(std::max(kLoud, 4 * before), std::memory_order_relaxed);
+        m_from.store(from, std::memory_order_relaxed);
+        m_onset.store(0, std::memory_order_relaxed);
+        m_armed.store(true, std::memory_order_release);
+    }
+    // The onset found since Arm, if any.
+    bool Onset(jack_nframes_t& frame) const {
+        if (m_armed.load(std::memory_order_acquire)) return false;
+        frame = m_onset.load(std::memory_order_relaxed);
+        return frame != 0;
+    }
+    // The loudest sample of the last cycle.
+    float LastPeak() const { return m_lastPeak.load(std::memory_order_acquire); }
+
+private:
+    // Louder than this counts as sound (about -60 dB below full scale).
+    static constexpr float kLoud = 0.001f;
+
+    static int OnProcess(jack_nframes_t frames, void* self) {
+        static_cast<TSoundProbe*>(self)->Run(frames);
+        return 0;
+    }
+
+    void Run(jack_nframes_t frames) {
+        const jack_nframes_t start = jack_last_frame_time(m_client);
+        const bool armed = m_armed.load(std::memory_order_acquire);
+        const float threshold = m_threshold.load(std::memory_order_relaxed);
+        const jack_nframes_t from = m_from.load(std::memory_order_relaxed);
+        jack_nframes_t first = 0;
+        float peak = 0;
+        for (jack_port_t* port : m_ports) {
+            const auto* samples = static_cast<const float*>(jack_port_get_buffer(port, frames));
+            for (jack_nframes_t i = 0; i < frames; ++i) {
+                const float level = std::fabs(samples[i]);
+                peak = std::max(peak, level);
+                const jack_nframes_t at = start + i;
+                if (armed && level > threshold && static_cast<std::int32_t>(at - from) >= 0 &&
+                    (first == 0 || static_cast<std::int32_t>(at - first) < 0))
+                    first = at;
+            }
+        }
+        m_lastPeak.store(peak, std::memory_order_release);
+        if (first != 0) {
+            m_onset.store(first, std::memory_order_relaxed);
+            m_armed.store(false, std::memory_order_release);
+        }
+    }
+
+    jack_client_t* m_client = nullptr;
+    jack_port_t* m_ports[2] = {};
+    std::atomic<bool> m_armed{false};
+    std::atomic<float> m_threshold{kLoud};
+    std::atomic<jack_nframes_t> m_from{0};
+    std::atomic<jack_nframes_t> m_onset{0};
+    std::atomic<float> m_lastPeak{0};
+};
+
+// The program under test, started with a configuration folder of its own (a first start).
+class TProgram {
+public:
+    TProgram(const std::string& path, const std::vector<std::string>& args) {
+        char folder[] = "/tmp/tastra-latency-XXXXXX";
+        if (!mkdtemp(folder)) return;
+        m_config = folder;
+        m_pid = fork();
+        if (m_pid == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlives the bench
+            setenv("XDG_CONFIG_HOME", m_config.c_str(), 1);
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+            std::vector<char*> argv;
+            argv.push_back(const_cast<char*>(path.c_str()));
+            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            freopen("/dev/null", "w", stdout);
+            freopen("/dev/null", "w", stderr);
+            execv(path.c_str(), argv.data());
+            _exit(127);
+        }
+    }
+    ~TProgram() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            for (int i = 0; i < 300 && waitpid(m_pid, nullptr, WNOHANG) != m_pid; ++i)
+                std::this_thread::sleep_for(10ms);
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+        if (!m_config.empty()) std::system(("rm -rf '" + m_config + "'").c_str());
+    }
+    bool Running() const { return m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == 0; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_config;
+};
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (done()) return true;
+        std::this_thread::sleep_for(1ms);
+    }
+    return done();
+}
+
+// Gives the program's main window the keyboard focus, as a click on it would.
+bool FocusProgramWindow(Display* display) {
+    Window root, parent, *children = nullptr;
+    unsigned int n = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &n))
+        return false;
+    bool found = false;
+    for (unsigned int i = n; i-- > 0 && !found;) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, children[i], &attributes) ||
+            attributes.map_state != IsViewable)
+            continue;
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            found = std::strstr(name, "Tastra") != nullptr;
+            XFree(name);
+        }
+        if (found) {
+            XRaiseWindow(display, children[i]);
+            XSetInputFocus(display, children[i], RevertToPointerRoot, CurrentTime);
+            XSync(display, False);
+        }
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+using TEvent = TJackFrameClient::TEvent;
+
+bool IsNoteOn(const TEvent& e) {
+    return e.Bytes.size() == 3 && (e.Bytes[0] & 0xF0) == 0x90 && e.Bytes[2];
+}
+bool IsNoteOff(const TEvent& e) {
+    return e.Bytes.size() == 3 &&
+           ((e.Bytes[0] & 0xF0) == 0x80 || ((e.Bytes[0] & 0xF0) == 0x90 && !e.Bytes[2]));
+}
+
+struct TSeries {
+    explicit TSeries(std::string name, bool inFrames = false)
+        : Name(std::move(name)), InFrames(inFrames) {}
+    std::string Name;
+    std::vector<double> Frames;  // one value per event
+    int Missing = 0;
+    bool InFrames;  // printed in frames rather than milliseconds
+};
+
+void PrintSeries(int period, const TSeries& s) {
+    if (s.Frames.empty()) {
+        std::printf("%6d  %-22s %5d  (nothing measured, %d missing)\n", period, s.Name.c_str(), 0,
+                    s.Missing);
+        return;
+    }
+    std::vector<double> v = s.Frames;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    const double median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    double mean = 0;
+    for (double x : v) mean += x;
+    mean /= n;
+    double var = 0;
+    for (double x : v) var += (x - mean) * (x - mean);
+    const double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
+    const auto unit = [&s](double frames) { return s.InFrames ? frames : frames * 1000.0 / kRate; };
+    std::printf("%6d  %-22s %5zu  %8.2f %8.2f %8.2f %8.3f   %d\n", period, s.Name.c_str(), n,
+                unit(median), unit(v.front()), unit(v.back()), unit(sd), s.Missing);
+    if (s.InFrames) {
+        const auto within = std::count_if(v.begin(), v.end(), [](double x) { return x <= 1; });
+        std::printf("%6s  %-22s %zd of %zu within 1 frame\n", "", "", within, n);
+    }
+}
+
+// Plays the program: keys through XTEST, notes through its MIDI input.
+class TRun {
+public:
+    TRun(TJackFrameClient& midi, TSoundProbe& sound, Display* display, std::mt19937& random)
+        : m_midi(midi), m_sound(sound), m_display(display), m_random(random) {}
+
+    // MIDI that came in since the last call.
+    std::vector<TEvent> TakeMidi() {
+        std::vector<TEvent> all = m_midi.Received();
+        std::vector<TEvent> fresh(all.begin() + std::min(m_taken, all.size()), all.end());
+        m_taken = all.size();
+        return fresh;
+    }
+
+    // Presses a key until something comes out: the window has shown and has the focus.
+    bool WaitForKeys(
+        const std::function<bool()>& heard, const std::function<void()>& beforePress = [] {}) {
+        return WaitUntil(
+            [&] {
+                FocusProgramWindow(m_display);
+                beforePress();
+                Key(52, true);
+                const bool ok = WaitUntil(heard, 300ms);
+                Key(52, false);
+                std::this_thread::sleep_for(300ms);
+                TakeMidi();
+                return ok;
+            },
+            40s);
+    }
+
+    void Key(int keycode, bool down) {
+        XTestFakeKeyEvent(m_display, static_cast<unsigned>(keycode), down ? True : False,
+                          CurrentTime);
+        XFlush(m_display);
+    }
+
+    TSeries KeysToMidi(int presses) {
+        TSeries s("key -> MIDI");
+        std::uniform_int_distribution<int> pause(80, 220);
+        for (int i = 0; i < presses; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
+            const int keycode = 52 + i % 7;  // Z X C V B N M
+            const jack_nframes_t pressed = m_midi.Now();
+            Key(keycode, true);
+            jack_nframes_t on = 0;
+            const bool got = WaitUntil(
+                [&] {
+                    for (const auto& e : TakeMidi())
+                        // One that was on its way before the press is not its answer.
+                        if (IsNoteOn(e) && static_cast<std::int32_t>(e.Frame - pressed) >= 0) {
+                            on = e.Frame;
+                            return true;
+                        }
+                    return false;
+                },
+                1000ms);
+            Key(keycode, false);
+            if (got)
+                s.Frames.push_back(static_cast<std::int32_t>(on - pressed));
+            else
+                ++s.Missing;
+            WaitUntil(
+                [&] {
+                    for (const auto& e : TakeMidi())
+                        if (IsNoteOff(e)) return true;
+                    return false;
+                },
+                1000ms);
+        }
+        return s;
+    }
+
+    TSeries KeysToSound(int presses) {
+        TSeries s("key -> synth");
+        std::uniform_int_distribution<int> pause(20, 120);
+        for (int i = 0; i < presses; ++i) {
+            // Each note from near silence, at a random phase of the period.
+            WaitUntil([&] { return m_sound.LastPeak() < 0.01f; }, 1500ms);
+            std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
+            const int keycode = 52 + i % 7;
+            const jack_nframes_t pressed = m_midi.Now();
+            m_sound.Arm(pressed);
+            Key(keycode, true);
+            jack_nframes_t onset = 0;
+            const bool got = WaitUntil([&] { return m_sound.Onset(onset); }, 1000ms);
+            std::this_thread::sleep_for(30ms);
+            Key(keycode, false);
+            if (got)
+                s.Frames.push_back(static_cast<std::int32_t>(onset - pressed));
+            else
+                ++s.Missing;
+        }
+        return s;
+    }
+
+    // Groups of four notes at random spacings; the delay of each, and how far each spacing
+    // moved on the way (frames).
+    void Thru(int notes, TSeries& delay, TSeries& spacing) {
+        std::uniform_int_distribution<int> gap(1, 900);
+        std::uniform_int_distribution<int> phase(0, 4095);
+        const jack_nframes_t period = m_midi.Period();
+        for (int done = 0; done < notes; done += 4) {
+            for (std::uint8_t velocity : {100, 0}) {
+                std::array<jack_nframes_t, 4> sent{};
+                jack_nframes_t at = m_midi.Now() + 2 * period + phase(m_random) % period;
+                for (int k = 0; k < 4; ++k) {
+                    if (k > 0) at += gap(m_random);
+                    sent[k] = at;
+                    m_midi.SendAt(at, {0x90, static_cast<std::uint8_t>(96 + k), velocity});
+                }
+                std::array<jack_nframes_t, 4> back{};
+                std::array<bool, 4> seen{};
+                WaitUntil(
+                    [&] {
+                        for (const auto& e : TakeMidi()) {
+                            const int k = e.Bytes.size() == 3 ? e.Bytes[1] - 96 : -1;
+                            if (k < 0 || k > 3 || seen[k]) continue;
+                            if (velocity ? IsNoteOn(e) : IsNoteOff(e)) {
+                                seen[k] = true;
+                                back[k] = e.Frame;
+                            }
+                        }
+                        return std::all_of(seen.begin(), seen.end(), [](bool b) { return b; });
+                    },
+                    1000ms);
+                if (velocity == 0) continue;  // releases only keep the notes from piling up
+                for (int k = 0; k < 4; ++k) {
+                    if (!seen[k]) {
+                        ++delay.Missing;
+                        continue;
+                    }
+                    delay.Frames.push_back(static_cast<std::int32_t>(back[k] - sent[k]));
+                    if (k > 0 && seen[k - 1])
+                        spacing.Frames.push_back(std::abs(static_cast<std::int32_t>(
+                            (back[k] - back[k - 1]) - (sent[k] - sent[k - 1]))));
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20 + phase(m_random) % 60));
+        }
+    }
+
+private:
+    TJackFrameClient& m_midi;
+    TSoundProbe& m_sound;
+    Display* m_display;
+    std::mt19937& m_random;
+    size_t m_taken = 0;
+};
+
+std::string DefaultProgram() {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return "Tastra";
+    std::string path(self, static_cast<size_t>(n));
+    path = path.substr(0, path.rfind('/'));  // build/bench
+    return path.substr(0, path.rfind('/')) + "/Tastra";
+}
+
+std::vector<int> ParseList(const std::string& text) {
+    std::vector<int> out;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) out.push_back(std::atoi(item.c_str()));
+    return out;
+}
+
+// One run of the program per pass and period: keys and thru into the bench's MIDI port, or keys
+// into the built-in synthesizer.
+class TBench {
+public:
+    TBench(std::string program, int presses, bool midi, bool thru, Display* display)
+        : m_program(std::move(program)),
+          m_presses(presses),
+          m_wantMidi(midi),
+          m_wantThru(thru),
+          m_display(display) {}
+
+    // False when the program did not play at all.
+    bool Measure(bool synth, int period) {
+        // A server of its own for each program run: the JACK tests of others wait their turn
+        // meanwhile, and no run lasts long.
+        TJackServer server(period);
+        TJackFrameClient midi(kProbeClient);
+        TSoundProbe sound;
+        if (!server.Running() || !midi.Ok() || !sound.Open()) {
+            std::fprintf(stderr, "no JACK server or ports: %s\n", server.Error().c_str());
+            std::exit(1);
+        }
+        std::vector<std::string> args = {"--midi-out", synth ? "Built-in Synth" : midi.InName()};
+        if (!synth && m_wantThru) args.insert(args.end(), {"--midi-in", midi.OutName()});
+        TProgram tastra(m_program, args);
+        TRun run(midi, sound, m_display, m_random);
+        const auto connected = [&](const std::string& port) {
+            return jack_port_connected(jack_port_by_name(midi.Client(), port.c_str())) > 0;
+        };
+        const char* failed = nullptr;
+        if (!synth) {
+            if (!WaitUntil([&] { return connected(midi.InName()); }, 60s))
+                failed = "its output never connected";
+            else if (!run.WaitForKeys([&] {
+                         for (const auto& e : run.TakeMidi())
+                             if (IsNoteOn(e)) return true;
+                         return false;
+                     }))
+                failed = "no note came from the keys";
+        } else {
+            jack_nframes_t onset;
+            if (!WaitUntil([&] { return sound.ConnectProgram(); }, 60s))
+                failed = "the synthesizer's audio ports never came";
+            else if (!run.WaitForKeys([&] { return sound.Onset(onset); },
+                                      [&] { sound.Arm(midi.Now()); }))
+                failed = "no sound came from the keys";
+        }
+        if (failed) {
+            std::fprintf(stderr, "period %d: the program did not play: %s (%s, sound level %g)\n",
+                         period, failed, tastra.Running() ? "running" : "not running",
+                         sound.LastPeak());
+            return false;
+        }
+        if (synth) {
+            Results.emplace_back(period, run.KeysToSound(m_presses));
+            return true;
+        }
+        if (m_wantMidi) Results.emplace_back(period, run.KeysToMidi(m_presses));
+        if (m_wantThru) {
+            TSeries delay("thru"), spacing("thru spacing (frames)", true);
+            if (WaitUntil([&] { return connected(midi.OutName()); }, 5s))
+                run.Thru(m_presses, delay, spacing);
+            Results.emplace_back(period, delay);
+            Results.emplace_back(period, spacing);
+        }
+        return true;
+    }
+
+    std::vector<std::pair<int, TSeries>> Results;
+
+private:
+    std::string m_program;
+    int m_presses;
+    bool m_wantMidi;
+    bool m_wantThru;
+    Display* m_display;
+    std::mt19937 m_random{17};
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string program = DefaultProgram();
+    std::vector<int> periods = {64, 256, 1024};
+    int presses = 100;
+    std::string paths = "midi,synth,thru";
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--program")
+            program = argv[i + 1];
+        else if (option == "--periods")
+            periods = ParseList(argv[i + 1]);
+        else if (option == "--presses")
+            presses = std::max(4, std::atoi(argv[i + 1]));
+        else if (option == "--paths")
+            paths = argv[i + 1];
+    }
+    const bool wantMidi = paths.find("midi") != std::string::npos;
+    const bool wantSynth = paths.find("synth") != std::string::npos;
+    const bool wantThru = paths.find("thru") != std::string::npos;
+    if (access(program.c_str(), X_OK) != 0) {
+        std::fprintf(stderr, "no program at %s (build first, or pass --program)\n",
+                     program.c_str());
+        return 1;
+    }
+
+    TXvfbServer xvfb;
+    if (!xvfb.Running()) {
+        std::fprintf(stderr, "no X server: %s\n", xvfb.Error().c_str());
+        return 1;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    int event, error, major, minor;
+    if (!display || !XTestQueryExtension(display, &event, &error, &major, &minor)) {
+        std::fprintf(stderr, "the X server has no XTEST extension\n");
+        return 1;
+    }
+    // A key held while the program is slow to answer must not repeat.
+    XAutoRepeatOff(display);
+    TBench bench(program, presses, wantMidi, wantThru, display);
+    for (int period : periods) {
+        for (bool synth : {false, true}) {
+            if (synth ? !wantSynth : !wantMidi && !wantThru) continue;
+            // A program that does not play at all (now and then its first start under a fresh
+            // X server takes no keys) is started again, twice at the most.
+            for (int attempt = 0; attempt < 3 && !bench.Measure(synth, period); ++attempt) {
+            }
+        }
+    }
+    XCloseDisplay(display);
+
+    std::printf(
+        "JACK dummy server, 48000 Hz; delays in ms (thru spacing: how many frames the gap\n"
+        "between two notes sent close together moved on the way)\n");
+    std::printf("%6s  %-22s %5s  %8s %8s %8s %8s   %s\n", "period", "path", "n", "median", "min",
+                "max", "stddev", "missing");
+    for (const auto& [period, series] : bench.Results) PrintSeries(period, series);
+    return 0;
+}

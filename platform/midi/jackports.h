@@ -1,0 +1,145 @@
+#pragma once
+
+// The program's own JACK MIDI ports, served by the process callback of the service's JACK client
+// (TJackMonitor). An output port writes each message at the frame time it was stamped with plus
+// one period, so that every message leaves after the same delay whatever the moment in the cycle
+// it was sent at; an input port keeps the frame time each message arrived at.
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/midi/jackmonitor.h"
+
+// A queue from one thread to one other with slots made once: neither side waits or allocates.
+template <class T, std::size_t N>
+class TSpscRing {
+public:
+    bool Push(const T& item) {
+        const std::size_t head = m_head.load(std::memory_order_relaxed);
+        if (head - m_tail.load(std::memory_order_acquire) == N) return false;
+        m_items[head % N] = item;
+        m_head.store(head + 1, std::memory_order_release);
+        return true;
+    }
+    // The oldest item, or null when empty. Consumer only.
+    const T* Peek() const {
+        const std::size_t tail = m_tail.load(std::memory_order_relaxed);
+        if (m_head.load(std::memory_order_acquire) == tail) return nullptr;
+        return &m_items[tail % N];
+    }
+    // Either side.
+    bool Empty() const {
+        return m_head.load(std::memory_order_acquire) == m_tail.load(std::memory_order_acquire);
+    }
+    void Drop() {
+        m_tail.store(m_tail.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+    }
+
+private:
+    std::array<T, N> m_items{};
+    std::atomic<std::size_t> m_head{0};
+    std::atomic<std::size_t> m_tail{0};
+};
+
+// Where in a cycle of `frames` frames beginning at frame time `cycleStart` a message stamped
+// `stamp` is written when it is due `delay` frames after its stamp: its due frame's offset, but
+// no earlier than `earliest` (the offset of the message before it, so that order is kept) and
+// never before the cycle (a message that comes late goes at once). -1 when it is due in a later
+// cycle; a stamp more than `horizon` frames ahead is taken as wrong and goes at once. Frame
+// times wrap around.
+inline std::int64_t DueOffset(std::uint32_t stamp, std::uint32_t delay, std::uint32_t cycleStart,
+                              std::uint32_t frames, std::uint32_t earliest, std::uint32_t horizon) {
+    // Signed distance on the wrapping clock.
+    const std::int64_t due = static_cast<std::int32_t>(stamp + delay - cycleStart);
+    std::int64_t offset = due;
+    if (due >= frames) {
+        if (due - frames < horizon) return -1;
+        offset = 0;
+    }
+    return std::max<std::int64_t>({offset, 0, earliest});
+}
+
+// One short message on its way out.
+struct TJackOutEvent {
+    std::uint32_t Stamp = 0;
+    std::uint8_t Bytes[3] = {};
+    std::uint8_t Size = 0;
+};
+
+// An output port of ours. Send() is called on one thread (the window thread).
+class TJackMidiOutPort : public TJackProcessPort {
+public:
+    // Registers the port under `name` (or name-2, name-3, ... when taken) on the monitor's
+    // client; null with `error` set when it cannot be made.
+    static std::unique_ptr<TJackMidiOutPort> Open(TJackMonitor& jack, const std::string& name,
+                                                  std::string& error);
+    ~TJackMidiOutPort() override;
+
+    // Connects to another program's input port; false when the server refuses.
+    bool Connect(const std::string& target);
+    // Queues a message stamped `stamp` (a frame time), or now when `stamped` is false. Waits a
+    // little while the queue is full; false when it stays full (the server stalls).
+    bool Send(const std::uint8_t* bytes, std::size_t size, bool stamped, std::uint32_t stamp);
+    // False once the server the port was made on has gone.
+    bool Alive() const { return m_jack.Serving(m_generation); }
+
+    void Process(std::uint32_t frames, std::uint32_t cycleStart) override;
+
+private:
+    TJackMidiOutPort(TJackMonitor& jack, struct _jack_port* port);
+
+    TJackMonitor& m_jack;
+    struct _jack_port* m_port;
+    unsigned m_generation;
+    std::uint32_t m_horizon;
+    // A Panic sends about 2,100 messages at once; they all wait here without blocking.
+    TSpscRing<TJackOutEvent, 8192> m_queue;
+};
+
+// An input port of ours. What arrives is copied out of the process thread into a lock-free ring
+// and handed to `deliver` on a thread of the port's own, whole message by message, with the
+// frame time it arrived at.
+class TJackMidiInPort : public TJackProcessPort {
+public:
+    using TDeliver =
+        std::function<void(std::uint32_t frame, const std::uint8_t* data, std::size_t size)>;
+
+    static std::unique_ptr<TJackMidiInPort> Open(TJackMonitor& jack, const std::string& name,
+                                                 TDeliver deliver, std::string& error);
+    // When it returns, `deliver` runs no more.
+    ~TJackMidiInPort() override;
+
+    // Full name, "client:port".
+    std::string Name() const;
+    bool ConnectFrom(const std::string& source);
+    // Removes every connection into this port from a port whose full name `cut` chooses; the
+    // names of those ports.
+    std::vector<std::string> CutConnections(const std::function<bool(const std::string&)>& cut);
+    bool Alive() const { return m_jack.Serving(m_generation); }
+    // Messages lost because the reader fell behind.
+    std::uint64_t Dropped() const { return m_dropped.load(std::memory_order_relaxed); }
+
+    void Process(std::uint32_t frames, std::uint32_t cycleStart) override;
+
+private:
+    TJackMidiInPort(TJackMonitor& jack, struct _jack_port* port, TDeliver deliver);
+    void Read();
+
+    TJackMonitor& m_jack;
+    struct _jack_port* m_port;
+    unsigned m_generation;
+    TDeliver m_deliver;
+    std::atomic<std::uint64_t> m_dropped{0};
+    std::atomic<bool> m_stop{false};
+    // The ring from the process thread to the reader, and the reader's wake-up.
+    struct TChannel;
+    std::unique_ptr<TChannel> m_channel;
+    std::thread m_reader;
+};
