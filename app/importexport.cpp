@@ -12,7 +12,7 @@
 #include "app/texts.h"
 #include "app/userprompts.h"
 #include "chords/chordlist.h"
-#include "controls/guiknoblist.h"
+#include "knobs/guiknoblist.h"
 #include "platform/settings/atomicfile.h"
 #include "platform/settings/inifile.h"
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "controls/joystick.h"
-#include "controls/joysticktable.h"
+#include "joystick/joystick.h"
+#include "joystick/joysticktable.h"
 
 class TSettingsStore;
 

@@ -13,9 +13,9 @@
 #include "app/texts.h"
 #include "app/toolwindow.h"
 #include "app/userprompts.h"
-#include "controls/guiknoblist.h"
-#include "controls/knobeditform.h"
 #include "controls/wheel.h"
+#include "knobs/guiknoblist.h"
+#include "knobs/knobeditform.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "controls/joysticktable.h"
+#include "joystick/joysticktable.h"
 
 class QCheckBox;
 class QComboBox;

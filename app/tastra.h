@@ -8,7 +8,7 @@
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
-#include "controls/joystick.h"
+#include "joystick/joystick.h"
 
 class QLabel;
 class TChordEditForm;

@@ -13,9 +13,9 @@
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
-#include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 
 namespace {
 constexpr int kPanicPauseMs = 150;

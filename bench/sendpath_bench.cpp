@@ -8,8 +8,8 @@
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
 #include "support/scriptedprompts.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include "app/importexport.h"
 #include "app/knobpanel.h"
 #include "app/tastra.h"
-#include "controls/knoblist.h"
 #include "fuzz/fuzzapp.h"
 #include "fuzz/fuzzcheck.h"
-#include "platform/midi/virtualmidi.h"
+#include "knobs/knoblist.h"
 #include "support/scriptedprompts.h"
 #include "support/storeview.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "controls/joystick.h"
+#include "joystick/joystick.h"
 
 #include <algorithm>
 

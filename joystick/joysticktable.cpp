@@ -1,4 +1,4 @@
-#include "controls/joysticktable.h"
+#include "joystick/joysticktable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "controls/guiknoblist.h"
+#include "knobs/guiknoblist.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "controls/knoblist.h"
+#include "knobs/knoblist.h"
 
 class QLabel;
 class QObject;

@@ -1,4 +1,4 @@
-#include "controls/knobeditform.h"
+#include "knobs/knobeditform.h"
 
 #include <QCloseEvent>
 #include <QCollator>

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "controls/knoblist.h"
+#include "knobs/knoblist.h"
 
 class QComboBox;
 class QGroupBox;

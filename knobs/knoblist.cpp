@@ -1,4 +1,4 @@
-#include "controls/knoblist.h"
+#include "knobs/knoblist.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -14,8 +14,8 @@
 #include "app/importexport.h"
 #include "app/knobpanel.h"
 #include "app/tastra.h"
-#include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "platform/settings/inifile.h"
 #include "support/testwindow.h"
 

@@ -17,9 +17,9 @@
 
 #include "app/knobpanel.h"
 #include "app/tastra.h"
-#include "controls/guiknoblist.h"
-#include "controls/knobeditform.h"
 #include "controls/wheel.h"
+#include "knobs/guiknoblist.h"
+#include "knobs/knobeditform.h"
 #include "platform/settings/placement.h"
 #include "support/testwindow.h"
 

@@ -19,8 +19,8 @@
 #include <algorithm>
 
 #include "app/knobpanel.h"
-#include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "platform/settings/placement.h"
 #include "support/windowcatalog.h"
 

@@ -9,9 +9,9 @@
 
 #include "app/knobpanel.h"
 #include "app/tastra.h"
-#include "controls/guiknoblist.h"
 #include "controls/wheel.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "support/testwindow.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "controls/joystick.h"
+#include "joystick/joystick.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>
 
-#include "controls/joysticktable.h"
+#include "joystick/joysticktable.h"
 #include "platform/joystick/sdljoystick.h"
 #include "platform/settings/settingsstore.h"
 

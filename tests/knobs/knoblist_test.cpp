@@ -1,4 +1,4 @@
-#include "controls/knoblist.h"
+#include "knobs/knoblist.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QTest>
 #include <memory>
 
-#include "controls/guiknoblist.h"
 #include "controls/wheel.h"
+#include "knobs/guiknoblist.h"
 #include "platform/settings/settingsstore.h"
 
 TEST(KnobListStore, WriteThenReadKeepsEveryKnobAndErasesTheOldSection) {

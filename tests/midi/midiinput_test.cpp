@@ -6,7 +6,7 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

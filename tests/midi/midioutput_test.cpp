@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "app/tastra.h"
 #include "midi/midiinput.h"
-#include "platform/midi/virtualmidi.h"
 #include "support/scriptedprompts.h"
 #include "support/storeview.h"
+#include "support/virtualmidi.h"
 
 // A main window over services answering through prompts: shown and past its posted start-up
 // steps.

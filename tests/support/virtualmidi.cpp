@@ -1,4 +1,4 @@
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 #include "platform/midi/midierrors.h"
 

@@ -1,5 +1,5 @@
 #include "platform/midi/midierrors.h"
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 TVirtualMidiInService::TVirtualMidiInService(std::vector<std::string> names, TDelivery delivery)
     : m_delivery(delivery) {
