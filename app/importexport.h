@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/settings/settingsstore.h"
+
 class QMenu;
 class TChordList;
 class TIniFile;
@@ -27,7 +29,7 @@ struct TImportExportHost {
     std::function<void(TSettingsStore&)> saveSettings;
     // The chord list changed.
     std::function<void()> chordsChanged;
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    TStoreOpener openSettingsRoot;
 };
 
 // File › Import and File › Export: settings, knob presets, knob snapshots and chords as INI

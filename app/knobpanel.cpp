@@ -144,7 +144,7 @@ void TKnobPanel::SendKnobValue(int controller, int value) {
                 static_cast<uint8_t>(controller & 127), static_cast<uint8_t>(value & 127));
 }
 
-std::function<std::unique_ptr<TSettingsStore>()> TKnobPanel::PresetsStore() const {
+TStoreOpener TKnobPanel::PresetsStore() const {
     if (!m_host.openSettingsKey) return {};
     const auto open = m_host.openSettingsKey;
     return [open] { return open(kKnobPresetsKey); };

@@ -8,6 +8,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/midi/shortmessage.h"
+#include "platform/settings/settingsstore.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -37,8 +40,8 @@ struct TSoundHost {
     TUserPrompts* prompts = nullptr;
     const TDisplayOffsets* offsets = nullptr;
     // Sends straight to the output (program changes are not mirrored in the controls).
-    std::function<void(uint8_t status, uint8_t data1, uint8_t data2)> send;
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    TSendShort send;
+    TStoreOpener openSettingsRoot;
 };
 
 // The sound that plays: the patch box, the program and bank fields, the Patches menu with the

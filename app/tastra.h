@@ -9,6 +9,7 @@
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
 #include "joystick/joystick.h"
+#include "platform/settings/settingsstore.h"
 
 class QLabel;
 class TChordEditForm;
@@ -35,7 +36,7 @@ class TUserPrompts;
 struct TTastraServices {
     TMidiOutService* midiOut = nullptr;
     TMidiInService* midiIn = nullptr;
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    TStoreOpener openSettingsRoot;
     // Opens a store on a key below the settings root whose sections are that key's subkeys (the
     // knob presets under "KnobPresets"). Unset: knob presets are not kept.
     std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
@@ -107,14 +108,14 @@ public:
 
     // Panic: note-offs for every note and "all sound off"/"all notes off" on all channels.
     void BPanicClick();
-    // The mouse wheel drives this controller: 0..127, 128 pitch bend, 129 none.
+    // The mouse wheel drives this controller: 0..127, kControllerPitchBend or kControllerNone.
     void SetWheelController(int n);
     int WheelController() const { return m_wheelController; }
     int WheelSensitivity() const { return m_wheelSensitivity; }
     // The settings window's range; a stored value outside it is brought into it.
     static constexpr int kMaxWheelSensitivity = 10;
     void SetWheelSensitivity(int v) { m_wheelSensitivity = std::clamp(v, 0, kMaxWheelSensitivity); }
-    // Returns whether the wheel was used (controller 129 leaves it to the control under it).
+    // Returns whether the wheel was used (kControllerNone leaves it to the control under it).
     bool FormMouseWheel(int delta, Qt::KeyboardModifiers mods);
     void SetStayOnTop(bool on);
     bool StayOnTop() const { return m_stayOnTop; }

@@ -24,7 +24,7 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     switch (status >> 4) {
         case 0xE:
             ICPitch->SetPosition(PitchFromBytes(data1, data2));
-            SettingsLearn(kJoyPitchBend);
+            SettingsLearn(kControllerPitchBend);
             break;
         case 0xB:
             if (d1 == ModulationController()) ICMW->SetPosition(d2);

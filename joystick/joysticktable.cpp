@@ -8,7 +8,7 @@
 TJoystickTable EmptyJoystickTable() {
     TJoystickTable table;
     for (auto& axes : table)
-        for (auto& slots : axes) slots.fill(kJoyNone);
+        for (auto& slots : axes) slots.fill(kControllerNone);
     return table;
 }
 
@@ -16,7 +16,7 @@ bool JoystickHasAssignments(const TJoystickTable& table, int joystick) {
     if (joystick < 0 || joystick >= kJoystickCount) return false;
     for (const auto& slots : table[static_cast<size_t>(joystick)])
         for (int target : slots)
-            if (target != kJoyNone) return true;
+            if (target != kControllerNone) return true;
     return false;
 }
 
@@ -30,9 +30,10 @@ void LoadJoystickTable(TSettingsStore& store, TJoystickTable& table) {
     for (int j = 0; j < kJoystickCount; ++j)
         for (int a = 0; a < kJoyAxisCount; ++a)
             for (int s = 0; s < kJoySlotCount; ++s) {
-                int v = store.ReadInteger(
-                    kJoystickSection, JoystickTableKey(j, static_cast<TJoyAxis>(a), s), kJoyNone);
-                if (v < 0 || v > kJoyNone) v = kJoyNone;
+                int v = store.ReadInteger(kJoystickSection,
+                                          JoystickTableKey(j, static_cast<TJoyAxis>(a), s),
+                                          kControllerNone);
+                if (v < 0 || v > kControllerNone) v = kControllerNone;
                 table[j][a][s] = v;
             }
 }
@@ -42,7 +43,7 @@ void SaveJoystickTable(TSettingsStore& store, const TJoystickTable& table) {
         for (int a = 0; a < kJoyAxisCount; ++a)
             for (int s = 0; s < kJoySlotCount; ++s) {
                 const std::string key = JoystickTableKey(j, static_cast<TJoyAxis>(a), s);
-                if (table[j][a][s] == kJoyNone)
+                if (table[j][a][s] == kControllerNone)
                     store.DeleteKey(kJoystickSection, key);
                 else
                     store.WriteInteger(kJoystickSection, key, table[j][a][s]);
@@ -66,6 +67,6 @@ int JoystickAxisValue(int raw, int min, int max, TJoyAxis axis, int target) {
     if (axis == jaY) r = static_cast<long long>(max) + min - raw;
     // Out of range positions end at the range's ends anyway; clamping first keeps r an int.
     r = std::clamp<long long>(r, std::min(min, max), std::max(min, max));
-    const int hi = target == kJoyPitchBend ? 16383 : 127;
+    const int hi = target == kControllerPitchBend ? 16383 : 127;
     return JoystickScale(static_cast<int>(r), min, max, 0, hi);
 }

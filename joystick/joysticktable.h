@@ -3,12 +3,13 @@
 #include <array>
 #include <string>
 
+#include "platform/midi/shortmessage.h"
+
 class TSettingsStore;
 
 // Joystick assignments: per joystick, axis and button slot a controller number 0..127,
-// kJoyPitchBend or kJoyNone. Slot 0 applies with no button held, slot b while button b is held.
-constexpr int kJoyPitchBend = 128;
-constexpr int kJoyNone = 129;
+// kControllerPitchBend or kControllerNone. Slot 0 applies with no button held, slot b while
+// button b is held.
 constexpr int kJoystickCount = 2;
 constexpr int kJoyAxisCount = 3;
 constexpr int kJoySlotCount = 5;
@@ -18,14 +19,14 @@ enum TJoyAxis { jaX, jaY, jaZ };
 using TJoystickTable =
     std::array<std::array<std::array<int, kJoySlotCount>, kJoyAxisCount>, kJoystickCount>;
 
-// Every cell kJoyNone.
+// Every cell kControllerNone.
 TJoystickTable EmptyJoystickTable();
 // Whether any cell of the joystick is assigned.
 bool JoystickHasAssignments(const TJoystickTable& table, int joystick);
 
 // Stored form: section "Joystick", one integer per cell named axis letter + joystick digit +
-// slot digit ("X00", "Z14"). Unassigned cells are not stored: a missing one reads as kJoyNone,
-// and saving deletes the key of an unassigned cell.
+// slot digit ("X00", "Z14"). Unassigned cells are not stored: a missing one reads as
+// kControllerNone, and saving deletes the key of an unassigned cell.
 inline constexpr const char* kJoystickSection = "Joystick";
 std::string JoystickTableKey(int joystick, TJoyAxis axis, int slot);
 // Values outside 0..129 count as unassigned.

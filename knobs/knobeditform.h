@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "knobs/knoblist.h"
+#include "platform/settings/settingsstore.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,7 +18,6 @@ class QPushButton;
 class QRadioButton;
 class QTabBar;
 class QToolButton;
-class TSettingsStore;
 
 // Section and value prefix of the set-up window's position, exactly as stored.
 inline constexpr const char* kKnobEditFormSection = "KnobEditForm";
@@ -63,9 +63,9 @@ struct TKnobEditHost {
     // The knob list shown by the owner; Apply copies the edited knobs into it.
     TKnobList* knobs = nullptr;
     // The store of the knob presets, one section per preset.
-    TPresetStoreOpener openPresets;
+    TStoreOpener openPresets;
     // The settings root, where the window keeps its position.
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    TStoreOpener openSettingsRoot;
     // The owner's current preset name ("Default", "Current" or a stored name).
     std::function<QString()> presetName;
     // A preset was saved or deleted: the owner rebuilds its preset menu.

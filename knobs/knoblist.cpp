@@ -91,7 +91,7 @@ void TKnobList::WriteToIni(TSettingsStore& store, const std::string& section) co
     }
 }
 
-void TKnobList::LoadPreset(const TPresetStoreOpener& open, const std::string& section) {
+void TKnobList::LoadPreset(const TStoreOpener& open, const std::string& section) {
     if (!open) return;
     try {
         std::unique_ptr<TSettingsStore> store = open();
@@ -101,8 +101,7 @@ void TKnobList::LoadPreset(const TPresetStoreOpener& open, const std::string& se
     }
 }
 
-std::string TKnobList::SavePreset(const TPresetStoreOpener& open,
-                                  const std::string& section) const {
+std::string TKnobList::SavePreset(const TStoreOpener& open, const std::string& section) const {
     if (!open) return std::string();
     try {
         std::unique_ptr<TSettingsStore> store = open();
@@ -118,7 +117,7 @@ bool TKnobList::IsReservedPresetName(const std::string& name) {
     return TSettingsStore::SameName(name, "Default") || TSettingsStore::SameName(name, "Current");
 }
 
-std::vector<std::string> TKnobList::ReadPresetNames(const TPresetStoreOpener& open) {
+std::vector<std::string> TKnobList::ReadPresetNames(const TStoreOpener& open) {
     std::vector<std::string> names;
     if (!open) return names;
     try {

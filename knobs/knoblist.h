@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-class TSettingsStore;
+#include "platform/settings/settingsstore.h"
 
 // One knob definition: its name, the controller it sends, how its value is shown and the value
 // it starts at (and returns to on a double click).
@@ -27,10 +27,6 @@ public:
 private:
     QString m_caption;
 };
-
-// Opens the store that holds the knob presets, one section per preset; nullptr when there is
-// none. The store is freed right after one read or write.
-using TPresetStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
 
 // An ordered list of at most 20 knob definitions, stored in an INI-style section as
 // Caption<n>, DisplayMode<n>, DefaultValue<n>, IUser<n> for n = 1..Count.
@@ -62,13 +58,14 @@ public:
     int DisplayMode(int index) const { return Items(index)->DisplayMode; }
     int DefaultValue(int index) const { return Items(index)->DefaultValue; }
 
-    // ReadFromIni/WriteToIni on a preset store opened for the one call. A store that cannot be
-    // opened or read leaves the list as far as it was read. SavePreset returns an empty string
-    // when the preset was written, else the message for the user (which file, and why).
-    void LoadPreset(const TPresetStoreOpener& open, const std::string& section);
-    std::string SavePreset(const TPresetStoreOpener& open, const std::string& section) const;
+    // ReadFromIni/WriteToIni on the store of the knob presets (one section per preset), opened
+    // for the one call; without an opener, or one that gives nullptr, there are none. A store that
+    // cannot be opened or read leaves the list as far as it was read. SavePreset returns an empty
+    // string when the preset was written, else the message for the user (which file, and why).
+    void LoadPreset(const TStoreOpener& open, const std::string& section);
+    std::string SavePreset(const TStoreOpener& open, const std::string& section) const;
     // The stored preset names, without "Default" and "Current".
-    static std::vector<std::string> ReadPresetNames(const TPresetStoreOpener& open);
+    static std::vector<std::string> ReadPresetNames(const TStoreOpener& open);
     static bool IsReservedPresetName(const std::string& name);
 
 protected:

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "platform/settings/settingsstore.h"
+
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -12,7 +14,6 @@ class QLineEdit;
 class QPushButton;
 class QSplitter;
 class TPatchFileList;
-class TSettingsStore;
 
 // Section and value names of the patch set chooser, exactly as stored.
 inline constexpr const char* kPatchSetDialogSection = "PatchSetDialog";
@@ -28,8 +29,6 @@ QString CreatorDisplayName(const QString& first, const QString& last);
 // through OnLoadPatchSet. The window frees itself when closed.
 class TPatchSetChooser : public QDialog {
 public:
-    using TStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
-
     explicit TPatchSetChooser(TStoreOpener openStore, QWidget* owner = nullptr);
 
     // The "Patch Sets" folder in the data folder.

@@ -33,15 +33,16 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleCase{0, 0, 65535, jaX, 1, 0}, ScaleCase{32767, 0, 65535, jaX, 1, 63},
         ScaleCase{32768, 0, 65535, jaX, 1, 64}, ScaleCase{65535, 0, 65535, jaX, 1, 127},
         // Y turns over: stick fully up gives the top value.
-        ScaleCase{0, 0, 65535, jaY, 1, 127}, ScaleCase{0, 0, 65535, jaY, kJoyPitchBend, 16383},
-        ScaleCase{65535, 0, 65535, jaY, kJoyPitchBend, 0},
+        ScaleCase{0, 0, 65535, jaY, 1, 127},
+        ScaleCase{0, 0, 65535, jaY, kControllerPitchBend, 16383},
+        ScaleCase{65535, 0, 65535, jaY, kControllerPitchBend, 0},
         // The centre is about no bend.
-        ScaleCase{32768, 0, 65535, jaX, kJoyPitchBend, 8192},
+        ScaleCase{32768, 0, 65535, jaX, kControllerPitchBend, 8192},
         // A Y range that does not start at 0 turns over within itself.
         ScaleCase{100, 100, 200, jaY, 1, 127}, ScaleCase{200, 100, 200, jaY, 1, 0},
         // Out of range positions clamp; a zero-width range gives 0.
         ScaleCase{-5, 0, 100, jaX, 1, 0}, ScaleCase{400, 0, 100, jaZ, 1, 127},
-        ScaleCase{500, 7, 7, jaX, 1, 0}, ScaleCase{500, 7, 7, jaY, kJoyPitchBend, 0}));
+        ScaleCase{500, 7, 7, jaX, 1, 0}, ScaleCase{500, 7, 7, jaY, kControllerPitchBend, 0}));
 
 TEST(JoystickScale, TiesRoundToEvenAndExtremeRangesDoNotOverflow) {
     EXPECT_EQ(JoystickScale(1, 0, 2, 0, 1), 0);  // 0.5
@@ -58,11 +59,11 @@ TEST(JoystickTableStore, UnassignedCellsAreDeletedAndMissingOrBadOnesReadAsNone)
     store.WriteInteger("Joystick", "Y03", 5);  // stale: the table no longer assigns it
     TJoystickTable table = EmptyJoystickTable();
     table[0][jaX][0] = 0;
-    table[1][jaZ][4] = kJoyPitchBend;
+    table[1][jaZ][4] = kControllerPitchBend;
     SaveJoystickTable(store, table);
     EXPECT_EQ(store.ReadSection("Joystick"), std::vector<std::string>({"X00", "Z14"}));
     EXPECT_EQ(store.ReadInteger("Joystick", "X00", -1), 0);
-    EXPECT_EQ(store.ReadInteger("Joystick", "Z14", -1), kJoyPitchBend);
+    EXPECT_EQ(store.ReadInteger("Joystick", "Z14", -1), kControllerPitchBend);
 
     store.WriteInteger("Joystick", "X10", 999);
     store.WriteString("Joystick", "X11", "abc");

@@ -85,6 +85,6 @@ protected:
     TMemSettingsStore presets{true};
     TScriptedPrompts prompts;
     // The settings root; unset: store.
-    std::function<std::unique_ptr<TSettingsStore>()> openRoot;
+    TStoreOpener openRoot;
     std::unique_ptr<TTastra2> w;
 };
