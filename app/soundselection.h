@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/midi/shortmessage.h"
@@ -42,6 +43,8 @@ struct TSoundHost {
     // Sends straight to the output (program changes are not mirrored in the controls).
     TSendShort send;
     TStoreOpener openSettingsRoot;
+    // The shipped files: the default patch script and the "Patch Sets" (see datafolder.h).
+    std::string dataFolder;
 };
 
 // The sound that plays: the patch box, the program and bank fields, the Patches menu with the
@@ -81,7 +84,7 @@ public:
     TPatchList* PatchList() const { return m_patchList.get(); }
     TPatchModeGroup* CurrentModeGroup() const { return m_modeGroup; }
     TPatchProgram* CurrentPatch() const { return m_patch; }
-    static QString DefaultPatchScriptPath();
+    QString DefaultPatchScriptPath() const;
     // The "Warnings and Errors" window: the one created beside the window, or a new one.
     TErrForm* ErrForm();
 

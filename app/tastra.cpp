@@ -30,11 +30,14 @@
 #include "platform/lib/freememory.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/datafolder.h"
 #include "platform/shell/gotoweb.h"
 
 TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     : TTastra(parent), m_services(services) {
     setObjectName(QStringLiteral("Tastra"));
+    if (m_services.dataFolder.empty()) m_services.dataFolder = DataFolder();
+    m_goToWeb.DataFolder = m_services.dataFolder;
     if (!m_services.prompts) m_ownPrompts = std::make_unique<TQtPrompts>(this);
     m_prompts = m_services.prompts ? m_services.prompts : m_ownPrompts.get();
     MidiInMenu1 = new TMidiInMenu(*m_services.midiIn, this);
@@ -134,6 +137,7 @@ void TTastra2::CreateParts() {
     sound.offsets = &DisplayOffsets();
     sound.send = [this](uint8_t s, uint8_t d1, uint8_t d2) { m_sender->Send(s, d1, d2); };
     sound.openSettingsRoot = m_services.openSettingsRoot;
+    sound.dataFolder = m_services.dataFolder;
     m_sound = std::make_unique<TSoundSelection>(std::move(sound));
 
     TKnobPanelHost knobs;
@@ -238,9 +242,9 @@ void TTastra2::CreateMenus() {
         m_prompts->Error(QString::fromStdString(message));
     };
     item(help, "Readme1", QStringLiteral("&Help Index"), {}, {},
-         [failed] { ShowDocument(texts::kHelpPage, true, failed); });
+         [this, failed] { ShowDocument(m_goToWeb, texts::kHelpPage, true, failed); });
     item(help, "DiscussinForums1", QStringLiteral("Support &Forums"), {}, texts::kForumsHint,
-         [failed] { ShowDocument(texts::kForumAddress, false, failed); });
+         [this, failed] { ShowDocument(m_goToWeb, texts::kForumAddress, false, failed); });
     item(help, "About2", QStringLiteral("&About"), {}, {}, [this] { About2Click(); });
 }
 

@@ -10,6 +10,7 @@
 #include "chords/chordlist.h"
 #include "joystick/joystick.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/gotoweb.h"
 
 class QLabel;
 class TChordEditForm;
@@ -47,6 +48,8 @@ struct TTastraServices {
     std::string runMidiIn;
     // Message boxes, questions and file choices. Unset: the program's dialogs.
     TUserPrompts* prompts = nullptr;
+    // The shipped files: patch scripts and help (see datafolder.h). Empty: the running program's.
+    std::string dataFolder;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -162,6 +165,7 @@ private:
     void PlaceKeyboardBelow(int rowsBottom);
 
     TTastraServices m_services;
+    TGoToWeb m_goToWeb;
     std::unique_ptr<TUserPrompts> m_ownPrompts;
     TUserPrompts* m_prompts = nullptr;
     std::unique_ptr<TOutputSender> m_sender;

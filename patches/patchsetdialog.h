@@ -29,10 +29,12 @@ QString CreatorDisplayName(const QString& first, const QString& last);
 // through OnLoadPatchSet. The window frees itself when closed.
 class TPatchSetChooser : public QDialog {
 public:
-    explicit TPatchSetChooser(TStoreOpener openStore, QWidget* owner = nullptr);
+    // dataFolder holds the shipped files (see datafolder.h); the chooser opens in its
+    // "Patch Sets".
+    TPatchSetChooser(TStoreOpener openStore, const QString& dataFolder, QWidget* owner = nullptr);
 
     // The "Patch Sets" folder in the data folder.
-    static QString HomeFolder();
+    QString HomeFolder() const { return m_homeFolder; }
 
     QFrame* NorthPanel = nullptr;
     QLineEdit* EDir = nullptr;
@@ -96,6 +98,7 @@ private:
     void SaveValues();
 
     TStoreOpener m_openStore;
+    QString m_homeFolder;
     QFrame* m_northBevel = nullptr;
     QFrame* m_filenameBevel = nullptr;
     QString m_confirmedDir;

@@ -28,13 +28,8 @@ namespace {
 class KnobSetup : public TWindowTest {
 protected:
     void SetUp() override {
-        SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
         AddDevices("Synth");
         Start();
-    }
-    void TearDown() override {
-        Stop();
-        SetWorkAreaOverride(std::nullopt);
     }
 
     void StorePreset(const char* name, std::initializer_list<const char*> captions) {

@@ -21,7 +21,6 @@
 #include "app/knobpanel.h"
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
-#include "platform/settings/placement.h"
 #include "support/windowcatalog.h"
 
 namespace {
@@ -149,8 +148,6 @@ void PrintTo(const TLayoutCase& c, std::ostream* os) {
 class Layout : public ::testing::TestWithParam<TLayoutCase> {
 protected:
     void SetUp() override {
-        // A desktop large enough for every window at either font size.
-        SetWorkAreaOverride(QRect(0, 0, 2400, 1600));
         m_font = QApplication::font();
         QFont f = m_font;
         f.setPointSizeF(m_font.pointSizeF() * GetParam().scale);
@@ -158,7 +155,6 @@ protected:
     }
     void TearDown() override {
         QApplication::setFont(m_font);
-        SetWorkAreaOverride(std::nullopt);
     }
 
 private:

@@ -16,7 +16,6 @@
 #include "patches/patchfilelist.h"
 #include "patches/patchlist.h"
 #include "patches/patchsetdialog.h"
-#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "support/testwindow.h"
 
@@ -28,7 +27,7 @@ class MainWindowChooser : public TWindowTest {
 protected:
     void SetUp() override {
         out.AddDevice("Synth A");
-        SetProgramFilePath(dir.filePath("tastra_tests").toStdString());
+        dataFolder = dir.path().toStdString();
         QDir(dir.path()).mkdir("Patch Sets");
         first = Write("first.txt",
                       "[script name]First\n[define patchnames]\n[mode]One\n"
@@ -38,11 +37,6 @@ protected:
                        "[define patchnames]\n[mode]Two\n[p1, 7, 0]Flute\n[end]\n");
         broken = Write("broken.txt", "[define patchnames]\n[mode]Bad\n[p1, 300, 0]X\n[end]\n");
     }
-    void TearDown() override {
-        Stop();
-        SetProgramFilePath("");
-    }
-
     QString Write(const QString& name, const QByteArray& body) {
         QFile f(dir.filePath("Patch Sets/" + name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));

@@ -17,7 +17,6 @@
 #include "keyboard/transposeform.h"
 #include "keyboard/updown.h"
 #include "midi/midiinput.h"
-#include "platform/settings/placement.h"
 #include "support/testwindow.h"
 
 namespace {
@@ -25,13 +24,8 @@ namespace {
 class MainWindowDialogs : public TWindowTest {
 protected:
     void SetUp() override {
-        SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
         AddDevices("Synth", "Keys In");
         Start();
-    }
-    void TearDown() override {
-        Stop();
-        SetWorkAreaOverride(std::nullopt);
     }
 
     void ClickMainKey(int note) {

@@ -15,7 +15,6 @@
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
 #include "patches/patchlist.h"
-#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "support/testwindow.h"
 
@@ -32,11 +31,7 @@ class MainWindowPatches : public TWindowTest {
 protected:
     void SetUp() override {
         out.AddDevice("Synth A");
-        SetProgramFilePath(dir.filePath("tastra_tests").toStdString());
-    }
-    void TearDown() override {
-        Stop();
-        SetProgramFilePath("");
+        dataFolder = dir.path().toStdString();
     }
 
     QString Write(const QString& name, const QByteArray& text) {

@@ -43,6 +43,7 @@ protected:
         s.midiOut = &out;
         s.midiIn = &in;
         s.joystick = joystick;
+        s.dataFolder = dataFolder;
         s.openSettingsRoot = openRoot;
         if (!openRoot)
             s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
@@ -86,5 +87,7 @@ protected:
     TScriptedPrompts prompts;
     // The settings root; unset: store.
     TStoreOpener openRoot;
+    // The shipped files; empty: the test program's.
+    std::string dataFolder;
     std::unique_ptr<TTastra2> w;
 };
