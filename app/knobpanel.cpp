@@ -150,6 +150,11 @@ TStoreOpener TKnobPanel::PresetsStore() const {
     return [open] { return open(kKnobPresetsKey); };
 }
 
+std::string TKnobPanel::StoreCurrentPreset() {
+    if (m_presetName != QLatin1String(kCurrentPreset)) return {};
+    return m_knobList->SavePreset(PresetsStore(), kCurrentPreset);
+}
+
 bool TKnobPanel::KnobsAreCurrent() const { return SameText(m_presetName, kCurrentPreset); }
 
 void TKnobPanel::RebuildPresetMenu() {

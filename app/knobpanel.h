@@ -59,6 +59,9 @@ public:
     void RebuildPresetMenu();
     void SelectPreset(const QString& name);
     TStoreOpener PresetsStore() const;
+    // Knobs not saved under a name travel in an exported settings file as the preset "Current":
+    // the presets must hold it too. The failure's message; empty when stored or not needed.
+    std::string StoreCurrentPreset();
 
     // Snapshots n = 1..8.
     void DefineSnapshot(int n);

@@ -26,7 +26,6 @@
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
-#include "patches/patchlist.h"
 #include "platform/lib/freememory.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
@@ -159,14 +158,24 @@ void TTastra2::CreateParts() {
 
     TImportExportHost impExp;
     impExp.prompts = m_prompts;
-    impExp.knobs = m_knobs.get();
-    impExp.sound = m_sound.get();
-    impExp.chords = &m_chordList;
     impExp.section = RegKey().toStdString();
-    impExp.loadSettings = [this](TSettingsStore& store) { LoadSettings(store); };
     impExp.saveSettings = [this](TSettingsStore& store) { SaveSettings(store); };
-    impExp.chordsChanged = [this] { RebuildChordItems(); };
+    impExp.importSettings = [this](TSettingsStore& store) {
+        m_sound->LoadForNextStart([&] { LoadSettings(store); });
+    };
+    impExp.openPresets = m_knobs->PresetsStore();
+    impExp.storeCurrentKnobs = [this] { return m_knobs->StoreCurrentPreset(); };
+    impExp.presetsChanged = [this] {
+        m_knobs->RebuildPresetMenu();
+        m_knobs->SelectPreset(m_knobs->PresetName());
+    };
+    impExp.writeSnapshots = [this](TSettingsStore& file) { return m_knobs->WriteSnapshots(file); };
+    impExp.readSnapshots = [this](TSettingsStore& file) { return m_knobs->ReadSnapshots(file); };
+    impExp.hasKnobs = [this] { return m_knobs->KnobList().Count() > 0; };
+    impExp.hasSnapshots = [this] { return m_knobs->HasSnapshots(); };
+    impExp.chords = &m_chordList;
     impExp.openSettingsRoot = m_services.openSettingsRoot;
+    impExp.chordsChanged = [this] { RebuildChordItems(); };
     QMenu* file = FindMenu(QStringLiteral("File1"));
     m_impExp = std::make_unique<TImportExport>(std::move(impExp), file);
     // The import and export submenus stand above Exit.
@@ -179,12 +188,6 @@ void TTastra2::CreateParts() {
 
 TTastra2::~TTastra2() {
     if (!m_closed) FormClose();
-}
-
-void TTastra2::SendProgram() { m_sound->SendProgram(); }
-
-void TTastra2::InstallPatchList(std::unique_ptr<TPatchList> list, bool selectFirstMode) {
-    m_sound->InstallPatchList(std::move(list), selectFirstMode);
 }
 
 QAction* TTastra2::FindAction(const QString& objectName) const {

@@ -24,7 +24,6 @@ class TMidiOutMenu;
 class TMidiOutService;
 class TMidiOutput;
 class TOutputSender;
-class TPatchList;
 class TSettings;
 class TSoundSelection;
 class TStatusPanels;
@@ -53,11 +52,11 @@ struct TTastraServices {
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
-// closing. It owns the parts that do the rest:
-//   Sound()      patch box, program and bank, the Patches menu and patch scripts
-//   Knobs()      the knob row, knob presets, snapshots and the knob set-up window
-//   ImpExp()     File › Import and Export
-//   Joysticks()  the joysticks and their routing
+// closing. It owns the parts that do the rest, each built from a host struct of what it needs:
+//   TSoundSelection  patch box, program and bank, the Patches menu and patch scripts
+//   TKnobPanel       the knob row, knob presets, snapshots and the knob set-up window (Knobs())
+//   TImportExport    File › Import and Export
+//   TJoystickRouter  the joysticks and their routing (Joysticks())
 // Everything is sent through one TOutputSender, which reports failures one way: SendAndShow
 // mirrors the message in the controls afterwards; the program change and the chord editor send
 // without mirroring. Every question to the user goes through Prompts().
@@ -66,9 +65,7 @@ public:
     explicit TTastra2(const TTastraServices& services, QWidget* parent = nullptr);
     ~TTastra2() override;
 
-    TSoundSelection& Sound() { return *m_sound; }
     TKnobPanel& Knobs() { return *m_knobs; }
-    TImportExport& ImpExp() { return *m_impExp; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
     TUserPrompts& Prompts() { return *m_prompts; }
 
@@ -77,8 +74,6 @@ public:
     void SendAndShow(uint8_t status, uint8_t data1, uint8_t data2);
     void ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2);
     void SetStatusText(const QString& text);
-    void SendProgram();
-    void InstallPatchList(std::unique_ptr<TPatchList> list, bool selectFirstMode);
 
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;
@@ -95,7 +90,6 @@ public:
     // The data-available handler of the MIDI input: the thru path.
     void MidiInput(TMidiInput* input);
     bool MidiThru() const { return m_midiThru; }
-    TStatusPanels* StatusPanels() const { return m_status; }
     QAction* FindAction(const QString& objectName) const;
     QMenu* FindMenu(const QString& objectName) const;
     bool FirstTime() const { return m_firstTime; }
@@ -106,7 +100,6 @@ public:
     void ReloadChords();
     void RebuildChordItems();
     void StepChord(int d);
-    TChordList& ChordList() { return m_chordList; }
     int CustomChordIndex() const { return m_customChordIndex; }
 
     // Panic: note-offs for every note and "all sound off"/"all notes off" on all channels.

@@ -153,9 +153,7 @@ protected:
         f.setPointSizeF(m_font.pointSizeF() * GetParam().scale);
         QApplication::setFont(f);
     }
-    void TearDown() override {
-        QApplication::setFont(m_font);
-    }
+    void TearDown() override { QApplication::setFont(m_font); }
 
 private:
     QFont m_font;

@@ -11,6 +11,7 @@
 
 #include "midi/midioutput.h"
 #include "support/jacktest.h"
+#include "support/thrown.h"
 
 TEST(SystemMidiNames, AlsaPortNumbersAreStripped) {
     EXPECT_EQ(StripAlsaPortNumbers("Midi Through:Midi Through Port-0 14:0"),
@@ -110,12 +111,9 @@ TEST_F(SystemMidiJack, PortThatDisappearsWhileOpen) {
 
     rx.Close();
     // The service refuses the stale handle rather than sending into nowhere.
-    try {
-        out.SendShort(0x90, 0x40, 0x00);
-        FAIL() << "no exception";
-    } catch (const EMidiOutputError& e) {
-        EXPECT_EQ(e.Code(), kMidiErrInvalHandle);
-    }
+    const auto e = Thrown<EMidiOutputError>([&] { out.SendShort(0x90, 0x40, 0x00); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Code(), kMidiErrInvalHandle);
     // The number no longer names the port: found by name and forgotten.
     out.CheckDevicePresent();
     EXPECT_TRUE(out.IsClosed());
@@ -168,12 +166,9 @@ TEST_F(SystemMidiJack, SynthPlaysIntoJackWhenNoDesktopSoundServerRuns) {
     // The mapper leads to the same synthesizer, which is taken.
     TMidiOutput second(*service);
     second.SetDeviceId(-1);
-    try {
-        second.Open();
-        FAIL() << "no exception";
-    } catch (const EMidiOutputError& e) {
-        EXPECT_EQ(e.Code(), kMidiErrAllocated);
-    }
+    const auto e = Thrown<EMidiOutputError>([&] { second.Open(); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Code(), kMidiErrAllocated);
     out.Close();
     EXPECT_TRUE(second.Open());
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "midi/midiinput.h"
 #include "support/scriptedprompts.h"
@@ -74,6 +75,8 @@ protected:
         QCoreApplication::processEvents();
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiIn().MessageCount() == 0; }, 2000));
     }
+    // What panel n of the status bar shows.
+    QString Panel(int n) const { return static_cast<TStatusPanels*>(w->statusBar())->PanelText(n); }
     template <class T = QWidget>
     T* Find(const char* name) const {
         return w->findChild<T*>(QString::fromLatin1(name));
