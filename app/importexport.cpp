@@ -7,12 +7,10 @@
 #include <QStandardPaths>
 #include <exception>
 
-#include "app/knobpanel.h"
-#include "app/soundselection.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
 #include "chords/chordlist.h"
-#include "controls/guiknoblist.h"
+#include "knobs/knoblist.h"
 #include "platform/settings/atomicfile.h"
 #include "platform/settings/inifile.h"
 
@@ -95,8 +93,8 @@ void TImportExport::UpdateExportMenu() {
     auto enable = [this](const char* name, bool on) {
         m_exports->findChild<QAction*>(QString::fromLatin1(name))->setEnabled(on);
     };
-    enable("ExportKnobPresets", m_host.knobs->KnobList().Count() > 0);
-    enable("ExportKnobSnapshots", m_host.knobs->HasSnapshots());
+    enable("ExportKnobPresets", m_host.hasKnobs());
+    enable("ExportKnobSnapshots", m_host.hasSnapshots());
     enable("ExportChords", m_host.chords->Count() > 0);
     enable("ExportSettings", true);
 }
@@ -185,20 +183,15 @@ bool TImportExport::Run(int command, const std::function<QString(TIniFile&)>& wo
 void TImportExport::ExportSettingsClick() {
     Run(icExportSettings, [this](TIniFile& file) {
         m_host.saveSettings(file);
-        // Knobs not saved under a name travel as "Current": the registry must hold that preset
-        // too, or the name in the file would point at nothing.
-        if (!file.IsRegistry() && m_host.knobs->PresetName() == QLatin1String("Current")) {
-            const std::string failure =
-                m_host.knobs->KnobList().SavePreset(m_host.knobs->PresetsStore(), "Current");
-            if (!failure.empty()) m_host.prompts->Error(QString::fromStdString(failure));
-        }
+        const std::string failure = m_host.storeCurrentKnobs();
+        if (!failure.empty()) m_host.prompts->Error(QString::fromStdString(failure));
         return QStringLiteral("Settings saved successfully.");
     });
 }
 
 void TImportExport::ExportKnobPresetsClick() {
     Run(icExportKnobPresets, [this](TIniFile& file) {
-        const auto open = m_host.knobs->PresetsStore();
+        const auto& open = m_host.openPresets;
         const auto names = TKnobList::ReadPresetNames(open);
         TKnobList scratch;
         for (const std::string& name : names) {
@@ -212,7 +205,7 @@ void TImportExport::ExportKnobPresetsClick() {
 
 void TImportExport::ExportKnobSnapshotsClick() {
     Run(icExportSnapshots, [this](TIniFile& file) {
-        return CountMessage(m_host.knobs->WriteSnapshots(file), "No knob snapshots could be saved.",
+        return CountMessage(m_host.writeSnapshots(file), "No knob snapshots could be saved.",
                             "%1 knob snapshots saved successfully.");
     });
 }
@@ -235,7 +228,7 @@ void TImportExport::ImportSettingsClick() {
             return QString();
         }
         // Program and bank are taken over for the next start; the running ones stay as shown.
-        m_host.sound->LoadForNextStart([&] { m_host.loadSettings(file); });
+        m_host.importSettings(file);
         return QStringLiteral("Settings loaded successfully.");
     });
 }
@@ -251,7 +244,7 @@ void TImportExport::ImportKnobPresetsClick() {
             if (knobs->Count() > 0) presets.emplace_back(name, std::move(knobs));
         }
         int n = 0;
-        const auto open = m_host.knobs->PresetsStore();
+        const auto& open = m_host.openPresets;
         std::unique_ptr<TSettingsStore> registry = open ? open() : nullptr;
         if (registry && !presets.empty()) {
             if (m_flags[icImportKnobPresets])  // overwrite
@@ -267,14 +260,12 @@ void TImportExport::ImportKnobPresetsClick() {
         return CountMessage(n, "No knob presets could be loaded.",
                             "%1 knob presets loaded successfully.");
     });
-    if (!ran) return;
-    m_host.knobs->RebuildPresetMenu();
-    m_host.knobs->SelectPreset(m_host.knobs->PresetName());
+    if (ran) m_host.presetsChanged();
 }
 
 void TImportExport::ImportKnobSnapshotsClick() {
     Run(icImportSnapshots, [this](TIniFile& file) {
-        return CountMessage(m_host.knobs->ReadSnapshots(file), "No knob snapshots could be loaded.",
+        return CountMessage(m_host.readSnapshots(file), "No knob snapshots could be loaded.",
                             "%1 knob snapshots loaded successfully.");
     });
 }

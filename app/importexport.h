@@ -7,27 +7,41 @@
 #include <memory>
 #include <string>
 
+#include "platform/settings/settingsstore.h"
+
 class QMenu;
 class TChordList;
 class TIniFile;
-class TKnobPanel;
-class TSettingsStore;
-class TSoundSelection;
 class TUserPrompts;
 
-// What import and export are given by their window.
+// What import and export are given by their window: the few operations on its settings, knobs
+// and chords that the commands need.
 struct TImportExportHost {
     TUserPrompts* prompts = nullptr;
-    TKnobPanel* knobs = nullptr;
-    TSoundSelection* sound = nullptr;
-    TChordList* chords = nullptr;
-    // The window's section in the settings and its whole settings, read and written.
+    // The window's section in the settings.
     std::string section;
-    std::function<void(TSettingsStore&)> loadSettings;
+    // The window's whole settings written into an export file, and read from an imported one
+    // (program and bank then wait for the next start).
     std::function<void(TSettingsStore&)> saveSettings;
-    // The chord list changed.
+    std::function<void(TSettingsStore&)> importSettings;
+    // The store of the knob presets; unset: none are kept.
+    TStoreOpener openPresets;
+    // Stores the knobs as the preset "Current" when they were not saved under a name, since an
+    // exported settings file names that preset. The failure's message; empty when stored or not
+    // needed.
+    std::function<std::string()> storeCurrentKnobs;
+    // The stored knob presets changed.
+    std::function<void()> presetsChanged;
+    // The knob snapshots written to and read from a file: how many.
+    std::function<int(TSettingsStore&)> writeSnapshots;
+    std::function<int(TSettingsStore&)> readSnapshots;
+    // Whether there are knobs and snapshots to export.
+    std::function<bool()> hasKnobs;
+    std::function<bool()> hasSnapshots;
+    // The custom chords, kept under the settings root, and what follows their change.
+    TChordList* chords = nullptr;
+    TStoreOpener openSettingsRoot;
     std::function<void()> chordsChanged;
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
 };
 
 // File › Import and File › Export: settings, knob presets, knob snapshots and chords as INI

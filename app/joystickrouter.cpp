@@ -6,7 +6,7 @@ namespace {
 constexpr int kJoystickPollFreq = 30;
 }  // namespace
 
-TJoystickRouter::TJoystickRouter(TJoystickService* service, TSend send,
+TJoystickRouter::TJoystickRouter(TJoystickService* service, TSendShort send,
                                  std::function<int()> channel)
     : m_send(std::move(send)),
       m_channel(std::move(channel)),
@@ -31,7 +31,7 @@ void TJoystickRouter::SetTable(const TJoystickTable& table) {
     for (auto& axes : m_table)
         for (auto& cells : axes)
             for (int& target : cells)
-                if (target < 0 || target > kJoyNone) target = kJoyNone;
+                if (target < 0 || target > kControllerNone) target = kControllerNone;
 }
 
 void TJoystickRouter::Update() {
@@ -82,7 +82,7 @@ void TJoystickRouter::ZMove(TJoystick* sender, int z, TJoystickButtons buttons) 
 }
 
 void TJoystickRouter::RouteAxis(int j, int target, int raw, TJoyAxis axis) {
-    if (target < 0 || target >= kJoyNone) return;
+    if (target < 0 || target >= kControllerNone) return;
     const TJoystick& joystick = j == 0 ? *m_joystick1 : *m_joystick2;
     int min = 0;
     int max = 0;
@@ -99,7 +99,7 @@ void TJoystickRouter::RouteAxis(int j, int target, int raw, TJoyAxis axis) {
     }
     const int v = JoystickAxisValue(raw, min, max, axis, target);
     const int channel = m_channel();
-    if (target == kJoyPitchBend)
+    if (target == kControllerPitchBend)
         m_send(static_cast<uint8_t>(0xE0 + channel), static_cast<uint8_t>(v & 127),
                static_cast<uint8_t>((v >> 7) & 127));
     else

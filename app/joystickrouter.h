@@ -6,8 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "controls/joystick.h"
-#include "controls/joysticktable.h"
+#include "joystick/joystick.h"
+#include "joystick/joysticktable.h"
+#include "platform/midi/shortmessage.h"
 
 class TSettingsStore;
 
@@ -15,9 +16,8 @@ class TSettingsStore;
 // controller or pitch bend on the keyboard's channel.
 class TJoystickRouter {
 public:
-    using TSend = std::function<void(uint8_t status, uint8_t data1, uint8_t data2)>;
     // service may be nullptr (no joysticks); send is the window's send path.
-    TJoystickRouter(TJoystickService* service, TSend send, std::function<int()> channel);
+    TJoystickRouter(TJoystickService* service, TSendShort send, std::function<int()> channel);
     ~TJoystickRouter();
 
     // Device 0 or 1.
@@ -39,7 +39,7 @@ private:
     void ZMove(TJoystick* sender, int z, TJoystickButtons buttons);
     static std::vector<int> Slots(TJoystickButtons buttons);
 
-    TSend m_send;
+    TSendShort m_send;
     std::function<int()> m_channel;
     std::unique_ptr<TJoystick> m_joystick1;
     std::unique_ptr<TJoystick> m_joystick2;

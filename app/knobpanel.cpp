@@ -13,9 +13,9 @@
 #include "app/texts.h"
 #include "app/toolwindow.h"
 #include "app/userprompts.h"
-#include "controls/guiknoblist.h"
-#include "controls/knobeditform.h"
 #include "controls/wheel.h"
+#include "knobs/guiknoblist.h"
+#include "knobs/knobeditform.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {
@@ -144,10 +144,15 @@ void TKnobPanel::SendKnobValue(int controller, int value) {
                 static_cast<uint8_t>(controller & 127), static_cast<uint8_t>(value & 127));
 }
 
-std::function<std::unique_ptr<TSettingsStore>()> TKnobPanel::PresetsStore() const {
+TStoreOpener TKnobPanel::PresetsStore() const {
     if (!m_host.openSettingsKey) return {};
     const auto open = m_host.openSettingsKey;
     return [open] { return open(kKnobPresetsKey); };
+}
+
+std::string TKnobPanel::StoreCurrentPreset() {
+    if (m_presetName != QLatin1String(kCurrentPreset)) return {};
+    return m_knobList->SavePreset(PresetsStore(), kCurrentPreset);
 }
 
 bool TKnobPanel::KnobsAreCurrent() const { return SameText(m_presetName, kCurrentPreset); }

@@ -9,6 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/midi/shortmessage.h"
+#include "platform/settings/settingsstore.h"
+
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -29,9 +32,9 @@ struct TKnobPanelHost {
     TUserPrompts* prompts = nullptr;
     const TDisplayOffsets* offsets = nullptr;
     // The window's send path.
-    std::function<void(uint8_t status, uint8_t data1, uint8_t data2)> send;
+    TSendShort send;
     std::function<int()> channel;
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    TStoreOpener openSettingsRoot;
     // Opens the store of a key below the settings root; unset: knob presets are not kept.
     std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
 };
@@ -55,7 +58,10 @@ public:
     bool KnobsAreCurrent() const;
     void RebuildPresetMenu();
     void SelectPreset(const QString& name);
-    std::function<std::unique_ptr<TSettingsStore>()> PresetsStore() const;
+    TStoreOpener PresetsStore() const;
+    // Knobs not saved under a name travel in an exported settings file as the preset "Current":
+    // the presets must hold it too. The failure's message; empty when stored or not needed.
+    std::string StoreCurrentPreset();
 
     // Snapshots n = 1..8.
     void DefineSnapshot(int n);

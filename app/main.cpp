@@ -13,7 +13,6 @@
 #include "platform/joystick/sdljoystick.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/registry/registrystore.h"
-#include "platform/settings/placement.h"
 #include "platform/settings/programpaths.h"
 #include "platform/shell/datafolder.h"
 
@@ -54,7 +53,6 @@ int main(int argc, char** argv) {
             new TRegistryIniFile(SettingsRootPath() + "\\" + subKey));
     };
     auto window = std::make_unique<TTastra2>(services);
-    SetApplicationMainWindow(window.get());
     // Created now and kept hidden until a patch script has something to report.
     auto warnings = std::make_unique<TErrForm>(window.get());
     warnings->hide();

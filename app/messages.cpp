@@ -7,14 +7,13 @@ QMessageBox::StandardButton MessageWithCheckbox(QWidget* owner, const QString& t
                                                 const QString& checkText, bool& checked,
                                                 QMessageBox::Icon icon,
                                                 QMessageBox::StandardButtons buttons) {
-    QWidget* centreOn = owner ? owner : ApplicationMainWindow();
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, centreOn);
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, owner);
     auto* check = new QCheckBox(checkText);  // owned by the box
     check->setObjectName("checkbox");
     check->setChecked(checked);
     box.setCheckBox(check);
     box.adjustSize();
-    CenterOnForm(&box, centreOn);
+    CenterOnForm(&box, owner);
     int result = box.exec();
     checked = check->isChecked();
     QAbstractButton* clicked = box.clickedButton();

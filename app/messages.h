@@ -8,7 +8,7 @@
 class QWidget;
 
 // A standard message dialog with a check box below its text ("Don't show this again" and the
-// like), centred on owner (or on the application's main window when owner is nullptr). The check
+// like), centred on owner, the main window (on the work area when owner is nullptr). The check
 // box starts as checked says and checked receives its state when the dialog closes. Returns the
 // button that closed the dialog.
 QMessageBox::StandardButton MessageWithCheckbox(

@@ -73,13 +73,13 @@ QString JoyActionText(const TJoyAction& action) {
 
 int ControllerListIndex(int value) {
     if (value >= 0 && value <= 127) return value + 2;
-    return value == kJoyPitchBend ? 1 : 0;
+    return value == kControllerPitchBend ? 1 : 0;
 }
 
 int ControllerListValue(int index) {
-    if (index == 1) return kJoyPitchBend;
+    if (index == 1) return kControllerPitchBend;
     if (index >= 2 && index <= 129) return index - 2;
-    return kJoyNone;
+    return kControllerNone;
 }
 
 int ShiftPercent(double factor, bool& louder) {
@@ -570,11 +570,11 @@ void TSettings::StoreJoyController(int value) {
 }
 
 void TSettings::LearnController(int number) {
-    if (number < 0 || number > kJoyPitchBend) return;
+    if (number < 0 || number > kControllerPitchBend) return;
     QWidget* focused = focusWidget();
     if (focused == CBUpDown || focused == CBLeftRight) {
         SelectIndex(static_cast<QComboBox*>(focused), ControllerListIndex(number));
-    } else if (focused == CBMW && number < kJoyPitchBend) {
+    } else if (focused == CBMW && number < kControllerPitchBend) {
         SelectIndex(CBMW, number);
     } else if (PageControl->currentWidget() == JoystickTab) {
         if (!CBDisableJoySetCtrl->isChecked()) {

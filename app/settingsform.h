@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "controls/joysticktable.h"
+#include "joystick/joysticktable.h"
 
 class QCheckBox;
 class QComboBox;
@@ -98,8 +98,8 @@ public:
     void BOKClick();
     // Puts back what acted at once and closes without applying.
     void BCancelClick();
-    // A controller (0..127) or pitch bend (128) went through the main window: it becomes the
-    // choice of the list the user is working in.
+    // A controller (0..127) or pitch bend (kControllerPitchBend) went through the main window: it
+    // becomes the choice of the list the user is working in.
     void LearnController(int number);
     const TJoystickTable& JoystickWorkingCopy() const { return m_joyTable; }
 

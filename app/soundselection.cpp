@@ -19,7 +19,6 @@
 #include "patches/patchnumbers.h"
 #include "patches/patchsetdialog.h"
 #include "platform/settings/settingsstore.h"
-#include "platform/shell/datafolder.h"
 
 namespace {
 const char* const kDefaultPatchScript = "default_patchscript.txt";
@@ -152,8 +151,8 @@ std::vector<QWidget*> TSoundSelection::PatchRowFields() const {
     return {m_patchLabel, m_patchBox, m_patchUpDown};
 }
 
-QString TSoundSelection::DefaultPatchScriptPath() {
-    return QString::fromStdString(DataFilePath(kDefaultPatchScript));
+QString TSoundSelection::DefaultPatchScriptPath() const {
+    return QString::fromStdString(m_host.dataFolder + "/" + kDefaultPatchScript);
 }
 
 TErrForm* TSoundSelection::ErrForm() {
@@ -272,7 +271,8 @@ void TSoundSelection::EnsurePatchSelected() {
 
 void TSoundSelection::ChoosePatchSet() {
     if (!m_chooser) {
-        m_chooser = new TPatchSetChooser(m_host.openSettingsRoot, m_host.window);
+        m_chooser = new TPatchSetChooser(m_host.openSettingsRoot,
+                                         QString::fromStdString(m_host.dataFolder), m_host.window);
         // A script that fails to load leaves the loaded one in place.
         m_chooser->OnLoadPatchSet = [this](const QString& fileName) {
             return LoadPatchSet(fileName, true, true);

@@ -6,7 +6,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
+
+#include "platform/midi/shortmessage.h"
+#include "platform/settings/settingsstore.h"
 
 class QAction;
 class QComboBox;
@@ -37,8 +41,10 @@ struct TSoundHost {
     TUserPrompts* prompts = nullptr;
     const TDisplayOffsets* offsets = nullptr;
     // Sends straight to the output (program changes are not mirrored in the controls).
-    std::function<void(uint8_t status, uint8_t data1, uint8_t data2)> send;
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    TSendShort send;
+    TStoreOpener openSettingsRoot;
+    // The shipped files: the default patch script and the "Patch Sets" (see datafolder.h).
+    std::string dataFolder;
 };
 
 // The sound that plays: the patch box, the program and bank fields, the Patches menu with the
@@ -78,7 +84,7 @@ public:
     TPatchList* PatchList() const { return m_patchList.get(); }
     TPatchModeGroup* CurrentModeGroup() const { return m_modeGroup; }
     TPatchProgram* CurrentPatch() const { return m_patch; }
-    static QString DefaultPatchScriptPath();
+    QString DefaultPatchScriptPath() const;
     // The "Warnings and Errors" window: the one created beside the window, or a new one.
     TErrForm* ErrForm();
 

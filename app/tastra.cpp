@@ -21,20 +21,22 @@
 #include "app/statuspanels.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
-#include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
-#include "patches/patchlist.h"
 #include "platform/lib/freememory.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/datafolder.h"
 #include "platform/shell/gotoweb.h"
 
 TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     : TTastra(parent), m_services(services) {
     setObjectName(QStringLiteral("Tastra"));
+    if (m_services.dataFolder.empty()) m_services.dataFolder = DataFolder();
+    m_goToWeb.DataFolder = m_services.dataFolder;
     if (!m_services.prompts) m_ownPrompts = std::make_unique<TQtPrompts>(this);
     m_prompts = m_services.prompts ? m_services.prompts : m_ownPrompts.get();
     MidiInMenu1 = new TMidiInMenu(*m_services.midiIn, this);
@@ -132,6 +134,7 @@ void TTastra2::CreateParts() {
     sound.offsets = &DisplayOffsets();
     sound.send = [this](uint8_t s, uint8_t d1, uint8_t d2) { m_sender->Send(s, d1, d2); };
     sound.openSettingsRoot = m_services.openSettingsRoot;
+    sound.dataFolder = m_services.dataFolder;
     m_sound = std::make_unique<TSoundSelection>(std::move(sound));
 
     TKnobPanelHost knobs;
@@ -153,14 +156,24 @@ void TTastra2::CreateParts() {
 
     TImportExportHost impExp;
     impExp.prompts = m_prompts;
-    impExp.knobs = m_knobs.get();
-    impExp.sound = m_sound.get();
-    impExp.chords = &m_chordList;
     impExp.section = RegKey().toStdString();
-    impExp.loadSettings = [this](TSettingsStore& store) { LoadSettings(store); };
     impExp.saveSettings = [this](TSettingsStore& store) { SaveSettings(store); };
-    impExp.chordsChanged = [this] { RebuildChordItems(); };
+    impExp.importSettings = [this](TSettingsStore& store) {
+        m_sound->LoadForNextStart([&] { LoadSettings(store); });
+    };
+    impExp.openPresets = m_knobs->PresetsStore();
+    impExp.storeCurrentKnobs = [this] { return m_knobs->StoreCurrentPreset(); };
+    impExp.presetsChanged = [this] {
+        m_knobs->RebuildPresetMenu();
+        m_knobs->SelectPreset(m_knobs->PresetName());
+    };
+    impExp.writeSnapshots = [this](TSettingsStore& file) { return m_knobs->WriteSnapshots(file); };
+    impExp.readSnapshots = [this](TSettingsStore& file) { return m_knobs->ReadSnapshots(file); };
+    impExp.hasKnobs = [this] { return m_knobs->KnobList().Count() > 0; };
+    impExp.hasSnapshots = [this] { return m_knobs->HasSnapshots(); };
+    impExp.chords = &m_chordList;
     impExp.openSettingsRoot = m_services.openSettingsRoot;
+    impExp.chordsChanged = [this] { RebuildChordItems(); };
     QMenu* file = FindMenu(QStringLiteral("File1"));
     m_impExp = std::make_unique<TImportExport>(std::move(impExp), file);
     // The import and export submenus stand above Exit.
@@ -173,12 +186,6 @@ void TTastra2::CreateParts() {
 
 TTastra2::~TTastra2() {
     if (!m_closed) FormClose();
-}
-
-void TTastra2::SendProgram() { m_sound->SendProgram(); }
-
-void TTastra2::InstallPatchList(std::unique_ptr<TPatchList> list, bool selectFirstMode) {
-    m_sound->InstallPatchList(std::move(list), selectFirstMode);
 }
 
 QAction* TTastra2::FindAction(const QString& objectName) const {
@@ -236,9 +243,9 @@ void TTastra2::CreateMenus() {
         m_prompts->Error(QString::fromStdString(message));
     };
     item(help, "Readme1", QStringLiteral("&Help Index"), {}, {},
-         [failed] { ShowDocument(texts::kHelpPage, true, failed); });
+         [this, failed] { ShowDocument(m_goToWeb, texts::kHelpPage, true, failed); });
     item(help, "DiscussinForums1", QStringLiteral("Support &Forums"), {}, texts::kForumsHint,
-         [failed] { ShowDocument(texts::kForumAddress, false, failed); });
+         [this, failed] { ShowDocument(m_goToWeb, texts::kForumAddress, false, failed); });
     item(help, "About2", QStringLiteral("&About"), {}, {}, [this] { About2Click(); });
 }
 

@@ -8,7 +8,9 @@
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
-#include "controls/joystick.h"
+#include "joystick/joystick.h"
+#include "platform/settings/settingsstore.h"
+#include "platform/shell/gotoweb.h"
 
 class QLabel;
 class TChordEditForm;
@@ -22,7 +24,6 @@ class TMidiOutMenu;
 class TMidiOutService;
 class TMidiOutput;
 class TOutputSender;
-class TPatchList;
 class TSettings;
 class TSoundSelection;
 class TStatusPanels;
@@ -35,7 +36,7 @@ class TUserPrompts;
 struct TTastraServices {
     TMidiOutService* midiOut = nullptr;
     TMidiInService* midiIn = nullptr;
-    std::function<std::unique_ptr<TSettingsStore>()> openSettingsRoot;
+    TStoreOpener openSettingsRoot;
     // Opens a store on a key below the settings root whose sections are that key's subkeys (the
     // knob presets under "KnobPresets"). Unset: knob presets are not kept.
     std::function<std::unique_ptr<TSettingsStore>(const std::string& subKey)> openSettingsKey;
@@ -46,14 +47,16 @@ struct TTastraServices {
     std::string runMidiIn;
     // Message boxes, questions and file choices. Unset: the program's dialogs.
     TUserPrompts* prompts = nullptr;
+    // The shipped files: patch scripts and help (see datafolder.h). Empty: the running program's.
+    std::string dataFolder;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
-// closing. It owns the parts that do the rest:
-//   Sound()      patch box, program and bank, the Patches menu and patch scripts
-//   Knobs()      the knob row, knob presets, snapshots and the knob set-up window
-//   ImpExp()     File › Import and Export
-//   Joysticks()  the joysticks and their routing
+// closing. It owns the parts that do the rest, each built from a host struct of what it needs:
+//   TSoundSelection  patch box, program and bank, the Patches menu and patch scripts
+//   TKnobPanel       the knob row, knob presets, snapshots and the knob set-up window (Knobs())
+//   TImportExport    File › Import and Export
+//   TJoystickRouter  the joysticks and their routing (Joysticks())
 // Everything is sent through one TOutputSender, which reports failures one way: SendAndShow
 // mirrors the message in the controls afterwards; the program change and the chord editor send
 // without mirroring. Every question to the user goes through Prompts().
@@ -62,9 +65,7 @@ public:
     explicit TTastra2(const TTastraServices& services, QWidget* parent = nullptr);
     ~TTastra2() override;
 
-    TSoundSelection& Sound() { return *m_sound; }
     TKnobPanel& Knobs() { return *m_knobs; }
-    TImportExport& ImpExp() { return *m_impExp; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
     TUserPrompts& Prompts() { return *m_prompts; }
 
@@ -73,8 +74,6 @@ public:
     void SendAndShow(uint8_t status, uint8_t data1, uint8_t data2);
     void ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2);
     void SetStatusText(const QString& text);
-    void SendProgram();
-    void InstallPatchList(std::unique_ptr<TPatchList> list, bool selectFirstMode);
 
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;
@@ -91,7 +90,6 @@ public:
     // The data-available handler of the MIDI input: the thru path.
     void MidiInput(TMidiInput* input);
     bool MidiThru() const { return m_midiThru; }
-    TStatusPanels* StatusPanels() const { return m_status; }
     QAction* FindAction(const QString& objectName) const;
     QMenu* FindMenu(const QString& objectName) const;
     bool FirstTime() const { return m_firstTime; }
@@ -102,19 +100,18 @@ public:
     void ReloadChords();
     void RebuildChordItems();
     void StepChord(int d);
-    TChordList& ChordList() { return m_chordList; }
     int CustomChordIndex() const { return m_customChordIndex; }
 
     // Panic: note-offs for every note and "all sound off"/"all notes off" on all channels.
     void BPanicClick();
-    // The mouse wheel drives this controller: 0..127, 128 pitch bend, 129 none.
+    // The mouse wheel drives this controller: 0..127, kControllerPitchBend or kControllerNone.
     void SetWheelController(int n);
     int WheelController() const { return m_wheelController; }
     int WheelSensitivity() const { return m_wheelSensitivity; }
     // The settings window's range; a stored value outside it is brought into it.
     static constexpr int kMaxWheelSensitivity = 10;
     void SetWheelSensitivity(int v) { m_wheelSensitivity = std::clamp(v, 0, kMaxWheelSensitivity); }
-    // Returns whether the wheel was used (controller 129 leaves it to the control under it).
+    // Returns whether the wheel was used (kControllerNone leaves it to the control under it).
     bool FormMouseWheel(int delta, Qt::KeyboardModifiers mods);
     void SetStayOnTop(bool on);
     bool StayOnTop() const { return m_stayOnTop; }
@@ -161,6 +158,7 @@ private:
     void PlaceKeyboardBelow(int rowsBottom);
 
     TTastraServices m_services;
+    TGoToWeb m_goToWeb;
     std::unique_ptr<TUserPrompts> m_ownPrompts;
     TUserPrompts* m_prompts = nullptr;
     std::unique_ptr<TOutputSender> m_sender;

@@ -141,7 +141,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     // Creation: the base window's part.
     m_regKey = keys::kKeyboardForm;
     m_mwCtrl = 1;
-    m_placementFlags = kPlaceSize | kPlacePosition | kPlaceMaximized;
+    m_placementFlags = kPlaceSize | kPlacePosition | kPlaceMaximized | kPlaceMainWindow;
     for (const char* name : texts::kBuiltinChords) CBChord->addItem(QString::fromUtf8(name));
     m_player.OnSend = [this](uint8_t s, uint8_t d1, uint8_t d2) { Keyboard1Note(s, d1, d2); };
     connect(CBChord, QOverload<int>::of(&QComboBox::activated), this,

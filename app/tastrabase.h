@@ -9,6 +9,7 @@
 #include "app/displayoffsets.h"
 #include "keyboard/noteplayer.h"
 #include "keyboard/scanmap.h"
+#include "platform/midi/shortmessage.h"
 
 class QComboBox;
 class TFrameImage;
@@ -17,9 +18,6 @@ class QLabel;
 class QSlider;
 class TKeyboard;
 class TSettingsStore;
-
-// Receives every message the window wants to send: status and two data bytes.
-using TPutShort = std::function<void(uint8_t status, uint8_t data1, uint8_t data2)>;
 
 // The channel field: an up-down 0..15 that shows the channel plus the channel display offset and
 // takes typed text minus that offset. Text that is not a channel in range is ignored and the
@@ -122,7 +120,7 @@ protected:
     void CreateStrips();
     void Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2);
 
-    TPutShort PutShort;
+    TSendShort PutShort;
     // The captions of the chord box and the channel field, and the strips the wheels and arrows
     // are drawn from.
     QLabel *Label2 = nullptr, *Label7 = nullptr;

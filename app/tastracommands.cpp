@@ -13,14 +13,12 @@
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
-#include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 
 namespace {
 constexpr int kPanicPauseMs = 150;
-constexpr int kWheelPitchBend = 128;
-constexpr int kWheelNone = 129;
 // The knob area starts this far right of the sound selection's fields and ends this far before
 // the Panic panel.
 constexpr int kKnobAreaOffset = 6;
@@ -95,7 +93,7 @@ int TTastra2::MinWidth() const {
 void TTastra2::SetWheelController(int n) {
     if (n == m_wheelController) return;
     m_wheelController = n;
-    if (n == kWheelPitchBend)
+    if (n == kControllerPitchBend)
         m_wheelValue = ICPitch->Position();
     else if (n == ModulationController())
         m_wheelValue = ICMW->Position();
@@ -104,7 +102,7 @@ void TTastra2::SetWheelController(int n) {
 }
 
 bool TTastra2::FormMouseWheel(int delta, Qt::KeyboardModifiers mods) {
-    if (m_wheelController == kWheelNone) return false;
+    if (m_wheelController == kControllerNone) return false;
     // Worked out in floating point and limited before it becomes an integer again: a large
     // step must saturate, never wrap around into the opposite direction.
     const double step = delta * static_cast<double>(m_wheelSensitivity) *
@@ -112,7 +110,7 @@ bool TTastra2::FormMouseWheel(int delta, Qt::KeyboardModifiers mods) {
     auto moved = [](double from, double by, int lo, int hi) {
         return static_cast<int>(std::clamp(std::nearbyint(by) + from, double(lo), double(hi)));
     };
-    if (m_wheelController == kWheelPitchBend) {
+    if (m_wheelController == kControllerPitchBend) {
         const int v = moved(ICPitch->Position(), step, ICPitch->Min(), ICPitch->Max());
         ICPitch->SetPosition(v);
         SendPitchBend(v);

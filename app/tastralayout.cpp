@@ -7,8 +7,8 @@
 #include "app/soundselection.h"
 #include "app/statuspanels.h"
 #include "app/tastra.h"
-#include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "platform/ui/textfit.h"
 
 namespace {

@@ -18,7 +18,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_firstTime = store.ReadBool(s, keys::kFirstTime, true);
     m_sound->LoadSettings(store, s);
     const int wheel = store.ReadInteger(s, keys::kMouseWheelController, m_wheelController);
-    if (wheel >= 0 && wheel <= 129) SetWheelController(wheel);
+    if (wheel >= 0 && wheel <= kControllerNone) SetWheelController(wheel);
     SetWheelSensitivity(store.ReadInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity));
     SetStayOnTop(store.ReadBool(s, keys::kStayOnTop, m_stayOnTop));
     m_dontRemindTranspose = store.ReadBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);

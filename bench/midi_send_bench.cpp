@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 // The cost TMidiOutput adds on top of the service for every message the program sends.
 

@@ -11,7 +11,7 @@
 #include "midi/midioutput.h"
 #include "platform/midi/portpresence.h"
 #include "platform/midi/systemmidi.h"
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 #include "support/scriptedprompts.h"
 
 namespace {

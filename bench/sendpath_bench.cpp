@@ -7,8 +7,8 @@
 #include "bench/qtbenchmain.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
-#include "platform/midi/virtualmidi.h"
 #include "support/scriptedprompts.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "controls/knoblist.h"
+#include "knobs/knoblist.h"
 #include "platform/registry/hive.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/atomicfile.h"

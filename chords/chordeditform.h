@@ -8,13 +8,14 @@
 
 #include "chords/chordlist.h"
 #include "keyboard/noteplayer.h"
+#include "platform/midi/shortmessage.h"
+#include "platform/settings/settingsstore.h"
 
 class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TKeyboard;
-class TSettingsStore;
 
 // Section and value prefix of the chord editor's window position, exactly as stored.
 inline constexpr const char* kChordEditFormSection = "ChordEditForm";
@@ -28,9 +29,6 @@ inline constexpr const char* kChordNameExists = "This chord name already exists 
 // keyboard plays the selected chord. The window frees itself when closed.
 class TChordEditForm : public QDialog {
 public:
-    using TStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
-    using TSendShort = std::function<void(uint8_t status, uint8_t data1, uint8_t data2)>;
-
     // openStore opens the settings root the chord list lives in; send plays a message on the main
     // output; mainKeyboard (may be null) lends its note-name language, its channel and the table
     // its computer keys are read through.

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "chords/chordentry.h"
-
-class TSettingsStore;
+#include "platform/settings/settingsstore.h"
 
 // Settings section and value names of the chord list, exactly as stored.
 inline constexpr const char* kChordsSection = "Chords";
@@ -21,8 +20,6 @@ inline constexpr const char* kNewChordText = "New chord";
 // hand it back.
 class TChordList {
 public:
-    using TStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
-
     TChordList() = default;
     TChordList(const TChordList& other);
     TChordList& operator=(const TChordList& other);

@@ -10,7 +10,7 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "midi/midiinput.h"
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

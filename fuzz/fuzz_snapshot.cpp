@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "controls/knoblist.h"
 #include "fuzz/fuzzcheck.h"
+#include "knobs/knoblist.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {

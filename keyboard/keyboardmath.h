@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/midi/shortmessage.h"
+
 // Arithmetic of the piano keyboard: key pattern, geometry, hit tests, note names, chords and the
 // mouse-controller rule. Free functions so the widget stays thin and each rule is testable alone.
 namespace keymath {
@@ -10,8 +12,6 @@ namespace keymath {
 constexpr int kNoteCount = 128;
 constexpr int kWhiteKeysTotal = 75;  // ten full octaves plus C..G of the eleventh block
 constexpr int kImageBlackHeight = 41;
-constexpr int kControllerPitchBend = 128;
-constexpr int kControllerNone = 129;
 constexpr int kDeadZone = 5;
 
 // Semitones of the white keys C D E F G A B.

@@ -3,12 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <tuple>
 #include <vector>
 
 #include "keyboard/scanmap.h"
+#include "platform/midi/shortmessage.h"
 
 enum TChord { chNone, chMajor, chMinor, chMajor7, chMinor7, chFifths, chOctave, chPower, chCustom };
 
@@ -34,17 +34,15 @@ public:
 // exactly what its press sent, whatever changed while the note was held.
 class TNotePlayer {
 public:
-    using TSend = std::function<void(uint8_t status, uint8_t data1, uint8_t data2)>;
-
     // The computer keys are read through `scanMap`, which the caller owns and may share with
     // other players; null gives the player a table of its own with the default rows.
     explicit TNotePlayer(scanmap::TScanMap* scanMap = nullptr);
     TNotePlayer(const TNotePlayer&) = delete;
     TNotePlayer& operator=(const TNotePlayer&) = delete;
 
-    TSend OnSend;
+    TSendShort OnSend;
     // Controller and pitch-bend moves of the mouse axes, after OnSend, for the window's controls.
-    TSend OnDisplay;
+    TSendShort OnDisplay;
     void SetObserver(TNotePlayerObserver* observer) { m_observer = observer; }
     scanmap::TScanMap& ScanMap() { return *m_scanMap; }
 

@@ -5,13 +5,14 @@
 #include <functional>
 #include <memory>
 
+#include "platform/settings/settingsstore.h"
+
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TKeyboard;
-class TSettingsStore;
 class TUpDown;
 
 // Section and value names of the transpose window, exactly as stored.
@@ -24,8 +25,6 @@ inline constexpr const char* kTransposeShowHelp = "ShowHelp";
 // transposition to 0. The window frees itself when closed.
 class TTransposeForm : public QDialog {
 public:
-    using TStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
-
     TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWidget* owner = nullptr);
 
     QLabel* Label1 = nullptr;

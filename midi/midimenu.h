@@ -93,7 +93,7 @@ public:
     const std::string& RegPath() const { return m_regPath; }
     void SetRegPath(const std::string& path) { m_regPath = path; }
     // Opens the settings store at RegPath for LoadFromRegPath.
-    std::function<std::unique_ptr<TSettingsStore>()> OpenRegPathStore;
+    TStoreOpener OpenRegPathStore;
 
     bool DefaultMidiMapper() const { return m_defaultMidiMapper; }
     void SetDefaultMidiMapper(bool on) { m_defaultMidiMapper = on; }

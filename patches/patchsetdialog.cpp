@@ -19,7 +19,6 @@
 #include "patches/patchlist.h"
 #include "platform/settings/placement.h"
 #include "platform/settings/settingsstore.h"
-#include "platform/shell/datafolder.h"
 
 namespace {
 constexpr int kDesignWidth = 579;
@@ -64,9 +63,11 @@ QString CreatorDisplayName(const QString& first, const QString& last) {
     return first + QLatin1Char(' ') + last;
 }
 
-TPatchSetChooser::TPatchSetChooser(TStoreOpener openStore, QWidget* owner)
+TPatchSetChooser::TPatchSetChooser(TStoreOpener openStore, const QString& dataFolder,
+                                   QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_openStore(std::move(openStore)) {
+      m_openStore(std::move(openStore)),
+      m_homeFolder(dataFolder + QLatin1Char('/') + QLatin1String(kPatchSetsFolder)) {
     setObjectName(QStringLiteral("PatchSetChooser"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Choose Patch Set"));
@@ -222,10 +223,6 @@ void TPatchSetChooser::CreateBottomStrip() {
     connect(BOK, &QPushButton::clicked, this, [this] { BOKClick(); });
     connect(BCancel, &QPushButton::clicked, this, [this] { BCancelClick(); });
     connect(BApply, &QPushButton::clicked, this, [this] { BApplyClick(); });
-}
-
-QString TPatchSetChooser::HomeFolder() {
-    return QString::fromStdString(DataFilePath(kPatchSetsFolder));
 }
 
 void TPatchSetChooser::ArrangeControls() {

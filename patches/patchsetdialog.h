@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "platform/settings/settingsstore.h"
+
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -12,7 +14,6 @@ class QLineEdit;
 class QPushButton;
 class QSplitter;
 class TPatchFileList;
-class TSettingsStore;
 
 // Section and value names of the patch set chooser, exactly as stored.
 inline constexpr const char* kPatchSetDialogSection = "PatchSetDialog";
@@ -28,12 +29,12 @@ QString CreatorDisplayName(const QString& first, const QString& last);
 // through OnLoadPatchSet. The window frees itself when closed.
 class TPatchSetChooser : public QDialog {
 public:
-    using TStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
-
-    explicit TPatchSetChooser(TStoreOpener openStore, QWidget* owner = nullptr);
+    // dataFolder holds the shipped files (see datafolder.h); the chooser opens in its
+    // "Patch Sets".
+    TPatchSetChooser(TStoreOpener openStore, const QString& dataFolder, QWidget* owner = nullptr);
 
     // The "Patch Sets" folder in the data folder.
-    static QString HomeFolder();
+    QString HomeFolder() const { return m_homeFolder; }
 
     QFrame* NorthPanel = nullptr;
     QLineEdit* EDir = nullptr;
@@ -97,6 +98,7 @@ private:
     void SaveValues();
 
     TStoreOpener m_openStore;
+    QString m_homeFolder;
     QFrame* m_northBevel = nullptr;
     QFrame* m_filenameBevel = nullptr;
     QString m_confirmedDir;

@@ -195,7 +195,7 @@ bool TRegistryIniFile::UpdateFile() {
     hive::THive current;
     if (!LoadHiveFileLocked(m_hivePath, current, &reason)) return Failed(reason);
     for (const auto& op : m_ops) Apply(current, op);
-    if (!WriteFileAtomically(m_hivePath, hive::SerializeHive(current), &reason))
+    if (!WriteFileAtomically(m_hivePath, hive::SerializeHive(current), &reason, m_progress))
         return Failed(reason);
     m_hive = std::move(current);
     m_ops.clear();

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/registry/hive.h"
+#include "platform/settings/atomicfile.h"
 #include "platform/settings/settingsstore.h"
 
 // The settings store on one key of the current user's registry hive, a REGEDIT4 text file at
@@ -46,6 +48,8 @@ public:
     bool UpdateFile();
     bool Flush() override { return UpdateFile(); }
     std::string FailureText() const override { return m_failure; }
+    // Follows the writing of the hive file on each update (see WriteFileAtomically).
+    void SetWriteProgress(TWriteProgress progress) { m_progress = std::move(progress); }
 
     const std::string& HivePath() const { return m_hivePath; }
     // The full path of the store's key inside the hive ("HKEY_CURRENT_USER\Software\...").
@@ -76,6 +80,7 @@ private:
     hive::THive m_hive;
     std::vector<TOp> m_ops;
     std::string m_failure;
+    TWriteProgress m_progress;
 };
 
 // Loads the hive file while the caller holds the hive's lock. A file that does not parse is moved

@@ -14,8 +14,6 @@ const char kTempSuffix[] = ".tmp-";
 
 namespace {
 
-TWriteProgressHook g_progressHook = nullptr;
-
 // Stores the reason of the failure errno describes; always returns false.
 bool Fail(std::string* reason, int error = errno) {
     if (reason) *reason = std::system_category().message(error);
@@ -28,7 +26,7 @@ std::string FolderOf(const std::string& path) {
     return dir.empty() ? "." : dir;
 }
 
-bool WriteAll(int fd, const std::string& content) {
+bool WriteAll(int fd, const std::string& content, const TWriteProgress& progress) {
     size_t done = 0;
     while (done < content.size()) {
         // Moderate chunks keep each system call short; the file is not visible until renamed.
@@ -39,17 +37,15 @@ bool WriteAll(int fd, const std::string& content) {
             return false;
         }
         done += static_cast<size_t>(n);
-        if (g_progressHook) g_progressHook(done);
+        if (progress) progress(done);
     }
     return true;
 }
 
 }  // namespace
 
-void SetWriteProgressHook(TWriteProgressHook hook) { g_progressHook = hook; }
-
 bool WriteFileAtomically(const std::string& linkOrPath, const std::string& content,
-                         std::string* reason) {
+                         std::string* reason, const TWriteProgress& progress) {
     const std::string path = ResolveLinks(linkOrPath);
     std::string name = std::filesystem::path(path).filename().string();
     std::string tmpl = FolderOf(path) + "/" + name + kTempSuffix + "XXXXXX";
@@ -70,13 +66,13 @@ bool WriteFileAtomically(const std::string& linkOrPath, const std::string& conte
     }
 
     int error = 0;
-    bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+    bool ok = WriteAll(fd, content, progress) && ::fsync(fd) == 0;
     if (!ok) error = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && g_progressHook) g_progressHook(content.size() + 1);
+    if (ok && progress) progress(content.size() + 1);
     if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
         ok = false;
         error = errno;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 // Whole-file helpers for the files we own (the registry hive, export files). A file is replaced
@@ -10,16 +12,14 @@
 // writer that died before its rename.
 extern const char kTempSuffix[];
 
+// Called after each chunk written (with the bytes written so far) and once more just before the
+// rename (with the whole size + 1): where a writer can be stopped to see what a crash leaves.
+using TWriteProgress = std::function<void(size_t bytesWritten)>;
+
 // A path that is a symbolic link is written through: the file it points to is replaced and the
 // link stays. On failure reason (when given) receives the system's reason.
 bool WriteFileAtomically(const std::string& path, const std::string& content,
-                         std::string* reason = nullptr);
-
-// Tests that simulate a crash in the middle of a save install a hook called after each chunk
-// written (with the bytes written so far) and once more just before the rename (with the whole
-// size + 1). nullptr removes it.
-using TWriteProgressHook = void (*)(size_t bytesWritten);
-void SetWriteProgressHook(TWriteProgressHook hook);
+                         std::string* reason = nullptr, const TWriteProgress& progress = nullptr);
 
 enum class TReadResult { Ok, Missing, Failed };
 // Reads only regular files: a FIFO or device is refused (Failed) instead of blocking the caller.

@@ -1,7 +1,6 @@
 #include "platform/settings/placement.h"
 
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -11,21 +10,6 @@
 const char kStartHiddenProperty[] = "tastraStartHidden";
 
 namespace {
-
-std::optional<QRect>& WorkAreaOverride() {
-    static std::optional<QRect> area;
-    return area;
-}
-
-QPointer<QWidget>& MainWindow() {
-    static QPointer<QWidget> window;
-    return window;
-}
-
-bool IsMainWindow(const QWidget* w) {
-    QWidget* main = MainWindow().data();
-    return main == nullptr || main == w;
-}
 
 // The visible form that owns window, if any.
 QWidget* VisibleOwner(const QWidget* window) {
@@ -77,7 +61,6 @@ void KeepOnWorkArea(int& left, int& top, int& width, int& height, bool shrink,
 }
 
 QRect WorkArea(const QWidget* widget) {
-    if (WorkAreaOverride()) return *WorkAreaOverride();
     QScreen* screen = nullptr;
     if (widget) {
         screen = QGuiApplication::screenAt(widget->geometry().center());
@@ -89,17 +72,11 @@ QRect WorkArea(const QWidget* widget) {
     return area.isEmpty() ? screen->geometry() : area;
 }
 
-void SetWorkAreaOverride(std::optional<QRect> area) { WorkAreaOverride() = area; }
-
-void SetApplicationMainWindow(QWidget* window) { MainWindow() = window; }
-
-QWidget* ApplicationMainWindow() { return MainWindow().data(); }
-
 void LoadFormPlacement(QWidget* window, TSettingsStore& store, const std::string& section,
-                       int flags, const std::string& prefix) {
+                       int flags, const std::string& prefix, std::optional<QRect> workArea) {
     if (!window) return;
     try {
-        const QRect area = WorkArea(window);
+        const QRect area = workArea ? *workArea : WorkArea(window);
         int height = window->height(), width = window->width();
         if (flags & kPlaceSize) {
             height = store.ReadInteger(section, prefix + "Height", height);
@@ -127,7 +104,7 @@ void LoadFormPlacement(QWidget* window, TSettingsStore& store, const std::string
         window->move(left, top);
         window->resize(width, height);
 
-        const bool isMain = IsMainWindow(window);
+        const bool isMain = (flags & kPlaceMainWindow) != 0;
         if (flags & (kPlaceMaximized | kPlaceMinimized)) {
             int current = window->isMinimized()   ? kStateMinimized
                           : window->isMaximized() ? kStateMaximized
@@ -167,14 +144,14 @@ void LoadFormPlacement(QWidget* window, TSettingsStore& store, const std::string
 }
 
 void SaveFormPlacement(QWidget* window, TSettingsStore& store, const std::string& section,
-                       int flags, const std::string& prefix) {
+                       int flags, const std::string& prefix, std::optional<QRect> workArea) {
     if (!window) return;
     try {
-        const QRect area = WorkArea(window);
+        const QRect area = workArea ? *workArea : WorkArea(window);
         int state = kStateNormal;
         const bool saveState = (flags & (kPlaceMaximized | kPlaceMinimized)) != 0;
         if (saveState) {
-            if (IsMainWindow(window) && window->isMinimized())
+            if ((flags & kPlaceMainWindow) && window->isMinimized())
                 state = (flags & kPlaceMinimized) ? kStateMinimized : kStateNormal;
             else if (window->isMinimized() && (flags & kPlaceMinimized))
                 state = kStateMinimized;
@@ -214,9 +191,9 @@ void SaveFormPlacement(QWidget* window, TSettingsStore& store, const std::string
     }
 }
 
-void CenterOnForm(QWidget* window, QWidget* form) {
+void CenterOnForm(QWidget* window, QWidget* form, std::optional<QRect> workArea) {
     if (!window) return;
-    const QRect area = WorkArea(window);
+    const QRect area = workArea ? *workArea : WorkArea(window);
     int width = window->width(), height = window->height();
     int left, top;
     if (form && form->isVisible()) {

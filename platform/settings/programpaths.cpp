@@ -6,14 +6,7 @@
 const char kProgramTitle[] = "Zorvik's Tastra";
 const char kCompanyKey[] = "Ostrel";
 
-namespace {
-
-std::string& OverridePath() {
-    static std::string path;
-    return path;
-}
-
-std::string RunningProgramPath() {
+std::string ProgramFilePath() {
     static const std::string path = [] {
         QString app = QCoreApplication::applicationFilePath();
         QString canonical = QFileInfo(app).canonicalFilePath();
@@ -21,14 +14,6 @@ std::string RunningProgramPath() {
     }();
     return path;
 }
-
-}  // namespace
-
-std::string ProgramFilePath() {
-    return OverridePath().empty() ? RunningProgramPath() : OverridePath();
-}
-
-void SetProgramFilePath(const std::string& path) { OverridePath() = path; }
 
 std::string ProgramFileBaseName(const std::string& filePath) {
     size_t slash = filePath.find_last_of('/');
@@ -38,15 +23,17 @@ std::string ProgramFileBaseName(const std::string& filePath) {
     return name.substr(0, dot);
 }
 
-std::string ProgramKeyPath() {
+std::string ProgramKeyPath(const std::string& programFile) {
     return std::string(kCompanyKey) + "\\" + kProgramTitle + "\\" +
-           ProgramFileBaseName(ProgramFilePath());
+           ProgramFileBaseName(programFile);
 }
 
-std::string SettingsRootPath() { return "\\Software\\" + ProgramKeyPath(); }
+std::string SettingsRootPath(const std::string& programFile) {
+    return "\\Software\\" + ProgramKeyPath(programFile);
+}
 
-std::string ProgramFolder() {
-    std::string path = ProgramFilePath();
+std::string ProgramFolder(const std::string& programFile) {
+    const std::string& path = programFile;
     size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";

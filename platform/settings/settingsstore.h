@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -62,6 +64,10 @@ public:
     // Section and value names compare ignoring ASCII case in every store.
     static bool SameName(const std::string& a, const std::string& b);
 };
+
+// Opens a store for one load or save: the settings root, or a key below it. Each open sees what
+// earlier ones flushed.
+using TStoreOpener = std::function<std::unique_ptr<TSettingsStore>()>;
 
 // A store held in memory, with the registry's value types: used by tests and as a scratch store.
 class TMemSettingsStore : public TSettingsStore {

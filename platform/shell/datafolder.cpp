@@ -3,15 +3,12 @@
 #include <QFileInfo>
 #include <vector>
 
-#include "platform/settings/programpaths.h"
-
 namespace {
 
 // Any one of them marks a data folder: a user may have removed the others.
 const char* const kShippedFiles[] = {"default_patchscript.txt", "Patch Sets", "help/help.html"};
 
-std::vector<std::string> SearchedFolders() {
-    const std::string program = ProgramFolder();
+std::vector<std::string> SearchedFolders(const std::string& program) {
     const QString installed = QString::fromStdString(program + "/" + TASTRA_DATA_FROM_BIN);
     return {program, QFileInfo(installed).absoluteFilePath().toStdString()};
 }
@@ -23,28 +20,26 @@ bool HoldsShippedFiles(const std::string& folder) {
 }
 
 // The first searched folder holding shipped files; empty when none does.
-std::string FoundFolder() {
-    for (const std::string& folder : SearchedFolders())
+std::string FoundFolder(const std::string& programFolder) {
+    for (const std::string& folder : SearchedFolders(programFolder))
         if (HoldsShippedFiles(folder)) return folder;
     return {};
 }
 
 }  // namespace
 
-std::string DataFolder() {
-    std::string found = FoundFolder();
-    return found.empty() ? ProgramFolder() : found;
+std::string DataFolder(const std::string& programFolder) {
+    std::string found = FoundFolder(programFolder);
+    return found.empty() ? programFolder : found;
 }
 
-std::string DataFilePath(const std::string& relativePath) {
-    return DataFolder() + "/" + relativePath;
+bool DataFolderFound(const std::string& programFolder) {
+    return !FoundFolder(programFolder).empty();
 }
 
-bool DataFolderFound() { return !FoundFolder().empty(); }
-
-std::string MissingDataFolderMessage() {
+std::string MissingDataFolderMessage(const std::string& programFolder) {
     std::string where;
-    for (const std::string& folder : SearchedFolders())
+    for (const std::string& folder : SearchedFolders(programFolder))
         where += (where.empty() ? "" : " and ") + folder;
     return "The data folder of Tastra was not found in " + where +
            ".\nThe default patch set, the patch sets and the help page are missing; "

@@ -2,18 +2,21 @@
 
 #include <string>
 
+#include "platform/settings/programpaths.h"
+
 // The folder of the files the program ships: the help pages, the default patch script and the
 // "Patch Sets" folder. In a build folder they sit next to the program; an installed program
 // finds them in its data folder, share/tastra beside the bin folder it was installed into. The
 // data folder is found relative to the program file, so a package unpacked under any root finds
 // its own files.
 
+// The folders searched are the program's own (programFolder) and the installed data folder
+// beside it.
+
 // The first searched folder that holds any of the shipped files. When none does, the program's
 // own folder, so that names built from it still say where the files were expected.
-std::string DataFolder();
-// DataFolder() + "/" + relativePath.
-std::string DataFilePath(const std::string& relativePath);
+std::string DataFolder(const std::string& programFolder = ProgramFolder());
 // False when no searched folder holds any of the shipped files.
-bool DataFolderFound();
+bool DataFolderFound(const std::string& programFolder = ProgramFolder());
 // For the user when DataFolderFound() is false: what is missing and where it was looked for.
-std::string MissingDataFolderMessage();
+std::string MissingDataFolderMessage(const std::string& programFolder = ProgramFolder());

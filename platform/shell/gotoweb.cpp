@@ -7,26 +7,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "platform/shell/datafolder.h"
-
 namespace {
-
-struct TBrowserLookup {
-    bool done = false;
-    bool found = false;
-    std::string program;  // resolved file name
-    std::string pattern;
-};
-
-TBrowserLookup& Lookup() {
-    static TBrowserLookup lookup;
-    return lookup;
-}
-
-TShellOpenHandler& ShellHandler() {
-    static TShellOpenHandler handler;
-    return handler;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -70,30 +51,15 @@ std::string ResolveProgram(const std::string& program) {
     return QStandardPaths::findExecutable(p).toStdString();
 }
 
-void RunLookup() {
-    TBrowserLookup& l = Lookup();
-    if (l.done) return;
-    l.done = true;
-    QByteArray env = qgetenv("BROWSER");
-    for (const QByteArray& entry : env.split(':')) {
-        TBrowserCommand cmd;
-        if (!ParseBrowserCommand(entry.toStdString(), cmd)) continue;
-        std::string file = ResolveProgram(cmd.program);
-        if (file.empty()) continue;
-        l.found = true;
-        l.program = file;
-        l.pattern = cmd.pattern;
-        return;
-    }
-}
+}  // namespace
+
+std::string BrowserVariable() { return qgetenv("BROWSER").toStdString(); }
 
 bool DesktopOpen(const std::string& fullName, bool local) {
     QString name = QString::fromStdString(fullName);
     QUrl url = local ? QUrl::fromLocalFile(name) : QUrl::fromUserInput(name);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
-
-}  // namespace
 
 bool ParseBrowserCommand(const std::string& commandLine, TBrowserCommand& out) {
     std::string line = commandLine;
@@ -144,8 +110,20 @@ std::vector<std::string> BrowserArguments(const std::string& pattern, const std:
 }
 
 bool TGoToWeb::BrowserAvailable() {
-    RunLookup();
-    return Lookup().found && QFileInfo::exists(QString::fromStdString(Lookup().program));
+    if (!m_lookedUp) {
+        m_lookedUp = true;
+        for (const QString& entry : QString::fromStdString(m_browsers).split(QLatin1Char(':'))) {
+            TBrowserCommand cmd;
+            if (!ParseBrowserCommand(entry.toStdString(), cmd)) continue;
+            std::string file = ResolveProgram(cmd.program);
+            if (file.empty()) continue;
+            m_found = true;
+            m_program = file;
+            m_pattern = cmd.pattern;
+            break;
+        }
+    }
+    return m_found && QFileInfo::exists(QString::fromStdString(m_program));
 }
 
 bool TGoToWeb::Open() {
@@ -153,23 +131,17 @@ bool TGoToWeb::Open() {
     std::string address = Url;
     ReplaceAll(address, "\\", "/");
     QStringList args;
-    for (const auto& a : BrowserArguments(Lookup().pattern, address))
-        args << QString::fromStdString(a);
-    return QProcess::startDetached(QString::fromStdString(Lookup().program), args);
+    for (const auto& a : BrowserArguments(m_pattern, address)) args << QString::fromStdString(a);
+    return QProcess::startDetached(QString::fromStdString(m_program), args);
 }
-
-void TGoToWeb::ResetBrowserLookup() { Lookup() = TBrowserLookup(); }
 
 std::string CannotShowFileMessage(const std::string& path) {
     return "Cannot show file \"" + path + "\".";
 }
 
-void SetShellOpenHandler(TShellOpenHandler handler) { ShellHandler() = std::move(handler); }
-
-bool ShowDocument(const std::string& path, bool local,
+bool ShowDocument(TGoToWeb& web, const std::string& path, bool local,
                   const std::function<void(const std::string& message)>& onError) {
-    const std::string fullName = local ? DataFilePath(path) : path;
-    TGoToWeb web;
+    const std::string fullName = local ? web.DataFolder + "/" + path : path;
     if (web.BrowserAvailable()) {
         // Encoded, so that a "#" or "%" in the folder's name stays part of the path.
         web.Url = local ? QUrl::fromLocalFile(QString::fromStdString(fullName))
@@ -178,7 +150,7 @@ bool ShowDocument(const std::string& path, bool local,
                         : fullName;
         if (web.Open()) return true;
     }
-    bool opened = ShellHandler() ? ShellHandler()(fullName, local) : DesktopOpen(fullName, local);
+    const bool opened = web.ShellOpen && web.ShellOpen(fullName, local);
     if (!opened && onError) onError(CannotShowFileMessage(path));
     return opened;
 }

@@ -3,21 +3,18 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "app/eximhelp.h"
 #include "app/importexport.h"
-#include "app/knobpanel.h"
-#include "app/tastra.h"
-#include "controls/guiknoblist.h"
-#include "keyboard/keyboard.h"
+#include "chords/chordlist.h"
+#include "knobs/knoblist.h"
 #include "platform/settings/inifile.h"
-#include "support/testwindow.h"
+#include "support/parttest.h"
 
 namespace {
 
@@ -34,65 +31,72 @@ void WriteText(const QString& path, const QByteArray& text) {
     f.write(text);
 }
 
-class ImportExport : public TWindowTest {
+// The commands built without the window: its settings are one value, the knobs a flag and one
+// snapshot; the presets and the chords are kept in the test's stores.
+class ImportExport : public TPartTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        AddDevices("Synth");
         store.WriteString("Chords", "Name1", "Stack");
         store.WriteString("Chords", "Chord1", "3C0407");
-        Start();
+        chords.LoadFromRegistry(OpenRoot());
+        TImportExportHost host;
+        host.prompts = &prompts;
+        host.section = "KeyboardForm";
+        host.saveSettings = [this](TSettingsStore& s) {
+            s.WriteInteger("KeyboardForm", "MouseWheelController", wheel);
+        };
+        host.importSettings = [this](TSettingsStore& s) {
+            wheel = s.ReadInteger("KeyboardForm", "MouseWheelController", wheel);
+        };
+        host.openPresets = [this] { return std::make_unique<TSharedStoreView>(presets); };
+        host.storeCurrentKnobs = [] { return std::string(); };
+        host.presetsChanged = [this] { ++presetChanges; };
+        host.writeSnapshots = [this](TSettingsStore& s) {
+            if (!snapshot.empty()) s.WriteString("Snapshots", "Values3", snapshot);
+            return snapshot.empty() ? 0 : 1;
+        };
+        host.readSnapshots = [this](TSettingsStore& s) {
+            snapshot = s.ReadString("Snapshots", "Values3", "");
+            return snapshot.empty() ? 0 : 1;
+        };
+        host.hasKnobs = [this] { return hasKnobs; };
+        host.hasSnapshots = [this] { return !snapshot.empty(); };
+        host.chords = &chords;
+        host.openSettingsRoot = OpenRoot();
+        host.chordsChanged = [this] { ++chordChanges; };
+        impExp = std::make_unique<TImportExport>(
+            std::move(host), window->menuBar()->addMenu(QStringLiteral("File")));
     }
 
     QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
+    TChordList chords;
+    std::unique_ptr<TImportExport> impExp;
+    int wheel = 1;
+    bool hasKnobs = true;
+    std::string snapshot;
+    int presetChanges = 0;
+    int chordChanges = 0;
     QStringList &errors = prompts.errors, &messages = prompts.information,
                 &offered = prompts.offeredFiles;
     QList<int>& explained = prompts.explained;
     QString &exportTo = prompts.exportTo, &importFrom = prompts.importFrom;
 };
 
-TEST_F(ImportExport, SettingsRoundTripLeavesTheDevicesAndSnapshotsOut) {
-    exportTo = File("s.ini");
-    // An old file chosen for replacing must not pass its sections on.
-    WriteText(exportTo, "[MidiDevices]\r\nMidiOut=Other\r\n");
-    w->SetWheelController(5);
-    w->Keyboard1->SetChannel(4);
-    w->FindAction("ExportSettings")->trigger();
-    EXPECT_EQ(messages, QStringList({"Settings saved successfully."}));
-
-    TIniFile file(exportTo.toStdString());
-    for (const std::string& s : file.ReadSections()) {
-        EXPECT_NE(s, "MidiDevices");
-        EXPECT_NE(s, "Snapshots");
-    }
-    EXPECT_EQ(file.ReadString("KeyboardForm", "First Time", ""), "0");
-    EXPECT_EQ(file.ReadInteger("KeyboardForm", "MouseWheelController", -1), 5);
-
-    w->SetWheelController(9);
-    w->Keyboard1->SetChannel(0);
-    importFrom = exportTo;
-    w->FindAction("ImportSettings")->trigger();
-    EXPECT_EQ(w->WheelController(), 5);
-    EXPECT_EQ(w->Keyboard1->Channel(), 4);
-    EXPECT_EQ(messages.last(), "Settings loaded successfully.");
-    EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(explained, QList<int>({0, 4}));
-}
-
 TEST_F(ImportExport, MissingOrForeignSettingsFileChangesNothing) {
-    w->SetWheelController(5);
+    wheel = 5;
     importFrom = File("missing.ini");
-    w->ImpExp().ImportSettingsClick();
+    impExp->ImportSettingsClick();
     WriteText(File("chords.ini"), "[Chords]\r\nName1=X\r\nChord1=3C04\r\n");
     importFrom = File("chords.ini");
-    w->ImpExp().ImportSettingsClick();
+    impExp->ImportSettingsClick();
     EXPECT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[0].contains("could not be read"));
     EXPECT_TRUE(errors[1].contains("holds no settings"));
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(w->WheelController(), 5);
+    EXPECT_EQ(wheel, 5);
 }
 
 TEST_F(ImportExport, KnobPresetsExportThenImportByOverwriteAndAdd) {
@@ -100,7 +104,7 @@ TEST_F(ImportExport, KnobPresetsExportThenImportByOverwriteAndAdd) {
     WritePreset(presets, "Beta", "Res", 71);
     WritePreset(presets, "Current", "Cur", 1);
     exportTo = File("p.ini");
-    w->ImpExp().ExportKnobPresetsClick();
+    impExp->ExportKnobPresetsClick();
     EXPECT_EQ(messages.last(), "2 knob presets saved successfully.");
     TIniFile exported(exportTo.toStdString());
     EXPECT_EQ(exported.ReadSections(), std::vector<std::string>({"Alpha", "Beta"}));
@@ -115,20 +119,19 @@ TEST_F(ImportExport, KnobPresetsExportThenImportByOverwriteAndAdd) {
         WritePreset(q, "current", "Y", 2);
         ASSERT_TRUE(q.Flush());
     }
-    w->ImpExp().ImportKnobPresetsClick();
+    impExp->ImportKnobPresetsClick();
     EXPECT_EQ(messages.last(), "2 knob presets loaded successfully.");
     EXPECT_EQ(presets.ReadString("Alpha", "Caption1", ""), "New");
     EXPECT_EQ(presets.ReadString("Beta", "Caption1", ""), "Res");
     EXPECT_EQ(presets.ReadString("Current", "Caption1", ""), "Cur");
+    EXPECT_EQ(presets.ReadString("Gamma", "Caption1", ""), "Pan");
     EXPECT_EQ(presets.ReadSections().size(), 4u);
-    QStringList items;
-    for (QAction* a : w->FindMenu("Presets1")->actions()) items << a->text();
-    EXPECT_TRUE(items.contains("Gamma"));
+    EXPECT_EQ(presetChanges, 1);
 
     // Overwriting: every stored preset goes first.
     prompts.explainAnswers = {{true, true}};
     importFrom = exportTo;
-    w->ImpExp().ImportKnobPresetsClick();
+    impExp->ImportKnobPresetsClick();
     EXPECT_EQ(presets.ReadSections(), std::vector<std::string>({"Alpha", "Beta"}));
     EXPECT_EQ(presets.ReadString("Alpha", "Caption1", ""), "Cut");
 }
@@ -138,69 +141,62 @@ TEST_F(ImportExport, PresetFileWithNothingUsableKeepsThePresetsEvenWhenOverwriti
     prompts.explainAnswers = {{true, true}};
     importFrom = File("junk.ini");
     WriteText(importFrom, "\x01\x02 binary junk\n[Default]\nCaption1=Vol\n[Empty]\n");
-    w->ImpExp().ImportKnobPresetsClick();
+    impExp->ImportKnobPresetsClick();
     EXPECT_EQ(messages.last(), "No knob presets could be loaded.");
     EXPECT_EQ(presets.ReadSections(), std::vector<std::string>({"Alpha"}));
 }
 
 TEST_F(ImportExport, SnapshotsRoundTripAndExportMenuFollowsWhatExists) {
-    w->ImpExp().UpdateExportMenu();
-    EXPECT_FALSE(w->FindAction("ExportKnobSnapshots")->isEnabled());
-    EXPECT_TRUE(w->FindAction("ExportKnobPresets")->isEnabled());  // the volume knob
-    EXPECT_TRUE(w->FindAction("ExportChords")->isEnabled());
-    w->Knobs().KnobList().Clear();
-    w->ChordList().Clear();
-    w->ImpExp().UpdateExportMenu();
-    EXPECT_FALSE(w->FindAction("ExportKnobPresets")->isEnabled());
-    EXPECT_FALSE(w->FindAction("ExportChords")->isEnabled());
-    EXPECT_TRUE(w->FindAction("ExportSettings")->isEnabled());
+    impExp->UpdateExportMenu();
+    EXPECT_FALSE(Find<QAction>("ExportKnobSnapshots")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("ExportKnobPresets")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("ExportChords")->isEnabled());
+    hasKnobs = false;
+    chords.Clear();
+    impExp->UpdateExportMenu();
+    EXPECT_FALSE(Find<QAction>("ExportKnobPresets")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("ExportChords")->isEnabled());
+    EXPECT_TRUE(Find<QAction>("ExportSettings")->isEnabled());
 
-    w->Knobs().KnobList().Add("Pan", 10, 1, 64);
-    prompts.snapshotName = "Mix";
-    w->Knobs().DefineSnapshot(3);
-    w->ImpExp().UpdateExportMenu();
-    EXPECT_TRUE(w->FindAction("ExportKnobSnapshots")->isEnabled());
+    snapshot = "0A40";
+    impExp->UpdateExportMenu();
+    EXPECT_TRUE(Find<QAction>("ExportKnobSnapshots")->isEnabled());
     exportTo = importFrom = File("snap.ini");
-    w->ImpExp().ExportKnobSnapshotsClick();
+    impExp->ExportKnobSnapshotsClick();
     EXPECT_EQ(messages.last(), "1 knob snapshots saved successfully.");
 
-    Stop();
-    store.EraseSection("Snapshots");
-    Start();
-    EXPECT_TRUE(w->Knobs().SnapshotValues(3).isEmpty());
-    w->ImpExp().ImportKnobSnapshotsClick();
+    snapshot.clear();
+    impExp->ImportKnobSnapshotsClick();
     EXPECT_EQ(messages.last(), "1 knob snapshots loaded successfully.");
-    EXPECT_EQ(w->Knobs().SnapshotValues(3), "0A40");
-    EXPECT_EQ(w->FindAction("Snapshot3")->text(), "&3 Mix");
+    EXPECT_EQ(snapshot, "0A40");
 }
 
 TEST_F(ImportExport, ChordsRoundTripAddOverwriteAndEmptyFile) {
     exportTo = File("c.ini");
-    w->ImpExp().ExportChordsClick();
+    impExp->ExportChordsClick();
     EXPECT_EQ(messages.last(), "1 custom chords saved successfully.");
 
     importFrom = File("more.ini");
     WriteText(importFrom,
               "[Chords]\r\nName1=stack\r\nChord1=3C0409\r\nName2=Wide\r\nChord2=3C0C\r\n");
-    w->ImpExp().ImportChordsClick();  // add: "stack" replaces "Stack"
+    impExp->ImportChordsClick();  // add: "stack" replaces "Stack"
     EXPECT_EQ(messages.last(), "2 custom chords loaded successfully.");
-    ASSERT_EQ(w->ChordList().Count(), 2);
+    ASSERT_EQ(chords.Count(), 2);
     EXPECT_EQ(store.ReadString("Chords", "Chord1", ""), "3C0409");
-    EXPECT_EQ(w->CBChord->count(), 10);
+    EXPECT_EQ(chordChanges, 1);
 
     prompts.explainAnswers = {{true, true}};
     importFrom = File("empty.ini");
     WriteText(importFrom, "[Other]\r\nx=1\r\n");
-    w->ImpExp().ImportChordsClick();
+    impExp->ImportChordsClick();
     EXPECT_EQ(messages.last(), "No custom chords could be loaded.");
-    EXPECT_EQ(w->ChordList().Count(), 2);
+    EXPECT_EQ(chords.Count(), 2);
     EXPECT_EQ(store.ReadString("Chords", "Name2", ""), "Wide");
 
     importFrom = exportTo;
-    w->ImpExp().ImportChordsClick();
-    ASSERT_EQ(w->ChordList().Count(), 1);
-    EXPECT_EQ(w->ChordList().Item(0).Name(), "Stack");
-    EXPECT_EQ(w->CBChord->count(), 9);
+    impExp->ImportChordsClick();
+    ASSERT_EQ(chords.Count(), 1);
+    EXPECT_EQ(chords.Item(0).Name(), "Stack");
     EXPECT_TRUE(store.ReadString("Chords", "Name2", "").empty());
 }
 
@@ -210,9 +206,9 @@ TEST_F(ImportExport, FileOffersRememberedNameThenLastFolderWithTheKindsDefault) 
     qputenv("HOME", dir.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
     exportTo = File("mine.ini");
-    w->ImpExp().ExportSettingsClick();
-    w->ImpExp().ExportSettingsClick();
-    w->ImpExp().ExportChordsClick();
+    impExp->ExportSettingsClick();
+    impExp->ExportSettingsClick();
+    impExp->ExportChordsClick();
     qputenv("HOME", home);
     if (config.isNull())
         qunsetenv("XDG_CONFIG_HOME");
@@ -225,14 +221,14 @@ TEST_F(ImportExport, FileOffersRememberedNameThenLastFolderWithTheKindsDefault) 
     // A cancelled dialog ends the command quietly.
     exportTo.clear();
     messages.clear();
-    w->ImpExp().ExportKnobPresetsClick();
+    impExp->ExportKnobPresetsClick();
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(ImportExport, ExportToAnUnwritablePlaceIsReportedNotCelebrated) {
     exportTo = File("no/such/folder/s.ini");
-    w->ImpExp().ExportChordsClick();
+    impExp->ExportChordsClick();
     EXPECT_TRUE(messages.isEmpty());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("could not be written"));
@@ -243,25 +239,25 @@ TEST_F(ImportExport, ExportToAnUnwritablePlaceIsReportedNotCelebrated) {
 TEST_F(ImportExport, ExplanationCheckBoxAndOverwriteChoiceBecomeTheFlags) {
     exportTo = File("s.ini");
     prompts.explainAnswers = {{true, true}};
-    w->ImpExp().ExportSettingsClick();
-    EXPECT_TRUE(w->ImpExp().Flag(0));
-    w->ImpExp().ExportSettingsClick();  // no explanation now
+    impExp->ExportSettingsClick();
+    EXPECT_TRUE(impExp->Flag(0));
+    impExp->ExportSettingsClick();  // no explanation now
     EXPECT_EQ(explained, QList<int>({0}));
 
     importFrom = File("none.ini");
     WriteText(importFrom, "");
     prompts.explainAnswers = {{true, true}, {false, false}};
-    w->ImpExp().ImportChordsClick();
-    EXPECT_TRUE(w->ImpExp().Flag(7));
+    impExp->ImportChordsClick();
+    EXPECT_TRUE(impExp->Flag(7));
     offered.clear();
-    w->ImpExp().ImportChordsClick();
+    impExp->ImportChordsClick();
     EXPECT_TRUE(offered.isEmpty());  // cancelled before the file dialog
-    EXPECT_TRUE(w->ImpExp().Flag(7));
+    EXPECT_TRUE(impExp->Flag(7));
     EXPECT_EQ(explained, QList<int>({0, 7, 7}));
     EXPECT_EQ(prompts.flagsOffered, QList<bool>({false, false, true}));
 
     // The flags travel with the settings.
-    w->close();
+    impExp->SaveFlags(store);
     EXPECT_TRUE(store.ReadBool("KeyboardForm", "DontShowExSettings", false));
     EXPECT_TRUE(store.ReadBool("KeyboardForm", "ImChordsOverwrite", false));
 }

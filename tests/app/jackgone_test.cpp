@@ -64,8 +64,8 @@ TEST_P(JackServerGone, ProgramLivesAwaitsThePortAndReopensIt) {
         },
         6000));
     EXPECT_EQ(w->MidiOutMenu1->AwaitedDevice(), client + ":in");
-    EXPECT_TRUE(w->StatusPanels()->PanelText(0).contains("JACK"))
-        << w->StatusPanels()->PanelText(0).toStdString();
+    const QString status = static_cast<TStatusPanels*>(w->statusBar())->PanelText(0);
+    EXPECT_TRUE(status.contains("JACK")) << status.toStdString();
 
     ASSERT_TRUE(server.Restart()) << server.Error();
     rx = std::make_unique<TJackReceiver>(client);

@@ -17,9 +17,9 @@
 
 #include "app/knobpanel.h"
 #include "app/tastra.h"
-#include "controls/guiknoblist.h"
-#include "controls/knobeditform.h"
 #include "controls/wheel.h"
+#include "knobs/guiknoblist.h"
+#include "knobs/knobeditform.h"
 #include "platform/settings/placement.h"
 #include "support/testwindow.h"
 
@@ -28,13 +28,8 @@ namespace {
 class KnobSetup : public TWindowTest {
 protected:
     void SetUp() override {
-        SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
         AddDevices("Synth");
         Start();
-    }
-    void TearDown() override {
-        Stop();
-        SetWorkAreaOverride(std::nullopt);
     }
 
     void StorePreset(const char* name, std::initializer_list<const char*> captions) {

@@ -19,9 +19,8 @@
 #include <algorithm>
 
 #include "app/knobpanel.h"
-#include "controls/guiknoblist.h"
 #include "keyboard/keyboard.h"
-#include "platform/settings/placement.h"
+#include "knobs/guiknoblist.h"
 #include "support/windowcatalog.h"
 
 namespace {
@@ -149,17 +148,12 @@ void PrintTo(const TLayoutCase& c, std::ostream* os) {
 class Layout : public ::testing::TestWithParam<TLayoutCase> {
 protected:
     void SetUp() override {
-        // A desktop large enough for every window at either font size.
-        SetWorkAreaOverride(QRect(0, 0, 2400, 1600));
         m_font = QApplication::font();
         QFont f = m_font;
         f.setPointSizeF(m_font.pointSizeF() * GetParam().scale);
         QApplication::setFont(f);
     }
-    void TearDown() override {
-        QApplication::setFont(m_font);
-        SetWorkAreaOverride(std::nullopt);
-    }
+    void TearDown() override { QApplication::setFont(m_font); }
 
 private:
     QFont m_font;

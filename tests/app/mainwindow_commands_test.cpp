@@ -1,16 +1,19 @@
-// Panic, the mouse wheel and Stay on Top.
+// Panic, the page keys, the mouse wheel and Stay on Top.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
-#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
+#include "keyboard/updown.h"
 #include "midi/midioutput.h"
 #include "support/testwindow.h"
 
@@ -48,7 +51,7 @@ TEST_F(MainWindowCommands, CtrlSpacePanicReleasesEverythingOnEveryChannelInOrder
         EXPECT_EQ(sent[i++], (0xB0 + c) | 123 << 8);
     }
     EXPECT_EQ(prompts.pauses, std::vector<int>(16, 150));
-    EXPECT_EQ(w->StatusPanels()->PanelText(0), "Panic: 100%");
+    EXPECT_EQ(Panel(0), "Panic: 100%");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -65,10 +68,47 @@ TEST_F(MainWindowCommands, PanicThatFailsRestoresCursorAndPanelAndSaysWhy) {
 // only its first failure gets a box.
 TEST_F(MainWindowCommands, ProgramChangeAndPanicShareTheOneFailurePolicy) {
     out.RemoveDevice(0);
-    w->SendProgram();
+    auto* program = Find<TUpDown>("UDProgram");
+    program->SetPosition(3);
+    program->OnClick(program);
     EXPECT_TRUE(w->MidiOut().IsClosed());
     w->BPanicClick();
     EXPECT_EQ(prompts.errors.size(), 1);
+}
+
+TEST_F(MainWindowCommands, PageKeysStepPatchesAndProgramsWithWrapAround) {
+    Stop();  // what the next start reads
+    QTemporaryDir dir;
+    QFile f(dir.filePath("synth.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "[cubase parse file]\n[parser version 1]\n[define patchnames]\n[mode]Synth\n"
+        "[g1]Keys\n[p2, 0, 1, 2]Grand\n[p2, 4, -1]Plain\n[end]\n");
+    f.close();
+    store.WriteString("KeyboardForm", "PatchScript", f.fileName().toStdString());
+    store.WriteString("KeyboardForm", "PatchMode", "Synth");
+    store.WriteInteger("KeyboardForm", "Program", 4);
+    store.WriteInteger("KeyboardForm", "Bank", -1);
+    Start();
+    auto* patch = Find<QComboBox>("CBProgramPatch");
+    auto* program = Find<TNumberEdit>("EProgram");
+    EXPECT_EQ(patch->currentIndex(), 2);  // Plain: program 4, no bank
+    w->Keyboard1->setFocus();
+    QTest::keyClick(w->Keyboard1, Qt::Key_PageDown);
+    EXPECT_EQ(patch->currentIndex(), 0);  // past the last: "(none)"
+    EXPECT_EQ(patch->currentText(), "(none)");
+    QTest::keyClick(w->Keyboard1, Qt::Key_PageUp);
+    EXPECT_TRUE(patch->currentText().startsWith("Plain"));
+
+    program->setText("128");
+    program->OnExit();
+    QTest::keyClick(w->Keyboard1, Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(program->text(), "none");
+    QTest::keyClick(w->Keyboard1, Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(program->text(), "1");
+    QTest::keyClick(w->Keyboard1, Qt::Key_PageUp, Qt::ShiftModifier);
+    QTest::keyClick(w->Keyboard1, Qt::Key_PageUp, Qt::ShiftModifier);
+    EXPECT_EQ(program->text(), "128");
 }
 
 TEST_F(MainWindowCommands, WheelDrivesItsControllerOrPitchBendOrNothing) {

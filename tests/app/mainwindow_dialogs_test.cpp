@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -17,7 +18,7 @@
 #include "keyboard/transposeform.h"
 #include "keyboard/updown.h"
 #include "midi/midiinput.h"
-#include "platform/settings/placement.h"
+#include "patches/patchsetdialog.h"
 #include "support/testwindow.h"
 
 namespace {
@@ -25,13 +26,8 @@ namespace {
 class MainWindowDialogs : public TWindowTest {
 protected:
     void SetUp() override {
-        SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
         AddDevices("Synth", "Keys In");
         Start();
-    }
-    void TearDown() override {
-        Stop();
-        SetWorkAreaOverride(std::nullopt);
     }
 
     void ClickMainKey(int note) {
@@ -117,9 +113,20 @@ TEST_F(MainWindowDialogs, EditorTogglesNotesOfTheMainKeyboardAndOfInputWithoutTh
 
     const int items = w->CBChord->count();
     editor->BOK->click();
-    EXPECT_EQ(w->ChordList().Count(), 1);
+    EXPECT_EQ(store.ReadString("Chords", "Name1", ""), "New chord");
     EXPECT_EQ(w->CBChord->count(), items + 1);
     EXPECT_EQ(w->CBChord->itemText(items), "New chord");
+}
+
+TEST_F(MainWindowDialogs, ClosingTheMainWindowClosesThePatchSetChooserWhichSavesItself) {
+    w->FindAction("ChoosePatchSet1")->trigger();
+    QPointer<TPatchSetChooser> c = Find<TPatchSetChooser>("PatchSetChooser");
+    ASSERT_FALSE(c.isNull());
+    c->resize(640, 380);
+    w->close();
+    FreeClosedWindows();
+    EXPECT_TRUE(c.isNull());
+    EXPECT_EQ(store.ReadInteger("PatchSetDialog", "DlgWidth", 0), 640);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The main window's joysticks: table in the settings, enabling, and routing to the output.
+// The joysticks: routing by the table, enabling, the table in the settings; and in the main
+// window, the controls following what they send.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -9,9 +10,20 @@
 #include "controls/wheelcontrols.h"
 #include "keyboard/keyboard.h"
 #include "platform/joystick/sdljoystick.h"
+#include "support/parttest.h"
 #include "support/testwindow.h"
 
 namespace {
+
+// Moves an axis or a button of the first virtual stick and lets the service look at it.
+void Move(TSdlJoystickService& joy, int axis, int value) {
+    ASSERT_TRUE(joy.SetVirtualAxis(0, axis, value));
+    joy.PollNow();
+}
+void Button(TSdlJoystickService& joy, int button, bool down) {
+    ASSERT_TRUE(joy.SetVirtualButton(0, button, down));
+    joy.PollNow();
+}
 
 class MainWindowJoystick : public TWindowTest {
 protected:
@@ -22,17 +34,26 @@ protected:
     }
     void Start() { TWindowTest::Start(&joy); }
 
-    // Sets the virtual stick and lets the service look at it.
-    void Move(int axis, int value) {
-        ASSERT_TRUE(joy.SetVirtualAxis(0, axis, value));
-        joy.PollNow();
+    TSdlJoystickService joy{TSdlJoystickService::dsVirtualOnly};
+};
+
+// The router without the main window, started as the window starts it.
+class JoystickRouter : public TPartTest {
+protected:
+    void SetUp() override {
+        if (!joy.Available()) GTEST_SKIP() << "SDL joystick subsystem unavailable";
+        ASSERT_EQ(joy.AttachVirtual(3, 4), 0);
     }
-    void Button(int button, bool down) {
-        ASSERT_TRUE(joy.SetVirtualButton(0, button, down));
-        joy.PollNow();
+    TJoystickRouter& Start() {
+        router = std::make_unique<TJoystickRouter>(&joy, Record(), [this] { return channel; });
+        router->LoadSettings(store);
+        router->Update();
+        return *router;
     }
 
     TSdlJoystickService joy{TSdlJoystickService::dsVirtualOnly};
+    std::unique_ptr<TJoystickRouter> router;
+    int channel = 0;
 };
 
 uint32_t Msg(uint32_t s, uint32_t d1, uint32_t d2) { return s | d1 << 8 | d2 << 16; }
@@ -46,8 +67,8 @@ TEST_F(MainWindowJoystick, StickSendsAssignedControllerAndPitchBendAndTheControl
     w->Keyboard1->SetChannel(3);
 
     // The first move also reports the untouched Y at its centre: no bend.
-    Move(0, 65535);
-    Move(1, 0);  // stick fully up
+    Move(joy, 0, 65535);
+    Move(joy, 1, 0);  // stick fully up
     EXPECT_EQ(Sent(),
               std::vector<uint32_t>({Msg(0xB3, 1, 127), Msg(0xE3, 127, 63), Msg(0xE3, 127, 127)}));
     EXPECT_EQ(w->ICMW->Position(), 127);
@@ -56,52 +77,51 @@ TEST_F(MainWindowJoystick, StickSendsAssignedControllerAndPitchBendAndTheControl
     // At rest nothing more is sent; an unassigned Z axis sends nothing either.
     out.ClearSent();
     joy.PollNow();
-    Move(2, 0);
+    Move(joy, 2, 0);
     EXPECT_TRUE(Sent().empty());
 }
 
-TEST_F(MainWindowJoystick, HeldButtonsSwitchTheAxisToTheirSlotsInButtonOrder) {
+TEST_F(JoystickRouter, HeldButtonsSwitchTheAxisToTheirSlotsInButtonOrder) {
     store.WriteInteger("Joystick", "X01", 10);
     store.WriteInteger("Joystick", "X02", 11);
-    Start();
-    ASSERT_TRUE(w->Joysticks().Joystick(0).Enabled());
-    Move(0, 0);
-    EXPECT_TRUE(Sent().empty());  // slot 0 is unassigned
+    ASSERT_TRUE(Start().Joystick(0).Enabled());
+    Move(joy, 0, 0);
+    EXPECT_TRUE(sent.empty());  // slot 0 is unassigned
 
-    Button(0, true);
-    Move(0, 65535);
-    Button(1, true);
-    Move(0, 32768);
-    EXPECT_EQ(Sent(),
+    Button(joy, 0, true);
+    Move(joy, 0, 65535);
+    Button(joy, 1, true);
+    Move(joy, 0, 32768);
+    EXPECT_EQ(sent,
               std::vector<uint32_t>({Msg(0xB0, 10, 127), Msg(0xB0, 10, 64), Msg(0xB0, 11, 64)}));
 }
 
-TEST_F(MainWindowJoystick, TheTimerDeliversWithoutBeingAsked) {
+TEST_F(JoystickRouter, TheTimerDeliversWithoutBeingAsked) {
     store.WriteInteger("Joystick", "Z00", 7);
     Start();
     ASSERT_TRUE(joy.SetVirtualAxis(0, 2, 65535));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !Sent().empty(); }, 3000));
-    EXPECT_EQ(Sent().front(), Msg(0xB0, 7, 127));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sent.empty(); }, 3000));
+    EXPECT_EQ(sent.front(), Msg(0xB0, 7, 127));
 }
 
-TEST_F(MainWindowJoystick, NoAssignmentsLeaveBothIdleAndANewTableEnablesAtOnce) {
+TEST_F(JoystickRouter, NoAssignmentsLeaveBothIdleAndANewTableEnablesAtOnce) {
     store.WriteInteger("Joystick", "X10", 129);
-    Start();
-    EXPECT_FALSE(w->Joysticks().Joystick(0).Enabled());
-    EXPECT_FALSE(w->Joysticks().Joystick(1).Enabled());
-    Move(0, 0);
-    EXPECT_TRUE(Sent().empty());
+    TJoystickRouter& r = Start();
+    EXPECT_FALSE(r.Joystick(0).Enabled());
+    EXPECT_FALSE(r.Joystick(1).Enabled());
+    Move(joy, 0, 0);
+    EXPECT_TRUE(sent.empty());
 
-    TJoystickTable table = w->Joysticks().Table();
+    TJoystickTable table = r.Table();
     table[0][jaX][0] = 2;
-    w->Joysticks().SetTable(table);
-    w->Joysticks().Update();
-    EXPECT_TRUE(w->Joysticks().Joystick(0).Enabled());
-    Move(0, 65535);
-    EXPECT_EQ(Sent(), std::vector<uint32_t>({Msg(0xB0, 2, 127)}));
+    r.SetTable(table);
+    r.Update();
+    EXPECT_TRUE(r.Joystick(0).Enabled());
+    Move(joy, 0, 65535);
+    EXPECT_EQ(sent, std::vector<uint32_t>({Msg(0xB0, 2, 127)}));
 
-    // Closing saves the table: assigned cells written, unassigned ones gone.
-    w->close();
+    // Saving writes the assigned cells; the unassigned ones go.
+    r.SaveSettings(store);
     EXPECT_EQ(store.ReadSection("Joystick"), std::vector<std::string>({"X00"}));
     EXPECT_EQ(store.ReadInteger("Joystick", "X00", -1), 2);
 }

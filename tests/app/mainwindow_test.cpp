@@ -2,16 +2,17 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include "app/soundselection.h"
-#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
+#include "platform/settings/inifile.h"
 #include "platform/settings/settingsstore.h"
 #include "support/keyevents.h"
 #include "support/testwindow.h"
@@ -60,32 +61,6 @@ TEST_F(MainWindowTest, OpenFailureIsReportedAndTheProgramKeepsRunningWithoutDevi
     QTest::mouseClick(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
     EXPECT_TRUE(out.Sent().empty());
     EXPECT_EQ(w->Player().LocalCount(60), 0);
-}
-
-TEST_F(MainWindowTest, SendFailureIsShownOnceNotOncePerNote) {
-    auto w = Start();
-    out.SetSendError(kMidiErrError);
-    for (int note : {60, 62, 64}) {
-        const QPoint p = WhiteKeyPoint(w->Keyboard1, note);
-        QTest::mouseClick(w->Keyboard1, Qt::LeftButton, Qt::NoModifier, p);
-    }
-    EXPECT_EQ(prompts.errors.size(), 1);
-    EXPECT_FALSE(w->StatusPanels()->PanelText(0).isEmpty());
-}
-
-TEST_F(MainWindowTest, ReflectedBankSelectAndProgramChangeMoveBankAndProgramWithoutSending) {
-    auto w = Start();
-    w->ReflectMessage(0xB0, 0, 1);
-    w->ReflectMessage(0xB0, 32, 2);
-    w->ReflectMessage(0xC0, 5, 0);
-    EXPECT_EQ(w->Sound().Bank(), 130);
-    EXPECT_EQ(w->Sound().Program(), 5);
-    // A program change alone keeps the bank; half a bank select is forgotten after it.
-    w->ReflectMessage(0xB3, 0, 7);
-    w->ReflectMessage(0xC3, 9, 0);
-    EXPECT_EQ(w->Sound().Bank(), 130);
-    EXPECT_EQ(w->Sound().Program(), 9);
-    EXPECT_TRUE(out.Sent().empty());
 }
 
 TEST_F(MainWindowTest, ClosingReleasesLatchedNoteSavesAndClosesDevice) {
@@ -141,7 +116,7 @@ TEST_F(MainWindowTest, SettingsComeBackAtTheNextStart) {
     EXPECT_FALSE(w->FirstTime());
     EXPECT_EQ(w->CBChord->currentIndex(), static_cast<int>(chMinor));
     EXPECT_EQ(w->EChannel->text(), "4");  // shown with the channel display offset
-    EXPECT_EQ(w->StatusPanels()->PanelText(3), "Octave: 3");
+    EXPECT_EQ(Panel(3), "Octave: 3");
     // The transposition reminder came once, and its check box was stored.
     ASSERT_EQ(prompts.reminders.size(), 1);
     EXPECT_EQ(prompts.reminders[0],
@@ -166,11 +141,11 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWork) {
     ASSERT_NE(w->FindAction("Exit1"), nullptr);
     EXPECT_EQ(w->FindAction("Exit1")->text(), "E&xit");
     up->trigger();
-    EXPECT_EQ(w->StatusPanels()->PanelText(3), "Octave: 3");
+    EXPECT_EQ(Panel(3), "Octave: 3");
     down->trigger();
     down->trigger();
-    EXPECT_EQ(w->StatusPanels()->PanelText(3), "Octave: 1");
-    EXPECT_EQ(w->StatusPanels()->PanelText(2), "Base: C1");
+    EXPECT_EQ(Panel(3), "Octave: 1");
+    EXPECT_EQ(Panel(2), "Base: C1");
     w->FindAction("Exit1")->trigger();
     EXPECT_FALSE(w->isVisible());
 }
@@ -213,6 +188,43 @@ TEST_F(MainWindowTest, WindowWidthStaysBetweenChannelFieldAndFullKeyboard) {
     EXPECT_LE(w->width(), w->maximumWidth());
     EXPECT_EQ(w->height(), height);
     EXPECT_EQ(w->ClientArea()->height(), w->DesignHeight());
+}
+
+// What an exported settings file holds, and what importing it sets.
+TEST_F(MainWindowTest, ExportedSettingsLeaveTheDevicesAndSnapshotsOutAndImportBack) {
+    QTemporaryDir dir;
+    AddDevices("Synth");
+    Start();
+    QString& exportTo = prompts.exportTo;
+    const QStringList& messages = prompts.information;
+    exportTo = dir.filePath("s.ini");
+    // An old file chosen for replacing must not pass its sections on.
+    QFile old(exportTo);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("[MidiDevices]\r\nMidiOut=Other\r\n");
+    old.close();
+    w->SetWheelController(5);
+    w->Keyboard1->SetChannel(4);
+    w->FindAction("ExportSettings")->trigger();
+    EXPECT_EQ(messages, QStringList({"Settings saved successfully."}));
+
+    TIniFile file(exportTo.toStdString());
+    for (const std::string& s : file.ReadSections()) {
+        EXPECT_NE(s, "MidiDevices");
+        EXPECT_NE(s, "Snapshots");
+    }
+    EXPECT_EQ(file.ReadString("KeyboardForm", "First Time", ""), "0");
+    EXPECT_EQ(file.ReadInteger("KeyboardForm", "MouseWheelController", -1), 5);
+
+    w->SetWheelController(9);
+    w->Keyboard1->SetChannel(0);
+    prompts.importFrom = exportTo;
+    w->FindAction("ImportSettings")->trigger();
+    EXPECT_EQ(w->WheelController(), 5);
+    EXPECT_EQ(w->Keyboard1->Channel(), 4);
+    EXPECT_EQ(messages.last(), "Settings loaded successfully.");
+    EXPECT_TRUE(prompts.errors.isEmpty());
+    EXPECT_EQ(prompts.explained, QList<int>({0, 4}));
 }
 
 }  // namespace

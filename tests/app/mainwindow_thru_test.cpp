@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QTest>
 
-#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
@@ -43,7 +42,7 @@ TEST_F(MainWindowThru, WithoutThruNotesOnlyLightTheKeysAndOtherMessagesOnlyShow)
     Receive({0x643C90, 0x643C90, 0x2001B0, 0x4000E0});
     EXPECT_TRUE(Sent().empty());
     EXPECT_EQ(w->Player().ThruCount(60), 2);
-    EXPECT_EQ(w->StatusPanels()->PanelText(1), "C3");
+    EXPECT_EQ(Panel(1), "C3");
     EXPECT_EQ(w->ICMW->Position(), 0x20);
     Receive({0x003C90});
     EXPECT_EQ(w->Player().ThruCount(60), 1);  // a second note-on needs a second release

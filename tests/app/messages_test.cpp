@@ -25,7 +25,6 @@ void OnModal(std::function<void(QWidget*)> action) {
 }  // namespace
 
 TEST(MessageWithCheckbox, ReturnsTheButtonAndTheCheckBoxState) {
-    SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
     QWidget owner;
     owner.setGeometry(200, 100, 800, 600);
     owner.show();
@@ -55,23 +54,21 @@ TEST(MessageWithCheckbox, ReturnsTheButtonAndTheCheckBoxState) {
     });
     EXPECT_EQ(MessageWithCheckbox(&owner, "Done.", "Don't show again", checked), QMessageBox::Ok);
     EXPECT_FALSE(checked);
-    SetWorkAreaOverride(std::nullopt);
 }
 
 TEST(CenterOnForm, CentresOnAVisibleFormElseOnTheWorkAreaAndStaysReachable) {
-    SetWorkAreaOverride(QRect(0, 0, 1000, 800));
+    const QRect area(0, 0, 1000, 800);
     QWidget form, window;
     window.resize(200, 100);
-    CenterOnForm(&window, &form);  // form hidden: the work area
+    CenterOnForm(&window, &form, area);  // form hidden: the work area
     EXPECT_EQ(window.pos(), QPoint(400, 350));
     form.setGeometry(-900, -300, 400, 300);
     form.show();
-    CenterOnForm(&window, &form);
+    CenterOnForm(&window, &form, area);
     QRect f = form.frameGeometry();
     ASSERT_LT(f.x() + f.width() / 2 - 100 + 200 - 30, 0);
     EXPECT_EQ(window.pos(), QPoint(-200 + 30, 0));  // 30 pixels stay on it, top inside
     EXPECT_EQ(window.size(), QSize(200, 100));
-    SetWorkAreaOverride(std::nullopt);
 }
 
 TEST(ErrForm, ShowsTheMessagesAndClosesWithOk) {

@@ -13,12 +13,12 @@
 #include "app/settingsform.h"
 #include "app/tastra.h"
 #include "chords/chordeditform.h"
-#include "controls/knobeditform.h"
-#include "platform/midi/virtualmidi.h"
+#include "knobs/knobeditform.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/atomicfile.h"
 #include "platform/settings/programpaths.h"
 #include "support/scriptedprompts.h"
+#include "support/virtualmidi.h"
 
 namespace fs = std::filesystem;
 

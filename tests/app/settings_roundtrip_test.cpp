@@ -18,21 +18,18 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         m_hive = m_dir.filePath("registry.reg").toStdString();
-        SetProgramFilePath(m_dir.filePath("Tastra").toStdString());
+        m_program = m_dir.filePath("Tastra").toStdString();
         out.AddDevice("Synth");
         openRoot = [this] { return std::unique_ptr<TSettingsStore>(Open()); };
     }
-    void TearDown() override {
-        Stop();
-        SetProgramFilePath(std::string());
-    }
-
     std::unique_ptr<TRegistryIniFile> Open() {
-        return std::make_unique<TRegistryIniFile>(SettingsRootPath(), m_hive);
+        return std::make_unique<TRegistryIniFile>(SettingsRootPath(m_program), m_hive);
     }
 
     QTemporaryDir m_dir;
     std::string m_hive;
+    // The program file the settings key is named after.
+    std::string m_program;
 };
 
 TEST_F(SettingsRoundTrip, FirstStartCreatesTheKeyAndTheFirstCloseWritesFirstTimeAsText) {
@@ -131,7 +128,7 @@ TEST_F(SettingsRoundTrip, ARenamedProgramFileStartsFromFreshSettings) {
         w->Keyboard1->SetChannel(5);
         w->close();
     }
-    SetProgramFilePath(m_dir.filePath("Tastra2.bin").toStdString());
+    m_program = m_dir.filePath("Tastra2.bin").toStdString();
     auto w = Start();
     EXPECT_EQ(w->Keyboard1->Channel(), 0);
     EXPECT_TRUE(w->FirstTime());

@@ -48,11 +48,11 @@ protected:
 }  // namespace
 
 TEST(SettingsLists, IndexValueMappingAndJoystickActions) {
-    for (int v : {0, 5, 127, kJoyPitchBend, kJoyNone})
+    for (int v : {0, 5, 127, kControllerPitchBend, kControllerNone})
         EXPECT_EQ(ControllerListValue(ControllerListIndex(v)), v);
-    EXPECT_EQ(ControllerListIndex(kJoyNone), 0);
-    EXPECT_EQ(ControllerListIndex(kJoyPitchBend), 1);
-    EXPECT_EQ(ControllerListValue(-1), kJoyNone);
+    EXPECT_EQ(ControllerListIndex(kControllerNone), 0);
+    EXPECT_EQ(ControllerListIndex(kControllerPitchBend), 1);
+    EXPECT_EQ(ControllerListValue(-1), kControllerNone);
 
     const std::vector<TJoyAction> actions = JoyActions();
     ASSERT_EQ(actions.size(), 30u);
@@ -216,7 +216,7 @@ TEST_F(SettingsWindow, MovingAControllerPicksItWhereTheUserIsWorking) {
     f->PageControl->setCurrentWidget(f->MouseWheelTab);
     w->SendController(7, 1);
     f->BOK->click();
-    EXPECT_EQ(w->Keyboard1->LeftRightController(), kJoyPitchBend);
+    EXPECT_EQ(w->Keyboard1->LeftRightController(), kControllerPitchBend);
     EXPECT_EQ(w->ModulationController(), 11);
     EXPECT_EQ(w->Joysticks().Table()[0][jaY][1], 10);
     EXPECT_EQ(w->WheelController(), 7);

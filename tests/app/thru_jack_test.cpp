@@ -18,7 +18,7 @@
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "platform/midi/systemmidi.h"
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 #include "support/jackframes.h"
 #include "support/jacktest.h"
 #include "support/storeview.h"
@@ -360,8 +360,8 @@ TEST_F(ThruJack, LoopThroughTheOwnPortsIsCutAndReported) {
     ASSERT_TRUE(Patch(ownOut, JackPortIsOutput, ownIn));
 
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return m_window->StatusPanels()->PanelText(0).contains("feedback loop"); }, 3000))
-        << m_window->StatusPanels()->PanelText(0).toStdString();
+        [&] { return static_cast<TStatusPanels*>(m_window->statusBar())->PanelText(0).contains("feedback loop"); }, 3000))
+        << static_cast<TStatusPanels*>(m_window->statusBar())->PanelText(0).toStdString();
     const jack_port_t* in = jack_port_by_name(c, ownIn.c_str());
     EXPECT_EQ(jack_port_connected(in), 0);
     jack_client_close(c);

@@ -11,7 +11,6 @@
 #include <array>
 
 #include "keyboard/keyboard.h"
-#include "platform/settings/placement.h"
 #include "support/storeview.h"
 
 namespace {
@@ -22,14 +21,10 @@ constexpr int kC4 = 72, kE4 = 76, kG4 = 79;
 
 class ChordEditFormTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetWorkAreaOverride(QRect(0, 0, 1600, 1000));
-        main.SetChannel(2);
-    }
+    void SetUp() override { main.SetChannel(2); }
     void TearDown() override {
         if (form) form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SetWorkAreaOverride(std::nullopt);
     }
 
     void StoreChord(int n, const char* name, const char* text) {

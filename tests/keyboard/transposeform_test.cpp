@@ -12,18 +12,15 @@
 
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
-#include "platform/settings/placement.h"
 #include "support/storeview.h"
 
 namespace {
 
 class TransposeFormTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetWorkAreaOverride(QRect(0, 0, 1600, 1000)); }
     void TearDown() override {
         if (form) form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SetWorkAreaOverride(std::nullopt);
     }
 
     TTransposeForm* Open() {

@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "midi/midimenu.h"
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

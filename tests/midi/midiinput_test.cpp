@@ -6,7 +6,8 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/midi/virtualmidi.h"
+#include "support/thrown.h"
+#include "support/virtualmidi.h"
 
 namespace {
 
@@ -264,25 +265,19 @@ TEST_F(MidiInputThreaded, HandlerMayCloseTheDevice) {
 TEST_F(MidiInput, OpenFailuresAndTheirTexts) {
     m_in.SetDeviceId(0);
     m_service.SetOpenError(kMidiErrAllocated);
-    try {
-        m_in.Open();
-        FAIL() << "open should fail";
-    } catch (const EMidiInputError& e) {
-        EXPECT_STREQ(e.what(),
-                     "Cannot open MIDI input device \"Keys A\":\r\nThe MIDI device is already in "
-                     "use.");
-        EXPECT_EQ(e.Code(), kMidiErrAllocated);
-    }
+    const auto e = Thrown<EMidiInputError>([&] { m_in.Open(); });
+    ASSERT_TRUE(e);
+    EXPECT_STREQ(e->what(),
+                 "Cannot open MIDI input device \"Keys A\":\r\nThe MIDI device is already in "
+                 "use.");
+    EXPECT_EQ(e->Code(), kMidiErrAllocated);
     EXPECT_TRUE(m_in.IsClosed());
     EXPECT_FALSE(IsRecordedOpen(mdInput, "Keys A"));
 
     m_service.SetOpenError(0x4321);
-    try {
-        m_in.Open();
-        FAIL() << "open should fail";
-    } catch (const EMidiInputError& e) {
-        EXPECT_STREQ(e.what(), "Cannot open MIDI input device \"Keys A\":\r\nUnspecified error");
-    }
+    const auto e2 = Thrown<EMidiInputError>([&] { m_in.Open(); });
+    ASSERT_TRUE(e2);
+    EXPECT_STREQ(e2->what(), "Cannot open MIDI input device \"Keys A\":\r\nUnspecified error");
 
     // An error with a working handle counts as opened.
     m_service.SetOpenError(kMidiErrError, true);
@@ -314,12 +309,9 @@ TEST_F(MidiInput, DeviceSelectionRules) {
         EXPECT_FALSE(m_in.Open());
     }
     OpenStarted(1);
-    try {
-        m_in.SetDeviceId(0);
-        FAIL() << "changing an open device should fail";
-    } catch (const EMidiInputError& e) {
-        EXPECT_STREQ(e.what(), "Change to DeviceID while device was open");
-    }
+    const auto e = Thrown<EMidiInputError>([&] { m_in.SetDeviceId(0); });
+    ASSERT_TRUE(e);
+    EXPECT_STREQ(e->what(), "Change to DeviceID while device was open");
     EXPECT_EQ(m_in.DeviceId(), 1);
     // A failing close still closes; the failure is reported.
     m_service.SetCloseError(kMidiErrError);
@@ -333,12 +325,9 @@ TEST_F(MidiInput, LoopbackOpenIsRefusedWhileItsOutputIsOpen) {
     (void)id;
     m_in.SetDeviceId(2);
     RecordOpen(mdOutput, "LB1 Loop");
-    try {
-        m_in.Open();
-        FAIL() << "open should be refused";
-    } catch (const EVirtualMIDIFeedback& e) {
-        EXPECT_STREQ(e.what(), "Opening \"LB1 Loop\" would create a virtual feedback loop !");
-    }
+    const auto e = Thrown<EVirtualMIDIFeedback>([&] { m_in.Open(); });
+    ASSERT_TRUE(e);
+    EXPECT_STREQ(e->what(), "Opening \"LB1 Loop\" would create a virtual feedback loop !");
     EXPECT_TRUE(m_in.IsClosed());
     m_in.SetDetectMidiLoop(false);
     EXPECT_TRUE(m_in.Open());

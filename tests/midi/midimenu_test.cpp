@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/midi/virtualmidi.h"
+#include "support/thrown.h"
+#include "support/virtualmidi.h"
 
 namespace {
 
@@ -92,24 +93,18 @@ TEST(MidiOutput, SelectionByNumber) {
 TEST(MidiOutput, SelectionFailsWhileOpenOrWhenNameUnreadable) {
     TVirtualMidiService s({"Synth A", "Synth B"});
     TOpened o(s, 0);
-    try {
-        o.Out.SetDeviceId(1);
-        FAIL() << "no exception";
-    } catch (const EMidiOutputError& e) {
-        EXPECT_STREQ(e.what(), "Change to DeviceID while device was open");
-    }
+    const auto e = Thrown<EMidiOutputError>([&] { o.Out.SetDeviceId(1); });
+    ASSERT_TRUE(e);
+    EXPECT_STREQ(e->what(), "Change to DeviceID while device was open");
     EXPECT_EQ(o.Out.DeviceId(), 0);
     EXPECT_EQ(o.Out.DeviceName(), "Synth A");
     o.Out.Close();
 
     s.SetProductNameError(kMidiErrNoMem);
-    try {
-        o.Out.SetDeviceId(1);
-        FAIL() << "no exception";
-    } catch (const EMidiOutputError& e) {
-        EXPECT_EQ(e.Code(), kMidiErrNoMem);
-        EXPECT_STREQ(e.what(), "Not enough memory.");
-    }
+    const auto e2 = Thrown<EMidiOutputError>([&] { o.Out.SetDeviceId(1); });
+    ASSERT_TRUE(e2);
+    EXPECT_EQ(e2->Code(), kMidiErrNoMem);
+    EXPECT_STREQ(e2->what(), "Not enough memory.");
     EXPECT_EQ(o.Out.DeviceId(), 1);
 }
 
@@ -126,26 +121,20 @@ TEST(MidiOutput, FailedOpenReportsDeviceAndServiceText) {
     s.SetOpenError(kMidiErrAllocated);
     TMidiOutput out(s);
     out.SetDeviceId(0);
-    try {
-        out.Open();
-        FAIL() << "no exception";
-    } catch (const EMidiOutputError& e) {
-        EXPECT_EQ(e.Code(), kMidiErrAllocated);
-        EXPECT_STREQ(e.what(),
-                     "Cannot open MIDI output device \"Synth A\":\r\n"
-                     "The device is already in use.");
-    }
+    const auto e = Thrown<EMidiOutputError>([&] { out.Open(); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Code(), kMidiErrAllocated);
+    EXPECT_STREQ(e->what(),
+                 "Cannot open MIDI output device \"Synth A\":\r\n"
+                 "The device is already in use.");
     EXPECT_TRUE(out.IsClosed());
     EXPECT_FALSE(IsRecordedOpen(mdOutput, "Synth A"));
 
     // A code the service has no text for.
     s.SetOpenError(0x1234);
-    try {
-        out.Open();
-        FAIL() << "no exception";
-    } catch (const EMidiOutputError& e) {
-        EXPECT_STREQ(e.what(), "Cannot open MIDI output device \"Synth A\":\r\nUnspecified error");
-    }
+    const auto e2 = Thrown<EMidiOutputError>([&] { out.Open(); });
+    ASSERT_TRUE(e2);
+    EXPECT_STREQ(e2->what(), "Cannot open MIDI output device \"Synth A\":\r\nUnspecified error");
     s.SetOpenError(kMidiOk);
     EXPECT_TRUE(out.Open());
 }
@@ -154,13 +143,10 @@ TEST(MidiOutput, SendFailureKeepsDeviceOpen) {
     TVirtualMidiService s({"Synth A"});
     TOpened o(s, 0);
     s.SetSendError(kMidiErrNotSupported);
-    try {
-        o.Out.SendShort(0x90, 1, 1);
-        FAIL() << "no exception";
-    } catch (const EMidiOutputError& e) {
-        EXPECT_EQ(e.Code(), kMidiErrNotSupported);
-        EXPECT_STREQ(e.what(), "The function is not supported.");  // one line, no context
-    }
+    const auto e = Thrown<EMidiOutputError>([&] { o.Out.SendShort(0x90, 1, 1); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Code(), kMidiErrNotSupported);
+    EXPECT_STREQ(e->what(), "The function is not supported.");  // one line, no context
     EXPECT_FALSE(o.Out.IsClosed());
     s.SetSendError(kMidiOk);
     o.Out.SendShort(0x90, 1, 1);
@@ -243,13 +229,9 @@ TEST(MidiOutput, LoopbackOutputRefusedWhileSameInputIsOpen) {
     RecordOpen(mdInput, "Synth A");
     TMidiOutput out(s);
     out.SetDeviceId(0);
-    try {
-        out.Open();
-        FAIL() << "no exception";
-    } catch (const EVirtualMIDIFeedback& e) {
-        EXPECT_STREQ(e.what(),
-                     "Opening \"MIDI Yoke NT:  1\" would create a virtual feedback loop !");
-    }
+    const auto e = Thrown<EVirtualMIDIFeedback>([&] { out.Open(); });
+    ASSERT_TRUE(e);
+    EXPECT_STREQ(e->what(), "Opening \"MIDI Yoke NT:  1\" would create a virtual feedback loop !");
     EXPECT_TRUE(out.IsClosed());
     EXPECT_EQ(out.DeviceId(), 0);
     EXPECT_EQ(s.OpenHandleCount(), 0);

@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include "patches/patchfilelist.h"
-#include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "support/storeview.h"
 
@@ -28,26 +27,25 @@ QByteArray Script(const char* name, const char* first, const char* last) {
 
 class PatchSetChooser : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetProgramFilePath(dir.filePath("tastra_tests").toStdString());
-        QDir(dir.path()).mkdir("Patch Sets");
-    }
+    void SetUp() override { QDir(dir.path()).mkdir("Patch Sets"); }
     void TearDown() override {
         if (chooser) chooser->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SetProgramFilePath("");
     }
 
+    // The chooser's home: "Patch Sets" in the data folder it is given.
+    QString Home() const { return dir.filePath("Patch Sets"); }
+
     QString Write(const QString& name, const QByteArray& text) {
-        QFile f(QDir(TPatchSetChooser::HomeFolder()).filePath(name));
+        QFile f(QDir(Home()).filePath(name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
         return f.fileName();
     }
 
     TPatchSetChooser* Open() {
-        chooser =
-            new TPatchSetChooser([this] { return std::make_unique<TSharedStoreView>(store); });
+        chooser = new TPatchSetChooser([this] { return std::make_unique<TSharedStoreView>(store); },
+                                       dir.path());
         chooser->OnLoadPatchSet = [this](const QString& f) {
             loaded << f;
             return loadFails;
@@ -93,7 +91,7 @@ TEST_F(PatchSetChooser, SelectingAFileShowsItsHeaderOrWhyItIsNoScript) {
     const QString notes = Write("notes.txt", "just some text\n");
     Write("other.dat", Script("Hidden", "", ""));
     Open();
-    EXPECT_EQ(chooser->EDir->text(), QDir::toNativeSeparators(TPatchSetChooser::HomeFolder()));
+    EXPECT_EQ(chooser->EDir->text(), QDir::toNativeSeparators(Home()));
     EXPECT_FALSE(chooser->BOK->isEnabled());
     EXPECT_FALSE(chooser->LScriptName->isVisibleTo(chooser));
 
@@ -158,8 +156,8 @@ TEST_F(PatchSetChooser, ApplyLoadsTheSelectedFileAndOkClosesTheWindow) {
 }
 
 TEST_F(PatchSetChooser, FolderLineAndButtonsMoveTheList) {
-    QDir(TPatchSetChooser::HomeFolder()).mkdir("Sub");
-    const QString sub = QDir::cleanPath(TPatchSetChooser::HomeFolder() + "/Sub");
+    QDir(Home()).mkdir("Sub");
+    const QString sub = QDir::cleanPath(Home() + "/Sub");
     const QString inSub = Write("Sub/s.txt", Script("Sub", "", ""));
     Open();
     chooser->EDir->setFocus();
@@ -171,12 +169,12 @@ TEST_F(PatchSetChooser, FolderLineAndButtonsMoveTheList) {
     ASSERT_TRUE(Select(inSub));
 
     chooser->BHome->click();
-    EXPECT_EQ(chooser->SystemListView->ShownFolder(), TPatchSetChooser::HomeFolder());
+    EXPECT_EQ(chooser->SystemListView->ShownFolder(), Home());
     EXPECT_EQ(chooser->SelectedFile(), "");
     EXPECT_FALSE(chooser->BOK->isEnabled());
 
     chooser->OnPickFolder = [&](const QString& start) {
-        EXPECT_EQ(start, TPatchSetChooser::HomeFolder());
+        EXPECT_EQ(start, Home());
         return sub;
     };
     chooser->BDir->click();

@@ -21,8 +21,6 @@ struct TDataCase {
 
 class DataFolderTest : public ::testing::TestWithParam<TDataCase> {
 protected:
-    void TearDown() override { SetProgramFilePath(""); }
-
     void Put(const QString& relative) {
         const QString path = m_root.filePath(relative);
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
@@ -41,16 +39,16 @@ TEST_P(DataFolderTest, FolderIsFoundBesideTheProgramFirstThenInstalled) {
     if (c.besideProgram) Put(QStringLiteral("usr/bin/") + c.besideProgram);
     if (c.installed) Put(QStringLiteral("usr/share/tastra/") + c.installed);
     const std::string root = QDir(m_root.path()).canonicalPath().toStdString();
-    SetProgramFilePath(root + "/usr/bin/Tastra");
+    const std::string program = ProgramFolder(root + "/usr/bin/Tastra");
 
     if (c.expected) {
-        EXPECT_TRUE(DataFolderFound());
-        EXPECT_EQ(DataFilePath("help/help.html"), root + "/" + c.expected + "/help/help.html");
+        EXPECT_TRUE(DataFolderFound(program));
+        EXPECT_EQ(DataFolder(program), root + "/" + c.expected);
     } else {
         // Names still point next to the program, and the message says where it looked.
-        EXPECT_FALSE(DataFolderFound());
-        EXPECT_EQ(DataFolder(), root + "/usr/bin");
-        const std::string message = MissingDataFolderMessage();
+        EXPECT_FALSE(DataFolderFound(program));
+        EXPECT_EQ(DataFolder(program), root + "/usr/bin");
+        const std::string message = MissingDataFolderMessage(program);
         EXPECT_NE(message.find(root + "/usr/bin"), std::string::npos) << message;
         EXPECT_NE(message.find(root + "/usr/share/tastra"), std::string::npos) << message;
     }

@@ -8,8 +8,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include "platform/settings/programpaths.h"
-
 TEST(BrowserCommand, ParsesLikeARegisteredCommandLine) {
     struct Case {
         const char* line;
@@ -43,23 +41,16 @@ TEST(BrowserCommand, AddressStaysOneArgument) {
 
 class ShowDocumentTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_oldBrowser = qgetenv("BROWSER");
-        m_hadBrowser = qEnvironmentVariableIsSet("BROWSER");
-        TGoToWeb::ResetBrowserLookup();
-        SetShellOpenHandler([this](const std::string& name, bool local) {
+    // A browser lookup over browsers (the BROWSER list) for local pages in dataFolder, whose shell
+    // records what it is asked to open.
+    TGoToWeb Web(const QString& browsers, const QString& dataFolder = QString()) {
+        TGoToWeb web(browsers.toStdString());
+        web.DataFolder = dataFolder.toStdString();
+        web.ShellOpen = [this](const std::string& name, bool local) {
             m_shellCalls.push_back(name + (local ? " (local)" : ""));
             return m_shellResult;
-        });
-    }
-    void TearDown() override {
-        if (m_hadBrowser)
-            qputenv("BROWSER", m_oldBrowser);
-        else
-            qunsetenv("BROWSER");
-        TGoToWeb::ResetBrowserLookup();
-        SetShellOpenHandler(nullptr);
-        SetProgramFilePath("");
+        };
+        return web;
     }
 
     // A fake browser that writes its arguments, one per line, to argv.txt.
@@ -86,8 +77,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QByteArray m_oldBrowser;
-    bool m_hadBrowser = false;
     std::vector<std::string> m_shellCalls;
     bool m_shellResult = false;
 };
@@ -95,12 +84,11 @@ protected:
 TEST_F(ShowDocumentTest, LocalPageReachesTheBrowserAsOneArgumentAndRunsNothing) {
     QString weird = m_dir.filePath("we'ird \"dir\"; $(touch pwned) & `touch pwned2` #1 100%");
     ASSERT_TRUE(QDir().mkpath(weird));
-    SetProgramFilePath((weird + "/Tastra").toStdString());
-    qputenv("BROWSER", ("\"" + MakeFakeBrowser() + "\" --flag").toUtf8());
+    TGoToWeb web = Web("\"" + MakeFakeBrowser() + "\" --flag", weird);
 
     std::vector<std::string> errors;
-    EXPECT_TRUE(
-        ShowDocument("help/help.html", true, [&](const std::string& m) { errors.push_back(m); }));
+    EXPECT_TRUE(ShowDocument(web, "help/help.html", true,
+                             [&](const std::string& m) { errors.push_back(m); }));
     const QStringList args = WaitForArgs();
     ASSERT_EQ(args.size(), 2);
     EXPECT_EQ(args[0], "--flag");
@@ -117,26 +105,24 @@ TEST_F(ShowDocumentTest, LocalPageReachesTheBrowserAsOneArgumentAndRunsNothing) 
 }
 
 TEST_F(ShowDocumentTest, AddressBackslashesBecomeSlashesForTheBrowser) {
-    qputenv("BROWSER", ("/no/such/browser:\"" + MakeFakeBrowser() + "\" %1").toUtf8());
-    EXPECT_TRUE(ShowDocument("http://example.invalid/a\\b?x=1;y", false, nullptr));
+    TGoToWeb web = Web("/no/such/browser:\"" + MakeFakeBrowser() + "\" %1");
+    EXPECT_TRUE(ShowDocument(web, "http://example.invalid/a\\b?x=1;y", false, nullptr));
     EXPECT_EQ(WaitForArgs(), QStringList({"http://example.invalid/a/b?x=1;y"}));
 }
 
 TEST_F(ShowDocumentTest, WithoutBrowserTheShellGetsTheFullNameAndFailureIsReported) {
-    qunsetenv("BROWSER");
-    SetProgramFilePath("/opt/tastra/Tastra");
+    TGoToWeb none = Web(QString(), "/opt/tastra");
     std::vector<std::string> errors;
-    EXPECT_FALSE(
-        ShowDocument("help/help.html", true, [&](const std::string& m) { errors.push_back(m); }));
+    EXPECT_FALSE(ShowDocument(none, "help/help.html", true,
+                              [&](const std::string& m) { errors.push_back(m); }));
     EXPECT_EQ(m_shellCalls, std::vector<std::string>{"/opt/tastra/help/help.html (local)"});
     EXPECT_EQ(errors, std::vector<std::string>{"Cannot show file \"help/help.html\"."});
 
     // A browser that does not exist falls back to the shell, which succeeds here.
-    TGoToWeb::ResetBrowserLookup();
-    qputenv("BROWSER", "/no/such/browser %s");
+    TGoToWeb missing = Web("/no/such/browser %s");
     m_shellResult = true;
     errors.clear();
-    EXPECT_TRUE(ShowDocument("https://example.invalid/forum", false,
+    EXPECT_TRUE(ShowDocument(missing, "https://example.invalid/forum", false,
                              [&](const std::string& m) { errors.push_back(m); }));
     EXPECT_EQ(m_shellCalls.back(), "https://example.invalid/forum");
     EXPECT_TRUE(errors.empty());

@@ -35,17 +35,23 @@ INSTANTIATE_TEST_SUITE_P(
                       TKeepCase{0, 0, 2000, 900, true, 0, 50, 800, 600},
                       TKeepCase{0, 0, 2000, 900, false, 0, 50, 2000, 900}));
 
+// Placements on a work area that does not start at the screen's corner.
 class PlacementTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetWorkAreaOverride(QRect(100, 50, 1000, 700)); }
-    void TearDown() override { SetWorkAreaOverride(std::nullopt); }
+    void Load(QWidget* w, const char* section, int flags, const char* prefix = "") {
+        LoadFormPlacement(w, m_store, section, flags, prefix, kArea);
+    }
+    void Save(QWidget* w, const char* section, int flags) {
+        SaveFormPlacement(w, m_store, section, flags, "", kArea);
+    }
+    const QRect kArea{100, 50, 1000, 700};
     TMemSettingsStore m_store{true};
 };
 
 TEST_F(PlacementTest, StoredPositionIsRelativeToTheWorkAreaAndRoundTrips) {
     QWidget w;
     w.setGeometry(300, 200, 400, 300);
-    SaveFormPlacement(&w, m_store, "Form", kPlaceSize | kPlacePosition | kPlaceMaximized);
+    Save(&w, "Form", kPlaceSize | kPlacePosition | kPlaceMaximized);
     EXPECT_EQ(m_store.ReadInteger("Form", "Left", 0), 200);
     EXPECT_EQ(m_store.ReadInteger("Form", "Top", 0), 150);
     EXPECT_EQ(m_store.ReadInteger("Form", "State", -1), kStateNormal);
@@ -54,7 +60,7 @@ TEST_F(PlacementTest, StoredPositionIsRelativeToTheWorkAreaAndRoundTrips) {
 
     QWidget back;
     back.setGeometry(0, 0, 50, 50);
-    LoadFormPlacement(&back, m_store, "Form", kPlaceSize | kPlacePosition | kPlaceMaximized);
+    Load(&back, "Form", kPlaceSize | kPlacePosition | kPlaceMaximized);
     EXPECT_EQ(back.geometry(), QRect(300, 200, 400, 300));
 }
 
@@ -63,7 +69,7 @@ TEST_F(PlacementTest, OutOfReachPositionsAreBroughtBack) {
     m_store.WriteInteger("F", "FormTop", -300);   // above the work area
     QWidget w;
     w.resize(200, 100);
-    LoadFormPlacement(&w, m_store, "F", kPlacePosition, "Form");
+    Load(&w, "F", kPlacePosition, "Form");
     EXPECT_EQ(w.pos(), QPoint(1100 - 30, 50));
     EXPECT_EQ(w.size(), QSize(200, 100));
 }
@@ -71,7 +77,6 @@ TEST_F(PlacementTest, OutOfReachPositionsAreBroughtBack) {
 // Whatever a file holds, some of the window stays on the work area (sums once wrapped around).
 TEST_F(PlacementTest, ExtremeStoredGeometryStaysOnTheWorkArea) {
     const int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
-    const QRect area(100, 50, 1000, 700);
     for (int width : {lo, -1, 0, 300, hi})
         for (int height : {lo, 200, hi})
             for (int left : {lo, 10, hi})
@@ -81,8 +86,8 @@ TEST_F(PlacementTest, ExtremeStoredGeometryStaysOnTheWorkArea) {
                     m_store.WriteInteger("F", "Left", left);
                     m_store.WriteInteger("F", "Top", top);
                     QWidget w;
-                    LoadFormPlacement(&w, m_store, "F", kPlaceSize | kPlacePosition);
-                    const QRect on = w.geometry().intersected(area);
+                    Load(&w, "F", kPlaceSize | kPlacePosition);
+                    const QRect on = w.geometry().intersected(kArea);
                     EXPECT_GE(on.width(), std::min(30, w.width()))
                         << width << " " << height << " " << left << " " << top;
                     EXPECT_GT(on.height(), 0)
@@ -94,7 +99,7 @@ TEST_F(PlacementTest, MissingTopOrLeftCentres) {
     m_store.WriteInteger("F", "Left", 10);  // Top missing
     QWidget w;
     w.resize(200, 100);
-    LoadFormPlacement(&w, m_store, "F", kPlacePosition);
+    Load(&w, "F", kPlacePosition);
     EXPECT_EQ(w.pos(), QPoint(100 + 500 - 100, 50 + 350 - 50));
 
     QWidget owner;
@@ -102,7 +107,7 @@ TEST_F(PlacementTest, MissingTopOrLeftCentres) {
     owner.show();
     QWidget child(&owner, Qt::Window);
     child.resize(200, 100);
-    LoadFormPlacement(&child, m_store, "Nothing", kPlacePosition);
+    Load(&child, "Nothing", kPlacePosition);
     EXPECT_EQ(child.pos(), QPoint(400 + 300 - 100, 300 + 200 - 50));
 }
 
@@ -113,7 +118,7 @@ TEST_F(PlacementTest, MaximizedWindowStoresItsRestoredRectangleAndStartsMaximize
     const QPoint restoredFramePos = w.pos();
     w.showMaximized();
     ASSERT_TRUE(w.isMaximized());
-    SaveFormPlacement(&w, m_store, "KeyboardForm", kPlaceSize | kPlacePosition | kPlaceMaximized);
+    Save(&w, "KeyboardForm", kPlaceSize | kPlacePosition | kPlaceMaximized);
     EXPECT_EQ(m_store.ReadInteger("KeyboardForm", "State", -1), kStateMaximized);
     EXPECT_EQ(m_store.ReadInteger("KeyboardForm", "Width", 0), 400);
     EXPECT_EQ(m_store.ReadInteger("KeyboardForm", "Height", 0), 300);
@@ -121,8 +126,7 @@ TEST_F(PlacementTest, MaximizedWindowStoresItsRestoredRectangleAndStartsMaximize
     EXPECT_EQ(m_store.ReadInteger("KeyboardForm", "Top", 0), restoredFramePos.y() - 50);
 
     QWidget next;
-    LoadFormPlacement(&next, m_store, "KeyboardForm",
-                      kPlaceSize | kPlacePosition | kPlaceMaximized);
+    Load(&next, "KeyboardForm", kPlaceSize | kPlacePosition | kPlaceMaximized);
     EXPECT_TRUE(next.windowState() & Qt::WindowMaximized);
     next.show();
     next.showNormal();
@@ -132,17 +136,16 @@ TEST_F(PlacementTest, MaximizedWindowStoresItsRestoredRectangleAndStartsMaximize
 TEST_F(PlacementTest, StyleVisibilityAndAWrongTypeEndingTheLoad) {
     QWidget owner;
     owner.show();
-    SetApplicationMainWindow(&owner);
     QWidget w(&owner, Qt::Window);
     w.setWindowFlag(Qt::WindowStaysOnTopHint);
     w.setGeometry(200, 100, 300, 200);
     w.show();
-    SaveFormPlacement(&w, m_store, "S", kPlaceVisible | kPlaceStyle | kPlacePosition);
+    Save(&w, "S", kPlaceVisible | kPlaceStyle | kPlacePosition);
     EXPECT_TRUE(m_store.ReadBool("S", "Visible", false));
     EXPECT_EQ(m_store.ReadInteger("S", "Style", -1), kStyleStayOnTop);
 
     QWidget other(&owner, Qt::Window);
-    LoadFormPlacement(&other, m_store, "S", kPlaceVisible | kPlaceStyle | kPlacePosition);
+    Load(&other, "S", kPlaceVisible | kPlaceStyle | kPlacePosition);
     EXPECT_TRUE(other.isVisible());
     EXPECT_TRUE(other.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(other.pos(), w.pos());
@@ -154,10 +157,9 @@ TEST_F(PlacementTest, StyleVisibilityAndAWrongTypeEndingTheLoad) {
     bad.resize(10, 10);
     TMemSettingsStore& s = m_store;
     s.WriteString("T", "Style", "x");  // not a number: default, no failure
-    LoadFormPlacement(&bad, s, "T", kPlaceSize | kPlaceStyle);
+    Load(&bad, "T", kPlaceSize | kPlaceStyle);
     EXPECT_EQ(bad.width(), 333);
     EXPECT_FALSE(bad.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    SetApplicationMainWindow(nullptr);
 }
 
 TEST(ProgramPaths, KeyAndFolderFollowTheProgramFile) {
@@ -167,10 +169,9 @@ TEST(ProgramPaths, KeyAndFolderFollowTheProgramFile) {
     EXPECT_EQ(ProgramFileBaseName("/opt/t.d/.hidden"), ".hidden");
     EXPECT_EQ(ProgramFileBaseName("/opt/t.d/prog"), "prog");
 
-    SetProgramFilePath("/opt/tastra/Renamed.bin");
-    EXPECT_EQ(ProgramKeyPath(), "Ostrel\\Zorvik's Tastra\\Renamed");
-    EXPECT_EQ(SettingsRootPath(), "\\Software\\Ostrel\\Zorvik's Tastra\\Renamed");
-    EXPECT_EQ(ProgramFolder(), "/opt/tastra");
-    SetProgramFilePath("");
+    const std::string renamed = "/opt/tastra/Renamed.bin";
+    EXPECT_EQ(ProgramKeyPath(renamed), "Ostrel\\Zorvik's Tastra\\Renamed");
+    EXPECT_EQ(SettingsRootPath(renamed), "\\Software\\Ostrel\\Zorvik's Tastra\\Renamed");
+    EXPECT_EQ(ProgramFolder(renamed), "/opt/tastra");
     EXPECT_EQ(ProgramFileBaseName(ProgramFilePath()), "tastra_tests");
 }

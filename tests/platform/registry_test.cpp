@@ -344,13 +344,6 @@ TEST(RegistryHive, TruncatedHiveAtEveryOffsetLoadsOrIsSetAside) {
     }
 }
 
-int g_killAtCall = -1;
-int g_calls = 0;
-
-void KillAtChosenCall(size_t) {
-    if (++g_calls == g_killAtCall) kill(getpid(), SIGKILL);
-}
-
 // Forks a writer that fills a large section and saves it. It dies at its killAtCall-th write
 // step when that is >= 1; it reports on the pipe just before saving.
 pid_t StartBigWriter(const std::string& path, int values, int killAtCall, int& readyFd) {
@@ -362,8 +355,10 @@ pid_t StartBigWriter(const std::string& path, int values, int killAtCall, int& r
         TRegistryIniFile s("\\Software\\T", path);
         for (int i = 0; i < values; ++i)
             s.WriteString("Big", "Value" + std::to_string(i), std::string(40, 'x'));
-        g_killAtCall = killAtCall;
-        SetWriteProgressHook(&KillAtChosenCall);
+        int calls = 0;
+        s.SetWriteProgress([&calls, killAtCall](size_t) {
+            if (++calls == killAtCall) kill(getpid(), SIGKILL);
+        });
         char c = 1;
         if (write(fds[1], &c, 1) != 1) _exit(2);
         s.Flush();

@@ -7,8 +7,6 @@
 #include <ostream>
 #include <vector>
 
-#include "resources/tastraresources.h"
-
 namespace {
 
 struct TResourceSize {
@@ -47,12 +45,6 @@ INSTANTIATE_TEST_SUITE_P(AllBitmaps, ArtworkResourceTest,
                                            TResourceSize{":/background/BACKGROUND.png", 47, 42},
                                            TResourceSize{":/background/BACKGROUND256.png", 47,
                                                          42}));
-
-TEST(ArtworkInitTest, ExplicitInitialisationIsHarmless) {
-    InitTastraResources();
-    InitTastraResources();
-    EXPECT_FALSE(QImage(":/keys/UPNORMAL.png").isNull());
-}
 
 int Lum(const QImage& img, int x, int y) { return qGray(img.pixel(x, y)); }
 

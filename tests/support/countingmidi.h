@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/midi/virtualmidi.h"
+#include "support/virtualmidi.h"
 
 // Virtual MIDI services that count how often their device list is asked for: with a real MIDI
 // system each look may connect to a server and wait for its answer.

@@ -6,11 +6,12 @@
 #include <QTest>
 #include <memory>
 
+#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "midi/midiinput.h"
-#include "platform/midi/virtualmidi.h"
 #include "support/scriptedprompts.h"
 #include "support/storeview.h"
+#include "support/virtualmidi.h"
 
 // A main window over services answering through prompts: shown and past its posted start-up
 // steps.
@@ -43,6 +44,7 @@ protected:
         s.midiOut = &out;
         s.midiIn = &in;
         s.joystick = joystick;
+        s.dataFolder = dataFolder;
         s.openSettingsRoot = openRoot;
         if (!openRoot)
             s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
@@ -73,6 +75,8 @@ protected:
         QCoreApplication::processEvents();
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiIn().MessageCount() == 0; }, 2000));
     }
+    // What panel n of the status bar shows.
+    QString Panel(int n) const { return static_cast<TStatusPanels*>(w->statusBar())->PanelText(n); }
     template <class T = QWidget>
     T* Find(const char* name) const {
         return w->findChild<T*>(QString::fromLatin1(name));
@@ -85,6 +89,8 @@ protected:
     TMemSettingsStore presets{true};
     TScriptedPrompts prompts;
     // The settings root; unset: store.
-    std::function<std::unique_ptr<TSettingsStore>()> openRoot;
+    TStoreOpener openRoot;
+    // The shipped files; empty: the test program's.
+    std::string dataFolder;
     std::unique_ptr<TTastra2> w;
 };

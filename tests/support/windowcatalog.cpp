@@ -9,9 +9,9 @@
 #include "app/errform.h"
 #include "app/eximhelp.h"
 #include "app/knobpanel.h"
-#include "controls/guiknoblist.h"
 #include "controls/imgcontrol.h"
 #include "controls/movinghint.h"
+#include "knobs/guiknoblist.h"
 #include "support/storeview.h"
 
 TShowcase::TShowcase(int knobs) {

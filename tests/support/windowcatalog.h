@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/tastra.h"
-#include "platform/midi/virtualmidi.h"
 #include "platform/settings/settingsstore.h"
 #include "support/scriptedprompts.h"
+#include "support/virtualmidi.h"
 
 // A main window on a virtual MIDI service and settings kept in memory, shown and past its
 // start-up, with a given number of knobs.

@@ -1,0 +1,68 @@
+#include <QAction>
+#include <QString>
+
+#include "app/knobpanel.h"
+#include "app/outputsender.h"
+#include "app/soundselection.h"
+#include "app/tastra.h"
+#include "controls/imgcontrol.h"
+#include "controls/wheelcontrols.h"
+#include "joystick/joysticktable.h"
+#include "keyboard/keyboard.h"
+#include "midi/midiinput.h"
+#include "midi/midioutput.h"
+
+void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
+    m_sender->Send(status, data1, data2);
+    ReflectMessage(status, data1, data2);
+    if ((status >> 4) == 9) ChordEditorNoteIn(data1, data2);
+}
+
+void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+    const int d1 = data1 & 127;
+    const int d2 = data2 & 127;
+    switch (status >> 4) {
+        case 0xE:
+            ICPitch->SetPosition(PitchFromBytes(data1, data2));
+            SettingsLearn(kControllerPitchBend);
+            break;
+        case 0xB:
+            if (d1 == ModulationController()) ICMW->SetPosition(d2);
+            if (d1 == m_wheelController) m_wheelValue = d2;
+            m_player.ControllerFeedback(d1, d2);
+            m_knobs->ShowControllerValue(d1, d2);
+            SettingsLearn(d1);
+            break;
+        default:
+            break;
+    }
+    m_sound->Reflect(status, data1, data2);
+}
+
+void TTastra2::MidiInput(TMidiInput* input) {
+    while (input->MessageCount() > 0) {
+        std::unique_ptr<TMyMidiEvent> ev = input->GetMidiEvent();
+        if (!ev) break;
+        if (ev->MidiMessage >= 0xF0) continue;  // system messages are not passed on
+        // What thru sends for it keeps the time it arrived at.
+        TEventTimeScope arrival(MidiOut(), ev->FrameTime);
+        uint8_t status = ev->MidiMessage;
+        uint8_t velocity = ev->Data2;
+        // A note-off is a note-on with velocity 0 from here on.
+        if ((status & 0xF0) == 0x80) {
+            status = static_cast<uint8_t>(0x90 | (status & 0x0F));
+            velocity = 0;
+        }
+        const int kind = status & 0xF0;
+        if (m_midiThru) m_player.MidiThruInput(status, ev->Data1, true, velocity);
+        if (kind != 0x90) {
+            // Thru sent it already, and the send path showed it; without thru only show it.
+            if (!m_midiThru) ReflectMessage(status, ev->Data1, velocity);
+        } else if (!m_midiThru) {
+            m_player.ShowIncomingNote(ev->Data1 & 127, velocity & 127);
+            ChordEditorNoteIn(ev->Data1 & 127, velocity & 127);
+            if (velocity > 0 && Keyboard1->OnNoteHover)
+                Keyboard1->OnNoteHover(Keyboard1, Keyboard1->DisplayNoteName(ev->Data1 & 127));
+        }
+    }
+}
