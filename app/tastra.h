@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
@@ -26,6 +27,8 @@ class TPatchList;
 class TSettings;
 class TSoundSelection;
 class TStatusPanels;
+class TSynthControl;
+class TSynthLink;
 class TTransposeForm;
 class TUserPrompts;
 
@@ -46,6 +49,11 @@ struct TTastraServices {
     std::string runMidiIn;
     // Message boxes, questions and file choices. Unset: the program's dialogs.
     TUserPrompts* prompts = nullptr;
+    // The built-in synth, for its settings page and what it tells. Unset: its settings are
+    // only kept.
+    TSynthControl* synth = nullptr;
+    // Called once when the start-up steps after the first paint are done. Unset: nothing.
+    std::function<void()> startupDone;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -54,6 +62,7 @@ struct TTastraServices {
 //   Knobs()      the knob row, knob presets, snapshots and the knob set-up window
 //   ImpExp()     File › Import and Export
 //   Joysticks()  the joysticks and their routing
+//   Synth()      the built-in synth's settings and notices
 // Everything is sent through one TOutputSender, which reports failures one way: SendAndShow
 // mirrors the message in the controls afterwards; the program change and the chord editor send
 // without mirroring. Every question to the user goes through Prompts().
@@ -67,6 +76,7 @@ public:
     TImportExport& ImpExp() { return *m_impExp; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
     TUserPrompts& Prompts() { return *m_prompts; }
+    TSynthLink& Synth() { return *m_synth; }
 
     // The single send path: send (reporting a failure), then mirror the message in the window's
     // controls.
@@ -137,6 +147,7 @@ private:
     void CreateParts();
     void ConnectDeviceMenus();
     void DeferredStartup();
+    void RunStartupStep(const std::vector<std::function<void()>>& steps, size_t next);
     void StartupNotice();
     void FormClose();
     void Keyboard1OctaveChange();
@@ -152,6 +163,8 @@ private:
     void Settings1Click();
     void CloseDialogs();
     void SettingsLearn(int number);
+    // The built-in synth cannot play: an output playing through it closes and says why.
+    void SynthFailed(const QString& text);
     // A note-on played here or received with thru off toggles a tone in a visible chord editor.
     void ChordEditorNoteIn(uint8_t note, uint8_t velocity);
     int KnobAreaLeft() const;
@@ -170,6 +183,7 @@ private:
     std::unique_ptr<TKnobPanel> m_knobs;
     std::unique_ptr<TImportExport> m_impExp;
     std::unique_ptr<TJoystickRouter> m_joysticks;
+    std::unique_ptr<TSynthLink> m_synth;
 
     bool m_firstTime = true;
     bool m_midiThru = true;

@@ -1,8 +1,11 @@
 #include "platform/shell/datafolder.h"
 
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
+#include "platform/lib/folderaccess.h"
 #include "platform/settings/programpaths.h"
 
 namespace {
@@ -42,7 +45,16 @@ std::string DataFilePath(const std::string& relativePath) {
 
 bool DataFolderFound() { return !FoundFolder().empty(); }
 
-std::string MissingDataFolderMessage() {
+std::string DataFolderProblemMessage() {
+    // A folder that is there but cannot be read is not missing: reinstalling would not help.
+    for (const std::string& folder : SearchedFolders()) {
+        const int error = FolderReadError(folder);
+        if (error == 0 || error == ENOENT || error == ENOTDIR) continue;
+        return "The data folder of Tastra, " + folder + ", cannot be read (" +
+               std::strerror(error) +
+               ").\nThe default patch set, the patch sets and the help page cannot be used "
+               "until it can be read.";
+    }
     std::string where;
     for (const std::string& folder : SearchedFolders())
         where += (where.empty() ? "" : " and ") + folder;

@@ -15,5 +15,6 @@ std::string DataFolder();
 std::string DataFilePath(const std::string& relativePath);
 // False when no searched folder holds any of the shipped files.
 bool DataFolderFound();
-// For the user when DataFolderFound() is false: what is missing and where it was looked for.
-std::string MissingDataFolderMessage();
+// For the user when DataFolderFound() is false: a searched folder that is there but cannot be
+// read, else what is missing and where it was looked for.
+std::string DataFolderProblemMessage();
