@@ -14,6 +14,11 @@ TSynthLink::TSynthLink(THost host) : m_host(std::move(host)) {
     });
 }
 
+TSynthLink::~TSynthLink() {
+    // The synth outlives the window: it must not wake a window that is gone.
+    if (m_host.synth) m_host.synth->SetOnChange(nullptr);
+}
+
 void TSynthLink::LoadSettings(TSettingsStore& store) {
     if (!store.IsRegistry()) return;
     using namespace SynthSettingsKeys;

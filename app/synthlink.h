@@ -36,6 +36,7 @@ public:
         std::function<void(const QString& text)> failed;
     };
     explicit TSynthLink(THost host);
+    ~TSynthLink() override;
 
     // Settings of this computer: stored in the registry only, never exported.
     void LoadSettings(TSettingsStore& store);

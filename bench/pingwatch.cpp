@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include "childwatch.h"
+
 namespace {
 
 using TClock = std::chrono::steady_clock;
@@ -38,16 +40,6 @@ xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
     const xcb_atom_t atom = r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     free(r);
     return atom;
-}
-
-void Stop(pid_t pid) {
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 50; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
-        usleep(100000);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
 }
 
 // Reads what the program printed so far; true once a line starting with "visible-ms" came.
@@ -84,17 +76,8 @@ int main(int argc, char** argv) {
 
     int out[2];
     if (pipe(out) != 0) return 2;
-    const auto epoch = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::chrono::system_clock::now().time_since_epoch());
-    setenv("TASTRA_LAUNCH_NS", std::to_string(epoch.count()).c_str(), 1);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        execvp(argv[2], argv + 2);
-        _exit(127);
-    }
+    fcntl(out[0], F_SETFD, FD_CLOEXEC);
+    const pid_t pid = LaunchProgram(argv + 2, out[1]);
     close(out[1]);
     fcntl(out[0], F_SETFL, O_NONBLOCK);
 
@@ -172,7 +155,7 @@ int main(int argc, char** argv) {
         waits.push_back(MsSince(sentAt));
         worst = std::max(worst, waits.back());
     }
-    Stop(pid);
+    StopProgram(pid);
     xcb_disconnect(x);
     if (!painted || waits.empty()) {
         std::fprintf(stderr, "pingwatch: %s reported no first paint\n", argv[2]);

@@ -17,31 +17,10 @@ soundfont="${2:-}"
 for b in Tastra bench/pingwatch; do
     [ -x "$build/$b" ] || { echo "build first: $build/$b is missing" >&2; exit 1; }
 done
-sf2=/usr/share/sounds/sf2/default-GM.sf2
-if [ -n "$soundfont" ] && [ -z "${PING_BENCH_INNER:-}" ]; then
-    [ -r "$soundfont" ] || { echo "no soundfont $soundfont" >&2; exit 1; }
-    target="$(readlink -f "$sf2")"
-    exec unshare -m env PING_BENCH_INNER=1 bash -c \
-        'mount --bind "$1" "$2" && exec "$0" "$3" "$1"' \
-        "${BASH_SOURCE[0]}" "$soundfont" "$target" "$runs"
-fi
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=":$((70 + RANDOM % 19))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-export JACK_DEFAULT_SERVER="ping-bench-$$"
-jackd -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 > /dev/null 2>&1 &
-pids+=($!)
-sleep 2
+source "$top/bench/session.sh"
+bench_mount_soundfont "$soundfont" "${BASH_SOURCE[0]}" "$runs" "$soundfont"
+bench_private_session ping-bench 70
+sf2="$bench_sf2"
 
 for i in $(seq 0 "$runs"); do
     rm -rf "$work/config"

@@ -82,7 +82,7 @@ public:
     virtual TSynthSettings Settings() const = 0;
     virtual TSynthStatus Status() const = 0;
     virtual std::vector<TSynthNotice> TakeNotices() = 0;
-    // Called on another thread whenever a notice or the status is new; the handler only wakes
-    // the window thread.
+    // Called on another thread whenever there is a notice; the handler only wakes the window
+    // thread. Once this returns, a handler it replaced is no longer called.
     virtual void SetOnChange(std::function<void()> handler) = 0;
 };

@@ -1,10 +1,15 @@
 #include "platform/midi/synthdevice.h"
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 
+#include "platform/lib/freememory.h"
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/fluidapi.h"
 #include "platform/midi/systemmidi.h"
@@ -19,6 +24,20 @@ constexpr int kSynthGridFrames = 64;
 // states the block asked for.
 constexpr auto kFirstBlockWait = std::chrono::milliseconds(500);
 
+// Reading a soundfont is background work: the window thread goes first when both want the
+// processor. It runs on a thread of its own, so that the threads the audio output starts do not
+// inherit the lower priority (on Linux every thread has a niceness of its own, and only a
+// privileged one may raise it again).
+constexpr int kLoaderNiceness = 10;
+
+void RunAtLowPriority(const std::function<void()>& work) {
+    std::thread loader([&work] {
+        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kLoaderNiceness);
+        work();
+    });
+    loader.join();
+}
+
 std::int64_t SteadyNowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -29,6 +48,11 @@ std::int64_t SteadyNowNs() {
 bool IsNoteMessage(std::uint32_t packed) {
     const int kind = packed & 0xF0;
     return kind == 0x80 || kind == 0x90 || kind == 0xA0;
+}
+
+std::string NoLibraryText() {
+    return std::string("The synthesizer library ") + kFluidLibraryName +
+           " is not installed: the Built-in Synth cannot play.";
 }
 
 std::string JoinFailures(const std::vector<std::string>& failures) {
@@ -137,8 +161,7 @@ bool TSynthDevice::ErrorText(MidiResult code, std::string& text) const {
             text = "No soundfont could be loaded.";
             return true;
         case kMidiErrNoSynthLibrary:
-            text = std::string("The synthesizer library ") + kFluidLibraryName +
-                   " is not installed: the Built-in Synth cannot play.";
+            text = NoLibraryText();
             return true;
         default:
             return false;
@@ -199,7 +222,7 @@ std::vector<TSynthNotice> TSynthDevice::TakeNotices() {
 }
 
 void TSynthDevice::SetOnChange(std::function<void()> handler) {
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::lock_guard<std::mutex> guard(m_changeLock);
     m_onChange = std::move(handler);
 }
 
@@ -210,13 +233,14 @@ bool TSynthDevice::WaitSettled(int timeoutMs) {
 }
 
 void TSynthDevice::Notice(TSynthNotice::TKind kind, const std::string& text) {
-    std::function<void()> onChange;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         m_notices.push_back({kind, text});
-        onChange = m_onChange;
     }
-    if (onChange) onChange();
+    // Called under its own lock: once SetOnChange has replaced a handler, the old one is not
+    // running and will not run.
+    std::lock_guard<std::mutex> guard(m_changeLock);
+    if (m_onChange) m_onChange();
 }
 
 void TSynthDevice::SetState(TSynthStatus::TState state) {
@@ -286,8 +310,7 @@ void TSynthDevice::Reconcile() {
     }
     if (failed) return;  // until the device is opened again
     if (!FluidApi()) {
-        Fail(kMidiErrNoSynthLibrary, std::string("The synthesizer library ") + kFluidLibraryName +
-                                         " is not installed: the Built-in Synth cannot play.");
+        Fail(kMidiErrNoSynthLibrary, NoLibraryText());
         return;
     }
     const std::string before = m_ready ? ReadyText() : std::string();
@@ -302,7 +325,10 @@ void TSynthDevice::Reconcile() {
     SetState(TSynthStatus::Ready);
     // Said when something the user hears changed: the soundfont, the output, the delay.
     const std::string now = ReadyText();
-    if (now != before) Notice(TSynthNotice::Status, now);
+    if (now == before) return;
+    // Reading a soundfont and opening an output leave freed megabytes behind.
+    ReturnFreedMemory();
+    Notice(TSynthNotice::Status, now);
 }
 
 bool TSynthDevice::EnsureOutput(const TSynthSettings& wanted) {
@@ -368,8 +394,12 @@ bool TSynthDevice::EnsureEngine(const TSynthSettings& wanted, bool userSoundfont
     else if (sameRate)
         Notice(TSynthNotice::Status,
                loading + " " + SoundfontDisplayName(m_engineFile) + " plays until then.");
-    auto engine = std::make_unique<TBuiltinSynth>(rate);
-    const TSoundfontChoice choice = LoadFirstSoundfont(*engine, files);
+    std::unique_ptr<TBuiltinSynth> engine;
+    TSoundfontChoice choice;
+    RunAtLowPriority([&] {
+        engine = std::make_unique<TBuiltinSynth>(rate);
+        choice = LoadFirstSoundfont(*engine, files);
+    });
     if (choice.loaded < 0) {
         if (refusable) {
             {
@@ -413,7 +443,9 @@ void TSynthDevice::Publish(std::unique_ptr<TBuiltinSynth> engine) {
         std::lock_guard<std::mutex> guard(m_engineLock);
         snapshot = m_channels;
     }
-    for (std::uint32_t m : snapshot.Messages()) engine->Send(m);
+    RunAtLowPriority([&] {
+        for (std::uint32_t m : snapshot.Messages()) engine->Send(m);
+    });
     {
         std::lock_guard<std::mutex> guard(m_engineLock);
         if (!(m_channels == snapshot))

@@ -95,6 +95,7 @@ private:
     TSynthStatus m_status;
     MidiResult m_failure = kMidiOk;
     std::vector<TSynthNotice> m_notices;
+    std::mutex m_changeLock;
     std::function<void()> m_onChange;
 
     // The worker's own: the output and what the engine was made for.

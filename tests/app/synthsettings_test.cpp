@@ -57,6 +57,20 @@ public:
     std::function<void()> onChange;
 };
 
+// JACK with the given soundfont, buffer, gain and effects.
+TSynthSettings JackSettings(const char* soundfont, int frames, int buffers, double gain,
+                            bool reverb, bool chorus) {
+    TSynthSettings s;
+    s.Soundfont = soundfont;
+    s.Output = TSynthOutput::Jack;
+    s.BufferFrames = frames;
+    s.Buffers = buffers;
+    s.Gain = gain;
+    s.Reverb = reverb;
+    s.Chorus = chorus;
+    return s;
+}
+
 class SynthSettingsWindow : public TWindowTest {
 protected:
     TTastra2* StartWithSynth() {
@@ -106,14 +120,7 @@ TEST_F(SynthSettingsWindow, StoredAfterTodaysValuesAndRestoredAtTheNextStart) {
     synth.restored.clear();
     StartWithSynth();
     ASSERT_EQ(synth.restored.size(), 1u);
-    TSynthSettings expected;
-    expected.Soundfont = "/music/Piano.sf2";
-    expected.Output = TSynthOutput::Jack;
-    expected.BufferFrames = 128;
-    expected.Buffers = 3;
-    expected.Reverb = true;
-    expected.Gain = 0.75;
-    EXPECT_EQ(synth.restored[0], expected);
+    EXPECT_EQ(synth.restored[0], JackSettings("/music/Piano.sf2", 128, 3, 0.75, true, false));
 
     // Values edited by hand beyond their ranges come back inside them.
     Stop();
@@ -148,14 +155,7 @@ TEST_F(SynthSettingsWindow, PageShowsAppliesAndStoresTheSettings) {
     page->SEGain->setValue(1.25);
     w->SettingsForm()->BApply->click();
     ASSERT_EQ(synth.applied.size(), 1u);
-    TSynthSettings expected;
-    expected.Soundfont = "/music/Organ.sf2";
-    expected.Output = TSynthOutput::Jack;
-    expected.BufferFrames = 512;
-    expected.Buffers = 3;
-    expected.Chorus = true;
-    expected.Gain = 1.25;
-    EXPECT_EQ(synth.applied[0], expected);
+    EXPECT_EQ(synth.applied[0], JackSettings("/music/Organ.sf2", 512, 3, 1.25, false, true));
     // Kept at once, with the other applied settings.
     EXPECT_EQ(Stored(SynthSettingsKeys::kGain), 125);
     EXPECT_EQ(store.ReadString(SynthSettingsKeys::kSection, SynthSettingsKeys::kSoundfont, ""),
