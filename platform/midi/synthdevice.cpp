@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -53,6 +54,12 @@ bool IsNoteMessage(std::uint32_t packed) {
 std::string NoLibraryText() {
     return std::string("The synthesizer library ") + kFluidLibraryName +
            " is not installed: the Built-in Synth cannot play.";
+}
+
+std::string UpperFirst(std::string text) {
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
 }
 
 std::string JoinFailures(const std::vector<std::string>& failures) {
@@ -368,53 +375,57 @@ bool TSynthDevice::EnsureOutput(const TSynthSettings& wanted) {
 
 bool TSynthDevice::EnsureEngine(const TSynthSettings& wanted, bool userSoundfont) {
     const double rate = m_audio.SampleRate();
-    const bool sameRate = m_engine && m_engineRate == rate;
-    if (sameRate && m_engineWanted == wanted.Soundfont) return true;
+    // While a synthesizer plays at this rate, a soundfont that fails leaves it playing.
+    const bool playing = m_engine && m_engineRate == rate;
+    if (playing && m_engineWanted == wanted.Soundfont) return true;
     // A new choice of the user's is taken or refused as it is; otherwise the candidates are
     // tried in order, the file in use first when only the sample rate changed.
-    const bool refusable = sameRate && userSoundfont;
     std::vector<std::string> files;
-    if (refusable)
+    if (playing && userSoundfont)
         files = {wanted.Soundfont};
     else
         files = SoundfontCandidates(
             m_engine && m_engineWanted == wanted.Soundfont ? m_engineFile : wanted.Soundfont,
             m_folder);
-    if (files.empty()) {
-        const std::string problem = SoundfontFolderProblem(m_folder);
-        Fail(kMidiErrNoSoundfont, problem.empty() || problem == "does not exist"
-                                      ? "No General MIDI soundfont found in " + m_folder + "."
-                                      : "The soundfont folder " + m_folder + " " + problem + ".");
-        return false;
-    }
-    const std::string loading =
-        "Built-in Synth: loading the soundfont " + SoundfontDisplayName(files.front()) + " ...";
-    if (!m_engine)
-        Notice(TSynthNotice::Status, loading + " Notes played until it is ready are not heard.");
-    else if (sameRate)
-        Notice(TSynthNotice::Status,
-               loading + " " + SoundfontDisplayName(m_engineFile) + " plays until then.");
     std::unique_ptr<TBuiltinSynth> engine;
     TSoundfontChoice choice;
-    RunAtLowPriority([&] {
-        engine = std::make_unique<TBuiltinSynth>(rate);
-        choice = LoadFirstSoundfont(*engine, files);
-    });
+    if (files.empty()) {
+        const std::string problem = SoundfontFolderProblem(m_folder);
+        choice.failures = {problem.empty() || problem == "does not exist"
+                               ? "no General MIDI soundfont found in " + m_folder
+                               : "the soundfont folder " + m_folder + " " + problem};
+    } else {
+        const std::string loading =
+            "Built-in Synth: loading the soundfont " + SoundfontDisplayName(files.front()) + " ...";
+        Notice(TSynthNotice::Status,
+               loading + (playing ? " " + SoundfontDisplayName(m_engineFile) + " plays until then."
+                                  : " Notes played until it is ready are not heard."));
+        RunAtLowPriority([&] {
+            engine = std::make_unique<TBuiltinSynth>(rate);
+            choice = LoadFirstSoundfont(*engine, files);
+        });
+    }
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_userSoundfont = false;
+        // The one that plays is the setting again.
+        if (choice.loaded < 0 && playing && m_settings.Soundfont == wanted.Soundfont)
+            m_settings.Soundfont = m_engineWanted;
+    }
+    if (choice.loaded < 0 && playing) {
+        Notice(TSynthNotice::Error,
+               (wanted.Soundfont.empty()
+                    ? std::string("No General MIDI soundfont could be loaded")
+                    : "The soundfont " + wanted.Soundfont + " could not be loaded") +
+                   ": " + JoinFailures(choice.failures) + ". The Built-in Synth keeps playing " +
+                   SoundfontDisplayName(m_engineFile) + ".");
+        return true;
+    }
     if (choice.loaded < 0) {
-        if (refusable) {
-            {
-                std::lock_guard<std::mutex> guard(m_lock);
-                if (m_settings.Soundfont == wanted.Soundfont) m_settings.Soundfont = m_engineWanted;
-                m_userSoundfont = false;
-            }
-            Notice(TSynthNotice::Error, "The soundfont " + wanted.Soundfont + " could not be " +
-                                            "loaded: " + JoinFailures(choice.failures) +
-                                            ". The Built-in Synth keeps playing " +
-                                            SoundfontDisplayName(m_engineFile) + ".");
-            return true;
-        }
-        Fail(kMidiErrSoundfontLoad,
-             "No soundfont could be loaded: " + JoinFailures(choice.failures) + ".");
+        Fail(files.empty() ? kMidiErrNoSoundfont : kMidiErrSoundfontLoad,
+             files.empty()
+                 ? UpperFirst(choice.failures.front()) + "."
+                 : "No soundfont could be loaded: " + JoinFailures(choice.failures) + ".");
         return false;
     }
     if (!choice.failures.empty())
@@ -426,10 +437,6 @@ bool TSynthDevice::EnsureEngine(const TSynthSettings& wanted, bool userSoundfont
     m_engineWanted = wanted.Soundfont;
     m_engineFile = files[choice.loaded];
     m_engineRate = rate;
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        m_userSoundfont = false;
-    }
     Publish(std::move(engine));
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "platform/midi/synthchannels.h"
+#include "platform/midi/systemmidi.h"
 #include "support/jacktest.h"
 
 namespace {
@@ -142,4 +143,23 @@ TEST_F(SynthDeviceJack, ASoundfontThatDoesNotLoadKeepsThePreviousOne) {
     EXPECT_EQ(synth.Status().Soundfont, Path("other.sf2"));
     EXPECT_EQ(synth.Settings().Soundfont, Path("other.sf2"));
     EXPECT_NE(Texts(synth).find("Built-in Synth: other.sf2 through JACK"), std::string::npos);
+}
+
+// No soundfont at all: the start fails and says why, an unreadable folder as unreadable.
+TEST_F(SynthDeviceJack, NoSoundfontFailsTheStartWithTheReason) {
+    ASSERT_TRUE(QFile::link(m_dir.filePath("loop"), m_dir.filePath("loop")));
+    for (const std::string& folder : {m_dir.path().toStdString(), Path("loop")}) {
+        TSynthDevice synth("TastraSynthTest", folder);
+        ASSERT_EQ(synth.Open(), kMidiOk);
+        ASSERT_TRUE(synth.WaitSettled(20000));
+        ASSERT_EQ(synth.Status().State, TSynthStatus::Failed) << Texts(synth);
+        EXPECT_EQ(synth.Send(Pack(0x90, 60, 100)), kMidiErrNoSoundfont);
+        std::string text;
+        ASSERT_TRUE(synth.ErrorText(kMidiErrNoSoundfont, text));
+        EXPECT_EQ(text, folder == Path("loop")
+                            ? "The soundfont folder " + folder +
+                                  " cannot be read (Too many levels of symbolic links)."
+                            : "No General MIDI soundfont found in " + folder + ".");
+        EXPECT_NE(Texts(synth).find("F " + text), std::string::npos);
+    }
 }
