@@ -163,3 +163,27 @@ TEST_F(SynthDeviceJack, NoSoundfontFailsTheStartWithTheReason) {
         EXPECT_NE(Texts(synth).find("F " + text), std::string::npos);
     }
 }
+
+// Settings take effect while the synth plays; an output that cannot be opened is reported and
+// the one that played goes on.
+TEST_F(SynthDeviceJack, AnOutputThatCannotOpenLeavesThePreviousOnePlaying) {
+    LinkGood("default-GM.sf2");
+    TSynthDevice synth("TastraSynthTest", m_dir.path().toStdString());
+    ASSERT_EQ(synth.Open(), kMidiOk);
+    ASSERT_TRUE(synth.WaitSettled(20000));
+    ASSERT_EQ(synth.Status().State, TSynthStatus::Ready) << Texts(synth);
+    Texts(synth);
+    TSynthSettings s = synth.Settings();
+    s.Output = TSynthOutput::PulseAudio;
+    s.BufferFrames = 512;
+    EXPECT_EQ(synth.Apply(s), "");
+    ASSERT_TRUE(synth.WaitSettled(20000));
+    if (synth.Status().Output == "PulseAudio") GTEST_SKIP() << "a sound server runs here";
+    EXPECT_EQ(Texts(synth),
+              "E The audio output PulseAudio / PipeWire could not be opened. The Built-in Synth "
+              "plays through JACK again.\n");
+    EXPECT_EQ(synth.Settings(), TSynthSettings());
+    EXPECT_EQ(synth.Status().State, TSynthStatus::Ready);
+    EXPECT_EQ(synth.Status().Output, "JACK");
+    EXPECT_EQ(synth.Send(0x643C90), kMidiOk);
+}
