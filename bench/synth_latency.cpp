@@ -7,7 +7,9 @@
 //
 // Needs a running JACK server (JACK_DEFAULT_SERVER); bench/synth_latency.sh starts one per
 // period and runs this. Usage: synth_latency [notes, default 200]
-// Prints: period, notes, median, min, max and standard deviation of the delay in milliseconds.
+// Prints: period, notes, median, min, max and standard deviation of the delay in milliseconds;
+// notes not heard (lost) and notes left out because the server missed a cycle or the send took
+// longer than half a millisecond (disturbed).
 #include <jack/jack.h>
 
 #include <algorithm>
@@ -40,6 +42,7 @@ public:
             m_ports[i] = jack_port_register(m_client, i ? "right" : "left", JACK_DEFAULT_AUDIO_TYPE,
                                             JackPortIsInput, 0);
         jack_set_process_callback(m_client, &TRecorder::Process, this);
+        jack_set_xrun_callback(m_client, &TRecorder::Xrun, this);
         if (jack_activate(m_client) != 0) {
             jack_client_close(m_client);
             m_client = nullptr;
@@ -57,6 +60,8 @@ public:
         m_armed = true;
     }
     long long Onset() const { return m_onset; }
+    // Cycles the server missed so far: frame times around one are not to be trusted.
+    int Xruns() const { return m_xruns; }
     // Frames since the last sample that was not silent.
     long long SilentFor() const {
         return static_cast<long long>(jack_frame_time(m_client)) - m_lastSound;
@@ -80,8 +85,14 @@ private:
         return 0;
     }
 
+    static int Xrun(void* arg) {
+        ++static_cast<TRecorder*>(arg)->m_xruns;
+        return 0;
+    }
+
     jack_client_t* m_client = nullptr;
     jack_port_t* m_ports[2] = {nullptr, nullptr};
+    std::atomic<int> m_xruns{0};
     std::atomic<bool> m_armed{false};
     std::atomic<long long> m_onset{-1};
     std::atomic<long long> m_lastSound{0};
@@ -175,6 +186,7 @@ int main(int argc, char** argv) {
     std::uniform_int_distribution<int> pause(0, 20000);
     std::vector<double> ms;
     int lost = 0;
+    int disturbed = 0;
     for (int i = 0; i < notes; ++i) {
         if (!silence()) {
             ++lost;
@@ -182,10 +194,18 @@ int main(int argc, char** argv) {
         }
         std::this_thread::sleep_for(std::chrono::microseconds(pause(random)));
         recorder.Arm();
+        const int xruns = recorder.Xruns();
         const long long sent = jack_frame_time(recorder.Client());
         send(0x643C90);  // middle C, velocity 100
+        const long long sendFrames = jack_frame_time(recorder.Client()) - sent;
         if (!WaitUntil([&] { return recorder.Onset() >= 0; }, 1000)) {
             ++lost;
+            continue;
+        }
+        // A busy machine makes the server miss cycles, or takes the processor away between
+        // reading the clock and sending: such a note tells nothing about the program.
+        if (recorder.Xruns() != xruns || recorder.Onset() < sent || sendFrames > rate / 2000) {
+            ++disturbed;
             continue;
         }
         ms.push_back((recorder.Onset() - sent) * 1000.0 / rate);
@@ -201,9 +221,9 @@ int main(int argc, char** argv) {
     for (double v : ms) square += (v - mean) * (v - mean);
     std::printf(
         "period %4d (%5.2f ms)  notes %3zu  median %6.2f  min %6.2f  max %6.2f  stddev %5.2f ms"
-        "  lost %d\n",
+        "  lost %d  disturbed %d\n",
         period, period * 1000.0 / rate, ms.size(), Median(ms),
         *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
-        std::sqrt(square / ms.size()), lost);
+        std::sqrt(square / ms.size()), lost, disturbed);
     return 0;
 }
