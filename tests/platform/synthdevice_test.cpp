@@ -33,6 +33,17 @@ protected:
     void LinkGood(const char* name) {
         ASSERT_TRUE(QFile::link(QString::fromStdString(m_good), m_dir.filePath(name)));
     }
+    // A synth on the test's folder, opened and ready, its notices so far taken; null (after a
+    // failure) when it did not get ready.
+    std::unique_ptr<TSynthDevice> StartReady() {
+        auto synth = std::make_unique<TSynthDevice>("TastraSynthTest", m_dir.path().toStdString());
+        EXPECT_EQ(synth->Open(), kMidiOk);
+        EXPECT_TRUE(synth->WaitSettled(20000));
+        const std::string texts = Texts(*synth);
+        if (synth->Status().State == TSynthStatus::Ready) return synth;
+        ADD_FAILURE() << texts;
+        return nullptr;
+    }
     // The texts of the notices so far, one per line, with E for errors and F for failures.
     static std::string Texts(TSynthDevice& synth) {
         std::string all;
@@ -106,11 +117,9 @@ TEST_F(SynthDeviceJack, ASoundfontThatDoesNotLoadKeepsThePreviousOne) {
     Write("empty.sf2", "");
     Write("broken.sf2", QByteArray("RIFF\x10\0\0\0sfbk", 12) + QByteArray(500, 'x'));
     LinkGood("other.sf2");
-    TSynthDevice synth("TastraSynthTest", m_dir.path().toStdString());
-    ASSERT_EQ(synth.Open(), kMidiOk);
-    ASSERT_TRUE(synth.WaitSettled(20000));
-    ASSERT_EQ(synth.Status().State, TSynthStatus::Ready) << Texts(synth);
-    Texts(synth);
+    const auto started = StartReady();
+    ASSERT_TRUE(started);
+    TSynthDevice& synth = *started;
 
     // Plainly not a soundfont: refused at once, nothing changes.
     TSynthSettings s = synth.Settings();
@@ -168,11 +177,9 @@ TEST_F(SynthDeviceJack, NoSoundfontFailsTheStartWithTheReason) {
 // the one that played goes on.
 TEST_F(SynthDeviceJack, AnOutputThatCannotOpenLeavesThePreviousOnePlaying) {
     LinkGood("default-GM.sf2");
-    TSynthDevice synth("TastraSynthTest", m_dir.path().toStdString());
-    ASSERT_EQ(synth.Open(), kMidiOk);
-    ASSERT_TRUE(synth.WaitSettled(20000));
-    ASSERT_EQ(synth.Status().State, TSynthStatus::Ready) << Texts(synth);
-    Texts(synth);
+    const auto started = StartReady();
+    ASSERT_TRUE(started);
+    TSynthDevice& synth = *started;
     TSynthSettings s = synth.Settings();
     s.Output = TSynthOutput::PulseAudio;
     s.BufferFrames = 512;
