@@ -39,12 +39,6 @@ void RunAtLowPriority(const std::function<void()>& work) {
     loader.join();
 }
 
-std::int64_t SteadyNowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 // Note-on, note-off and key pressure: what a synth that is not ready yet drops.
 bool IsNoteMessage(std::uint32_t packed) {
     const int kind = packed & 0xF0;
@@ -82,7 +76,7 @@ TSynthSettings ClampedSynthSettings(TSynthSettings s) {
 TSynthDevice::TSynthDevice(std::string clientName, std::string soundfontFolder)
     : m_clientName(std::move(clientName)),
       m_folder(std::move(soundfontFolder)),
-      m_audio(&TSynthDevice::RenderBlock, this) {
+      m_audio(&TSynthDevice::RenderBlock, &TSynthDevice::OutputLost, this) {
     m_worker = std::thread([this] { Run(); });
 }
 
@@ -122,24 +116,26 @@ void TSynthDevice::Close() {
     m_wake.notify_all();
 }
 
-MidiResult TSynthDevice::Send(std::uint32_t packed) { return SendAt(packed, SteadyNowNs()); }
-
-MidiResult TSynthDevice::SendAt(std::uint32_t packed, std::int64_t stampNs) {
+MidiResult TSynthDevice::Send(std::uint32_t packed) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         if (!m_open) return kMidiErrInvalHandle;
         if (m_failure != kMidiOk) return m_failure;
     }
-    if (!m_ready) {
-        std::lock_guard<std::mutex> guard(m_engineLock);
-        // Checked again under the lock: the synth may have become ready meanwhile.
-        if (!m_ready) {
-            if (!IsNoteMessage(packed)) m_channels.Apply(packed);
+    {
+        std::lock_guard<std::mutex> guard(m_queueLock);
+        if (m_ready) {
+            m_incoming.push_back({m_audio.Now(), packed});
             return kMidiOk;
         }
     }
-    std::lock_guard<std::mutex> guard(m_queueLock);
-    m_incoming.push_back({stampNs, packed});
+    std::lock_guard<std::mutex> guard(m_engineLock);
+    std::lock_guard<std::mutex> queue(m_queueLock);
+    // Checked again: the synth may have become ready meanwhile.
+    if (m_ready)
+        m_incoming.push_back({m_audio.Now(), packed});
+    else if (!IsNoteMessage(packed))
+        m_channels.Apply(packed);
     return kMidiOk;
 }
 
@@ -326,6 +322,7 @@ void TSynthDevice::Reconcile() {
     ApplyEffects(*m_engine, wanted);
     if (!m_ready) {
         std::lock_guard<std::mutex> guard(m_engineLock);
+        std::lock_guard<std::mutex> queue(m_queueLock);
         m_ready = true;
     }
     WaitForFirstBlock();
@@ -368,8 +365,8 @@ bool TSynthDevice::EnsureOutput(const TSynthSettings& wanted) {
     }
     std::lock_guard<std::mutex> guard(m_engineLock);
     m_rate = m_audio.SampleRate();
+    m_framesPerUnit = m_audio.FramesPerUnit();
     m_blockFrames = 0;
-    m_clock = TBlockClock();
     return true;
 }
 
@@ -472,7 +469,9 @@ void TSynthDevice::ApplyEffects(TBuiltinSynth& engine, const TSynthSettings& s) 
 
 void TSynthDevice::StopOutput(bool closing) {
     {
+        // Under both locks: no Send is stamping with the output's clock while it stops.
         std::lock_guard<std::mutex> guard(m_engineLock);
+        std::lock_guard<std::mutex> queue(m_queueLock);
         m_ready = false;
     }
     m_audio.Stop();
@@ -497,12 +496,22 @@ void TSynthDevice::WaitForFirstBlock() {
 
 // ---- The audio thread ------------------------------------------------------------------------
 
-void TSynthDevice::RenderBlock(void* self, float* left, float* right, int frames) {
-    static_cast<TSynthDevice*>(self)->Render(left, right, frames);
+void TSynthDevice::RenderBlock(void* self, float* left, float* right, int frames,
+                               std::int64_t blockStart) {
+    static_cast<TSynthDevice*>(self)->Render(left, right, frames, blockStart);
 }
 
-void TSynthDevice::Render(float* left, float* right, int frames) {
-    const std::int64_t now = SteadyNowNs();
+void TSynthDevice::OutputLost(void* self) {
+    // The worker finds the output gone and tries to open it again, or says why it cannot.
+    auto* device = static_cast<TSynthDevice*>(self);
+    {
+        std::lock_guard<std::mutex> guard(device->m_lock);
+        device->m_dirty = true;
+    }
+    device->m_wake.notify_all();
+}
+
+void TSynthDevice::Render(float* left, float* right, int frames, std::int64_t blockStart) {
     std::lock_guard<std::mutex> guard(m_engineLock);
     m_blockFrames = frames;
     {
@@ -510,15 +519,14 @@ void TSynthDevice::Render(float* left, float* right, int frames) {
         m_pending.insert(m_pending.end(), m_incoming.begin(), m_incoming.end());
         m_incoming.clear();
     }
-    if (!m_ready || !m_engine || m_rate <= 0) {
+    if (!m_ready || !m_engine || m_framesPerUnit <= 0) {
         m_pending.clear();
         return;  // the buffers come zeroed: silence
     }
-    const std::int64_t start = m_clock.BlockStart(now, frames, m_rate);
-    const auto halfGrid = static_cast<std::int64_t>(kSynthGridFrames / 2 * 1e9 / m_rate);
+    const auto halfGrid = static_cast<std::int64_t>(kSynthGridFrames / 2 / m_framesPerUnit);
     TBuiltinSynth& engine = *m_engine;
     PlayBlock(
-        m_pending, start + halfGrid, frames, m_rate,
+        m_pending, blockStart + halfGrid, frames, m_framesPerUnit,
         [&](int from, int count) { engine.Process(left + from, right + from, count); },
         [&](std::uint32_t packed) {
             engine.Send(packed);

@@ -28,9 +28,9 @@ class TBuiltinSynth;
 // is told by a Failed notice, and from then on Send answers with the failure's code (the
 // synth's codes of systemmidi.h).
 //
-// Every message is stamped when it is sent and played one audio block later, at the frame that
-// corresponds to its stamp, so every note has the same delay whatever moment of the block it
-// was played in.
+// Every message is stamped when it is sent (with the JACK frame time when the output is JACK)
+// and played one audio block later, at the frame that corresponds to its stamp, so every note
+// has the same delay whatever moment of the block it was played in.
 class TSynthDevice : public TSynthControl {
 public:
     explicit TSynthDevice(std::string clientName, std::string soundfontFolder = kSoundfontFolder);
@@ -57,13 +57,12 @@ public:
     // Waits until the background work has caught up with what was asked of it; false when it
     // has not after `timeoutMs`. For tests and benchmarks.
     bool WaitSettled(int timeoutMs);
-    // Sends with a stamp of the caller's choosing (steady clock, nanoseconds). For benchmarks
-    // that know when the message was made.
-    MidiResult SendAt(std::uint32_t packed, std::int64_t stampNs);
 
 private:
-    static void RenderBlock(void* self, float* left, float* right, int frames);
-    void Render(float* left, float* right, int frames);
+    static void RenderBlock(void* self, float* left, float* right, int frames,
+                            std::int64_t blockStart);
+    static void OutputLost(void* self);
+    void Render(float* left, float* right, int frames, std::int64_t blockStart);
 
     void Run();
     void Reconcile();
@@ -113,12 +112,13 @@ private:
     std::unique_ptr<TBuiltinSynth> m_engine;
     TSynthChannels m_channels;
     std::deque<TTimedMessage> m_pending;
-    TBlockClock m_clock;
     double m_rate = 0;
+    double m_framesPerUnit = 0;
     std::atomic<bool> m_ready{false};
     std::atomic<int> m_blockFrames{0};
 
-    // Sent while ready, not yet taken by the audio thread; guarded by m_queueLock.
+    // Sent while ready, not yet taken by the audio thread; guarded by m_queueLock, under which
+    // the stamps are taken from the output's clock (the output does not stop meanwhile).
     std::mutex m_queueLock;
     std::vector<TTimedMessage> m_incoming;
 

@@ -29,14 +29,14 @@ std::int64_t TBlockClock::BlockStart(std::int64_t nowNs, int frames, double rate
     return start;
 }
 
-void PlayBlock(std::deque<TTimedMessage>& queue, std::int64_t blockStartNs, int frames, double rate,
-               const std::function<void(int from, int count)>& render,
+void PlayBlock(std::deque<TTimedMessage>& queue, std::int64_t blockStart, int frames,
+               double framesPerUnit, const std::function<void(int from, int count)>& render,
                const std::function<void(std::uint32_t packed)>& play) {
     int done = 0;
     while (!queue.empty()) {
         // One block after its stamp: a message sent while the previous block was being played
         // lands in this one, at the same distance from its start.
-        const double offset = frames + (queue.front().StampNs - blockStartNs) * rate / 1e9;
+        const double offset = frames + (queue.front().Stamp - blockStart) * framesPerUnit;
         if (offset >= frames) break;
         const int frame = std::max(done, static_cast<int>(std::max(0.0, std::floor(offset))));
         if (frame > done) {

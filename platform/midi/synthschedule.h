@@ -4,10 +4,10 @@
 #include <deque>
 #include <functional>
 
-// A short message (status | data1 << 8 | data2 << 16) stamped with the moment it was sent, in
-// nanoseconds of the steady clock.
+// A short message (status | data1 << 8 | data2 << 16) stamped with the moment it was sent, on
+// the audio output's clock (JACK frames, or nanoseconds of the steady clock).
 struct TTimedMessage {
-    std::int64_t StampNs;
+    std::int64_t Stamp;
     std::uint32_t Packed;
 };
 

@@ -22,7 +22,7 @@ std::int64_t FramesNs(double frames) { return static_cast<std::int64_t>(frames *
 std::string Play(std::deque<TTimedMessage>& queue) {
     std::string log;
     PlayBlock(
-        queue, kStart, kBlock, kRate,
+        queue, kStart, kBlock, kRate / 1e9,
         [&](int from, int count) {
             log += "r" + std::to_string(from) + "+" + std::to_string(count) + " ";
         },
@@ -81,7 +81,7 @@ TEST(SynthSchedule, RenderedNotesStartAtTheirFrame) {
         std::vector<float> left(kBlock * 4), right(kBlock * 4);
         for (int b = 0; b < 4; ++b)
             PlayBlock(
-                sent, kStart + b * FramesNs(kBlock), kBlock, kRate,
+                sent, kStart + b * FramesNs(kBlock), kBlock, kRate / 1e9,
                 [&](int from, int count) {
                     synth.Process(&left[b * kBlock + from], &right[b * kBlock + from], count);
                 },
