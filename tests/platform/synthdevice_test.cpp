@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
 
 #include "platform/midi/synthchannels.h"
 #include "platform/midi/systemmidi.h"
@@ -193,4 +195,25 @@ TEST_F(SynthDeviceJack, AnOutputThatCannotOpenLeavesThePreviousOnePlaying) {
     EXPECT_EQ(synth.Status().State, TSynthStatus::Ready);
     EXPECT_EQ(synth.Status().Output, "JACK");
     EXPECT_EQ(synth.Send(0x643C90), kMidiOk);
+}
+
+// The JACK server going away is a failure the user is told of, and opening again once a server
+// runs plays again.
+TEST_F(SynthDeviceJack, AServerThatStopsFailsTheSynthUntilItIsOpenedAgain) {
+    LinkGood("default-GM.sf2");
+    const auto started = StartReady();
+    ASSERT_TRUE(started);
+    TSynthDevice& synth = *started;
+    EXPECT_EQ(synth.Send(0x643C90), kMidiOk);
+    s_server->Kill(SIGKILL);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return synth.Status().State == TSynthStatus::Failed; }, 10000));
+    EXPECT_EQ(Texts(synth),
+              "F No audio output could be opened (PulseAudio, ALSA and JACK were tried).\n");
+    EXPECT_EQ(synth.Send(0x003C90), kMidiErrNoAudio);
+    synth.Close();
+    ASSERT_TRUE(s_server->Restart()) << s_server->Error();
+    ASSERT_EQ(synth.Open(), kMidiOk);
+    ASSERT_TRUE(synth.WaitSettled(20000));
+    EXPECT_EQ(synth.Status().State, TSynthStatus::Ready) << Texts(synth);
 }
