@@ -11,6 +11,8 @@
 #include "app/texts.h"
 #include "app/userprompts.h"
 #include "platform/joystick/sdljoystick.h"
+#include "platform/midi/jackwarmup.h"
+#include "platform/midi/synthdevice.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/programpaths.h"
@@ -33,16 +35,21 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tastra"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tastra")));
 
-    // The synthesizer starts loading its soundfont in the background here, so the window shows
-    // without waiting for it.
-    std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService("Tastra");
+    // The built-in synth starts in the background when its device is opened: the window never
+    // waits for the soundfont or the audio output.
+    TSynthDevice synth("Tastra");
+    std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService("Tastra", &synth);
     std::unique_ptr<TMidiInService> midiIn = CreateSystemMidiInService("Tastra");
     TSdlJoystickService joystick;
+    // Meanwhile the window is made and painted; the device lists are read after that.
+    TJackWarmUp jackWarmUp("Tastra");
 
     TTastraServices services;
     services.midiOut = midiOut.get();
     services.midiIn = midiIn.get();
     services.joystick = &joystick;
+    services.synth = &synth;
+    services.startupDone = [&jackWarmUp] { jackWarmUp.Release(); };
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
     services.openSettingsRoot = [] {
@@ -61,7 +68,7 @@ int main(int argc, char** argv) {
     window->show();
     if (!DataFolderFound()) {
         // Without it the program would start with an empty patch list and no help, silently.
-        const QString message = QString::fromStdString(MissingDataFolderMessage());
+        const QString message = QString::fromStdString(DataFolderProblemMessage());
         std::fprintf(stderr, "Tastra: %s\n", message.toLocal8Bit().constData());
         QTimer::singleShot(0, window.get(),
                            [w = window.get(), message] { w->Prompts().Error(message); });

@@ -14,13 +14,15 @@ bool TOutputSender::Send(uint8_t status, uint8_t data1, uint8_t data2) {
         m_output().SendShort(status, data1, data2);
         return true;
     } catch (const std::exception& e) {
-        const QString text = QString::fromStdString(e.what());
         m_output().CheckDevicePresent();
-        m_statusText(text.section(QLatin1Char('\n'), -1).trimmed());
-        if (!m_errorShown) {
-            m_errorShown = true;
-            m_prompts.Error(text);
-        }
+        DeviceFailed(QString::fromStdString(e.what()));
         return false;
     }
+}
+
+void TOutputSender::DeviceFailed(const QString& text) {
+    m_statusText(text.section(QLatin1Char('\n'), -1).trimmed());
+    if (m_errorShown) return;
+    m_errorShown = true;
+    m_prompts.Error(text);
 }

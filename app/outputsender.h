@@ -20,6 +20,8 @@ public:
     bool Send(uint8_t status, uint8_t data1, uint8_t data2);
     // A device was opened: its first failure gets a box again.
     void DeviceOpened() { m_errorShown = false; }
+    // The device failed on its own (a synth whose start failed): reported like a failed send.
+    void DeviceFailed(const QString& text);
 
 private:
     std::function<TMidiOutput&()> m_output;

@@ -20,6 +20,8 @@
 #include <cmath>
 
 #include "app/joystickrouter.h"
+#include "app/synthlink.h"
+#include "app/synthpage.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
@@ -104,6 +106,7 @@ TSettings::TSettings(TTastra2& owner) : QDialog(&owner, Qt::Tool), m_owner(owner
     PageControl->addTab(CtrlTab = CreateControllerPage(), QStringLiteral("Controller"));
     PageControl->addTab(JoystickTab = CreateJoystickPage(), QStringLiteral("Joystick"));
     PageControl->addTab(MouseWheelTab = CreateMouseWheelPage(), QStringLiteral("Mouse Wheel"));
+    PageControl->addTab(SynthTab = new TSynthPage, QStringLiteral("Built-in Synth"));
 
     BOK = new QPushButton(QStringLiteral("&OK"), this);
     BApply = new QPushButton(QStringLiteral("&Apply"), this);
@@ -431,6 +434,7 @@ void TSettings::showEvent(QShowEvent* event) {
     CBStartWithOneProgram->setChecked(offsets.program > 0);
     CBStartWithOneBank->setChecked(offsets.bank > 0);
     CBStartWithOneChannel->setChecked(offsets.channel > 0);
+    SynthTab->Load(m_owner.Synth().Settings(), m_owner.Synth().Status());
 
     if (!m_centred) {
         m_centred = true;
@@ -483,6 +487,7 @@ void TSettings::BApplyClick() {
         m_owner.RefreshNumbers();
         BuildControllerLists();
     }
+    m_owner.Synth().Apply(SynthTab->Edited());
     // Applied settings are kept at once; a failure is told to the user there.
     m_owner.SaveToRegistry();
 }

@@ -15,6 +15,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
+class TSynthPage;
 class TTastra2;
 class TUpDown;
 class TVKEdit;
@@ -54,6 +55,7 @@ public:
     QWidget* CtrlTab = nullptr;
     QWidget* JoystickTab = nullptr;
     QWidget* MouseWheelTab = nullptr;
+    TSynthPage* SynthTab = nullptr;
 
     QRadioButton* RBNoteInternational = nullptr;
     QRadioButton* RBNoteGerman = nullptr;

@@ -19,6 +19,7 @@
 #include "app/outputsender.h"
 #include "app/soundselection.h"
 #include "app/statuspanels.h"
+#include "app/synthlink.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
 #include "keyboard/keyboard.h"
@@ -27,6 +28,7 @@
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "platform/lib/freememory.h"
+#include "platform/midi/systemmidi.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/shell/datafolder.h"
@@ -182,6 +184,25 @@ void TTastra2::CreateParts() {
     file->addAction(exit);
 
     m_joysticks = std::make_unique<TJoystickRouter>(m_services.joystick, show, channel);
+
+    TSynthLink::THost synth;
+    synth.synth = m_services.synth;
+    synth.prompts = m_prompts;
+    synth.statusText = [this](const QString& t) { SetStatusText(t); };
+    synth.failed = [this](const QString& t) { SynthFailed(t); };
+    m_synth = std::make_unique<TSynthLink>(std::move(synth));
+}
+
+void TTastra2::SynthFailed(const QString& text) {
+    TMidiOutput& out = MidiOut();
+    if (out.IsClosed() ||
+        (out.DeviceId() != kMidiMapperId && out.DeviceName() != kBuiltinSynthName))
+        return;
+    // Said as a failed open would have said it, once the device is closed.
+    const std::string name = out.DeviceName();
+    MidiOutMenu1->CloseWithCursor();
+    m_sender->DeviceFailed(QString::fromStdString(MidiErrorMessage(
+        "Cannot open MIDI output device \"" + name + "\":", true, text.toStdString())));
 }
 
 TTastra2::~TTastra2() {
@@ -303,22 +324,41 @@ void TTastra2::showEvent(QShowEvent* event) {
 }
 
 void TTastra2::DeferredStartup() {
-    if (m_closed) return;
     // The device lists are read here, after the first paint: reading them may connect to the
-    // MIDI system and wait for its answer.
-    MidiInMenu1->SetBaseMenu(FindMenu("MidiIn1"));
-    MidiOutMenu1->SetBaseMenu(FindMenu("MidiOut1"));
-    SetStatusText(texts::kReadingPatchList);
-    m_sound->ReadPatchList();
-    SetStatusText(QString());
-    MidiInMenu1->LoadFromRegPath();
-    MidiOutMenu1->LoadFromRegPath();
-    m_devicesRead = true;
-    m_sound->SendProgram();
-    m_joysticks->Update();
-    ReturnFreedMemory();
+    // MIDI system and wait for its answer. Each step is posted on its own, so that the window
+    // answers (repaints, the window manager's pings) between them.
+    const std::vector<std::function<void()>> steps = {
+        [this] { MidiInMenu1->SetBaseMenu(FindMenu("MidiIn1")); },
+        [this] { MidiOutMenu1->SetBaseMenu(FindMenu("MidiOut1")); },
+        [this] {
+            SetStatusText(texts::kReadingPatchList);
+            m_sound->ReadPatchList();
+            SetStatusText(QString());
+        },
+        [this] { MidiInMenu1->LoadFromRegPath(); },
+        [this] {
+            MidiOutMenu1->LoadFromRegPath();
+            m_devicesRead = true;
+            m_sound->SendProgram();
+        },
+        [this] {
+            m_joysticks->Update();
+            ReturnFreedMemory();
+        },
+        [this] {
+            if (m_services.startupDone) m_services.startupDone();
+            StartupNotice();
+        },
+    };
+    RunStartupStep(steps, 0);
+}
+
+void TTastra2::RunStartupStep(const std::vector<std::function<void()>>& steps, size_t next) {
+    // A window closed meanwhile keeps the stored devices and patch script: the rest is dropped.
+    if (m_closed || next >= steps.size()) return;
+    steps[next]();
     QMetaObject::invokeMethod(
-        this, [this] { StartupNotice(); }, Qt::QueuedConnection);
+        this, [this, steps, next] { RunStartupStep(steps, next + 1); }, Qt::QueuedConnection);
 }
 
 void TTastra2::StartupNotice() {

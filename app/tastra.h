@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
@@ -27,6 +28,8 @@ class TOutputSender;
 class TSettings;
 class TSoundSelection;
 class TStatusPanels;
+class TSynthControl;
+class TSynthLink;
 class TTransposeForm;
 class TUserPrompts;
 
@@ -49,6 +52,11 @@ struct TTastraServices {
     TUserPrompts* prompts = nullptr;
     // The shipped files: patch scripts and help (see datafolder.h). Empty: the running program's.
     std::string dataFolder;
+    // The built-in synth, for its settings page and what it tells. Unset: its settings are
+    // only kept.
+    TSynthControl* synth = nullptr;
+    // Called once when the start-up steps after the first paint are done. Unset: nothing.
+    std::function<void()> startupDone;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -57,6 +65,7 @@ struct TTastraServices {
 //   TKnobPanel       the knob row, knob presets, snapshots and the knob set-up window (Knobs())
 //   TImportExport    File › Import and Export
 //   TJoystickRouter  the joysticks and their routing (Joysticks())
+//   TSynthLink       the built-in synth's settings and notices (Synth())
 // Everything is sent through one TOutputSender, which reports failures one way: SendAndShow
 // mirrors the message in the controls afterwards; the program change and the chord editor send
 // without mirroring. Every question to the user goes through Prompts().
@@ -68,6 +77,7 @@ public:
     TKnobPanel& Knobs() { return *m_knobs; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
     TUserPrompts& Prompts() { return *m_prompts; }
+    TSynthLink& Synth() { return *m_synth; }
 
     // The single send path: send (reporting a failure), then mirror the message in the window's
     // controls.
@@ -134,6 +144,7 @@ private:
     void CreateParts();
     void ConnectDeviceMenus();
     void DeferredStartup();
+    void RunStartupStep(const std::vector<std::function<void()>>& steps, size_t next);
     void StartupNotice();
     void FormClose();
     void Keyboard1OctaveChange();
@@ -149,6 +160,8 @@ private:
     void Settings1Click();
     void CloseDialogs();
     void SettingsLearn(int number);
+    // The built-in synth cannot play: an output playing through it closes and says why.
+    void SynthFailed(const QString& text);
     // A note-on played here or received with thru off toggles a tone in a visible chord editor.
     void ChordEditorNoteIn(uint8_t note, uint8_t velocity);
     int KnobAreaLeft() const;
@@ -168,6 +181,7 @@ private:
     std::unique_ptr<TKnobPanel> m_knobs;
     std::unique_ptr<TImportExport> m_impExp;
     std::unique_ptr<TJoystickRouter> m_joysticks;
+    std::unique_ptr<TSynthLink> m_synth;
 
     bool m_firstTime = true;
     bool m_midiThru = true;

@@ -4,6 +4,7 @@
 #include "app/joystickrouter.h"
 #include "app/knobpanel.h"
 #include "app/soundselection.h"
+#include "app/synthlink.h"
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
@@ -26,6 +27,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_impExp->LoadFlags(store);
     m_joysticks->LoadSettings(store);
     m_knobs->LoadSettings(store, s);
+    m_synth->LoadSettings(store);
 }
 
 void TTastra2::SaveSettings(TSettingsStore& store) {
@@ -49,6 +51,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     m_impExp->SaveFlags(store);
     m_joysticks->SaveSettings(store);
     m_knobs->SaveSettings(store, s);
+    m_synth->SaveSettings(store);
 }
 
 void TTastra2::RefreshNumbers() {

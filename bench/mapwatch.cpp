@@ -19,6 +19,8 @@
 #include <fstream>
 #include <string>
 
+#include "childwatch.h"
+
 namespace {
 
 using TClock = std::chrono::steady_clock;
@@ -31,16 +33,6 @@ long SmapsField(pid_t pid, const char* field) {
         if (line.compare(0, length, field) == 0 && line.size() > length && line[length] == ':')
             return std::atol(line.c_str() + length + 1);
     return -1;
-}
-
-void Stop(pid_t pid) {
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 50; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
-        usleep(100000);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
 }
 
 }  // namespace
@@ -64,16 +56,8 @@ int main(int argc, char** argv) {
     // A round trip: the selection is in force before the program starts.
     free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
 
-    // Programs that report their own progress (TASTRA_LAUNCH_NS) count from the same moment.
-    const auto epoch = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::chrono::system_clock::now().time_since_epoch());
-    setenv("TASTRA_LAUNCH_NS", std::to_string(epoch.count()).c_str(), 1);
     const TClock::time_point start = TClock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execvp(argv[2], argv + 2);
-        _exit(127);
-    }
+    const pid_t pid = LaunchProgram(argv + 2);
     const int fd = xcb_get_file_descriptor(x);
     double mapMs = -1;
     while (mapMs < 0 && TClock::now() - start < std::chrono::seconds(30)) {
@@ -93,14 +77,14 @@ int main(int argc, char** argv) {
     }
     if (mapMs < 0) {
         std::fprintf(stderr, "mapwatch: %s showed no window\n", argv[2]);
-        Stop(pid);
+        StopProgram(pid);
         return 1;
     }
     usleep(static_cast<useconds_t>(settle * 1e6));
     std::printf("map-ms %.1f dirty-kB %ld rss-kB %ld\n", mapMs, SmapsField(pid, "Private_Dirty"),
                 SmapsField(pid, "Rss"));
     std::fflush(stdout);
-    Stop(pid);
+    StopProgram(pid);
     xcb_disconnect(x);
     return 0;
 }

@@ -17,33 +17,12 @@ soundfont="${2:-}"
 for b in Tastra bench/bare_window bench/mapwatch; do
     [ -x "$build/$b" ] || { echo "build first: $build/$b is missing" >&2; exit 1; }
 done
-sf2=/usr/share/sounds/sf2/default-GM.sf2
-if [ -n "$soundfont" ] && [ -z "${STARTUP_BENCH_INNER:-}" ]; then
-    [ -r "$soundfont" ] || { echo "no soundfont $soundfont" >&2; exit 1; }
-    target="$(readlink -f "$sf2")"
-    exec unshare -m env STARTUP_BENCH_INNER=1 bash -c \
-        'mount --bind "$1" "$2" && exec "$0" "$3" "$1"' \
-        "${BASH_SOURCE[0]}" "$soundfont" "$target" "$runs"
-fi
-
+source "$top/bench/session.sh"
+bench_mount_soundfont "$soundfont" "${BASH_SOURCE[0]}" "$runs" "$soundfont"
 # A program file written moments ago counts as private dirty memory until it reaches the disk.
 sync
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=":$((90 + RANDOM % 9))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-export JACK_DEFAULT_SERVER="startup-bench-$$"
-jackd -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 > /dev/null 2>&1 &
-pids+=($!)
-sleep 2
+bench_private_session startup-bench 90
+sf2="$bench_sf2"
 
 # Each program gets a configuration of its own that opens the built-in synthesizer.
 mkdir -p "$work/tastra" "$work/vmpk/vmpk.sourceforge.net"

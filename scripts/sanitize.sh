@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan) and runs
 # all of it, then builds it with ThreadSanitizer (build-tsan) and runs the tests in which the MIDI
-# input meets a second thread. The first report stops the test that made it, and the script
+# input or the built-in synth meets a second thread. The first report stops the test that made it, and the script
 # fails.
 #
 #   scripts/sanitize.sh [asan|tsan]...   (both when none is named)
@@ -12,8 +12,9 @@ top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs=("$@")
 [ ${#runs[@]} -eq 0 ] && runs=(asan tsan)
 
-# The tests in which a producer thread (the service's or the test's own) feeds the MIDI input.
-tsan_filter="${TASTRA_TSAN_FILTER:-MidiInput*:CircBuffer*:MidiInMenu*:MainWindowThru*}"
+# The tests in which a producer thread (the service's or the test's own) feeds the MIDI input,
+# and those in which the built-in synth starts and plays on threads of its own.
+tsan_filter="${TASTRA_TSAN_FILTER:-MidiInput*:CircBuffer*:MidiInMenu*:MainWindowThru*:SynthDevice*:SystemMidiSynth*}"
 
 configure_and_build() {  # dir, compiler flags
     cmake -S "$top" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -4,21 +4,29 @@
 #include <string>
 #include <vector>
 
-// The General MIDI soundfont to use: the first of default-GM.sf2, TimGM6mb.sf2 and
-// FluidR3_GM.sf2 that exists in `folder`; empty when there is none.
-std::string FindGeneralMidiSoundfont(const std::string& folder = "/usr/share/sounds/sf2");
+#include "platform/midi/soundfonts.h"
 
 // Routes the synthesizer library's log: warnings and chatter are dropped, errors go to stderr
-// unless a capture is active (then they are collected for the caller to report). Idempotent.
+// unless a TQuietSynthLog is alive. Idempotent.
 void InstallQuietSynthLog();
+
+// While alive, the library's errors are dropped: soundfonts that fail to load and audio outputs
+// that are not there are expected while the candidates are tried, and the caller tells the user
+// in its own words.
+class TQuietSynthLog {
+public:
+    TQuietSynthLog();
+    ~TQuietSynthLog();
+    TQuietSynthLog(const TQuietSynthLog&) = delete;
+    TQuietSynthLog& operator=(const TQuietSynthLog&) = delete;
+};
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
-struct _fluid_audio_driver_t;
 
-// The software synthesizer behind the "Built-in Synth" device: takes packed short messages and
-// renders General MIDI sound, either into an audio driver or offline into a buffer. Send() may
-// be called from one thread while the audio driver renders on its own.
+// One software synthesizer with its soundfont: takes packed short messages and renders General
+// MIDI sound into buffers it is handed (an audio driver's, or offline). Messages and rendering
+// may come from different threads; loading a soundfont must not overlap rendering.
 class TBuiltinSynth {
 public:
     explicit TBuiltinSynth(double sampleRate = 44100.0);
@@ -26,6 +34,11 @@ public:
     TBuiltinSynth(const TBuiltinSynth&) = delete;
     TBuiltinSynth& operator=(const TBuiltinSynth&) = delete;
 
+    // False without the synthesizer library: then nothing below does anything.
+    bool Usable() const { return m_synth != nullptr; }
+    double SampleRate() const { return m_sampleRate; }
+
+    // Replaces the soundfont; a file that cannot be loaded leaves the previous one in place.
     bool LoadSoundfont(const std::string& path);
     bool HasSoundfont() const { return m_soundfontId >= 0; }
 
@@ -34,19 +47,19 @@ public:
     void Send(std::uint32_t packed);
     // Ends every sounding note and puts the controllers of every channel back to rest.
     void Reset();
-    // Renders `frames` frames into interleaved stereo samples. Only while no audio driver runs.
-    std::vector<float> Render(int frames);
 
-    // Starts sound output, trying the desktop sound server (PulseAudio; PipeWire answers as it),
-    // ALSA and JACK in that order. False when none could be opened. `clientName` names the
-    // JACK client.
-    bool StartAudio(const std::string& clientName);
-    void StopAudio();
-    bool AudioRunning() const { return m_driver != nullptr; }
+    void SetReverb(bool on);
+    void SetChorus(bool on);
+    void SetGain(double gain);
+
+    // Adds `frames` frames of sound, effects included, to the two channel buffers.
+    void Process(float* left, float* right, int frames);
+    // Renders `frames` frames offline into interleaved stereo samples.
+    std::vector<float> Render(int frames);
 
 private:
     _fluid_hashtable_t* m_settings = nullptr;
     _fluid_synth_t* m_synth = nullptr;
-    _fluid_audio_driver_t* m_driver = nullptr;
+    double m_sampleRate;
     int m_soundfontId = -1;
 };

@@ -4,13 +4,13 @@
 #include <map>
 #include <vector>
 
-#include "platform/midi/builtinsynth.h"
 #include "platform/midi/changenotice.h"
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/jackports.h"
 #include "platform/midi/midierrors.h"
 #include "platform/midi/portpresence.h"
 #include "platform/midi/rtports.h"
+#include "platform/midi/synthdevice.h"
 
 std::string StripAlsaPortNumbers(const std::string& name) {
     // The numbers follow the last blank as "<client>:<port>", digits only.
@@ -78,10 +78,16 @@ struct TOpenDevice {
 
 class TSystemMidiOutService : public TMidiOutService {
 public:
-    explicit TSystemMidiOutService(const std::string& clientName)
+    TSystemMidiOutService(const std::string& clientName, TSynthDevice* synth)
         : m_clientName(clientName),
           m_jack(clientName, &m_changes),
-          m_alsa(clientName, &m_changes) {}
+          m_alsa(clientName, &m_changes),
+          m_synth(synth) {
+        if (!m_synth) {
+            m_ownSynth = std::make_unique<TSynthDevice>(clientName);
+            m_synth = m_ownSynth.get();
+        }
+    }
 
     ~TSystemMidiOutService() override { m_open.clear(); }
 
@@ -117,7 +123,7 @@ public:
         dev->Port = entry.Port;
         MidiResult r = kMidiOk;
         if (entry.Kind == pkSynth)
-            r = OpenSynth();
+            r = m_synth->Open();
         else if (entry.Kind == pkOwnPort)
             r = OpenOwnPorts(*dev);
         else if (entry.Kind == pkJack)
@@ -158,48 +164,21 @@ public:
     MidiResult OutClose(MidiHandle handle) override {
         auto it = m_open.find(handle);
         if (it == m_open.end()) return kMidiErrInvalHandle;
-        if (it->second->Kind == pkSynth) {
-            m_synth->StopAudio();
-            m_synth->Reset();
-            m_synthOpen = false;
-        }
+        if (it->second->Kind == pkSynth) m_synth->Close();
         m_open.erase(it);
         return kMidiOk;
     }
 
     bool OutErrorText(MidiResult code, std::string& text) override {
-        switch (code) {
-            case kMidiErrNoSoundfont:
-                text = "No General MIDI soundfont found in /usr/share/sounds/sf2.";
-                return true;
-            case kMidiErrNoAudio:
-                text = "No audio output could be opened (PulseAudio, ALSA and JACK were tried).";
-                return true;
-            case kMidiErrSoundfontLoad:
-                text = "The General MIDI soundfont " + m_soundfont + " could not be loaded.";
-                return true;
-            case kMidiErrQueueFull:
-                text = "The MIDI port took no messages for a while: some were lost.";
-                return true;
-            default:
-                return PortErrorText(code, m_lastPortError, text) ||
-                       CommonMidiErrorText(code, text);
+        if (code == kMidiErrQueueFull) {
+            text = "The MIDI port took no messages for a while: some were lost.";
+            return true;
         }
+        return m_synth->ErrorText(code, text) || PortErrorText(code, m_lastPortError, text) ||
+               CommonMidiErrorText(code, text);
     }
 
 private:
-    // The synthesizer and its soundfont take memory and time: they are made when the device is
-    // first opened, and kept from then on.
-    void LoadSynth() {
-        if (m_synth) return;
-        m_synth = std::make_unique<TBuiltinSynth>();
-        m_soundfont = FindGeneralMidiSoundfont();
-        if (m_soundfont.empty())
-            m_synthError = kMidiErrNoSoundfont;
-        else if (!m_synth->LoadSoundfont(m_soundfont))
-            m_synthError = kMidiErrSoundfontLoad;
-    }
-
     std::vector<TPortEntry> Devices() {
         std::vector<TPortEntry> list;
         list.push_back({pkSynth, kBuiltinSynthName, ""});
@@ -218,10 +197,7 @@ private:
     MidiResult Send(MidiHandle handle, std::uint32_t packed, TMidiFrameTime time) {
         TOpenDevice* dev = Find(handle);
         if (!dev || !Present(*dev)) return kMidiErrInvalHandle;
-        if (dev->Kind == pkSynth) {
-            m_synth->Send(packed);
-            return kMidiOk;
-        }
+        if (dev->Kind == pkSynth) return m_synth->Send(packed);
         unsigned char bytes[3] = {static_cast<unsigned char>(packed & 0xFF),
                                   static_cast<unsigned char>((packed >> 8) & 0x7F),
                                   static_cast<unsigned char>((packed >> 16) & 0x7F)};
@@ -281,23 +257,12 @@ private:
         return kMidiOk;
     }
 
-    MidiResult OpenSynth() {
-        LoadSynth();
-        if (m_synthError != kMidiOk) return m_synthError;
-        if (m_synthOpen) return kMidiErrAllocated;
-        if (!m_synth->StartAudio(m_clientName)) return kMidiErrNoAudio;
-        m_synthOpen = true;
-        return kMidiOk;
-    }
-
     std::string m_clientName;
     TChangeNotice m_changes;
     TJackMonitor m_jack;
     TLazyAlsaLister<RtMidiOut> m_alsa;
-    std::unique_ptr<TBuiltinSynth> m_synth;
-    std::string m_soundfont;
-    MidiResult m_synthError = kMidiOk;
-    bool m_synthOpen = false;
+    std::unique_ptr<TSynthDevice> m_ownSynth;
+    TSynthDevice* m_synth;
     std::map<MidiHandle, std::unique_ptr<TOpenDevice>> m_open;
     MidiHandle m_nextHandle = 1;
     std::string m_lastPortError;
@@ -305,6 +270,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& clientName) {
-    return std::make_unique<TSystemMidiOutService>(clientName);
+std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& clientName,
+                                                            TSynthDevice* synth) {
+    return std::make_unique<TSystemMidiOutService>(clientName, synth);
 }

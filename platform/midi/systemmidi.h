@@ -5,6 +5,8 @@
 
 #include "platform/midi/midiservice.h"
 
+class TSynthDevice;
+
 // Name of output device 0, the built-in General MIDI synthesizer.
 constexpr const char* kBuiltinSynthName = "Built-in Synth";
 // Product name the system service reports for the mapper (device kMidiMapperId).
@@ -17,6 +19,7 @@ constexpr MidiResult kMidiErrSoundfontLoad = kMidiErrBackendBase + 3;
 constexpr MidiResult kMidiErrNoMidiSystem = kMidiErrBackendBase + 4;
 constexpr MidiResult kMidiErrPortOpen = kMidiErrBackendBase + 5;
 constexpr MidiResult kMidiErrQueueFull = kMidiErrBackendBase + 6;
+constexpr MidiResult kMidiErrNoSynthLibrary = kMidiErrBackendBase + 16;
 
 // The MIDI output devices of this machine, numbered:
 //   0            the built-in synthesizer (the mapper, -1, routes to it as well),
@@ -27,9 +30,10 @@ constexpr MidiResult kMidiErrQueueFull = kMidiErrBackendBase + 6;
 //                the numbers, which change between runs) when the sequencer can be opened.
 // The list is read afresh at every call; a handle refers to the opened port, not to a number,
 // so it stays valid while the list changes. Sending to a port that has gone answers
-// kMidiErrInvalHandle. Never starts a JACK server. The soundfont is loaded when the
-// synthesizer is first opened, and only then.
-std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& clientName);
+// kMidiErrInvalHandle. Never starts a JACK server. Device 0 is `synth`, or one the service
+// makes when none is given; it starts in the background when first opened, and only then.
+std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& clientName,
+                                                            TSynthDevice* synth = nullptr);
 
 // The MIDI input devices of this machine, numbered:
 //   0            the program's own port, "<clientName> (own port)", which other programs send

@@ -1,7 +1,11 @@
 #include "platform/shell/datafolder.h"
 
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <vector>
+
+#include "platform/lib/folderaccess.h"
 
 namespace {
 
@@ -37,7 +41,16 @@ bool DataFolderFound(const std::string& programFolder) {
     return !FoundFolder(programFolder).empty();
 }
 
-std::string MissingDataFolderMessage(const std::string& programFolder) {
+std::string DataFolderProblemMessage(const std::string& programFolder) {
+    // A folder that is there but cannot be read is not missing: reinstalling would not help.
+    for (const std::string& folder : SearchedFolders(programFolder)) {
+        const int error = FolderReadError(folder);
+        if (error == 0 || error == ENOENT || error == ENOTDIR) continue;
+        return "The data folder of Tastra, " + folder + ", cannot be read (" +
+               std::strerror(error) +
+               ").\nThe default patch set, the patch sets and the help page cannot be used "
+               "until it can be read.";
+    }
     std::string where;
     for (const std::string& folder : SearchedFolders(programFolder))
         where += (where.empty() ? "" : " and ") + folder;

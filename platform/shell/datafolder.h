@@ -18,5 +18,6 @@
 std::string DataFolder(const std::string& programFolder = ProgramFolder());
 // False when no searched folder holds any of the shipped files.
 bool DataFolderFound(const std::string& programFolder = ProgramFolder());
-// For the user when DataFolderFound() is false: what is missing and where it was looked for.
-std::string MissingDataFolderMessage(const std::string& programFolder = ProgramFolder());
+// For the user when DataFolderFound() is false: a searched folder that is there but cannot be
+// read, else what is missing and where it was looked for.
+std::string DataFolderProblemMessage(const std::string& programFolder = ProgramFolder());

@@ -76,3 +76,29 @@ TEST(BuiltinSynth, SoundfontSearchOrderAndBadFiles) {
     std::remove((d + "/TimGM6mb.sf2").c_str());
     rmdir(dir);
 }
+
+// Reverb and chorus are rendered into the two channels the synth is given, and gain scales it:
+// effects switched on must be heard.
+TEST(BuiltinSynth, EffectsAndGainReachTheOutput) {
+    std::string sf = FindGeneralMidiSoundfont();
+    if (sf.empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+    // A short note, then what follows its end: the tail.
+    auto tail = [&](bool reverb, double gain) {
+        TBuiltinSynth synth(48000);
+        EXPECT_TRUE(synth.LoadSoundfont(sf));
+        synth.SetReverb(reverb);
+        synth.SetGain(gain);
+        synth.Send(0x7F4890);
+        const double note = Rms(synth.Render(4800));
+        synth.Send(0x0078B0);  // all sound off: the dry sound stops at once
+        synth.Render(480);
+        return std::make_pair(note, Rms(synth.Render(9600)));
+    };
+    const auto dry = tail(false, 0.5);
+    const auto wet = tail(true, 0.5);
+    const auto loud = tail(false, 1.0);
+    EXPECT_LT(dry.second, 1e-6);
+    EXPECT_GT(wet.second, 1e-4);
+    EXPECT_NEAR(loud.first, 2 * dry.first, 0.1 * dry.first);
+    EXPECT_LT(tail(false, 0.0).first, 1e-6);
+}

@@ -48,10 +48,27 @@ TEST_P(DataFolderTest, FolderIsFoundBesideTheProgramFirstThenInstalled) {
         // Names still point next to the program, and the message says where it looked.
         EXPECT_FALSE(DataFolderFound(program));
         EXPECT_EQ(DataFolder(program), root + "/usr/bin");
-        const std::string message = MissingDataFolderMessage(program);
+        const std::string message = DataFolderProblemMessage(program);
         EXPECT_NE(message.find(root + "/usr/bin"), std::string::npos) << message;
         EXPECT_NE(message.find(root + "/usr/share/tastra"), std::string::npos) << message;
     }
+}
+
+// A data folder that is there but cannot be read (here: a link that loops, which even root
+// cannot follow) is reported as unreadable: reinstalling would not bring it back.
+TEST_F(DataFolderTest, UnreadableFolderIsNotReportedAsMissing) {
+    ASSERT_TRUE(QDir().mkpath(m_root.filePath("usr/bin")));
+    ASSERT_TRUE(QDir().mkpath(m_root.filePath("usr/share")));
+    ASSERT_TRUE(
+        QFile::link(m_root.filePath("usr/share/loop"), m_root.filePath("usr/share/tastra")));
+    ASSERT_TRUE(
+        QFile::link(m_root.filePath("usr/share/tastra"), m_root.filePath("usr/share/loop")));
+    const std::string root = QDir(m_root.path()).canonicalPath().toStdString();
+    const std::string program = ProgramFolder(root + "/usr/bin/Tastra");
+    EXPECT_FALSE(DataFolderFound(program));
+    const std::string message = DataFolderProblemMessage(program);
+    EXPECT_NE(message.find("/usr/share/tastra, cannot be read ("), std::string::npos) << message;
+    EXPECT_EQ(message.find("not found"), std::string::npos) << message;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -99,6 +99,7 @@ const std::vector<TWindowView>& WindowViews() {
         SettingsPage(2, "settings-controller"),
         SettingsPage(3, "settings-joystick"),
         SettingsPage(4, "settings-mouse-wheel"),
+        SettingsPage(5, "settings-synth"),
         Dialog("transpose", 1, "Transpose1"),
         Dialog("chord-editor", 1, "ChordEditor1"),
         Dialog("knob-setup", 1, "Setup1"),

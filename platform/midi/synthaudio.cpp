@@ -1,0 +1,190 @@
+#include "platform/midi/synthaudio.h"
+
+#include <jack/jack.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstring>
+
+#include "platform/midi/builtinsynth.h"
+#include "platform/midi/fluidapi.h"
+#include "platform/midi/jackmonitor.h"
+
+namespace {
+
+// Asked of the desktop sound server and ALSA; PulseAudio and PipeWire resample.
+constexpr double kPreferredRate = 48000;
+
+enum class TDriver { Pulse, Alsa, Jack };
+
+std::int64_t SteadyNowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
+const char* SynthOutputName(TSynthOutput output) {
+    switch (output) {
+        case TSynthOutput::PulseAudio:
+            return "PulseAudio / PipeWire";
+        case TSynthOutput::Jack:
+            return "JACK";
+        case TSynthOutput::Alsa:
+            return "ALSA";
+        default:
+            return "Automatic";
+    }
+}
+
+bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
+                        const std::string& clientName, std::string& failure) {
+    Stop();
+    if (!FluidApi()) {
+        failure = "the synthesizer library is missing";
+        return false;
+    }
+    InstallQuietSynthLog();
+    struct stat st;
+    const bool haveSoundCards = stat("/dev/snd", &st) == 0;
+    const TDriver kAutomatic[] = {TDriver::Pulse, TDriver::Alsa, TDriver::Jack};
+    const TDriver* drivers = kAutomatic;
+    size_t count = 3;
+    if (output != TSynthOutput::Automatic) {
+        drivers = output == TSynthOutput::PulseAudio ? &kAutomatic[0]
+                  : output == TSynthOutput::Alsa     ? &kAutomatic[1]
+                                                     : &kAutomatic[2];
+        count = 1;
+    }
+    TQuietSynthLog quiet;
+    for (size_t i = 0; i < count; ++i) {
+        bool started = false;
+        switch (drivers[i]) {
+            case TDriver::Pulse:
+                started = StartDriver("pulseaudio", bufferFrames, buffers);
+                m_driverName = "PulseAudio";
+                break;
+            case TDriver::Alsa:
+                // Without sound cards ALSA can only fail, and its library says so loudly.
+                started = haveSoundCards && StartDriver("alsa", bufferFrames, buffers);
+                m_driverName = "ALSA";
+                break;
+            case TDriver::Jack:
+                started = StartJack(clientName);
+                m_driverName = "JACK";
+                break;
+        }
+        if (started) return true;
+    }
+    m_driverName.clear();
+    if (output == TSynthOutput::Automatic)
+        failure = "No audio output could be opened (PulseAudio, ALSA and JACK were tried).";
+    else if (output == TSynthOutput::Alsa && !haveSoundCards)
+        failure = "The audio output ALSA could not be opened: this computer has no sound card.";
+    else
+        failure =
+            std::string("The audio output ") + SynthOutputName(output) + " could not be opened.";
+    return false;
+}
+
+bool TSynthAudio::StartDriver(const char* driver, int bufferFrames, int buffers) {
+    const TFluidApi& f = *FluidApi();
+    m_settings = f.new_fluid_settings();
+    m_sampleRate = kPreferredRate;
+    m_framesPerUnit = m_sampleRate / 1e9;
+    m_clock = TBlockClock();
+    if (f.fluid_settings_setstr(m_settings, "audio.driver", driver) != FLUID_OK) {
+        Stop();
+        return false;
+    }
+    f.fluid_settings_setint(m_settings, "audio.period-size", bufferFrames);
+    f.fluid_settings_setint(m_settings, "audio.periods", buffers);
+    f.fluid_settings_setnum(m_settings, "synth.sample-rate", kPreferredRate);
+    m_driver = f.new_fluid_audio_driver2(m_settings, &TSynthAudio::DriverCallback, this);
+    if (!m_driver) {
+        Stop();
+        return false;
+    }
+    return true;
+}
+
+bool TSynthAudio::StartJack(const std::string& clientName) {
+    // Never starts a server behind the user's back.
+    SilenceJackLog();
+    jack_status_t status;
+    m_jack = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
+    if (!m_jack) return false;
+    for (int i = 0; i < 2; ++i)
+        m_ports[i] = jack_port_register(m_jack, i ? "right" : "left", JACK_DEFAULT_AUDIO_TYPE,
+                                        JackPortIsOutput, 0);
+    m_sampleRate = jack_get_sample_rate(m_jack);
+    m_framesPerUnit = 1;
+    if (!m_ports[0] || !m_ports[1] ||
+        jack_set_process_callback(m_jack, &TSynthAudio::JackProcess, this) != 0) {
+        Stop();
+        return false;
+    }
+    jack_on_shutdown(m_jack, &TSynthAudio::JackShutdown, this);
+    if (jack_activate(m_jack) != 0) {
+        Stop();
+        return false;
+    }
+    // Heard at once, like any program that plays into JACK: to the first two playback ports.
+    if (const char** playback = jack_get_ports(m_jack, nullptr, JACK_DEFAULT_AUDIO_TYPE,
+                                               JackPortIsInput | JackPortIsPhysical)) {
+        for (int i = 0; i < 2 && playback[i]; ++i)
+            jack_connect(m_jack, jack_port_name(m_ports[i]), playback[i]);
+        jack_free(playback);
+    }
+    return true;
+}
+
+void TSynthAudio::Stop() {
+    if (m_driver) FluidApi()->delete_fluid_audio_driver(m_driver);
+    if (m_settings) FluidApi()->delete_fluid_settings(m_settings);
+    if (m_jack) {
+        // A client whose server went away must not be closed (see AbandonJackClient).
+        if (m_lostOutput)
+            KeepAbandoned(m_jack);
+        else
+            jack_client_close(m_jack);
+    }
+    m_driver = nullptr;
+    m_settings = nullptr;
+    m_jack = nullptr;
+    m_ports[0] = m_ports[1] = nullptr;
+    m_lostOutput = false;
+    m_sampleRate = 0;
+    m_framesPerUnit = 0;
+    m_driverName.clear();
+}
+
+std::int64_t TSynthAudio::Now() const {
+    return m_jack ? static_cast<std::int64_t>(jack_frame_time(m_jack)) : SteadyNowNs();
+}
+
+int TSynthAudio::DriverCallback(void* data, int len, int, float*[], int nout, float* out[]) {
+    auto* self = static_cast<TSynthAudio*>(data);
+    if (nout < 2 || len <= 0) return FLUID_OK;
+    const std::int64_t start = self->m_clock.BlockStart(SteadyNowNs(), len, self->m_sampleRate);
+    self->m_render(self->m_target, out[0], out[1], len, start);
+    return FLUID_OK;
+}
+
+int TSynthAudio::JackProcess(unsigned frames, void* data) {
+    auto* self = static_cast<TSynthAudio*>(data);
+    auto* left = static_cast<float*>(jack_port_get_buffer(self->m_ports[0], frames));
+    auto* right = static_cast<float*>(jack_port_get_buffer(self->m_ports[1], frames));
+    std::memset(left, 0, frames * sizeof(float));
+    std::memset(right, 0, frames * sizeof(float));
+    self->m_render(self->m_target, left, right, static_cast<int>(frames),
+                   jack_last_frame_time(self->m_jack));
+    return 0;
+}
+
+void TSynthAudio::JackShutdown(void* data) {
+    auto* self = static_cast<TSynthAudio*>(data);
+    self->m_lostOutput = true;
+    self->m_lost(self->m_target);
+}
