@@ -11,6 +11,7 @@
 #include "app/texts.h"
 #include "app/userprompts.h"
 #include "platform/joystick/sdljoystick.h"
+#include "platform/keys/keylistener.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/placement.h"
@@ -39,11 +40,13 @@ int main(int argc, char** argv) {
     std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService("Tastra");
     std::unique_ptr<TMidiInService> midiIn = CreateSystemMidiInService("Tastra");
     TSdlJoystickService joystick;
+    std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
 
     TTastraServices services;
     services.midiOut = midiOut.get();
     services.midiIn = midiIn.get();
     services.joystick = &joystick;
+    services.keyListener = keyListener.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
     services.openSettingsRoot = [] {

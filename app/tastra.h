@@ -11,9 +11,11 @@
 #include "controls/joystick.h"
 
 class QLabel;
+class TAnyWindowKeys;
 class TChordEditForm;
 class TImportExport;
 class TJoystickRouter;
+class TKeyListener;
 class TKnobPanel;
 class TMidiInMenu;
 class TMidiInService;
@@ -46,6 +48,9 @@ struct TTastraServices {
     std::string runMidiIn;
     // Message boxes, questions and file choices. Unset: the program's dialogs.
     TUserPrompts* prompts = nullptr;
+    // Hears the keys while other programs have the focus. Unset: Play From Any Window is
+    // disabled.
+    TKeyListener* keyListener = nullptr;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -66,6 +71,7 @@ public:
     TKnobPanel& Knobs() { return *m_knobs; }
     TImportExport& ImpExp() { return *m_impExp; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
+    TAnyWindowKeys& AnyWindowKeys() { return *m_anyWindow; }
     TUserPrompts& Prompts() { return *m_prompts; }
 
     // The single send path: send (reporting a failure), then mirror the message in the window's
@@ -170,6 +176,7 @@ private:
     std::unique_ptr<TKnobPanel> m_knobs;
     std::unique_ptr<TImportExport> m_impExp;
     std::unique_ptr<TJoystickRouter> m_joysticks;
+    std::unique_ptr<TAnyWindowKeys> m_anyWindow;
 
     bool m_firstTime = true;
     bool m_midiThru = true;

@@ -1,5 +1,6 @@
 #include <QAction>
 
+#include "app/anywindowkeys.h"
 #include "app/importexport.h"
 #include "app/joystickrouter.h"
 #include "app/knobpanel.h"
@@ -26,6 +27,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_impExp->LoadFlags(store);
     m_joysticks->LoadSettings(store);
     m_knobs->LoadSettings(store, s);
+    m_anyWindow->LoadSettings(store, s);
 }
 
 void TTastra2::SaveSettings(TSettingsStore& store) {
@@ -49,6 +51,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     m_impExp->SaveFlags(store);
     m_joysticks->SaveSettings(store);
     m_knobs->SaveSettings(store, s);
+    m_anyWindow->SaveSettings(store, s);
 }
 
 void TTastra2::RefreshNumbers() {

@@ -1,0 +1,120 @@
+#include "app/anywindowkeys.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/statuspanels.h"
+#include "keyboard/keyboard.h"
+#include "platform/keys/keylistener.h"
+#include "platform/settings/settingsstore.h"
+
+namespace {
+
+// The window's commands on function keys, by set-1 scan code: F3/F4 change the octave, F5..F12
+// recall the eight knob snapshots.
+const char* CommandOfKey(int scan) {
+    switch (scan) {
+        case 61: return "OctaveDown1";
+        case 62: return "OctaveUp1";
+        case 63: return "Snapshot1";
+        case 64: return "Snapshot2";
+        case 65: return "Snapshot3";
+        case 66: return "Snapshot4";
+        case 67: return "Snapshot5";
+        case 68: return "Snapshot6";
+        case 87: return "Snapshot7";
+        case 88: return "Snapshot8";
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
+    m_action = new QAction(QString::fromUtf8(texts::kPlayFromAnyWindow), m_host.menu);
+    m_action->setObjectName(QStringLiteral("PlayFromAnyWindow1"));
+    m_action->setCheckable(true);
+    m_host.menu->insertAction(m_host.before, m_action);
+    const QString unavailable =
+        m_host.listener ? m_host.listener->Unavailable()
+                        : QStringLiteral("This program was started without a key listener.");
+    m_action->setEnabled(unavailable.isEmpty());
+    m_action->setStatusTip(unavailable.isEmpty() ? QString::fromUtf8(texts::kPlayFromAnyWindowHint)
+                                                 : unavailable);
+    connect(m_action, &QAction::triggered, this, [this](bool checked) { SetOn(checked); });
+    if (!m_host.listener) return;
+    m_host.listener->OnKey = [this](const TListenedKey& key) { HeardKey(key); };
+    m_host.listener->OnLost = [this](const QString& why) { Lost(why); };
+}
+
+TAnyWindowKeys::~TAnyWindowKeys() {
+    Shutdown();
+    if (!m_host.listener) return;
+    m_host.listener->OnKey = nullptr;
+    m_host.listener->OnLost = nullptr;
+}
+
+bool TAnyWindowKeys::On() const { return m_host.listener && m_host.listener->Listening(); }
+
+void TAnyWindowKeys::SetOn(bool on) {
+    m_wanted = on;
+    if (on && !Start()) m_wanted = false;
+    if (!on && m_host.listener) m_host.listener->Stop();
+    Show();
+}
+
+bool TAnyWindowKeys::Start() {
+    if (!m_host.listener || !m_action->isEnabled()) return false;
+    if (m_host.listener->Start()) return true;
+    m_host.statusText(m_host.listener->Failure());
+    return false;
+}
+
+void TAnyWindowKeys::Shutdown() {
+    if (!On()) return;
+    m_host.listener->Stop();
+    Show();
+}
+
+void TAnyWindowKeys::LoadSettings(TSettingsStore& store, const std::string& section) {
+    // Where listening cannot work the stored choice is kept for a session where it can.
+    m_wanted = store.ReadBool(section, keys::kPlayFromAnyWindow, m_wanted);
+    if (m_wanted)
+        Start();
+    else if (m_host.listener)
+        m_host.listener->Stop();
+    Show();
+}
+
+void TAnyWindowKeys::SaveSettings(TSettingsStore& store, const std::string& section) {
+    store.WriteBool(section, keys::kPlayFromAnyWindow, m_wanted);
+}
+
+void TAnyWindowKeys::HeardKey(const TListenedKey& key) {
+    if (key.extended) return;  // arrows, keypad keys and the like share codes with the piano rows
+    if (const char* command = CommandOfKey(key.scanCode)) {
+        const Qt::KeyboardModifiers held =
+            key.modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (key.release || held || m_host.listener->FocusInOwnWindow()) return;
+        if (QAction* action = m_host.findAction(QString::fromLatin1(command))) action->trigger();
+        return;
+    }
+    m_host.keyboard->PlayHeardKey(key.scanCode, key.release, key.modifiers,
+                                  [this] { return m_host.listener->FocusInOwnWindow(); });
+}
+
+void TAnyWindowKeys::Lost(const QString& why) {
+    m_host.statusText(why);
+    Show();
+}
+
+void TAnyWindowKeys::Show() {
+    const bool on = On();
+    m_action->setChecked(on);
+    if (on == m_host.keyboard->KeysHeardElsewhere()) return;
+    m_host.status->SetNotice(on ? QString::fromUtf8(texts::kPlayingFromAnyWindow) : QString());
+    m_host.keyboard->SetKeysHeardElsewhere(on);
+    // Off, the capture follows the window again: a window without the keys releases what they
+    // were holding.
+    m_host.keyboard->SetCaptureKeyboard(on || m_host.windowHasKeys());
+}
