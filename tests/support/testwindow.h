@@ -43,6 +43,7 @@ protected:
         s.midiOut = &out;
         s.midiIn = &in;
         s.joystick = joystick;
+        s.keyListener = keyListener;
         s.openSettingsRoot = openRoot;
         if (!openRoot)
             s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
@@ -86,5 +87,6 @@ protected:
     TScriptedPrompts prompts;
     // The settings root; unset: store.
     std::function<std::unique_ptr<TSettingsStore>()> openRoot;
+    TKeyListener* keyListener = nullptr;
     std::unique_ptr<TTastra2> w;
 };
