@@ -113,6 +113,7 @@ void TAnyWindowKeys::Show() {
     m_action->setChecked(on);
     if (on == m_host.keyboard->KeysHeardElsewhere()) return;
     m_host.status->SetNotice(on ? QString::fromUtf8(texts::kPlayingFromAnyWindow) : QString());
+    m_host.statusPanelsChanged();
     m_host.keyboard->SetKeysHeardElsewhere(on);
     // Off, the capture follows the window again: a window without the keys releases what they
     // were holding.

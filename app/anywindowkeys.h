@@ -38,6 +38,8 @@ struct TAnyWindowHost {
     // Whether the window's own key events play at this moment (active, no menu open).
     std::function<bool()> windowHasKeys;
     std::function<void(const QString&)> statusText;
+    // The status bar gained or lost a panel.
+    std::function<void()> statusPanelsChanged;
 };
 
 // Options › Play From Any Window: while it is on, the listener hears the piano rows, the octave

@@ -184,6 +184,7 @@ void TTastra2::CreateParts() {
         return isActiveWindow() && !QApplication::activePopupWidget();
     };
     anyWindow.statusText = [this](const QString& t) { SetStatusText(t); };
+    anyWindow.statusPanelsChanged = [this] { FitStatusBar(); };
     m_anyWindow = std::make_unique<TAnyWindowKeys>(std::move(anyWindow));
 }
 

@@ -165,6 +165,8 @@ private:
     // tastralayout.cpp: sizes the top rows to the font and places the keyboard below them.
     void LayOutToFont();
     void PlaceKeyboardBelow(int rowsBottom);
+    // Widens the window when the status bar's panels no longer leave room for the hints.
+    void FitStatusBar();
 
     TTastraServices m_services;
     std::unique_ptr<TUserPrompts> m_ownPrompts;
