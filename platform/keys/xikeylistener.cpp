@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 #include <QWindow>
 #include <memory>
+#include <set>
 
 #include "platform/keys/keylistener.h"
 
@@ -22,6 +23,25 @@ namespace {
 // leave notes hanging.
 constexpr int kXiMajor = 2;
 constexpr int kXiMinor = 1;
+
+// Xlib's handler of broken connections is one per process, and the one in place (Xlib's own,
+// or the toolkit's) ends the process. Connections of listeners are let go quietly; every other
+// one goes to the handler that was there before.
+std::set<Display*> g_listenerDisplays;
+XIOErrorHandler g_previousIOError = nullptr;
+bool g_ioErrorChained = false;
+
+int ListenerIOError(Display* display) {
+    if (g_listenerDisplays.count(display)) return 0;  // the exit handler takes it from here
+    return g_previousIOError ? g_previousIOError(display) : 0;
+}
+
+void WatchBreakage(Display* display) {
+    g_listenerDisplays.insert(display);
+    if (g_ioErrorChained) return;
+    g_previousIOError = XSetIOErrorHandler(&ListenerIOError);
+    g_ioErrorChained = true;
+}
 
 // The display Qt's own connection uses; null when the application does not run on X11.
 Display* QtDisplay() {
@@ -95,6 +115,7 @@ bool TXiKeyListener::Open(QString& failure, std::vector<int>& keysDown) {
     m_broken = false;
     // Xlib ends the process when a connection breaks unless told otherwise; this one is ours to
     // lose without taking the program down.
+    WatchBreakage(m_display);
     XSetIOErrorExitHandler(m_display, &TXiKeyListener::ConnectionBroke, this);
 
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
@@ -126,7 +147,10 @@ void TXiKeyListener::Close() {
         m_notifier->setEnabled(false);
         m_notifier.release()->deleteLater();
     }
-    if (m_display) XCloseDisplay(m_display);
+    if (m_display) {
+        XCloseDisplay(m_display);
+        g_listenerDisplays.erase(m_display);
+    }
     m_display = nullptr;
 }
 
