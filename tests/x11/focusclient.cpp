@@ -1,9 +1,6 @@
 #include "x11/focusclient.h"
 
-#include "x11/xdisplay.h"
-
 TFocusClient::TFocusClient() {
-    if (!XServerError().empty()) return;
     m_display = XOpenDisplay(nullptr);
     if (!m_display) return;
     m_window = XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 300, 300, 200, 100, 0,
