@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QProxyStyle>
 
 #include "app/statuspanels.h"
 #include "keyboard/keyboard.h"
@@ -28,6 +29,17 @@ const char* CommandOfKey(int scan) {
     }
 }
 
+// Lets a menu's disabled items be hovered, so that their status tips, which say why they are
+// disabled, reach the status bar.
+class THoverDisabledStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 }  // namespace
 
 TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
@@ -41,6 +53,11 @@ TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
     m_action->setEnabled(unavailable.isEmpty());
     m_action->setStatusTip(unavailable.isEmpty() ? QString::fromUtf8(texts::kPlayFromAnyWindowHint)
                                                  : unavailable);
+    if (!unavailable.isEmpty()) {
+        auto* style = new THoverDisabledStyle;
+        style->setParent(m_host.menu);
+        m_host.menu->setStyle(style);
+    }
     connect(m_action, &QAction::triggered, this, [this](bool checked) { SetOn(checked); });
     if (!m_host.listener) return;
     m_host.listener->OnKey = [this](const TListenedKey& key) { HeardKey(key); };
