@@ -13,20 +13,19 @@ namespace {
 
 // The window's commands on function keys, by set-1 scan code: F3/F4 change the octave, F5..F12
 // recall the eight knob snapshots.
+struct TKeyCommand {
+    int scan;
+    const char* action;
+};
+constexpr TKeyCommand kKeyCommands[] = {{61, "OctaveDown1"}, {62, "OctaveUp1"}, {63, "Snapshot1"},
+                                        {64, "Snapshot2"},   {65, "Snapshot3"}, {66, "Snapshot4"},
+                                        {67, "Snapshot5"},   {68, "Snapshot6"}, {87, "Snapshot7"},
+                                        {88, "Snapshot8"}};
+
 const char* CommandOfKey(int scan) {
-    switch (scan) {
-        case 61: return "OctaveDown1";
-        case 62: return "OctaveUp1";
-        case 63: return "Snapshot1";
-        case 64: return "Snapshot2";
-        case 65: return "Snapshot3";
-        case 66: return "Snapshot4";
-        case 67: return "Snapshot5";
-        case 68: return "Snapshot6";
-        case 87: return "Snapshot7";
-        case 88: return "Snapshot8";
-        default: return nullptr;
-    }
+    for (const TKeyCommand& c : kKeyCommands)
+        if (c.scan == scan) return c.action;
+    return nullptr;
 }
 
 // Lets a menu's disabled items be hovered, so that their status tips, which say why they are

@@ -76,9 +76,8 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this,
                 [this] { Keyboard1->SetCaptureKeyboard(m_anyWindow->On()); });
-        connect(menu, &QMenu::aboutToHide, this, [this] {
-            Keyboard1->SetCaptureKeyboard(isActiveWindow() || m_anyWindow->On());
-        });
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow() || m_anyWindow->On()); });
     }
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -281,8 +280,7 @@ bool TTastra2::event(QEvent* event) {
     // The computer keyboard plays while this window is active and no menu is open (or from any
     // window, when chosen); losing it releases every note the keys were holding.
     if (event->type() == QEvent::WindowActivate) Keyboard1->SetCaptureKeyboard(true);
-    if (event->type() == QEvent::WindowDeactivate)
-        Keyboard1->SetCaptureKeyboard(m_anyWindow->On());
+    if (event->type() == QEvent::WindowDeactivate) Keyboard1->SetCaptureKeyboard(m_anyWindow->On());
     if (event->type() == QEvent::StatusTip) {
         // Hints go to panel 0; without a hint the status text comes back. While a control holds
         // the mouse (a key held down, a wheel dragged) the panel stays as it is.

@@ -85,9 +85,10 @@ public:
         }
         QTest::qWait(100);
         if (lock) Stroke(lock);
-        std::printf("%-40s notes per press %.2f  delay median %6.0f us  p99 %6.0f us  max %6.0f us\n",
-                    name, static_cast<double>(NoteOns(out)) / presses, Percentile(us, 0.5),
-                    Percentile(us, 0.99), Percentile(us, 1.0));
+        std::printf(
+            "%-40s notes per press %.2f  delay median %6.0f us  p99 %6.0f us  max %6.0f us\n", name,
+            static_cast<double>(NoteOns(out)) / presses, Percentile(us, 0.5), Percentile(us, 0.99),
+            Percentile(us, 1.0));
     }
 
 private:

@@ -29,8 +29,7 @@ void TKeyListener::Lost(const QString& why) {
     if (OnLost) OnLost(why);
 }
 
-void TKeyListener::SetModifierKeys(std::set<int> shift, std::set<int> control,
-                                   std::set<int> alt) {
+void TKeyListener::SetModifierKeys(std::set<int> shift, std::set<int> control, std::set<int> alt) {
     m_shift = std::move(shift);
     m_control = std::move(control);
     m_alt = std::move(alt);

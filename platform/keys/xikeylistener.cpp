@@ -133,8 +133,8 @@ bool TXiKeyListener::Open(QString& failure, std::vector<int>& keysDown) {
     for (int code = 8; code < 256; ++code)
         if (down[code / 8] & (1 << (code % 8))) keysDown.push_back(code);
 
-    m_notifier = std::make_unique<QSocketNotifier>(ConnectionNumber(m_display),
-                                                   QSocketNotifier::Read);
+    m_notifier =
+        std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &m_context,
                      [this] { Drain(); });
     Drain();  // the replies above may have brought events along
@@ -199,8 +199,9 @@ void TXiKeyListener::Drain() {
     }
     m_draining = false;
     if (m_broken && m_display)
-        Lost(QStringLiteral("The connection to the X server was lost: keys no longer play from "
-                            "other windows."));
+        Lost(
+            QStringLiteral("The connection to the X server was lost: keys no longer play from "
+                           "other windows."));
 }
 
 void TXiKeyListener::DrainLater() {

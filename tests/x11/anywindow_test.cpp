@@ -109,10 +109,9 @@ TEST_P(XAnyWindowEnd, HeldKeyIsReleased) {
     EXPECT_EQ(Notes().size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, XAnyWindowEnd, ::testing::Values(false, true),
-                         [](const auto& info) {
-                             return std::string(info.param ? "ProgramCloses" : "OptionOff");
-                         });
+INSTANTIATE_TEST_SUITE_P(Ends, XAnyWindowEnd, ::testing::Values(false, true), [](const auto& info) {
+    return std::string(info.param ? "ProgramCloses" : "OptionOff");
+});
 
 TEST_F(XAnyWindow, OwnWindowFocusedPlaysEachNoteOnce) {
     SetOption(true);

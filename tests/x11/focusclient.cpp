@@ -3,8 +3,8 @@
 TFocusClient::TFocusClient() {
     m_display = XOpenDisplay(nullptr);
     if (!m_display) return;
-    m_window = XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 300, 300, 200, 100, 0,
-                                   0, 0);
+    m_window =
+        XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 300, 300, 200, 100, 0, 0, 0);
     XSelectInput(m_display, m_window, KeyPressMask | KeyReleaseMask | StructureNotifyMask);
     XMapWindow(m_display, m_window);
     XEvent event;
