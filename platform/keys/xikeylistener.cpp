@@ -137,8 +137,8 @@ bool TXiKeyListener::Open(QString& failure, std::vector<int>& keysDown) {
         std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &m_context,
                      [this] { Drain(); });
-    Drain();  // the replies above may have brought events along
-    return !m_broken;
+    DrainLater();  // the replies above may have brought events along
+    return true;
 }
 
 void TXiKeyListener::Close() {
