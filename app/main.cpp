@@ -13,6 +13,7 @@
 #include "platform/joystick/sdljoystick.h"
 #include "platform/midi/jackwarmup.h"
 #include "platform/midi/synthdevice.h"
+#include "platform/keys/keylistener.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/programpaths.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     TSdlJoystickService joystick;
     // Meanwhile the window is made and painted; the device lists are read after that.
     TJackWarmUp jackWarmUp("Tastra");
+    std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
 
     TTastraServices services;
     services.midiOut = midiOut.get();
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
     services.joystick = &joystick;
     services.synth = &synth;
     services.startupDone = [&jackWarmUp] { jackWarmUp.Release(); };
+    services.keyListener = keyListener.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
     services.openSettingsRoot = [] {

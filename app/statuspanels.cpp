@@ -23,7 +23,21 @@ TStatusPanels::TStatusPanels(QWidget* parent) : QStatusBar(parent) {
         m_panels[i]->setTextFormat(Qt::PlainText);
         addWidget(m_panels[i], i == 0 ? 1 : 0);
     }
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("Notice"));
+    m_notice->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_notice->setTextFormat(Qt::PlainText);
+    addWidget(m_notice);
+    m_notice->hide();
 }
+
+void TStatusPanels::SetNotice(const QString& text) {
+    m_notice->setText(text);
+    m_notice->setToolTip(text);
+    m_notice->setVisible(!text.isEmpty());
+}
+
+QString TStatusPanels::Notice() const { return m_notice->text(); }
 
 void TStatusPanels::SetPanelText(int panel, const QString& text) {
     if (panel < 0 || panel > 4) return;
@@ -60,6 +74,7 @@ int TStatusPanels::WidthToShow(const QString& text) {
     int width = p->fontMetrics().horizontalAdvance(text) + 2 * (p->frameWidth() + p->margin()) +
                 kPanelSlack;
     for (int i = 1; i < 5; ++i) width += m_panels[i]->width();
+    if (!m_notice->isHidden()) width += m_notice->sizeHint().width();
     return width;
 }
 

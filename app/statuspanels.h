@@ -17,9 +17,13 @@ public:
     void Layout();
     // Width of a status bar whose panel 0 shows text whole.
     int WidthToShow(const QString& text);
+    // A panel right of the others that stays hidden while its text is empty.
+    void SetNotice(const QString& text);
+    QString Notice() const;
 
 private:
     void Measure();
     std::array<QLabel*, 5> m_panels{};
+    QLabel* m_notice = nullptr;
     bool m_measured = false;
 };

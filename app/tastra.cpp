@@ -12,6 +12,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "app/anywindowkeys.h"
 #include "app/firstpaint.h"
 #include "app/importexport.h"
 #include "app/joystickrouter.h"
@@ -75,11 +76,12 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     ReloadChords();
     CreatePanicPanel();
     CreateParts();
-    // An open menu takes the computer keyboard from the piano.
+    // An open menu takes the computer keyboard from the piano, unless it plays from any window.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
-        connect(menu, &QMenu::aboutToShow, this, [this] { Keyboard1->SetCaptureKeyboard(false); });
+        connect(menu, &QMenu::aboutToShow, this,
+                [this] { Keyboard1->SetCaptureKeyboard(m_anyWindow->On()); });
         connect(menu, &QMenu::aboutToHide, this,
-                [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow()); });
+                [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow() || m_anyWindow->On()); });
     }
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -191,6 +193,20 @@ void TTastra2::CreateParts() {
     synth.statusText = [this](const QString& t) { SetStatusText(t); };
     synth.failed = [this](const QString& t) { SynthFailed(t); };
     m_synth = std::make_unique<TSynthLink>(std::move(synth));
+
+    TAnyWindowHost anyWindow;
+    anyWindow.listener = m_services.keyListener;
+    anyWindow.keyboard = Keyboard1;
+    anyWindow.status = m_status;
+    anyWindow.menu = FindMenu(QStringLiteral("Options1"));
+    anyWindow.before = FindAction(QStringLiteral("MidiThru1"));
+    anyWindow.findAction = [this](const QString& name) { return FindAction(name); };
+    anyWindow.windowHasKeys = [this] {
+        return isActiveWindow() && !QApplication::activePopupWidget();
+    };
+    anyWindow.statusText = [this](const QString& t) { SetStatusText(t); };
+    anyWindow.statusPanelsChanged = [this] { FitStatusBar(); };
+    m_anyWindow = std::make_unique<TAnyWindowKeys>(std::move(anyWindow));
 }
 
 void TTastra2::SynthFailed(const QString& text) {
@@ -289,10 +305,10 @@ void TTastra2::SetStatusText(const QString& text) {
 }
 
 bool TTastra2::event(QEvent* event) {
-    // The computer keyboard plays while this window is active and no menu is open; losing it
-    // releases every note the keys were holding.
+    // The computer keyboard plays while this window is active and no menu is open (or from any
+    // window, when chosen); losing it releases every note the keys were holding.
     if (event->type() == QEvent::WindowActivate) Keyboard1->SetCaptureKeyboard(true);
-    if (event->type() == QEvent::WindowDeactivate) Keyboard1->SetCaptureKeyboard(false);
+    if (event->type() == QEvent::WindowDeactivate) Keyboard1->SetCaptureKeyboard(m_anyWindow->On());
     if (event->type() == QEvent::StatusTip) {
         // Hints go to panel 0; without a hint the status text comes back. While a control holds
         // the mouse (a key held down, a wheel dragged) the panel stays as it is.
@@ -380,6 +396,7 @@ void TTastra2::FormClose() {
     // Notes that came in through thru and are still held by the outside source are released
     // too: after the window closes no release of theirs could reach the device any more.
     m_player.ReleaseThruNotes();
+    m_anyWindow->Shutdown();
     Keyboard1->ResetAll();
     SaveToRegistry();
     MidiInMenu1->CloseWithCursor();

@@ -14,9 +14,11 @@
 #include "platform/shell/gotoweb.h"
 
 class QLabel;
+class TAnyWindowKeys;
 class TChordEditForm;
 class TImportExport;
 class TJoystickRouter;
+class TKeyListener;
 class TKnobPanel;
 class TMidiInMenu;
 class TMidiInService;
@@ -57,6 +59,9 @@ struct TTastraServices {
     TSynthControl* synth = nullptr;
     // Called once when the start-up steps after the first paint are done. Unset: nothing.
     std::function<void()> startupDone;
+    // Hears the keys while other programs have the focus. Unset: Play From Any Window is
+    // disabled.
+    TKeyListener* keyListener = nullptr;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -76,6 +81,7 @@ public:
 
     TKnobPanel& Knobs() { return *m_knobs; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
+    TAnyWindowKeys& AnyWindowKeys() { return *m_anyWindow; }
     TUserPrompts& Prompts() { return *m_prompts; }
     TSynthLink& Synth() { return *m_synth; }
 
@@ -169,6 +175,8 @@ private:
     // tastralayout.cpp: sizes the top rows to the font and places the keyboard below them.
     void LayOutToFont();
     void PlaceKeyboardBelow(int rowsBottom);
+    // Widens the window when the status bar's panels no longer leave room for the hints.
+    void FitStatusBar();
 
     TTastraServices m_services;
     TGoToWeb m_goToWeb;
@@ -182,6 +190,7 @@ private:
     std::unique_ptr<TImportExport> m_impExp;
     std::unique_ptr<TJoystickRouter> m_joysticks;
     std::unique_ptr<TSynthLink> m_synth;
+    std::unique_ptr<TAnyWindowKeys> m_anyWindow;
 
     bool m_firstTime = true;
     bool m_midiThru = true;

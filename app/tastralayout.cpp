@@ -40,6 +40,10 @@ void TTastra2::LayOutToFont() {
     FormResize();
     PlaceKeyboardBelow(top2 + row2 + kRowGap);
 
+    FitStatusBar();
+}
+
+void TTastra2::FitStatusBar() {
     // The status bar shows the keyboard's hint, the longest of the usual ones, whole.
     ApplySizeRules();
     const int wanted = m_status->WidthToShow(Keyboard1->statusTip());

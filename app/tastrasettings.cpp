@@ -1,5 +1,6 @@
 #include <QAction>
 
+#include "app/anywindowkeys.h"
 #include "app/importexport.h"
 #include "app/joystickrouter.h"
 #include "app/knobpanel.h"
@@ -28,6 +29,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_joysticks->LoadSettings(store);
     m_knobs->LoadSettings(store, s);
     m_synth->LoadSettings(store);
+    m_anyWindow->LoadSettings(store, s);
 }
 
 void TTastra2::SaveSettings(TSettingsStore& store) {
@@ -52,6 +54,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     m_joysticks->SaveSettings(store);
     m_knobs->SaveSettings(store, s);
     m_synth->SaveSettings(store);
+    m_anyWindow->SaveSettings(store, s);
 }
 
 void TTastra2::RefreshNumbers() {

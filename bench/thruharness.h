@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/tastra.h"
+#include "bench/percentile.h"
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
@@ -122,15 +123,6 @@ private:
     std::unique_ptr<TTastra2> m_window;
     bool m_ok = false;
 };
-
-// Value at fraction q (0..1) of sorted values.
-inline double Percentile(std::vector<double> values, double q) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    const size_t i =
-        std::min(values.size() - 1, static_cast<size_t>(q * (values.size() - 1) + 0.5));
-    return values[i];
-}
 
 inline std::string UniqueClient(const char* role) {
     return std::string("tastra-bench-") + role + "-" + std::to_string(getpid());

@@ -128,6 +128,15 @@ public:
     static bool IsValidUpperC(int scan) { return scanmap::IsValidUpperC(scan); }
     // Plays or releases the note of a computer key; true when the key is to be discarded.
     bool HandleKey(const TKeyData& key);
+    // While set, the computer keys' notes come from a listener that hears the keyboard wherever
+    // the focus is (PlayHeardKey), and HandleKey only decides whether a key is discarded: a key
+    // this window also receives then plays once, whichever of the two sees it first.
+    bool KeysHeardElsewhere() const { return m_keysHeardElsewhere; }
+    void SetKeysHeardElsewhere(bool v) { m_keysHeardElsewhere = v; }
+    // A key heard by that listener plays as in HandleKey, whichever window has the focus.
+    // `ownFocus` tells whether the focus is in this program; it is asked only when that matters.
+    void PlayHeardKey(int scan, bool release, Qt::KeyboardModifiers mods,
+                      const std::function<bool()>& ownFocus);
 
     QString NoteName(int n) const;
     QString DisplayNoteName(int n) const;
@@ -242,4 +251,5 @@ private:
     std::vector<uint8_t> m_noteMap;
 
     std::unique_ptr<TKeyboardHook> m_hook;
+    bool m_keysHeardElsewhere = false;
 };

@@ -57,9 +57,19 @@ bool TKeyboard::HandleKey(const TKeyData& key) {
     // still stop the notes that were started before the field took the focus.
     if (!release && CapturingField()) return false;
 
-    const int note = m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
+    const int note = m_keysHeardElsewhere
+                         ? m_player.KeyNote(scan, release)
+                         : m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
     if (note < 0) return false;
-    ReportHover(note);
+    if (!m_keysHeardElsewhere) ReportHover(note);
     // In a one-line text field the key also types, so a digit both plays and appears.
     return !FocusInLineEdit();
+}
+
+void TKeyboard::PlayHeardKey(int scan, bool release, Qt::KeyboardModifiers mods,
+                             const std::function<bool()>& ownFocus) {
+    if (!release && (mods & (Qt::ControlModifier | Qt::AltModifier))) return;
+    if (!release && CapturingField() && ownFocus()) return;
+    const int note = m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
+    if (note >= 0) ReportHover(note);
 }

@@ -381,11 +381,17 @@ void TNotePlayer::EmitControl(uint8_t status, uint8_t data1, uint8_t data2) {
 // ---------------------------------------------------------------------------------------------
 // Computer keys
 
-int TNotePlayer::ComputerKey(int scan, bool release, bool shift) {
+int TNotePlayer::KeyNote(int scan, bool release) const {
     if (scan < scanmap::kFirstKey || scan > scanmap::kLastKey) return -1;
     const int sounding = m_keyNotes[scan];
     const int note = release && sounding >= 0 ? sounding : 12 * m_keyOctave + (*m_scanMap)[scan];
-    if (note < 0 || note > 127) return -1;
+    return note < 0 || note > 127 ? -1 : note;
+}
+
+int TNotePlayer::ComputerKey(int scan, bool release, bool shift) {
+    const int note = KeyNote(scan, release);
+    if (note < 0) return -1;
+    const int sounding = m_keyNotes[scan];
     if (release) {
         // Only the note this key's press started is stopped; a release of a key whose press
         // was not played here would otherwise cut the same note held by the mouse or another key.

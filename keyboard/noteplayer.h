@@ -129,6 +129,8 @@ public:
     // returns that note, or -1 when the key plays none. A release stops exactly the note its own
     // press started; a second press without a release between first stops the note still held.
     int ComputerKey(int scan, bool release, bool shift);
+    // The note ComputerKey would play or stop for the key, without playing it; -1 for none.
+    int KeyNote(int scan, bool release) const;
 
 private:
     struct TAxis {

@@ -45,6 +45,7 @@ protected:
         s.midiIn = &in;
         s.joystick = joystick;
         s.dataFolder = dataFolder;
+        s.keyListener = keyListener;
         s.openSettingsRoot = openRoot;
         if (!openRoot)
             s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(store); };
@@ -76,7 +77,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiIn().MessageCount() == 0; }, 2000));
     }
     // What panel n of the status bar shows.
-    QString Panel(int n) const { return static_cast<TStatusPanels*>(w->statusBar())->PanelText(n); }
+    TStatusPanels* Status() const { return static_cast<TStatusPanels*>(w->statusBar()); }
+    QString Panel(int n) const { return Status()->PanelText(n); }
     template <class T = QWidget>
     T* Find(const char* name) const {
         return w->findChild<T*>(QString::fromLatin1(name));
@@ -92,5 +94,6 @@ protected:
     TStoreOpener openRoot;
     // The shipped files; empty: the test program's.
     std::string dataFolder;
+    TKeyListener* keyListener = nullptr;
     std::unique_ptr<TTastra2> w;
 };

@@ -14,7 +14,7 @@
 #include "knobs/guiknoblist.h"
 #include "support/storeview.h"
 
-TShowcase::TShowcase(int knobs) {
+TShowcase::TShowcase(int knobs, TKeyListener* keyListener) {
     m_out.AddDevice("Synth A");
     // Not the first start: no "Volume" knob is added, the knobs below are all there is.
     m_store.WriteBool("KeyboardForm", "First Time", false);
@@ -23,6 +23,7 @@ TShowcase::TShowcase(int knobs) {
     s.midiIn = &m_in;
     s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(m_store); };
     s.prompts = &m_prompts;
+    s.keyListener = keyListener ? keyListener : &m_keys;
     m_window = std::make_unique<TTastra2>(s);
     m_window->show();
     if (!QTest::qWaitFor([this] { return m_window->StartupDone(); }, 3000))
@@ -94,6 +95,11 @@ const std::vector<TWindowView>& WindowViews() {
         MainWindow("main-0-knobs", 0),
         MainWindow("main-1-knob", 1),
         MainWindow("main-20-knobs", 20),
+        {"main-playing-from-any-window", 1,
+         [](TTastra2& w) -> QWidget* {
+             w.FindAction(QStringLiteral("PlayFromAnyWindow1"))->trigger();
+             return &w;
+         }},
         SettingsPage(0, "settings-general"),
         SettingsPage(1, "settings-playing"),
         SettingsPage(2, "settings-controller"),

@@ -8,14 +8,16 @@
 
 #include "app/tastra.h"
 #include "platform/settings/settingsstore.h"
+#include "support/fakekeylistener.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualmidi.h"
 
 // A main window on a virtual MIDI service and settings kept in memory, shown and past its
-// start-up, with a given number of knobs.
+// start-up, with a given number of knobs. Its keys from any window come from `keyListener`, by
+// default from a fake one.
 class TShowcase {
 public:
-    explicit TShowcase(int knobs);
+    explicit TShowcase(int knobs, TKeyListener* keyListener = nullptr);
     ~TShowcase();
     TTastra2& Main() { return *m_window; }
     // The MIDI output service: "MIDI Mapper" is device 0.
@@ -26,6 +28,7 @@ private:
     TVirtualMidiInService m_in;
     TMemSettingsStore m_store{true};
     TScriptedPrompts m_prompts;
+    TFakeKeyListener m_keys;
     std::unique_ptr<TTastra2> m_window;
 };
 

@@ -1,0 +1,137 @@
+#include "app/anywindowkeys.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QProxyStyle>
+
+#include "app/statuspanels.h"
+#include "keyboard/keyboard.h"
+#include "platform/keys/keylistener.h"
+#include "platform/settings/settingsstore.h"
+
+namespace {
+
+// The window's commands on function keys, by set-1 scan code: F3/F4 change the octave, F5..F12
+// recall the eight knob snapshots.
+struct TKeyCommand {
+    int scan;
+    const char* action;
+};
+constexpr TKeyCommand kKeyCommands[] = {{61, "OctaveDown1"}, {62, "OctaveUp1"}, {63, "Snapshot1"},
+                                        {64, "Snapshot2"},   {65, "Snapshot3"}, {66, "Snapshot4"},
+                                        {67, "Snapshot5"},   {68, "Snapshot6"}, {87, "Snapshot7"},
+                                        {88, "Snapshot8"}};
+
+const char* CommandOfKey(int scan) {
+    for (const TKeyCommand& c : kKeyCommands)
+        if (c.scan == scan) return c.action;
+    return nullptr;
+}
+
+// Lets a menu's disabled items be hovered, so that their status tips, which say why they are
+// disabled, reach the status bar.
+class THoverDisabledStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+}  // namespace
+
+TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
+    m_action = new QAction(QString::fromUtf8(texts::kPlayFromAnyWindow), m_host.menu);
+    m_action->setObjectName(QStringLiteral("PlayFromAnyWindow1"));
+    m_action->setCheckable(true);
+    m_host.menu->insertAction(m_host.before, m_action);
+    const QString unavailable =
+        m_host.listener ? m_host.listener->Unavailable()
+                        : QStringLiteral("This program was started without a key listener.");
+    m_action->setEnabled(unavailable.isEmpty());
+    m_action->setStatusTip(unavailable.isEmpty() ? QString::fromUtf8(texts::kPlayFromAnyWindowHint)
+                                                 : unavailable);
+    if (!unavailable.isEmpty()) {
+        auto* style = new THoverDisabledStyle;
+        style->setParent(m_host.menu);
+        m_host.menu->setStyle(style);
+    }
+    connect(m_action, &QAction::triggered, this, [this](bool checked) { SetOn(checked); });
+    if (!m_host.listener) return;
+    m_host.listener->OnKey = [this](const TListenedKey& key) { HeardKey(key); };
+    m_host.listener->OnLost = [this](const QString& why) { Lost(why); };
+}
+
+TAnyWindowKeys::~TAnyWindowKeys() {
+    Shutdown();
+    if (!m_host.listener) return;
+    m_host.listener->OnKey = nullptr;
+    m_host.listener->OnLost = nullptr;
+}
+
+bool TAnyWindowKeys::On() const { return m_host.listener && m_host.listener->Listening(); }
+
+void TAnyWindowKeys::SetOn(bool on) {
+    m_wanted = on;
+    if (on && !Start()) m_wanted = false;
+    if (!on && m_host.listener) m_host.listener->Stop();
+    Show();
+}
+
+bool TAnyWindowKeys::Start() {
+    if (!m_host.listener || !m_action->isEnabled()) return false;
+    if (m_host.listener->Start()) return true;
+    m_host.statusText(m_host.listener->Failure());
+    return false;
+}
+
+void TAnyWindowKeys::Shutdown() {
+    if (!On()) return;
+    m_host.listener->Stop();
+    Show();
+}
+
+void TAnyWindowKeys::LoadSettings(TSettingsStore& store, const std::string& section) {
+    // Where listening cannot work the stored choice is kept for a session where it can.
+    m_wanted = store.ReadBool(section, keys::kPlayFromAnyWindow, m_wanted);
+    if (m_wanted)
+        Start();
+    else if (m_host.listener)
+        m_host.listener->Stop();
+    Show();
+}
+
+void TAnyWindowKeys::SaveSettings(TSettingsStore& store, const std::string& section) {
+    store.WriteBool(section, keys::kPlayFromAnyWindow, m_wanted);
+}
+
+void TAnyWindowKeys::HeardKey(const TListenedKey& key) {
+    if (key.extended) return;  // arrows, keypad keys and the like share codes with the piano rows
+    if (const char* command = CommandOfKey(key.scanCode)) {
+        const Qt::KeyboardModifiers held =
+            key.modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (key.release || held || m_host.listener->FocusInOwnWindow()) return;
+        if (QAction* action = m_host.findAction(QString::fromLatin1(command))) action->trigger();
+        return;
+    }
+    m_host.keyboard->PlayHeardKey(key.scanCode, key.release, key.modifiers,
+                                  [this] { return m_host.listener->FocusInOwnWindow(); });
+}
+
+void TAnyWindowKeys::Lost(const QString& why) {
+    m_host.statusText(why);
+    Show();
+}
+
+void TAnyWindowKeys::Show() {
+    const bool on = On();
+    m_action->setChecked(on);
+    if (on == m_host.keyboard->KeysHeardElsewhere()) return;
+    m_host.status->SetNotice(on ? QString::fromUtf8(texts::kPlayingFromAnyWindow) : QString());
+    m_host.statusPanelsChanged();
+    m_host.keyboard->SetKeysHeardElsewhere(on);
+    // Off, the capture follows the window again: a window without the keys releases what they
+    // were holding.
+    m_host.keyboard->SetCaptureKeyboard(on || m_host.windowHasKeys());
+}

@@ -1,0 +1,271 @@
+#include <QtGui/qguiapplication_platform.h>
+
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QWindow>
+#include <memory>
+#include <set>
+
+#include "platform/keys/keylistener.h"
+
+// Last: the X headers define macros (KeyPress, None, Bool, Status) that clash with Qt's names.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+#include <X11/keysym.h>
+
+namespace {
+
+// Raw events reach every client that asks for them, even while another program grabs the
+// keyboard (a menu it opened), from version 2.1 on. With 2.0 a grab would hide releases and
+// leave notes hanging.
+constexpr int kXiMajor = 2;
+constexpr int kXiMinor = 1;
+
+// Xlib's handler of broken connections is one per process, and the one in place (Xlib's own,
+// or the toolkit's) ends the process. Connections of listeners are let go quietly; every other
+// one goes to the handler that was there before.
+std::set<Display*> g_listenerDisplays;
+XIOErrorHandler g_previousIOError = nullptr;
+bool g_ioErrorChained = false;
+
+int ListenerIOError(Display* display) {
+    if (g_listenerDisplays.count(display)) return 0;  // the exit handler takes it from here
+    return g_previousIOError ? g_previousIOError(display) : 0;
+}
+
+void WatchBreakage(Display* display) {
+    g_listenerDisplays.insert(display);
+    if (g_ioErrorChained) return;
+    g_previousIOError = XSetIOErrorHandler(&ListenerIOError);
+    g_ioErrorChained = true;
+}
+
+// The display Qt's own connection uses; null when the application does not run on X11.
+Display* QtDisplay() {
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
+    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->display() : nullptr;
+}
+
+// Whether the server answers the X Input extension in a version that delivers raw events to
+// every client; `opcode` is the extension's major opcode.
+bool HasRawEvents(Display* display, int& opcode) {
+    int event = 0, error = 0;
+    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error)) return false;
+    int major = kXiMajor, minor = kXiMinor;
+    return XIQueryVersion(display, &major, &minor) == Success &&
+           (major > kXiMajor || (major == kXiMajor && minor >= kXiMinor));
+}
+
+class TXiKeyListener : public TKeyListener {
+public:
+    explicit TXiKeyListener(std::string displayName) : m_displayName(std::move(displayName)) {
+        Display* probe = XOpenDisplay(m_displayName.c_str());
+        int opcode = 0;
+        if (!probe)
+            m_unavailable = QStringLiteral("The X display %1 cannot be opened a second time.")
+                                .arg(QString::fromStdString(m_displayName));
+        else if (!HasRawEvents(probe, opcode))
+            m_unavailable = QStringLiteral(
+                "This X server lacks X Input 2.1, which hearing keys meant for other programs "
+                "needs.");
+        if (probe) XCloseDisplay(probe);
+    }
+    ~TXiKeyListener() override {
+        m_notifier.reset();
+        Close();
+    }
+
+    QString Unavailable() const override { return m_unavailable; }
+    bool FocusInOwnWindow() override;
+
+protected:
+    bool Open(QString& failure, std::vector<int>& keysDown) override;
+    void Close() override;
+
+private:
+    static void ConnectionBroke(Display* display, void* self);
+    void ReadModifierKeys();
+    void Drain();
+    void DrainLater();
+
+    std::string m_displayName;
+    QString m_unavailable;
+    Display* m_display = nullptr;
+    int m_opcode = 0;
+    bool m_broken = false;
+    bool m_draining = false;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    // Receives the notifier's signal and drains posted for later; both end with the listener.
+    QObject m_context;
+};
+
+bool TXiKeyListener::Open(QString& failure, std::vector<int>& keysDown) {
+    m_display = XOpenDisplay(m_displayName.c_str());
+    if (!m_display || !HasRawEvents(m_display, m_opcode)) {
+        failure = QStringLiteral("The X display %1 cannot be listened to.")
+                      .arg(QString::fromStdString(m_displayName));
+        Close();
+        return false;
+    }
+    m_broken = false;
+    // Xlib ends the process when a connection breaks unless told otherwise; this one is ours to
+    // lose without taking the program down.
+    WatchBreakage(m_display);
+    XSetIOErrorExitHandler(m_display, &TXiKeyListener::ConnectionBroke, this);
+
+    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+    XISetMask(bits, XI_RawKeyPress);
+    XISetMask(bits, XI_RawKeyRelease);
+    XIEventMask mask;
+    mask.deviceid = XIAllMasterDevices;
+    mask.mask_len = sizeof(bits);
+    mask.mask = bits;
+    XISelectEvents(m_display, DefaultRootWindow(m_display), &mask, 1);
+
+    ReadModifierKeys();
+    char down[32] = {};
+    XQueryKeymap(m_display, down);
+    for (int code = 8; code < 256; ++code)
+        if (down[code / 8] & (1 << (code % 8))) keysDown.push_back(code);
+
+    m_notifier =
+        std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &m_context,
+                     [this] { Drain(); });
+    DrainLater();  // the replies above may have brought events along
+    return true;
+}
+
+void TXiKeyListener::Close() {
+    // Closing may happen inside the notifier's own signal: it goes once that has returned.
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        m_notifier.release()->deleteLater();
+    }
+    if (m_display) {
+        XCloseDisplay(m_display);
+        g_listenerDisplays.erase(m_display);
+    }
+    m_display = nullptr;
+}
+
+void TXiKeyListener::ConnectionBroke(Display*, void* self) {
+    // Called inside an Xlib call; the display is dropped once that call has returned.
+    static_cast<TXiKeyListener*>(self)->m_broken = true;
+}
+
+void TXiKeyListener::ReadModifierKeys() {
+    // By the key map rather than by position, so that a Caps Lock key made into Ctrl counts as
+    // Ctrl.
+    std::set<int> shift, control, alt;
+    int first = 0, last = 0;
+    XDisplayKeycodes(m_display, &first, &last);
+    for (int code = first; code <= last; ++code) {
+        const KeySym sym = XkbKeycodeToKeysym(m_display, static_cast<KeyCode>(code), 0, 0);
+        if (sym == XK_Shift_L || sym == XK_Shift_R) shift.insert(code);
+        if (sym == XK_Control_L || sym == XK_Control_R) control.insert(code);
+        if (sym == XK_Alt_L || sym == XK_Alt_R || sym == XK_Meta_L || sym == XK_Meta_R)
+            alt.insert(code);
+    }
+    SetModifierKeys(std::move(shift), std::move(control), std::move(alt));
+}
+
+void TXiKeyListener::Drain() {
+    if (m_draining) return;  // a key handler asked the server something: the loop goes on
+    m_draining = true;
+    while (m_display && !m_broken && XPending(m_display) > 0) {
+        XEvent event;
+        XNextEvent(m_display, &event);
+        if (event.type == MappingNotify) {
+            XRefreshKeyboardMapping(&event.xmapping);
+            ReadModifierKeys();
+            continue;
+        }
+        XGenericEventCookie* cookie = &event.xcookie;
+        if (cookie->type != GenericEvent || cookie->extension != m_opcode ||
+            !XGetEventData(m_display, cookie))
+            continue;
+        const int type = cookie->evtype;
+        const int code = static_cast<const XIRawEvent*>(cookie->data)->detail;
+        XFreeEventData(m_display, cookie);
+        // The handler may stop listening, which closes the display under this loop.
+        if (type == XI_RawKeyPress || type == XI_RawKeyRelease)
+            Heard(code, type == XI_RawKeyRelease);
+    }
+    m_draining = false;
+    if (m_broken && m_display)
+        Lost(
+            QStringLiteral("The connection to the X server was lost: keys no longer play from "
+                           "other windows."));
+}
+
+void TXiKeyListener::DrainLater() {
+    // Events that arrived with a reply wait in Xlib's queue, where the socket notifier cannot
+    // see them.
+    if (!m_display || m_draining || XEventsQueued(m_display, QueuedAlready) == 0) return;
+    QMetaObject::invokeMethod(
+        &m_context, [this] { Drain(); }, Qt::QueuedConnection);
+}
+
+bool TXiKeyListener::FocusInOwnWindow() {
+    if (!m_display) return false;
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(m_display, &focus, &revert);
+    std::set<WId> own;
+    for (QWindow* w : QGuiApplication::allWindows())
+        if (w->handle()) own.insert(w->winId());
+    // The focus may sit on a child of a top-level window (a window manager's frame holds the
+    // client, some toolkits focus a child).
+    bool found = false;
+    const Window root = DefaultRootWindow(m_display);
+    for (int depth = 0; depth < 8 && focus > PointerRoot && focus != root && !found; ++depth) {
+        found = own.count(focus) != 0;
+        Window rootReturn = 0, parent = 0, *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(m_display, focus, &rootReturn, &parent, &children, &count)) break;
+        if (children) XFree(children);
+        focus = parent;
+    }
+    DrainLater();
+    return found;
+}
+
+// Where the application does not run on X11 (Wayland, offscreen).
+class TNoKeyListener : public TKeyListener {
+public:
+    explicit TNoKeyListener(QString why) : m_why(std::move(why)) {}
+    QString Unavailable() const override { return m_why; }
+    bool FocusInOwnWindow() override { return false; }
+
+protected:
+    bool Open(QString& failure, std::vector<int>&) override {
+        failure = m_why;
+        return false;
+    }
+    void Close() override {}
+
+private:
+    QString m_why;
+};
+
+}  // namespace
+
+std::unique_ptr<TKeyListener> CreateKeyListener() {
+    if (Display* display = QtDisplay())
+        return std::make_unique<TXiKeyListener>(DisplayString(display));
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return std::make_unique<TNoKeyListener>(QStringLiteral(
+            "Wayland lets no program hear keys typed into other windows; start this one in an "
+            "X11 session to use it."));
+    return std::make_unique<TNoKeyListener>(
+        QStringLiteral("Hearing keys typed into other windows needs an X11 display, and this "
+                       "program runs on \"%1\".")
+            .arg(platform));
+}

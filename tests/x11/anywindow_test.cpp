@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+#include <map>
+
+#include "app/tastra.h"
+#include "keyboard/keyboard.h"
+#include "platform/keys/keylistener.h"
+#include "support/windowcatalog.h"
+#include "x11/focusclient.h"
+#include "x11/xdisplay.h"
+
+namespace {
+
+constexpr int kZ = 52, kQ = 24, kF4 = 70, kCapsLock = 66, kNumLock = 77;  // X key codes
+// At the default octave and velocity: Z plays note 48, Q note 60.
+constexpr uint32_t kZOn = 0x643090, kZOff = 0x003090, kQOn = 0x643C90, kQOff = 0x003C90;
+
+class XAnyWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!XServerError().empty()) GTEST_SKIP() << XServerError();
+        ASSERT_TRUE(keys.Ok()) << "the X server has no XTEST extension";
+        listener = CreateKeyListener();
+        ASSERT_EQ(listener->Unavailable(), QString());
+        showcase = std::make_unique<TShowcase>(0, listener.get());
+    }
+    void TearDown() override { showcase.reset(); }
+
+    TTastra2& Main() { return showcase->Main(); }
+    void SetOption(bool on) {
+        QAction* item = Main().FindAction(QStringLiteral("PlayFromAnyWindow1"));
+        if (item->isChecked() != on) item->trigger();
+        ASSERT_EQ(listener->Listening(), on) << listener->Failure().toStdString();
+    }
+    void GiveFocusToOtherClient() {
+        ASSERT_TRUE(client.Ok());
+        client.TakeFocus();
+        QTest::qWait(100);
+        showcase->Out().ClearSent();
+    }
+    // A key held for `holdMs` (past the server's repeat delay when long enough).
+    void Stroke(int keycode, int holdMs = 30) {
+        keys.Press(keycode);
+        QTest::qWait(holdMs);
+        keys.Release(keycode);
+        QTest::qWait(100);
+    }
+    std::vector<uint32_t> Notes() {
+        std::vector<uint32_t> notes;
+        for (uint32_t m : showcase->Out().SentTo(0))
+            if ((m & 0xF0) == 0x90) notes.push_back(m);
+        return notes;
+    }
+
+    TXTestKeys keys;
+    TFocusClient client;
+    std::unique_ptr<TKeyListener> listener;
+    std::unique_ptr<TShowcase> showcase;
+};
+
+TEST_F(XAnyWindow, PlaysOncePerPressWhileAnotherProgramHasTheFocusAndNotAtAllWhenOff) {
+    GiveFocusToOtherClient();
+    Stroke(kZ);
+    EXPECT_TRUE(Notes().empty());
+    EXPECT_EQ(client.Presses(kZ), 1);
+
+    SetOption(true);
+    Stroke(kZ, 1000);
+    EXPECT_EQ(Notes(), (std::vector<uint32_t>{kZOn, kZOff}));
+    // The other program got the key, repeats and all.
+    EXPECT_GE(client.Presses(kZ), 3);
+
+    Stroke(kF4);
+    EXPECT_EQ(Main().Keyboard1->KeyOctave(), 5);
+    EXPECT_EQ(client.Presses(kF4), 1);
+}
+
+TEST_F(XAnyWindow, NumLockAndCapsLockChangeNothing) {
+    SetOption(true);
+    GiveFocusToOtherClient();
+    Stroke(kNumLock);
+    Stroke(kCapsLock);
+    Stroke(kQ);
+    Stroke(kNumLock);
+    Stroke(kCapsLock);
+    EXPECT_EQ(Notes(), (std::vector<uint32_t>{kQOn, kQOff}));
+    // The locks really were on when Q went to the other program.
+    EXPECT_EQ(client.StateOfLastPress(kQ) & (LockMask | Mod2Mask), unsigned(LockMask | Mod2Mask));
+}
+
+// How playing from any window ends while a key is held.
+class XAnyWindowEnd : public XAnyWindow, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(XAnyWindowEnd, HeldKeyIsReleased) {
+    const bool closeProgram = GetParam();
+    SetOption(true);
+    GiveFocusToOtherClient();
+    keys.Press(kZ);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Notes().empty(); }, 2000));
+    if (closeProgram)
+        Main().close();
+    else
+        SetOption(false);
+    EXPECT_EQ(Notes(), (std::vector<uint32_t>{kZOn, kZOff}));
+    keys.Release(kZ);
+    QTest::qWait(100);
+    EXPECT_EQ(Notes().size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, XAnyWindowEnd, ::testing::Values(false, true), [](const auto& info) {
+    return std::string(info.param ? "ProgramCloses" : "OptionOff");
+});
+
+TEST_F(XAnyWindow, OwnWindowFocusedPlaysEachNoteOnce) {
+    SetOption(true);
+    Main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+    QTest::qWait(100);
+    showcase->Out().ClearSent();
+    keys.Press(kZ);
+    QTest::qWait(500);
+    keys.Press(kQ);
+    QTest::qWait(900);
+    keys.Release(kZ);
+    QTest::qWait(50);
+    keys.Release(kQ);
+    QTest::qWait(100);
+    EXPECT_EQ(Notes(), (std::vector<uint32_t>{kZOn, kQOn, kZOff, kQOff}));
+}
+
+}  // namespace
