@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
     TRunPlace place;
     const QString sessionUrl = qEnvironmentVariable("NSM_URL");
     if (!sessionUrl.isEmpty()) {
-        session = std::make_unique<TSessionLink>(sessionUrl.toStdString(),
-                                                 QFileInfo(arguments.first()).fileName().toStdString());
+        session = std::make_unique<TSessionLink>(
+            sessionUrl.toStdString(), QFileInfo(arguments.first()).fileName().toStdString());
         place = session->Place();
     }
 

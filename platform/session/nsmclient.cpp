@@ -97,10 +97,10 @@ bool TNsmClient::WaitForOpen(int ms) {
         disconnect(done);
     }
     if (waiting())
-        Fail(TState::Failed, "The session manager at " + m_url +
-                                 (m_state == TState::Announcing ? " does not answer"
-                                                                : " opened no session") +
-                                 ": going on without a session.");
+        Fail(TState::Failed,
+             "The session manager at " + m_url +
+                 (m_state == TState::Announcing ? " does not answer" : " opened no session") +
+                 ": going on without a session.");
     return SessionOpen();
 }
 

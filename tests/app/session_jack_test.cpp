@@ -52,8 +52,8 @@ TEST_F(SessionJack, ProgramNamesItsJackClientsByTheClientIdAndSavesInTheSessionF
     jack_client_close(jack);
 
     fake.Send(F::Message("/nsm/client/save"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.Answers("/nsm/client/save").empty(); },
-                                kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !fake.Answers("/nsm/client/save").empty(); }, kWaitMs));
     EXPECT_EQ(fake.Answers("/nsm/client/save")[0].path, "/reply");
     EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/registry.reg")));
     EXPECT_FALSE(QFile::exists(home.path() + QStringLiteral("/Ostrel/registry.reg")));

@@ -155,8 +155,8 @@ TEST_F(SessionWindow, ManagerThatRefusesOrIsSilentLeavesTheUsualPlace) {
         EXPECT_TRUE(link->Place().hivePath.empty());
         EXPECT_EQ(link->Place().clientName, kDefaultClientName);
         EXPECT_TRUE(window->isVisible());
-        EXPECT_TRUE(Status().contains(answer == F::TAnswer::Error ? "not welcome"
-                                                                  : "does not answer"))
+        EXPECT_TRUE(
+            Status().contains(answer == F::TAnswer::Error ? "not welcome" : "does not answer"))
             << Status().toStdString();
         TearDown();
     }

@@ -1,4 +1,6 @@
 // The session manager protocol against a fake manager that runs on its own thread.
+#include "platform/session/nsmclient.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -6,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/session/nsmclient.h"
 #include "support/fakesession.h"
 
 namespace {
@@ -46,7 +47,8 @@ TEST_F(NsmClient, AnnouncesItselfAndTakesTheSessionFolderAndClientId) {
     EXPECT_EQ(client.Place().clientName, "nTST");
     EXPECT_EQ(client.Place().hivePath, Folder() + "/registry.reg");
     EXPECT_TRUE(QFileInfo(QString::fromStdString(Folder())).isDir());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.Answers("/nsm/client/open").empty(); }, kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !fake.Answers("/nsm/client/open").empty(); }, kWaitMs));
     EXPECT_EQ(fake.Answers("/nsm/client/open")[0].path, "/reply");
 }
 
@@ -56,8 +58,10 @@ TEST_F(NsmClient, OpenThatCannotBeKeptIsRefused) {
     const std::string file = m_dir.path().toStdString() + "/plain-file";
     QFile(QString::fromStdString(file)).open(QIODevice::WriteOnly);
     const std::vector<TNsmSession> sessions = {
-        {Folder(), "Gig", "n:TST"},         {Folder(), "Gig", ""},
-        {Folder(), "Gig", std::string(64, 'n')}, {"relative/folder", "Gig", "nTST"},
+        {Folder(), "Gig", "n:TST"},
+        {Folder(), "Gig", ""},
+        {Folder(), "Gig", std::string(64, 'n')},
+        {"relative/folder", "Gig", "nTST"},
         {file + "/below-a-file", "Gig", "nTST"},
     };
     for (const TNsmSession& session : sessions) {
@@ -69,8 +73,8 @@ TEST_F(NsmClient, OpenThatCannotBeKeptIsRefused) {
         EXPECT_FALSE(client.WaitForOpen(kWaitMs));
         EXPECT_EQ(client.State(), TNsmClient::TState::Failed);
         EXPECT_EQ(client.Place().clientName, kDefaultClientName);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return !refused.Answers("/nsm/client/open").empty(); }, kWaitMs));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !refused.Answers("/nsm/client/open").empty(); }, kWaitMs));
         const auto answer = refused.Answers("/nsm/client/open")[0];
         EXPECT_EQ(answer.path, "/error");
         EXPECT_EQ(answer.ints, std::vector<int>{TNsmClient::kErrCreateFailed});
@@ -91,8 +95,8 @@ TEST_F(NsmClient, ManagerThatRefusesOrNeverAnswersLeavesNoSession) {
             << status;
         // An open that comes after the program went on alone is refused, not taken halfway.
         manager.Send(TFakeSessionManager::Message("/nsm/client/open", {Folder(), "Gig", "nTST"}));
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return !manager.Answers("/nsm/client/open").empty(); }, kWaitMs));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !manager.Answers("/nsm/client/open").empty(); }, kWaitMs));
         EXPECT_EQ(manager.Answers("/nsm/client/open")[0].ints,
                   std::vector<int>{TNsmClient::kErrNotNow});
         EXPECT_FALSE(client.SessionOpen());
@@ -112,18 +116,18 @@ TEST_F(NsmClient, AddressThatIsNoManagersFailsAtOnce) {
 TEST_F(NsmClient, GarbageIsSurvivedAndWrongArgumentsAreAnswered) {
     using F = TFakeSessionManager;
     fake.beforeOpen = {
-        {'\x01', '\x02', 'x'},                             // no OSC at all
-        F::TDatagram(4096, '/'),                           // an endless path
-        F::Message("/nsm/client/open", {1, 2, 3}),         // numbers for strings
-        F::Message("/nsm/client/save", {"now"}),           // an argument where none belongs
-        F::Message("/reply", {}),                          // an answer to nothing
-        F::Message("/error", {7, "/nsm/server/announce"}), // an error in the wrong shape
+        {'\x01', '\x02', 'x'},                              // no OSC at all
+        F::TDatagram(4096, '/'),                            // an endless path
+        F::Message("/nsm/client/open", {1, 2, 3}),          // numbers for strings
+        F::Message("/nsm/client/save", {"now"}),            // an argument where none belongs
+        F::Message("/reply", {}),                           // an answer to nothing
+        F::Message("/error", {7, "/nsm/server/announce"}),  // an error in the wrong shape
         F::Message("/nsm/client/unknown", {"x"}),
     };
     TNsmClient client;
     ASSERT_TRUE(Start(client));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake.Answers("/nsm/client/save").size() == 1; },
-                                kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return fake.Answers("/nsm/client/save").size() == 1; }, kWaitMs));
     EXPECT_EQ(fake.Answers("/nsm/client/save")[0].path, "/error");
     const auto open = fake.Answers("/nsm/client/open");
     ASSERT_EQ(open.size(), 2u);

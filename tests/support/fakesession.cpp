@@ -99,8 +99,8 @@ int TFakeSessionManager::Handle(const char* path, const char* types, lo_arg** ar
     fake->SendTo(port, Message("/reply", {"/nsm/server/announce", "Welcome", "Fake", ":server:"}));
     for (const TDatagram& d : fake->beforeOpen) fake->SendTo(port, d);
     if (fake->open)
-        fake->SendTo(port, Message("/nsm/client/open", {fake->session.path,
-                                                        fake->session.displayName,
-                                                        fake->session.clientId}));
+        fake->SendTo(
+            port, Message("/nsm/client/open",
+                          {fake->session.path, fake->session.displayName, fake->session.clientId}));
     return 0;
 }
