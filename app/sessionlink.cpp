@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/tastra.h"
+#include "keyboard/keyboard.h"
 #include "platform/registry/registrystore.h"
 #include "platform/settings/programpaths.h"
 
@@ -108,6 +109,8 @@ void TSessionLink::ShowGui(bool show) {
         m_hiddenTools.clear();
         return;
     }
+    // Nothing played here may go on sounding where no window can release it; thru goes on.
+    m_window->Keyboard1->ResetPlaying();
     for (QWidget* w : m_window->findChildren<QWidget*>()) {
         if (w->isWindow() && w->isVisible()) {
             m_hiddenTools << w;

@@ -108,10 +108,15 @@ TEST_F(SessionWindow, HidingAndShowingKeepTheWindowsAndTellTheManager) {
     Start(fake);
     window->FindAction(QStringLiteral("Transpose1"))->trigger();
     ASSERT_TRUE(window->TransposeForm() && window->TransposeForm()->isVisible());
+    window->Keyboard1->PlayNote(0, 60, true, 100);
+    out.ClearSent();
     fake.Send(F::Message("/nsm/client/hide_optional_gui"));
     ASSERT_TRUE(WaitFor("/nsm/client/gui_is_hidden", 1));
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->TransposeForm()->isVisible());
+    // A note held by the mouse or the keys would hang with no window to release it.
+    ASSERT_FALSE(out.Sent().empty());
+    EXPECT_EQ(out.Sent()[0].Packed, 0x003C90u);
 
     fake.Send(F::Message("/nsm/client/show_optional_gui"));
     ASSERT_TRUE(WaitFor("/nsm/client/gui_is_shown", 2));
