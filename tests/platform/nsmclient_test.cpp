@@ -148,18 +148,4 @@ TEST_F(NsmClient, DirtyAndGuiStateAreSentOncePerChange) {
     EXPECT_EQ(fake.Received("/nsm/client/gui_is_hidden").size(), 1u);
 }
 
-TEST_F(NsmClient, ManagerThatGoesAwayEndsTheSession) {
-    bool alive = true;
-    TNsmClient client([&] { return alive; });
-    int ended = 0;
-    client.OnEnded = [&] { ++ended; };
-    ASSERT_TRUE(Start(client));
-    alive = false;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ended > 0; }, kWaitMs));
-    EXPECT_EQ(client.State(), TNsmClient::TState::Gone);
-    EXPECT_NE(client.StatusText().find("gone"), std::string::npos);
-    EXPECT_FALSE(client.SessionOpen());
-    EXPECT_EQ(ended, 1);
-}
-
 }  // namespace
