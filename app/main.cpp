@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
@@ -6,6 +7,7 @@
 
 #include "app/commandline.h"
 #include "app/errform.h"
+#include "app/sessionlink.h"
 #include "app/startupprobe.h"
 #include "app/tastra.h"
 #include "app/texts.h"
@@ -15,8 +17,6 @@
 #include "platform/midi/synthdevice.h"
 #include "platform/keys/keylistener.h"
 #include "platform/midi/systemmidi.h"
-#include "platform/registry/registrystore.h"
-#include "platform/settings/programpaths.h"
 #include "platform/shell/datafolder.h"
 
 int main(int argc, char** argv) {
@@ -36,14 +36,25 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tastra"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tastra")));
 
+    // Under a session manager the session decides where the settings live and what the MIDI
+    // clients are called, so it is waited for (briefly) before they are made.
+    std::unique_ptr<TSessionLink> session;
+    TRunPlace place;
+    const QString sessionUrl = qEnvironmentVariable("NSM_URL");
+    if (!sessionUrl.isEmpty()) {
+        session = std::make_unique<TSessionLink>(
+            sessionUrl.toStdString(), QFileInfo(arguments.first()).fileName().toStdString());
+        place = session->Place();
+    }
+
     // The built-in synth starts in the background when its device is opened: the window never
     // waits for the soundfont or the audio output.
-    TSynthDevice synth("Tastra");
-    std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService("Tastra", &synth);
-    std::unique_ptr<TMidiInService> midiIn = CreateSystemMidiInService("Tastra");
+    TSynthDevice synth(place.clientName);
+    std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService(place.clientName, &synth);
+    std::unique_ptr<TMidiInService> midiIn = CreateSystemMidiInService(place.clientName);
     TSdlJoystickService joystick;
     // Meanwhile the window is made and painted; the device lists are read after that.
-    TJackWarmUp jackWarmUp("Tastra");
+    TJackWarmUp jackWarmUp(place.clientName);
     std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
 
     TTastraServices services;
@@ -55,20 +66,19 @@ int main(int argc, char** argv) {
     services.keyListener = keyListener.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
-    services.openSettingsRoot = [] {
-        return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(SettingsRootPath()));
-    };
-    services.openSettingsKey = [](const std::string& subKey) {
-        return std::unique_ptr<TSettingsStore>(
-            new TRegistryIniFile(SettingsRootPath() + "\\" + subKey));
-    };
+    OpenSettingsAt(services, place);
     auto window = std::make_unique<TTastra2>(services);
     // Created now and kept hidden until a patch script has something to report.
     auto warnings = std::make_unique<TErrForm>(window.get());
     warnings->hide();
 
     InstallStartupProbe(window.get());
-    window->show();
+    if (session) {
+        session->Attach(*window);
+        session->ShowWindow();
+    } else {
+        window->show();
+    }
     if (!DataFolderFound()) {
         // Without it the program would start with an empty patch list and no help, silently.
         const QString message = QString::fromStdString(DataFolderProblemMessage());
@@ -79,5 +89,6 @@ int main(int argc, char** argv) {
     const int rc = app.exec();
     warnings.reset();
     window.reset();
+    session.reset();
     return rc;
 }

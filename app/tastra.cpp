@@ -330,6 +330,15 @@ void TTastra2::FormResize() {
 
 void TTastra2::showEvent(QShowEvent* event) {
     TTastra::showEvent(event);
+    Start();
+    if (m_remindWhenShown) {
+        m_remindWhenShown = false;
+        QMetaObject::invokeMethod(
+            this, [this] { RemindTranspose(); }, Qt::QueuedConnection);
+    }
+}
+
+void TTastra2::Start() {
     if (m_shown) return;
     m_shown = true;
     Keyboard1->setFocus();
@@ -364,6 +373,7 @@ void TTastra2::DeferredStartup() {
         [this] {
             if (m_services.startupDone) m_services.startupDone();
             StartupNotice();
+            if (OnStarted) OnStarted();
         },
     };
     RunStartupStep(steps, 0);
@@ -380,6 +390,14 @@ void TTastra2::RunStartupStep(const std::vector<std::function<void()>>& steps, s
 void TTastra2::StartupNotice() {
     if (m_startupNoticeHandled || m_closed) return;
     m_startupNoticeHandled = true;
+    // A window started hidden reminds when it is shown: no message box without its window.
+    if (isVisible())
+        RemindTranspose();
+    else
+        m_remindWhenShown = true;
+}
+
+void TTastra2::RemindTranspose() {
     if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0)
         m_dontRemindTranspose = m_prompts->Reminder(
             QString(texts::kTransposeReminder).arg(Keyboard1->Transpose()), m_dontRemindTranspose);
@@ -398,7 +416,7 @@ void TTastra2::FormClose() {
     m_player.ReleaseThruNotes();
     m_anyWindow->Shutdown();
     Keyboard1->ResetAll();
-    SaveToRegistry();
+    if (m_saveOnClose) SaveToRegistry();
     MidiInMenu1->CloseWithCursor();
     MidiOutMenu1->CloseWithCursor();
 }
@@ -414,7 +432,14 @@ void TTastra2::LoadFromRegistry() {
 }
 
 bool TTastra2::SaveToRegistry() {
-    if (!m_services.openSettingsRoot) return true;
+    const std::string failure = WriteSettings();
+    // What is in memory stays as it is; the user learns that it is not on the disk.
+    if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
+    return failure.empty();
+}
+
+std::string TTastra2::WriteSettings() {
+    if (!m_services.openSettingsRoot) return {};
     std::string failure;
     try {
         std::unique_ptr<TSettingsStore> store = m_services.openSettingsRoot();
@@ -428,7 +453,5 @@ bool TTastra2::SaveToRegistry() {
     } catch (const std::exception& e) {
         failure = e.what();
     }
-    // What is in memory stays as it is; the user learns that it is not on the disk.
-    if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
-    return failure.empty();
+    return failure;
 }

@@ -98,6 +98,20 @@ public:
     void LoadFromRegistry();
     // False (after telling the user once) when the settings could not be written.
     bool SaveToRegistry();
+    // Writes the settings as SaveToRegistry does, without asking the user anything: the failure's
+    // message, empty when written.
+    std::string WriteSettings();
+    // What a save would write now, in memory and nowhere else: the window's settings, the
+    // devices, the snapshots and the knobs not saved under a name. Two images differ when there
+    // is something to save.
+    TMemSettingsStore SettingsImage();
+    // Closing saves unless turned off (a session manager decides when to save).
+    void SetSaveOnClose(bool on) { m_saveOnClose = on; }
+    // The steps of the first showing (settings read, devices opened after the first paint), for a
+    // window that starts hidden. Showing the window later does not repeat them.
+    void Start();
+    // Runs once, when the start-up steps after the first paint are done.
+    std::function<void()> OnStarted;
 
     TMidiOutMenu* MidiOutMenu1 = nullptr;
     TMidiInMenu* MidiInMenu1 = nullptr;
@@ -152,6 +166,7 @@ private:
     void DeferredStartup();
     void RunStartupStep(const std::vector<std::function<void()>>& steps, size_t next);
     void StartupNotice();
+    void RemindTranspose();
     void FormClose();
     void Keyboard1OctaveChange();
     void FormKeyDown(int key, Qt::KeyboardModifiers mods);
@@ -202,6 +217,8 @@ private:
     QString m_statusText;
     bool m_shown = false;
     bool m_closed = false;
+    bool m_saveOnClose = true;
+    bool m_remindWhenShown = false;
     // The start-up steps read the stored devices; a window closed before them keeps those.
     bool m_devicesRead = false;
     bool m_startupNoticeHandled = false;

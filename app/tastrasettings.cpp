@@ -9,6 +9,7 @@
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
+#include "knobs/guiknoblist.h"
 #include "midi/midimenu.h"
 #include "platform/settings/settingsstore.h"
 
@@ -60,4 +61,20 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
 void TTastra2::RefreshNumbers() {
     TTastra::RefreshNumbers();
     m_sound->RefreshNumbers();
+}
+
+TMemSettingsStore TTastra2::SettingsImage() {
+    // Written like an export file, which touches no file (the "Current" knob preset goes to the
+    // presets only on a registry save); what only the registry gets is added below.
+    TMemSettingsStore image(false);
+    const bool firstTime = m_firstTime;
+    SaveSettings(image);
+    m_firstTime = firstTime;
+    if (m_devicesRead) {
+        MidiInMenu1->SaveSettings(image);
+        MidiOutMenu1->SaveSettings(image);
+    }
+    m_knobs->WriteSnapshots(image);
+    if (m_knobs->KnobsAreCurrent()) m_knobs->KnobList().WriteToIni(image, "Current knobs");
+    return image;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder given as $1, unpacks it into a temporary root
 # and checks the installed program and files there: options, start-up from the installed data
-# folder, the desktop entry, the metainfo, the manual page and the icons.
+# folder, the desktop entry (with the keys session managers read), the metainfo, the manual page
+# and the icons.
 set -uo pipefail
 build="$(cd "$1" && pwd)"
 work="$(mktemp -d)"
@@ -29,7 +30,7 @@ if ! cpack -G DEB -B "$work/pkg" --config "$build/CPackConfig.cmake" > "$work/cp
 fi
 deb="$(ls "$work"/pkg/tastra_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for want in libqt6widgets6 libfluidsynth librtmidi libsdl2 libxi6 timgm6mb-soundfont; do
+for want in libqt6widgets6 libfluidsynth librtmidi libsdl2 libxi6 liblo7 timgm6mb-soundfont; do
     [[ "$depends" == *"$want"* ]] || fail "Depends lacks $want: $depends"
 done
 
@@ -90,6 +91,10 @@ run_until "data folder of Tastra was not found" ||
 mv "$share/tastra.gone" "$share/tastra"
 
 check "desktop entry" desktop-file-validate "$share/applications/tastra.desktop"
+# Session managers offer the program by these keys and start it by the command named there.
+grep -qx "X-NSM-Capable=true" "$share/applications/tastra.desktop" &&
+    [ "$(grep -x "X-NSM-Exec=.*" "$share/applications/tastra.desktop" | cut -d= -f2)" = tastra ] &&
+    [ -x "$bin/tastra" ] || fail "desktop entry lacks the session manager's keys"
 check "metainfo" appstreamcli validate --no-net "$metainfo"
 groff_warnings="$(zcat "$share/man/man1/tastra.1.gz" | groff -man -ww -z 2>&1)"
 [ -z "$groff_warnings" ] && echo "ok: manual page" || fail "manual page: $groff_warnings"

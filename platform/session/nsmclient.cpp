@@ -1,0 +1,240 @@
+#include "platform/session/nsmclient.h"
+
+#include <lo/lo.h>
+#include <unistd.h>
+
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
+
+namespace {
+
+constexpr const char* kAnnounce = "/nsm/server/announce";
+constexpr const char* kOpen = "/nsm/client/open";
+constexpr const char* kSave = "/nsm/client/save";
+constexpr const char* kCapabilities = ":optional-gui:dirty:";
+constexpr int kApiMajor = 1;
+constexpr int kApiMinor = 1;
+// How often an open session checks that its manager still runs.
+constexpr int kWatchMs = 1000;
+// Datagrams handled per wake-up, so that a flood cannot hold the window thread.
+constexpr int kMaxPerWakeUp = 64;
+
+// Malformed datagrams are dropped by the OSC library; nothing needs saying about them.
+void IgnoreOscError(int, const char*, const char*) {}
+
+std::string Text(const std::string& types, lo_arg** argv, size_t i) {
+    return i < types.size() && types[i] == 's' ? std::string(&argv[i]->s) : std::string();
+}
+
+}  // namespace
+
+TNsmClient::TNsmClient(std::function<bool()> managerAlive, QObject* parent)
+    : QObject(parent), m_managerAlive(std::move(managerAlive)) {
+    if (!m_managerAlive) {
+        const pid_t launcher = getppid();
+        m_managerAlive = [launcher] { return getppid() == launcher; };
+    }
+}
+
+TNsmClient::~TNsmClient() {
+    delete m_notifier;
+    if (m_server) lo_server_free(m_server);
+    if (m_address) lo_address_free(m_address);
+}
+
+bool TNsmClient::Announce(const std::string& url, const std::string& applicationName,
+                          const std::string& executable, int pid) {
+    m_url = url;
+    char* port = lo_url_get_port(url.c_str());
+    const bool usable = lo_url_get_protocol_id(url.c_str()) == LO_UDP && port && *port;
+    free(port);
+    if (usable) m_address = lo_address_new_from_url(url.c_str());
+    if (!m_address) {
+        Fail(TState::Failed, "NSM_URL \"" + url +
+                                 "\" is not the address of a session manager: going on without a "
+                                 "session.");
+        return false;
+    }
+    m_server = lo_server_new_with_proto(nullptr, LO_UDP, IgnoreOscError);
+    if (!m_server) {
+        Fail(TState::Failed,
+             "No socket could be opened to talk to the session manager: going on without a "
+             "session.");
+        return false;
+    }
+    lo_server_add_method(m_server, nullptr, nullptr, &TNsmClient::Handle, this);
+    m_notifier =
+        new QSocketNotifier(lo_server_get_socket_fd(m_server), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] { Receive(); });
+    m_state = TState::Announcing;
+    lo_message m = lo_message_new();
+    lo_message_add_string(m, applicationName.c_str());
+    lo_message_add_string(m, kCapabilities);
+    lo_message_add_string(m, executable.c_str());
+    lo_message_add_int32(m, kApiMajor);
+    lo_message_add_int32(m, kApiMinor);
+    lo_message_add_int32(m, pid);
+    Send(kAnnounce, m);
+    return m_state == TState::Announcing;
+}
+
+bool TNsmClient::WaitForOpen(int ms) {
+    const auto waiting = [this] {
+        return m_state == TState::Announcing || m_state == TState::Announced;
+    };
+    if (waiting()) {
+        QEventLoop loop;
+        QTimer limit;
+        limit.setSingleShot(true);
+        connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        // Checked after every batch of datagrams: the wait ends as soon as the answer is in.
+        const auto done = connect(m_notifier, &QSocketNotifier::activated, &loop, [&] {
+            if (!waiting()) loop.quit();
+        });
+        limit.start(ms);
+        loop.exec();
+        disconnect(done);
+    }
+    if (waiting())
+        Fail(TState::Failed,
+             "The session manager at " + m_url +
+                 (m_state == TState::Announcing ? " does not answer" : " opened no session") +
+                 ": going on without a session.");
+    return SessionOpen();
+}
+
+void TNsmClient::SetDirty(bool dirty) {
+    if (!SessionOpen() || m_dirtySent == int(dirty)) return;
+    m_dirtySent = dirty;
+    Send(dirty ? "/nsm/client/is_dirty" : "/nsm/client/is_clean", lo_message_new());
+}
+
+void TNsmClient::SetGuiShown(bool shown) {
+    if (!SessionOpen() || m_guiSent == int(shown)) return;
+    m_guiSent = shown;
+    Send(shown ? "/nsm/client/gui_is_shown" : "/nsm/client/gui_is_hidden", lo_message_new());
+}
+
+int TNsmClient::Handle(const char* path, const char* types, lo_arg** argv, int, lo_message,
+                       void* self) {
+    static_cast<TNsmClient*>(self)->Dispatch(path ? path : "", types ? types : "", argv);
+    return 0;
+}
+
+void TNsmClient::Receive() {
+    for (int i = 0; i < kMaxPerWakeUp && m_server; ++i)
+        if (lo_server_recv_noblock(m_server, 0) <= 0) break;
+}
+
+void TNsmClient::Dispatch(const std::string& path, const std::string& types, lo_arg** argv) {
+    if (path == "/reply") return HandleReply(types, argv);
+    if (path == "/error") return HandleError(types, argv);
+    if (path == kOpen) {
+        if (types == "sss") return HandleOpen(argv);
+        return Refuse(kOpen, kErrGeneral, "Expected three strings: path, name and client id.");
+    }
+    if (path == kSave) {
+        if (types.empty()) return HandleSave();
+        return Refuse(kSave, kErrGeneral, "Expected no arguments.");
+    }
+    if (path == "/nsm/client/show_optional_gui" && types.empty()) return HandleGui(true);
+    if (path == "/nsm/client/hide_optional_gui" && types.empty()) return HandleGui(false);
+    // Anything else (session_is_loaded, messages of later protocol versions) needs no answer.
+}
+
+void TNsmClient::HandleReply(const std::string& types, lo_arg** argv) {
+    if (m_state == TState::Announcing && Text(types, argv, 0) == kAnnounce)
+        m_state = TState::Announced;
+}
+
+void TNsmClient::HandleError(const std::string& types, lo_arg** argv) {
+    if (m_state != TState::Announcing || Text(types, argv, 0) != kAnnounce) return;
+    std::string reason = Text(types, argv, 2);
+    if (reason.empty()) reason = "no reason given";
+    Fail(TState::Failed,
+         "The session manager refused the program (" + reason + "): going on without a session.");
+}
+
+void TNsmClient::HandleOpen(lo_arg** argv) {
+    TNsmSession session{&argv[0]->s, &argv[1]->s, &argv[2]->s};
+    if (m_state == TState::Open) {
+        // The same open again (a repeated datagram) is answered alike; another session would
+        // need new MIDI clients and settings, which only a new start gives.
+        if (session.path == m_session.path && session.clientId == m_session.clientId)
+            return Reply(kOpen, "Opened.");
+        return Refuse(kOpen, kErrNotNow, "Cannot switch to another session while running.");
+    }
+    if (m_state != TState::Announcing && m_state != TState::Announced)
+        return Refuse(kOpen, kErrNotNow, "Started without a session: start the program again.");
+    TRunPlace place;
+    std::string error;
+    if (!SessionPlace(session, place, error)) {
+        Refuse(kOpen, kErrCreateFailed, error);
+        return Fail(TState::Failed,
+                    "The session could not be opened (" + error + "): going on without a session.");
+    }
+    m_session = session;
+    m_place = place;
+    m_state = TState::Open;
+    m_status = "Session \"" + session.displayName + "\": settings kept in " + session.path;
+    m_watch = new QTimer(this);
+    connect(m_watch, &QTimer::timeout, this, [this] { CheckManager(); });
+    m_watch->start(kWatchMs);
+    Reply(kOpen, "Settings kept in " + session.path + ".");
+}
+
+void TNsmClient::HandleSave() {
+    if (!SessionOpen() || !OnSave) return Refuse(kSave, kErrNotNow, "Not ready to save yet.");
+    const std::string failure = OnSave();
+    if (failure.empty()) return Reply(kSave, "Saved.");
+    Refuse(kSave, kErrGeneral, failure);
+}
+
+void TNsmClient::HandleGui(bool show) {
+    if (m_state == TState::Failed || m_state == TState::Gone) return;
+    m_guiWanted = show;
+    if (OnShowGui) OnShowGui(show);
+}
+
+void TNsmClient::Reply(const char* path, const std::string& text) {
+    lo_message m = lo_message_new();
+    lo_message_add_string(m, path);
+    lo_message_add_string(m, text.c_str());
+    Send("/reply", m);
+}
+
+void TNsmClient::Refuse(const char* path, int code, const std::string& text) {
+    lo_message m = lo_message_new();
+    lo_message_add_string(m, path);
+    lo_message_add_int32(m, code);
+    lo_message_add_string(m, text.c_str());
+    Send("/error", m);
+}
+
+void TNsmClient::Send(const char* path, lo_message message) {
+    const int sent = lo_send_message_from(m_address, m_server, path, message);
+    lo_message_free(message);
+    if (sent >= 0 || m_state == TState::Failed || m_state == TState::Gone) return;
+    const std::string reason = lo_address_errstr(m_address) ? lo_address_errstr(m_address) : "";
+    if (m_state == TState::Open)
+        Fail(TState::Gone, "The session manager cannot be reached any more (" + reason +
+                               "): going on without a session.");
+    else
+        Fail(TState::Failed, "The session manager at " + m_url + " cannot be reached (" + reason +
+                                 "): going on without a session.");
+}
+
+void TNsmClient::Fail(TState state, const std::string& text) {
+    const bool ended = m_state == TState::Open;
+    m_state = state;
+    m_status = text;
+    if (m_watch) m_watch->stop();
+    if (OnStatus) OnStatus(text);
+    if (ended && OnEnded) OnEnded();
+}
+
+void TNsmClient::CheckManager() {
+    if (SessionOpen() && !m_managerAlive())
+        Fail(TState::Gone, "The session manager has gone: going on without a session.");
+}
