@@ -483,8 +483,6 @@ void TSettings::BApplyClick() {
         m_owner.RefreshNumbers();
         BuildControllerLists();
     }
-    // Applied settings are kept at once; a failure is told to the user there.
-    m_owner.SaveToRegistry();
 }
 
 void TSettings::BOKClick() {

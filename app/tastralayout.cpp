@@ -5,7 +5,6 @@
 
 #include "app/knobpanel.h"
 #include "app/soundselection.h"
-#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
@@ -39,11 +38,6 @@ void TTastra2::LayOutToFont() {
                     std::max(panicDesign.height(), panic.height()));
     FormResize();
     PlaceKeyboardBelow(top2 + row2 + kRowGap);
-
-    // The status bar shows the keyboard's hint, the longest of the usual ones, whole.
-    ApplySizeRules();
-    const int wanted = m_status->WidthToShow(Keyboard1->statusTip());
-    if (width() < wanted) resize(wanted, height());
 }
 
 void TTastra2::PlaceKeyboardBelow(int rowsBottom) {

@@ -136,12 +136,41 @@ TEST(ChordList, SavingChangesKeepsWhatAnotherCopyStoredMeanwhile) {
     mine.Remove(&mine.Item(1));
     mine.Item(1).Parse("edit", "3C09");
     mine.Add(std::make_unique<TChordEntry>("mine", "3C0A"));
-    EXPECT_EQ(mine.SaveChanges(store, base), 4);
+    TChordList written;
+    EXPECT_EQ(mine.SaveChanges(store, base, &written), 4);
     TChordList stored;
     stored.Load(store, false);
-    EXPECT_EQ(Names(stored), (std::vector<QString>{"keep", "edit", "theirs", "mine"}));
+    // This copy's order first, what the other one added after it.
+    EXPECT_EQ(Names(stored), (std::vector<QString>{"keep", "edit", "mine", "theirs"}));
     EXPECT_EQ(stored.Item(0).ToText(), "3C0407");
     EXPECT_EQ(stored.Item(1).ToText(), "3C09");
+    EXPECT_EQ(Names(written), Names(stored));
+}
+
+// The stored order is the order the list shows: a renamed chord and one replaced by a load in
+// other letter case (which moves it to the end) are stored where the list has them.
+TEST(ChordList, SavingChangesStoresTheListsOwnOrder) {
+    TChordList base;
+    base.Add(std::make_unique<TChordEntry>("Triad", "3C0407"));
+    base.Add(std::make_unique<TChordEntry>("Fifth", "3C07"));
+    base.Add(std::make_unique<TChordEntry>("Sixth", "3C09"));
+    TMemSettingsStore store(true);
+    base.Save(store);
+
+    TChordList renamed = base;
+    renamed.Item(0).SetName("Major");
+    renamed.SaveChanges(store, base);
+    TChordList stored;
+    stored.Load(store, false);
+    EXPECT_EQ(Names(stored), (std::vector<QString>{"Major", "Fifth", "Sixth"}));
+
+    TMemSettingsStore file;
+    Put(file, 1, "fifth", "3C0707");
+    TChordList imported = stored;
+    imported.Load(file, true);
+    imported.SaveChanges(store, stored);
+    stored.Load(store, false);
+    EXPECT_EQ(Names(stored), (std::vector<QString>{"Major", "Sixth", "fifth"}));
 }
 
 TEST(ChordList, LoadFailuresAreSwallowedSaveFailuresReported) {
