@@ -13,6 +13,13 @@ std::vector<QString> Names(const TChordList& l) {
     return v;
 }
 
+// A list of (name, chord text) pairs.
+TChordList ListOf(std::initializer_list<std::pair<const char*, const char*>> chords) {
+    TChordList l;
+    for (const auto& [name, text] : chords) l.Add(std::make_unique<TChordEntry>(name, text));
+    return l;
+}
+
 void Put(TSettingsStore& s, int n, const std::string& name, const std::string& chord) {
     s.WriteString("Chords", "Name" + std::to_string(n), name);
     s.WriteString("Chords", "Chord" + std::to_string(n), chord);
@@ -121,10 +128,7 @@ TEST(ChordList, AnEmptyChordDoesNotHideTheChordsAfterIt) {
 
 // Two running copies: what the other one stored after this one read the list survives.
 TEST(ChordList, SavingChangesKeepsWhatAnotherCopyStoredMeanwhile) {
-    TChordList base;
-    base.Add(std::make_unique<TChordEntry>("keep", "3C04"));
-    base.Add(std::make_unique<TChordEntry>("drop", "3C05"));
-    base.Add(std::make_unique<TChordEntry>("edit", "3C06"));
+    const TChordList base = ListOf({{"keep", "3C04"}, {"drop", "3C05"}, {"edit", "3C06"}});
     TMemSettingsStore store(true);
     base.Save(store);
     TChordList other = base;  // the other copy changes "keep" and adds "theirs"
@@ -150,10 +154,7 @@ TEST(ChordList, SavingChangesKeepsWhatAnotherCopyStoredMeanwhile) {
 // The stored order is the order the list shows: a renamed chord and one replaced by a load in
 // other letter case (which moves it to the end) are stored where the list has them.
 TEST(ChordList, SavingChangesStoresTheListsOwnOrder) {
-    TChordList base;
-    base.Add(std::make_unique<TChordEntry>("Triad", "3C0407"));
-    base.Add(std::make_unique<TChordEntry>("Fifth", "3C07"));
-    base.Add(std::make_unique<TChordEntry>("Sixth", "3C09"));
+    const TChordList base = ListOf({{"Triad", "3C0407"}, {"Fifth", "3C07"}, {"Sixth", "3C09"}});
     TMemSettingsStore store(true);
     base.Save(store);
 
