@@ -10,22 +10,19 @@
 
 namespace {
 
-QString XTitle(const QWidget* window) {
-    return QString::fromStdString(XWindowTitle(window->winId()));
-}
-
 TEST(WindowTitles, ToolWindowsCarryTheirOwnTitleAndTheMainWindowTheProgramsTitle) {
     if (!XServerError().empty()) GTEST_SKIP() << XServerError();
     TShowcase showcase(1);
     TTastra2& main = showcase.Main();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    EXPECT_EQ(XTitle(&main), "Zorvik's Tastra");
+    EXPECT_EQ(XWindowTitle(main.winId()), "Zorvik's Tastra");
     int tools = 0;
     for (const TWindowView& view : WindowViews()) {
         QWidget* window = view.open(main);
         if (!window || window == &main || window->windowTitle().isEmpty()) continue;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window)) << view.name.toStdString();
-        EXPECT_EQ(XTitle(window), window->windowTitle()) << view.name.toStdString();
+        EXPECT_EQ(XWindowTitle(window->winId()), window->windowTitle().toStdString())
+            << view.name.toStdString();
         ++tools;
         window->close();
         QApplication::processEvents();
