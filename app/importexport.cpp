@@ -279,15 +279,19 @@ void TImportExport::ImportChordsClick() {
         const int n = chords.Load(file, !overwrite);
         if (n > 0) {
             // Added chords join what is stored now (another running copy may have stored some
-            // since this one read them); a replacing import replaces everything.
+            // since this one read them); a replacing import replaces everything. The list then
+            // holds what was stored, in the stored order.
             const TChordList before = std::move(*m_host.chords);
-            *m_host.chords = std::move(chords);
-            const std::string failure = m_host.chords->SaveToRegistry(
-                m_host.openSettingsRoot, overwrite ? nullptr : &before);
+            TChordList stored;
+            const std::string failure = chords.SaveToRegistry(
+                m_host.openSettingsRoot, overwrite ? nullptr : &before, &stored);
             if (!failure.empty()) {
+                // They stay to be played in this run; the message says they were not stored.
+                *m_host.chords = std::move(chords);
                 m_host.prompts->Error(QString::fromStdString(failure));
                 return QString();
             }
+            *m_host.chords = std::move(stored);
         }
         return CountMessage(n, "No custom chords could be loaded.",
                             "%1 custom chords loaded successfully.");

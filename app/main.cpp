@@ -10,7 +10,6 @@
 #include "app/sessionlink.h"
 #include "app/startupprobe.h"
 #include "app/tastra.h"
-#include "app/texts.h"
 #include "app/userprompts.h"
 #include "platform/joystick/sdljoystick.h"
 #include "platform/midi/jackwarmup.h"
@@ -31,7 +30,6 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tastra"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(texts::kProgramTitle));
     // Wayland compositors find the window's icon and menu entry through this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tastra"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tastra")));

@@ -1,13 +1,14 @@
 #include "app/messages.h"
 
-#include <QApplication>
 #include <QCheckBox>
+
+#include "app/texts.h"
 
 QMessageBox::StandardButton MessageWithCheckbox(QWidget* owner, const QString& text,
                                                 const QString& checkText, bool& checked,
                                                 QMessageBox::Icon icon,
                                                 QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, owner);
+    QMessageBox box(icon, QString::fromUtf8(texts::kProgramTitle), text, buttons, owner);
     auto* check = new QCheckBox(checkText);  // owned by the box
     check->setObjectName("checkbox");
     check->setChecked(checked);

@@ -488,8 +488,6 @@ void TSettings::BApplyClick() {
         BuildControllerLists();
     }
     m_owner.Synth().Apply(SynthTab->Edited());
-    // Applied settings are kept at once; a failure is told to the user there.
-    m_owner.SaveToRegistry();
 }
 
 void TSettings::BOKClick() {

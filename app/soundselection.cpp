@@ -298,6 +298,9 @@ void TSoundSelection::LoadSettings(TSettingsStore& store, const std::string& sec
 void TSoundSelection::SaveSettings(TSettingsStore& store, const std::string& section) {
     store.WriteInteger(section, keys::kProgram, m_program);
     store.WriteInteger(section, keys::kBank, m_bank);
+}
+
+void TSoundSelection::SavePatchScript(TSettingsStore& store, const std::string& section) {
     if (m_patchList) {
         store.WriteString(section, keys::kPatchScript, m_patchList->FileName().toStdString());
         store.WriteString(section, keys::kPatchMode,

@@ -99,7 +99,10 @@ public:
     std::vector<QWidget*> TopRowFields() const;
     std::vector<QWidget*> PatchRowFields() const;
     void LoadSettings(TSettingsStore& store, const std::string& section);
+    // Program and bank.
     void SaveSettings(TSettingsStore& store, const std::string& section);
+    // The patch script and its mode group; nothing before the patch list was first read.
+    void SavePatchScript(TSettingsStore& store, const std::string& section);
     // Runs load so that the program and bank it reads are kept for the next start only; the
     // running ones stay as shown.
     void LoadForNextStart(const std::function<void()>& load);

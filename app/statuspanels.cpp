@@ -1,19 +1,43 @@
 #include "app/statuspanels.h"
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <algorithm>
 
 #include "app/texts.h"
 
-namespace {
-// What the status bar's own margins and the spacing between five panels take.
-constexpr int kPanelSlack = 32;
-}  // namespace
+void TElidedLabel::SetFullText(const QString& text) {
+    m_full = text;
+    Elide();
+}
+
+void TElidedLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    Elide();
+}
+
+void TElidedLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Elide();
+}
+
+void TElidedLabel::Elide() {
+    // A framed label without an indent of its own indents its text by half an "x".
+    const int in = indent() >= 0 ? indent()
+                   : frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2
+                                      : 0;
+    const int room = contentsRect().width() - 2 * margin() - in;
+    const QString shown = fontMetrics().elidedText(m_full, Qt::ElideRight, std::max(0, room));
+    if (text() != shown) setText(shown);
+    setToolTip(shown == m_full ? QString() : m_full);
+}
 
 TStatusPanels::TStatusPanels(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
     const int design[5] = {200, 50, 50, 50, 50};
     for (int i = 0; i < 5; ++i) {
-        m_panels[i] = new QLabel(this);
+        m_panels[i] = new TElidedLabel(this);
+        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Panel 0 stretches over what the others leave.
         if (i == 0)
@@ -41,11 +65,11 @@ QString TStatusPanels::Notice() const { return m_notice->text(); }
 
 void TStatusPanels::SetPanelText(int panel, const QString& text) {
     if (panel < 0 || panel > 4) return;
-    m_panels[panel]->setText(text);
+    m_panels[panel]->SetFullText(text);
 }
 
 QString TStatusPanels::PanelText(int panel) const {
-    return panel >= 0 && panel <= 4 ? m_panels[panel]->text() : QString();
+    return panel >= 0 && panel <= 4 ? m_panels[panel]->FullText() : QString();
 }
 
 int TStatusPanels::PanelWidth(int panel) const {
@@ -66,16 +90,6 @@ void TStatusPanels::Measure() {
         m_panels[4]->setFixedWidth(w4);
         m_measured = w1 >= 2 && w2 >= 2 && w3 >= 2;
     }
-}
-
-int TStatusPanels::WidthToShow(const QString& text) {
-    Measure();
-    const QLabel* p = m_panels[0];
-    int width = p->fontMetrics().horizontalAdvance(text) + 2 * (p->frameWidth() + p->margin()) +
-                kPanelSlack;
-    for (int i = 1; i < 5; ++i) width += m_panels[i]->width();
-    if (!m_notice->isHidden()) width += m_notice->sizeHint().width();
-    return width;
 }
 
 void TStatusPanels::Layout() { Measure(); }

@@ -57,8 +57,9 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     // Creation reads no settings: everything stored is applied when the window is first shown.
     SetStatusText(QString());
     ClientArea()->SetBackground(QPixmap(QStringLiteral(":/background/BACKGROUND.png")));
+    // Only the main window carries the program title: an application display name would be
+    // appended to every tool window's own title.
     setWindowTitle(texts::kProgramTitle);
-    QApplication::setApplicationDisplayName(texts::kProgramTitle);
 
     m_player.OnDisplay = [this](uint8_t s, uint8_t d1, uint8_t d2) { ReflectMessage(s, d1, d2); };
     Keyboard1->OnOctaveChange = [this](TKeyboard*) { Keyboard1OctaveChange(); };

@@ -175,6 +175,8 @@ private:
     void RaiseTopmost();
     void About2Click();
     void LoadCustomChord(TSettingsStore& store);
+    // The selected chord's position in the chord list as store holds it.
+    int StoredCustomChordIndex(TSettingsStore& store) const;
     void CreateDialogMenuItems(QMenu* options);
     void Transpose1Click();
     void ChordEditor1Click();

@@ -12,7 +12,6 @@
 #include <QStatusBar>
 #include <cmath>
 
-#include "app/statuspanels.h"
 #include "app/texts.h"
 #include "controls/imgcontrol.h"
 #include "controls/sharedimage.h"
@@ -334,14 +333,9 @@ void TTastra::CBChordClick() {
 int TTastra::MinWidth() const { return EChannel->geometry().right() + 1 + kMargin; }
 
 int TTastra::MaxWidth() const {
-    // Wide enough for the whole keyboard, and for the right arrow beside it when shown.
-    const int arrow = ICRightArrow->isHidden() ? 0 : ICRightArrow->width();
-    int width = Keyboard1->FullWidth() + Keyboard1->x() + arrow + kMargin;
-    // Wide enough, too, for the status bar to show the keyboard's hint, the longest of the
-    // usual ones, whole.
-    if (auto* status = findChild<TStatusPanels*>(QString(), Qt::FindDirectChildrenOnly))
-        width = std::max(width, status->WidthToShow(Keyboard1->statusTip()));
-    return width;
+    // Wide enough for the whole keyboard from its left edge; a status text too long for the
+    // window is cut in its panel instead.
+    return Keyboard1->FullWidth() + Keyboard1->x() + kMargin;
 }
 
 void TTastra::ApplySizeRules() {

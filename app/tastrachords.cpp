@@ -37,17 +37,15 @@ void TTastra2::RebuildChordItems() {
     QString remembered;
     if (selected >= kBuiltinCount) remembered = CBChord->itemText(selected);
     while (CBChord->count() > kBuiltinCount) CBChord->removeItem(CBChord->count() - 1);
-    int reselect = -1;
-    for (int k = 0; k < m_chordList.Count(); ++k) {
-        const QString name = m_chordList.Item(k).Name();
-        CBChord->addItem(name);
-        if (reselect < 0 && !remembered.isEmpty() && SameChordName(name, remembered))
-            reselect = kBuiltinCount + k;
-    }
+    QStringList names;
+    names.reserve(m_chordList.Count());
+    for (int k = 0; k < m_chordList.Count(); ++k) names << m_chordList.Item(k).Name();
+    CBChord->addItems(names);
+    const int found = remembered.isEmpty() ? -1 : m_chordList.IndexOfName(remembered);
     if (selected >= 0 && selected < kBuiltinCount)
         CBChord->setCurrentIndex(selected);
     else
-        CBChord->setCurrentIndex(reselect >= 0 ? reselect : 0);
+        CBChord->setCurrentIndex(found >= 0 ? kBuiltinCount + found : 0);
     CBChordClick();
 }
 
@@ -59,6 +57,18 @@ void TTastra2::StepChord(int d) {
     if (i >= n) i = 0;
     CBChord->setCurrentIndex(i);
     CBChordClick();
+}
+
+int TTastra2::StoredCustomChordIndex(TSettingsStore& store) const {
+    // Another running copy may have removed or added chords since this one read them: the
+    // position is counted in the list as it is stored, so that it names the chord shown here.
+    if (!store.IsRegistry() || m_customChordIndex >= m_chordList.Count() ||
+        TChordList::IsStoredIn(store, m_chordList))
+        return m_customChordIndex;
+    TChordList stored;
+    stored.Load(store, false);
+    const int at = stored.IndexOfName(m_chordList.Item(m_customChordIndex).Name());
+    return at >= 0 ? at : m_customChordIndex;
 }
 
 void TTastra2::LoadCustomChord(TSettingsStore& store) {

@@ -10,6 +10,7 @@
 #include "app/knobpanel.h"
 #include "app/outputsender.h"
 #include "app/soundselection.h"
+#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "app/texts.h"
 #include "app/userprompts.h"
@@ -83,11 +84,14 @@ void TTastra2::ArrangeKnobs() {
 }
 
 int TTastra2::MinWidth() const {
-    // Room for the program, bank and patch fields, a column for every knob and the Panic panel.
+    // Room for the program, bank and patch fields, a column for every knob and the Panic panel,
+    // and for the status bar's fixed panels (wider than these only with a large font).
     if (!m_sound) return TTastra::MinWidth();
     const int knobs = m_knobs ? m_knobs->KnobList().MinimumAreaWidth() + kKnobAreaGap : 0;
-    return std::max(TTastra::MinWidth(), KnobAreaLeft() + knobs) +
-           (m_panic ? m_panic->width() + 5 : 0);
+    const int status = m_status ? m_status->minimumSizeHint().width() : 0;
+    return std::max(std::max(TTastra::MinWidth(), KnobAreaLeft() + knobs) +
+                        (m_panic ? m_panic->width() + 5 : 0),
+                    status);
 }
 
 void TTastra2::SetWheelController(int n) {

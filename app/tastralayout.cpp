@@ -5,7 +5,6 @@
 
 #include "app/knobpanel.h"
 #include "app/soundselection.h"
-#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
@@ -44,10 +43,9 @@ void TTastra2::LayOutToFont() {
 }
 
 void TTastra2::FitStatusBar() {
-    // The status bar shows the keyboard's hint, the longest of the usual ones, whole.
+    // A notice shown or hidden changes the width of the status bar's fixed panels, which the
+    // window's smallest width includes; a long status text is cut in its panel instead.
     ApplySizeRules();
-    const int wanted = m_status->WidthToShow(Keyboard1->statusTip());
-    if (width() < wanted) resize(wanted, height());
 }
 
 void TTastra2::PlaceKeyboardBelow(int rowsBottom) {

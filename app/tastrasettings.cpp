@@ -49,11 +49,12 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     store.WriteInteger(s, keys::kMouseWheelSensitivity, m_wheelSensitivity);
     store.WriteBool(s, keys::kStayOnTop, m_stayOnTop);
     store.WriteBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
+    m_sound->SavePatchScript(store, s);
     if (Keyboard1->Chord() == chCustom)
-        store.WriteInteger(s, keys::kCustomChord, m_customChordIndex);
+        store.WriteInteger(s, keys::kCustomChord, StoredCustomChordIndex(store));
+    m_knobs->SaveSettings(store, s);
     m_impExp->SaveFlags(store);
     m_joysticks->SaveSettings(store);
-    m_knobs->SaveSettings(store, s);
     m_synth->SaveSettings(store);
     m_anyWindow->SaveSettings(store, s);
 }

@@ -49,22 +49,32 @@ public:
     // Replaces section "Chords" with the list, numbered from 1 without gaps; chords without
     // notes are left out. Returns the number written.
     int Save(TSettingsStore& store) const;
-    // Stores only what was changed here since base (the list as it was loaded): chords another
-    // running copy added or changed meanwhile stay, unless this list removed or changed them
-    // too. A changed chord keeps its stored place; a new one goes to the end.
-    int SaveChanges(TSettingsStore& store, const TChordList& base) const;
+    // Stores what was changed here since base (the list as it was loaded) without losing what
+    // another running copy stored meanwhile: the stored list follows this list's order; a chord
+    // unchanged here keeps what is stored now (also another copy's change, or its removal);
+    // chords another copy added follow at the end. stored, when given, receives the list as it
+    // was written. Returns the number written.
+    int SaveChanges(TSettingsStore& store, const TChordList& base,
+                    TChordList* stored = nullptr) const;
+
+    // True when store holds exactly list, spelled alike and in its order: a cheap check, before
+    // comparing names the locale's way, that nobody else changed the stored chords.
+    static bool IsStoredIn(TSettingsStore& store, const TChordList& list);
 
     // The same against the user's registry store. Loading swallows every failure (also failing
     // to open the store) and reports it only by the result. Saving writes the changes since base
-    // when given, else the whole list, and returns an empty string when the chords were written,
-    // else the message for the user (which file, and why).
+    // when given, else the whole list; stored, when given, receives the list as written. It
+    // returns an empty string when the chords were written, else the message for the user (which
+    // file, and why).
     bool LoadFromRegistry(const TStoreOpener& openRegistry);
-    std::string SaveToRegistry(const TStoreOpener& openRegistry,
-                               const TChordList* base = nullptr) const;
+    std::string SaveToRegistry(const TStoreOpener& openRegistry, const TChordList* base = nullptr,
+                               TChordList* stored = nullptr) const;
 
 private:
+    // Copies of the chords that have notes: what a save writes.
+    TChordList WithNotes() const;
+    // This list's changes since base joined with what store holds now.
+    TChordList MergedWith(TSettingsStore& store, const TChordList& base) const;
+
     std::vector<std::unique_ptr<TChordEntry>> m_items;
 };
-
-// Locale-aware whole-string equality ignoring case, as used for chord names.
-bool SameChordName(const QString& a, const QString& b);

@@ -1,5 +1,6 @@
 #include "platform/settings/inidocument.h"
 
+#include <algorithm>
 #include <cctype>
 #include <unordered_set>
 
@@ -73,7 +74,7 @@ bool TIniDocument::ParseValueLine(const std::string& line, std::string& name, st
 
 void TIniDocument::Parse(const std::string& text) {
     m_lines.clear();
-    m_sectionIndexValid = false;
+    m_indexValid = false;
     size_t start = 0;
     // A byte order mark would otherwise become part of the first section's name; it is written
     // back as it came.
@@ -99,35 +100,48 @@ std::string TIniDocument::Serialize() const {
     return out;
 }
 
-long TIniDocument::FindSection(const std::string& section) const {
-    // Looking each section up by scanning the file would make reading every section of a large
-    // file (an import of thousands of presets) cost the square of its size.
-    if (!m_sectionIndexValid) {
-        m_sectionIndex.clear();
-        std::string name;
-        for (size_t i = 0; i < m_lines.size(); ++i)
-            if (ParseSectionLine(m_lines[i], name)) m_sectionIndex.emplace(Fold(name), i);
-        m_sectionIndexValid = true;
+void TIniDocument::IndexLines() const {
+    // Looking each section and value up by scanning the file would make reading every value of a
+    // large file (an import of thousands of presets or chords) cost the square of its size.
+    if (m_indexValid) return;
+    m_sectionIndex.clear();
+    m_valueIndex.clear();
+    m_headers.clear();
+    std::string name, value, section;
+    bool first = false;  // inside the first section of its name: only its values count
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        if (ParseSectionLine(m_lines[i], name)) {
+            m_headers.push_back(i);
+            section = Fold(name);
+            first = m_sectionIndex.emplace(section, i).second;
+        } else if (first && ParseValueLine(m_lines[i], name, value)) {
+            m_valueIndex.emplace(ValueKey(section, name), i);
+        }
     }
+    m_indexValid = true;
+}
+
+std::string TIniDocument::ValueKey(const std::string& foldedSection, const std::string& name) {
+    // A line break cannot be part of a section's name.
+    return foldedSection + '\n' + Fold(name);
+}
+
+long TIniDocument::FindSection(const std::string& section) const {
+    IndexLines();
     auto it = m_sectionIndex.find(Fold(section));
     return it == m_sectionIndex.end() ? -1 : static_cast<long>(it->second);
 }
 
 size_t TIniDocument::SectionEnd(size_t header) const {
-    std::string name;
-    size_t i = header + 1;
-    while (i < m_lines.size() && !ParseSectionLine(m_lines[i], name)) ++i;
-    return i;
+    IndexLines();
+    auto next = std::upper_bound(m_headers.begin(), m_headers.end(), header);
+    return next == m_headers.end() ? m_lines.size() : *next;
 }
 
 long TIniDocument::FindValueLine(const std::string& section, const std::string& name) const {
-    long h = FindSection(section);
-    if (h < 0) return -1;
-    std::string n, v, want = Trim(name);
-    for (size_t i = h + 1, e = SectionEnd(h); i < e; ++i)
-        if (ParseValueLine(m_lines[i], n, v) && TSettingsStore::SameName(n, want))
-            return static_cast<long>(i);
-    return -1;
+    IndexLines();
+    auto it = m_valueIndex.find(ValueKey(Fold(section), Trim(name)));
+    return it == m_valueIndex.end() ? -1 : static_cast<long>(it->second);
 }
 
 bool TIniDocument::Find(const std::string& section, const std::string& name,
@@ -145,21 +159,32 @@ void TIniDocument::Set(const std::string& section, const std::string& name,
     std::string line = n + "=" + EncodeValue(value);
     long at = FindValueLine(section, n);
     if (at >= 0) {
-        m_lines[at] = line;
+        m_lines[at] = line;  // the same name in other case: the index stays right
         return;
     }
+    // A value written at the end of the file (the usual case of a file being written from the
+    // start) keeps the index; one inserted before other lines moves them and rebuilds it.
     long h = FindSection(section);
-    m_sectionIndexValid = false;
     if (h < 0) {
         if (!m_lines.empty() && !Trim(m_lines.back()).empty()) m_lines.emplace_back();
         m_lines.push_back("[" + OneLine(Trim(section)) + "]");
+        m_headers.push_back(m_lines.size() - 1);
+        m_sectionIndex.emplace(Fold(section), m_lines.size() - 1);
         m_lines.push_back(line);
+        m_valueIndex.emplace(ValueKey(Fold(section), n), m_lines.size() - 1);
         return;
     }
     size_t insertAt = h + 1;
     std::string vn, vv;
-    for (size_t i = h + 1, e = SectionEnd(h); i < e; ++i)
-        if (ParseValueLine(m_lines[i], vn, vv)) insertAt = i + 1;
+    for (size_t i = SectionEnd(h); i > static_cast<size_t>(h) + 1; --i)
+        if (ParseValueLine(m_lines[i - 1], vn, vv)) {
+            insertAt = i;
+            break;
+        }
+    if (insertAt == m_lines.size())
+        m_valueIndex.emplace(ValueKey(Fold(section), n), insertAt);
+    else
+        m_indexValid = false;
     m_lines.insert(m_lines.begin() + insertAt, line);
 }
 
@@ -167,14 +192,14 @@ void TIniDocument::Delete(const std::string& section, const std::string& name) {
     long at = FindValueLine(section, name);
     if (at < 0) return;
     m_lines.erase(m_lines.begin() + at);
-    m_sectionIndexValid = false;
+    m_indexValid = false;
 }
 
 void TIniDocument::EraseSection(const std::string& section) {
     long h = FindSection(section);
     if (h < 0) return;
     m_lines.erase(m_lines.begin() + h, m_lines.begin() + SectionEnd(h));
-    m_sectionIndexValid = false;
+    m_indexValid = false;
 }
 
 std::vector<std::string> TIniDocument::Sections() const {
@@ -191,11 +216,8 @@ std::vector<std::string> TIniDocument::Names(const std::string& section) const {
     long h = FindSection(section);
     if (h < 0) return out;
     std::string n, v;
-    for (size_t i = h + 1, e = SectionEnd(h); i < e; ++i) {
-        if (!ParseValueLine(m_lines[i], n, v)) continue;
-        bool seen = false;
-        for (const auto& o : out) seen = seen || TSettingsStore::SameName(o, n);
-        if (!seen) out.push_back(n);
-    }
+    std::unordered_set<std::string> seen;
+    for (size_t i = h + 1, e = SectionEnd(h); i < e; ++i)
+        if (ParseValueLine(m_lines[i], n, v) && seen.insert(Fold(n)).second) out.push_back(n);
     return out;
 }

@@ -41,11 +41,17 @@ private:
     // One past the section's last line (the next header or the end).
     size_t SectionEnd(size_t header) const;
     long FindValueLine(const std::string& section, const std::string& name) const;
+    // Builds the indexes below unless they are up to date.
+    void IndexLines() const;
+    static std::string ValueKey(const std::string& foldedSection, const std::string& name);
 
     std::vector<std::string> m_lines;
     bool m_byteOrderMark = false;
-    // Header line of each section by its folded name (the first of duplicates), rebuilt after
-    // lines were inserted or removed.
+    // Header line of each section by its folded name (the first of duplicates), every header
+    // line in order, and the line of each value of those first sections by folded section and
+    // name (the first of duplicates). Rebuilt after lines were removed or inserted before others.
     mutable std::unordered_map<std::string, size_t> m_sectionIndex;
-    mutable bool m_sectionIndexValid = false;
+    mutable std::vector<size_t> m_headers;
+    mutable std::unordered_map<std::string, size_t> m_valueIndex;
+    mutable bool m_indexValid = false;
 };

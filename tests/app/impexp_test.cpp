@@ -200,6 +200,29 @@ TEST_F(ImportExport, ChordsRoundTripAddOverwriteAndEmptyFile) {
     EXPECT_TRUE(store.ReadString("Chords", "Name2", "").empty());
 }
 
+// Stored Stack, A, B; another running copy adds Theirs; importing "stack" (add) stores and lists
+// the order shown, A, B, stack, with the other copy's chord after it.
+TEST_F(ImportExport, ChordImportStoresTheShownOrderAndListsWhatIsNowStored) {
+    store.WriteString("Chords", "Name2", "A");
+    store.WriteString("Chords", "Chord2", "3C03");
+    store.WriteString("Chords", "Name3", "B");
+    store.WriteString("Chords", "Chord3", "3C05");
+    chords.LoadFromRegistry(OpenRoot());
+    store.WriteString("Chords", "Name4", "Theirs");
+    store.WriteString("Chords", "Chord4", "3C08");
+    importFrom = File("stack.ini");
+    WriteText(importFrom, "[Chords]\r\nName1=stack\r\nChord1=3C0409\r\n");
+    impExp->ImportChordsClick();
+    const std::vector<std::string> expected = {"A", "B", "stack", "Theirs"};
+    std::vector<std::string> inStore, listed;
+    for (int n = 1; n <= 5; ++n)
+        inStore.push_back(store.ReadString("Chords", "Name" + std::to_string(n), ""));
+    for (int i = 0; i < chords.Count(); ++i) listed.push_back(chords.Item(i).Name().toStdString());
+    EXPECT_EQ(inStore, (std::vector<std::string>{"A", "B", "stack", "Theirs", ""}));
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(chordChanges, 1);
+}
+
 TEST_F(ImportExport, FileOffersRememberedNameThenLastFolderWithTheKindsDefault) {
     // The first offer is in the documents folder, which is created: keep it in the test's folder.
     const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");

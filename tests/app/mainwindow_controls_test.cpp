@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <algorithm>
 #include <QTest>
 
 #include "app/tastra.h"
@@ -92,6 +93,40 @@ TEST_F(MainWindowControls, StoredCustomChordIndexComesBackAndAnIndexBeyondTheLis
     store.WriteInteger("KeyboardForm", "CustomChord", 7);
     Start();
     EXPECT_EQ(w->CBChord->currentIndex(), 8);
+}
+
+// "CustomChord" is a position: it is counted in the list as stored at close, where another
+// running copy may have removed a chord before the selected one.
+TEST_F(MainWindowControls, TheSelectedChordSurvivesAChordRemovedByAnotherCopy) {
+    w->CBChord->setCurrentIndex(9);  // "Wide"
+    w->CBChordClick();
+    TChordList other;
+    other.NewChord().Parse("Wide", "3C0C18");
+    TSharedStoreView view(store);
+    other.Save(view);
+    Start();
+    EXPECT_EQ(store.ReadInteger("KeyboardForm", "CustomChord", -1), 0);
+    EXPECT_EQ(w->CBChord->currentText(), "Wide");
+    EXPECT_EQ(w->Keyboard1->Chord(), chCustom);
+}
+
+TEST_F(MainWindowControls, ValuesAreWrittenInTheirStoredOrder) {
+    dataFolder = TASTRA_SOURCE_DIR;  // a patch list with a mode
+    Start();
+    w->CBChord->setCurrentIndex(8);
+    w->CBChordClick();
+    TMemSettingsStore written(true);
+    w->SaveSettings(written);
+    std::vector<std::string> names = written.ReadSection("KeyboardForm");
+    names.erase(names.begin(), std::find(names.begin(), names.end(), "MWCtrl"));
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "MWCtrl", "ShowBasenoteButtons", "Midi Thru", "First Time", "Program",
+                         "Bank", "MouseWheelController", "MouseWheelSensitivity", "StayOnTop",
+                         "DontRemindTranspose", "PatchScript", "PatchMode", "CustomChord",
+                         "Knob Preset", "DontShowExSettings", "DontShowExKnobPresets",
+                         "DontShowExKnobSnapshots", "DontShowExChords", "DontShowImSettings",
+                         "ImKnobPresetsOverwrite", "DontShowImKnobSnapshots",
+                         "ImChordsOverwrite", "PlayFromAnyWindow"}));
 }
 
 TEST_F(MainWindowControls, ReflectedPitchAndModulationMoveTheWheelsWithoutSending) {

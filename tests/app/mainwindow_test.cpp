@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -180,14 +181,39 @@ TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
 TEST_F(MainWindowTest, WindowWidthStaysBetweenChannelFieldAndFullKeyboard) {
     auto w = Start();
     EXPECT_EQ(w->minimumWidth(), w->MinWidth());
-    // The whole keyboard fits, with the right arrow beside it.
-    EXPECT_EQ(w->maximumWidth(),
-              w->Keyboard1->FullWidth() + w->Keyboard1->x() + w->ICRightArrow->width() + 5);
     const int height = w->height();
-    w->resize(5000, 900);
-    EXPECT_LE(w->width(), w->maximumWidth());
-    EXPECT_EQ(w->height(), height);
+    // At most the keyboard's full width from its left edge plus 5, with the image keys and with
+    // old-style 7-pixel keys (narrower than the status bar's hint: the hint is cut instead).
+    for (bool drawn : {false, true}) {
+        if (drawn) {
+            w->Keyboard1->SetPaintStyle(psDraw);
+            w->Keyboard1->SetKeyWidth(7);
+            w->FitKeyboardToStyle();
+        }
+        const int rule = w->Keyboard1->FullWidth() + w->Keyboard1->x() + 5;
+        EXPECT_EQ(w->maximumWidth(), std::max(w->MinWidth(), rule)) << "drawn " << drawn;
+        w->resize(5000, 900);
+        EXPECT_EQ(w->width(), w->maximumWidth());
+        EXPECT_EQ(w->height(), height);
+    }
     EXPECT_EQ(w->ClientArea()->height(), w->DesignHeight());
+}
+
+TEST_F(MainWindowTest, AStatusTextTooLongForItsPanelIsCutAndWholeInTheTooltip) {
+    auto w = Start();
+    // The window is not widened for the texts of its status bar, the keyboard's hint included.
+    EXPECT_EQ(w->width(), std::max(w->DesignWidth(), w->MinWidth()));
+    const QString text = "Waiting for MIDI OUT " + QString(60, 'W') + "...";
+    w->SetStatusText(text);
+    auto* panel = Find<QLabel>("StatusPanel0");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->text().endsWith(QChar(0x2026))) << panel->text().toStdString();
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
+    EXPECT_EQ(panel->toolTip(), text);
+    EXPECT_EQ(Panel(0), text);
+    w->SetStatusText("Ready");
+    EXPECT_EQ(panel->text(), "Ready");
+    EXPECT_TRUE(panel->toolTip().isEmpty());
 }
 
 // What an exported settings file holds, and what importing it sets.

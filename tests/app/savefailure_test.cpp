@@ -121,6 +121,9 @@ TEST_P(SaveFailure, IsToldOnceWithFileAndReasonAndMemoryIsKept) {
             w->SettingsForm()->TBMouseWheelSensitivity->setValue(9);
             w->SettingsForm()->BApply->click();
             EXPECT_EQ(w->WheelSensitivity(), 9);
+            // Apply applies; the settings are written, and a failure told, when the window closes.
+            EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+            w->close();
             break;
         case TAction::ChordEditorApply:
         case TAction::ChordEditorOk:

@@ -131,7 +131,7 @@ TEST_F(SoundSelection, StartupLoadsTheRememberedScriptSelectsItsModeAndSendsOnce
     EXPECT_TRUE(Find<QAction>("PatchSetSep")->isVisible());
 
     // Saving remembers script and mode.
-    s.SaveSettings(store, "KeyboardForm");
+    s.SavePatchScript(store, "KeyboardForm");
     EXPECT_EQ(store.ReadString("KeyboardForm", "PatchScript", ""),
               dir.filePath("synth.txt").toStdString());
     EXPECT_EQ(store.ReadString("KeyboardForm", "PatchMode", ""), "Drums");

@@ -156,7 +156,9 @@ TEST_F(SynthSettingsWindow, PageShowsAppliesAndStoresTheSettings) {
     w->SettingsForm()->BApply->click();
     ASSERT_EQ(synth.applied.size(), 1u);
     EXPECT_EQ(synth.applied[0], JackSettings("/music/Organ.sf2", 512, 3, 1.25, false, true));
-    // Kept at once, with the other applied settings.
+    // Applied, not saved: they are saved with the other settings when the window closes.
+    EXPECT_EQ(Stored(SynthSettingsKeys::kGain), -1);
+    w->SaveToRegistry();
     EXPECT_EQ(Stored(SynthSettingsKeys::kGain), 125);
     EXPECT_EQ(store.ReadString(SynthSettingsKeys::kSection, SynthSettingsKeys::kSoundfont, ""),
               "/music/Organ.sf2");
@@ -169,6 +171,7 @@ TEST_F(SynthSettingsWindow, PageShowsAppliesAndStoresTheSettings) {
     w->SettingsForm()->BApply->click();
     ASSERT_FALSE(prompts.errors.isEmpty());
     EXPECT_EQ(prompts.errors.back().toStdString(), synth.refusal);
+    w->SaveToRegistry();
     EXPECT_EQ(store.ReadString(SynthSettingsKeys::kSection, SynthSettingsKeys::kSoundfont, ""),
               "/music/Organ.sf2");
     page->BDefaultSoundfont->click();

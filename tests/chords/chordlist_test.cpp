@@ -13,6 +13,13 @@ std::vector<QString> Names(const TChordList& l) {
     return v;
 }
 
+// A list of (name, chord text) pairs.
+TChordList ListOf(std::initializer_list<std::pair<const char*, const char*>> chords) {
+    TChordList l;
+    for (const auto& [name, text] : chords) l.Add(std::make_unique<TChordEntry>(name, text));
+    return l;
+}
+
 void Put(TSettingsStore& s, int n, const std::string& name, const std::string& chord) {
     s.WriteString("Chords", "Name" + std::to_string(n), name);
     s.WriteString("Chords", "Chord" + std::to_string(n), chord);
@@ -121,10 +128,7 @@ TEST(ChordList, AnEmptyChordDoesNotHideTheChordsAfterIt) {
 
 // Two running copies: what the other one stored after this one read the list survives.
 TEST(ChordList, SavingChangesKeepsWhatAnotherCopyStoredMeanwhile) {
-    TChordList base;
-    base.Add(std::make_unique<TChordEntry>("keep", "3C04"));
-    base.Add(std::make_unique<TChordEntry>("drop", "3C05"));
-    base.Add(std::make_unique<TChordEntry>("edit", "3C06"));
+    const TChordList base = ListOf({{"keep", "3C04"}, {"drop", "3C05"}, {"edit", "3C06"}});
     TMemSettingsStore store(true);
     base.Save(store);
     TChordList other = base;  // the other copy changes "keep" and adds "theirs"
@@ -136,12 +140,38 @@ TEST(ChordList, SavingChangesKeepsWhatAnotherCopyStoredMeanwhile) {
     mine.Remove(&mine.Item(1));
     mine.Item(1).Parse("edit", "3C09");
     mine.Add(std::make_unique<TChordEntry>("mine", "3C0A"));
-    EXPECT_EQ(mine.SaveChanges(store, base), 4);
+    TChordList written;
+    EXPECT_EQ(mine.SaveChanges(store, base, &written), 4);
     TChordList stored;
     stored.Load(store, false);
-    EXPECT_EQ(Names(stored), (std::vector<QString>{"keep", "edit", "theirs", "mine"}));
+    // This copy's order first, what the other one added after it.
+    EXPECT_EQ(Names(stored), (std::vector<QString>{"keep", "edit", "mine", "theirs"}));
     EXPECT_EQ(stored.Item(0).ToText(), "3C0407");
     EXPECT_EQ(stored.Item(1).ToText(), "3C09");
+    EXPECT_EQ(Names(written), Names(stored));
+}
+
+// The stored order is the order the list shows: a renamed chord and one replaced by a load in
+// other letter case (which moves it to the end) are stored where the list has them.
+TEST(ChordList, SavingChangesStoresTheListsOwnOrder) {
+    const TChordList base = ListOf({{"Triad", "3C0407"}, {"Fifth", "3C07"}, {"Sixth", "3C09"}});
+    TMemSettingsStore store(true);
+    base.Save(store);
+
+    TChordList renamed = base;
+    renamed.Item(0).SetName("Major");
+    renamed.SaveChanges(store, base);
+    TChordList stored;
+    stored.Load(store, false);
+    EXPECT_EQ(Names(stored), (std::vector<QString>{"Major", "Fifth", "Sixth"}));
+
+    TMemSettingsStore file;
+    Put(file, 1, "fifth", "3C0707");
+    TChordList imported = stored;
+    imported.Load(file, true);
+    imported.SaveChanges(store, stored);
+    stored.Load(store, false);
+    EXPECT_EQ(Names(stored), (std::vector<QString>{"Major", "Sixth", "fifth"}));
 }
 
 TEST(ChordList, LoadFailuresAreSwallowedSaveFailuresReported) {

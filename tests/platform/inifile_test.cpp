@@ -36,8 +36,17 @@ TEST(IniDocument, EditsKeepUntouchedLines) {
     EXPECT_EQ(d.Serialize(),
               "; head\r\n\r\n[A]\r\n; note\r\nX=10\r\n\r\ny=2\r\nnew=n\r\n\r\n[B]\r\nw=w\r\n"
               "\r\n[C]\r\nc=c\r\n");
+    // Reads after edits that moved lines find the values where they are now.
+    std::string v;
+    EXPECT_TRUE(d.Find("b", "W", v) && v == "w");
+    EXPECT_TRUE(d.Find("A", "y", v) && v == "2");
+    EXPECT_FALSE(d.Find("B", "z", v));
     d.EraseSection("a");
     EXPECT_EQ(d.Serialize(), "; head\r\n\r\n[B]\r\nw=w\r\n\r\n[C]\r\nc=c\r\n");
+    EXPECT_FALSE(d.Find("A", "new", v));
+    EXPECT_TRUE(d.Find("C", "c", v) && v == "c");
+    d.Set("C", "d", "4");
+    EXPECT_TRUE(d.Find("c", "D", v) && v == "4");
 }
 
 TEST(IniDocument, ByteOrderMarkIsSkippedForReadingAndKept) {

@@ -6,6 +6,9 @@
 // Empty while the server runs; otherwise why it could not start.
 const std::string& XServerError();
 
+// The window's title (_NET_WM_NAME) as the X server holds it, read on a connection of its own.
+std::string XWindowTitle(unsigned long window);
+
 // Presses and releases keys through the X test extension on a connection of its own, as a
 // person at the keyboard would: the server applies its auto-repeat to keys held this way.
 class TXTestKeys {
