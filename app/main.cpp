@@ -6,6 +6,7 @@
 
 #include "app/commandline.h"
 #include "app/errform.h"
+#include "app/programendings.h"
 #include "app/startupprobe.h"
 #include "app/tastra.h"
 #include "app/texts.h"
@@ -45,17 +46,26 @@ int main(int argc, char** argv) {
     services.joystick = &joystick;
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
-    services.openSettingsRoot = [] {
-        return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(SettingsRootPath()));
+    // A settings file of which nothing could be read is renamed and the program starts afresh;
+    // the user is told once where the old file went, when the window is up.
+    QStringList setAside;
+    const auto noticeSetAside = [&setAside](const std::string& copy) {
+        setAside << QString(texts::kSettingsSetAside).arg(QString::fromStdString(copy));
     };
-    services.openSettingsKey = [](const std::string& subKey) {
+    const std::string hive = TRegistryIniFile::DefaultHivePath();
+    services.openSettingsRoot = [&] {
         return std::unique_ptr<TSettingsStore>(
-            new TRegistryIniFile(SettingsRootPath() + "\\" + subKey));
+            new TRegistryIniFile(SettingsRootPath(), hive, noticeSetAside));
+    };
+    services.openSettingsKey = [&](const std::string& subKey) {
+        return std::unique_ptr<TSettingsStore>(
+            new TRegistryIniFile(SettingsRootPath() + "\\" + subKey, hive, noticeSetAside));
     };
     auto window = std::make_unique<TTastra2>(services);
     // Created now and kept hidden until a patch script has something to report.
     auto warnings = std::make_unique<TErrForm>(window.get());
     warnings->hide();
+    const std::unique_ptr<TEndings> endings = WatchEndings(*window);
 
     InstallStartupProbe(window.get());
     window->show();
@@ -66,6 +76,13 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, window.get(),
                            [w = window.get(), message] { w->Prompts().Error(message); });
     }
+    QTimer::singleShot(0, window.get(), [&] {
+        if (setAside.isEmpty()) return;
+        warnings->SetLines(setAside);
+        setAside.clear();
+        window->Prompts().ShowWarnings(*warnings);
+        warnings->Clear();
+    });
     const int rc = app.exec();
     warnings.reset();
     window.reset();

@@ -335,15 +335,22 @@ void TTastra2::closeEvent(QCloseEvent* event) {
 }
 
 void TTastra2::FormClose() {
-    m_closed = true;
     CloseDialogs();
+    const std::string failure = ReleaseAndSave();
+    // What is in memory stays as it is; the user learns that it is not on the disk.
+    if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
+    MidiInMenu1->CloseWithCursor();
+    MidiOutMenu1->CloseWithCursor();
+}
+
+std::string TTastra2::ReleaseAndSave() {
+    if (m_closed) return {};
+    m_closed = true;
     // Notes that came in through thru and are still held by the outside source are released
     // too: after the window closes no release of theirs could reach the device any more.
     m_player.ReleaseThruNotes();
     Keyboard1->ResetAll();
-    SaveToRegistry();
-    MidiInMenu1->CloseWithCursor();
-    MidiOutMenu1->CloseWithCursor();
+    return StoreSettings();
 }
 
 void TTastra2::LoadFromRegistry() {
@@ -357,7 +364,14 @@ void TTastra2::LoadFromRegistry() {
 }
 
 bool TTastra2::SaveToRegistry() {
-    if (!m_services.openSettingsRoot) return true;
+    const std::string failure = StoreSettings();
+    // What is in memory stays as it is; the user learns that it is not on the disk.
+    if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
+    return failure.empty();
+}
+
+std::string TTastra2::StoreSettings() {
+    if (!m_services.openSettingsRoot) return {};
     std::string failure;
     try {
         std::unique_ptr<TSettingsStore> store = m_services.openSettingsRoot();
@@ -371,7 +385,5 @@ bool TTastra2::SaveToRegistry() {
     } catch (const std::exception& e) {
         failure = e.what();
     }
-    // What is in memory stays as it is; the user learns that it is not on the disk.
-    if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
-    return failure.empty();
+    return failure;
 }

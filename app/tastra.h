@@ -82,6 +82,14 @@ public:
     void LoadFromRegistry();
     // False (after telling the user once) when the settings could not be written.
     bool SaveToRegistry();
+    // Saves the settings without a word to the user: why they could not be written, empty when
+    // they were. For a save nobody may be there to see (the desktop session ending).
+    std::string StoreSettings();
+    // What closing does to the sound and the settings, for the endings that do not go through
+    // the window (a signal, a lost display): releases every note the program holds, thru notes
+    // included, and saves, once. Shows nothing, so that it works without a display; returns why
+    // the settings could not be written, empty when they were.
+    std::string ReleaseAndSave();
 
     TMidiOutMenu* MidiOutMenu1 = nullptr;
     TMidiInMenu* MidiInMenu1 = nullptr;
