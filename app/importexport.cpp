@@ -236,14 +236,12 @@ void TImportExport::ImportSettingsClick() {
 void TImportExport::ImportKnobPresetsClick() {
     const bool ran = Run(icImportKnobPresets, [this](TIniFile& file) {
         // A file with nothing usable must not cost the user the presets an overwrite would
-        // erase: it is read through once for the presets it holds, then again to store them
-        // (holding them all meanwhile would cost more than the file).
+        // erase: which presets it holds is known before anything is erased. Each is read only
+        // to be stored (holding them all meanwhile would cost more than the file).
         std::vector<std::string> names;
         TKnobList knobs;
-        for (const std::string& name : PresetSections(file)) {
-            knobs.ReadFromIni(file, name);
-            if (knobs.Count() > 0) names.push_back(name);
-        }
+        for (const std::string& name : PresetSections(file))
+            if (TKnobList::HasKnobs(file, name)) names.push_back(name);
         int n = 0;
         const auto& open = m_host.openPresets;
         std::unique_ptr<TSettingsStore> registry = open ? open() : nullptr;

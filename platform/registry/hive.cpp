@@ -127,8 +127,9 @@ struct TSink {
     void AddEscaped(std::string_view s) {
         size_t run = 0;
         for (size_t i = 0; i < s.size(); ++i) {
-            const char* escape = EscapeOf(s[i]);
-            if (!escape) continue;
+            const char c = s[i];
+            if (c != '\\' && c != '"' && c != '\n' && c != '\r') continue;
+            const char* escape = EscapeOf(c);
             Add(s.substr(run, i - run));
             Add(escape);
             run = i + 1;
@@ -287,6 +288,8 @@ void TKey::Remove(std::string_view name) {
 bool TKeyPathLess::operator()(const std::string& a, const std::string& b) const {
     size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
+        // Paths share long beginnings: equal bytes need no folding.
+        if (a[i] == b[i]) continue;
         int x = FoldForOrder(a[i]), y = FoldForOrder(b[i]);
         if (x != y) return x < y;
     }

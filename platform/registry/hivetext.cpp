@@ -208,7 +208,10 @@ void FormatDword(uint32_t n, char out[8]) {
 }
 
 size_t TLineReader::Scan(size_t from, std::string_view& line) const {
-    const size_t end = m_text.find_first_of("\r\n", from);
+    // Two plain searches: one for a search of either character is several times slower.
+    size_t end = m_text.find('\n', from);
+    const size_t cr = m_text.substr(0, end).find('\r', from);
+    if (cr != std::string_view::npos) end = cr;
     if (end == std::string_view::npos) {
         line = m_text.substr(from);
         return m_text.size();

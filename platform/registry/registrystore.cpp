@@ -271,7 +271,8 @@ bool TRegistryIniFile::UpdateFile() {
     // changes applied, and it is written as it is; otherwise the changes are applied to the file
     // as it is now.
     hive::THive current;
-    const bool unchanged = m_stamp.present && StampOf(m_hivePath) == m_stamp;
+    // (A file that was missing then and is missing now is unchanged as well.)
+    const bool unchanged = StampOf(m_hivePath) == m_stamp;
     if (unchanged) {
         current = std::move(m_hive);
     } else {

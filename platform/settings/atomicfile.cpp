@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -131,18 +132,27 @@ TReadResult ReadWholeFile(const std::string& path, std::string& content, std::st
     content.clear();
     int fd = OpenRegularFile(path, reason);
     if (fd < 0) return errno == ENOENT ? TReadResult::Missing : TReadResult::Failed;
-    char buf[65536];
+    // Read straight into room of the file's size: growing the text as it comes would copy a
+    // large file several times and hold it twice at the end.
+    struct stat st {};
+    size_t room = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+    room += 65536;
+    size_t size = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (content.size() < size + 65536) content.resize(std::max(room, size + 65536));
+        ssize_t n = ::read(fd, &content[size], content.size() - size);
         if (n < 0) {
             if (errno == EINTR) continue;
             Fail(reason);
             ::close(fd);
+            content.clear();
             return TReadResult::Failed;
         }
         if (n == 0) break;
-        content.append(buf, static_cast<size_t>(n));
+        size += static_cast<size_t>(n);
+        room = size * 2;
     }
+    content.resize(size);
     ::close(fd);
     return TReadResult::Ok;
 }
