@@ -47,10 +47,10 @@ int main(int argc, char** argv) {
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
     // A settings file of which nothing could be read is renamed and the program starts afresh;
-    // the user is told once where the old file went, when the window is up.
-    QStringList setAside;
-    const auto noticeSetAside = [&setAside](const std::string& copy) {
-        setAside << QString(texts::kSettingsSetAside).arg(QString::fromStdString(copy));
+    // the window tells the user where the old file went.
+    TTastra2* shown = nullptr;
+    const auto noticeSetAside = [&shown](const std::string& copy) {
+        if (shown) shown->SettingsFileSetAside(copy);
     };
     const std::string hive = TRegistryIniFile::DefaultHivePath();
     services.openSettingsRoot = [&] {
@@ -62,10 +62,11 @@ int main(int argc, char** argv) {
             new TRegistryIniFile(SettingsRootPath() + "\\" + subKey, hive, noticeSetAside));
     };
     auto window = std::make_unique<TTastra2>(services);
+    shown = window.get();
     // Created now and kept hidden until a patch script has something to report.
     auto warnings = std::make_unique<TErrForm>(window.get());
     warnings->hide();
-    const std::unique_ptr<TEndings> endings = WatchEndings(*window);
+    std::unique_ptr<TEndings> endings = WatchEndings(*window);
 
     InstallStartupProbe(window.get());
     window->show();
@@ -76,15 +77,11 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, window.get(),
                            [w = window.get(), message] { w->Prompts().Error(message); });
     }
-    QTimer::singleShot(0, window.get(), [&] {
-        if (setAside.isEmpty()) return;
-        warnings->SetLines(setAside);
-        setAside.clear();
-        window->Prompts().ShowWarnings(*warnings);
-        warnings->Clear();
-    });
     const int rc = app.exec();
+    endings.reset();
     warnings.reset();
+    // The stores the closing window opens have no window to tell any more.
+    shown = nullptr;
     window.reset();
     return rc;
 }

@@ -12,6 +12,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "app/errform.h"
 #include "app/firstpaint.h"
 #include "app/importexport.h"
 #include "app/joystickrouter.h"
@@ -351,6 +352,22 @@ std::string TTastra2::ReleaseAndSave() {
     m_player.ReleaseThruNotes();
     Keyboard1->ResetAll();
     return StoreSettings();
+}
+
+void TTastra2::SettingsFileSetAside(const std::string& copy) {
+    m_setAside << QString(texts::kSettingsSetAside).arg(QString::fromStdString(copy));
+    if (m_setAside.size() > 1) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_closed) return;
+            TErrForm* form = m_sound->ErrForm();
+            form->SetLines(m_setAside);
+            m_setAside.clear();
+            m_prompts->ShowWarnings(*form);
+            form->Clear();
+        },
+        Qt::QueuedConnection);
 }
 
 void TTastra2::LoadFromRegistry() {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -90,6 +91,9 @@ public:
     // included, and saves, once. Shows nothing, so that it works without a display; returns why
     // the settings could not be written, empty when they were.
     std::string ReleaseAndSave();
+    // A settings file of which nothing could be read was renamed to copy: the user is told once,
+    // in the warnings window, as soon as the window is up.
+    void SettingsFileSetAside(const std::string& copy);
 
     TMidiOutMenu* MidiOutMenu1 = nullptr;
     TMidiInMenu* MidiInMenu1 = nullptr;
@@ -173,6 +177,7 @@ private:
     TStatusPanels* m_status = nullptr;
     QLabel* m_panic = nullptr;
     std::unique_ptr<TSoundSelection> m_sound;
+    QStringList m_setAside;  // what SettingsFileSetAside has still to say
     std::unique_ptr<TKnobPanel> m_knobs;
     std::unique_ptr<TImportExport> m_impExp;
     std::unique_ptr<TJoystickRouter> m_joysticks;

@@ -66,8 +66,9 @@ std::string PresetsIni(int n) {
 // A hive of at least megabytes MB: the program's settings and as many knob presets as it takes.
 std::string LargeHive(int megabytes) {
     const std::string root = std::string("HKEY_CURRENT_USER") + kRoot;
-    std::string text = "REGEDIT4\r\n\r\n[" + root + "]\r\n\r\n[" + root +
-                       "\\KeyboardForm]\r\n\"First Time\"=\"0\"\r\n\"Knob Preset\"=\"Default\"\r\n\r\n";
+    std::string text =
+        "REGEDIT4\r\n\r\n[" + root + "]\r\n\r\n[" + root +
+        "\\KeyboardForm]\r\n\"First Time\"=\"0\"\r\n\"Knob Preset\"=\"Default\"\r\n\r\n";
     char line[160];
     for (int p = 0; text.size() < static_cast<size_t>(megabytes) << 20; ++p) {
         std::snprintf(line, sizeof line, "[%s\\KnobPresets\\Preset %05d]\r\n", root.c_str(), p);
@@ -219,7 +220,8 @@ double Measure(const std::string& name, const std::string& dir, const std::strin
     close(fds[1]);
     std::string said;
     char buf[256];
-    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
+    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;)
+        said.append(buf, static_cast<size_t>(n));
     close(fds[0]);
     int status = 0;
     rusage usage{};
@@ -234,10 +236,13 @@ double Measure(const std::string& name, const std::string& dir, const std::strin
                     failed ? "  FAILED" : "");
     } else {
         const double limit = 5.0 * size + 30.0;
-        std::printf("%-12s %5.1f MB file  %-46s peak %6.1f MB  file's share %6.1f MB  limit %6.1f "
-                    "MB  %s\n",
-                    name.c_str(), size, said.c_str(), peak, peak - base, limit,
-                    failed ? "FAILED" : peak - base <= limit ? "ok" : "OVER");
+        std::printf(
+            "%-12s %5.1f MB file  %-46s peak %6.1f MB  file's share %6.1f MB  limit %6.1f "
+            "MB  %s\n",
+            name.c_str(), size, said.c_str(), peak, peak - base, limit,
+            failed                 ? "FAILED"
+            : peak - base <= limit ? "ok"
+                                   : "OVER");
     }
     std::fflush(stdout);
     return peak;

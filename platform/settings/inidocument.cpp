@@ -168,8 +168,8 @@ bool TIniDocument::Find(const std::string& section, const std::string& name,
     const long i = FindValueLine(static_cast<size_t>(s), name);
     std::string n;
     return i >= 0 &&
-           ParseValueLine(Text(m_sections[static_cast<size_t>(s)].lines[static_cast<size_t>(i)]),
-                          n, value);
+           ParseValueLine(Text(m_sections[static_cast<size_t>(s)].lines[static_cast<size_t>(i)]), n,
+                          value);
 }
 
 void TIniDocument::Set(const std::string& section, const std::string& name,
@@ -181,7 +181,8 @@ void TIniDocument::Set(const std::string& section, const std::string& name,
     if (s < 0) {
         // A new section at the end, after a blank line.
         TSection& last = m_sections.back();
-        const std::string_view end = last.lines.empty() ? Text(last.header) : Text(last.lines.back());
+        const std::string_view end =
+            last.lines.empty() ? Text(last.header) : Text(last.lines.back());
         if (m_sections.size() > 1 || !last.lines.empty())
             if (!Trim(end).empty()) last.lines.push_back(Store(""));
         TSection added;

@@ -55,7 +55,9 @@ private:
         std::vector<TSpan> lines;
     };
 
-    std::string_view Text(TSpan span) const { return std::string_view(m_text).substr(span.at, span.size); }
+    std::string_view Text(TSpan span) const {
+        return std::string_view(m_text).substr(span.at, span.size);
+    }
     TSpan Store(std::string_view line);
     // Number of the section, or -1.
     long FindSection(const std::string& section) const;

@@ -1,5 +1,6 @@
 #include "platform/shell/endings.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -8,7 +9,6 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QThread>
-#include <QtGui/qguiapplication_platform.h>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -109,6 +109,7 @@ void TEndings::OnMessage(QtMsgType type, const QMessageLogContext& context, cons
     if (previous) {
         previous(type, context, text);
     } else {
-        std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n",
+                     qFormatLogMessage(type, context, text).toLocal8Bit().constData());
     }
 }

@@ -1,11 +1,10 @@
 // The program ended from outside: by a signal, by losing its display. It runs as a process of its
 // own (tests/child), playing on this test's JACK server; what it sent arrives at the test's port,
 // and what it saved is read from its hive file.
-#include <csignal>
-#include <map>
-
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
+#include <map>
 
 #include "platform/settings/atomicfile.h"
 #include "support/jacktest.h"

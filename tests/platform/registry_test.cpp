@@ -340,7 +340,8 @@ TEST(RegistryHive, DamagedHivesAreReadLineByLine) {
         const QString text = QString::fromUtf8(head + values);
         std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
         for (QChar c : text) {
-            const char hi = static_cast<char>(c.unicode() >> 8), lo = static_cast<char>(c.unicode());
+            const char hi = static_cast<char>(c.unicode() >> 8),
+                       lo = static_cast<char>(c.unicode());
             bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
         }
         return bytes;
