@@ -45,20 +45,26 @@ namespace {
 const char kRoot[] = "\\Software\\Ostrel\\Zorvik's Tastra\\Tastra";
 constexpr int kKnobsPerPreset = 20;
 
+// One preset: its section's header line, then its knobs, each written with a format that takes
+// the knob's number five times and then its controller.
+void AppendPreset(std::string& text, const char* header, const char* knobFormat) {
+    text += header;
+    char line[192];
+    for (int k = 1; k <= kKnobsPerPreset; ++k) {
+        std::snprintf(line, sizeof line, knobFormat, k, k, k, k, k, 10 + k);
+        text += line;
+    }
+}
+
 // A knob preset export: n sections of 20 knobs.
 std::string PresetsIni(int n) {
     std::string text;
-    char line[96];
+    char header[32];
     for (int p = 0; p < n; ++p) {
-        std::snprintf(line, sizeof line, "[Preset %05d]\r\n", p);
-        text += line;
-        for (int k = 1; k <= kKnobsPerPreset; ++k) {
-            std::snprintf(line, sizeof line,
-                          "Caption%d=Knob name %d\r\nDisplayMode%d=0\r\nDefaultValue%d=64\r\n"
-                          "IUser%d=%d\r\n",
-                          k, k, k, k, k, 10 + k);
-            text += line;
-        }
+        std::snprintf(header, sizeof header, "[Preset %05d]\r\n", p);
+        AppendPreset(text, header,
+                     "Caption%d=Knob name %d\r\nDisplayMode%d=0\r\nDefaultValue%d=64\r\n"
+                     "IUser%d=%d\r\n");
     }
     return text;
 }
@@ -69,17 +75,12 @@ std::string LargeHive(int megabytes) {
     std::string text =
         "REGEDIT4\r\n\r\n[" + root + "]\r\n\r\n[" + root +
         "\\KeyboardForm]\r\n\"First Time\"=\"0\"\r\n\"Knob Preset\"=\"Default\"\r\n\r\n";
-    char line[160];
+    char header[192];
     for (int p = 0; text.size() < static_cast<size_t>(megabytes) << 20; ++p) {
-        std::snprintf(line, sizeof line, "[%s\\KnobPresets\\Preset %05d]\r\n", root.c_str(), p);
-        text += line;
-        for (int k = 1; k <= kKnobsPerPreset; ++k) {
-            std::snprintf(line, sizeof line,
-                          "\"Caption%d\"=\"Knob name %d\"\r\n\"DisplayMode%d\"=dword:00000000\r\n"
-                          "\"DefaultValue%d\"=dword:00000040\r\n\"IUser%d\"=dword:%08x\r\n",
-                          k, k, k, k, k, 10 + k);
-            text += line;
-        }
+        std::snprintf(header, sizeof header, "[%s\\KnobPresets\\Preset %05d]\r\n", root.c_str(), p);
+        AppendPreset(text, header,
+                     "\"Caption%d\"=\"Knob name %d\"\r\n\"DisplayMode%d\"=dword:00000000\r\n"
+                     "\"DefaultValue%d\"=dword:00000040\r\n\"IUser%d\"=dword:%08x\r\n");
         text += "\r\n";
     }
     return text;
