@@ -112,17 +112,15 @@ private:
     std::vector<std::string>* m_preamble;
 };
 
-// Writes a hive's text to a sink that either counts or appends, so that the text is built in
-// one allocation of its final size: a large hive is not held twice over while it grows.
-struct TSink {
-    std::string* out = nullptr;
-    size_t size = 0;
+// Collects a hive's text in pieces of about kPiece bytes and hands each to the writer: a large
+// hive's text is never held whole while it is written to a file.
+class TSink {
+public:
+    explicit TSink(const THive::TTextWriter& put) : m_put(put) {}
 
     void Add(std::string_view s) {
-        if (out)
-            out->append(s);
-        else
-            size += s.size();
+        m_pending.append(s);
+        if (m_pending.size() >= kPiece) Pass();
     }
     void AddEscaped(std::string_view s) {
         size_t run = 0;
@@ -136,6 +134,22 @@ struct TSink {
         }
         Add(s.substr(run));
     }
+    // Hands over what is left; false when the writer refused a piece.
+    bool Finish() {
+        Pass();
+        return m_ok;
+    }
+
+private:
+    static constexpr size_t kPiece = 65536;
+    void Pass() {
+        if (m_ok && !m_pending.empty()) m_ok = m_put(m_pending);
+        m_pending.clear();
+    }
+
+    const THive::TTextWriter& m_put;
+    std::string m_pending;
+    bool m_ok = true;
 };
 
 void WriteValue(const TValue& v, TSink& sink) {
@@ -462,29 +476,31 @@ bool THive::Parse(std::string text) {
     return readable || blank;
 }
 
+bool THive::Serialize(const TTextWriter& put) const {
+    TSink sink(put);
+    sink.Add(kHeader);
+    sink.Add("\r\n\r\n");
+    for (const std::string& line : m_preamble) {
+        sink.Add(line);
+        sink.Add("\r\n");
+    }
+    if (!m_preamble.empty()) sink.Add("\r\n");
+    for (const auto& [norm, key] : m_keys) {
+        if (key.m_unread.empty())
+            WriteKey(key, sink);
+        else
+            WriteUnreadKey(key.Path(), m_text, key.m_unread, sink);
+        sink.Add("\r\n");
+    }
+    return sink.Finish();
+}
+
 std::string THive::Serialize() const {
     std::string text;
-    for (int pass = 0; pass < 2; ++pass) {
-        // The first pass counts, so that the text is built in one allocation of its size: a large
-        // hive is not held twice over while its text grows.
-        TSink sink;
-        if (pass == 1) sink.out = &text;
-        sink.Add(kHeader);
-        sink.Add("\r\n\r\n");
-        for (const std::string& line : m_preamble) {
-            sink.Add(line);
-            sink.Add("\r\n");
-        }
-        if (!m_preamble.empty()) sink.Add("\r\n");
-        for (const auto& [norm, key] : m_keys) {
-            if (key.m_unread.empty())
-                WriteKey(key, sink);
-            else
-                WriteUnreadKey(key.Path(), m_text, key.m_unread, sink);
-            sink.Add("\r\n");
-        }
-        if (pass == 0) text.reserve(sink.size);
-    }
+    Serialize([&text](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
     return text;
 }
 

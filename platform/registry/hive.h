@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -140,6 +141,9 @@ public:
     // Parses hive text: see ParseHive.
     bool Parse(std::string text);
     std::string Serialize() const;
+    // The text in pieces, in order, each handed to put; stops and returns false when put does.
+    using TTextWriter = std::function<bool(std::string_view piece)>;
+    bool Serialize(const TTextWriter& put) const;
 
 private:
     // The key last looked up, by the path it was asked for: writes come in runs to one key, and

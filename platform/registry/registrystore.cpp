@@ -225,9 +225,13 @@ void TRegistryIniFile::Record(const TOp& op) {
     Apply(m_hive, op);
     // Successive writes mostly go to one key, and the same few names come back in every key.
     if (m_journalKeys.empty() || m_journalKeys.back() != op.key) m_journalKeys.push_back(op.key);
-    const auto [name, added] =
-        m_journalNameNumbers.emplace(op.name, static_cast<uint32_t>(m_journalNames.size()));
-    if (added) m_journalNames.push_back(op.name);
+    // Looked up before it is added: adding builds an entry even for a name already there.
+    auto name = m_journalNameNumbers.find(op.name);
+    if (name == m_journalNameNumbers.end()) {
+        name = m_journalNameNumbers.emplace(op.name, static_cast<uint32_t>(m_journalNames.size()))
+                   .first;
+        m_journalNames.push_back(op.name);
+    }
     m_journal += static_cast<char>(op.kind);
     PutNumber(m_journal, static_cast<uint32_t>(m_journalKeys.size() - 1));
     PutNumber(m_journal, name->second);
@@ -280,8 +284,9 @@ bool TRegistryIniFile::UpdateFile() {
         Replay(current);
     }
     current.ShrinkToFit();
-    const bool written =
-        WriteFileAtomically(m_hivePath, hive::SerializeHive(current), &reason, m_progress);
+    const bool written = WriteFileAtomically(
+        m_hivePath, [&current](const TPieceWriter& put) { return current.Serialize(put); }, &reason,
+        m_progress);
     m_hive = std::move(current);
     if (!written) {
         m_stamp = TFileStamp();
