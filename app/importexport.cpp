@@ -235,22 +235,24 @@ void TImportExport::ImportSettingsClick() {
 
 void TImportExport::ImportKnobPresetsClick() {
     const bool ran = Run(icImportKnobPresets, [this](TIniFile& file) {
-        // Read every preset first: a file with nothing usable must not cost the user the
-        // presets an overwrite would erase.
-        std::vector<std::pair<std::string, std::unique_ptr<TKnobList>>> presets;
-        for (const std::string& name : PresetSections(file)) {
-            auto knobs = std::make_unique<TKnobList>();
-            knobs->ReadFromIni(file, name);
-            if (knobs->Count() > 0) presets.emplace_back(name, std::move(knobs));
-        }
+        // A file with nothing usable must not cost the user the presets an overwrite would
+        // erase: which presets it holds is known before anything is erased. Each is read only
+        // to be stored (holding them all meanwhile would cost more than the file).
+        std::vector<std::string> names;
+        TKnobList knobs;
+        for (const std::string& name : PresetSections(file))
+            if (TKnobList::HasKnobs(file, name)) names.push_back(name);
         int n = 0;
         const auto& open = m_host.openPresets;
         std::unique_ptr<TSettingsStore> registry = open ? open() : nullptr;
-        if (registry && !presets.empty()) {
+        if (registry && !names.empty()) {
             if (m_flags[icImportKnobPresets])  // overwrite
                 for (const std::string& s : registry->ReadSections()) registry->EraseSection(s);
-            for (const auto& [name, knobs] : presets) knobs->WriteToIni(*registry, name);
-            n = static_cast<int>(presets.size());
+            for (const std::string& name : names) {
+                knobs.ReadFromIni(file, name);
+                knobs.WriteToIni(*registry, name);
+            }
+            n = static_cast<int>(names.size());
         }
         const std::string failure = registry ? FlushStore(*registry) : std::string();
         if (!failure.empty()) {

@@ -7,6 +7,7 @@
 
 #include "app/commandline.h"
 #include "app/errform.h"
+#include "app/programendings.h"
 #include "app/sessionlink.h"
 #include "app/startupprobe.h"
 #include "app/tastra.h"
@@ -64,11 +65,19 @@ int main(int argc, char** argv) {
     services.keyListener = keyListener.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
-    OpenSettingsAt(services, place);
+    // A settings file of which nothing could be read is renamed and the program starts afresh;
+    // the window tells the user where the old file went.
+    TTastra2* shown = nullptr;
+    const auto noticeSetAside = [&shown](const std::string& copy) {
+        if (shown) shown->SettingsFileSetAside(copy);
+    };
+    OpenSettingsAt(services, place, noticeSetAside);
     auto window = std::make_unique<TTastra2>(services);
+    shown = window.get();
     // Created now and kept hidden until a patch script has something to report.
     auto warnings = std::make_unique<TErrForm>(window.get());
     warnings->hide();
+    std::unique_ptr<TEndings> endings = WatchEndings(*window);
 
     InstallStartupProbe(window.get());
     if (session) {
@@ -85,7 +94,10 @@ int main(int argc, char** argv) {
                            [w = window.get(), message] { w->Prompts().Error(message); });
     }
     const int rc = app.exec();
+    endings.reset();
     warnings.reset();
+    // The stores the closing window opens have no window to tell any more.
+    shown = nullptr;
     window.reset();
     session.reset();
     return rc;

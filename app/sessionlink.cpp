@@ -122,7 +122,7 @@ void TSessionLink::ShowGui(bool show) {
 
 std::string TSessionLink::Save() {
     if (!m_window) return "The window is gone.";
-    const std::string failure = m_window->WriteSettings();
+    const std::string failure = m_window->StoreSettings();
     if (!failure.empty()) {
         ShowStatus(failure);
         return failure;
@@ -157,11 +157,12 @@ void TSessionLink::ShowStatus(const std::string& text) {
     if (m_window && !text.empty()) m_window->SetStatusText(QString::fromStdString(text));
 }
 
-void OpenSettingsAt(TTastraServices& services, const TRunPlace& place) {
-    const std::string hive = place.hivePath;
-    const auto open = [hive](const std::string& key) -> std::unique_ptr<TSettingsStore> {
-        if (hive.empty()) return std::make_unique<TRegistryIniFile>(key);
-        return std::make_unique<TRegistryIniFile>(key, hive);
+void OpenSettingsAt(TTastraServices& services, const TRunPlace& place,
+                    std::function<void(const std::string&)> setAside) {
+    const std::string hive =
+        place.hivePath.empty() ? TRegistryIniFile::DefaultHivePath() : place.hivePath;
+    const auto open = [hive, setAside](const std::string& key) -> std::unique_ptr<TSettingsStore> {
+        return std::make_unique<TRegistryIniFile>(key, hive, setAside);
     };
     services.openSettingsRoot = [open] { return open(SettingsRootPath()); };
     services.openSettingsKey = [open](const std::string& subKey) {

@@ -62,8 +62,10 @@ private:
     QList<QPointer<QWidget>> m_hiddenTools;
 };
 
-// Points the window's settings openers at the hive of `place`.
-void OpenSettingsAt(TTastraServices& services, const TRunPlace& place);
+// Points the window's settings openers at the hive of `place`. A hive of which nothing could be
+// read is renamed to a copy, and setAside is told the copy's name.
+void OpenSettingsAt(TTastraServices& services, const TRunPlace& place,
+                    std::function<void(const std::string&)> setAside);
 
 // True when two settings images hold the same sections and values in the same order.
 bool SameImage(const TMemSettingsStore& a, const TMemSettingsStore& b);

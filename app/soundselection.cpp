@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,12 +20,22 @@
 #include "patches/patchnumbers.h"
 #include "patches/patchsetdialog.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/shell/datafolder.h"
 
 namespace {
 const char* const kDefaultPatchScript = "default_patchscript.txt";
+
 const char* const kPatchHint = "Current Patch (Page Up/Page Down)";
 const char* const kProgramHint = "Current Program number (Shift+PageUp/PageDown)";
 const char* const kLoadDefaultHint = "Load the default General MIDI patch set";
+
+bool IsDefaultOfAGoneDataFolder(const QString& script) {
+    // A build folder deleted after an install leaves its default script stored: every start
+    // would report it missing while the installed one is there to use.
+    const QFileInfo file(script);
+    return file.fileName() == QLatin1String(kDefaultPatchScript) && !file.exists() &&
+           !IsDataFolder(file.absolutePath().toStdString());
+}
 
 // The hourglass for as long as it lives, restored however the work ends.
 class TWaitCursor {
@@ -243,7 +254,8 @@ void TSoundSelection::ReadPatchList() {
         const std::string section = keys::kKeyboardForm;
         const QString script =
             QString::fromStdString(store->ReadString(section, keys::kPatchScript, ""));
-        if (!script.isEmpty()) LoadPatchSet(script, false, true);
+        if (!script.isEmpty() && !IsDefaultOfAGoneDataFolder(script))
+            LoadPatchSet(script, false, true);
         if (!m_patchList) LoadPatchSet(DefaultPatchScriptPath(), false, false);
         if (m_patchList) {
             const QString mode =

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/anywindowkeys.h"
+#include "app/errform.h"
 #include "app/firstpaint.h"
 #include "app/importexport.h"
 #include "app/joystickrouter.h"
@@ -410,16 +411,41 @@ void TTastra2::closeEvent(QCloseEvent* event) {
 }
 
 void TTastra2::FormClose() {
-    m_closed = true;
     CloseDialogs();
+    const std::string failure = ReleaseAndSave();
+    // What is in memory stays as it is; the user learns that it is not on the disk.
+    if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
+    MidiInMenu1->CloseWithCursor();
+    MidiOutMenu1->CloseWithCursor();
+}
+
+std::string TTastra2::ReleaseAndSave() {
+    if (m_closed) return {};
+    m_closed = true;
     // Notes that came in through thru and are still held by the outside source are released
     // too: after the window closes no release of theirs could reach the device any more.
     m_player.ReleaseThruNotes();
     m_anyWindow->Shutdown();
     Keyboard1->ResetAll();
-    if (m_saveOnClose) SaveToRegistry();
-    MidiInMenu1->CloseWithCursor();
-    MidiOutMenu1->CloseWithCursor();
+    // Under a session manager only the session's save command saves: a signal it sends to end
+    // the program releases the notes and leaves the session's files as they were saved.
+    return m_saveOnClose ? StoreSettings() : std::string();
+}
+
+void TTastra2::SettingsFileSetAside(const std::string& copy) {
+    m_setAside << QString(texts::kSettingsSetAside).arg(QString::fromStdString(copy));
+    if (m_setAside.size() > 1) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_closed) return;
+            TErrForm* form = m_sound->ErrForm();
+            form->SetLines(m_setAside);
+            m_setAside.clear();
+            m_prompts->ShowWarnings(*form);
+            form->Clear();
+        },
+        Qt::QueuedConnection);
 }
 
 void TTastra2::LoadFromRegistry() {
@@ -433,13 +459,13 @@ void TTastra2::LoadFromRegistry() {
 }
 
 bool TTastra2::SaveToRegistry() {
-    const std::string failure = WriteSettings();
+    const std::string failure = StoreSettings();
     // What is in memory stays as it is; the user learns that it is not on the disk.
     if (!failure.empty()) m_prompts->Error(QString::fromStdString(failure));
     return failure.empty();
 }
 
-std::string TTastra2::WriteSettings() {
+std::string TTastra2::StoreSettings() {
     if (!m_services.openSettingsRoot) return {};
     std::string failure;
     try {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -98,9 +99,18 @@ public:
     void LoadFromRegistry();
     // False (after telling the user once) when the settings could not be written.
     bool SaveToRegistry();
-    // Writes the settings as SaveToRegistry does, without asking the user anything: the failure's
-    // message, empty when written.
-    std::string WriteSettings();
+    // Saves the settings without a word to the user: why they could not be written, empty when
+    // they were. For a save nobody may be there to see (the desktop session ending).
+    std::string StoreSettings();
+    // What closing does to the sound and the settings, for the endings that do not go through
+    // the window (a signal, a lost display): releases every note the program holds, thru notes
+    // included, and saves, once (unless a session manager decides when to save). Shows nothing,
+    // so that it works without a display; returns why
+    // the settings could not be written, empty when they were.
+    std::string ReleaseAndSave();
+    // A settings file of which nothing could be read was renamed to copy: the user is told once,
+    // in the warnings window, as soon as the window is up.
+    void SettingsFileSetAside(const std::string& copy);
     // What a save would write now, in memory and nowhere else: the window's settings, the
     // devices, the snapshots and the knobs not saved under a name. Two images differ when there
     // is something to save.
@@ -203,6 +213,7 @@ private:
     TStatusPanels* m_status = nullptr;
     QLabel* m_panic = nullptr;
     std::unique_ptr<TSoundSelection> m_sound;
+    QStringList m_setAside;  // what SettingsFileSetAside has still to say
     std::unique_ptr<TKnobPanel> m_knobs;
     std::unique_ptr<TImportExport> m_impExp;
     std::unique_ptr<TJoystickRouter> m_joysticks;

@@ -24,6 +24,10 @@ inline constexpr const char* kReadingPatchList = "Reading patch list...";
 // The eight built-in chords; index i is the keyboard's built-in chord i.
 inline constexpr const char* kBuiltinChords[8] = {"None",     "Major",  "Minor",  "Major m7",
                                                   "Minor m7", "Fifths", "Octave", "Power"};
+// Said once when a settings file of which nothing could be read was renamed (%1: the new name).
+inline constexpr const char* kSettingsSetAside =
+    "The settings file could not be read. It was kept as \"%1\"; the program starts with its "
+    "default settings.";
 }  // namespace texts
 
 // Section and value names of the main window's settings.

@@ -24,7 +24,7 @@ struct TStartedWindow {
         services.prompts = &prompts;
         TRunPlace place;
         place.hivePath = dir.filePath(QStringLiteral("registry.reg")).toStdString();
-        OpenSettingsAt(services, place);
+        OpenSettingsAt(services, place, nullptr);
         window = std::make_unique<TTastra2>(services);
         window->show();
         QElapsedTimer limit;
@@ -55,7 +55,7 @@ void BM_SaveToSessionHive(benchmark::State& state) {
     TStartedWindow w;
     if (!w.window->StartupDone()) state.SkipWithError("the window did not start");
     for (auto _ : state)
-        if (!w.window->WriteSettings().empty()) state.SkipWithError("the hive was not written");
+        if (!w.window->StoreSettings().empty()) state.SkipWithError("the hive was not written");
 }
 BENCHMARK(BM_SaveToSessionHive)->Unit(benchmark::kMicrosecond);
 

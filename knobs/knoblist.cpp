@@ -65,14 +65,33 @@ void TKnobList::Clear() {
     while (!m_items.empty()) DeleteEntry(m_items.back().get());
 }
 
+namespace {
+
+// Whether knob n of a stored list is there: a list ends at the first knob without a caption or
+// with a display mode out of range.
+bool KnobStored(TSettingsStore& store, const std::string& section, int n, std::string& caption,
+                int& mode) {
+    caption = store.ReadString(section, Key(kCaption, n), "");
+    mode = store.ReadInteger(section, Key(kDisplayMode, n), -1);
+    return !caption.empty() && mode >= 0 && mode <= 127;
+}
+
+}  // namespace
+
+bool TKnobList::HasKnobs(TSettingsStore& store, const std::string& section) {
+    std::string caption;
+    int mode = 0;
+    return KnobStored(store, section, 1, caption, mode);
+}
+
 void TKnobList::ReadFromIni(TSettingsStore& store, const std::string& section) {
     Clear();
+    std::string caption;
+    int mode = 0;
     for (int n = 1; n <= kMaxKnobs; ++n) {
-        const std::string caption = store.ReadString(section, Key(kCaption, n), "");
         const int controller = store.ReadInteger(section, Key(kController, n), 0);
-        const int mode = store.ReadInteger(section, Key(kDisplayMode, n), -1);
         const int value = store.ReadInteger(section, Key(kDefaultValue, n), 0);
-        if (caption.empty() || mode < 0 || mode > 127) break;
+        if (!KnobStored(store, section, n, caption, mode)) break;
         // Numbers from a file may be anything: a knob only ever sends 7-bit data.
         CreateEntry(QString::fromStdString(caption), std::clamp(controller, 0, 127), mode,
                     std::clamp(value, 0, 127));

@@ -48,6 +48,8 @@ public:
     // Replaces the list with the one stored in section; the stored list ends at the first empty
     // caption or display mode outside 0..127, and after 20 knobs.
     virtual void ReadFromIni(TSettingsStore& store, const std::string& section);
+    // Whether ReadFromIni would find at least one knob there, without reading the list.
+    static bool HasKnobs(TSettingsStore& store, const std::string& section);
     // Erases section and writes every knob into it.
     virtual void WriteToIni(TSettingsStore& store, const std::string& section) const;
 

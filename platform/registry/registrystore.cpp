@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -73,24 +74,72 @@ void RemoveStaleTempFiles(const std::string& hivePath) {
     }
 }
 
+// Numbers in the journal take one byte per seven bits.
+void PutNumber(std::string& journal, uint32_t n) {
+    for (; n >= 0x80; n >>= 7) journal += static_cast<char>((n & 0x7F) | 0x80);
+    journal += static_cast<char>(n);
+}
+
+uint32_t TakeNumber(const std::string& journal, size_t& at) {
+    uint32_t n = 0;
+    for (int shift = 0; at < journal.size(); shift += 7) {
+        const auto byte = static_cast<unsigned char>(journal[at++]);
+        n |= static_cast<uint32_t>(byte & 0x7F) << shift;
+        if (!(byte & 0x80)) break;
+    }
+    return n;
+}
+
 }  // namespace
 
-bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h, std::string* reason) {
+bool TRegistryIniFile::TFileStamp::operator==(const TFileStamp& o) const {
+    return present == o.present && device == o.device && inode == o.inode && size == o.size &&
+           modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+           changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+}
+
+TRegistryIniFile::TFileStamp TRegistryIniFile::StampOf(const std::string& path) {
+    TFileStamp stamp;
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return stamp;
+    stamp.present = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modified = st.st_mtim;
+    stamp.changed = st.st_ctim;
+    return stamp;
+}
+
+bool TRegistryIniFile::LoadLocked(hive::THive& h, std::string* reason) {
     h = hive::THive();
     std::string text;
-    switch (ReadWholeFile(hivePath, text, reason)) {
+    switch (ReadWholeFile(m_hivePath, text, reason)) {
         case TReadResult::Missing:
+            m_stamp = TFileStamp();
             return true;
         case TReadResult::Failed:
             return false;
         case TReadResult::Ok:
             break;
     }
-    if (hive::ParseHive(text, h)) return true;
-    // Keep the damaged file for the user to inspect or repair; start afresh.
-    if (::rename(hivePath.c_str(), BrokenName(hivePath).c_str()) == 0) return true;
-    if (reason) *reason = std::system_category().message(errno);
-    return false;
+    if (hive::ParseHive(std::move(text), h)) {
+        m_stamp = StampOf(m_hivePath);
+        return true;
+    }
+    // Nothing in it could be read: keep it for the user to inspect or repair, and start afresh.
+    // A linked hive keeps its link; the file it points to is the one set aside.
+    std::error_code ec;
+    std::string target = std::filesystem::weakly_canonical(ResolveLinks(m_hivePath), ec).string();
+    if (ec) target = ResolveLinks(m_hivePath);
+    const std::string copy = BrokenName(target);
+    if (::rename(target.c_str(), copy.c_str()) != 0) {
+        if (reason) *reason = std::system_category().message(errno);
+        return false;
+    }
+    m_stamp = TFileStamp();
+    if (m_setAside) m_setAside(copy);
+    return true;
 }
 
 std::string TRegistryIniFile::DefaultHivePath() {
@@ -108,9 +157,11 @@ std::string TRegistryIniFile::DefaultHivePath() {
 TRegistryIniFile::TRegistryIniFile(const std::string& keyPath)
     : TRegistryIniFile(keyPath, DefaultHivePath()) {}
 
-TRegistryIniFile::TRegistryIniFile(const std::string& keyPath, const std::string& hivePath)
+TRegistryIniFile::TRegistryIniFile(const std::string& keyPath, const std::string& hivePath,
+                                   TSetAsideNotice setAside)
     : m_hivePath(hivePath),
-      m_root(hive::NormalizeKeyPath(std::string(kUserRoot) + "\\" + keyPath)) {
+      m_root(hive::NormalizeKeyPath(std::string(kUserRoot) + "\\" + keyPath)),
+      m_setAside(std::move(setAside)) {
     Open();
 }
 
@@ -120,14 +171,15 @@ void TRegistryIniFile::Open() {
     if (EnsureParentFolder(m_hivePath)) {
         TFileLock lock(m_hivePath);
         if (lock.Held()) {
-            LoadHiveFileLocked(m_hivePath, m_hive);
+            LoadLocked(m_hive, nullptr);
         } else {
             // A folder we may not write to (no lock file can be made there) is still read: every
             // save replaces the file by a rename, so an unlocked read sees one whole version.
             // A damaged file is only parsed, never moved aside, without the lock.
             std::string text;
             hive::THive h;
-            if (ReadWholeFile(m_hivePath, text) == TReadResult::Ok && hive::ParseHive(text, h))
+            if (ReadWholeFile(m_hivePath, text) == TReadResult::Ok &&
+                hive::ParseHive(std::move(text), h))
                 m_hive = std::move(h);
         }
     }
@@ -147,28 +199,17 @@ void TRegistryIniFile::Apply(hive::THive& h, const TOp& op) {
         case TOpKind::CreateKey:
             h.CreateKey(op.key);
             break;
-        case TOpKind::SetString: {
-            hive::TValue v;
-            v.name = op.name;
-            v.type = hive::TValueType::String;
-            v.text = op.text;
-            h.SetValue(op.key, v);
+        case TOpKind::SetString:
+            h.SetValue(op.key, hive::TValue::String(op.name, op.text));
             break;
-        }
         case TOpKind::SetInteger: {
             // Decided against the value present when the write lands: an existing string value
             // stays a string holding the decimal text.
-            hive::TValue v;
-            v.name = op.name;
             const hive::TValue* old = h.FindValue(op.key, op.name);
-            if (old && old->type == hive::TValueType::String) {
-                v.type = hive::TValueType::String;
-                v.text = std::to_string(op.number);
-            } else {
-                v.type = hive::TValueType::Dword;
-                v.dword = static_cast<uint32_t>(op.number);
-            }
-            h.SetValue(op.key, v);
+            if (old && old->Type() == hive::TValueType::String)
+                h.SetValue(op.key, hive::TValue::String(op.name, std::to_string(op.number)));
+            else
+                h.SetValue(op.key, hive::TValue::Dword(op.name, static_cast<uint32_t>(op.number)));
             break;
         }
         case TOpKind::DeleteValue:
@@ -180,25 +221,83 @@ void TRegistryIniFile::Apply(hive::THive& h, const TOp& op) {
     }
 }
 
-void TRegistryIniFile::Record(TOp op) {
+void TRegistryIniFile::Record(const TOp& op) {
     Apply(m_hive, op);
-    m_ops.push_back(std::move(op));
+    // Successive writes mostly go to one key, and the same few names come back in every key.
+    if (m_journalKeys.empty() || m_journalKeys.back() != op.key) m_journalKeys.push_back(op.key);
+    // Looked up before it is added: adding builds an entry even for a name already there.
+    auto name = m_journalNameNumbers.find(op.name);
+    if (name == m_journalNameNumbers.end()) {
+        name = m_journalNameNumbers.emplace(op.name, static_cast<uint32_t>(m_journalNames.size()))
+                   .first;
+        m_journalNames.push_back(op.name);
+    }
+    m_journal += static_cast<char>(op.kind);
+    PutNumber(m_journal, static_cast<uint32_t>(m_journalKeys.size() - 1));
+    PutNumber(m_journal, name->second);
+}
+
+void TRegistryIniFile::Replay(hive::THive& h) const {
+    for (size_t at = 0; at < m_journal.size();) {
+        const auto kind = static_cast<TOpKind>(m_journal[at++]);
+        const std::string& key = m_journalKeys[TakeNumber(m_journal, at)];
+        const std::string& name = m_journalNames[TakeNumber(m_journal, at)];
+        if (kind != TOpKind::SetString && kind != TOpKind::SetInteger) {
+            Apply(h, {kind, key, name, {}, 0});
+            continue;
+        }
+        // A value written is the value this store holds now: a later write of the same value
+        // replaced it, a later deletion removed it.
+        const hive::TValue* v = m_hive.FindValue(key, name);
+        if (!v) {
+            h.DeleteValue(key, name);
+        } else if (kind == TOpKind::SetString) {
+            h.SetValue(key, hive::TValue::String(name, v->Text()));
+        } else {
+            int n = 0;
+            if (v->Type() == hive::TValueType::Dword)
+                n = static_cast<int>(v->Number());
+            else
+                ParseDecimalInt(std::string(v->Text()), n);
+            Apply(h, {kind, key, name, {}, n});
+        }
+    }
 }
 
 bool TRegistryIniFile::UpdateFile() {
-    if (m_ops.empty()) return true;
+    if (m_journal.empty()) return true;
     std::string reason;
     if (!EnsureParentFolder(m_hivePath, &reason)) return Failed(reason);
     TFileLock lock(m_hivePath);
     if (!lock.Held()) return Failed(lock.Reason());
     RemoveStaleTempFiles(ResolveLinks(m_hivePath));
+    // When nobody saved since this store read the file, what it holds is the file with its own
+    // changes applied, and it is written as it is; otherwise the changes are applied to the file
+    // as it is now.
     hive::THive current;
-    if (!LoadHiveFileLocked(m_hivePath, current, &reason)) return Failed(reason);
-    for (const auto& op : m_ops) Apply(current, op);
-    if (!WriteFileAtomically(m_hivePath, hive::SerializeHive(current), &reason, m_progress))
-        return Failed(reason);
+    // (A file that was missing then and is missing now is unchanged as well.)
+    const bool unchanged = StampOf(m_hivePath) == m_stamp;
+    if (unchanged) {
+        current = std::move(m_hive);
+    } else {
+        if (!LoadLocked(current, &reason)) return Failed(reason);
+        Replay(current);
+    }
+    current.ShrinkToFit();
+    const bool written = WriteFileAtomically(
+        m_hivePath, [&current](const TPieceWriter& put) { return current.Serialize(put); }, &reason,
+        m_progress);
     m_hive = std::move(current);
-    m_ops.clear();
+    if (!written) {
+        m_stamp = TFileStamp();
+        return Failed(reason);
+    }
+    m_stamp = StampOf(m_hivePath);
+    m_journal.clear();
+    m_journal.shrink_to_fit();
+    m_journalKeys.clear();
+    m_journalNames.clear();
+    m_journalNameNumbers.clear();
     m_failure.clear();
     return true;
 }
@@ -217,22 +316,23 @@ std::string TRegistryIniFile::ReadString(const std::string& section, const std::
                                          const std::string& def) {
     const hive::TValue* v = Find(section, name);
     if (!v) return def;
-    if (v->type != hive::TValueType::String)
+    if (v->Type() != hive::TValueType::String)
         throw ESettingsTypeError("Invalid data type for '" + name + "'");
-    return v->text;
+    return std::string(v->Text());
 }
 
 int TRegistryIniFile::ReadInteger(const std::string& section, const std::string& name, int def) {
     const hive::TValue* v = Find(section, name);
     if (!v) return def;
-    switch (v->type) {
+    switch (v->Type()) {
         case hive::TValueType::Dword:
-            return static_cast<int>(v->dword);
+            return static_cast<int>(v->Number());
         case hive::TValueType::String: {
             int n;
-            return ParseDecimalInt(v->text, n) ? n : def;
+            return ParseDecimalInt(std::string(v->Text()), n) ? n : def;
         }
         case hive::TValueType::Binary:
+        case hive::TValueType::Kept:
             break;
     }
     throw ESettingsTypeError("Invalid data type for '" + name + "'");
@@ -263,6 +363,7 @@ std::vector<std::string> TRegistryIniFile::ReadSections() { return m_hive.SubKey
 std::vector<std::string> TRegistryIniFile::ReadSection(const std::string& section) {
     std::vector<std::string> out;
     if (const hive::TKey* k = m_hive.FindKey(SectionKey(section)))
-        for (const auto& v : k->values) out.push_back(v.name);
+        for (const auto& v : k->Values())
+            if (v.Type() != hive::TValueType::Kept) out.push_back(std::string(v.Name()));
     return out;
 }

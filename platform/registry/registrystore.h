@@ -1,6 +1,11 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <ctime>
+#include <functional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,13 +24,18 @@
 // Writes are recorded as operations and applied to the file's current content under a file lock
 // when the store is flushed (UpdateFile or Flush; destroying the store writes nothing), the way
 // each registry write lands on its own: two stores, in one process or in two, that save one after
-// the other keep each other's values. A hive file that cannot be parsed is renamed to
-// <hive>.broken-<time> and the store starts from an empty hive. A hive in a folder where no lock
-// file can be made is read all the same; saving it fails.
+// the other keep each other's values. A hive file of which nothing can be read is renamed to
+// <hive>.broken-<time> (its target, when the hive is a symbolic link) and the store starts from
+// an empty hive; a file with some damaged lines is read without them, and they are kept. A hive
+// in a folder where no lock file can be made is read all the same; saving it fails.
 class TRegistryIniFile : public TSettingsStore {
 public:
+    // Told the full name of the copy a hive that could not be read was renamed to.
+    using TSetAsideNotice = std::function<void(const std::string& copy)>;
+
     explicit TRegistryIniFile(const std::string& keyPath);
-    TRegistryIniFile(const std::string& keyPath, const std::string& hivePath);
+    TRegistryIniFile(const std::string& keyPath, const std::string& hivePath,
+                     TSetAsideNotice setAside = nullptr);
     ~TRegistryIniFile() override;
 
     TRegistryIniFile(const TRegistryIniFile&) = delete;
@@ -59,7 +69,7 @@ public:
     static std::string DefaultHivePath();
 
 private:
-    enum class TOpKind { CreateKey, SetString, SetInteger, DeleteValue, DeleteKey };
+    enum class TOpKind : char { CreateKey, SetString, SetInteger, DeleteValue, DeleteKey };
     struct TOp {
         TOpKind kind;
         std::string key;
@@ -67,23 +77,44 @@ private:
         std::string text;
         int number = 0;
     };
+    // What identifies one version of the hive file: every save makes a new file.
+    struct TFileStamp {
+        bool present = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec modified{};
+        timespec changed{};
+        bool operator==(const TFileStamp& other) const;
+    };
 
     void Open();
+    // Loads the hive file while the hive's lock is held. A file of which nothing can be read is
+    // moved aside and h becomes empty. False when the file could not be read or a broken file
+    // could not be moved: it must not be overwritten then.
+    bool LoadLocked(hive::THive& h, std::string* reason);
+    static TFileStamp StampOf(const std::string& path);
     bool Failed(const std::string& reason);
-    void Record(TOp op);
+    void Record(const TOp& op);
     static void Apply(hive::THive& h, const TOp& op);
+    // Applies the operations recorded since the last save to h, in order.
+    void Replay(hive::THive& h) const;
     std::string SectionKey(const std::string& section) const;
     const hive::TValue* Find(const std::string& section, const std::string& name) const;
 
     std::string m_hivePath;
     std::string m_root;
     hive::THive m_hive;
-    std::vector<TOp> m_ops;
+    // The version of the file m_hive was read from or last written as.
+    TFileStamp m_stamp;
+    // The operations not saved yet, in order: for each its kind and the numbers of its key and
+    // of its value's name; the values written are those in m_hive. An import writes hundreds of
+    // thousands of values, which as separate strings would cost several times the hive's size.
+    std::string m_journal;
+    std::vector<std::string> m_journalKeys;
+    std::vector<std::string> m_journalNames;
+    std::unordered_map<std::string, uint32_t> m_journalNameNumbers;
     std::string m_failure;
     TWriteProgress m_progress;
+    TSetAsideNotice m_setAside;
 };
-
-// Loads the hive file while the caller holds the hive's lock. A file that does not parse is moved
-// aside (its name gets ".broken-<time>"), and h becomes empty. False when the file could not be
-// read or a broken file could not be moved: it must not be overwritten then.
-bool LoadHiveFileLocked(const std::string& hivePath, hive::THive& h, std::string* reason = nullptr);

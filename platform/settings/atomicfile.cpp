@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -26,25 +27,60 @@ std::string FolderOf(const std::string& path) {
     return dir.empty() ? "." : dir;
 }
 
-bool WriteAll(int fd, const std::string& content, const TWriteProgress& progress) {
-    size_t done = 0;
-    while (done < content.size()) {
-        // Moderate chunks keep each system call short; the file is not visible until renamed.
-        size_t chunk = content.size() - done < 65536 ? content.size() - done : 65536;
-        ssize_t n = ::write(fd, content.data() + done, chunk);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
+// Writes the pieces it is given in chunks of a moderate size: each system call stays short, and
+// the file is not visible until renamed.
+class TChunkWriter {
+public:
+    TChunkWriter(int fd, const TWriteProgress& progress) : m_fd(fd), m_progress(progress) {}
+
+    bool Put(std::string_view piece) {
+        while (m_ok && !piece.empty()) {
+            const size_t take = std::min(kChunk - m_buffer.size(), piece.size());
+            m_buffer.append(piece.substr(0, take));
+            piece.remove_prefix(take);
+            if (m_buffer.size() == kChunk) Write();
         }
-        done += static_cast<size_t>(n);
-        if (progress) progress(done);
+        return m_ok;
     }
-    return true;
-}
+    bool Finish() {
+        if (!m_buffer.empty()) Write();
+        return m_ok;
+    }
+    size_t Written() const { return m_written; }
+
+private:
+    static constexpr size_t kChunk = 65536;
+    void Write() {
+        size_t done = 0;
+        while (m_ok && done < m_buffer.size()) {
+            const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
+            if (n < 0) {
+                m_ok = errno == EINTR;
+                continue;
+            }
+            done += static_cast<size_t>(n);
+            m_written += static_cast<size_t>(n);
+            if (m_progress) m_progress(m_written);
+        }
+        m_buffer.clear();
+    }
+
+    int m_fd;
+    const TWriteProgress& m_progress;
+    std::string m_buffer;
+    size_t m_written = 0;
+    bool m_ok = true;
+};
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& linkOrPath, const std::string& content,
+bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* reason,
+                         const TWriteProgress& progress) {
+    return WriteFileAtomically(
+        path, [&content](const TPieceWriter& put) { return put(content); }, reason, progress);
+}
+
+bool WriteFileAtomically(const std::string& linkOrPath, const TContentProducer& produce,
                          std::string* reason, const TWriteProgress& progress) {
     const std::string path = ResolveLinks(linkOrPath);
     std::string name = std::filesystem::path(path).filename().string();
@@ -66,13 +102,17 @@ bool WriteFileAtomically(const std::string& linkOrPath, const std::string& conte
     }
 
     int error = 0;
-    bool ok = WriteAll(fd, content, progress) && ::fsync(fd) == 0;
-    if (!ok) error = errno;
+    TChunkWriter writer(fd, progress);
+    errno = 0;
+    bool ok = produce([&writer](std::string_view piece) { return writer.Put(piece); }) &&
+              writer.Finish() && ::fsync(fd) == 0;
+    // A producer that gave up without a failed write leaves no system reason.
+    if (!ok) error = errno != 0 ? errno : EIO;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && progress) progress(content.size() + 1);
+    if (ok && progress) progress(writer.Written() + 1);
     if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
         ok = false;
         error = errno;
@@ -131,18 +171,27 @@ TReadResult ReadWholeFile(const std::string& path, std::string& content, std::st
     content.clear();
     int fd = OpenRegularFile(path, reason);
     if (fd < 0) return errno == ENOENT ? TReadResult::Missing : TReadResult::Failed;
-    char buf[65536];
+    // Read straight into room of the file's size: growing the text as it comes would copy a
+    // large file several times and hold it twice at the end.
+    struct stat st {};
+    size_t room = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+    room += 65536;
+    size_t size = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (content.size() < size + 65536) content.resize(std::max(room, size + 65536));
+        ssize_t n = ::read(fd, &content[size], content.size() - size);
         if (n < 0) {
             if (errno == EINTR) continue;
             Fail(reason);
             ::close(fd);
+            content.clear();
             return TReadResult::Failed;
         }
         if (n == 0) break;
-        content.append(buf, static_cast<size_t>(n));
+        size += static_cast<size_t>(n);
+        room = size * 2;
     }
+    content.resize(size);
     ::close(fd);
     return TReadResult::Ok;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 // Whole-file helpers for the files we own (the registry hive, export files). A file is replaced
 // by writing a temporary file in the same folder, flushing it to the disk and renaming it over the
@@ -19,6 +20,13 @@ using TWriteProgress = std::function<void(size_t bytesWritten)>;
 // A path that is a symbolic link is written through: the file it points to is replaced and the
 // link stays. On failure reason (when given) receives the system's reason.
 bool WriteFileAtomically(const std::string& path, const std::string& content,
+                         std::string* reason = nullptr, const TWriteProgress& progress = nullptr);
+// The same for content too large to be held whole: produce hands it over in pieces, in order, to
+// the function it is given, which returns false once writing failed (produce then stops and
+// returns false; it returns false as well when it cannot make the content).
+using TPieceWriter = std::function<bool(std::string_view piece)>;
+using TContentProducer = std::function<bool(const TPieceWriter& put)>;
+bool WriteFileAtomically(const std::string& path, const TContentProducer& produce,
                          std::string* reason = nullptr, const TWriteProgress& progress = nullptr);
 
 enum class TReadResult { Ok, Missing, Failed };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -15,6 +17,9 @@
 // of surrounding double quotes removed; a written value that would not survive that (leading or
 // trailing blanks, or quotes at both ends) is written inside a pair of quotes. Line breaks in
 // written names and values become blanks, since they would otherwise start new lines.
+//
+// An import file may hold hundreds of thousands of lines: they live in one buffer, grouped by
+// section, and the values of the section last looked into are indexed.
 class TIniDocument {
 public:
     // Reads text with CR LF or LF line ends. Never fails: unknown lines are kept.
@@ -29,29 +34,44 @@ public:
     std::vector<std::string> Sections() const;
     std::vector<std::string> Names(const std::string& section) const;
 
-    const std::vector<std::string>& Lines() const { return m_lines; }
+    // Every line, in order.
+    std::vector<std::string> Lines() const;
 
     // Line classification, exposed for tests.
-    static bool ParseSectionLine(const std::string& line, std::string& name);
-    static bool ParseValueLine(const std::string& line, std::string& name, std::string& value);
+    static bool ParseSectionLine(std::string_view line, std::string& name);
+    static bool ParseValueLine(std::string_view line, std::string& name, std::string& value);
 
 private:
-    // Index of the section's header line, or -1.
-    long FindSection(const std::string& section) const;
-    // One past the section's last line (the next header or the end).
-    size_t SectionEnd(size_t header) const;
-    long FindValueLine(const std::string& section, const std::string& name) const;
-    // Builds the indexes below unless they are up to date.
-    void IndexLines() const;
-    static std::string ValueKey(const std::string& foldedSection, const std::string& name);
+    // A line: where its text lies in m_text (a settings file is far below 4 GB).
+    struct TSpan {
+        uint32_t at = 0;
+        uint32_t size = 0;
+    };
+    // A header and the lines up to the next one; the first section holds the lines before any
+    // header and has none.
+    struct TSection {
+        TSpan header;
+        std::string folded;  // the name, folded; empty for the first section
+        std::vector<TSpan> lines;
+    };
 
-    std::vector<std::string> m_lines;
+    std::string_view Text(TSpan span) const {
+        return std::string_view(m_text).substr(span.at, span.size);
+    }
+    TSpan Store(std::string_view line);
+    // Number of the section, or -1.
+    long FindSection(const std::string& section) const;
+    // Line of the value within section s, or -1.
+    long FindValueLine(size_t s, const std::string& name) const;
+    void IndexSections();
+
+    std::vector<TSection> m_sections = std::vector<TSection>(1);
+    // The lines' text, one after the other; a line rewritten gets a new place at the end.
+    std::string m_text;
     bool m_byteOrderMark = false;
-    // Header line of each section by its folded name (the first of duplicates), every header
-    // line in order, and the line of each value of those first sections by folded section and
-    // name (the first of duplicates). Rebuilt after lines were removed or inserted before others.
-    mutable std::unordered_map<std::string, size_t> m_sectionIndex;
-    mutable std::vector<size_t> m_headers;
+    // Section number by folded name (the first of duplicates).
+    std::unordered_map<std::string, size_t> m_sectionIndex;
+    // The folded value names of one section (the first of duplicates) and their lines.
+    mutable long m_indexedSection = -1;
     mutable std::unordered_map<std::string, size_t> m_valueIndex;
-    mutable bool m_indexValid = false;
 };

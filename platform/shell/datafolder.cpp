@@ -17,20 +17,20 @@ std::vector<std::string> SearchedFolders(const std::string& program) {
     return {program, QFileInfo(installed).absoluteFilePath().toStdString()};
 }
 
-bool HoldsShippedFiles(const std::string& folder) {
-    for (const char* name : kShippedFiles)
-        if (QFileInfo::exists(QString::fromStdString(folder + "/" + name))) return true;
-    return false;
-}
-
 // The first searched folder holding shipped files; empty when none does.
 std::string FoundFolder(const std::string& programFolder) {
     for (const std::string& folder : SearchedFolders(programFolder))
-        if (HoldsShippedFiles(folder)) return folder;
+        if (IsDataFolder(folder)) return folder;
     return {};
 }
 
 }  // namespace
+
+bool IsDataFolder(const std::string& folder) {
+    for (const char* name : kShippedFiles)
+        if (QFileInfo::exists(QString::fromStdString(folder + "/" + name))) return true;
+    return false;
+}
 
 std::string DataFolder(const std::string& programFolder) {
     std::string found = FoundFolder(programFolder);

@@ -16,6 +16,9 @@
 // The first searched folder that holds any of the shipped files. When none does, the program's
 // own folder, so that names built from it still say where the files were expected.
 std::string DataFolder(const std::string& programFolder = ProgramFolder());
+// Whether folder holds any of the shipped files: a folder that once was a data folder and no
+// longer does (a build folder deleted after an install) is not one.
+bool IsDataFolder(const std::string& folder);
 // False when no searched folder holds any of the shipped files.
 bool DataFolderFound(const std::string& programFolder = ProgramFolder());
 // For the user when DataFolderFound() is false: a searched folder that is there but cannot be

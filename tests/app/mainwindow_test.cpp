@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 #include "midi/midioutput.h"
+#include "platform/registry/registrystore.h"
+#include "platform/settings/atomicfile.h"
 #include "platform/settings/inifile.h"
 #include "platform/settings/settingsstore.h"
 #include "support/keyevents.h"
@@ -78,6 +81,29 @@ TEST_F(MainWindowTest, ClosingReleasesLatchedNoteSavesAndClosesDevice) {
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->kind, TMemSettingsStore::Kind::String);
     EXPECT_EQ(first->text, "0");
+}
+
+// Regression: a settings file of which nothing could be read was set aside without a word.
+TEST_F(MainWindowTest, AnUnreadableSettingsFileIsNamedOnceInTheWarningsWindow) {
+    QTemporaryDir dir;
+    const std::string hive = dir.filePath("registry.reg").toStdString();
+    ASSERT_TRUE(WriteFileAtomically(hive, std::string(256, '\0')));
+    std::vector<std::string> copies;
+    openRoot = [&] {
+        return std::make_unique<TRegistryIniFile>("\\Software\\T", hive, [&](const std::string& c) {
+            copies.push_back(c);
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* window = dynamic_cast<TTastra2*>(top)) window->SettingsFileSetAside(c);
+        });
+    };
+    Start();
+    ASSERT_EQ(copies.size(), 1u);
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    ASSERT_EQ(prompts.warnings[0].size(), 1);
+    EXPECT_TRUE(prompts.warnings[0][0].contains(QString::fromStdString(copies[0])));
+    Stop();
+    EXPECT_EQ(prompts.warnings.size(), 1);
+    EXPECT_EQ(copies.size(), 1u);
 }
 
 TEST_F(MainWindowTest, ClosedBeforeItsStartUpStepsKeepsTheStoredDevicesAndPatchScript) {

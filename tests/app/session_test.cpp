@@ -40,7 +40,7 @@ protected:
         services.midiOut = &out;
         services.midiIn = &in;
         services.prompts = &prompts;
-        OpenSettingsAt(services, link->Place());
+        OpenSettingsAt(services, link->Place(), nullptr);
         window = std::make_unique<TTastra2>(services);
         link->Attach(*window);
         link->ShowWindow();

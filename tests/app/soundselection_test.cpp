@@ -165,6 +165,27 @@ TEST_F(SoundSelection, BrokenRememberedScriptIsReportedAndTheDefaultLoadsSilentl
     EXPECT_EQ(shownWarnings.size(), 3);
 }
 
+// Regression: a stored default script of a data folder deleted since (a build folder, after an
+// install) was reported missing at every start and the patch box stayed empty. A script the user
+// chose is still reported when it is missing, and so is the default of a folder that is still
+// a data folder.
+TEST_F(SoundSelection, TheStoredDefaultOfAGoneDataFolderFallsBackSilently) {
+    Write("default_patchscript.txt", QByteArray(kScriptHead) + kPatches);
+    const QString gone = dir.filePath("gone/default_patchscript.txt");
+    const QString kept = dir.filePath("kept/default_patchscript.txt");
+    ASSERT_TRUE(QDir(dir.path()).mkpath("kept/Patch Sets"));
+    const std::vector<std::pair<QString, bool>> cases = {
+        {gone, false}, {dir.filePath("gone/mine.txt"), true}, {kept, true}};
+    for (const auto& [stored, reported] : cases) {
+        shownWarnings.clear();
+        StorePatchScript(stored);
+        TSoundSelection& s = Start();
+        EXPECT_EQ(shownWarnings.size(), reported ? 1 : 0) << stored.toStdString();
+        ASSERT_NE(s.PatchList(), nullptr);
+        EXPECT_EQ(s.PatchList()->FileName(), dir.filePath("default_patchscript.txt"));
+    }
+}
+
 TEST_F(SoundSelection, TypedNumbersAreCheckedAndOnlyChangesAreSent) {
     TSoundSelection& s = Start();
     s.SetBank(130, false);

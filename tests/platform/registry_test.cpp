@@ -290,14 +290,23 @@ TEST(RegistryHive, AReadOnlyFolderIsReadAndSavingIsReportedImpossible) {
     EXPECT_FALSE(std::filesystem::exists(path + ".lock"));
 }
 
-TEST(RegistryHive, ParserRejectsMalformedText) {
+// A line that cannot be read is kept where it stood and written back as it was; only a text with
+// neither a header nor a key is refused.
+TEST(RegistryHive, ParserKeepsTheLinesItCannotRead) {
     hive::THive h;
-    for (const char* bad : {"REGEDIT", "REGEDIT4\n\"a\"=\"b\"", "REGEDIT4\n[K]\n\"a\"=\"b",
-                            "REGEDIT4\n[K]\n\"a\"=dword:123", "REGEDIT4\n[K]\n\"a\"=dword:0000000g",
-                            "REGEDIT4\n[K]\n\"a\"=hex:1", "REGEDIT4\n[K]\n\"a\"=hex:01,\\",
-                            "REGEDIT4\n[K", "REGEDIT4\n[]", "REGEDIT4\n[K]\na=1",
-                            "REGEDIT4\n[K]\n\"a\"\"b\"", "REGEDIT4\n[K]\n\"a\"=\"b\" x"})
+    for (const std::string& bad :
+         std::vector<std::string>{"REGEDIT", "junk\n\"a\"=\"b\"", std::string(300, '\0')})
         EXPECT_FALSE(hive::ParseHive(bad, h)) << bad;
+    for (const char* kept : {"\"a\"=\"b", "\"a\"=dword:123", "\"a\"=dword:0000000g", "\"a\"=hex:1",
+                             "[K", "[]", "a=1", "\"a\"\"b\"", "\"a\"=\"b\" x", "; a comment"}) {
+        const std::string text = std::string("REGEDIT4\n[K]\n") + kept + "\n\"z\"=dword:00000001";
+        ASSERT_TRUE(hive::ParseHive(text, h)) << kept;
+        const std::string once = hive::SerializeHive(h);
+        EXPECT_NE(once.find(std::string("\r\n") + kept + "\r\n"), std::string::npos) << once;
+        hive::THive again;
+        ASSERT_TRUE(hive::ParseHive(once, again));
+        EXPECT_TRUE(again == h) << kept;
+    }
     EXPECT_TRUE(hive::ParseHive("", h));
     // Regression: a key whose name starts with '-' must read back after a save.
     ASSERT_TRUE(hive::ParseHive("REGEDIT4\n[\\-K]\n", h));
@@ -305,6 +314,97 @@ TEST(RegistryHive, ParserRejectsMalformedText) {
     ASSERT_TRUE(hive::ParseHive(hive::SerializeHive(h), again));
     EXPECT_TRUE(again == h);
     EXPECT_TRUE(hive::ParseHive("\xEF\xBB\xBFREGEDIT4\r\n", h));
+}
+
+// What follows a key line that names no key belongs to no key; a value the program adds to the
+// key before it must not end up there when the file is read again.
+TEST(RegistryHive, AValueAddedAfterABrokenKeyLineStaysInItsKey) {
+    hive::THive h;
+    ASSERT_TRUE(hive::ParseHive("REGEDIT4\n[K]\n[K2\n\"orphan\"=dword:00000002\n", h));
+    EXPECT_EQ(h.FindValue("K", "orphan"), nullptr);
+    h.SetValue("K", hive::TValue::Dword("added", 3));
+    hive::THive again;
+    ASSERT_TRUE(hive::ParseHive(hive::SerializeHive(h), again));
+    ASSERT_NE(again.FindValue("K", "added"), nullptr);
+    EXPECT_EQ(again.FindValue("K", "added")->Number(), 3u);
+    EXPECT_EQ(again.FindValue("K", "orphan"), nullptr);
+    EXPECT_TRUE(again == h);
+}
+
+// Regression: a hive with CR-only line ends, in UTF-16, with a line of NUL bytes or with a
+// comment after a value was set aside whole, and every setting was gone.
+TEST(RegistryHive, DamagedHivesAreReadLineByLine) {
+    const std::string head = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\T\\S]\r\n";
+    const std::string values = "\"KeyWidth\"=dword:0000000f\r\n\"Name\"=\"Grüße\"\r\n";
+    const auto utf16 = [&](bool bigEndian) {
+        const QString text = QString::fromUtf8(head + values);
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (QChar c : text) {
+            const char hi = static_cast<char>(c.unicode() >> 8),
+                       lo = static_cast<char>(c.unicode());
+            bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return bytes;
+    };
+    std::string crOnly = head + values;
+    for (size_t at; (at = crOnly.find("\r\n")) != std::string::npos;) crOnly.erase(at + 1, 1);
+    const std::string unreadable = "\"Broken\"=dword:xyz";
+    const std::vector<std::string> files = {
+        crOnly,
+        utf16(false),
+        utf16(true),
+        head + std::string(512, '\0') + "\r\n" + values,
+        head + "\"KeyWidth\"=dword:0000000f ; comment\r\n\"Name\"=\"Grüße\" ; ok\r\n",
+        head + unreadable + "\r\n" + values,
+    };
+    for (size_t i = 0; i < files.size(); ++i) {
+        QTemporaryDir dir;
+        const std::string path = dir.path().toStdString() + "/registry.reg";
+        ASSERT_TRUE(WriteFileAtomically(path, files[i]));
+        {
+            TRegistryIniFile s("\\Software\\T", path);
+            EXPECT_EQ(s.ReadInteger("S", "KeyWidth", 0), 15) << i;
+            EXPECT_EQ(s.ReadString("S", "Name", ""), "Grüße") << i;
+            s.WriteInteger("S", "After", 1);
+            ASSERT_TRUE(s.Flush());
+        }
+        EXPECT_TRUE(BrokenFiles(dir.path().toStdString()).empty()) << i;
+        // The line that could not be read is still there for the user to mend.
+        if (files[i].find(unreadable) != std::string::npos) {
+            EXPECT_NE(ReadFileText(path).find(unreadable + "\r\n"), std::string::npos);
+        }
+        TRegistryIniFile again("\\Software\\T", path);
+        EXPECT_EQ(again.ReadInteger("S", "KeyWidth", 0), 15) << i;
+        EXPECT_EQ(again.ReadInteger("S", "After", 0), 1) << i;
+    }
+}
+
+// Only a file of which nothing can be read is set aside, and the store says so once, with the
+// copy's name; a hive reached through a link is set aside by renaming the file it points to.
+TEST(RegistryHive, AnUnreadableLinkedHiveIsSetAsideByItsTarget) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    std::filesystem::create_directories(folder + "/dotfiles");
+    std::filesystem::create_directories(folder + "/Ostrel");
+    const std::string junk = std::string(4096, '\0') + "\x89PNG\r\n\x1a\n";
+    ASSERT_TRUE(WriteFileAtomically(folder + "/dotfiles/registry.reg", junk));
+    const std::string link = folder + "/Ostrel/registry.reg";
+    std::filesystem::create_symlink("../dotfiles/registry.reg", link);
+    std::vector<std::string> copies;
+    const auto notice = [&copies](const std::string& copy) { copies.push_back(copy); };
+    for (int round = 1; round <= 2; ++round) {
+        TRegistryIniFile s("\\Software\\T", link, notice);
+        s.WriteInteger("S", "n", round);
+        ASSERT_TRUE(s.Flush());
+    }
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(copies[0]).parent_path(),
+              std::filesystem::path(folder + "/dotfiles"));
+    EXPECT_EQ(ReadFileText(copies[0]), junk);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(TRegistryIniFile("\\Software\\T", folder + "/dotfiles/registry.reg")
+                  .ReadInteger("S", "n", 0),
+              2);
 }
 
 // A hive cut off anywhere either still loads or is moved aside whole; the store then works.
