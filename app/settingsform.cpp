@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "app/joystickrouter.h"
+#include "app/keyboardpages.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
@@ -104,6 +105,10 @@ TSettings::TSettings(TTastra2& owner) : QDialog(&owner, Qt::Tool), m_owner(owner
     PageControl->addTab(CtrlTab = CreateControllerPage(), QStringLiteral("Controller"));
     PageControl->addTab(JoystickTab = CreateJoystickPage(), QStringLiteral("Joystick"));
     PageControl->addTab(MouseWheelTab = CreateMouseWheelPage(), QStringLiteral("Mouse Wheel"));
+    LabelsTab = new TLabelsPage(m_owner.DisplayOffsets().channel);
+    PageControl->addTab(LabelsTab, QStringLiteral("Labels"));
+    KeysTab = new TKeysPage(QString::fromStdString(m_owner.DataFolder() + "/keymaps"));
+    PageControl->addTab(KeysTab, QStringLiteral("Keys"));
 
     BOK = new QPushButton(QStringLiteral("&OK"), this);
     BApply = new QPushButton(QStringLiteral("&Apply"), this);
@@ -426,6 +431,9 @@ void TSettings::showEvent(QShowEvent* event) {
     UDShiftVel->SetPosition(percent);
     UDVelocity->SetPosition(kb.Velocity());
 
+    LabelsTab->Load(kb);
+    KeysTab->Load(kb);
+
     const TDisplayOffsets& offsets = m_owner.DisplayOffsets();
     CBStartWithOneController->setChecked(offsets.controller > 0);
     CBStartWithOneProgram->setChecked(offsets.program > 0);
@@ -467,6 +475,8 @@ void TSettings::BApplyClick() {
 
     kb.SetVelocityShiftFactor(ShiftFactor(UDShiftVel->Position(), RBShiftVelLouder->isChecked()));
     kb.SetVelocity(UDVelocity->Position());
+    LabelsTab->Apply(kb);
+    KeysTab->Apply(kb);
 
     bool changed = false;
     auto apply = [&changed](int& offset, QCheckBox* box) {

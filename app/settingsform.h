@@ -15,6 +15,8 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
+class TKeysPage;
+class TLabelsPage;
 class TTastra2;
 class TUpDown;
 class TVKEdit;
@@ -54,6 +56,8 @@ public:
     QWidget* CtrlTab = nullptr;
     QWidget* JoystickTab = nullptr;
     QWidget* MouseWheelTab = nullptr;
+    TLabelsPage* LabelsTab = nullptr;
+    TKeysPage* KeysTab = nullptr;
 
     QRadioButton* RBNoteInternational = nullptr;
     QRadioButton* RBNoteGerman = nullptr;

@@ -14,6 +14,7 @@
 
 class QLabel;
 class TChordEditForm;
+class TKeyLegends;
 class TImportExport;
 class TJoystickRouter;
 class TKnobPanel;
@@ -49,6 +50,9 @@ struct TTastraServices {
     TUserPrompts* prompts = nullptr;
     // The shipped files: patch scripts and help (see datafolder.h). Empty: the running program's.
     std::string dataFolder;
+    // The names the keyboard layout gives the keys, for the keys' legends. Unset: the layout of
+    // the display (keylegends.h).
+    TKeyLegends* keyLegends = nullptr;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -68,6 +72,7 @@ public:
     TKnobPanel& Knobs() { return *m_knobs; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
     TUserPrompts& Prompts() { return *m_prompts; }
+    const std::string& DataFolder() const { return m_services.dataFolder; }
 
     // The single send path: send (reporting a failure), then mirror the message in the window's
     // controls.
@@ -161,6 +166,7 @@ private:
     TGoToWeb m_goToWeb;
     std::unique_ptr<TUserPrompts> m_ownPrompts;
     TUserPrompts* m_prompts = nullptr;
+    std::unique_ptr<TKeyLegends> m_ownLegends;
     std::unique_ptr<TOutputSender> m_sender;
     TStatusPanels* m_status = nullptr;
     QLabel* m_panic = nullptr;

@@ -76,7 +76,7 @@ TEST_F(SettingsWindow, OpensOnGeneralPageOnceAndCloseGivesTheKeyWidthBarBack) {
     TSettings* f = Open();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "Settings");
-    EXPECT_EQ(f->PageControl->count(), 5);
+    EXPECT_EQ(f->PageControl->count(), 7);  // with Labels and Keys
     EXPECT_TRUE(f->isAncestorOf(w->TBKeyWidth));
     EXPECT_TRUE(w->TBKeyWidth->isVisible());
     f->PageControl->setCurrentWidget(f->JoystickTab);
