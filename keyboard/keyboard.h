@@ -253,8 +253,19 @@ private:
     QRect MarkDotRect(bool pressed) const;
     // The part of a key a label may take, before the dots are left out.
     QRect LabelFace(int n) const;
-    // The candidate texts of a key's label, most complete first.
-    std::vector<QStringList> LabelCandidates(int n) const;
+    // One text a key's label may show: its lines, and whether they hold the legend and the name.
+    struct TLabelText {
+        QStringList lines;
+        bool legend;
+        bool name;
+    };
+    // The texts a key's label may show, most complete first.
+    std::vector<TLabelText> LabelCandidates(int n) const;
+    // The face less the dots that may be drawn on it.
+    QRect LabelRoom(int n) const;
+    // The size every label of a kind (key colour, legend and name or not) is shown at, unless a
+    // longer text needs a smaller one: neighbouring keys do not differ for a narrower letter.
+    int LabelPixels(bool black, bool legend, bool name) const;
     // The incoming channel's colour a key is lit in; invalid when it keeps today's look.
     QColor KeyColour(int n) const;
     void DrawLabels(QPainter& p, const QRect& area);

@@ -122,7 +122,7 @@ QRect TKeyboard::LabelFace(int n) const {
 // ---------------------------------------------------------------------------------------------
 // Texts and colours
 
-std::vector<QStringList> TKeyboard::LabelCandidates(int n) const {
+std::vector<TKeyboard::TLabelText> TKeyboard::LabelCandidates(int n) const {
     const bool name = m_keyLabels == klAlways || (m_keyLabels == klCKeys && n % 12 == 0) ||
                       (m_keyLabels == klPressed && m_player.Sounding(n));
     QStringList legends;
@@ -135,7 +135,7 @@ std::vector<QStringList> TKeyboard::LabelCandidates(int n) const {
             if (!legend.isEmpty() && !legends.contains(legend)) legends << legend;
         }
     }
-    std::vector<QStringList> candidates;
+    std::vector<TLabelText> candidates;
     if (!name && legends.isEmpty()) return candidates;
     QStringList names, legendLines;
     const int language = static_cast<int>(m_language);
@@ -150,10 +150,39 @@ std::vector<QStringList> TKeyboard::LabelCandidates(int n) const {
         if (legends.size() > 1) legendLines << legends.first();
     }
     for (const QString& nm : names)
-        for (const QString& lg : legendLines) candidates.push_back({lg, nm});
-    for (const QString& nm : names) candidates.push_back({nm});
-    for (const QString& lg : legendLines) candidates.push_back({lg});
+        for (const QString& lg : legendLines) candidates.push_back({{lg, nm}, true, true});
+    for (const QString& nm : names) candidates.push_back({{nm}, false, true});
+    for (const QString& lg : legendLines) candidates.push_back({{lg}, true, false});
     return candidates;
+}
+
+QRect TKeyboard::LabelRoom(int n) const {
+    std::vector<QRect> dots;
+    if (BlackOffsets()) {
+        for (bool pressed : {false, true}) dots.push_back(MarkDotRect(pressed).adjusted(-1, -1, 2, 2));
+    } else {
+        dots.push_back(PressedDotRect(n).adjusted(-1, -1, 2, 2));
+    }
+    return keylabels::LabelRoom(LabelFace(n), dots);
+}
+
+int TKeyboard::LabelPixels(bool black, bool legend, bool name) const {
+    const int fontPixels = QFontInfo(font()).pixelSize();
+    // A typical label of the kind: the widest letter and a note name of the usual length.
+    QStringList lines;
+    if (legend) lines << QStringLiteral("W");
+    if (name) {
+        const int note = black ? 68 : (m_keyLabels == klCKeys ? 60 : 67);
+        lines << keylabels::NoteLabel(note, static_cast<int>(m_language), m_labelFlats, m_middleC,
+                                      true);
+    }
+    // A key of the kind away from the marked one (whose dot may take room in image style).
+    int n = black ? 66 : 65;
+    if (n == m_markNote) n += 12;
+    keylabels::TFitted fitted;
+    if (!keylabels::FitLabel({lines}, LabelRoom(n).size(), font(), fontPixels, fitted))
+        return keylabels::kMinPixels;
+    return fitted.pixels;
 }
 
 QColor TKeyboard::KeyColour(int n) const {
@@ -166,7 +195,6 @@ QColor TKeyboard::KeyColour(int n) const {
 std::vector<TKeyboard::TKeyLabel> TKeyboard::Labels(const QRect& area) const {
     std::vector<TKeyLabel> labels;
     if (m_keyLabels == klNever && !(m_showLegends && m_legends)) return labels;
-    const int maxPixels = QFontInfo(font()).pixelSize();
     const int kw = m_keyWidth;
     const int first = NoteOfWhiteIndex(
         std::clamp(FloorDiv(area.left() + m_offset, kw) - 1, 0, kWhiteKeysTotal - 1));
@@ -175,27 +203,28 @@ std::vector<TKeyboard::TKeyLabel> TKeyboard::Labels(const QRect& area) const {
             std::clamp(FloorDiv(area.right() + m_offset, kw) + 1, 0, kWhiteKeysTotal - 1)) +
             1,
         127);
+    int kindPixels[2][2][2];
+    for (int b = 0; b < 2; ++b)
+        for (int l = 0; l < 2; ++l)
+            for (int m = 0; m < 2; ++m) kindPixels[b][l][m] = l || m ? LabelPixels(b, l, m) : 0;
     for (int n = first; n <= last; ++n) {
         if (!KeyRect(n).intersects(area)) continue;
-        const std::vector<QStringList> candidates = LabelCandidates(n);
+        const std::vector<TLabelText> candidates = LabelCandidates(n);
         if (candidates.empty()) continue;
-        const QRect face = LabelFace(n);
-        std::vector<QRect> dots;
-        if (BlackOffsets()) {
-            for (bool pressed : {false, true})
-                dots.push_back(MarkDotRect(pressed).adjusted(-1, -1, 2, 2));
-        } else {
-            dots.push_back(PressedDotRect(n).adjusted(-1, -1, 2, 2));
-        }
-        const QRect room = keylabels::LabelRoom(face, dots);
+        const bool black = IsBlack(n % 12);
+        const QRect room = LabelRoom(n);
 
-        QString key = QStringLiteral("%1x%2/%3").arg(room.width()).arg(room.height()).arg(maxPixels);
-        for (const QStringList& c : candidates) key += QLatin1Char('|') + c.join(QLatin1Char('\n'));
+        QString key = QStringLiteral("%1x%2").arg(room.width()).arg(room.height());
+        for (const TLabelText& c : candidates)
+            key += QStringLiteral("|%1:").arg(kindPixels[black][c.legend][c.name]) +
+                   c.lines.join(QLatin1Char('\n'));
         auto cached = m_fitCache.constFind(key);
         if (cached == m_fitCache.constEnd()) {
             keylabels::TFitted fitted;
-            if (!keylabels::FitLabel(candidates, room.size(), font(), maxPixels, fitted))
-                fitted = {};
+            for (const TLabelText& c : candidates)
+                if (keylabels::FitLabel({c.lines}, room.size(), font(),
+                                        kindPixels[black][c.legend][c.name], fitted))
+                    break;
             if (m_fitCache.size() > 4096) m_fitCache.clear();
             cached = m_fitCache.insert(key, fitted);
         }

@@ -145,6 +145,8 @@ void TKeyMapEditor::ShowKeyNote() {
                           : QStringLiteral("Plays nothing in this octave"));
 }
 
+void TKeyMapEditor::ChooseKey(int scanCode) { VKKey->SetKey(scanCode); }
+
 void TKeyMapEditor::AssignNote(int note) {
     const int scan = VKKey->KeyScanCode();
     if (scan < 0 || note < 0 || note > 127) {

@@ -51,6 +51,8 @@ public:
     QString Path() const { return m_path; }
     bool Modified() const { return m_modified; }
 
+    // Takes a key as if it were pressed into the key field.
+    void ChooseKey(int scanCode);
     // The captured key plays `note` from now on (what a click on the piano does).
     void AssignNote(int note);
     void BRemoveClick();
