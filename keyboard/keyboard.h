@@ -167,6 +167,9 @@ public:
     };
     // The labels of the keys that reach into `area` (control coordinates).
     std::vector<TKeyLabel> Labels(const QRect& area) const;
+    // Where a dot may be drawn on key n (the pressed-key dot; in image style the marked key's
+    // dot, up or down): a label leaves these free.
+    std::vector<QRect> DotRects(int n) const;
 
     // Computer keys: whether a scan code may play C in the lower or upper row.
     static bool IsValidLowerC(int scan) { return scanmap::IsValidLowerC(scan); }

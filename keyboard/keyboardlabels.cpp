@@ -156,13 +156,15 @@ std::vector<TKeyboard::TLabelText> TKeyboard::LabelCandidates(int n) const {
     return candidates;
 }
 
+std::vector<QRect> TKeyboard::DotRects(int n) const {
+    if (!BlackOffsets()) return {PressedDotRect(n)};
+    return {MarkDotRect(false), MarkDotRect(true)};
+}
+
 QRect TKeyboard::LabelRoom(int n) const {
-    std::vector<QRect> dots;
-    if (BlackOffsets()) {
-        for (bool pressed : {false, true}) dots.push_back(MarkDotRect(pressed).adjusted(-1, -1, 2, 2));
-    } else {
-        dots.push_back(PressedDotRect(n).adjusted(-1, -1, 2, 2));
-    }
+    // A pixel's gap around each dot keeps the text from touching it.
+    std::vector<QRect> dots = DotRects(n);
+    for (QRect& dot : dots) dot.adjust(-1, -1, 2, 2);
     return keylabels::LabelRoom(LabelFace(n), dots);
 }
 
@@ -243,14 +245,16 @@ std::vector<TKeyboard::TKeyLabel> TKeyboard::Labels(const QRect& area) const {
 void TKeyboard::DrawLabels(QPainter& p, const QRect& area) {
     for (const TKeyLabel& label : Labels(area)) {
         const QFont f = keylabels::LabelFont(font(), label.pixels);
-        const int lineHeight = QFontMetrics(f).height();
+        const QFontMetrics fm(f);
+        // The ink is centred in the room and stands on its bottom.
+        const QRect ink = keylabels::LinesInk(label.lines, font(), label.pixels);
+        const int x = label.room.left() + (label.room.width() - ink.width()) / 2 - ink.left();
+        const int y = label.room.bottom() + 1 - ink.height() - ink.top();
         p.setFont(f);
         p.setPen(label.colour);
-        int y = label.room.bottom() + 1 - lineHeight * static_cast<int>(label.lines.size());
-        for (const QString& line : label.lines) {
-            p.drawText(QRect(label.room.left(), y, label.room.width(), lineHeight),
-                       Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, line);
-            y += lineHeight;
-        }
+        for (int i = 0; i < static_cast<int>(label.lines.size()); ++i)
+            p.drawText(QPoint(x - fm.horizontalAdvance(label.lines[i]) / 2,
+                              y + i * fm.height() + fm.ascent()),
+                       label.lines[i]);
     }
 }

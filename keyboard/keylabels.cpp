@@ -87,12 +87,22 @@ QFont LabelFont(const QFont& base, int pixels) {
     return f;
 }
 
-QSize LinesSize(const QStringList& lines, const QFont& base, int pixels) {
+QRect LinesInk(const QStringList& lines, const QFont& base, int pixels) {
     const QFontMetrics fm(LabelFont(base, pixels));
-    int width = 0;
-    for (const QString& line : lines)
-        width = std::max({width, fm.horizontalAdvance(line), fm.boundingRect(line).width()});
-    return {width, fm.height() * static_cast<int>(lines.size())};
+    QRect ink;
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        const int advance = fm.horizontalAdvance(lines[i]);
+        const int top = i * fm.height();
+        // The line's box keeps the lines apart; its glyphs may reach beyond it (an accent over a
+        // capital, a bearing at either end).
+        ink |= QRect(-advance / 2, top, advance, fm.height());
+        ink |= fm.boundingRect(lines[i]).translated(-advance / 2, top + fm.ascent());
+    }
+    return ink;
+}
+
+QSize LinesSize(const QStringList& lines, const QFont& base, int pixels) {
+    return LinesInk(lines, base, pixels).size();
 }
 
 bool FitLabel(const std::vector<QStringList>& candidates, const QSize& room, const QFont& base,

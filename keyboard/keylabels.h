@@ -49,7 +49,10 @@ struct TFitted {
 };
 bool FitLabel(const std::vector<QStringList>& candidates, const QSize& room, const QFont& base,
               int maxPixels, TFitted& fitted);
-// The size the lines need at `pixels`: the widest line and the lines' total height.
+// Where the lines' pixels lie at `pixels` when drawn one under the other, each centred on x = 0
+// with its baseline at the font's ascent below the top of its line, the first line's top at 0.
+QRect LinesInk(const QStringList& lines, const QFont& base, int pixels);
+// The size the lines need at `pixels`: their ink's.
 QSize LinesSize(const QStringList& lines, const QFont& base, int pixels);
 QFont LabelFont(const QFont& base, int pixels);
 
