@@ -213,3 +213,29 @@ TEST(KeyboardKeyMap, AMapFileThatCannotBeUsedKeepsTheRowsAndSaysWhy) {
     EXPECT_TRUE(kb.SetKeyMapFile(QString()));
     EXPECT_EQ(told.size(), 2);
 }
+
+TEST(KeyLegends, NamesComeFromTheLayoutNotFromATableOfOurOwn) {
+    struct TCase {
+        const char* layout;
+        int scan;
+        const char* legend;
+    };
+    const TCase cases[] = {{"us", 16, "Q"}, {"us", 21, "Y"}, {"us", 57, "space"},
+                           {"de", 21, "Z"}, {"de", 44, "Y"}, {"de", 12, "\u00df"},
+                           {"fr", 16, "A"}, {"fr", 30, "Q"}, {"fr", 2, "&"}};
+    for (const TCase& c : cases)
+        EXPECT_EQ(CreateNamedKeyLegends(c.layout)->Legend(c.scan), QString::fromUtf8(c.legend))
+            << c.layout << " " << c.scan;
+    EXPECT_TRUE(CreateNamedKeyLegends("us")->Legend(0).isEmpty());
+    EXPECT_TRUE(CreateNamedKeyLegends("us")->Legend(128).isEmpty());
+
+    // Without an X server the environment chooses the layout, as xkbcommon's default does.
+    const QByteArray before = qgetenv("XKB_DEFAULT_LAYOUT");
+    qputenv("XKB_DEFAULT_LAYOUT", "fr");
+    const QString legend = CreateLayoutKeyLegends()->Legend(16);
+    if (before.isEmpty())
+        qunsetenv("XKB_DEFAULT_LAYOUT");
+    else
+        qputenv("XKB_DEFAULT_LAYOUT", before);
+    EXPECT_EQ(legend, "A");
+}
