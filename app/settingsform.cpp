@@ -107,7 +107,7 @@ TSettings::TSettings(TTastra2& owner) : QDialog(&owner, Qt::Tool), m_owner(owner
     PageControl->addTab(MouseWheelTab = CreateMouseWheelPage(), QStringLiteral("Mouse Wheel"));
     LabelsTab = new TLabelsPage(m_owner.DisplayOffsets().channel);
     PageControl->addTab(LabelsTab, QStringLiteral("Labels"));
-    KeysTab = new TKeysPage(QString::fromStdString(m_owner.DataFolder() + "/keymaps"));
+    KeysTab = new TKeysPage(QString::fromStdString(m_owner.DataFolderPath() + "/keymaps"));
     PageControl->addTab(KeysTab, QStringLiteral("Keys"));
 
     BOK = new QPushButton(QStringLiteral("&OK"), this);

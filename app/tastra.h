@@ -72,7 +72,9 @@ public:
     TKnobPanel& Knobs() { return *m_knobs; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
     TUserPrompts& Prompts() { return *m_prompts; }
-    const std::string& DataFolder() const { return m_services.dataFolder; }
+    // The folder of the shipped files. Not called DataFolder: inside the class that name would
+    // hide the free function the constructor finds the folder with.
+    const std::string& DataFolderPath() const { return m_services.dataFolder; }
 
     // The single send path: send (reporting a failure), then mirror the message in the window's
     // controls.

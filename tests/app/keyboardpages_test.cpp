@@ -67,6 +67,17 @@ TEST_F(KeyboardPages, LabelChoicesAndChannelColoursTakeEffectOnApply) {
 TEST_F(KeyboardPages, ADamagedMapIsRefusedWithItsLineAndAChosenOnePlaysAfterApply) {
     TKeyboard& kb = *w->Keyboard1;
     TKeysPage& page = *f->KeysTab;
+    // Choose... opens where the shipped maps are: in the data folder, which the window looks
+    // up itself when it is given none.
+    QString offered;
+    page.ChooseFile = [&](const QString& start) {
+        offered = start;
+        return QString();
+    };
+    page.BChooseMapClick();
+    EXPECT_FALSE(w->DataFolderPath().empty());
+    EXPECT_EQ(offered, QString::fromStdString(w->DataFolderPath() + "/keymaps"));
+
     const QString bad = dir.filePath("bad.ini");
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
