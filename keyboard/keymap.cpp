@@ -44,6 +44,14 @@ QString Quoted(const std::string& s) {
            QStringLiteral("\"");
 }
 
+// A name as it is kept and written: one line, without blanks at its ends or invisible
+// byte-order marks (which a reader of UTF-8 may drop at the start of a text).
+QString TidyName(QString name) {
+    name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    name.remove(QChar(0xFEFF));
+    return name.trimmed();
+}
+
 bool Fail(TParseError& error, int line, const QString& message) {
     error.line = line;
     error.message = message;
@@ -105,7 +113,8 @@ bool ParseKeyMap(const std::string& text, TKeyMap& map, TParseError& error) {
                     return Fail(error, lineNo,
                                 QStringLiteral("unknown value %1 in [Map] (only Name= is known)")
                                     .arg(Quoted(name)));
-                result.name = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+                result.name =
+                    TidyName(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
                 break;
             case TSection::Keys: {
                 // A number needs no ';' or '#', so what follows one is a comment.
@@ -143,12 +152,10 @@ bool ParseKeyMap(const std::string& text, TKeyMap& map, TParseError& error) {
 }
 
 std::string WriteKeyMap(const TKeyMap& map) {
-    // A name that would not read back the same (line breaks, blanks at its ends) is tidied.
-    QString name = map.name;
-    name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // A name that would not read back the same is tidied as reading tidies it.
     std::string text =
         "; Key map: SCANCODE=OFFSET, the offset in semitones from the base of the piano rows\n";
-    text += "[Map]\nName=" + name.trimmed().toStdString() + "\n\n[Keys]\n";
+    text += "[Map]\nName=" + TidyName(map.name).toStdString() + "\n\n[Keys]\n";
     for (const auto& [scan, offset] : map.keys)
         text += std::to_string(scan) + "=" + std::to_string(offset) + "\n";
     return text;
