@@ -181,10 +181,19 @@ int TKeyboard::LabelPixels(bool black, bool legend, bool name) const {
     // A key of the kind away from the marked one (whose dot may take room in image style).
     int n = black ? 66 : 65;
     if (n == m_markNote) n += 12;
-    keylabels::TFitted fitted;
-    if (!keylabels::FitLabel({lines}, LabelRoom(n).size(), font(), fontPixels, fitted))
-        return keylabels::kMinPixels;
-    return fitted.pixels;
+    const QSize room = LabelRoom(n).size();
+    // Every paint asks for each kind: the answer is kept with the fitted labels.
+    const QString key = QStringLiteral("kind %1x%2/%3|").arg(room.width()).arg(room.height()).arg(
+                            fontPixels) +
+                        lines.join(QLatin1Char('\n'));
+    auto cached = m_fitCache.constFind(key);
+    if (cached == m_fitCache.constEnd()) {
+        keylabels::TFitted fitted;
+        if (!keylabels::FitLabel({lines}, room, font(), fontPixels, fitted))
+            fitted.pixels = keylabels::kMinPixels;
+        cached = m_fitCache.insert(key, fitted);
+    }
+    return cached->pixels;
 }
 
 QColor TKeyboard::KeyColour(int n) const {
