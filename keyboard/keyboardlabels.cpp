@@ -232,8 +232,19 @@ std::vector<TKeyboard::TKeyLabel> TKeyboard::Labels(const QRect& area) const {
         auto cached = m_fitCache.constFind(key);
         if (cached == m_fitCache.constEnd()) {
             keylabels::TFitted fitted;
+            // A shorter text at the size its neighbours have reads better than the whole text
+            // smaller: only when none fits at that size does a text shrink.
+            for (const TLabelText& c : candidates) {
+                const int pixels = kindPixels[black][c.legend][c.name];
+                const QSize need = keylabels::LinesSize(c.lines, font(), pixels);
+                if (need.width() <= room.width() && need.height() <= room.height()) {
+                    fitted = {c.lines, pixels};
+                    break;
+                }
+            }
             for (const TLabelText& c : candidates)
-                if (keylabels::FitLabel({c.lines}, room.size(), font(),
+                if (fitted.pixels == 0 &&
+                    keylabels::FitLabel({c.lines}, room.size(), font(),
                                         kindPixels[black][c.legend][c.name], fitted))
                     break;
             if (m_fitCache.size() > 4096) m_fitCache.clear();
