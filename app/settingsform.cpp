@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "app/joystickrouter.h"
+#include "app/keyboardpages.h"
 #include "app/synthlink.h"
 #include "app/synthpage.h"
 #include "app/tastra.h"
@@ -106,6 +107,10 @@ TSettings::TSettings(TTastra2& owner) : QDialog(&owner, Qt::Tool), m_owner(owner
     PageControl->addTab(CtrlTab = CreateControllerPage(), QStringLiteral("Controller"));
     PageControl->addTab(JoystickTab = CreateJoystickPage(), QStringLiteral("Joystick"));
     PageControl->addTab(MouseWheelTab = CreateMouseWheelPage(), QStringLiteral("Mouse Wheel"));
+    LabelsTab = new TLabelsPage(m_owner.DisplayOffsets().channel);
+    PageControl->addTab(LabelsTab, QStringLiteral("Labels"));
+    KeysTab = new TKeysPage(QString::fromStdString(m_owner.DataFolderPath() + "/keymaps"));
+    PageControl->addTab(KeysTab, QStringLiteral("Keys"));
     PageControl->addTab(SynthTab = new TSynthPage, QStringLiteral("Built-in Synth"));
 
     BOK = new QPushButton(QStringLiteral("&OK"), this);
@@ -429,6 +434,9 @@ void TSettings::showEvent(QShowEvent* event) {
     UDShiftVel->SetPosition(percent);
     UDVelocity->SetPosition(kb.Velocity());
 
+    LabelsTab->Load(kb);
+    KeysTab->Load(kb);
+
     const TDisplayOffsets& offsets = m_owner.DisplayOffsets();
     CBStartWithOneController->setChecked(offsets.controller > 0);
     CBStartWithOneProgram->setChecked(offsets.program > 0);
@@ -471,6 +479,8 @@ void TSettings::BApplyClick() {
 
     kb.SetVelocityShiftFactor(ShiftFactor(UDShiftVel->Position(), RBShiftVelLouder->isChecked()));
     kb.SetVelocity(UDVelocity->Position());
+    LabelsTab->Apply(kb);
+    KeysTab->Apply(kb);
 
     bool changed = false;
     auto apply = [&changed](int& offset, QCheckBox* box) {

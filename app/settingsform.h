@@ -15,6 +15,8 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
+class TKeysPage;
+class TLabelsPage;
 class TSynthPage;
 class TTastra2;
 class TUpDown;
@@ -55,6 +57,8 @@ public:
     QWidget* CtrlTab = nullptr;
     QWidget* JoystickTab = nullptr;
     QWidget* MouseWheelTab = nullptr;
+    TLabelsPage* LabelsTab = nullptr;
+    TKeysPage* KeysTab = nullptr;
     TSynthPage* SynthTab = nullptr;
 
     QRadioButton* RBNoteInternational = nullptr;

@@ -29,6 +29,7 @@
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
+#include "platform/keys/keylegends.h"
 #include "platform/lib/freememory.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/settings/programpaths.h"
@@ -69,6 +70,13 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     };
     Keyboard1->OnNoteHover = [this](TKeyboard*, const QString& text) {
         m_status->SetPanelText(1, text);
+    };
+    if (!m_services.keyLegends) m_ownLegends = CreateLayoutKeyLegends();
+    Keyboard1->SetKeyLegends(m_services.keyLegends ? m_services.keyLegends : m_ownLegends.get());
+    // Settings are read while the window is being shown: the message waits until it is up.
+    Keyboard1->OnKeyMapError = [this](TKeyboard*, const QString& text) {
+        QMetaObject::invokeMethod(this, [this, text] { m_prompts->Error(text); },
+                                  Qt::QueuedConnection);
     };
     ConnectDeviceMenus();
     PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
@@ -225,6 +233,7 @@ void TTastra2::SynthFailed(const QString& text) {
 
 TTastra2::~TTastra2() {
     if (!m_closed) FormClose();
+    Keyboard1->SetKeyLegends(nullptr);  // the window's own legends go before the keyboard
 }
 
 QAction* TTastra2::FindAction(const QString& objectName) const {

@@ -17,6 +17,7 @@
 class QLabel;
 class TAnyWindowKeys;
 class TChordEditForm;
+class TKeyLegends;
 class TImportExport;
 class TJoystickRouter;
 class TKeyListener;
@@ -63,6 +64,9 @@ struct TTastraServices {
     // Hears the keys while other programs have the focus. Unset: Play From Any Window is
     // disabled.
     TKeyListener* keyListener = nullptr;
+    // The names the keyboard layout gives the keys, for the keys' legends. Unset: the layout of
+    // the display (keylegends.h).
+    TKeyLegends* keyLegends = nullptr;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -85,6 +89,9 @@ public:
     TAnyWindowKeys& AnyWindowKeys() { return *m_anyWindow; }
     TUserPrompts& Prompts() { return *m_prompts; }
     TSynthLink& Synth() { return *m_synth; }
+    // The folder of the shipped files. Not called DataFolder: inside the class that name would
+    // hide the free function the constructor finds the folder with.
+    const std::string& DataFolderPath() const { return m_services.dataFolder; }
 
     // The single send path: send (reporting a failure), then mirror the message in the window's
     // controls.
@@ -209,6 +216,7 @@ private:
     TGoToWeb m_goToWeb;
     std::unique_ptr<TUserPrompts> m_ownPrompts;
     TUserPrompts* m_prompts = nullptr;
+    std::unique_ptr<TKeyLegends> m_ownLegends;
     std::unique_ptr<TOutputSender> m_sender;
     TStatusPanels* m_status = nullptr;
     QLabel* m_panic = nullptr;

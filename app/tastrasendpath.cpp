@@ -59,7 +59,7 @@ void TTastra2::MidiInput(TMidiInput* input) {
             // Thru sent it already, and the send path showed it; without thru only show it.
             if (!m_midiThru) ReflectMessage(status, ev->Data1, velocity);
         } else if (!m_midiThru) {
-            m_player.ShowIncomingNote(ev->Data1 & 127, velocity & 127);
+            m_player.ShowIncomingNote(ev->Data1 & 127, velocity & 127, status & 15);
             ChordEditorNoteIn(ev->Data1 & 127, velocity & 127);
             if (velocity > 0 && Keyboard1->OnNoteHover)
                 Keyboard1->OnNoteHover(Keyboard1, Keyboard1->DisplayNoteName(ev->Data1 & 127));

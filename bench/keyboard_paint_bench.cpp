@@ -1,9 +1,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <memory>
 
 #include "bench/qtbenchmain.h"
 #include "keyboard/keyboard.h"
+#include "platform/keys/keylegends.h"
 
 namespace {
 
@@ -20,16 +22,23 @@ QImage StandInArtwork(const QString& name) {
     return img;
 }
 
-void SetUpKeyboard(TKeyboard& kb, TPaintStyle style) {
+// `labelled`: note names on every key, the legends of an English layout, channel colours.
+void SetUpKeyboard(TKeyboard& kb, TPaintStyle style, TKeyLegends* labelled = nullptr) {
     kb.SetPaintStyle(style);
     kb.resize(1000, 76);
     kb.SetBaseNote(24);
+    if (!labelled) return;
+    kb.SetKeyLabels(klAlways);
+    kb.SetKeyLegends(labelled);
+    kb.SetShowKeyLegends(true);
+    kb.SetChannelColours(true);
 }
 
-void FullRepaint(benchmark::State& state, TPaintStyle style) {
+void FullRepaint(benchmark::State& state, TPaintStyle style, bool labelled) {
+    const std::unique_ptr<TKeyLegends> legends = CreateNamedKeyLegends(QStringLiteral("us"));
     TNotePlayer player;
     TKeyboard kb(player, nullptr, {StandInArtwork, 32});
-    SetUpKeyboard(kb, style);
+    SetUpKeyboard(kb, style, labelled ? legends.get() : nullptr);
     QImage target(kb.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         kb.render(&target);
@@ -37,10 +46,11 @@ void FullRepaint(benchmark::State& state, TPaintStyle style) {
     }
 }
 
-void SingleKeyRepaint(benchmark::State& state, TPaintStyle style) {
+void SingleKeyRepaint(benchmark::State& state, TPaintStyle style, bool labelled) {
+    const std::unique_ptr<TKeyLegends> legends = CreateNamedKeyLegends(QStringLiteral("us"));
     TNotePlayer player;
     TKeyboard kb(player, nullptr, {StandInArtwork, 32});
-    SetUpKeyboard(kb, style);
+    SetUpKeyboard(kb, style, labelled ? legends.get() : nullptr);
     QImage target(kb.size(), QImage::Format_RGB32);
     const int note = 62;
     const int x = kb.KeyLeft(note) - kb.ScrollOffset();
@@ -48,7 +58,7 @@ void SingleKeyRepaint(benchmark::State& state, TPaintStyle style) {
     bool down = false;
     for (auto _ : state) {
         down = !down;
-        kb.ShowIncomingNote(note, down ? 100 : 0);
+        kb.ShowIncomingNote(note, down ? 100 : 0, 3);
         kb.render(&target, QPoint(x, 0), key);
         benchmark::DoNotOptimize(target.bits());
     }
@@ -56,9 +66,13 @@ void SingleKeyRepaint(benchmark::State& state, TPaintStyle style) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(FullRepaint, Drawn, psDraw);
-BENCHMARK_CAPTURE(FullRepaint, Image, psImage);
-BENCHMARK_CAPTURE(SingleKeyRepaint, Drawn, psDraw);
-BENCHMARK_CAPTURE(SingleKeyRepaint, Image, psImage);
+BENCHMARK_CAPTURE(FullRepaint, Drawn, psDraw, false);
+BENCHMARK_CAPTURE(FullRepaint, Image, psImage, false);
+BENCHMARK_CAPTURE(FullRepaint, DrawnLabelled, psDraw, true);
+BENCHMARK_CAPTURE(FullRepaint, ImageLabelled, psImage, true);
+BENCHMARK_CAPTURE(SingleKeyRepaint, Drawn, psDraw, false);
+BENCHMARK_CAPTURE(SingleKeyRepaint, Image, psImage, false);
+BENCHMARK_CAPTURE(SingleKeyRepaint, DrawnLabelled, psDraw, true);
+BENCHMARK_CAPTURE(SingleKeyRepaint, ImageLabelled, psImage, true);
 
 TASTRA_QT_BENCHMARK_MAIN()

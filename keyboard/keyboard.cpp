@@ -89,6 +89,7 @@ void TKeyboard::SetLanguage(TLanguage v) {
 }
 
 void TKeyboard::KeyOctaveChanged() {
+    if (m_showLegends) update();  // the legends move with the octave
     if (OnOctaveChange) OnOctaveChange(this);
 }
 
@@ -199,6 +200,17 @@ void TKeyboard::LoadSettings(TSettingsStore& store) {
     p.SetTranspose(store.ReadInteger(s, "Transpose", p.Transpose()));
     p.SetDisplayTransposed(store.ReadBool(s, "DisplayTranspose", p.DisplayTransposed()));
     p.SetTransposeThru(store.ReadBool(s, "TransposeThru", p.TransposeThru()));
+    const int labels = store.ReadInteger(s, "KeyLabels", m_keyLabels);
+    if (labels >= klNever && labels <= klAlways) SetKeyLabels(static_cast<TKeyLabels>(labels));
+    SetLabelFlats(store.ReadBool(s, "KeyLabelFlats", m_labelFlats));
+    SetMiddleCOctave(store.ReadInteger(s, "MiddleCOctave", m_middleC));
+    SetShowKeyLegends(store.ReadBool(s, "KeyLegends", m_showLegends));
+    SetChannelColours(store.ReadBool(s, "ChannelColours", m_channelColours));
+    SetChannelPalette(keylabels::PaletteFromText(QString::fromStdString(
+        store.ReadString(s, "ChannelPalette", keylabels::PaletteText(m_palette).toStdString()))));
+    const QString map =
+        QString::fromStdString(store.ReadString(s, "KeyMapFile", m_keyMapFile.toStdString()));
+    if (map != m_keyMapFile || !map.isEmpty()) SetKeyMapFile(map);
 }
 
 void TKeyboard::SaveSettings(TSettingsStore& store) {
@@ -223,4 +235,11 @@ void TKeyboard::SaveSettings(TSettingsStore& store) {
     store.WriteInteger(s, "Transpose", p.Transpose());
     store.WriteBool(s, "DisplayTranspose", p.DisplayTransposed());
     store.WriteBool(s, "TransposeThru", p.TransposeThru());
+    store.WriteInteger(s, "KeyLabels", m_keyLabels);
+    store.WriteBool(s, "KeyLabelFlats", m_labelFlats);
+    store.WriteInteger(s, "MiddleCOctave", m_middleC);
+    store.WriteBool(s, "KeyLegends", m_showLegends);
+    store.WriteBool(s, "ChannelColours", m_channelColours);
+    store.WriteString(s, "ChannelPalette", keylabels::PaletteText(m_palette).toStdString());
+    store.WriteString(s, "KeyMapFile", m_keyMapFile.toStdString());
 }

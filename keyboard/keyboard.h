@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -10,11 +11,13 @@
 #include <memory>
 #include <vector>
 
+#include "keyboard/keylabels.h"
 #include "keyboard/noteplayer.h"
 
 class TSettingsStore;
 class TKeyboard;
 class TKeyboardHook;
+class TKeyLegends;
 struct TKeyData;
 
 enum class TLanguage { International, German, Italian };
@@ -121,7 +124,52 @@ public:
     void ControllerFeedback(int controller, int value) {
         m_player.ControllerFeedback(controller, value);
     }
-    void ShowIncomingNote(int note, int velocity) { m_player.ShowIncomingNote(note, velocity); }
+    void ShowIncomingNote(int note, int velocity, int channel = 0) {
+        m_player.ShowIncomingNote(note, velocity, channel);
+    }
+
+    // Labels on the keys, all off by default: note names (sharps or flats, middle C named C3,
+    // C4 or C5, in Language), the legends of the computer keys that play each key, and a colour
+    // per incoming channel for keys lit by MIDI input.
+    TKeyLabels KeyLabels() const { return m_keyLabels; }
+    void SetKeyLabels(TKeyLabels v);
+    bool LabelFlats() const { return m_labelFlats; }
+    void SetLabelFlats(bool v);
+    int MiddleCOctave() const { return m_middleC; }
+    void SetMiddleCOctave(int v);
+    bool ShowKeyLegends() const { return m_showLegends; }
+    void SetShowKeyLegends(bool v);
+    // Where the legends come from (not owned; null: no legends).
+    void SetKeyLegends(TKeyLegends* legends);
+    TKeyLegends* KeyLegends() const { return m_legends; }
+    bool ChannelColours() const { return m_channelColours; }
+    void SetChannelColours(bool v);
+    const TChannelPalette& ChannelPalette() const { return m_palette; }
+    void SetChannelPalette(const TChannelPalette& palette);
+
+    // The key map file the computer keys play through; empty for the two piano rows.
+    QString KeyMapFile() const { return m_keyMapFile; }
+    // Reads the file and plays through it. A file that cannot be used keeps (or brings back) the
+    // piano rows, sets KeyMapError (naming the file and the line), raises OnKeyMapError and
+    // returns false; the name is kept, so the file is tried again at the next start.
+    bool SetKeyMapFile(const QString& path);
+    QString KeyMapError() const { return m_keyMapError; }
+    TStringEvent OnKeyMapError;
+
+    // One key's label as it is painted: the lines (top to bottom) at a pixel size, centred at
+    // the bottom of `room`.
+    struct TKeyLabel {
+        int note;
+        QRect room;
+        QStringList lines;
+        int pixels;
+        QColor colour;
+    };
+    // The labels of the keys that reach into `area` (control coordinates).
+    std::vector<TKeyLabel> Labels(const QRect& area) const;
+    // Where a dot may be drawn on key n (the pressed-key dot; in image style the marked key's
+    // dot, up or down): a label leaves these free.
+    std::vector<QRect> DotRects(int n) const;
 
     // Computer keys: whether a scan code may play C in the lower or upper row.
     static bool IsValidLowerC(int scan) { return scanmap::IsValidLowerC(scan); }
@@ -182,6 +230,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     enum class TMouseMode { None, LeftPlay, Special, BaseNoteDrag };
@@ -211,6 +260,27 @@ private:
     void PaintImages(QPainter& p, const QRect& area, int first, int last);
     void DrawKeyDrawn(QPainter& p, int n);
     void DrawDot(QPainter& p, int n);
+    // The dot of a pressed key in drawn style, and the marked key's dot in image style.
+    QRect PressedDotRect(int n) const;
+    QRect MarkDotRect(bool pressed) const;
+    // The part of a key a label may take, before the dots are left out.
+    QRect LabelFace(int n) const;
+    // One text a key's label may show: its lines, and whether they hold the legend and the name.
+    struct TLabelText {
+        QStringList lines;
+        bool legend;
+        bool name;
+    };
+    // The texts a key's label may show, most complete first.
+    std::vector<TLabelText> LabelCandidates(int n) const;
+    // The face less the dots that may be drawn on it.
+    QRect LabelRoom(int n) const;
+    // The size every label of a kind (key colour, legend and name or not) is shown at, unless a
+    // longer text needs a smaller one: neighbouring keys do not differ for a narrower letter.
+    int LabelPixels(bool black, bool legend, bool name) const;
+    // The incoming channel's colour a key is lit in; invalid when it keeps today's look.
+    QColor KeyColour(int n) const;
+    void DrawLabels(QPainter& p, const QRect& area);
     const int* BlackOffsets() const;
     int BlackWidth() const;
 
@@ -230,6 +300,17 @@ private:
     bool m_enableSpecialMode = true;
     bool m_enableBaseNoteDrag = true;
     QStringList m_noteNames;
+    TKeyLabels m_keyLabels = klNever;
+    bool m_labelFlats = false;
+    int m_middleC = keylabels::kMiddleCLowest;
+    bool m_showLegends = false;
+    TKeyLegends* m_legends = nullptr;
+    bool m_channelColours = false;
+    TChannelPalette m_palette = keylabels::DefaultPalette();
+    QString m_keyMapFile;
+    QString m_keyMapError;
+    // Fitted labels by their candidates and room: painting measures each text once.
+    mutable QHash<QString, keylabels::TFitted> m_fitCache;
 
     int m_offset = 0;
     TMouseMode m_mouseMode = TMouseMode::None;

@@ -172,7 +172,8 @@ void TKeyboard::KeyChanged(int n, bool struck) {
     // Only the first press and the last release change how a key looks.
     if (n < 0 || n > 127) return;
     const int sum = m_player.LocalCount(n) + m_player.ThruCount(n);
-    if (sum != (struck ? 1 : 0)) return;
+    // With channel colours a key can change its colour while it stays down.
+    if (sum != (struck ? 1 : 0) && !m_channelColours) return;
     QRect r = KeyRect(n).intersected(rect());
     if (!r.isEmpty()) update(r);
 }
@@ -206,6 +207,7 @@ void TKeyboard::paintEvent(QPaintEvent* event) {
         PaintImages(p, area, first, last);
     else
         PaintDrawn(p, area, first, last);
+    DrawLabels(p, area);
     if (TabStop() && hasFocus() && m_paintStyle == psDraw) {
         QPen pen(palette().color(QPalette::Window));
         pen.setStyle(Qt::DotLine);
@@ -226,9 +228,10 @@ void TKeyboard::DrawKeyDrawn(QPainter& p, int n) {
     const int lower = h * 3 / 5;
     const int x = KeyLeft(n) - m_offset;
     const int pc = n % 12;
+    const QColor lit = KeyColour(n);
     if (IsBlack(pc)) {
         const int bottom = lower;
-        p.fillRect(QRect(x, 0, kw, bottom), Qt::black);
+        p.fillRect(QRect(x, 0, kw, bottom), lit.isValid() ? lit : QColor(Qt::black));
         const int s = std::min(m_shadowWidth, std::max(kw - 2, 0));
         if (s > 0) {
             // A highlight down the left side and along the bottom.
@@ -242,9 +245,10 @@ void TKeyboard::DrawKeyDrawn(QPainter& p, int n) {
     } else {
         const bool rightOnly = (pc == 0 || pc == 5) && n != 127;
         const bool leftOnly = pc == 4 || pc == 11 || n == 127;
-        if (rightOnly) p.fillRect(QRect(x, 0, kw / 2, lower), Qt::white);
-        p.fillRect(QRect(x, lower, kw - 1, h - lower), Qt::white);
-        if (leftOnly) p.fillRect(QRect(x + kw / 2, 0, kw - 1 - kw / 2, lower), Qt::white);
+        const QColor face = lit.isValid() ? lit : QColor(Qt::white);
+        if (rightOnly) p.fillRect(QRect(x, 0, kw / 2, lower), face);
+        p.fillRect(QRect(x, lower, kw - 1, h - lower), face);
+        if (leftOnly) p.fillRect(QRect(x + kw / 2, 0, kw - 1 - kw / 2, lower), face);
         const int top = leftOnly ? 0 : lower;
         p.fillRect(QRect(x + kw - 1, top, 1, h - top), Qt::black);
     }
@@ -253,18 +257,11 @@ void TKeyboard::DrawKeyDrawn(QPainter& p, int n) {
 
 void TKeyboard::DrawDot(QPainter& p, int n) {
     const bool pressed = m_player.Sounding(n);
-    const bool black = IsBlack(n % 12);
-    QColor colour = pressed ? kPressedDot : (n == m_markNote ? kMarkedDot : QColor());
+    const QColor colour = pressed ? kPressedDot : (n == m_markNote ? kMarkedDot : QColor());
     if (!colour.isValid()) return;
-    const int bottom = black ? height() * 3 / 5 : height();
-    const int b = KeyLeft(n) - m_offset + m_keyWidth / 2;
-    const int c = bottom - height() / 7;
     p.setPen(colour);
     p.setBrush(colour);
-    if (black)
-        p.drawEllipse(QRect(b - 2, c - 5, 6, 6));
-    else
-        p.drawEllipse(QRect(b - 3, c - 4, 6, 6));
+    p.drawEllipse(PressedDotRect(n));
 }
 
 void TKeyboard::PaintImages(QPainter& p, const QRect& area, int first, int last) {
@@ -272,22 +269,32 @@ void TKeyboard::PaintImages(QPainter& p, const QRect& area, int first, int last)
         if (IsBlack(n % 12) || !KeyRect(n).intersects(area)) continue;
         const bool pressed = m_player.Sounding(n);
         const int i = WhiteIndexAtOrBelow(n % 12);
-        p.drawPixmap(KeyLeft(n) - m_offset, 0, pressed ? m_downTiles[i] : m_upTiles[i]);
+        const int x = KeyLeft(n) - m_offset;
+        p.drawPixmap(x, 0, pressed ? m_downTiles[i] : m_upTiles[i]);
+        // Multiplying tints the white of the tile and leaves its black and its shading alone.
+        if (const QColor lit = KeyColour(n); lit.isValid()) {
+            p.setCompositionMode(QPainter::CompositionMode_Multiply);
+            p.fillRect(QRect(x, 0, m_keyWidth, m_imageHeight), lit);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
     }
     // The tiles hold released black halves; every black key in range is drawn over them so a
     // pressed one shows wherever a neighbouring tile was just redrawn.
     for (int n = first; n <= last; ++n) {
         if (!IsBlack(n % 12)) continue;
         const bool pressed = m_player.Sounding(n);
-        p.drawPixmap(KeyLeft(n) - m_offset, 0, pressed ? m_blackDown : m_blackUp);
+        const int x = KeyLeft(n) - m_offset;
+        p.drawPixmap(x, 0, pressed ? m_blackDown : m_blackUp);
+        // A black key has no white to tint: the colour goes over it, its shape still showing.
+        if (QColor lit = KeyColour(n); lit.isValid()) {
+            lit.setAlpha(200);
+            p.fillRect(QRect(x, 0, BlackWidth(), kImageBlackHeight), lit);
+        }
     }
     if (m_markNote >= first && m_markNote <= last) {
-        const bool pressed = m_player.Sounding(m_markNote);
-        const int e = m_imageHeight * 2 / 3 + (pressed ? m_imageHeight / 7 : 0);
-        const int xm = KeyLeft(m_markNote) - m_offset + m_keyWidth / 2;
         p.setPen(kMarkedDot);
         p.setBrush(kMarkedDot);
-        p.drawEllipse(QRect(xm - 3, e - 4, 6, 6));
+        p.drawEllipse(MarkDotRect(m_player.Sounding(m_markNote)));
     }
     if (m_imageHeight < height())
         p.fillRect(QRect(area.left(), m_imageHeight, area.width(), height() - m_imageHeight),

@@ -11,6 +11,7 @@ TNotePlayer::TNotePlayer(scanmap::TScanMap* scanMap)
     : m_scanMap(scanMap ? scanMap : &m_ownScanMap) {
     if (!scanMap) m_ownScanMap = scanmap::DefaultScanMap();
     m_keyNotes.fill(-1);
+    m_thruLastChannel.fill(-1);
 }
 
 void TNotePlayer::Send(uint8_t status, uint8_t data1, uint8_t data2) const {
@@ -118,13 +119,34 @@ void TNotePlayer::OctaveDown() {
 void TNotePlayer::SetUpperCScanCode(int v) {
     if (v == m_upperCScanCode || !scanmap::IsValidUpperC(v)) return;
     m_upperCScanCode = v;
-    *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kUpperRow);
+    if (!m_keyMapInUse) *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kUpperRow);
 }
 
 void TNotePlayer::SetLowerCScanCode(int v) {
     if (v == m_lowerCScanCode || !scanmap::IsValidLowerC(v)) return;
     m_lowerCScanCode = v;
-    *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kLowerRow);
+    if (!m_keyMapInUse) *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kLowerRow);
+}
+
+// Keys held while the table changes still release the notes their presses started (m_keyNotes).
+void TNotePlayer::UseKeyMap(const scanmap::TScanMap& map) {
+    m_keyMapInUse = true;
+    *m_scanMap = map;
+}
+
+void TNotePlayer::UsePianoRows() {
+    m_keyMapInUse = false;
+    const scanmap::TScanMap rows = scanmap::DefaultScanMap();
+    *m_scanMap = scanmap::RebuildRow(scanmap::RebuildRow(rows, m_lowerCScanCode, scanmap::kLowerRow),
+                                     m_upperCScanCode, scanmap::kUpperRow);
+}
+
+std::vector<int> TNotePlayer::ScanCodesOf(int note) const {
+    std::vector<int> scans;
+    const int offset = note - 12 * m_keyOctave;
+    for (int s = scanmap::kFirstKey; s <= scanmap::kLastKey; ++s)
+        if ((*m_scanMap)[s] == offset) scans.push_back(s);
+    return scans;
 }
 
 void TNotePlayer::SetUpDownController(int v) {
@@ -182,6 +204,7 @@ void TNotePlayer::Strike(int channel, int keyChannel, int note, bool local, int 
             emitted = sent;
         }
         ++counts[shown];
+        if (!local) CountThruChannel(shown, keyChannel, true);
         KeyChanged(shown, true);
         press.tones.push_back({shown, emitted});
     }
@@ -202,6 +225,7 @@ void TNotePlayer::Release(int keyChannel, int note, bool local) {
             Send(static_cast<uint8_t>(0x90 + press.channel), static_cast<uint8_t>(tone.sent), 0);
         if (press.displayed && counts[tone.displayed] > 0) {
             --counts[tone.displayed];
+            if (!local) CountThruChannel(tone.displayed, keyChannel, false);
             KeyChanged(tone.displayed, false);
         }
     }
@@ -219,7 +243,10 @@ void TNotePlayer::ReleaseAllOf(bool local) {
     }
     auto& counts = local ? m_localCount : m_thruCount;
     counts.fill(0);
-    if (local) m_keyNotes.fill(-1);  // the keys' releases find nothing left to stop
+    if (local)
+        m_keyNotes.fill(-1);  // the keys' releases find nothing left to stop
+    else
+        ForgetThruChannels();
     // One note-off per note-on sent, on the channel and note that were actually sent.
     for (const TPress& press : released)
         for (const TTone& tone : press.tones)
@@ -231,6 +258,7 @@ void TNotePlayer::ReleaseAllOf(bool local) {
 
 void TNotePlayer::ForgetDisplayOf(bool local) {
     (local ? m_localCount : m_thruCount).fill(0);
+    if (!local) ForgetThruChannels();
     for (auto& [key, presses] : m_presses)
         if (std::get<0>(key) == local)
             for (auto& press : presses) press.displayed = false;
@@ -257,15 +285,50 @@ void TNotePlayer::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageCh
     }
 }
 
-void TNotePlayer::ShowIncomingNote(int note, int velocity) {
+void TNotePlayer::ShowIncomingNote(int note, int velocity, int channel) {
     note &= 127;
     if (velocity > 0) {
         ++m_thruCount[note];
+        CountThruChannel(note, channel, true);
         KeyChanged(note, true);
     } else if (m_thruCount[note] > 0) {
         --m_thruCount[note];
+        CountThruChannel(note, channel, false);
         KeyChanged(note, false);
     }
+}
+
+void TNotePlayer::CountThruChannel(int note, int channel, bool struck) {
+    channel &= 15;
+    auto& counts = m_thruByChannel[note];
+    if (struck) {
+        ++counts[channel];
+        m_thruLastChannel[note] = channel;
+        return;
+    }
+    // The total went down by one, so some channel must too: a release on a channel that holds
+    // nothing there (sent on another channel than its press) takes one from the lowest that does.
+    if (counts[channel] == 0)
+        for (int c = 0; c < 16; ++c)
+            if (counts[c] > 0) {
+                channel = c;
+                break;
+            }
+    if (counts[channel] > 0) --counts[channel];
+    const int last = m_thruLastChannel[note];
+    if (last >= 0 && counts[last] > 0) return;
+    m_thruLastChannel[note] = -1;
+    for (int c = 0; c < 16 && m_thruLastChannel[note] < 0; ++c)
+        if (counts[c] > 0) m_thruLastChannel[note] = c;
+}
+
+void TNotePlayer::ForgetThruChannels() {
+    for (auto& counts : m_thruByChannel) counts.fill(0);
+    m_thruLastChannel.fill(-1);
+}
+
+int TNotePlayer::ThruChannel(int note) const {
+    return note >= 0 && note <= 127 && m_thruCount[note] > 0 ? m_thruLastChannel[note] : -1;
 }
 
 int TNotePlayer::LocalCount(int note) const {

@@ -74,6 +74,14 @@ public:
     void SetUpperCScanCode(int v);
     int LowerCScanCode() const { return m_lowerCScanCode; }
     void SetLowerCScanCode(int v);
+    // The computer keys read a key map of the user's own (scan code -> offset) instead of the two
+    // piano rows; the C keys are kept and take effect again with UsePianoRows.
+    void UseKeyMap(const scanmap::TScanMap& map);
+    // The two piano rows at the current C keys.
+    void UsePianoRows();
+    bool KeyMapInUse() const { return m_keyMapInUse; }
+    // Scan codes of the computer keys that play `note` in the current key octave, in key order.
+    std::vector<int> ScanCodesOf(int note) const;
     // Mouse axes: 0..127 a controller, 128 pitch bend, 129 none.
     int UpDownController() const { return m_axis[0].assignment; }
     void SetUpDownController(int v);
@@ -88,10 +96,14 @@ public:
     // transposition when TransposeThru), on the message's channel or on Channel; other channel
     // messages pass unchanged; system messages and stray data bytes are dropped.
     void MidiThruInput(uint8_t status, uint8_t data1, bool useMessageChannel, uint8_t data2);
-    // An incoming note with thru off: only lights (or unlights) its key.
-    void ShowIncomingNote(int note, int velocity);
+    // An incoming note with thru off: only lights (or unlights) its key. `channel` is the
+    // message's channel, remembered for the key's colour.
+    void ShowIncomingNote(int note, int velocity, int channel = 0);
     int LocalCount(int note) const;
     int ThruCount(int note) const;
+    // The incoming channel whose note lights the key through thru or ShowIncomingNote (of
+    // several, the one that struck last); -1 when none does.
+    int ThruChannel(int note) const;
     bool Sounding(int note) const { return LocalCount(note) + ThruCount(note) != 0; }
 
     // Resets.
@@ -161,6 +173,9 @@ private:
     void ReleaseAllOf(bool local);
     void ForgetDisplayOf(bool local);
     void ChangeChord(TChord v);
+    // Thru counts per incoming channel, kept beside the totals in m_thruCount.
+    void CountThruChannel(int note, int channel, bool struck);
+    void ForgetThruChannels();
     void Send(uint8_t status, uint8_t data1, uint8_t data2) const;
     void KeyChanged(int note, bool struck) const;
     void AllKeysChanged() const;
@@ -180,10 +195,13 @@ private:
     int m_keyOctave = 4;
     int m_upperCScanCode = scanmap::kUpperRow.defaultC;
     int m_lowerCScanCode = scanmap::kLowerRow.defaultC;
+    bool m_keyMapInUse = false;
     std::array<TAxis, 2> m_axis{TAxis{1}, TAxis{128}};
 
     std::array<int, 128> m_localCount{};
     std::array<int, 128> m_thruCount{};
+    std::array<std::array<int, 16>, 128> m_thruByChannel{};
+    std::array<int, 128> m_thruLastChannel;
     std::map<TPressKey, std::deque<TPress>> m_presses;
 
     int m_mouseNote = 0;

@@ -55,4 +55,12 @@ TScanMap RebuildRow(const TScanMap& source, int newC, const TRow& row) {
     return map;
 }
 
+TScanMap MapOfKeys(const std::map<int, int>& keys) {
+    TScanMap map;
+    map.fill(kNoNote);
+    for (const auto& [scan, offset] : keys)
+        if (scan >= kFirstKey && scan <= kLastKey) map[scan] = offset;
+    return map;
+}
+
 }  // namespace scanmap

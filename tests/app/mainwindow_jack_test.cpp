@@ -31,12 +31,7 @@ protected:
         m_window = StartTestWindow(services, m_prompts, 5000);
         ASSERT_TRUE(m_window->StartupDone());
         // Play into the test's port instead of the synthesizer.
-        TMidiOutput& out = m_window->MidiOut();
-        out.Close();
-        const int id = FindDevice(out, m_rx->PortName());
-        ASSERT_NE(id, NoDevice) << "receiver port not listed";
-        out.SetDeviceId(id);
-        ASSERT_TRUE(out.Open());
+        PlayInto(m_window->MidiOut(), m_rx->PortName());
     }
 
     void TearDown() override {

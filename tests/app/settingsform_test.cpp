@@ -76,7 +76,7 @@ TEST_F(SettingsWindow, OpensOnGeneralPageOnceAndCloseGivesTheKeyWidthBarBack) {
     TSettings* f = Open();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "Settings");
-    EXPECT_EQ(f->PageControl->count(), 6);
+    EXPECT_EQ(f->PageControl->count(), 8);  // with Labels, Keys and Built-in Synth
     EXPECT_TRUE(f->isAncestorOf(w->TBKeyWidth));
     EXPECT_TRUE(w->TBKeyWidth->isVisible());
     f->PageControl->setCurrentWidget(f->JoystickTab);

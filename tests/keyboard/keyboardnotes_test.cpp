@@ -87,6 +87,15 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     a.SetTranspose(-12);
     a.SetDisplayTransposed(true);
     a.SetTransposeThru(false);
+    a.SetKeyLabels(klPressed);
+    a.SetLabelFlats(true);
+    a.SetMiddleCOctave(5);
+    a.SetShowKeyLegends(true);
+    a.SetChannelColours(true);
+    TChannelPalette palette = a.ChannelPalette();
+    palette[9] = QColor(9, 8, 7);
+    a.SetChannelPalette(palette);
+    a.SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/laptop.ini"));
     TMemSettingsStore store;
     a.SaveSettings(store);
     EXPECT_EQ(store.ReadSection("KbTest"),
@@ -94,7 +103,10 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
                                         "MarkNote", "ShadowWidth", "VelShiftFactor", "Velocity",
                                         "UpDownController", "LeftRightController", "KeyOctave",
                                         "ImageSize", "LowerCKey", "UpperCKey", "PaintStyle",
-                                        "Transpose", "DisplayTranspose", "TransposeThru"}));
+                                        "Transpose", "DisplayTranspose", "TransposeThru",
+                                        "KeyLabels", "KeyLabelFlats", "MiddleCOctave",
+                                        "KeyLegends", "ChannelColours", "ChannelPalette",
+                                        "KeyMapFile"}));
     EXPECT_EQ(store.ReadInteger("KbTest", "VelShiftFactor", 0), 62);  // 62.5 to even
 
     kbtest::TPlayedKeyboard reloaded;
@@ -119,12 +131,20 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     EXPECT_EQ(b.Transpose(), -12);
     EXPECT_TRUE(b.DisplayTransposed());
     EXPECT_FALSE(b.TransposeThru());
+    EXPECT_EQ(b.KeyLabels(), klPressed);
+    EXPECT_TRUE(b.LabelFlats());
+    EXPECT_EQ(b.MiddleCOctave(), 5);
+    EXPECT_TRUE(b.ShowKeyLegends());
+    EXPECT_TRUE(b.ChannelColours());
+    EXPECT_EQ(b.ChannelPalette(), palette);
+    EXPECT_EQ(b.KeyMapFile(), a.KeyMapFile());
+    EXPECT_TRUE(b.Player().KeyMapInUse());
 }
 
 TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
     TMemSettingsStore store;
-    for (const char* key :
-         {"Language", "Chord", "ImageSize", "PaintStyle", "KeyOctave", "LowerCKey", "UpperCKey"})
+    for (const char* key : {"Language", "Chord", "ImageSize", "PaintStyle", "KeyOctave", "LowerCKey",
+                            "UpperCKey", "KeyLabels", "MiddleCOctave"})
         store.WriteInteger("Keyboard", key, 99);
     store.WriteInteger("Keyboard", "UpDownController", 200);
     store.WriteInteger("Keyboard", "Channel", 18);
@@ -144,4 +164,6 @@ TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
     EXPECT_EQ(kb.Channel(), 2);
     EXPECT_EQ(kb.Transpose(), 99);
     EXPECT_EQ(kb.NoteName(60), "C3");
+    EXPECT_EQ(kb.KeyLabels(), klNever);
+    EXPECT_EQ(kb.MiddleCOctave(), 3);
 }

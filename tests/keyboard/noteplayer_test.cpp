@@ -235,3 +235,56 @@ TEST(NotePlayerScanMap, PlayersSharingAMapSeeEachOthersCKeys) {
     EXPECT_EQ(own.ComputerKey(kC, false, false), 52);
     EXPECT_EQ(scanmap::DefaultScanMap(), own.ScanMap());
 }
+
+TEST_F(NotePlayerNotes, KeyMapReplacesTheRowsUntilTheyComeBackAtTheMovedCKeys) {
+    scanmap::TScanMap accordion = scanmap::MapOfKeys({{16, 0}, {44, 0}, {86, 7}});
+    EXPECT_EQ(player.ComputerKey(kZ, false, false), 48);  // held across the change
+    player.UseKeyMap(accordion);
+    EXPECT_EQ(player.ComputerKey(kQ, false, false), 48);
+    EXPECT_EQ(player.ComputerKey(86, false, false), 55);  // a key beyond the piano rows
+    EXPECT_EQ(player.ComputerKey(kC, false, false), -1);
+    EXPECT_EQ(player.ScanCodesOf(48), (std::vector<int>{kQ, kZ}));
+    // The C keys are kept, but move nothing in a map of one's own.
+    player.SetLowerCScanCode(kC);
+    EXPECT_EQ(player.ScanMap(), accordion);
+    EXPECT_EQ(player.ComputerKey(kZ, true, false), 48);
+    EXPECT_EQ(player.ComputerKey(kQ, true, false), 48);
+    EXPECT_EQ(player.ComputerKey(86, true, false), 55);
+    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 100},
+                                             {0x90, 48, 100},
+                                             {0x90, 55, 100},
+                                             {0x90, 48, 0},
+                                             {0x90, 48, 0},
+                                             {0x90, 55, 0}}));
+    player.UsePianoRows();
+    EXPECT_FALSE(player.KeyMapInUse());
+    EXPECT_EQ(player.ScanMap(),
+              scanmap::RebuildRow(scanmap::DefaultScanMap(), kC, scanmap::kLowerRow));
+    player.SetKeyOctave(5);
+    EXPECT_EQ(player.ScanCodesOf(60), (std::vector<int>{kC}));
+    EXPECT_EQ(player.ScanCodesOf(72), (std::vector<int>{kQ, 53}));
+}
+
+TEST_F(NotePlayerNotes, ThruKeysRememberTheChannelThatLitThemLast) {
+    player.MidiThruInput(0x92, 60, true, 90);
+    player.MidiThruInput(0x95, 60, true, 90);
+    player.ShowIncomingNote(62, 80, 7);
+    EXPECT_EQ(player.ThruChannel(60), 5);
+    EXPECT_EQ(player.ThruChannel(62), 7);
+    player.MidiThruInput(0x85, 60, true, 0);
+    EXPECT_EQ(player.ThruChannel(60), 2);
+    player.PlayNote(0, 60, true, 100);  // the user's own press is no channel's
+    EXPECT_EQ(player.ThruChannel(60), 2);
+    // A display-only release on another channel still takes the key down by one.
+    player.ShowIncomingNote(62, 0, 3);
+    EXPECT_EQ(player.ThruCount(62), 0);
+    EXPECT_EQ(player.ThruChannel(62), -1);
+    player.ShowIncomingNote(62, 80, 7);
+    player.ClearThruDisplay();
+    EXPECT_EQ(player.ThruChannel(60), -1);
+    EXPECT_EQ(player.ThruChannel(62), -1);
+    player.ShowIncomingNote(62, 80, 1);
+    EXPECT_EQ(player.ThruChannel(62), 1);
+    player.ReleaseThruNotes();
+    EXPECT_EQ(player.ThruChannel(62), -1);
+}

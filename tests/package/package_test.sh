@@ -30,7 +30,7 @@ if ! cpack -G DEB -B "$work/pkg" --config "$build/CPackConfig.cmake" > "$work/cp
 fi
 deb="$(ls "$work"/pkg/tastra_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for want in libqt6widgets6 libfluidsynth librtmidi libsdl2 libxi6 liblo7 timgm6mb-soundfont; do
+for want in libqt6widgets6 libfluidsynth librtmidi libsdl2 libxi6 liblo7 libxkbcommon-x11 timgm6mb-soundfont; do
     [[ "$depends" == *"$want"* ]] || fail "Depends lacks $want: $depends"
 done
 
@@ -41,7 +41,8 @@ share="$root/usr/share"
 [ -x "$bin/Tastra" ] && [ "$(readlink "$bin/tastra")" = "Tastra" ] ||
     fail "bin/Tastra with the link bin/tastra -> Tastra"
 for f in tastra/default_patchscript.txt tastra/help/help.html applications/tastra.desktop \
-         icons/hicolor/scalable/apps/tastra.svg man/man1/tastra.1.gz; do
+         icons/hicolor/scalable/apps/tastra.svg man/man1/tastra.1.gz \
+         tastra/keymaps/two-rows.ini tastra/keymaps/accordion.ini tastra/keymaps/laptop.ini; do
     [ -f "$share/$f" ] || fail "missing $f"
 done
 ls "$share/tastra/Patch Sets/"*.txt > /dev/null 2>&1 || fail "no patch scripts in Patch Sets"

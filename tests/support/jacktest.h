@@ -37,5 +37,15 @@ protected:
         return NoDevice;
     }
 
+    // Points `out` at the port called name and opens it; a port that is not listed or does not
+    // open fails the test (check HasFatalFailure).
+    static void PlayInto(TMidiOutput& out, const std::string& name) {
+        out.Close();
+        const int id = FindDevice(out, name);
+        ASSERT_NE(id, NoDevice) << name << " not listed";
+        out.SetDeviceId(id);
+        ASSERT_TRUE(out.Open());
+    }
+
     static inline TJackServer* s_server = nullptr;
 };

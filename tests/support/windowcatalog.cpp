@@ -7,10 +7,14 @@
 #include <QTest>
 
 #include "app/errform.h"
+#include "app/keyboardpages.h"
+#include "app/settingsform.h"
 #include "app/eximhelp.h"
 #include "app/knobpanel.h"
 #include "controls/imgcontrol.h"
 #include "controls/movinghint.h"
+#include "keyboard/keyboard.h"
+#include "keyboard/keymapeditor.h"
 #include "knobs/guiknoblist.h"
 #include "support/storeview.h"
 
@@ -88,6 +92,52 @@ TWindowView MainWindow(const char* name, int knobs) {
     return {QString::fromLatin1(name), knobs, [](TTastra2& w) -> QWidget* { return &w; }};
 }
 
+// The main window's keyboard with note names and the computer keys' legends on every key, and
+// notes coming in on three channels: a chord on 1, a melody on 2, a bass on 10; the user holds
+// one key with the mouse. `drawn`: the drawn keys, wider, with flats and middle C named C4,
+// played through the accordion-style key map.
+TWindowView LabelledKeyboard(const char* name, bool drawn) {
+    return {QString::fromLatin1(name), 0, [drawn](TTastra2& w) -> QWidget* {
+                TKeyboard& kb = *w.Keyboard1;
+                if (drawn) {
+                    kb.SetPaintStyle(psDraw);
+                    kb.SetKeyWidth(26);
+                    w.FitKeyboardToStyle();
+                    kb.SetLabelFlats(true);
+                    kb.SetMiddleCOctave(4);
+                    kb.SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/accordion.ini"));
+                }
+                kb.SetKeyLabels(klAlways);
+                kb.SetShowKeyLegends(true);
+                kb.SetChannelColours(true);
+                kb.SetBaseNote(drawn ? 43 : 36);
+                for (int n : {48, 52, 55}) w.Player().ShowIncomingNote(n, 100, 0);
+                for (int n : {64, 67}) w.Player().ShowIncomingNote(n, 100, 1);
+                for (int n : {61, 70}) w.Player().ShowIncomingNote(n, 100, 1);
+                w.Player().ShowIncomingNote(drawn ? 45 : 40, 100, 9);
+                w.Player().ShowIncomingNote(drawn ? 46 : 42, 100, 9);
+                kb.PlayNote(kb.Channel(), 72, true, 100);
+                return &w;
+            }};
+}
+
+// The key map editor as Settings › Keys › Edit... opens it, on the laptop map.
+TWindowView KeyMapEditor(const char* name) {
+    return {QString::fromLatin1(name), 0, [](TTastra2& w) -> QWidget* {
+                auto* f = static_cast<TSettings*>(Command(w, "Settings1"));
+                if (!f) return nullptr;
+                TKeysPage* keys = f->KeysTab;
+                f->PageControl->setCurrentWidget(keys);
+                keys->ChooseMapFile(
+                    QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/laptop.ini"));
+                keys->BEditMapClick();
+                QApplication::processEvents();
+                TKeyMapEditor* editor = keys->Editor();
+                if (editor) editor->ChooseKey(30);  // A: the key being placed
+                return editor;
+            }};
+}
+
 }  // namespace
 
 const std::vector<TWindowView>& WindowViews() {
@@ -105,7 +155,12 @@ const std::vector<TWindowView>& WindowViews() {
         SettingsPage(2, "settings-controller"),
         SettingsPage(3, "settings-joystick"),
         SettingsPage(4, "settings-mouse-wheel"),
-        SettingsPage(5, "settings-synth"),
+        SettingsPage(5, "settings-labels"),
+        SettingsPage(6, "settings-keys"),
+        SettingsPage(7, "settings-synth"),
+        LabelledKeyboard("keyboard-labels", false),
+        LabelledKeyboard("keyboard-labels-drawn", true),
+        KeyMapEditor("keymap-editor"),
         Dialog("transpose", 1, "Transpose1"),
         Dialog("chord-editor", 1, "ChordEditor1"),
         Dialog("knob-setup", 1, "Setup1"),

@@ -40,7 +40,8 @@ struct TWindowView {
     std::function<QWidget*(TTastra2&)> open;
 };
 
-// Every window and page: the main window with 0, 1 and 20 knobs, the settings pages, the
-// transpose window, the chord editor, the knob set-up window, the patch set chooser, the
-// explanation of an export or import, the wheels' moving hints and the warnings window.
+// Every window and page: the main window with 0, 1 and 20 knobs, the settings pages, the keyboard
+// with labels and channel colours, the key map editor, the transpose window, the chord editor,
+// the knob set-up window, the patch set chooser, the explanation of an export or import, the
+// wheels' moving hints and the warnings window.
 const std::vector<TWindowView>& WindowViews();

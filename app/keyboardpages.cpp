@@ -1,0 +1,258 @@
+#include "app/keyboardpages.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "keyboard/keyboard.h"
+#include "keyboard/keymap.h"
+#include "keyboard/keymapeditor.h"
+
+namespace {
+
+QLabel* WrapLabel(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Labels
+
+TLabelsPage::TLabelsPage(const int& channelOffset, QWidget* parent)
+    : QWidget(parent), m_channelOffset(channelOffset) {
+    setObjectName(QStringLiteral("LabelsTab"));
+    ChooseColour = [this](const QColor& current, const QString& title) {
+        return QColorDialog::getColor(current, this, title);
+    };
+
+    auto* names = new QGroupBox(QStringLiteral("Labels on the keys"), this);
+    auto* nl = new QGridLayout(names);
+    CBKeyLabels = new QComboBox(names);
+    CBKeyLabels->addItems({QStringLiteral("Never"), QStringLiteral("On C keys only"),
+                           QStringLiteral("While pressed"), QStringLiteral("Always")});
+    auto* labelsCaption = new QLabel(QStringLiteral("&Note names:"), names);
+    labelsCaption->setBuddy(CBKeyLabels);
+    CBMiddleC = new QComboBox(names);
+    for (int o = keylabels::kMiddleCLowest; o <= keylabels::kMiddleCHighest; ++o)
+        CBMiddleC->addItem(QStringLiteral("C%1").arg(o));
+    auto* middleCaption = new QLabel(QStringLiteral("&Middle C is called:"), names);
+    middleCaption->setBuddy(CBMiddleC);
+    CBFlats = new QCheckBox(QStringLiteral("Black keys as &flats (Db, Des, Reb)"), names);
+    CBLegends =
+        new QCheckBox(QStringLiteral("Show the computer &key that plays each piano key"), names);
+    nl->addWidget(labelsCaption, 0, 0);
+    nl->addWidget(CBKeyLabels, 0, 1);
+    nl->addWidget(middleCaption, 1, 0);
+    nl->addWidget(CBMiddleC, 1, 1);
+    nl->addWidget(CBFlats, 2, 0, 1, 2);
+    nl->addWidget(CBLegends, 3, 0, 1, 2);
+    nl->setColumnStretch(2, 1);
+
+    auto* colours = new QGroupBox(QStringLiteral("Incoming notes"), this);
+    auto* cl = new QVBoxLayout(colours);
+    CBChannelColours =
+        new QCheckBox(QStringLiteral("&Colour the keys MIDI input lights by channel:"), colours);
+    cl->addWidget(CBChannelColours);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(3);
+    for (int ch = 0; ch < 16; ++ch) {
+        BChannel[ch] = new QPushButton(colours);
+        BChannel[ch]->setObjectName(QStringLiteral("BChannel%1").arg(ch));
+        grid->addWidget(BChannel[ch], ch / 8, ch % 8);
+        connect(BChannel[ch], &QPushButton::clicked, this, [this, ch] { BChannelClick(ch); });
+    }
+    cl->addLayout(grid);
+    BDefaultColours = new QPushButton(QStringLiteral("&Default Colours"), colours);
+    connect(BDefaultColours, &QPushButton::clicked, this, [this] {
+        m_palette = keylabels::DefaultPalette();
+        ShowPalette();
+    });
+    auto* dl = new QHBoxLayout;
+    dl->addStretch();
+    dl->addWidget(BDefaultColours);
+    cl->addLayout(dl);
+
+    auto* pl = new QVBoxLayout(this);
+    pl->addWidget(names);
+    pl->addWidget(colours);
+    pl->addStretch();
+    ShowPalette();
+}
+
+void TLabelsPage::ShowPalette() {
+    for (int ch = 0; ch < 16; ++ch) {
+        QPushButton* b = BChannel[ch];
+        const QColor c = m_palette[ch];
+        b->setText(QString::number(ch + m_channelOffset));
+        b->setToolTip(QStringLiteral("Channel %1: %2").arg(ch + m_channelOffset).arg(c.name()));
+        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; }")
+                             .arg(c.name(), keylabels::TextColourOn(c).name()));
+    }
+}
+
+void TLabelsPage::BChannelClick(int channel) {
+    const QColor c = ChooseColour(m_palette[channel],
+                                  QStringLiteral("Channel %1").arg(channel + m_channelOffset));
+    if (!c.isValid()) return;
+    m_palette[channel] = c;
+    ShowPalette();
+}
+
+void TLabelsPage::Load(const TKeyboard& keyboard) {
+    CBKeyLabels->setCurrentIndex(keyboard.KeyLabels());
+    CBMiddleC->setCurrentIndex(keyboard.MiddleCOctave() - keylabels::kMiddleCLowest);
+    CBFlats->setChecked(keyboard.LabelFlats());
+    CBLegends->setChecked(keyboard.ShowKeyLegends());
+    CBChannelColours->setChecked(keyboard.ChannelColours());
+    m_palette = keyboard.ChannelPalette();
+    ShowPalette();
+}
+
+void TLabelsPage::Apply(TKeyboard& keyboard) const {
+    keyboard.SetKeyLabels(static_cast<TKeyLabels>(CBKeyLabels->currentIndex()));
+    keyboard.SetMiddleCOctave(CBMiddleC->currentIndex() + keylabels::kMiddleCLowest);
+    keyboard.SetLabelFlats(CBFlats->isChecked());
+    keyboard.SetShowKeyLegends(CBLegends->isChecked());
+    keyboard.SetChannelColours(CBChannelColours->isChecked());
+    keyboard.SetChannelPalette(m_palette);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys
+
+TKeysPage::TKeysPage(const QString& keyMapFolder, QWidget* parent)
+    : QWidget(parent), m_folder(keyMapFolder) {
+    setObjectName(QStringLiteral("KeysTab"));
+    ChooseFile = [this](const QString& startPath) {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Choose Key Map"), startPath,
+                                            QStringLiteral("Key maps (*.ini);;All files (*)"));
+    };
+
+    auto* group = new QGroupBox(QStringLiteral("Key map"), this);
+    auto* gl = new QGridLayout(group);
+    gl->addWidget(WrapLabel(QStringLiteral("A key map says which computer keys play which "
+                                           "notes: several keys may play one note, and any key "
+                                           "of the main block may play. Without one, the two "
+                                           "piano rows of the \"Playing\" page play."),
+                            group),
+                  0, 0, 1, 3);
+    EMapFile = new QLineEdit(group);
+    EMapFile->setReadOnly(true);
+    EMapFile->setPlaceholderText(QStringLiteral("(none: the two piano rows)"));
+    auto* caption = new QLabel(QStringLiteral("Key map &file:"), group);
+    caption->setBuddy(EMapFile);
+    gl->addWidget(caption, 1, 0);
+    gl->addWidget(EMapFile, 1, 1, 1, 2);
+    BChooseMap = new QPushButton(QStringLiteral("C&hoose..."), group);
+    BPianoRows = new QPushButton(QStringLiteral("&Piano Rows"), group);
+    BEditMap = new QPushButton(QStringLiteral("&Edit..."), group);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BChooseMap);
+    buttons->addWidget(BPianoRows);
+    buttons->addWidget(BEditMap);
+    buttons->addStretch();
+    gl->addLayout(buttons, 2, 1, 1, 2);
+    LMapInfo = WrapLabel(QString(), group);
+    LMapInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    gl->addWidget(LMapInfo, 3, 0, 1, 3);
+    gl->setColumnStretch(1, 1);
+    connect(BChooseMap, &QPushButton::clicked, this, [this] { BChooseMapClick(); });
+    connect(BPianoRows, &QPushButton::clicked, this, [this] {
+        m_path.clear();
+        m_info.clear();
+        ShowMap();
+    });
+    connect(BEditMap, &QPushButton::clicked, this, [this] { BEditMapClick(); });
+
+    auto* pl = new QVBoxLayout(this);
+    pl->addWidget(group);
+    pl->addWidget(WrapLabel(QStringLiteral("The octave keys (F3, F4) move a key map as they move "
+                                           "the piano rows. A key of the map that is also a "
+                                           "command key plays its note instead."),
+                            this));
+    pl->addStretch();
+}
+
+void TKeysPage::ShowMap() {
+    EMapFile->setText(m_path);
+    EMapFile->setToolTip(m_path);
+    if (m_info.isEmpty() && !m_path.isEmpty()) {
+        keymap::TKeyMap map;
+        QString message;
+        m_info = keymap::LoadKeyMapFile(m_path, map, message)
+                     ? QStringLiteral("\"%1\": %2 keys.")
+                           .arg(map.name.isEmpty() ? QFileInfo(m_path).fileName() : map.name)
+                           .arg(map.keys.size())
+                     : message;
+    }
+    LMapInfo->setText(m_info);
+}
+
+bool TKeysPage::ChooseMapFile(const QString& path) {
+    keymap::TKeyMap map;
+    QString message;
+    if (!keymap::LoadKeyMapFile(path, map, message)) {
+        // The choice stays what it was; the page says why this file was not taken.
+        m_info = message;
+        LMapInfo->setText(m_info);
+        return false;
+    }
+    m_path = path;
+    m_info.clear();
+    ShowMap();
+    return true;
+}
+
+void TKeysPage::BChooseMapClick() {
+    const QString path = ChooseFile(m_path.isEmpty() ? m_folder : m_path);
+    if (!path.isEmpty()) ChooseMapFile(path);
+}
+
+void TKeysPage::Load(TKeyboard& keyboard) {
+    m_keyboard = &keyboard;
+    m_path = keyboard.KeyMapFile();
+    m_info = keyboard.KeyMapError();
+    ShowMap();
+}
+
+void TKeysPage::Apply(TKeyboard& keyboard) const {
+    // The file is read again even under the same name: the editor may have changed it.
+    if (m_path != keyboard.KeyMapFile() || !m_path.isEmpty()) keyboard.SetKeyMapFile(m_path);
+}
+
+void TKeysPage::BEditMapClick() {
+    if (m_editor) {
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
+    if (!m_keyboard) return;
+    keymap::TKeyMap map;
+    QString message, path;
+    if (!m_path.isEmpty() && keymap::LoadKeyMapFile(m_path, map, message))
+        path = m_path;
+    else
+        map = KeyMapOfTable(m_keyboard->Player().ScanMap(), QStringLiteral("My key map"));
+    TKeyMapEditorHost host;
+    host.legends = m_keyboard->KeyLegends();
+    host.keyOctave = m_keyboard->KeyOctave();
+    host.chooseSaveFile = ChooseSaveFile;
+    host.saved = [this](const QString& saved) {
+        m_info.clear();
+        ChooseMapFile(saved);
+    };
+    m_editor = new TKeyMapEditor(std::move(host), path, map, window());
+    m_editor->show();
+}

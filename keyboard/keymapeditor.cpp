@@ -1,0 +1,186 @@
+#include "keyboard/keymapeditor.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "keyboard/keyboard.h"
+#include "keyboard/keylabels.h"
+#include "keyboard/vkedit.h"
+
+keymap::TKeyMap KeyMapOfTable(const scanmap::TScanMap& table, const QString& name) {
+    keymap::TKeyMap map{name, {}};
+    for (int s = keymap::kFirstScanCode; s <= keymap::kLastScanCode && s < scanmap::kMapSize; ++s)
+        if (table[s] >= keymap::kLowestOffset && table[s] <= keymap::kHighestOffset)
+            map.keys[s] = table[s];
+    return map;
+}
+
+TKeyMapEditor::TKeyMapEditor(TKeyMapEditorHost host, const QString& path,
+                             const keymap::TKeyMap& start, QWidget* owner)
+    : QDialog(owner, Qt::Tool), m_host(std::move(host)), m_path(path), m_map(start) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("KeyMapEditor"));
+    setWindowTitle(QStringLiteral("Key Map Editor"));
+    if (!m_host.error)
+        m_host.error = [this](const QString& text) {
+            QMessageBox::warning(this, windowTitle(), text);
+        };
+    if (!m_host.chooseSaveFile)
+        m_host.chooseSaveFile = [this](const QString& startPath) {
+            return QFileDialog::getSaveFileName(this, QStringLiteral("Save Key Map"), startPath,
+                                                QStringLiteral("Key maps (*.ini);;All files (*)"));
+        };
+
+    auto* intro = new QLabel(
+        QStringLiteral("Press a computer key, then click the piano key it should play. The piano "
+                       "shows which computer keys play each note; offsets count from the C the "
+                       "octave keys (F3, F4) move."),
+        this);
+    intro->setWordWrap(true);
+    EName = new QLineEdit(m_map.name, this);
+    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    nameLabel->setBuddy(EName);
+    VKKey = new TVKEdit(this);
+    VKKey->CaptureOneKey([](int scan) {
+        return scan >= keymap::kFirstScanCode && scan <= keymap::kLastScanCode;
+    });
+    auto* keyLabel = new QLabel(QStringLiteral("&Computer key:"), this);
+    keyLabel->setBuddy(VKKey);
+    LKeyNote = new QLabel(this);
+    BRemove = new QPushButton(QStringLiteral("&Remove Key"), this);
+
+    m_table.fill(scanmap::kNoNote);
+    m_player = std::make_unique<TNotePlayer>(&m_table);
+    m_player->SetKeyOctave(m_host.keyOctave);
+    Piano = new TKeyboard(*m_player, this);
+    Piano->SetTabStop(false);  // clicks leave the focus in the key field
+    Piano->SetEnableSpecialMode(false);
+    Piano->SetEnableBaseNoteDrag(false);
+    Piano->SetKeyWidth(14);
+    Piano->setMinimumSize(14 * 7 * 4, 80);
+    Piano->SetKeyLabels(klCKeys);
+    Piano->SetShowKeyLegends(true);
+    Piano->SetKeyLegends(m_host.legends);
+    Piano->OnMousePress = [this](TKeyboard*, int& note, Qt::MouseButton, Qt::KeyboardModifiers) {
+        AssignNote(note);
+        note = -1;  // the editor's piano chooses notes, it plays none
+    };
+
+    BSave = new QPushButton(QStringLiteral("&Save"), this);
+    BSaveAs = new QPushButton(QStringLiteral("Save &As..."), this);
+    BClose = new QPushButton(QStringLiteral("Close"), this);
+    connect(BRemove, &QPushButton::clicked, this, [this] { BRemoveClick(); });
+    connect(BSave, &QPushButton::clicked, this, [this] { BSaveClick(); });
+    connect(BSaveAs, &QPushButton::clicked, this, [this] { BSaveAsClick(); });
+    connect(BClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(EName, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_map.name = text.trimmed();
+        m_modified = true;
+    });
+    VKKey->Sequence().OnChange = [this, old = VKKey->Sequence().OnChange](TKeySequence* s) {
+        if (old) old(s);
+        ShowKeyNote();
+    };
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(EName, 0, 1, 1, 2);
+    grid->addWidget(keyLabel, 1, 0);
+    grid->addWidget(VKKey, 1, 1);
+    grid->addWidget(BRemove, 1, 2);
+    grid->addWidget(LKeyNote, 2, 1, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BSave);
+    buttons->addWidget(BSaveAs);
+    buttons->addWidget(BClose);
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(intro);
+    main->addLayout(grid);
+    main->addWidget(Piano, 1);
+    main->addLayout(buttons);
+
+    MapChanged();
+    m_modified = false;
+    ShowKeyNote();
+    // Middle C a little left of the middle.
+    Piano->SetBaseNote(12 * m_host.keyOctave - 12);
+    VKKey->setFocus();
+}
+
+TKeyMapEditor::~TKeyMapEditor() {
+    // The piano reads the player, which goes before the dialog's children do.
+    delete Piano;
+    Piano = nullptr;
+}
+
+void TKeyMapEditor::MapChanged() {
+    m_player->UseKeyMap(scanmap::MapOfKeys(m_map.keys));
+    m_modified = true;
+    Piano->update();
+    ShowKeyNote();
+}
+
+void TKeyMapEditor::ShowKeyNote() {
+    const int scan = VKKey->KeyScanCode();
+    BRemove->setEnabled(scan >= 0 && m_map.keys.count(scan));
+    if (scan < 0) {
+        LKeyNote->setText(QStringLiteral("No key chosen"));
+        return;
+    }
+    const auto it = m_map.keys.find(scan);
+    if (it == m_map.keys.end()) {
+        LKeyNote->setText(QStringLiteral("Plays nothing yet: click a piano key"));
+        return;
+    }
+    const int note = 12 * m_host.keyOctave + it->second;
+    LKeyNote->setText(note >= 0 && note <= 127
+                          ? QStringLiteral("Plays %1").arg(Piano->NoteName(note))
+                          : QStringLiteral("Plays nothing in this octave"));
+}
+
+void TKeyMapEditor::ChooseKey(int scanCode) { VKKey->SetKey(scanCode); }
+
+void TKeyMapEditor::AssignNote(int note) {
+    const int scan = VKKey->KeyScanCode();
+    if (scan < 0 || note < 0 || note > 127) {
+        LKeyNote->setText(QStringLiteral("Press a computer key first"));
+        return;
+    }
+    m_map.keys[scan] = note - 12 * m_host.keyOctave;
+    MapChanged();
+}
+
+void TKeyMapEditor::BRemoveClick() {
+    if (m_map.keys.erase(VKKey->KeyScanCode()) > 0) MapChanged();
+}
+
+bool TKeyMapEditor::BSaveClick() { return m_path.isEmpty() ? BSaveAsClick() : SaveTo(m_path); }
+
+bool TKeyMapEditor::BSaveAsClick() {
+    const QString path = m_host.chooseSaveFile(m_path);
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool TKeyMapEditor::SaveTo(const QString& path) {
+    QString message;
+    // A map without keys would be refused when it is read: it is not written either.
+    if (m_map.keys.empty()) {
+        m_host.error(QStringLiteral("The key map has no keys yet: nothing was saved."));
+        return false;
+    }
+    if (!keymap::SaveKeyMapFile(path, m_map, message)) {
+        m_host.error(message);
+        return false;
+    }
+    m_path = path;
+    m_modified = false;
+    if (m_host.saved) m_host.saved(path);
+    return true;
+}
