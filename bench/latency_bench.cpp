@@ -104,8 +104,10 @@ public:
     float LastPeak() const { return m_lastPeak.load(std::memory_order_acquire); }
 
 private:
-    // Louder than this counts as sound (about -60 dB below full scale).
-    static constexpr float kLoud = 0.001f;
+    // Louder than this counts as sound (-120 dB below full scale): with reverb and chorus off the
+    // synthesizer writes exact zeros while no voice sounds, so this is its first frame of sound,
+    // not a point on the rise of the instrument's attack.
+    static constexpr float kLoud = 1e-6f;
 
     static int OnProcess(jack_nframes_t frames, void* self) {
         static_cast<TSoundProbe*>(self)->Run(frames);
@@ -342,8 +344,10 @@ public:
         TSeries s("key -> synth");
         std::uniform_int_distribution<int> pause(20, 120);
         for (int i = 0; i < presses; ++i) {
-            // Each note from near silence, at a random phase of the period.
-            WaitUntil([&] { return m_sound.LastPeak() < 0.01f; }, 1500ms);
+            // Each note from silence, at a random phase of the period: over a note still ringing
+            // out the onset is where the new note grows four times louder, which moves with the
+            // ringing note's level and not with the program's timing.
+            WaitUntil([&] { return m_sound.LastPeak() < 1e-6f; }, 4000ms);
             std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
             const int keycode = 52 + i % 7;
             const jack_nframes_t pressed = m_midi.Now();
