@@ -3,7 +3,6 @@
 // and what it saved is read from its hive file.
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <csignal>
 #include <map>
 
@@ -29,9 +28,8 @@ protected:
             if (child.readAll().contains("ready")) break;
         if (child.state() != QProcess::Running) return false;
         if (way == "thru") {
-            // The child's connection from the sender takes effect at a later JACK cycle; a note
-            // sent before that would be dropped by the server.
-            QThread::msleep(100);
+            // A note sent before the child's connection from the sender is in effect is lost.
+            if (!WaitJackPortConnected(sender->PortName(), 5000)) return false;
             sender->Send({0x90, 60, 100});
         }
         // The note is sounding before the program is ended.

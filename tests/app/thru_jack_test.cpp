@@ -70,7 +70,9 @@ protected:
         ASSERT_EQ(m_window->MidiIn().DeviceName(), m_tx->PortName());
         ASSERT_FALSE(m_window->MidiOut().IsClosed());
         ASSERT_EQ(m_window->MidiOut().DeviceName(), m_rx->PortName());
-        QTest::qWait(30);  // connections take effect from the server's next cycle
+        // Connections take effect from a later cycle of the server.
+        ASSERT_TRUE(WaitJackPortConnected(m_tx->PortName(), 3000));
+        ASSERT_TRUE(WaitJackPortConnected(m_rx->PortName(), 3000));
     }
 
     void TearDown() override {

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -226,6 +227,26 @@ void TJackServer::Stop() {
         RemoveLeftovers(m_name);
         unlink(RecordPath(m_name).c_str());
     }
+}
+
+bool WaitJackPortConnected(const std::string& portName, int ms) {
+    jack_status_t status;
+    jack_client_t* c = jack_client_open("tastra-test-watch", JackNoStartServer, &status);
+    if (!c) return false;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    bool connected = false;
+    while (!connected && std::chrono::steady_clock::now() < giveUp) {
+        jack_port_t* port = jack_port_by_name(c, portName.c_str());
+        connected = port && jack_port_connected(port) > 0;
+        if (!connected) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    if (connected) {
+        const auto period = std::chrono::microseconds(
+            1000000LL * jack_get_buffer_size(c) / std::max<jack_nframes_t>(1, jack_get_sample_rate(c)));
+        std::this_thread::sleep_for(2 * period);
+    }
+    jack_client_close(c);
+    return connected;
 }
 
 TJackReceiver::TJackReceiver(const std::string& clientName) {

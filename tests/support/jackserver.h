@@ -53,6 +53,11 @@ private:
     std::string m_error;
 };
 
+// Waits up to `ms` milliseconds until the port named `portName` ("client:port") has a
+// connection, and then two periods more, so that the connection is in effect for what is sent
+// next. False on time-out.
+bool WaitJackPortConnected(const std::string& portName, int ms);
+
 // A JACK MIDI input port opened by the test; collects every message that arrives on it.
 // Needs a running TJackServer.
 class TJackReceiver {
