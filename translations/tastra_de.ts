@@ -898,6 +898,33 @@ Das lässt sich nicht rückgängig machen!</translation>
     </message>
 </context>
 <context>
+    <name>TMidiMenu</name>
+    <message>
+        <source>Waiting for %1 %2 to be plugged in or switched on.</source>
+        <translation>Warte darauf, dass %1 %2 angeschlossen oder eingeschaltet wird.</translation>
+    </message>
+    <message>
+        <source>Closing %1: %2 ...</source>
+        <translation>Schließe %1: %2 ...</translation>
+    </message>
+    <message>
+        <source>Closed %1: %2</source>
+        <translation>%1 geschlossen: %2</translation>
+    </message>
+    <message>
+        <source>Error: %1 could not be opened.</source>
+        <translation>Fehler: %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Opened %1: %2</source>
+        <translation>%1 geöffnet: %2</translation>
+    </message>
+    <message>
+        <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
+        <translation>%1 von %2 getrennt: Das ergäbe eine virtuelle Rückkopplungsschleife!</translation>
+    </message>
+</context>
+<context>
     <name>TPatchSetChooser</name>
     <message>
         <source>Choose a directory</source>

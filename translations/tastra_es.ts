@@ -898,6 +898,33 @@ This can&apos;t be undone later !</source>
     </message>
 </context>
 <context>
+    <name>TMidiMenu</name>
+    <message>
+        <source>Waiting for %1 %2 to be plugged in or switched on.</source>
+        <translation>Esperando a que se conecte o encienda %1 %2.</translation>
+    </message>
+    <message>
+        <source>Closing %1: %2 ...</source>
+        <translation>Cerrando %1: %2...</translation>
+    </message>
+    <message>
+        <source>Closed %1: %2</source>
+        <translation>%1 cerrado: %2</translation>
+    </message>
+    <message>
+        <source>Error: %1 could not be opened.</source>
+        <translation>Error: no se pudo abrir %1.</translation>
+    </message>
+    <message>
+        <source>Opened %1: %2</source>
+        <translation>%1 abierto: %2</translation>
+    </message>
+    <message>
+        <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
+        <translation>%1 desconectado de %2: crearía un bucle de realimentación virtual.</translation>
+    </message>
+</context>
+<context>
     <name>TPatchSetChooser</name>
     <message>
         <source>Choose a directory</source>

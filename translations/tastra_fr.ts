@@ -898,6 +898,33 @@ Cette action est irréversible !</translation>
     </message>
 </context>
 <context>
+    <name>TMidiMenu</name>
+    <message>
+        <source>Waiting for %1 %2 to be plugged in or switched on.</source>
+        <translation>En attente du branchement ou de la mise en marche de %1 %2.</translation>
+    </message>
+    <message>
+        <source>Closing %1: %2 ...</source>
+        <translation>Fermeture de %1 : %2...</translation>
+    </message>
+    <message>
+        <source>Closed %1: %2</source>
+        <translation>%1 fermé : %2</translation>
+    </message>
+    <message>
+        <source>Error: %1 could not be opened.</source>
+        <translation>Erreur : %1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>Opened %1: %2</source>
+        <translation>%1 ouvert : %2</translation>
+    </message>
+    <message>
+        <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
+        <translation>%1 déconnecté de %2 : cela créerait une boucle de rétroaction virtuelle !</translation>
+    </message>
+</context>
+<context>
     <name>TPatchSetChooser</name>
     <message>
         <source>Choose a directory</source>
