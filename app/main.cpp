@@ -26,9 +26,16 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const TCommandLine commandLine = ParseCommandLine(arguments);
     if (!commandLine.run) {
-        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
-        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
-        return commandLine.exitCode;
+        // Help and usage errors are told in the desktop's language. A core application, which
+        // needs no display, carries the translations; the stored choice is not read for this.
+        QCoreApplication core(argc, argv);
+        const QString folder = QString::fromStdString(DataFolder() + "/" + kTranslationsFolder);
+        const auto translators = InstallTranslations(
+            PickLanguage({}, QLocale::system().uiLanguages(), TranslatedLanguages(folder)), folder);
+        const TCommandLine told = ParseCommandLine(arguments);
+        std::fputs(told.output.toLocal8Bit().constData(), stdout);
+        std::fputs(told.error.toLocal8Bit().constData(), stderr);
+        return told.exitCode;
     }
 
     QApplication app(argc, argv);

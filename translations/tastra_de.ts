@@ -284,6 +284,51 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>A MIDI keyboard: play notes with the mouse and the computer keyboard and send them, with
+controllers, program and bank changes, to a MIDI output device.</source>
+        <translation>Ein MIDI-Keyboard: Noten mit der Maus und der Computertastatur spielen und sie mit
+Controllern, Programm- und Bankwechseln an ein MIDI-Ausgabegerät senden.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Open the MIDI output &lt;name&gt; for this run, as named in the Midi Out menu (letter case and spaces do not matter). The remembered output stays remembered unless another one is chosen in the menu.</source>
+        <translation>Den MIDI-Ausgang &lt;name&gt; für diesen Lauf öffnen, benannt wie im Menü Midi-Ausgang (Groß- und Kleinschreibung und Leerzeichen sind egal). Der gespeicherte Ausgang bleibt gespeichert, solange im Menü kein anderer gewählt wird.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Open the MIDI input &lt;name&gt; for this run, as named in the Midi In menu. The remembered input stays remembered unless another one is chosen in the menu.</source>
+        <translation>Den MIDI-Eingang &lt;name&gt; für diesen Lauf öffnen, benannt wie im Menü Midi-Eingang. Der gespeicherte Eingang bleibt gespeichert, solange im Menü kein anderer gewählt wird.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+&apos;%1 --help&apos; zeigt mehr Informationen.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>TErrForm</name>
     <message>
         <source>Warnings and Errors</source>
@@ -1396,7 +1441,7 @@ Das lässt sich nicht rückgängig machen!</translation>
     </message>
     <message>
         <source>Not playing: choose it or the MIDI Mapper in Midi Out.</source>
-        <translation>Spielt nicht: Wählen Sie ihn oder den MIDI Mapper unter Midi-Ausgang.</translation>
+        <translation>Spielt nicht: ihn oder den MIDI Mapper im Midi-Ausgang wählen.</translation>
     </message>
     <message>
         <source>%1 frames, %2 ms at %3 Hz</source>

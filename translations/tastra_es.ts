@@ -284,6 +284,51 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>A MIDI keyboard: play notes with the mouse and the computer keyboard and send them, with
+controllers, program and bank changes, to a MIDI output device.</source>
+        <translation>Un teclado MIDI: toque notas con el ratón y el teclado del ordenador y envíelas, con
+controladores y cambios de programa y de banco, a un dispositivo de salida MIDI.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Open the MIDI output &lt;name&gt; for this run, as named in the Midi Out menu (letter case and spaces do not matter). The remembered output stays remembered unless another one is chosen in the menu.</source>
+        <translation>Abrir la salida MIDI &lt;nombre&gt; para esta ejecución, con el nombre del menú Salida Midi (no importan mayúsculas ni espacios). La salida recordada se mantiene salvo que se elija otra en el menú.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>Open the MIDI input &lt;name&gt; for this run, as named in the Midi In menu. The remembered input stays remembered unless another one is chosen in the menu.</source>
+        <translation>Abrir la entrada MIDI &lt;nombre&gt; para esta ejecución, con el nombre del menú Entrada Midi. La entrada recordada se mantiene salvo que se elija otra en el menú.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Pruebe «%1 --help» para más información.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opciones]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
     <name>TErrForm</name>
     <message>
         <source>Warnings and Errors</source>

@@ -284,6 +284,51 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>A MIDI keyboard: play notes with the mouse and the computer keyboard and send them, with
+controllers, program and bank changes, to a MIDI output device.</source>
+        <translation>Un clavier MIDI : jouez des notes avec la souris et le clavier de l&apos;ordinateur et envoyez-les,
+avec contrôleurs et changements de programme et de banque, à un périphérique de sortie MIDI.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Open the MIDI output &lt;name&gt; for this run, as named in the Midi Out menu (letter case and spaces do not matter). The remembered output stays remembered unless another one is chosen in the menu.</source>
+        <translation>Ouvrir la sortie MIDI &lt;nom&gt; pour cette exécution, nommée comme dans le menu Sortie Midi (majuscules et espaces sans importance). La sortie mémorisée le reste tant qu&apos;une autre n&apos;est pas choisie dans le menu.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>Open the MIDI input &lt;name&gt; for this run, as named in the Midi In menu. The remembered input stays remembered unless another one is chosen in the menu.</source>
+        <translation>Ouvrir l&apos;entrée MIDI &lt;nom&gt; pour cette exécution, nommée comme dans le menu Entrée Midi. L&apos;entrée mémorisée le reste tant qu&apos;une autre n&apos;est pas choisie dans le menu.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1 : %2
+Essayez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Usage : %1 [options]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>TErrForm</name>
     <message>
         <source>Warnings and Errors</source>

@@ -284,6 +284,51 @@
     </message>
 </context>
 <context>
+    <name>TCommandLine</name>
+    <message>
+        <source>A MIDI keyboard: play notes with the mouse and the computer keyboard and send them, with
+controllers, program and bank changes, to a MIDI output device.</source>
+        <translation>Una tastiera MIDI: suona note con il mouse e la tastiera del computer e inviale, con
+controller e cambi di programma e di banco, a un dispositivo di uscita MIDI.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esci.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esci.</translation>
+    </message>
+    <message>
+        <source>Open the MIDI output &lt;name&gt; for this run, as named in the Midi Out menu (letter case and spaces do not matter). The remembered output stays remembered unless another one is chosen in the menu.</source>
+        <translation>Apre l&apos;uscita MIDI &lt;nome&gt; per questa esecuzione, con il nome del menu Uscita Midi (maiuscole e spazi non contano). L&apos;uscita memorizzata resta tale finché non se ne sceglie un&apos;altra nel menu.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>Open the MIDI input &lt;name&gt; for this run, as named in the Midi In menu. The remembered input stays remembered unless another one is chosen in the menu.</source>
+        <translation>Apre l&apos;ingresso MIDI &lt;nome&gt; per questa esecuzione, con il nome del menu Ingresso Midi. L&apos;ingresso memorizzato resta tale finché non se ne sceglie un altro nel menu.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Provare «%1 --help» per maggiori informazioni.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opzioni]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso «%1».</translation>
+    </message>
+</context>
+<context>
     <name>TErrForm</name>
     <message>
         <source>Warnings and Errors</source>

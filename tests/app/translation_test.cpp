@@ -126,4 +126,22 @@ TEST(GermanRun, ShowsGermanMenus) {
     EXPECT_EQ(language->title(), QStringLiteral("&Sprache"));
 }
 
+// --help answers before the window system starts, so it carries its own translations.
+TEST(GermanRun, HelpFollowsTheDesktopLanguage) {
+    const auto help = [](const QString& language) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANGUAGE"), language);
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(TASTRA_PROGRAM), {QStringLiteral("--help")});
+        program.waitForFinished(-1);
+        return QString::fromLocal8Bit(program.readAllStandardOutput());
+    };
+    EXPECT_TRUE(help("de").contains(QStringLiteral("Diese Hilfe zeigen und beenden.")));
+    EXPECT_TRUE(help("en").contains(QStringLiteral("Show this help and exit.")));
+}
+
 }  // namespace
