@@ -227,8 +227,10 @@ void TTastra2::SynthFailed(const QString& text) {
     // Said as a failed open would have said it, once the device is closed.
     const std::string name = out.DeviceName();
     MidiOutMenu1->CloseWithCursor();
+    const QString failed =
+        QCoreApplication::translate("TMidiDevice", "Cannot open MIDI output device \"%1\":");
     m_sender->DeviceFailed(QString::fromStdString(MidiErrorMessage(
-        "Cannot open MIDI output device \"" + name + "\":", true, text.toStdString())));
+        failed.arg(QString::fromStdString(name)).toStdString(), true, text.toStdString())));
 }
 
 TTastra2::~TTastra2() {

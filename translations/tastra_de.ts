@@ -943,6 +943,25 @@ Das lässt sich nicht rückgängig machen!</translation>
     </message>
 </context>
 <context>
+    <name>TMidiDevice</name>
+    <message>
+        <source>Cannot open MIDI output device &quot;%1&quot;:</source>
+        <translation>Das MIDI-Ausgabegerät „%1“ kann nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot; would create a virtual feedback loop !</source>
+        <translation>„%1“ zu öffnen ergäbe eine virtuelle Rückkopplungsschleife!</translation>
+    </message>
+    <message>
+        <source>Cannot open MIDI input device &quot;%1&quot;:</source>
+        <translation>Das MIDI-Eingabegerät „%1“ kann nicht geöffnet werden:</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>

@@ -943,6 +943,25 @@ This can&apos;t be undone later !</source>
     </message>
 </context>
 <context>
+    <name>TMidiDevice</name>
+    <message>
+        <source>Cannot open MIDI output device &quot;%1&quot;:</source>
+        <translation>No se puede abrir el dispositivo de salida MIDI «%1»:</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Error no especificado</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot; would create a virtual feedback loop !</source>
+        <translation>Abrir «%1» crearía un bucle de realimentación virtual.</translation>
+    </message>
+    <message>
+        <source>Cannot open MIDI input device &quot;%1&quot;:</source>
+        <translation>No se puede abrir el dispositivo de entrada MIDI «%1»:</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>

@@ -943,6 +943,25 @@ Cette action est irréversible !</translation>
     </message>
 </context>
 <context>
+    <name>TMidiDevice</name>
+    <message>
+        <source>Cannot open MIDI output device &quot;%1&quot;:</source>
+        <translation>Impossible d&apos;ouvrir le périphérique de sortie MIDI « %1 » :</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Erreur non précisée</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot; would create a virtual feedback loop !</source>
+        <translation>Ouvrir « %1 » créerait une boucle de rétroaction virtuelle !</translation>
+    </message>
+    <message>
+        <source>Cannot open MIDI input device &quot;%1&quot;:</source>
+        <translation>Impossible d&apos;ouvrir le périphérique d&apos;entrée MIDI « %1 » :</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>

@@ -943,6 +943,25 @@ L&apos;operazione non si può annullare!</translation>
     </message>
 </context>
 <context>
+    <name>TMidiDevice</name>
+    <message>
+        <source>Cannot open MIDI output device &quot;%1&quot;:</source>
+        <translation>Impossibile aprire il dispositivo di uscita MIDI «%1»:</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Errore non specificato</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot; would create a virtual feedback loop !</source>
+        <translation>Aprire «%1» creerebbe un anello di retroazione virtuale!</translation>
+    </message>
+    <message>
+        <source>Cannot open MIDI input device &quot;%1&quot;:</source>
+        <translation>Impossibile aprire il dispositivo di ingresso MIDI «%1»:</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
