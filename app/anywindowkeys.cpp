@@ -1,10 +1,12 @@
 #include "app/anywindowkeys.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QProxyStyle>
 
 #include "app/statuspanels.h"
+#include "app/texts.h"
 #include "keyboard/keyboard.h"
 #include "platform/keys/keylistener.h"
 #include "platform/settings/settingsstore.h"
@@ -42,15 +44,16 @@ public:
 }  // namespace
 
 TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
-    m_action = new QAction(QString::fromUtf8(texts::kPlayFromAnyWindow), m_host.menu);
+    m_action = new QAction(texts::Shown(texts::kPlayFromAnyWindow), m_host.menu);
     m_action->setObjectName(QStringLiteral("PlayFromAnyWindow1"));
     m_action->setCheckable(true);
     m_host.menu->insertAction(m_host.before, m_action);
     const QString unavailable =
         m_host.listener ? m_host.listener->Unavailable()
-                        : QStringLiteral("This program was started without a key listener.");
+                        : QCoreApplication::translate(
+                              "texts", "This program was started without a key listener.");
     m_action->setEnabled(unavailable.isEmpty());
-    m_action->setStatusTip(unavailable.isEmpty() ? QString::fromUtf8(texts::kPlayFromAnyWindowHint)
+    m_action->setStatusTip(unavailable.isEmpty() ? texts::Shown(texts::kPlayFromAnyWindowHint)
                                                  : unavailable);
     if (!unavailable.isEmpty()) {
         auto* style = new THoverDisabledStyle;
@@ -128,7 +131,7 @@ void TAnyWindowKeys::Show() {
     const bool on = On();
     m_action->setChecked(on);
     if (on == m_host.keyboard->KeysHeardElsewhere()) return;
-    m_host.status->SetNotice(on ? QString::fromUtf8(texts::kPlayingFromAnyWindow) : QString());
+    m_host.status->SetNotice(on ? texts::Shown(texts::kPlayingFromAnyWindow) : QString());
     m_host.statusPanelsChanged();
     m_host.keyboard->SetKeysHeardElsewhere(on);
     // Off, the capture follows the window again: a window without the keys releases what they

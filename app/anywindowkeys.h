@@ -14,11 +14,14 @@ class TStatusPanels;
 struct TListenedKey;
 
 namespace texts {
-inline constexpr const char* kPlayFromAnyWindow = "Play From &Any Window";
-inline constexpr const char* kPlayFromAnyWindowHint =
+inline constexpr const char* kPlayFromAnyWindow =
+    QT_TRANSLATE_NOOP("texts", "Play From &Any Window");
+inline constexpr const char* kPlayFromAnyWindowHint = QT_TRANSLATE_NOOP(
+    "texts",
     "Play the computer keys while another program has the focus; that program still receives "
-    "every key";
-inline constexpr const char* kPlayingFromAnyWindow = "Playing from any window";
+    "every key");
+inline constexpr const char* kPlayingFromAnyWindow =
+    QT_TRANSLATE_NOOP("texts", "Playing from any window");
 }  // namespace texts
 
 namespace keys {

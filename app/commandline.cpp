@@ -1,13 +1,18 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
-const char* const kDescription =
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "TCommandLine",
     "A MIDI keyboard: play notes with the mouse and the computer keyboard and send them, with\n"
-    "controllers, program and bank changes, to a MIDI output device.";
+    "controllers, program and bank changes, to a MIDI output device.");
+
+// In the language of the translations installed, when an application object carries them.
+QString Shown(const char* text) { return QCoreApplication::translate("TCommandLine", text); }
 
 // Options that QGuiApplication and QApplication take from the command line themselves. They are
 // known here only so that they are not refused; they stay out of the help text.
@@ -35,25 +40,30 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // "-platform offscreen" is one option with a value, as the toolkit reads it, not six flags.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    parser.setApplicationDescription(Shown(kDescription));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        Shown(QT_TRANSLATE_NOOP("TCommandLine", "Show this help and exit.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        Shown(QT_TRANSLATE_NOOP("TCommandLine", "Show the version and exit.")));
     parser.addOption(help);
     parser.addOption(version);
     const QCommandLineOption midiOut(
         QStringLiteral("midi-out"),
-        QStringLiteral("Open the MIDI output <name> for this run, as named in the Midi Out menu "
-                       "(letter case and spaces do not matter). The remembered output stays "
-                       "remembered unless another one is chosen in the menu."),
-        QStringLiteral("name"));
+        Shown(QT_TRANSLATE_NOOP(
+            "TCommandLine",
+            "Open the MIDI output <name> for this run, as named in the Midi Out menu (letter "
+            "case and spaces do not matter). The remembered output stays remembered unless "
+            "another one is chosen in the menu.")),
+        Shown(QT_TRANSLATE_NOOP("TCommandLine", "name")));
     const QCommandLineOption midiIn(
         QStringLiteral("midi-in"),
-        QStringLiteral("Open the MIDI input <name> for this run, as named in the Midi In menu. "
-                       "The remembered input stays remembered unless another one is chosen in "
-                       "the menu."),
-        QStringLiteral("name"));
+        Shown(QT_TRANSLATE_NOOP(
+            "TCommandLine",
+            "Open the MIDI input <name> for this run, as named in the Midi In menu. The "
+            "remembered input stays remembered unless another one is chosen in the menu.")),
+        Shown(QT_TRANSLATE_NOOP("TCommandLine", "name")));
     parser.addOption(midiOut);
     parser.addOption(midiIn);
     for (const char* name : kToolkitValueOptions)
@@ -65,8 +75,9 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
     auto usageError = [&](const QString& text) {
         result.run = false;
         result.exitCode = 2;
-        result.error =
-            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, text);
+        result.error = Shown(QT_TRANSLATE_NOOP("TCommandLine",
+                                               "%1: %2\nTry '%1 --help' for more information.\n"))
+                           .arg(program, text);
         return result;
     };
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -74,8 +85,9 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
         result.run = false;
         // The parser names the program only once an application object exists; this runs before.
         const QString text = parser.helpText();
-        result.output = QStringLiteral("Usage: %1 [options]").arg(program) +
-                        text.mid(text.indexOf(QLatin1Char('\n')));
+        result.output =
+            Shown(QT_TRANSLATE_NOOP("TCommandLine", "Usage: %1 [options]")).arg(program) +
+            text.mid(text.indexOf(QLatin1Char('\n')));
         return result;
     }
     if (parser.isSet(version)) {
@@ -84,8 +96,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return usageError(Shown(QT_TRANSLATE_NOOP("TCommandLine", "Unexpected argument '%1'."))
+                              .arg(parser.positionalArguments().first()));
     result.midiOut = parser.value(midiOut);
     result.midiIn = parser.value(midiIn);
     return result;

@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 TErrForm::TErrForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Warnings and Errors");
+    setWindowTitle(tr("Warnings and Errors"));
     setSizeGripEnabled(true);
     resize(480, 300);
 
-    auto* header = new QLabel(" The following warnings and/or errors occured:", this);
+    auto* header = new QLabel(tr(" The following warnings and/or errors occured:"), this);
     header->setObjectName("LabelHeader");
 
     m_memoError = new QPlainTextEdit(this);
@@ -21,7 +21,7 @@ TErrForm::TErrForm(QWidget* parent) : QDialog(parent) {
     m_memoError->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memoError->setFocusPolicy(Qt::NoFocus);
 
-    m_bClose = new QPushButton("Close", this);
+    m_bClose = new QPushButton(tr("Close"), this);
     m_bClose->setObjectName("BClose");
     m_bClose->setDefault(true);
     connect(m_bClose, &QPushButton::clicked, this, &QDialog::accept);

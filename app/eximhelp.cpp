@@ -13,9 +13,14 @@
 
 namespace {
 
-const char* const kPageCaptions[8] = {
-    "Export Settings", "Export Knob Presets", "Export Knob Snapshots", "Export Chords",
-    "Import Settings", "Import Knob Presets", "Import Knob Snapshots", "Import Chords"};
+const char* const kPageCaptions[8] = {QT_TRANSLATE_NOOP("TExImHelp", "Export Settings"),
+                                      QT_TRANSLATE_NOOP("TExImHelp", "Export Knob Presets"),
+                                      QT_TRANSLATE_NOOP("TExImHelp", "Export Knob Snapshots"),
+                                      QT_TRANSLATE_NOOP("TExImHelp", "Export Chords"),
+                                      QT_TRANSLATE_NOOP("TExImHelp", "Import Settings"),
+                                      QT_TRANSLATE_NOOP("TExImHelp", "Import Knob Presets"),
+                                      QT_TRANSLATE_NOOP("TExImHelp", "Import Knob Snapshots"),
+                                      QT_TRANSLATE_NOOP("TExImHelp", "Import Chords")};
 
 constexpr int kKnobPresetsImport = 5;
 constexpr int kChordsImport = 7;
@@ -23,7 +28,7 @@ constexpr int kChordsImport = 7;
 bool AsksOverwrite(int index) { return index == kKnobPresetsImport || index == kChordsImport; }
 
 QLabel* Text(QVBoxLayout* layout, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text));
+    auto* label = new QLabel(TExImHelp::tr(text));
     label->setWordWrap(true);
     layout->addWidget(label);
     return label;
@@ -52,9 +57,9 @@ void ChoicePage(QStackedWidget* book, const char* first, const char* second, con
     QWidget* page = NewPage(book, l);
     Text(l, first);
     Text(l, second);
-    Text(l, "Please choose:");
-    rbOverwrite = new QRadioButton(QString::fromLatin1(overwrite));
-    rbAdd = new QRadioButton(QString::fromLatin1(add));
+    Text(l, QT_TRANSLATE_NOOP("TExImHelp", "Please choose:"));
+    rbOverwrite = new QRadioButton(TExImHelp::tr(overwrite));
+    rbAdd = new QRadioButton(TExImHelp::tr(add));
     auto* group = new QButtonGroup(page);
     group->addButton(rbOverwrite);
     group->addButton(rbAdd);
@@ -89,53 +94,91 @@ TExImHelp::TExImHelp(QWidget* owner) : QDialog(owner) {
     QVBoxLayout* l = nullptr;
     NewPage(Notebook1, l);
     m_exportSettingsTexts[0] =
-        Text(l, "With this function, you export your settings to an ini file.");
+        Text(l, QT_TRANSLATE_NOOP("TExImHelp",
+                                  "With this function, you export your settings to an ini file."));
     m_importSettingsTexts[0] =
-        Text(l,
-             "With this function, you import your settings from a previously exported ini "
-             "file.");
-    for (const char* t : {"These settings include ", "- window size and position",
-                          "- which patch, chord, knob preset is selected",
-                          "- Keyboard settings (like key width)", "- mouse wheel assignment",
-                          "- joystick assignment", "- most other options of the settings dialog."})
+        Text(l, QT_TRANSLATE_NOOP(
+                    "TExImHelp",
+                    "With this function, you import your settings from a previously exported ini "
+                    "file."));
+    for (const char* t :
+         {QT_TRANSLATE_NOOP("TExImHelp", "These settings include "),
+          QT_TRANSLATE_NOOP("TExImHelp", "- window size and position"),
+          QT_TRANSLATE_NOOP("TExImHelp", "- which patch, chord, knob preset is selected"),
+          QT_TRANSLATE_NOOP("TExImHelp", "- Keyboard settings (like key width)"),
+          QT_TRANSLATE_NOOP("TExImHelp", "- mouse wheel assignment"),
+          QT_TRANSLATE_NOOP("TExImHelp", "- joystick assignment"),
+          QT_TRANSLATE_NOOP("TExImHelp", "- most other options of the settings dialog.")})
         Text(l, t);
-    m_exportSettingsTexts[1] = Text(l,
-                                    "After saving, you can restore the settings again with the "
-                                    "Import Settings function in the menu.");
+    m_exportSettingsTexts[1] =
+        Text(l, QT_TRANSLATE_NOOP("TExImHelp",
+                                  "After saving, you can restore the settings again with the "
+                                  "Import Settings function in the menu."));
     m_importSettingsTexts[1] =
-        Text(l, "You can save an ini file with the Export Settings function in the menu.");
+        Text(l, QT_TRANSLATE_NOOP(
+                    "TExImHelp",
+                    "You can save an ini file with the Export Settings function in the menu."));
     l->addStretch();
 
-    TwoTextPage(Notebook1, "With this function, you export your knob presets to an ini file.",
-                "After saving, you can load the knob presets again with the Import Knob Presets "
-                "function in the menu.");
-    TwoTextPage(Notebook1, "With this function, you export your knob snapshots to an ini file.",
-                "After saving, you can load the knob snapshots again with the Import Knob "
-                "Snapshots function in the menu.");
-    TwoTextPage(Notebook1, "With this function, you export your self made chords to an ini file.",
-                "After saving, you can load the chords again with the Import Chords function in "
-                "the menu.");
+    TwoTextPage(
+        Notebook1,
+        QT_TRANSLATE_NOOP("TExImHelp",
+                          "With this function, you export your knob presets to an ini file."),
+        QT_TRANSLATE_NOOP(
+            "TExImHelp",
+            "After saving, you can load the knob presets again with the Import Knob Presets "
+            "function in the menu."));
+    TwoTextPage(
+        Notebook1,
+        QT_TRANSLATE_NOOP("TExImHelp",
+                          "With this function, you export your knob snapshots to an ini file."),
+        QT_TRANSLATE_NOOP(
+            "TExImHelp",
+            "After saving, you can load the knob snapshots again with the Import Knob "
+            "Snapshots function in the menu."));
+    TwoTextPage(
+        Notebook1,
+        QT_TRANSLATE_NOOP("TExImHelp",
+                          "With this function, you export your self made chords to an ini file."),
+        QT_TRANSLATE_NOOP(
+            "TExImHelp",
+            "After saving, you can load the chords again with the Import Chords function in "
+            "the menu."));
     NewPage(Notebook1, l);  // page 4: the settings import uses page 0
-    ChoicePage(Notebook1, "With this function, you import knob presets from an ini file.",
-               "These presets must have been exported previously with the Export Knob Preset "
-               "function in the menu.",
-               "Overwrite existing knob presets", "Add to existing knob presets",
+    ChoicePage(Notebook1,
+               QT_TRANSLATE_NOOP("TExImHelp",
+                                 "With this function, you import knob presets from an ini file."),
+               QT_TRANSLATE_NOOP(
+                   "TExImHelp",
+                   "These presets must have been exported previously with the Export Knob Preset "
+                   "function in the menu."),
+               QT_TRANSLATE_NOOP("TExImHelp", "Overwrite existing knob presets"),
+               QT_TRANSLATE_NOOP("TExImHelp", "Add to existing knob presets"),
                RBKnobPresetOverwrite, RBKnobPresetAdd);
-    TwoTextPage(Notebook1, "With this function, you import knob snapshots from an ini file.",
-                "These snapshots must have been exported previously with the Export Knob "
-                "Snapshots function in the menu.");
-    ChoicePage(Notebook1, "With this function, you import chords from an ini file.",
-               "These chords must have been exported previously with the Export Chords function "
-               "in the menu.",
-               "Overwrite existing chords", "Add to existing chords", RBChordOverwrite, RBChordAdd);
+    TwoTextPage(
+        Notebook1,
+        QT_TRANSLATE_NOOP("TExImHelp",
+                          "With this function, you import knob snapshots from an ini file."),
+        QT_TRANSLATE_NOOP("TExImHelp",
+                          "These snapshots must have been exported previously with the Export Knob "
+                          "Snapshots function in the menu."));
+    ChoicePage(
+        Notebook1,
+        QT_TRANSLATE_NOOP("TExImHelp", "With this function, you import chords from an ini file."),
+        QT_TRANSLATE_NOOP(
+            "TExImHelp",
+            "These chords must have been exported previously with the Export Chords function "
+            "in the menu."),
+        QT_TRANSLATE_NOOP("TExImHelp", "Overwrite existing chords"),
+        QT_TRANSLATE_NOOP("TExImHelp", "Add to existing chords"), RBChordOverwrite, RBChordAdd);
     RBKnobPresetOverwrite->setObjectName(QStringLiteral("RBKnobPresetOverwrite"));
     RBKnobPresetAdd->setObjectName(QStringLiteral("RBKnobPresetAdd"));
     RBChordOverwrite->setObjectName(QStringLiteral("RBChordOverwrite"));
     RBChordAdd->setObjectName(QStringLiteral("RBChordAdd"));
 
-    PanelExportHint = new QLabel(QStringLiteral(
-        "This is helpful when you want to transfer your settings to another computer, give them "
-        "to a friend, or you have to reinstall Windows."));
+    PanelExportHint = new QLabel(
+        tr("This is helpful when you want to transfer your settings to another computer, give them "
+           "to a friend, or you have to reinstall Windows."));
     PanelExportHint->setObjectName(QStringLiteral("PanelExportHint"));
     PanelExportHint->setWordWrap(true);
     main->addWidget(PanelExportHint);
@@ -144,18 +187,18 @@ TExImHelp::TExImHelp(QWidget* owner) : QDialog(owner) {
     bottom->setObjectName(QStringLiteral("PanelBottom"));
     auto* bl = new QVBoxLayout(bottom);
     auto* continueText =
-        new QLabel(QStringLiteral("Click OK to continue, or Cancel to cancel this operation."));
+        new QLabel(tr("Click OK to continue, or Cancel to cancel this operation."));
     continueText->setWordWrap(true);
     bl->addWidget(continueText);
     auto* row = new QHBoxLayout;
-    CBDontShow = new QCheckBox(QStringLiteral("Don't show this again"));
+    CBDontShow = new QCheckBox(tr("Don't show this again"));
     CBDontShow->setObjectName(QStringLiteral("CBDontShow"));
     row->addWidget(CBDontShow);
     row->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setObjectName(QStringLiteral("BOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("BCancel"));
     row->addWidget(ok);
     row->addWidget(cancel);
@@ -169,7 +212,7 @@ TExImHelp::TExImHelp(QWidget* owner) : QDialog(owner) {
 void TExImHelp::Prepare(int index, bool flag) {
     m_index = index < 0 || index > 7 ? 0 : index;
     CBDontShow->setChecked(flag);
-    const QString caption = QString::fromLatin1(kPageCaptions[m_index]);
+    const QString caption = tr(kPageCaptions[m_index]);
     setWindowTitle(caption);
     LTitle->setText(caption);
     PanelExportHint->setVisible(m_index <= 3);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -12,6 +13,8 @@ class QStackedWidget;
 // the same order. For the knob preset and chord imports (5, 7) it asks whether the file
 // replaces or adds to what exists; for the others it offers "Don't show this again".
 class TExImHelp : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TExImHelp)
+
 public:
     explicit TExImHelp(QWidget* owner);
 

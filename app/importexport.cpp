@@ -32,11 +32,11 @@ const char* const kDefaultFileNames[4] = {"KeyboardSettings.ini", "KeyboardKnobP
 
 // A result message: the nothing-done text for n = 0, else the counted one.
 QString CountMessage(int n, const char* none, const char* counted) {
-    return n == 0 ? QString::fromLatin1(none) : QString::fromLatin1(counted).arg(n);
+    return n == 0 ? TImportExport::tr(none) : TImportExport::tr(counted).arg(n);
 }
 
 QString FileMessage(const char* text, const QString& file) {
-    return QString::fromLatin1(text).arg(QDir::toNativeSeparators(file));
+    return TImportExport::tr(text).arg(QDir::toNativeSeparators(file));
 }
 
 // The sections of a knob preset file that name presets.
@@ -52,26 +52,28 @@ std::vector<std::string> PresetSections(TSettingsStore& store) {
 TImportExport::TImportExport(TImportExportHost host, QMenu* file) : m_host(std::move(host)) {
     auto item = [this](QMenu* menu, const char* name, const char* caption,
                        void (TImportExport::*h)()) {
-        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        QAction* a = menu->addAction(tr(caption));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, h] { (this->*h)(); });
     };
-    QMenu* imports = file->addMenu(QStringLiteral("&Import"));
+    QMenu* imports = file->addMenu(tr("&Import"));
     imports->setObjectName(QStringLiteral("Import1"));
-    imports->menuAction()->setStatusTip(QStringLiteral("Import previously exported ini file."));
-    item(imports, "ImportSettings", "&Settings", &TImportExport::ImportSettingsClick);
-    item(imports, "ImportKnobPresets", "Knob &Presets...", &TImportExport::ImportKnobPresetsClick);
-    item(imports, "ImportKnobSnapshots", "&Knob Snapshots",
+    imports->menuAction()->setStatusTip(tr("Import previously exported ini file."));
+    item(imports, "ImportSettings", QT_TR_NOOP("&Settings"), &TImportExport::ImportSettingsClick);
+    item(imports, "ImportKnobPresets", QT_TR_NOOP("Knob &Presets..."),
+         &TImportExport::ImportKnobPresetsClick);
+    item(imports, "ImportKnobSnapshots", QT_TR_NOOP("&Knob Snapshots"),
          &TImportExport::ImportKnobSnapshotsClick);
-    item(imports, "ImportChords", "&Chords...", &TImportExport::ImportChordsClick);
-    m_exports = file->addMenu(QStringLiteral("&Export"));
+    item(imports, "ImportChords", QT_TR_NOOP("&Chords..."), &TImportExport::ImportChordsClick);
+    m_exports = file->addMenu(tr("&Export"));
     m_exports->setObjectName(QStringLiteral("Export1"));
-    m_exports->menuAction()->setStatusTip(QStringLiteral("Export to an ini file."));
-    item(m_exports, "ExportSettings", "&Settings", &TImportExport::ExportSettingsClick);
-    item(m_exports, "ExportKnobPresets", "Knob &Presets", &TImportExport::ExportKnobPresetsClick);
-    item(m_exports, "ExportKnobSnapshots", "&Knob Snapshots",
+    m_exports->menuAction()->setStatusTip(tr("Export to an ini file."));
+    item(m_exports, "ExportSettings", QT_TR_NOOP("&Settings"), &TImportExport::ExportSettingsClick);
+    item(m_exports, "ExportKnobPresets", QT_TR_NOOP("Knob &Presets"),
+         &TImportExport::ExportKnobPresetsClick);
+    item(m_exports, "ExportKnobSnapshots", QT_TR_NOOP("&Knob Snapshots"),
          &TImportExport::ExportKnobSnapshotsClick);
-    item(m_exports, "ExportChords", "&Chords", &TImportExport::ExportChordsClick);
+    item(m_exports, "ExportChords", QT_TR_NOOP("&Chords"), &TImportExport::ExportChordsClick);
     connect(m_exports, &QMenu::aboutToShow, this, [this] { UpdateExportMenu(); });
 }
 
@@ -150,8 +152,8 @@ std::unique_ptr<TIniFile> TImportExport::ChooseImportFile(int kind) {
     // The INI store reads a missing or unreadable file as empty; an import must say so instead.
     std::string text;
     if (ReadWholeFile(name.toStdString(), text) != TReadResult::Ok) {
-        m_host.prompts->Error(
-            FileMessage("The file \"%1\" could not be read. Nothing was imported.", name));
+        m_host.prompts->Error(FileMessage(
+            QT_TR_NOOP("The file \"%1\" could not be read. Nothing was imported."), name));
         return nullptr;
     }
     return std::make_unique<TIniFile>(name.toStdString());
@@ -159,7 +161,7 @@ std::unique_ptr<TIniFile> TImportExport::ChooseImportFile(int kind) {
 
 bool TImportExport::FinishExport(TIniFile& file) {
     if (file.UpdateFile()) return true;
-    m_host.prompts->Error(FileMessage("The file \"%1\" could not be written.",
+    m_host.prompts->Error(FileMessage(QT_TR_NOOP("The file \"%1\" could not be written."),
                                       QString::fromStdString(file.FileName())));
     return false;
 }
@@ -185,7 +187,7 @@ void TImportExport::ExportSettingsClick() {
         m_host.saveSettings(file);
         const std::string failure = m_host.storeCurrentKnobs();
         if (!failure.empty()) m_host.prompts->Error(QString::fromStdString(failure));
-        return QStringLiteral("Settings saved successfully.");
+        return tr("Settings saved successfully.");
     });
 }
 
@@ -198,22 +200,25 @@ void TImportExport::ExportKnobPresetsClick() {
             scratch.LoadPreset(open, name);
             scratch.WriteToIni(file, name);
         }
-        return CountMessage(static_cast<int>(names.size()), "No knob presets could be saved.",
-                            "%1 knob presets saved successfully.");
+        return CountMessage(static_cast<int>(names.size()),
+                            QT_TR_NOOP("No knob presets could be saved."),
+                            QT_TR_NOOP("%1 knob presets saved successfully."));
     });
 }
 
 void TImportExport::ExportKnobSnapshotsClick() {
     Run(icExportSnapshots, [this](TIniFile& file) {
-        return CountMessage(m_host.writeSnapshots(file), "No knob snapshots could be saved.",
-                            "%1 knob snapshots saved successfully.");
+        return CountMessage(m_host.writeSnapshots(file),
+                            QT_TR_NOOP("No knob snapshots could be saved."),
+                            QT_TR_NOOP("%1 knob snapshots saved successfully."));
     });
 }
 
 void TImportExport::ExportChordsClick() {
     Run(icExportChords, [this](TIniFile& file) {
-        return CountMessage(m_host.chords->Save(file), "No custom chords could be saved.",
-                            "%1 custom chords saved successfully.");
+        return CountMessage(m_host.chords->Save(file),
+                            QT_TR_NOOP("No custom chords could be saved."),
+                            QT_TR_NOOP("%1 custom chords saved successfully."));
     });
 }
 
@@ -223,13 +228,13 @@ void TImportExport::ImportSettingsClick() {
         // values; say so rather than report a success.
         if (file.ReadSection(m_host.section).empty()) {
             m_host.prompts->Error(
-                FileMessage("The file \"%1\" holds no settings. Nothing was imported.",
+                FileMessage(QT_TR_NOOP("The file \"%1\" holds no settings. Nothing was imported."),
                             QString::fromStdString(file.FileName())));
             return QString();
         }
         // Program and bank are taken over for the next start; the running ones stay as shown.
         m_host.importSettings(file);
-        return QStringLiteral("Settings loaded successfully.");
+        return tr("Settings loaded successfully.");
     });
 }
 
@@ -259,16 +264,17 @@ void TImportExport::ImportKnobPresetsClick() {
             m_host.prompts->Error(QString::fromStdString(failure));
             return QString();
         }
-        return CountMessage(n, "No knob presets could be loaded.",
-                            "%1 knob presets loaded successfully.");
+        return CountMessage(n, QT_TR_NOOP("No knob presets could be loaded."),
+                            QT_TR_NOOP("%1 knob presets loaded successfully."));
     });
     if (ran) m_host.presetsChanged();
 }
 
 void TImportExport::ImportKnobSnapshotsClick() {
     Run(icImportSnapshots, [this](TIniFile& file) {
-        return CountMessage(m_host.readSnapshots(file), "No knob snapshots could be loaded.",
-                            "%1 knob snapshots loaded successfully.");
+        return CountMessage(m_host.readSnapshots(file),
+                            QT_TR_NOOP("No knob snapshots could be loaded."),
+                            QT_TR_NOOP("%1 knob snapshots loaded successfully."));
     });
 }
 
@@ -295,8 +301,8 @@ void TImportExport::ImportChordsClick() {
             }
             *m_host.chords = std::move(stored);
         }
-        return CountMessage(n, "No custom chords could be loaded.",
-                            "%1 custom chords loaded successfully.");
+        return CountMessage(n, QT_TR_NOOP("No custom chords could be loaded."),
+                            QT_TR_NOOP("%1 custom chords loaded successfully."));
     });
     if (ran) m_host.chordsChanged();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -48,6 +49,8 @@ struct TImportExportHost {
 // files. Commands by index: 0-3 export settings, knob presets, knob snapshots, chords; 4-7 the
 // imports in the same order. Each is explained first unless its flag says otherwise.
 class TImportExport : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TImportExport)
+
 public:
     TImportExport(TImportExportHost host, QMenu* fileMenu);
 

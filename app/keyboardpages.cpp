@@ -37,21 +37,19 @@ TLabelsPage::TLabelsPage(const int& channelOffset, QWidget* parent)
         return QColorDialog::getColor(current, this, title);
     };
 
-    auto* names = new QGroupBox(QStringLiteral("Labels on the keys"), this);
+    auto* names = new QGroupBox(tr("Labels on the keys"), this);
     auto* nl = new QGridLayout(names);
     CBKeyLabels = new QComboBox(names);
-    CBKeyLabels->addItems({QStringLiteral("Never"), QStringLiteral("On C keys only"),
-                           QStringLiteral("While pressed"), QStringLiteral("Always")});
-    auto* labelsCaption = new QLabel(QStringLiteral("&Note names:"), names);
+    CBKeyLabels->addItems({tr("Never"), tr("On C keys only"), tr("While pressed"), tr("Always")});
+    auto* labelsCaption = new QLabel(tr("&Note names:"), names);
     labelsCaption->setBuddy(CBKeyLabels);
     CBMiddleC = new QComboBox(names);
     for (int o = keylabels::kMiddleCLowest; o <= keylabels::kMiddleCHighest; ++o)
         CBMiddleC->addItem(QStringLiteral("C%1").arg(o));
-    auto* middleCaption = new QLabel(QStringLiteral("&Middle C is called:"), names);
+    auto* middleCaption = new QLabel(tr("&Middle C is called:"), names);
     middleCaption->setBuddy(CBMiddleC);
-    CBFlats = new QCheckBox(QStringLiteral("Black keys as &flats (Db, Des, Reb)"), names);
-    CBLegends =
-        new QCheckBox(QStringLiteral("Show the computer &key that plays each piano key"), names);
+    CBFlats = new QCheckBox(tr("Black keys as &flats (Db, Des, Reb)"), names);
+    CBLegends = new QCheckBox(tr("Show the computer &key that plays each piano key"), names);
     nl->addWidget(labelsCaption, 0, 0);
     nl->addWidget(CBKeyLabels, 0, 1);
     nl->addWidget(middleCaption, 1, 0);
@@ -60,10 +58,9 @@ TLabelsPage::TLabelsPage(const int& channelOffset, QWidget* parent)
     nl->addWidget(CBLegends, 3, 0, 1, 2);
     nl->setColumnStretch(2, 1);
 
-    auto* colours = new QGroupBox(QStringLiteral("Incoming notes"), this);
+    auto* colours = new QGroupBox(tr("Incoming notes"), this);
     auto* cl = new QVBoxLayout(colours);
-    CBChannelColours =
-        new QCheckBox(QStringLiteral("&Colour the keys MIDI input lights by channel:"), colours);
+    CBChannelColours = new QCheckBox(tr("&Colour the keys MIDI input lights by channel:"), colours);
     cl->addWidget(CBChannelColours);
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
@@ -74,7 +71,7 @@ TLabelsPage::TLabelsPage(const int& channelOffset, QWidget* parent)
         connect(BChannel[ch], &QPushButton::clicked, this, [this, ch] { BChannelClick(ch); });
     }
     cl->addLayout(grid);
-    BDefaultColours = new QPushButton(QStringLiteral("&Default Colours"), colours);
+    BDefaultColours = new QPushButton(tr("&Default Colours"), colours);
     connect(BDefaultColours, &QPushButton::clicked, this, [this] {
         m_palette = keylabels::DefaultPalette();
         ShowPalette();
@@ -96,15 +93,15 @@ void TLabelsPage::ShowPalette() {
         QPushButton* b = BChannel[ch];
         const QColor c = m_palette[ch];
         b->setText(QString::number(ch + m_channelOffset));
-        b->setToolTip(QStringLiteral("Channel %1: %2").arg(ch + m_channelOffset).arg(c.name()));
+        b->setToolTip(tr("Channel %1: %2").arg(ch + m_channelOffset).arg(c.name()));
         b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; }")
                              .arg(c.name(), keylabels::TextColourOn(c).name()));
     }
 }
 
 void TLabelsPage::BChannelClick(int channel) {
-    const QColor c = ChooseColour(m_palette[channel],
-                                  QStringLiteral("Channel %1").arg(channel + m_channelOffset));
+    const QColor c =
+        ChooseColour(m_palette[channel], tr("Channel %1").arg(channel + m_channelOffset));
     if (!c.isValid()) return;
     m_palette[channel] = c;
     ShowPalette();
@@ -136,28 +133,28 @@ TKeysPage::TKeysPage(const QString& keyMapFolder, QWidget* parent)
     : QWidget(parent), m_folder(keyMapFolder) {
     setObjectName(QStringLiteral("KeysTab"));
     ChooseFile = [this](const QString& startPath) {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Choose Key Map"), startPath,
-                                            QStringLiteral("Key maps (*.ini);;All files (*)"));
+        return QFileDialog::getOpenFileName(this, tr("Choose Key Map"), startPath,
+                                            tr("Key maps (*.ini);;All files (*)"));
     };
 
-    auto* group = new QGroupBox(QStringLiteral("Key map"), this);
+    auto* group = new QGroupBox(tr("Key map"), this);
     auto* gl = new QGridLayout(group);
-    gl->addWidget(WrapLabel(QStringLiteral("A key map says which computer keys play which "
-                                           "notes: several keys may play one note, and any key "
-                                           "of the main block may play. Without one, the two "
-                                           "piano rows of the \"Playing\" page play."),
+    gl->addWidget(WrapLabel(tr("A key map says which computer keys play which "
+                               "notes: several keys may play one note, and any key "
+                               "of the main block may play. Without one, the two "
+                               "piano rows of the \"Playing\" page play."),
                             group),
                   0, 0, 1, 3);
     EMapFile = new QLineEdit(group);
     EMapFile->setReadOnly(true);
-    EMapFile->setPlaceholderText(QStringLiteral("(none: the two piano rows)"));
-    auto* caption = new QLabel(QStringLiteral("Key map &file:"), group);
+    EMapFile->setPlaceholderText(tr("(none: the two piano rows)"));
+    auto* caption = new QLabel(tr("Key map &file:"), group);
     caption->setBuddy(EMapFile);
     gl->addWidget(caption, 1, 0);
     gl->addWidget(EMapFile, 1, 1, 1, 2);
-    BChooseMap = new QPushButton(QStringLiteral("C&hoose..."), group);
-    BPianoRows = new QPushButton(QStringLiteral("&Piano Rows"), group);
-    BEditMap = new QPushButton(QStringLiteral("&Edit..."), group);
+    BChooseMap = new QPushButton(tr("C&hoose..."), group);
+    BPianoRows = new QPushButton(tr("&Piano Rows"), group);
+    BEditMap = new QPushButton(tr("&Edit..."), group);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BChooseMap);
     buttons->addWidget(BPianoRows);
@@ -178,9 +175,9 @@ TKeysPage::TKeysPage(const QString& keyMapFolder, QWidget* parent)
 
     auto* pl = new QVBoxLayout(this);
     pl->addWidget(group);
-    pl->addWidget(WrapLabel(QStringLiteral("The octave keys (F3, F4) move a key map as they move "
-                                           "the piano rows. A key of the map that is also a "
-                                           "command key plays its note instead."),
+    pl->addWidget(WrapLabel(tr("The octave keys (F3, F4) move a key map as they move "
+                               "the piano rows. A key of the map that is also a "
+                               "command key plays its note instead."),
                             this));
     pl->addStretch();
 }
@@ -192,7 +189,7 @@ void TKeysPage::ShowMap() {
         keymap::TKeyMap map;
         QString message;
         m_info = keymap::LoadKeyMapFile(m_path, map, message)
-                     ? QStringLiteral("\"%1\": %2 keys.")
+                     ? tr("\"%1\": %2 keys.")
                            .arg(map.name.isEmpty() ? QFileInfo(m_path).fileName() : map.name)
                            .arg(map.keys.size())
                      : message;
@@ -244,7 +241,7 @@ void TKeysPage::BEditMapClick() {
     if (!m_path.isEmpty() && keymap::LoadKeyMapFile(m_path, map, message))
         path = m_path;
     else
-        map = KeyMapOfTable(m_keyboard->Player().ScanMap(), QStringLiteral("My key map"));
+        map = KeyMapOfTable(m_keyboard->Player().ScanMap(), tr("My key map"));
     TKeyMapEditorHost host;
     host.legends = m_keyboard->KeyLegends();
     host.keyOctave = m_keyboard->KeyOctave();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -21,6 +22,8 @@ class TKeyboard;
 
 // "Labels": note names on the keys, the computer keys' legends and the channel colours.
 class TLabelsPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TLabelsPage)
+
 public:
     // channelOffset: the number the first channel is shown as (0 or 1).
     explicit TLabelsPage(const int& channelOffset, QWidget* parent = nullptr);
@@ -51,6 +54,8 @@ private:
 
 // "Keys": the key map file the computer keys play through, and its editor.
 class TKeysPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TKeysPage)
+
 public:
     // keyMapFolder: where the file dialog opens (the shipped maps).
     explicit TKeysPage(const QString& keyMapFolder, QWidget* parent = nullptr);

@@ -95,23 +95,23 @@ void TKnobPanel::CreateKnobs() {
 
 void TKnobPanel::CreateMenu() {
     QMenuBar* bar = m_host.menuBar;
-    auto* knobs = new QMenu(QStringLiteral("&Knobs"), bar);
+    auto* knobs = new QMenu(tr("&Knobs"), bar);
     knobs->setObjectName(QStringLiteral("Knobs1"));
     bar->insertMenu(m_host.menuBefore->menuAction(), knobs);
-    m_presetsMenu = knobs->addMenu(QStringLiteral("&Presets"));
+    m_presetsMenu = knobs->addMenu(tr("&Presets"));
     m_presetsMenu->setObjectName(QStringLiteral("Presets1"));
     // Optional exclusion: while the knobs are an unsaved set-up, no preset is checked.
     m_presetGroup = new QActionGroup(m_presetsMenu);
     m_presetGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 
-    QMenu* snapshots = knobs->addMenu(QStringLiteral("&Snapshots"));
+    QMenu* snapshots = knobs->addMenu(tr("&Snapshots"));
     snapshots->setObjectName(QStringLiteral("Snapshots1"));
     QAction* separator = snapshots->addSeparator();
     separator->setObjectName(QStringLiteral("N5"));
-    QMenu* define = snapshots->addMenu(QStringLiteral("&Define"));
+    QMenu* define = snapshots->addMenu(tr("&Define"));
     define->setObjectName(QStringLiteral("Define1"));
     for (int n = 1; n <= 8; ++n) {
-        auto* recall = new QAction(QStringLiteral("&%1 Snapshot %1").arg(n), snapshots);
+        auto* recall = new QAction(tr("&%1 Snapshot %1").arg(n), snapshots);
         recall->setObjectName(QStringLiteral("Snapshot%1").arg(n));
         recall->setShortcut(QKeySequence(Qt::Key_F4 + n));
         recall->setVisible(false);
@@ -119,14 +119,14 @@ void TKnobPanel::CreateMenu() {
         snapshots->insertAction(separator, recall);
         m_snapshotItems[static_cast<size_t>(n - 1)] = recall;
 
-        QAction* item = define->addAction(QStringLiteral("Define Snapshot &%1").arg(n));
+        QAction* item = define->addAction(tr("Define Snapshot &%1").arg(n));
         item->setObjectName(QStringLiteral("DefineSnapshot%1").arg(n));
         item->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_F4 + n)));
         connect(item, &QAction::triggered, this, [this, n] { DefineSnapshot(n); });
     }
 
     knobs->addSeparator()->setObjectName(QStringLiteral("N4"));
-    QAction* setup = knobs->addAction(QStringLiteral("Set &up..."));
+    QAction* setup = knobs->addAction(tr("Set &up..."));
     setup->setObjectName(QStringLiteral("Setup1"));
     setup->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(setup, &QAction::triggered, this, [this] { OpenSetup(); });

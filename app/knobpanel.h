@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -42,6 +43,8 @@ struct TKnobPanelHost {
 // The row of knobs, their named presets (Knobs › Presets), the eight snapshots of their values
 // (Knobs › Snapshots, F5..F12 and Ctrl+F5..F12) and the set-up window (Knobs › Set up...).
 class TKnobPanel : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TKnobPanel)
+
 public:
     explicit TKnobPanel(TKnobPanelHost host);
     ~TKnobPanel() override;

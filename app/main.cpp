@@ -1,21 +1,23 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
 
 #include "app/commandline.h"
 #include "app/errform.h"
+#include "app/language.h"
 #include "app/programendings.h"
 #include "app/sessionlink.h"
 #include "app/startupprobe.h"
 #include "app/tastra.h"
 #include "app/userprompts.h"
 #include "platform/joystick/sdljoystick.h"
+#include "platform/keys/keylistener.h"
 #include "platform/midi/jackwarmup.h"
 #include "platform/midi/synthdevice.h"
-#include "platform/keys/keylistener.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/shell/datafolder.h"
 
@@ -24,9 +26,16 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const TCommandLine commandLine = ParseCommandLine(arguments);
     if (!commandLine.run) {
-        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
-        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
-        return commandLine.exitCode;
+        // Help and usage errors are told in the desktop's language. A core application, which
+        // needs no display, carries the translations; the stored choice is not read for this.
+        QCoreApplication core(argc, argv);
+        const QString folder = QString::fromStdString(DataFolder() + "/" + kTranslationsFolder);
+        const auto translators = InstallTranslations(
+            PickLanguage({}, QLocale::system().uiLanguages(), TranslatedLanguages(folder)), folder);
+        const TCommandLine told = ParseCommandLine(arguments);
+        std::fputs(told.output.toLocal8Bit().constData(), stdout);
+        std::fputs(told.error.toLocal8Bit().constData(), stderr);
+        return told.exitCode;
     }
 
     QApplication app(argc, argv);
@@ -67,13 +76,26 @@ int main(int argc, char** argv) {
     services.runMidiIn = commandLine.midiIn.toStdString();
     // A settings file of which nothing could be read is renamed and the program starts afresh;
     // the window tells the user where the old file went.
+    // The language is read from the settings before the window exists, so a renaming found
+    // then is told once the window is there.
     TTastra2* shown = nullptr;
-    const auto noticeSetAside = [&shown](const std::string& copy) {
-        if (shown) shown->SettingsFileSetAside(copy);
+    std::string setAsideEarly;
+    const auto noticeSetAside = [&shown, &setAsideEarly](const std::string& copy) {
+        if (shown)
+            shown->SettingsFileSetAside(copy);
+        else
+            setAsideEarly = copy;
     };
     OpenSettingsAt(services, place, noticeSetAside);
+    // Every text is made in the language chosen here: it needs a new start to change.
+    const QString translations = QString::fromStdString(DataFolder() + "/" + kTranslationsFolder);
+    const auto translators = InstallTranslations(
+        PickLanguage(StoredLanguage(*services.openSettingsRoot()), QLocale::system().uiLanguages(),
+                     TranslatedLanguages(translations)),
+        translations);
     auto window = std::make_unique<TTastra2>(services);
     shown = window.get();
+    if (!setAsideEarly.empty()) shown->SettingsFileSetAside(setAsideEarly);
     // Created now and kept hidden until a patch script has something to report.
     auto warnings = std::make_unique<TErrForm>(window.get());
     warnings->hide();

@@ -33,7 +33,8 @@ namespace {
 
 constexpr int kDefaultUpperC = 16;
 constexpr int kDefaultLowerC = 44;
-const char* const kNumberHint = "Display the numbers starting with 1 rather than 0";
+const char* const kNumberHint =
+    QT_TRANSLATE_NOOP("TSettings", "Display the numbers starting with 1 rather than 0");
 
 QLabel* WrapLabel(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -67,10 +68,12 @@ std::vector<TJoyAction> JoyActions() {
 }
 
 QString JoyActionText(const TJoyAction& action) {
-    static const char* const kAxisFormats[] = {"Joystick %1 left/right", "Joystick %1 up/down",
-                                               "Joystick %1 Z-layer"};
-    QString text = QString::fromLatin1(kAxisFormats[action.axis]).arg(action.joystick);
-    if (action.slot > 0) text += QStringLiteral(" button %1 pressed").arg(action.slot);
+    static const char* const kAxisFormats[] = {
+        QT_TRANSLATE_NOOP("TSettings", "Joystick %1 left/right"),
+        QT_TRANSLATE_NOOP("TSettings", "Joystick %1 up/down"),
+        QT_TRANSLATE_NOOP("TSettings", "Joystick %1 Z-layer")};
+    QString text = TSettings::tr(kAxisFormats[action.axis]).arg(action.joystick);
+    if (action.slot > 0) text += TSettings::tr(" button %1 pressed").arg(action.slot);
     return text;
 }
 
@@ -97,25 +100,25 @@ double ShiftFactor(int percent, bool louder) {
 
 TSettings::TSettings(TTastra2& owner) : QDialog(&owner, Qt::Tool), m_owner(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setObjectName(QStringLiteral("Settings"));
     m_joyTable = EmptyJoystickTable();
 
     PageControl = new QTabWidget(this);
-    PageControl->addTab(GeneralTab = CreateGeneralPage(), QStringLiteral("General"));
-    PageControl->addTab(TSPlaying = CreatePlayingPage(), QStringLiteral("Playing"));
-    PageControl->addTab(CtrlTab = CreateControllerPage(), QStringLiteral("Controller"));
-    PageControl->addTab(JoystickTab = CreateJoystickPage(), QStringLiteral("Joystick"));
-    PageControl->addTab(MouseWheelTab = CreateMouseWheelPage(), QStringLiteral("Mouse Wheel"));
+    PageControl->addTab(GeneralTab = CreateGeneralPage(), tr("General"));
+    PageControl->addTab(TSPlaying = CreatePlayingPage(), tr("Playing"));
+    PageControl->addTab(CtrlTab = CreateControllerPage(), tr("Controller"));
+    PageControl->addTab(JoystickTab = CreateJoystickPage(), tr("Joystick"));
+    PageControl->addTab(MouseWheelTab = CreateMouseWheelPage(), tr("Mouse Wheel"));
     LabelsTab = new TLabelsPage(m_owner.DisplayOffsets().channel);
-    PageControl->addTab(LabelsTab, QStringLiteral("Labels"));
+    PageControl->addTab(LabelsTab, tr("Labels"));
     KeysTab = new TKeysPage(QString::fromStdString(m_owner.DataFolderPath() + "/keymaps"));
-    PageControl->addTab(KeysTab, QStringLiteral("Keys"));
-    PageControl->addTab(SynthTab = new TSynthPage, QStringLiteral("Built-in Synth"));
+    PageControl->addTab(KeysTab, tr("Keys"));
+    PageControl->addTab(SynthTab = new TSynthPage, tr("Built-in Synth"));
 
-    BOK = new QPushButton(QStringLiteral("&OK"), this);
-    BApply = new QPushButton(QStringLiteral("&Apply"), this);
-    BCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    BOK = new QPushButton(tr("&OK"), this);
+    BApply = new QPushButton(tr("&Apply"), this);
+    BCancel = new QPushButton(tr("Cancel"), this);
     BOK->setDefault(true);
     connect(BOK, &QPushButton::clicked, this, [this] { BOKClick(); });
     connect(BApply, &QPushButton::clicked, this, [this] { BApplyClick(); });
@@ -135,21 +138,21 @@ TSettings::~TSettings() { ReturnKeyWidthBar(); }
 QWidget* TSettings::CreateGeneralPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("GeneralTab"));
-    auto* language = new QGroupBox(QStringLiteral("Note display language"), page);
+    auto* language = new QGroupBox(tr("Note display language"), page);
     language->setObjectName(QStringLiteral("GBLanguage"));
-    RBNoteInternational = new QRadioButton(QStringLiteral("&International"), language);
-    RBNoteGerman = new QRadioButton(QStringLiteral("&German"), language);
-    RBNoteItalian = new QRadioButton(QStringLiteral("&French / Italian"), language);
+    RBNoteInternational = new QRadioButton(tr("&International"), language);
+    RBNoteGerman = new QRadioButton(tr("&German"), language);
+    RBNoteItalian = new QRadioButton(tr("&French / Italian"), language);
     auto* ll = new QVBoxLayout(language);
     for (QRadioButton* r : {RBNoteInternational, RBNoteGerman, RBNoteItalian}) ll->addWidget(r);
 
-    auto* appearance = new QGroupBox(QStringLiteral("Appearance"), page);
+    auto* appearance = new QGroupBox(tr("Appearance"), page);
     appearance->setObjectName(QStringLiteral("GBApperance"));
-    LKeyWidth = new QLabel(QStringLiteral("Key Width"), appearance);
-    CBOldStyle = new QCheckBox(QStringLiteral("Use old style keyboard"), appearance);
-    CBShowBasenote = new QCheckBox(QStringLiteral("Show keyboard arrow buttons"), appearance);
-    CBShowBasenote->setToolTip(QStringLiteral(
-        "You can use Alt+Mouse dragging to shift the keyboard<without these buttons."));
+    LKeyWidth = new QLabel(tr("Key Width"), appearance);
+    CBOldStyle = new QCheckBox(tr("Use old style keyboard"), appearance);
+    CBShowBasenote = new QCheckBox(tr("Show keyboard arrow buttons"), appearance);
+    CBShowBasenote->setToolTip(
+        tr("You can use Alt+Mouse dragging to shift the keyboard<without these buttons."));
     // The main window's own bar moves in here, so it keeps acting on the keyboard at once.
     m_keyWidthBar = m_owner.TBKeyWidth;
     auto* al = new QVBoxLayout(appearance);
@@ -169,16 +172,16 @@ QWidget* TSettings::CreateGeneralPage() {
     connect(CBShowBasenote, &QCheckBox::clicked, this,
             [this](bool on) { m_owner.SetArrowsVisible(on); });
 
-    auto* numbers = new QGroupBox(QStringLiteral("Number Display"), page);
+    auto* numbers = new QGroupBox(tr("Number Display"), page);
     numbers->setObjectName(QStringLiteral("GroupBox3"));
-    CBStartWithOneController = new QCheckBox(QStringLiteral("First controller number is 1"));
-    CBStartWithOneProgram = new QCheckBox(QStringLiteral("First program number is 1"));
-    CBStartWithOneBank = new QCheckBox(QStringLiteral("First bank number is 1"));
-    CBStartWithOneChannel = new QCheckBox(QStringLiteral("First channel number is 1"));
+    CBStartWithOneController = new QCheckBox(tr("First controller number is 1"));
+    CBStartWithOneProgram = new QCheckBox(tr("First program number is 1"));
+    CBStartWithOneBank = new QCheckBox(tr("First bank number is 1"));
+    CBStartWithOneChannel = new QCheckBox(tr("First channel number is 1"));
     auto* nl = new QVBoxLayout(numbers);
     for (QCheckBox* c : {CBStartWithOneController, CBStartWithOneProgram, CBStartWithOneBank,
                          CBStartWithOneChannel}) {
-        c->setToolTip(QString::fromLatin1(kNumberHint));
+        c->setToolTip(tr(kNumberHint));
         nl->addWidget(c);
     }
 
@@ -192,25 +195,23 @@ QWidget* TSettings::CreateGeneralPage() {
 QWidget* TSettings::CreatePlayingPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TSPlaying"));
-    auto* ckey = new QGroupBox(QStringLiteral("Note-key mapping"), page);
+    auto* ckey = new QGroupBox(tr("Note-key mapping"), page);
     ckey->setObjectName(QStringLiteral("GBCKey"));
     auto* cl = new QGridLayout(ckey);
-    cl->addWidget(WrapLabel(QStringLiteral("Here you can specify which key on the computer "
-                                           "keyboard corresponds to note \"C\" / \"do\"."),
+    cl->addWidget(WrapLabel(tr("Here you can specify which key on the computer "
+                               "keyboard corresponds to note \"C\" / \"do\"."),
                             ckey),
                   0, 0, 1, 2);
     VKUpper = new TVKEdit(ckey);
     VKUpper->CaptureOneKey(&TKeyboard::IsValidUpperC);
-    BDefaultUpperKey = new QPushButton(QStringLiteral("Default"), ckey);
+    BDefaultUpperKey = new QPushButton(tr("Default"), ckey);
     VKLower = new TVKEdit(ckey);
     VKLower->CaptureOneKey(&TKeyboard::IsValidLowerC);
-    BDefaultLowerKey = new QPushButton(QStringLiteral("Default"), ckey);
-    cl->addWidget(new QLabel(QStringLiteral("Upper manual (second row on computer keyboard):")), 1,
-                  0, 1, 2);
+    BDefaultLowerKey = new QPushButton(tr("Default"), ckey);
+    cl->addWidget(new QLabel(tr("Upper manual (second row on computer keyboard):")), 1, 0, 1, 2);
     cl->addWidget(VKUpper, 2, 0);
     cl->addWidget(BDefaultUpperKey, 2, 1);
-    cl->addWidget(new QLabel(QStringLiteral("Lower manual (forth row on computer keyboard):")), 3,
-                  0, 1, 2);
+    cl->addWidget(new QLabel(tr("Lower manual (forth row on computer keyboard):")), 3, 0, 1, 2);
     cl->addWidget(VKLower, 4, 0);
     cl->addWidget(BDefaultLowerKey, 4, 1);
     connect(BDefaultUpperKey, &QPushButton::clicked, this,
@@ -218,13 +219,13 @@ QWidget* TSettings::CreatePlayingPage() {
     connect(BDefaultLowerKey, &QPushButton::clicked, this,
             [this] { VKLower->SetKey(kDefaultLowerC); });
 
-    auto* velocity = new QGroupBox(QStringLiteral("Velocity / Dynamic play"), page);
+    auto* velocity = new QGroupBox(tr("Velocity / Dynamic play"), page);
     velocity->setObjectName(QStringLiteral("GBVelocity"));
     auto* vl = new QGridLayout(velocity);
-    vl->addWidget(WrapLabel(QStringLiteral("The velocity is the volume of a single note. On real "
-                                           "music keyboards, this is how hard you press a key. In "
-                                           "Zorvik's Tastra, you only have 2 different velocity "
-                                           "values."),
+    vl->addWidget(WrapLabel(tr("The velocity is the volume of a single note. On real "
+                               "music keyboards, this is how hard you press a key. In "
+                               "Zorvik's Tastra, you only have 2 different velocity "
+                               "values."),
                             velocity),
                   0, 0, 1, 4);
     auto numberField = [&](QLineEdit*& edit, TUpDown*& ud, int min, int max) {
@@ -238,14 +239,14 @@ QWidget* TSettings::CreatePlayingPage() {
     };
     numberField(EVelocity, UDVelocity, 0, 127);
     numberField(EShiftVel, UDShiftVel, 1, 100);
-    vl->addWidget(new QLabel(QStringLiteral("Standard velocity (0..127):")), 1, 0);
+    vl->addWidget(new QLabel(tr("Standard velocity (0..127):")), 1, 0);
     vl->addWidget(EVelocity, 1, 1);
     vl->addWidget(UDVelocity, 1, 2);
-    vl->addWidget(new QLabel(QStringLiteral("Alternate velocity with Shift (in percent):")), 2, 0);
+    vl->addWidget(new QLabel(tr("Alternate velocity with Shift (in percent):")), 2, 0);
     vl->addWidget(EShiftVel, 2, 1);
     vl->addWidget(UDShiftVel, 2, 2);
-    RBShiftVelLouder = new QRadioButton(QStringLiteral("% &Louder"), velocity);
-    RBShiftVelQuieter = new QRadioButton(QStringLiteral("% &Quieter"), velocity);
+    RBShiftVelLouder = new QRadioButton(tr("% &Louder"), velocity);
+    RBShiftVelQuieter = new QRadioButton(tr("% &Quieter"), velocity);
     auto* rl = new QVBoxLayout;
     rl->addWidget(RBShiftVelLouder);
     rl->addWidget(RBShiftVelQuieter);
@@ -260,28 +261,28 @@ QWidget* TSettings::CreatePlayingPage() {
 QWidget* TSettings::CreateControllerPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("CtrlTab"));
-    auto* keyboard = new QGroupBox(QStringLiteral("Keyboard"), page);
+    auto* keyboard = new QGroupBox(tr("Keyboard"), page);
     keyboard->setObjectName(QStringLiteral("GBKeyboard"));
     auto* kl = new QGridLayout(keyboard);
-    CBUpDown = LabelledCombo(QStringLiteral("&Up/Down Controller"), kl, 0, keyboard);
-    CBLeftRight = LabelledCombo(QStringLiteral("&Left/Right Controller"), kl, 1, keyboard);
-    kl->addWidget(WrapLabel(QStringLiteral("These are the controllers that are sent when you use "
-                                           "the \"special hold mode\" on the keyboard."),
+    CBUpDown = LabelledCombo(tr("&Up/Down Controller"), kl, 0, keyboard);
+    CBLeftRight = LabelledCombo(tr("&Left/Right Controller"), kl, 1, keyboard);
+    kl->addWidget(WrapLabel(tr("These are the controllers that are sent when you use "
+                               "the \"special hold mode\" on the keyboard."),
                             keyboard),
                   2, 0, 1, 2);
-    auto* wheels = new QGroupBox(QStringLiteral("Wheels"), page);
+    auto* wheels = new QGroupBox(tr("Wheels"), page);
     wheels->setObjectName(QStringLiteral("GBWheels"));
     auto* wl = new QGridLayout(wheels);
-    CBMW = LabelledCombo(QStringLiteral("&Mod Wheel Controller"), wl, 0, wheels);
-    wl->addWidget(WrapLabel(QStringLiteral("These is the controller that is sent by the "
-                                           "\"modulation wheel\" at the left side of the "
-                                           "keyboard."),
+    CBMW = LabelledCombo(tr("&Mod Wheel Controller"), wl, 0, wheels);
+    wl->addWidget(WrapLabel(tr("These is the controller that is sent by the "
+                               "\"modulation wheel\" at the left side of the "
+                               "keyboard."),
                             wheels),
                   1, 0, 1, 2);
     auto* pl = new QVBoxLayout(page);
-    pl->addWidget(WrapLabel(QStringLiteral("Hint: To easily set up the controller numbers, select "
-                                           "a combobox and move the slider/knob that you want to "
-                                           "control with it."),
+    pl->addWidget(WrapLabel(tr("Hint: To easily set up the controller numbers, select "
+                               "a combobox and move the slider/knob that you want to "
+                               "control with it."),
                             page));
     pl->addWidget(keyboard);
     pl->addWidget(wheels);
@@ -293,21 +294,20 @@ QWidget* TSettings::CreateJoystickPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("JoystickTab"));
     auto* pl = new QVBoxLayout(page);
-    pl->addWidget(WrapLabel(
-        QStringLiteral("You can use a joystick to send controller messages. You must have set up "
-                       "your joystick(s) in the control panel to be able to use them in Zorvik's "
-                       "Tastra."),
-        page));
-    pl->addWidget(WrapLabel(QStringLiteral("To easily set up the controller number, move the "
-                                           "slider/knob that you want to control with it. In case "
-                                           "of problems, disable it below."),
+    pl->addWidget(
+        WrapLabel(tr("You can use a joystick to send controller messages. You must have set up "
+                     "your joystick(s) in the control panel to be able to use them in Zorvik's "
+                     "Tastra."),
+                  page));
+    pl->addWidget(WrapLabel(tr("To easily set up the controller number, move the "
+                               "slider/knob that you want to control with it. In case "
+                               "of problems, disable it below."),
                             page));
     auto* grid = new QGridLayout;
-    CBJoyAction = LabelledCombo(QStringLiteral("&Joystick/Action"), grid, 0, page);
-    CBJoyController = LabelledCombo(QStringLiteral("&Controller"), grid, 1, page);
+    CBJoyAction = LabelledCombo(tr("&Joystick/Action"), grid, 0, page);
+    CBJoyController = LabelledCombo(tr("&Controller"), grid, 1, page);
     pl->addLayout(grid);
-    CBDisableJoySetCtrl =
-        new QCheckBox(QStringLiteral("Disable automatic controller choice"), page);
+    CBDisableJoySetCtrl = new QCheckBox(tr("Disable automatic controller choice"), page);
     pl->addWidget(CBDisableJoySetCtrl);
     pl->addStretch();
     connect(CBJoyAction, &QComboBox::currentIndexChanged, this, [this] { CBJoyActionChange(); });
@@ -320,38 +320,37 @@ QWidget* TSettings::CreateMouseWheelPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("MouseWheelTab"));
     auto* pl = new QVBoxLayout(page);
-    pl->addWidget(WrapLabel(
-        QStringLiteral("You can use a mouse wheel to send controller messages. Choose a controller "
-                       "below. You can turn the knob or wheel corresponding to the desired "
-                       "controller on Tastra or a connected MIDI device to set the controller."),
-        page));
-    auto* controller = new QGroupBox(QStringLiteral("Controller"), page);
+    pl->addWidget(
+        WrapLabel(tr("You can use a mouse wheel to send controller messages. Choose a controller "
+                     "below. You can turn the knob or wheel corresponding to the desired "
+                     "controller on Tastra or a connected MIDI device to set the controller."),
+                  page));
+    auto* controller = new QGroupBox(tr("Controller"), page);
     auto* cl = new QGridLayout(controller);
-    CBMouseWheel = LabelledCombo(QStringLiteral("&Controller"), cl, 0, controller);
+    CBMouseWheel = LabelledCombo(tr("&Controller"), cl, 0, controller);
     pl->addWidget(controller);
 
-    auto* sensitivity = new QGroupBox(QStringLiteral("Sensitivity"), page);
+    auto* sensitivity = new QGroupBox(tr("Sensitivity"), page);
     auto* sl = new QGridLayout(sensitivity);
-    auto* caption = new QLabel(QStringLiteral("&Sensitivity"), sensitivity);
+    auto* caption = new QLabel(tr("&Sensitivity"), sensitivity);
     TBMouseWheelSensitivity = new QSlider(Qt::Horizontal, sensitivity);
     TBMouseWheelSensitivity->setRange(0, TTastra2::kMaxWheelSensitivity);
     TBMouseWheelSensitivity->setTickPosition(QSlider::TicksBelow);
     caption->setBuddy(TBMouseWheelSensitivity);
     sl->addWidget(caption, 0, 0);
-    sl->addWidget(new QLabel(QStringLiteral("Slow"), sensitivity), 0, 1);
+    sl->addWidget(new QLabel(tr("Slow"), sensitivity), 0, 1);
     sl->addWidget(TBMouseWheelSensitivity, 0, 2);
-    sl->addWidget(new QLabel(QStringLiteral("Fast"), sensitivity), 0, 3);
-    sl->addWidget(WrapLabel(QStringLiteral("The sensitivity defines how much the controller is "
-                                           "changed with one \"tick\" of the mousewheel."),
+    sl->addWidget(new QLabel(tr("Fast"), sensitivity), 0, 3);
+    sl->addWidget(WrapLabel(tr("The sensitivity defines how much the controller is "
+                               "changed with one \"tick\" of the mousewheel."),
                             sensitivity),
                   1, 0, 1, 4);
-    sl->addWidget(
-        WrapLabel(QStringLiteral("\"Slow\" means very fine resolution but you need to turn a lot "
-                                 "to change the controller significantly. On the other hand, "
-                                 "\"Fast\" has the effect that little wheel movement results in "
-                                 "big controller changes."),
-                  sensitivity),
-        2, 0, 1, 4);
+    sl->addWidget(WrapLabel(tr("\"Slow\" means very fine resolution but you need to turn a lot "
+                               "to change the controller significantly. On the other hand, "
+                               "\"Fast\" has the effect that little wheel movement results in "
+                               "big controller changes."),
+                            sensitivity),
+                  2, 0, 1, 4);
     pl->addWidget(sensitivity);
     pl->addStretch();
     return page;
@@ -371,7 +370,7 @@ void TSettings::BuildControllerLists() {
         box->addItems(items);
         if (keep >= 0 && keep < box->count()) box->setCurrentIndex(keep);
     };
-    fill(CBUpDown, QStringList{QStringLiteral("(none)"), QStringLiteral("Pitch Wheel")} + entries);
+    fill(CBUpDown, QStringList{tr("(none)"), tr("Pitch Wheel")} + entries);
     QStringList withExtras;
     for (int i = 0; i < CBUpDown->count(); ++i) withExtras << CBUpDown->itemText(i);
     for (QComboBox* box : {CBLeftRight, CBJoyController, CBMouseWheel}) fill(box, withExtras);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 #include <vector>
@@ -47,6 +48,8 @@ double ShiftFactor(int percent, bool louder);
 // once and "Cancel" puts them back. It borrows the main window's key-width bar while it is open
 // and frees itself when closed.
 class TSettings : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TSettings)
+
 public:
     explicit TSettings(TTastra2& owner);
     ~TSettings() override;

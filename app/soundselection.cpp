@@ -25,9 +25,12 @@
 namespace {
 const char* const kDefaultPatchScript = "default_patchscript.txt";
 
-const char* const kPatchHint = "Current Patch (Page Up/Page Down)";
-const char* const kProgramHint = "Current Program number (Shift+PageUp/PageDown)";
-const char* const kLoadDefaultHint = "Load the default General MIDI patch set";
+const char* const kPatchHint =
+    QT_TRANSLATE_NOOP("TSoundSelection", "Current Patch (Page Up/Page Down)");
+const char* const kProgramHint =
+    QT_TRANSLATE_NOOP("TSoundSelection", "Current Program number (Shift+PageUp/PageDown)");
+const char* const kLoadDefaultHint =
+    QT_TRANSLATE_NOOP("TSoundSelection", "Load the default General MIDI patch set");
 
 bool IsDefaultOfAGoneDataFolder(const QString& script) {
     // A build folder deleted after an install leaves its default script stored: every start
@@ -58,7 +61,7 @@ T* Named(T* w, const char* name) {
 // A caption, a number field and its up-down (-1..max) side by side in the top row from x on.
 void NumberField(QWidget* area, const char* caption, int x, int labelWidth, int editWidth, int max,
                  QLabel*& label, TNumberEdit*& edit, TUpDown*& upDown) {
-    label = new QLabel(QString::fromLatin1(caption), area);
+    label = new QLabel(TSoundSelection::tr(caption), area);
     label->setGeometry(x, 6, labelWidth, 18);
     edit = new TNumberEdit(area);
     edit->setGeometry(x + labelWidth, 4, editWidth, 22);
@@ -81,13 +84,15 @@ TSoundSelection::~TSoundSelection() { DropPatchList(); }
 void TSoundSelection::CreateControls() {
     QWidget* c = m_host.area;
     // Program and bank sit in the top row right of the channel field, the patch box below.
-    NumberField(c, "Program", 272, 48, 36, 127, m_programLabel, m_programEdit, m_programUpDown);
-    NumberField(c, "Bank", 380, 32, 46, 16383, m_bankLabel, m_bankEdit, m_bankUpDown);
+    NumberField(c, QT_TRANSLATE_NOOP("TSoundSelection", "Program"), 272, 48, 36, 127,
+                m_programLabel, m_programEdit, m_programUpDown);
+    NumberField(c, QT_TRANSLATE_NOOP("TSoundSelection", "Bank"), 380, 32, 46, 16383, m_bankLabel,
+                m_bankEdit, m_bankUpDown);
     const std::pair<QWidget*, const char*> names[] = {
         {m_programLabel, "Label9"}, {m_programEdit, "EProgram"}, {m_programUpDown, "UDProgram"},
         {m_bankLabel, "LBank"},     {m_bankEdit, "EBank"},       {m_bankUpDown, "UDBank"}};
     for (const auto& [w, name] : names) Named(w, name);
-    m_patchLabel = Named(new QLabel(QStringLiteral("Patch"), c), "Label8");
+    m_patchLabel = Named(new QLabel(tr("Patch"), c), "Label8");
     m_patchLabel->setGeometry(6, 30, 36, 18);
     m_patchBox = Named(new QComboBox(c), "CBProgramPatch");
     m_patchBox->setGeometry(44, 28, 414, 22);
@@ -98,9 +103,9 @@ void TSoundSelection::CreateControls() {
     for (QLineEdit* e :
          {static_cast<QLineEdit*>(m_programEdit), static_cast<QLineEdit*>(m_bankEdit)})
         e->setFocusPolicy(Qt::ClickFocus);
-    SetHint(m_patchBox, QString::fromLatin1(kPatchHint));
-    SetHint(m_programEdit, QString::fromLatin1(kProgramHint));
-    SetHint(m_programUpDown, QString::fromLatin1(kProgramHint));
+    SetHint(m_patchBox, tr(kPatchHint));
+    SetHint(m_programEdit, tr(kProgramHint));
+    SetHint(m_programUpDown, tr(kProgramHint));
 
     connect(m_patchBox, QOverload<int>::of(&QComboBox::activated), this,
             [this](int) { PatchBoxClick(); });
@@ -132,7 +137,7 @@ void TSoundSelection::CreateMenu() {
     // The Patches menu stands between the device menus and the rest; the mode submenus are
     // inserted above its separator.
     QMenuBar* bar = m_host.menuBar;
-    m_menu = Named(new QMenu(QStringLiteral("&Patches"), bar), "Patches1");
+    m_menu = Named(new QMenu(tr("&Patches"), bar), "Patches1");
     QAction* before = nullptr;
     if (auto* out = bar->findChild<QMenu*>(QStringLiteral("MidiOut1"))) {
         const QList<QAction*> top = bar->actions();
@@ -142,13 +147,11 @@ void TSoundSelection::CreateMenu() {
     bar->insertMenu(before, m_menu);
     m_modesEnd = Named(m_menu->addSeparator(), "PatchSetSep");
     m_modesEnd->setVisible(false);
-    QAction* choose =
-        Named(m_menu->addAction(QStringLiteral("&Choose Patch Set...")), "ChoosePatchSet1");
+    QAction* choose = Named(m_menu->addAction(tr("&Choose Patch Set...")), "ChoosePatchSet1");
     choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(choose, &QAction::triggered, this, [this] { ChoosePatchSet(); });
-    m_loadDefault =
-        Named(m_menu->addAction(QStringLiteral("Load Default Patch Set")), "LoadDefaultPatchSet1");
-    m_loadDefault->setStatusTip(QString::fromLatin1(kLoadDefaultHint));
+    m_loadDefault = Named(m_menu->addAction(tr("Load Default Patch Set")), "LoadDefaultPatchSet1");
+    m_loadDefault->setStatusTip(tr(kLoadDefaultHint));
     connect(m_loadDefault, &QAction::triggered, this, [this] { LoadDefaultPatchSet(); });
 }
 
@@ -359,7 +362,7 @@ void TSoundSelection::AddPatchBoxItems(TPatchModeGroup* group, int& currentIndex
 void TSoundSelection::RebuildPatchBox() {
     if (m_patchBox->count() != 1) {
         m_patchBox->clear();
-        m_patchBox->addItem(QStringLiteral("(none)"), QVariant::fromValue<void*>(nullptr));
+        m_patchBox->addItem(tr("(none)"), QVariant::fromValue<void*>(nullptr));
         m_patchUpDown->SetPosition(0);
     }
     int current = 0;

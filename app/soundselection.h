@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -50,6 +51,8 @@ struct TSoundHost {
 // The sound that plays: the patch box, the program and bank fields, the Patches menu with the
 // modes of the loaded patch script, the patch set chooser and the loading of patch scripts.
 class TSoundSelection : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TSoundSelection)
+
 public:
     explicit TSoundSelection(TSoundHost host);
     ~TSoundSelection() override;

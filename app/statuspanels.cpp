@@ -23,7 +23,7 @@ void TElidedLabel::changeEvent(QEvent* event) {
 
 void TElidedLabel::Elide() {
     // A framed label without an indent of its own indents its text by half an "x".
-    const int in = indent() >= 0 ? indent()
+    const int in = indent() >= 0      ? indent()
                    : frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2
                                       : 0;
     const int room = contentsRect().width() - 2 * margin() - in;
@@ -81,8 +81,8 @@ void TStatusPanels::Measure() {
         const QFontMetrics fm(font());
         const int pad = 10;
         const int w1 = fm.horizontalAdvance(QStringLiteral("WWWWWWWWW")) + pad;
-        const int w2 = fm.horizontalAdvance(QString(texts::kBaseFormat).arg("WWW")) + pad;
-        const int w3 = fm.horizontalAdvance(QString(texts::kOctaveFormat).arg(122)) + pad;
+        const int w2 = fm.horizontalAdvance(texts::Shown(texts::kBaseFormat).arg("WWW")) + pad;
+        const int w3 = fm.horizontalAdvance(texts::Shown(texts::kOctaveFormat).arg(122)) + pad;
         const int w4 = fm.horizontalAdvance(QStringLiteral("WWWWWWWWWW")) + pad;
         m_panels[1]->setFixedWidth(w1);
         m_panels[2]->setFixedWidth(w2);

@@ -26,15 +26,15 @@ constexpr TSynthOutput kOutputs[] = {TSynthOutput::Automatic, TSynthOutput::Puls
 QString StatusText(const TSynthStatus& status) {
     switch (status.State) {
         case TSynthStatus::Ready:
-            return QStringLiteral("Now playing %1 through %2.")
+            return TSynthPage::tr("Now playing %1 through %2.")
                 .arg(QString::fromStdString(SoundfontDisplayName(status.Soundfont)),
                      QString::fromStdString(status.Output));
         case TSynthStatus::Starting:
-            return QStringLiteral("Starting ...");
+            return TSynthPage::tr("Starting ...");
         case TSynthStatus::Failed:
-            return QStringLiteral("Cannot play: %1").arg(QString::fromStdString(status.Failure));
+            return TSynthPage::tr("Cannot play: %1").arg(QString::fromStdString(status.Failure));
         default:
-            return QStringLiteral("Not playing: choose it or the MIDI Mapper in Midi Out.");
+            return TSynthPage::tr("Not playing: choose it or the MIDI Mapper in Midi Out.");
     }
 }
 
@@ -48,7 +48,7 @@ void SetShortText(QLabel* label, const QString& text) {
 }  // namespace
 
 QString SynthDelayText(int frames, double sampleRate) {
-    return QStringLiteral("%1 frames, %2 ms at %3 Hz")
+    return TSynthPage::tr("%1 frames, %2 ms at %3 Hz")
         .arg(frames)
         .arg(frames * 1000.0 / sampleRate, 0, 'f', 1)
         .arg(sampleRate, 0, 'f', 0);
@@ -57,19 +57,19 @@ QString SynthDelayText(int frames, double sampleRate) {
 TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SynthTab"));
     ChooseSoundfont = [this](const QString& start) {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Soundfont"), start,
-                                            QStringLiteral("Soundfonts (*.sf2 *.SF2 *.sf3);;"
-                                                           "All files (*)"));
+        return QFileDialog::getOpenFileName(this, tr("Soundfont"), start,
+                                            tr("Soundfonts (*.sf2 *.SF2 *.sf3);;"
+                                               "All files (*)"));
     };
 
-    auto* soundfont = new QGroupBox(QStringLiteral("Soundfont"), this);
+    auto* soundfont = new QGroupBox(tr("Soundfont"), this);
     auto* sl = new QGridLayout(soundfont);
-    auto* sfLabel = new QLabel(QStringLiteral("Sound&font file:"), soundfont);
+    auto* sfLabel = new QLabel(tr("Sound&font file:"), soundfont);
     ESoundfont = new QLineEdit(soundfont);
-    ESoundfont->setPlaceholderText(QStringLiteral("The General MIDI soundfont of the system"));
+    ESoundfont->setPlaceholderText(tr("The General MIDI soundfont of the system"));
     sfLabel->setBuddy(ESoundfont);
-    BBrowseSoundfont = new QPushButton(QStringLiteral("&Browse..."), soundfont);
-    BDefaultSoundfont = new QPushButton(QStringLiteral("&Default"), soundfont);
+    BBrowseSoundfont = new QPushButton(tr("&Browse..."), soundfont);
+    BDefaultSoundfont = new QPushButton(tr("&Default"), soundfont);
     sl->addWidget(sfLabel, 0, 0, 1, 3);
     sl->addWidget(ESoundfont, 1, 0);
     sl->addWidget(BBrowseSoundfont, 1, 1);
@@ -84,25 +84,25 @@ TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
     });
     connect(BDefaultSoundfont, &QPushButton::clicked, ESoundfont, &QLineEdit::clear);
 
-    auto* audio = new QGroupBox(QStringLiteral("Audio output"), this);
+    auto* audio = new QGroupBox(tr("Audio output"), this);
     auto* av = new QVBoxLayout(audio);
     auto* al = new QGridLayout;
     av->addLayout(al);
     CBAudioOutput = new QComboBox(audio);
     for (TSynthOutput o : kOutputs) CBAudioOutput->addItem(QString::fromLatin1(SynthOutputName(o)));
     CBBufferSize = new QComboBox(audio);
-    for (int frames : kBufferChoices)
-        CBBufferSize->addItem(QStringLiteral("%1 frames").arg(frames), frames);
+    for (int frames : kBufferChoices) CBBufferSize->addItem(tr("%1 frames").arg(frames), frames);
     SEBuffers = new QSpinBox(audio);
     SEBuffers->setRange(kMinSynthBuffers, kMaxSynthBuffers);
     const struct {
         const char* caption;
         QWidget* field;
-    } rows[] = {
-        {"O&utput:", CBAudioOutput}, {"Buffer si&ze:", CBBufferSize}, {"Buffer&s:", SEBuffers}};
+    } rows[] = {{QT_TR_NOOP("O&utput:"), CBAudioOutput},
+                {QT_TR_NOOP("Buffer si&ze:"), CBBufferSize},
+                {QT_TR_NOOP("Buffer&s:"), SEBuffers}};
     int row = 0;
     for (const auto& r : rows) {
-        auto* label = new QLabel(QString::fromLatin1(r.caption), audio);
+        auto* label = new QLabel(tr(r.caption), audio);
         label->setBuddy(r.field);
         al->addWidget(label, row, 0);
         al->addWidget(r.field, row++, 1);
@@ -114,16 +114,16 @@ TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
     connect(CBBufferSize, &QComboBox::currentIndexChanged, this, [this] { ShowDelay(); });
     connect(CBAudioOutput, &QComboBox::currentIndexChanged, this, [this] { ShowDelay(); });
 
-    auto* sound = new QGroupBox(QStringLiteral("Sound"), this);
+    auto* sound = new QGroupBox(tr("Sound"), this);
     auto* ml = new QGridLayout(sound);
-    CBReverb = new QCheckBox(QStringLiteral("&Reverb"), sound);
-    CBChorus = new QCheckBox(QStringLiteral("&Chorus"), sound);
+    CBReverb = new QCheckBox(tr("&Reverb"), sound);
+    CBChorus = new QCheckBox(tr("&Chorus"), sound);
     ml->setRowStretch(3, 1);
     SEGain = new QDoubleSpinBox(sound);
     SEGain->setRange(0, kMaxSynthGain);
     SEGain->setSingleStep(0.05);
     SEGain->setDecimals(2);
-    auto* gainLabel = new QLabel(QStringLiteral("&Gain:"), sound);
+    auto* gainLabel = new QLabel(tr("&Gain:"), sound);
     gainLabel->setBuddy(SEGain);
     ml->addWidget(CBReverb, 0, 0, 1, 2);
     ml->addWidget(CBChorus, 1, 0, 1, 2);
@@ -149,7 +149,7 @@ void TSynthPage::Load(const TSynthSettings& s, const TSynthStatus& status) {
     int buffer = CBBufferSize->findData(s.BufferFrames);
     if (buffer < 0) {
         // A size stored by hand keeps its place in the list.
-        CBBufferSize->addItem(QStringLiteral("%1 frames").arg(s.BufferFrames), s.BufferFrames);
+        CBBufferSize->addItem(tr("%1 frames").arg(s.BufferFrames), s.BufferFrames);
         buffer = CBBufferSize->count() - 1;
     }
     CBBufferSize->setCurrentIndex(buffer);
@@ -182,12 +182,12 @@ void TSynthPage::ShowDelay() {
     const bool jack =
         chosen == TSynthOutput::Jack || (chosen == TSynthOutput::Automatic && m_jackBlock > 0);
     if (jack && m_jackBlock > 0)
-        LDelay->setText(QStringLiteral("Each note sounds one JACK period later: %1.")
+        LDelay->setText(tr("Each note sounds one JACK period later: %1.")
                             .arg(SynthDelayText(m_jackBlock, m_sampleRate)));
     else if (jack)
-        LDelay->setText(QStringLiteral("Each note sounds one JACK period later."));
+        LDelay->setText(tr("Each note sounds one JACK period later."));
     else
         LDelay->setText(
-            QStringLiteral("Each note sounds one buffer later: %1.")
+            tr("Each note sounds one buffer later: %1.")
                 .arg(SynthDelayText(CBBufferSize->currentData().toInt(), m_sampleRate)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -16,6 +17,8 @@ class QSpinBox;
 // The settings window's page of the built-in synth: soundfont, audio output, buffer, reverb,
 // chorus and gain, with the delay every note gets and what the synth is doing now.
 class TSynthPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TSynthPage)
+
 public:
     explicit TSynthPage(QWidget* parent = nullptr);
 

@@ -66,7 +66,7 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     m_player.OnDisplay = [this](uint8_t s, uint8_t d1, uint8_t d2) { ReflectMessage(s, d1, d2); };
     Keyboard1->OnOctaveChange = [this](TKeyboard*) { Keyboard1OctaveChange(); };
     Keyboard1->OnBaseNoteChange = [this](TKeyboard*, const QString& text) {
-        m_status->SetPanelText(2, QString(texts::kBaseFormat).arg(text));
+        m_status->SetPanelText(2, texts::Shown(texts::kBaseFormat).arg(text));
     };
     Keyboard1->OnNoteHover = [this](TKeyboard*, const QString& text) {
         m_status->SetPanelText(1, text);
@@ -75,14 +75,14 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     Keyboard1->SetKeyLegends(m_services.keyLegends ? m_services.keyLegends : m_ownLegends.get());
     // Settings are read while the window is being shown: the message waits until it is up.
     Keyboard1->OnKeyMapError = [this](TKeyboard*, const QString& text) {
-        QMetaObject::invokeMethod(this, [this, text] { m_prompts->Error(text); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, text] { m_prompts->Error(text); }, Qt::QueuedConnection);
     };
     ConnectDeviceMenus();
     PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
 
     m_status->SetPanelText(
-        2, QString(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
+        2, texts::Shown(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
     ReloadChords();
     CreatePanicPanel();
     CreateParts();
@@ -227,8 +227,10 @@ void TTastra2::SynthFailed(const QString& text) {
     // Said as a failed open would have said it, once the device is closed.
     const std::string name = out.DeviceName();
     MidiOutMenu1->CloseWithCursor();
+    const QString failed =
+        QCoreApplication::translate("TMidiDevice", "Cannot open MIDI output device \"%1\":");
     m_sender->DeviceFailed(QString::fromStdString(MidiErrorMessage(
-        "Cannot open MIDI output device \"" + name + "\":", true, text.toStdString())));
+        failed.arg(QString::fromStdString(name)).toStdString(), true, text.toStdString())));
 }
 
 TTastra2::~TTastra2() {
@@ -260,52 +262,52 @@ void TTastra2::CreateMenus() {
         return a;
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    item(file, "Exit1", QStringLiteral("E&xit"), {}, {}, [this] { close(); });
+    item(file, "Exit1", tr("E&xit"), {}, {}, [this] { close(); });
 
     // Filled with the devices by the device menus.
-    bar->addMenu(QStringLiteral("Midi &In"))->setObjectName(QStringLiteral("MidiIn1"));
-    bar->addMenu(QStringLiteral("Midi &Out"))->setObjectName(QStringLiteral("MidiOut1"));
+    bar->addMenu(tr("Midi &In"))->setObjectName(QStringLiteral("MidiIn1"));
+    bar->addMenu(tr("Midi &Out"))->setObjectName(QStringLiteral("MidiOut1"));
 
-    QMenu* options = bar->addMenu(QStringLiteral("Op&tions"));
+    QMenu* options = bar->addMenu(tr("Op&tions"));
     options->setObjectName(QStringLiteral("Options1"));
-    item(options, "OctaveDown1", QStringLiteral("Octave Down"), QKeySequence(Qt::Key_F3),
-         texts::kOctaveHint, [this] { Keyboard1->OctaveDown(); });
-    item(options, "OctaveUp1", QStringLiteral("Octave Up"), QKeySequence(Qt::Key_F4),
-         texts::kOctaveHint, [this] { Keyboard1->OctaveUp(); });
+    item(options, "OctaveDown1", tr("Octave Down"), QKeySequence(Qt::Key_F3),
+         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->OctaveDown(); });
+    item(options, "OctaveUp1", tr("Octave Up"), QKeySequence(Qt::Key_F4),
+         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->OctaveUp(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
-    item(options, "StayonTop1", QStringLiteral("Stay &on Top"), {}, {}, [this] {
+    item(options, "StayonTop1", tr("Stay &on Top"), {}, {}, [this] {
         SetStayOnTop(!m_stayOnTop);
     })->setCheckable(true);
-    QAction* thru = item(options, "MidiThru1", QStringLiteral("Midi &Thru"), {}, {}, [this] {
+    QAction* thru = item(options, "MidiThru1", tr("Midi &Thru"), {}, {}, [this] {
         m_midiThru = FindAction(QStringLiteral("MidiThru1"))->isChecked();
     });
     thru->setCheckable(true);
     thru->setChecked(true);
     CreateDialogMenuItems(options);
+    CreateLanguageMenu(options);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
     const auto failed = [this](const std::string& message) {
         m_prompts->Error(QString::fromStdString(message));
     };
-    item(help, "Readme1", QStringLiteral("&Help Index"), {}, {},
+    item(help, "Readme1", tr("&Help Index"), {}, {},
          [this, failed] { ShowDocument(m_goToWeb, texts::kHelpPage, true, failed); });
-    item(help, "DiscussinForums1", QStringLiteral("Support &Forums"), {}, texts::kForumsHint,
+    item(help, "DiscussinForums1", tr("Support &Forums"), {}, texts::Shown(texts::kForumsHint),
          [this, failed] { ShowDocument(m_goToWeb, texts::kForumAddress, false, failed); });
-    item(help, "About2", QStringLiteral("&About"), {}, {}, [this] { About2Click(); });
+    item(help, "About2", tr("&About"), {}, {}, [this] { About2Click(); });
 }
 
 void TTastra2::About2Click() {
-    QMessageBox::about(this, QStringLiteral("About"),
-                       QStringLiteral("<b>%1</b><br>Version %2<br><br>A MIDI keyboard for the "
-                                      "desktop.")
+    QMessageBox::about(this, tr("About"),
+                       tr("<b>%1</b><br>Version %2<br><br>A MIDI keyboard for the desktop.")
                            .arg(texts::kProgramTitle, QStringLiteral(TASTRA_VERSION)));
 }
 
 void TTastra2::Keyboard1OctaveChange() {
-    m_status->SetPanelText(3, QString(texts::kOctaveFormat).arg(Keyboard1->KeyOctave() - 2));
+    m_status->SetPanelText(3, texts::Shown(texts::kOctaveFormat).arg(Keyboard1->KeyOctave() - 2));
 }
 
 void TTastra2::SetStatusText(const QString& text) {
@@ -367,7 +369,7 @@ void TTastra2::DeferredStartup() {
         [this] { MidiInMenu1->SetBaseMenu(FindMenu("MidiIn1")); },
         [this] { MidiOutMenu1->SetBaseMenu(FindMenu("MidiOut1")); },
         [this] {
-            SetStatusText(texts::kReadingPatchList);
+            SetStatusText(texts::Shown(texts::kReadingPatchList));
             m_sound->ReadPatchList();
             SetStatusText(QString());
         },
@@ -410,8 +412,9 @@ void TTastra2::StartupNotice() {
 
 void TTastra2::RemindTranspose() {
     if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0)
-        m_dontRemindTranspose = m_prompts->Reminder(
-            QString(texts::kTransposeReminder).arg(Keyboard1->Transpose()), m_dontRemindTranspose);
+        m_dontRemindTranspose =
+            m_prompts->Reminder(texts::Shown(texts::kTransposeReminder).arg(Keyboard1->Transpose()),
+                                m_dontRemindTranspose);
 }
 
 void TTastra2::closeEvent(QCloseEvent* event) {
@@ -442,7 +445,7 @@ std::string TTastra2::ReleaseAndSave() {
 }
 
 void TTastra2::SettingsFileSetAside(const std::string& copy) {
-    m_setAside << QString(texts::kSettingsSetAside).arg(QString::fromStdString(copy));
+    m_setAside << texts::Shown(texts::kSettingsSetAside).arg(QString::fromStdString(copy));
     if (m_setAside.size() > 1) return;
     QMetaObject::invokeMethod(
         this,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -80,6 +81,8 @@ struct TTastraServices {
 // mirrors the message in the controls afterwards; the program change and the chord editor send
 // without mirroring. Every question to the user goes through Prompts().
 class TTastra2 : public TTastra {
+    Q_DECLARE_TR_FUNCTIONS(TTastra2)
+
 public:
     explicit TTastra2(const TTastraServices& services, QWidget* parent = nullptr);
     ~TTastra2() override;
@@ -198,6 +201,9 @@ private:
     void Transpose1Click();
     void ChordEditor1Click();
     void Settings1Click();
+    // Options › Language: the stored choice, applied at the next start.
+    void CreateLanguageMenu(QMenu* options);
+    void ChooseLanguage(const QString& code);
     void CloseDialogs();
     void SettingsLearn(int number);
     // The built-in synth cannot play: an output playing through it closes and says why.
@@ -232,6 +238,7 @@ private:
     bool m_midiThru = true;
     bool m_stayOnTop = false;
     bool m_dontRemindTranspose = false;
+    QString m_language;  // empty: the desktop's
     int m_wheelController = 1;
     int m_wheelValue = 0;
     int m_wheelSensitivity = 4;

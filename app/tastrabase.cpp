@@ -96,14 +96,14 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     pal.setColor(QPalette::WindowText, Qt::white);
     m_client->setPalette(pal);
 
-    Label2 = new QLabel(QStringLiteral("Chord"), m_client);
+    Label2 = new QLabel(tr("Chord"), m_client);
     Label2->setGeometry(6, 6, 36, 18);
     CBChord = new QComboBox(m_client);
     CBChord->setGeometry(44, 4, 110, 22);
-    CBChord->setToolTip(texts::kChordHint);
-    CBChord->setStatusTip(texts::kChordHint);
+    CBChord->setToolTip(texts::Shown(texts::kChordHint));
+    CBChord->setStatusTip(texts::Shown(texts::kChordHint));
     CBChord->setFocusPolicy(Qt::ClickFocus);
-    Label7 = new QLabel(QStringLiteral("Channel"), m_client);
+    Label7 = new QLabel(tr("Channel"), m_client);
     Label7->setGeometry(162, 6, 48, 18);
     EChannel = new TChannelSpin(m_offsets.channel, m_client);
     EChannel->setGeometry(212, 4, 52, 22);
@@ -122,8 +122,8 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     Keyboard1 = new TKeyboard(m_player, m_client);
     Keyboard1->move(kKeyboardLeft, kKeyboardTop);
     Keyboard1->resize(100, kKeyboardHeight);
-    Keyboard1->setToolTip(texts::kKeyboardHint);
-    Keyboard1->setStatusTip(texts::kKeyboardHint);
+    Keyboard1->setToolTip(texts::Shown(texts::kKeyboardHint));
+    Keyboard1->setStatusTip(texts::Shown(texts::kKeyboardHint));
     // Design-time values of the main window's keyboard.
     Keyboard1->SetKeyWidth(15);
     Keyboard1->SetShadowWidth(1);
@@ -141,7 +141,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     m_regKey = keys::kKeyboardForm;
     m_mwCtrl = 1;
     m_placementFlags = kPlaceSize | kPlacePosition | kPlaceMaximized | kPlaceMainWindow;
-    for (const char* name : texts::kBuiltinChords) CBChord->addItem(QString::fromUtf8(name));
+    for (const char* name : texts::kBuiltinChords) CBChord->addItem(texts::Shown(name));
     m_player.OnSend = [this](uint8_t s, uint8_t d1, uint8_t d2) { Keyboard1Note(s, d1, d2); };
     connect(CBChord, QOverload<int>::of(&QComboBox::activated), this,
             [this](int) { CBChordClick(); });

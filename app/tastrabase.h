@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QSpinBox>
@@ -58,6 +59,8 @@ private:
 // The base window: the keyboard with its chord box and channel field, the size rules and the
 // send event PutShort. Only TTastra2 is ever created.
 class TTastra : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(TTastra)
+
 public:
     explicit TTastra(QWidget* parent = nullptr);
     ~TTastra() override;

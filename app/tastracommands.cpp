@@ -45,20 +45,20 @@ private:
 }  // namespace
 
 void TTastra2::CreatePanicPanel() {
-    m_panic = new QLabel(QStringLiteral("Panic!"), ClientArea());
+    m_panic = new QLabel(tr("Panic!"), ClientArea());
     m_panic->setObjectName(QStringLiteral("PPanic"));
     m_panic->setAlignment(Qt::AlignCenter);
     m_panic->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panic->setStyleSheet(QStringLiteral("background: #402020; color: white; font-weight: bold;"));
     m_panic->setCursor(Qt::PointingHandCursor);
-    m_panic->setToolTip(texts::kPanicHint);
-    m_panic->setStatusTip(texts::kPanicHint);
+    m_panic->setToolTip(texts::Shown(texts::kPanicHint));
+    m_panic->setStatusTip(texts::Shown(texts::kPanicHint));
     m_panic->resize(60, 40);
 }
 
 void TTastra2::BPanicClick() {
     TPanicGuard guard(m_panic);
-    SetStatusText(QString(texts::kPanicFormat).arg(0));
+    SetStatusText(texts::Shown(texts::kPanicFormat).arg(0));
     Keyboard1->ResetPlaying();
     Keyboard1->ClearThruDisplay();
     // A failing device ends Panic: it is reported once, like any failed send.
@@ -69,7 +69,7 @@ void TTastra2::BPanicClick() {
             if (!m_sender->Send(noteOn, static_cast<uint8_t>(note), 0)) return;
         if (!m_sender->Send(control, 120, 0)) return;  // all sound off
         if (!m_sender->Send(control, 123, 0)) return;  // all notes off
-        SetStatusText(QString(texts::kPanicFormat)
+        SetStatusText(texts::Shown(texts::kPanicFormat)
                           .arg(static_cast<int>(std::nearbyint((c + 1) / 16.0 * 100))));
         m_prompts->Pause(kPanicPauseMs);
     }

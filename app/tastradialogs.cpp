@@ -1,30 +1,65 @@
-// The main window's secondary tool windows: settings, transpose window and chord editor.
+// The main window's secondary tool windows (settings, transpose window, chord editor) and the
+// Language menu.
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 #include "app/knobpanel.h"
+#include "app/language.h"
 #include "app/outputsender.h"
 #include "app/settingsform.h"
 #include "app/soundselection.h"
 #include "app/tastra.h"
 #include "app/toolwindow.h"
+#include "app/userprompts.h"
 #include "chords/chordeditform.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/transposeform.h"
 
 void TTastra2::CreateDialogMenuItems(QMenu* options) {
-    QAction* transpose = options->addAction(QStringLiteral("T&ranspose..."));
+    QAction* transpose = options->addAction(tr("T&ranspose..."));
     transpose->setObjectName(QStringLiteral("Transpose1"));
     transpose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(transpose, &QAction::triggered, this, [this] { Transpose1Click(); });
-    QAction* chords = options->addAction(QStringLiteral("Chord &Editor..."));
+    QAction* chords = options->addAction(tr("Chord &Editor..."));
     chords->setObjectName(QStringLiteral("ChordEditor1"));
     chords->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(chords, &QAction::triggered, this, [this] { ChordEditor1Click(); });
-    QAction* settings = options->addAction(QStringLiteral("&Settings..."));
+    QAction* settings = options->addAction(tr("&Settings..."));
     settings->setObjectName(QStringLiteral("Settings1"));
     settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(settings, &QAction::triggered, this, [this] { Settings1Click(); });
+}
+
+void TTastra2::CreateLanguageMenu(QMenu* options) {
+    QMenu* menu = options->addMenu(tr("&Language"));
+    menu->setObjectName(QStringLiteral("Language1"));
+    auto* group = new QActionGroup(menu);
+    const auto entry = [this, menu, group](const QString& text, const QString& code) {
+        QAction* a = menu->addAction(text);
+        a->setData(code);
+        a->setCheckable(true);
+        a->setChecked(code == m_language);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { ChooseLanguage(code); });
+    };
+    entry(tr("Follow the Desktop"), QString());
+    menu->addSeparator();
+    // Each language by its own name, so that a user who cannot read the current one finds it;
+    // only those this installation has a translation for.
+    const QStringList translated =
+        TranslatedLanguages(QString::fromStdString(DataFolderPath() + "/" + kTranslationsFolder));
+    for (const TUiLanguage& language : kLanguages) {
+        const QString code = QString::fromLatin1(language.code);
+        if (code == QLatin1String("en") || translated.contains(code))
+            entry(QString::fromUtf8(language.ownName), code);
+    }
+}
+
+void TTastra2::ChooseLanguage(const QString& code) {
+    if (code == m_language) return;
+    m_language = code;
+    m_prompts->Information(tr("The language will change the next time the program starts."));
 }
 
 TTransposeForm* TTastra2::TransposeForm() const { return m_transposeForm; }

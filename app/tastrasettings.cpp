@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QMenu>
 
 #include "app/anywindowkeys.h"
 #include "app/importexport.h"
@@ -31,6 +32,10 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_knobs->LoadSettings(store, s);
     m_synth->LoadSettings(store);
     m_anyWindow->LoadSettings(store, s);
+    m_language =
+        QString::fromStdString(store.ReadString(s, keys::kLanguage, m_language.toStdString()));
+    for (QAction* a : FindMenu(QStringLiteral("Language1"))->actions())
+        a->setChecked(a->data().toString() == m_language);
 }
 
 void TTastra2::SaveSettings(TSettingsStore& store) {
@@ -57,6 +62,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     m_joysticks->SaveSettings(store);
     m_synth->SaveSettings(store);
     m_anyWindow->SaveSettings(store, s);
+    store.WriteString(s, keys::kLanguage, m_language.toStdString());
 }
 
 void TTastra2::RefreshNumbers() {

@@ -22,22 +22,21 @@ void TQtPrompts::Information(const QString& text) {
 }
 
 bool TQtPrompts::Reminder(const QString& text, bool dontRemind) {
-    MessageWithCheckbox(m_owner, text, texts::kDontRemind, dontRemind, QMessageBox::Information,
-                        QMessageBox::Ok);
+    MessageWithCheckbox(m_owner, text, texts::Shown(texts::kDontRemind), dontRemind,
+                        QMessageBox::Information, QMessageBox::Ok);
     return dontRemind;
 }
 
 bool TQtPrompts::SnapshotName(QString& name) {
-    return AskForName(m_owner, QStringLiteral("Snapshot name"),
-                      QStringLiteral("Please enter a name for this Snapshot:"), name);
+    return AskForName(m_owner, tr("Snapshot name"), tr("Please enter a name for this Snapshot:"),
+                      name);
 }
 
 void TQtPrompts::ShowWarnings(TErrForm& form) { form.exec(); }
 
 QString TQtPrompts::ChooseFile(bool forExport, const QString& startFile) {
-    QFileDialog dialog(m_owner, forExport ? QStringLiteral("Select export file")
-                                          : QStringLiteral("Select import file"));
-    dialog.setNameFilter(QStringLiteral("Ini files (*.ini);;All files (*.*)"));
+    QFileDialog dialog(m_owner, forExport ? tr("Select export file") : tr("Select import file"));
+    dialog.setNameFilter(tr("Ini files (*.ini);;All files (*.*)"));
     dialog.setDefaultSuffix(QStringLiteral("ini"));
     dialog.setAcceptMode(forExport ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forExport ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

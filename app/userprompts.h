@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -32,6 +33,8 @@ public:
 
 // The dialogs of the program, owned by a window.
 class TQtPrompts : public TUserPrompts {
+    Q_DECLARE_TR_FUNCTIONS(TQtPrompts)
+
 public:
     explicit TQtPrompts(QWidget* owner) : m_owner(owner) {}
 

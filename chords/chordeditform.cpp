@@ -48,7 +48,9 @@ private:
 QPushButton* MakeButton(const QString& caption, QWidget* parent, int w, int h) {
     auto* b = new QPushButton(caption, parent);
     b->setAutoDefault(false);
-    b->setMinimumSize(w, h);
+    // The design size, or the caption's when it is longer (a translation, a larger font): the
+    // list beside the buttons would otherwise squeeze them below their text.
+    b->setMinimumSize(std::max(w, b->sizeHint().width()), h);
     return b;
 }
 
@@ -71,24 +73,24 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send, TKeyboar
       m_player(mainKeyboard ? &mainKeyboard->Player().ScanMap() : nullptr) {
     setObjectName(QStringLiteral("ChordEditForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Chord Editor"));
+    setWindowTitle(tr("Chord Editor"));
     setModal(false);
 
-    Label1 = WrappedText(
-        QStringLiteral("Here you can define your own chords. Click \"New\" to add a new chord. "
+    Label1 =
+        WrappedText(tr("Here you can define your own chords. Click \"New\" to add a new chord. "
                        "Then enable the edit mode by activating the \"Edit\" button. Use the "
                        "keyboard below or Tastra or an external device to toggle notes of the "
                        "current chord."),
-        this);
-    Label2 = WrappedText(QStringLiteral("To test a chord simply deactivate the edit mode and play "
-                                        "on the keyboard below."),
+                    this);
+    Label2 = WrappedText(tr("To test a chord simply deactivate the edit mode and play "
+                            "on the keyboard below."),
                          this);
 
     LVChords = new QTreeWidget(this);
     LVChords->setObjectName(QStringLiteral("LVChords"));
     LVChords->setMinimumSize(482, 154);
     LVChords->setColumnCount(2);
-    LVChords->setHeaderLabels({QStringLiteral("Chord Name"), QStringLiteral("Chord Notes")});
+    LVChords->setHeaderLabels({tr("Chord Name"), tr("Chord Notes")});
     LVChords->setColumnWidth(0, 100);
     LVChords->setColumnWidth(1, 400);
     LVChords->setRootIsDecorated(false);
@@ -103,15 +105,15 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send, TKeyboar
         LVChords));
     connect(LVChords, &QTreeWidget::itemSelectionChanged, this, [this] { LVChordsSelectItem(); });
 
-    BNew = MakeButton(QStringLiteral("&New"), this, 102, 28);
-    BDelete = MakeButton(QStringLiteral("&Delete"), this, 102, 28);
-    CBEdit = MakeButton(QStringLiteral("&Edit"), this, 102, 28);
+    BNew = MakeButton(tr("&New"), this, 102, 28);
+    BDelete = MakeButton(tr("&Delete"), this, 102, 28);
+    CBEdit = MakeButton(tr("&Edit"), this, 102, 28);
     CBEdit->setCheckable(true);
-    BReset = MakeButton(QStringLiteral("&Reset"), this, 102, 28);
+    BReset = MakeButton(tr("&Reset"), this, 102, 28);
     BReset->setEnabled(false);
-    BOK = MakeButton(QStringLiteral("&OK"), this, 84, 28);
-    BCancel = MakeButton(QStringLiteral("Cancel"), this, 84, 28);
-    BApply = MakeButton(QStringLiteral("&Apply"), this, 84, 28);
+    BOK = MakeButton(tr("&OK"), this, 84, 28);
+    BCancel = MakeButton(tr("Cancel"), this, 84, 28);
+    BApply = MakeButton(tr("&Apply"), this, 84, 28);
     connect(BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
     connect(BDelete, &QPushButton::clicked, this, [this] { BDeleteClick(); });
     connect(CBEdit, &QPushButton::clicked, this, [this] { CBEditClick(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 #include <cstdint>
@@ -28,6 +29,8 @@ inline constexpr const char* kChordNameExists = "This chord name already exists 
 // keyboard and from MIDI input toggle tones of the selected chord; while it is off, the window's
 // keyboard plays the selected chord. The window frees itself when closed.
 class TChordEditForm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TChordEditForm)
+
 public:
     // openStore opens the settings root the chord list lives in; send plays a message on the main
     // output; mainKeyboard (may be null) lends its note-name language, its channel and the table

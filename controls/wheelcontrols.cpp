@@ -1,5 +1,7 @@
 #include "controls/wheelcontrols.h"
 
+#include <QCoreApplication>
+
 #include "controls/imgcontrol.h"
 #include "controls/sharedimage.h"
 
@@ -83,9 +85,13 @@ void SpringBackPitchWheel(TImgControl& wheel, Qt::KeyboardModifiers modifiers,
     }
 }
 
-QString PitchHintText(int position) { return QStringLiteral("Pitch: %1").arg(position); }
+QString PitchHintText(int position) {
+    return QCoreApplication::translate("TWheelControls", "Pitch: %1").arg(position);
+}
 
-QString ModulationHintText(int position) { return QStringLiteral("Modulation: %1").arg(position); }
+QString ModulationHintText(int position) {
+    return QCoreApplication::translate("TWheelControls", "Modulation: %1").arg(position);
+}
 
 void SetupWheelImage(TFrameImage& image) {
     SetupStrip(image, kWheelFrameWidth, QStringLiteral("WHEEL"), QStringLiteral("WHEEL256"), false);
@@ -108,8 +114,8 @@ void SetupPitchWheel(TImgControl& control, TFrameImage* wheel) {
     control.SetMiddleSnap(5);
     control.SetShowScrollHint(true);
     control.SetTabStop(false);
-    control.setToolTip(
-        QStringLiteral("Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
+    control.setToolTip(QCoreApplication::translate(
+        "TWheelControls", "Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)"));
     control.OnGetScrollHint = [&control](QObject*, QString& caption) {
         caption = PitchHintText(control.Position());
     };
@@ -125,7 +131,8 @@ void SetupModWheel(TImgControl& control, TFrameImage* wheel) {
     control.SetMiddleSnap(0);
     control.SetShowScrollHint(true);
     control.SetTabStop(false);
-    control.setToolTip(QStringLiteral("Modulation wheel (use SHIFT for fine mode)"));
+    control.setToolTip(QCoreApplication::translate("TWheelControls",
+                                                   "Modulation wheel (use SHIFT for fine mode)"));
     control.OnGetScrollHint = [&control](QObject*, QString& caption) {
         caption = ModulationHintText(control.Position());
     };
@@ -133,9 +140,11 @@ void SetupModWheel(TImgControl& control, TFrameImage* wheel) {
 }
 
 void SetupLeftArrow(TImgControl& control, TFrameImage* arrow) {
-    SetupArrow(control, arrow, QStringLiteral("Scroll visible keys down"));
+    SetupArrow(control, arrow,
+               QCoreApplication::translate("TWheelControls", "Scroll visible keys down"));
 }
 
 void SetupRightArrow(TImgControl& control, TFrameImage* arrow) {
-    SetupArrow(control, arrow, QStringLiteral("Scroll visible keys up"));
+    SetupArrow(control, arrow,
+               QCoreApplication::translate("TWheelControls", "Scroll visible keys up"));
 }

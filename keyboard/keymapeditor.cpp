@@ -26,34 +26,33 @@ TKeyMapEditor::TKeyMapEditor(TKeyMapEditorHost host, const QString& path,
     : QDialog(owner, Qt::Tool), m_host(std::move(host)), m_path(path), m_map(start) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("KeyMapEditor"));
-    setWindowTitle(QStringLiteral("Key Map Editor"));
+    setWindowTitle(tr("Key Map Editor"));
     if (!m_host.error)
         m_host.error = [this](const QString& text) {
             QMessageBox::warning(this, windowTitle(), text);
         };
     if (!m_host.chooseSaveFile)
         m_host.chooseSaveFile = [this](const QString& startPath) {
-            return QFileDialog::getSaveFileName(this, QStringLiteral("Save Key Map"), startPath,
-                                                QStringLiteral("Key maps (*.ini);;All files (*)"));
+            return QFileDialog::getSaveFileName(this, tr("Save Key Map"), startPath,
+                                                tr("Key maps (*.ini);;All files (*)"));
         };
 
-    auto* intro = new QLabel(
-        QStringLiteral("Press a computer key, then click the piano key it should play. The piano "
-                       "shows which computer keys play each note; offsets count from the C the "
-                       "octave keys (F3, F4) move."),
-        this);
+    auto* intro =
+        new QLabel(tr("Press a computer key, then click the piano key it should play. The piano "
+                      "shows which computer keys play each note; offsets count from the C the "
+                      "octave keys (F3, F4) move."),
+                   this);
     intro->setWordWrap(true);
     EName = new QLineEdit(m_map.name, this);
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    auto* nameLabel = new QLabel(tr("&Name:"), this);
     nameLabel->setBuddy(EName);
     VKKey = new TVKEdit(this);
-    VKKey->CaptureOneKey([](int scan) {
-        return scan >= keymap::kFirstScanCode && scan <= keymap::kLastScanCode;
-    });
-    auto* keyLabel = new QLabel(QStringLiteral("&Computer key:"), this);
+    VKKey->CaptureOneKey(
+        [](int scan) { return scan >= keymap::kFirstScanCode && scan <= keymap::kLastScanCode; });
+    auto* keyLabel = new QLabel(tr("&Computer key:"), this);
     keyLabel->setBuddy(VKKey);
     LKeyNote = new QLabel(this);
-    BRemove = new QPushButton(QStringLiteral("&Remove Key"), this);
+    BRemove = new QPushButton(tr("&Remove Key"), this);
 
     m_table.fill(scanmap::kNoNote);
     m_player = std::make_unique<TNotePlayer>(&m_table);
@@ -72,9 +71,9 @@ TKeyMapEditor::TKeyMapEditor(TKeyMapEditorHost host, const QString& path,
         note = -1;  // the editor's piano chooses notes, it plays none
     };
 
-    BSave = new QPushButton(QStringLiteral("&Save"), this);
-    BSaveAs = new QPushButton(QStringLiteral("Save &As..."), this);
-    BClose = new QPushButton(QStringLiteral("Close"), this);
+    BSave = new QPushButton(tr("&Save"), this);
+    BSaveAs = new QPushButton(tr("Save &As..."), this);
+    BClose = new QPushButton(tr("Close"), this);
     connect(BRemove, &QPushButton::clicked, this, [this] { BRemoveClick(); });
     connect(BSave, &QPushButton::clicked, this, [this] { BSaveClick(); });
     connect(BSaveAs, &QPushButton::clicked, this, [this] { BSaveAsClick(); });
@@ -131,18 +130,17 @@ void TKeyMapEditor::ShowKeyNote() {
     const int scan = VKKey->KeyScanCode();
     BRemove->setEnabled(scan >= 0 && m_map.keys.count(scan));
     if (scan < 0) {
-        LKeyNote->setText(QStringLiteral("No key chosen"));
+        LKeyNote->setText(tr("No key chosen"));
         return;
     }
     const auto it = m_map.keys.find(scan);
     if (it == m_map.keys.end()) {
-        LKeyNote->setText(QStringLiteral("Plays nothing yet: click a piano key"));
+        LKeyNote->setText(tr("Plays nothing yet: click a piano key"));
         return;
     }
     const int note = 12 * m_host.keyOctave + it->second;
-    LKeyNote->setText(note >= 0 && note <= 127
-                          ? QStringLiteral("Plays %1").arg(Piano->NoteName(note))
-                          : QStringLiteral("Plays nothing in this octave"));
+    LKeyNote->setText(note >= 0 && note <= 127 ? tr("Plays %1").arg(Piano->NoteName(note))
+                                               : tr("Plays nothing in this octave"));
 }
 
 void TKeyMapEditor::ChooseKey(int scanCode) { VKKey->SetKey(scanCode); }
@@ -150,7 +148,7 @@ void TKeyMapEditor::ChooseKey(int scanCode) { VKKey->SetKey(scanCode); }
 void TKeyMapEditor::AssignNote(int note) {
     const int scan = VKKey->KeyScanCode();
     if (scan < 0 || note < 0 || note > 127) {
-        LKeyNote->setText(QStringLiteral("Press a computer key first"));
+        LKeyNote->setText(tr("Press a computer key first"));
         return;
     }
     m_map.keys[scan] = note - 12 * m_host.keyOctave;
@@ -172,7 +170,7 @@ bool TKeyMapEditor::SaveTo(const QString& path) {
     QString message;
     // A map without keys would be refused when it is read: it is not written either.
     if (m_map.keys.empty()) {
-        m_host.error(QStringLiteral("The key map has no keys yet: nothing was saved."));
+        m_host.error(tr("The key map has no keys yet: nothing was saved."));
         return false;
     }
     if (!keymap::SaveKeyMapFile(path, m_map, message)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -32,6 +33,8 @@ struct TKeyMapEditorHost {
 // The piano shows the legends of the map being edited and plays nothing. The window frees itself
 // when closed.
 class TKeyMapEditor : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TKeyMapEditor)
+
 public:
     // Edits the map in `path`, or `start` (without a file yet) when path is empty.
     TKeyMapEditor(TKeyMapEditorHost host, const QString& path, const keymap::TKeyMap& start,

@@ -20,7 +20,7 @@ constexpr int kClientWidth = 330;
 constexpr int kMargin = 8;
 constexpr int kLowest = -99;
 constexpr int kHighest = 99;
-constexpr const char* kShowHelpCaption = "Show Help";
+constexpr const char* kShowHelpCaption = QT_TRANSLATE_NOOP("TTransposeForm", "Show Help");
 }  // namespace
 
 TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWidget* owner)
@@ -29,10 +29,10 @@ TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWid
       m_openStore(std::move(openStore)) {
     setObjectName(QStringLiteral("TransposeForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Transpose"));
+    setWindowTitle(tr("Transpose"));
     setModal(false);
 
-    Label1 = new QLabel(QStringLiteral("Number of semi- tones to transpose:"), this);
+    Label1 = new QLabel(tr("Number of semi- tones to transpose:"), this);
     Label1->setWordWrap(true);
 
     ETranspose = new QLineEdit(QStringLiteral("0"), this);
@@ -45,18 +45,16 @@ TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWid
     UDTranspose->SetAssociate(ETranspose);
     UDTranspose->OnClick = [this](TUpDown* ud) { m_keyboard.SetTranspose(ud->Position()); };
 
-    CBDisplayBeforeKeyb =
-        new QCheckBox(QStringLiteral("Display transposed notes on keyboard"), this);
+    CBDisplayBeforeKeyb = new QCheckBox(tr("Display transposed notes on keyboard"), this);
     connect(CBDisplayBeforeKeyb, &QCheckBox::clicked, this,
             [this](bool checked) { m_keyboard.SetDisplayTransposed(checked); });
 
-    CBThru = new QCheckBox(QStringLiteral("Transpose MIDI Thru notes"), this);
+    CBThru = new QCheckBox(tr("Transpose MIDI Thru notes"), this);
     CBThru->setChecked(true);
     connect(CBThru, &QCheckBox::clicked, this,
             [this](bool checked) { m_keyboard.SetTransposeThru(checked); });
 
-    CBKeepTranspose =
-        new QCheckBox(QStringLiteral("Keep transpose when this window is closed."), this);
+    CBKeepTranspose = new QCheckBox(tr("Keep transpose when this window is closed."), this);
 
     m_bevel = new QFrame(this);
     m_bevel->setFrameShape(QFrame::HLine);
@@ -67,26 +65,26 @@ TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWid
     auto* helpLayout = new QVBoxLayout(HelpPanel);
     helpLayout->setContentsMargins(6, 6, 6, 6);
     const QString helpTexts[] = {
-        QStringLiteral("Use this window to transpose all outgoing notes either up (positive) or "
-                       "down (negative) in semi tones."),
-        QStringLiteral("Checking \"Display transposed notes on keyboard\" results in transposing "
-                       "before the notes are displayed on the keyboard. This may seem as playing "
-                       "wrong notes."),
-        QStringLiteral("Checking \"Transpose MIDI Thru notes\" will transpose also all notes that "
-                       "come in to the MIDI in port."),
-        QStringLiteral("When you check \"Keep transpose when this window is closed\", the notes "
-                       "keep on being transposed even when you have closed this window. "
-                       "Otherwise, closing this window resets to 0 transpose.")};
+        tr("Use this window to transpose all outgoing notes either up (positive) or "
+           "down (negative) in semi tones."),
+        tr("Checking \"Display transposed notes on keyboard\" results in transposing "
+           "before the notes are displayed on the keyboard. This may seem as playing "
+           "wrong notes."),
+        tr("Checking \"Transpose MIDI Thru notes\" will transpose also all notes that "
+           "come in to the MIDI in port."),
+        tr("When you check \"Keep transpose when this window is closed\", the notes "
+           "keep on being transposed even when you have closed this window. "
+           "Otherwise, closing this window resets to 0 transpose.")};
     for (const QString& text : helpTexts) {
         auto* label = new QLabel(text, HelpPanel);
         label->setWordWrap(true);
         helpLayout->addWidget(label);
     }
 
-    BClose = new QPushButton(QStringLiteral("&Close"), this);
+    BClose = new QPushButton(tr("&Close"), this);
     BClose->setDefault(true);
     connect(BClose, &QPushButton::clicked, this, [this] { close(); });
-    BHelp = new QPushButton(QStringLiteral("Hide help"), this);
+    BHelp = new QPushButton(tr("Hide help"), this);
     BHelp->setAutoDefault(false);
     connect(BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
     m_helpCaption = BHelp->text();
@@ -120,9 +118,9 @@ void TTransposeForm::LayOutToFont() {
     HelpPanel->setGeometry(kMargin, bevelBottom + m_gap, inner, panelHeight);
     // Room for either caption of the help button.
     const QFontMetrics fm = BHelp->fontMetrics();
-    const int textWidth = std::max({fm.horizontalAdvance(BHelp->text()),
-                                    fm.horizontalAdvance(QString::fromLatin1(kShowHelpCaption)),
-                                    fm.horizontalAdvance(QStringLiteral("Close"))});
+    const int textWidth =
+        std::max({fm.horizontalAdvance(BHelp->text()), fm.horizontalAdvance(tr(kShowHelpCaption)),
+                  fm.horizontalAdvance(tr("Close"))});
     const QSize button(std::max(90, textWidth + 16), std::max(26, BClose->sizeHint().height()));
     BClose->resize(button);
     BHelp->resize(button);
@@ -139,7 +137,7 @@ void TTransposeForm::SetHelpVisible(bool show) {
         BHelp->setText(m_helpCaption);
     } else {
         top = HelpPanel->y();
-        BHelp->setText(QString::fromLatin1(kShowHelpCaption));
+        BHelp->setText(tr(kShowHelpCaption));
     }
     BClose->move(BClose->x(), top);
     BHelp->move(BHelp->x(), top);

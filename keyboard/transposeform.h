@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -24,6 +25,8 @@ inline constexpr const char* kTransposeShowHelp = "ShowHelp";
 // Every change goes to the keyboard at once. Unless "keep" is checked, closing resets the
 // transposition to 0. The window frees itself when closed.
 class TTransposeForm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TTransposeForm)
+
 public:
     TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWidget* owner = nullptr);
 

@@ -106,7 +106,7 @@ TKnobEditForm::TKnobEditForm(TKnobEditHost host, QWidget* owner)
       m_host(std::move(host)) {
     setObjectName(QStringLiteral("KnobEditForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Knob Preset Editor"));
+    setWindowTitle(tr("Knob Preset Editor"));
     setModal(false);
     BuildLayout();
 
@@ -123,8 +123,8 @@ TKnobEditForm::TKnobEditForm(TKnobEditHost host, QWidget* owner)
         return static_cast<QMessageBox::StandardButton>(box.exec());
     };
     OnPresetName = [this](QString& name) {
-        return AskForName(this, QStringLiteral("Enter New Preset"),
-                          QStringLiteral("Enter the name of the new knob preset:"), name);
+        return AskForName(this, tr("Enter New Preset"),
+                          tr("Enter the name of the new knob preset:"), name);
     };
 }
 
@@ -132,18 +132,18 @@ TKnobEditForm::~TKnobEditForm() = default;
 
 void TKnobEditForm::BuildLayout() {
     // Laid out by Qt's layouts at the window's design size, growing where the font needs more.
-    Label9 = new QLabel(QStringLiteral("You can place knobs on the keyboard. These knobs send "
-                                       "controller data to your MIDI device or sequencer."),
+    Label9 = new QLabel(tr("You can place knobs on the keyboard. These knobs send "
+                           "controller data to your MIDI device or sequencer."),
                         this);
     Label9->setWordWrap(true);
     Label9->setMinimumWidth(kClientWidth - 16);
-    Label1 = new QLabel(QStringLiteral("Here you can define which knobs to display and their "
-                                       "properties. You can also save presets with sets of knobs."),
+    Label1 = new QLabel(tr("Here you can define which knobs to display and their "
+                           "properties. You can also save presets with sets of knobs."),
                         this);
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(kClientWidth - 16);
 
-    GBKnobCount = new QGroupBox(QStringLiteral("Knob count:"), this);
+    GBKnobCount = new QGroupBox(tr("Knob count:"), this);
     EKnobCount = new QLineEdit(QStringLiteral("0"), GBKnobCount);
     EKnobCount->setObjectName(QStringLiteral("EKnobCount"));
     EKnobCount->setReadOnly(true);
@@ -158,12 +158,12 @@ void TKnobEditForm::BuildLayout() {
     countRow->addWidget(UDKnobCount);
     countRow->addStretch(1);
 
-    GBKnobPresets = new QGroupBox(QStringLiteral("Knob Presets"), this);
+    GBKnobPresets = new QGroupBox(tr("Knob Presets"), this);
     CBPresets = new QComboBox(GBKnobPresets);
     CBPresets->setObjectName(QStringLiteral("CBPresets"));
-    BNewPreset = MakeButton(QStringLiteral("New"), GBKnobPresets);
-    BSavePreset = MakeButton(QStringLiteral("Save"), GBKnobPresets);
-    BDeletePreset = MakeButton(QStringLiteral("Delete"), GBKnobPresets);
+    BNewPreset = MakeButton(tr("New"), GBKnobPresets);
+    BSavePreset = MakeButton(tr("Save"), GBKnobPresets);
+    BDeletePreset = MakeButton(tr("Delete"), GBKnobPresets);
     auto* presetRow = new QHBoxLayout(GBKnobPresets);
     presetRow->addWidget(CBPresets, 1);
     for (QPushButton* b : {BNewPreset, BSavePreset, BDeletePreset}) presetRow->addWidget(b);
@@ -173,7 +173,7 @@ void TKnobEditForm::BuildLayout() {
     connect(BDeletePreset, &QPushButton::clicked, this, [this] { BDeletePresetClick(); });
 
     // The page lies under the tab control: with no knobs the tab control hides and uncovers it.
-    Panel1 = new QLabel(QStringLiteral("No Knobs !"), this);
+    Panel1 = new QLabel(tr("No Knobs !"), this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameShape(QFrame::StyledPanel);
@@ -203,15 +203,15 @@ void TKnobEditForm::BuildLayout() {
     CBKnobCtrl->setMaxVisibleItems(16);
     connect(CBKnobCtrl, &QComboBox::activated, this, [this](int i) { CBKnobCtrlChange(i); });
 
-    auto* range = new QGroupBox(QStringLiteral("Display Range"), page);
+    auto* range = new QGroupBox(tr("Display Range"), page);
     RBKnobPos = new QRadioButton(QStringLiteral("&0 .. 127"), range);
     RBKnobPos->setObjectName(QStringLiteral("RBKnobPos"));
     RBKnobNeg = new QRadioButton(QStringLiteral("-&64 .. +63"), range);
     RBKnobNeg->setObjectName(QStringLiteral("RBKnobNeg"));
-    auto* explain = new QLabel(
-        QStringLiteral("This determines, how the values of the Controller are displayed, either in "
-                       "absolute values 0 to 127 or relative values from -64 to +64."),
-        range);
+    auto* explain =
+        new QLabel(tr("This determines, how the values of the Controller are displayed, either in "
+                      "absolute values 0 to 127 or relative values from -64 to +64."),
+                   range);
     explain->setObjectName(QStringLiteral("LDisplayRange"));
     explain->setWordWrap(true);
     explain->setMinimumWidth(262);
@@ -240,19 +240,19 @@ void TKnobEditForm::BuildLayout() {
     defaultRow->addStretch(1);
 
     auto* fields = new QGridLayout(page);
-    fields->addWidget(MakeLabel(QStringLiteral("&Name"), EKnobName, page), 0, 0);
+    fields->addWidget(MakeLabel(tr("&Name"), EKnobName, page), 0, 0);
     fields->addWidget(EKnobName, 0, 1, Qt::AlignLeft);
-    fields->addWidget(MakeLabel(QStringLiteral("&Controller"), CBKnobCtrl, page), 1, 0);
+    fields->addWidget(MakeLabel(tr("&Controller"), CBKnobCtrl, page), 1, 0);
     fields->addWidget(CBKnobCtrl, 1, 1, Qt::AlignLeft);
     fields->addWidget(range, 2, 0, 1, 2);
-    fields->addWidget(MakeLabel(QStringLiteral("&Default Value"), EDefaultValue, page), 3, 0);
+    fields->addWidget(MakeLabel(tr("&Default Value"), EDefaultValue, page), 3, 0);
     fields->addLayout(defaultRow, 3, 1);
     fields->setColumnStretch(1, 1);
     fields->setRowStretch(4, 1);
 
-    BOK = MakeButton(QStringLiteral("&OK"), this);
-    BCancel = MakeButton(QStringLiteral("Cancel"), this);
-    BApply = MakeButton(QStringLiteral("&Apply"), this);
+    BOK = MakeButton(tr("&OK"), this);
+    BCancel = MakeButton(tr("Cancel"), this);
+    BApply = MakeButton(tr("&Apply"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* b : {BOK, BCancel, BApply}) buttons->addWidget(b);
@@ -395,7 +395,7 @@ void TKnobEditForm::closeEvent(QCloseEvent* event) {
 void TKnobEditForm::SyncTabs() {
     const QSignalBlocker block(KnobTabs);
     while (KnobTabs->count() < m_list.Count())
-        KnobTabs->addTab(QStringLiteral("Knob %1").arg(KnobTabs->count() + 1));
+        KnobTabs->addTab(tr("Knob %1").arg(KnobTabs->count() + 1));
     while (KnobTabs->count() > m_list.Count()) {
         KnobTabs->removeTab(KnobTabs->count() - 1);
         KnobTabs->setCurrentIndex(KnobTabs->count() - 1);
@@ -526,10 +526,9 @@ bool TKnobEditForm::ConfirmSave() {
     const QString selected = SelectedPresetName();
     const QString text =
         selected.isEmpty()
-            ? QStringLiteral("You have changed the knobs. Do you want to save them as a preset ?")
-            : QStringLiteral(
-                  "You have made changes to knob preset \"%1\". Do you want to save "
-                  "it ?")
+            ? tr("You have changed the knobs. Do you want to save them as a preset ?")
+            : tr("You have made changes to knob preset \"%1\". Do you want to save "
+                 "it ?")
                   .arg(selected);
     const QMessageBox::StandardButton answer =
         OnQuestion ? OnQuestion(QMessageBox::Question, text,
@@ -588,11 +587,11 @@ bool TKnobEditForm::BNewPresetClick() {
         if (SameText(name, kDefaultPreset) || SameText(name, kCurrentPreset)) {
             const QString reserved = QString::fromLatin1(
                 SameText(name, kDefaultPreset) ? kDefaultPreset : kCurrentPreset);
-            if (OnError) OnError(QStringLiteral("You can't name a preset \"%1\".").arg(reserved));
+            if (OnError) OnError(tr("You can't name a preset \"%1\".").arg(reserved));
             continue;
         }
         if (CBPresets->findText(name, Qt::MatchFixedString) >= 0) {
-            if (OnError) OnError(QStringLiteral("A preset with this name already exists !"));
+            if (OnError) OnError(tr("A preset with this name already exists !"));
             continue;
         }
         break;
@@ -604,8 +603,7 @@ bool TKnobEditForm::BNewPresetClick() {
 void TKnobEditForm::BSavePresetClick() {
     const QString name = SelectedPresetName();
     if (name.isEmpty()) {
-        if (OnError)
-            OnError(QStringLiteral("You must make a new preset before being able to save it."));
+        if (OnError) OnError(tr("You must make a new preset before being able to save it."));
         return;
     }
     SavePresetFromEditor(name);
@@ -614,12 +612,11 @@ void TKnobEditForm::BSavePresetClick() {
 void TKnobEditForm::BDeletePresetClick() {
     const QString name = SelectedPresetName();
     if (name.isEmpty()) {
-        if (OnError) OnError(QStringLiteral("Please select a preset to delete."));
+        if (OnError) OnError(tr("Please select a preset to delete."));
         return;
     }
     const QString question =
-        QStringLiteral("Are you sure to delete preset \"%1\" ?\nThis can't be undone later !")
-            .arg(name);
+        tr("Are you sure to delete preset \"%1\" ?\nThis can't be undone later !").arg(name);
     if (!OnQuestion || OnQuestion(QMessageBox::Critical, question,
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;

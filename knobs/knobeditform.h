@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -82,6 +83,8 @@ struct TKnobEditHost {
 // display ranges and default values) and keeps named knob presets. It edits a private copy of
 // the owner's knobs and hands it over only on Apply or OK. The window frees itself when closed.
 class TKnobEditForm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TKnobEditForm)
+
 public:
     explicit TKnobEditForm(TKnobEditHost host, QWidget* owner = nullptr);
     ~TKnobEditForm() override;

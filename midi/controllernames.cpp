@@ -1,5 +1,6 @@
 #include "midi/controllernames.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -12,62 +13,62 @@ struct TNamedController {
 // Only these numbers have names; the others (including 12, 13 and 16..19, although their LSB
 // partners are named) read as undefined.
 constexpr TNamedController kNames[] = {
-    {0, "Bank Select MSB"},
-    {1, "Modulation"},
-    {2, "Breath Control"},
-    {4, "Foot Controller"},
-    {5, "Portamento Time"},
-    {6, "Data MSB"},
-    {7, "Channel Volume"},
-    {8, "Balance"},
-    {10, "Pan"},
-    {11, "Expression"},
-    {32, "Bank Select LSB"},
-    {33, "Modulation LSB"},
-    {34, "Breath Control LSB"},
-    {36, "Foot Controller LSB"},
-    {37, "Portamento Time LSB"},
-    {38, "Data LSB"},
-    {39, "Channel Volume LSB"},
-    {40, "Balance LSB"},
-    {42, "Pan LSB"},
-    {43, "Expression LSB"},
-    {44, "Effect 1 LSB"},
-    {45, "Effect 2 LSB"},
-    {48, "General 1 LSB"},
-    {49, "General 2 LSB"},
-    {50, "General 3 LSB"},
-    {51, "General 4 LSB"},
-    {64, "Sustain"},
-    {65, "Portamento"},
-    {66, "Soft"},
-    {67, "Sostenuto"},
-    {68, "Legato"},
-    {69, "Hold 2"},
-    {70, "Sound Variation"},
-    {71, "Timbre"},
-    {72, "Release Time"},
-    {73, "Attack Time"},
-    {74, "Brightness"},
-    {84, "Portamento Control"},
-    {91, "Reverb"},
-    {92, "Tremolo"},
-    {93, "Chorus"},
-    {95, "Phaser"},
-    {96, "Data Entry +1"},
-    {97, "Data Entry -1"},
-    {98, "NRPN LSB"},
-    {99, "NRPN MSB"},
-    {100, "RPN LSB"},
-    {101, "RPN MSB"},
-    {120, "All Sound off"},
-    {121, "Reset Controllers"},
-    {122, "Local Control Switch"},
-    {123, "All Notes Off"},
-    {124, "Omni Mode Off"},
-    {125, "Omni Mode On"},
-    {126, "Poly Mode Switch"},
-    {127, "Poly Mode On"},
+    {0, QT_TRANSLATE_NOOP("ControllerNames", "Bank Select MSB")},
+    {1, QT_TRANSLATE_NOOP("ControllerNames", "Modulation")},
+    {2, QT_TRANSLATE_NOOP("ControllerNames", "Breath Control")},
+    {4, QT_TRANSLATE_NOOP("ControllerNames", "Foot Controller")},
+    {5, QT_TRANSLATE_NOOP("ControllerNames", "Portamento Time")},
+    {6, QT_TRANSLATE_NOOP("ControllerNames", "Data MSB")},
+    {7, QT_TRANSLATE_NOOP("ControllerNames", "Channel Volume")},
+    {8, QT_TRANSLATE_NOOP("ControllerNames", "Balance")},
+    {10, QT_TRANSLATE_NOOP("ControllerNames", "Pan")},
+    {11, QT_TRANSLATE_NOOP("ControllerNames", "Expression")},
+    {32, QT_TRANSLATE_NOOP("ControllerNames", "Bank Select LSB")},
+    {33, QT_TRANSLATE_NOOP("ControllerNames", "Modulation LSB")},
+    {34, QT_TRANSLATE_NOOP("ControllerNames", "Breath Control LSB")},
+    {36, QT_TRANSLATE_NOOP("ControllerNames", "Foot Controller LSB")},
+    {37, QT_TRANSLATE_NOOP("ControllerNames", "Portamento Time LSB")},
+    {38, QT_TRANSLATE_NOOP("ControllerNames", "Data LSB")},
+    {39, QT_TRANSLATE_NOOP("ControllerNames", "Channel Volume LSB")},
+    {40, QT_TRANSLATE_NOOP("ControllerNames", "Balance LSB")},
+    {42, QT_TRANSLATE_NOOP("ControllerNames", "Pan LSB")},
+    {43, QT_TRANSLATE_NOOP("ControllerNames", "Expression LSB")},
+    {44, QT_TRANSLATE_NOOP("ControllerNames", "Effect 1 LSB")},
+    {45, QT_TRANSLATE_NOOP("ControllerNames", "Effect 2 LSB")},
+    {48, QT_TRANSLATE_NOOP("ControllerNames", "General 1 LSB")},
+    {49, QT_TRANSLATE_NOOP("ControllerNames", "General 2 LSB")},
+    {50, QT_TRANSLATE_NOOP("ControllerNames", "General 3 LSB")},
+    {51, QT_TRANSLATE_NOOP("ControllerNames", "General 4 LSB")},
+    {64, QT_TRANSLATE_NOOP("ControllerNames", "Sustain")},
+    {65, QT_TRANSLATE_NOOP("ControllerNames", "Portamento")},
+    {66, QT_TRANSLATE_NOOP("ControllerNames", "Soft")},
+    {67, QT_TRANSLATE_NOOP("ControllerNames", "Sostenuto")},
+    {68, QT_TRANSLATE_NOOP("ControllerNames", "Legato")},
+    {69, QT_TRANSLATE_NOOP("ControllerNames", "Hold 2")},
+    {70, QT_TRANSLATE_NOOP("ControllerNames", "Sound Variation")},
+    {71, QT_TRANSLATE_NOOP("ControllerNames", "Timbre")},
+    {72, QT_TRANSLATE_NOOP("ControllerNames", "Release Time")},
+    {73, QT_TRANSLATE_NOOP("ControllerNames", "Attack Time")},
+    {74, QT_TRANSLATE_NOOP("ControllerNames", "Brightness")},
+    {84, QT_TRANSLATE_NOOP("ControllerNames", "Portamento Control")},
+    {91, QT_TRANSLATE_NOOP("ControllerNames", "Reverb")},
+    {92, QT_TRANSLATE_NOOP("ControllerNames", "Tremolo")},
+    {93, QT_TRANSLATE_NOOP("ControllerNames", "Chorus")},
+    {95, QT_TRANSLATE_NOOP("ControllerNames", "Phaser")},
+    {96, QT_TRANSLATE_NOOP("ControllerNames", "Data Entry +1")},
+    {97, QT_TRANSLATE_NOOP("ControllerNames", "Data Entry -1")},
+    {98, QT_TRANSLATE_NOOP("ControllerNames", "NRPN LSB")},
+    {99, QT_TRANSLATE_NOOP("ControllerNames", "NRPN MSB")},
+    {100, QT_TRANSLATE_NOOP("ControllerNames", "RPN LSB")},
+    {101, QT_TRANSLATE_NOOP("ControllerNames", "RPN MSB")},
+    {120, QT_TRANSLATE_NOOP("ControllerNames", "All Sound off")},
+    {121, QT_TRANSLATE_NOOP("ControllerNames", "Reset Controllers")},
+    {122, QT_TRANSLATE_NOOP("ControllerNames", "Local Control Switch")},
+    {123, QT_TRANSLATE_NOOP("ControllerNames", "All Notes Off")},
+    {124, QT_TRANSLATE_NOOP("ControllerNames", "Omni Mode Off")},
+    {125, QT_TRANSLATE_NOOP("ControllerNames", "Omni Mode On")},
+    {126, QT_TRANSLATE_NOOP("ControllerNames", "Poly Mode Switch")},
+    {127, QT_TRANSLATE_NOOP("ControllerNames", "Poly Mode On")},
 };
 
 }  // namespace
@@ -81,8 +82,11 @@ std::string ControllerName(int controller) {
 std::string ControllerEntryText(int controller, int displayOffset) {
     char number[16];
     std::snprintf(number, sizeof number, "%03d", controller + displayOffset);
-    const std::string name = ControllerName(controller);
-    return std::string(number) + " " + (name.empty() ? std::string("Undefined") : name);
+    std::string name = ControllerName(controller);
+    if (name.empty()) name = QT_TRANSLATE_NOOP("ControllerNames", "Undefined");
+    // The lists are read in the user's language; the names stored or sent stay English.
+    return std::string(number) + " " +
+           QCoreApplication::translate("ControllerNames", name.c_str()).toStdString();
 }
 
 std::vector<std::string> ControllerEntryTexts(int displayOffset) {

@@ -1,5 +1,6 @@
 #include "midi/mididevice.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <cctype>
@@ -10,7 +11,9 @@ const std::array<const char*, 6> LoopbackPrefixes = {
     "LB1", "LB2", "LB3", "LB4", "MIDI Yoke Junction:", "MIDI Yoke NT:"};
 
 std::string MidiErrorMessage(const std::string& extra, bool haveText, const std::string& text) {
-    std::string body = haveText ? text : std::string("Unspecified error");
+    std::string body =
+        haveText ? text
+                 : QCoreApplication::translate("TMidiDevice", "Unspecified error").toStdString();
     if (extra.empty()) return body;
     return extra + "\r\n" + body;
 }

@@ -7,8 +7,11 @@
 
 namespace {
 
+// In the user's language; the device's name is filled in as it is.
 std::string FormatName(const char* format, const std::string& name) {
-    return QString::fromLatin1(format).arg(QString::fromStdString(name)).toStdString();
+    return QCoreApplication::translate("TMidiDevice", format)
+        .arg(QString::fromStdString(name))
+        .toStdString();
 }
 
 EMidiInputError InputError(TMidiInService& service, MidiResult code,
@@ -122,7 +125,9 @@ bool TMidiInput::Open() {
     if (m_deviceId == NoDevice || !m_closed) return !m_closed;
     if (m_detectMidiLoop && WouldCreateLoop(mdInput, m_deviceName))
         throw EVirtualMIDIFeedback(
-            FormatName("Opening \"%1\" would create a virtual feedback loop !", m_deviceName));
+            FormatName(QT_TRANSLATE_NOOP("TMidiDevice",
+                                         "Opening \"%1\" would create a virtual feedback loop !"),
+                       m_deviceName));
     if (!m_queue) m_queue = std::make_unique<TCircBuffer>(kQueueCapacity);
     if (!m_window)
         m_window = std::make_unique<TWakeTarget>([this] {
@@ -145,7 +150,9 @@ bool TMidiInput::Open() {
         if (m_service.InGetId(handle, probe) == kMidiErrInvalHandle) {
             m_queue.reset();
             throw InputError(m_service, r,
-                             FormatName("Cannot open MIDI input device \"%1\":", m_deviceName));
+                             FormatName(QT_TRANSLATE_NOOP("TMidiDevice",
+                                                          "Cannot open MIDI input device \"%1\":"),
+                                        m_deviceName));
         }
     }
     m_handle = handle;

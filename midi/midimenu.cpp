@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QTimer>
@@ -16,14 +17,15 @@ const char* const kEntryProperty = "tastraMidiMenuEntry";
 constexpr int kHandledEntry = 1;
 constexpr int kOwnSeparator = 2;
 
-std::string Format(const std::string& format, const std::string& a) {
-    return QString::fromStdString(format).arg(QString::fromStdString(a)).toStdString();
+// The formats are shown in the user's language; the device names are filled in as they are.
+QString Shown(const char* format) { return QCoreApplication::translate("TMidiMenu", format); }
+
+std::string Format(const char* format, const std::string& a) {
+    return Shown(format).arg(QString::fromStdString(a)).toStdString();
 }
 
-std::string Format(const std::string& format, const std::string& a, const std::string& b) {
-    return QString::fromStdString(format)
-        .arg(QString::fromStdString(a), QString::fromStdString(b))
-        .toStdString();
+std::string Format(const char* format, const std::string& a, const std::string& b) {
+    return Shown(format).arg(QString::fromStdString(a), QString::fromStdString(b)).toStdString();
 }
 
 // Shows the hourglass for its lifetime and puts back whatever cursor was there before, also
@@ -133,15 +135,17 @@ void TMidiMenuBase::SendWaitingText(const std::string& notice) {
         if (!notice.empty()) SendText(notice);
         return;
     }
-    SendText((notice.empty() ? std::string() : notice + " ") +
-             Format("Waiting for %1 %2 to be plugged in or switched on.", DirectionLabel(),
-                    m_awaitedDevice));
+    SendText(
+        (notice.empty() ? std::string() : notice + " ") +
+        Format(QT_TRANSLATE_NOOP("TMidiMenu", "Waiting for %1 %2 to be plugged in or switched on."),
+               DirectionLabel(), m_awaitedDevice));
 }
 
 bool TMidiMenuBase::CloseDevice() {
     if (!IsClosed()) {
         std::string name = DeviceName();
-        SendText(Format("Closing %1: %2 ...", DirectionLabel(), name));
+        SendText(
+            Format(QT_TRANSLATE_NOOP("TMidiMenu", "Closing %1: %2 ..."), DirectionLabel(), name));
         if (OnBeforeClose) OnBeforeClose(this);
         try {
             CloseOwnedDevice();
@@ -151,7 +155,7 @@ bool TMidiMenuBase::CloseDevice() {
             if (IsClosed()) SetDeviceId(NoDevice);
             throw;
         }
-        SendText(Format("Closed %1: %2", DirectionLabel(), name));
+        SendText(Format(QT_TRANSLATE_NOOP("TMidiMenu", "Closed %1: %2"), DirectionLabel(), name));
     }
     SetDeviceId(NoDevice);
     return true;
@@ -163,8 +167,10 @@ void TMidiMenuBase::OpenDevice(int id) {
     if (DeviceId() != id) throw std::runtime_error("Invalid Device ID!");
     OpenOwnedDevice();
     if (IsClosed())
-        throw std::runtime_error(Format("Error: %1 could not be opened.", DeviceName()));
-    SendText(Format("Opened %1: %2", DirectionLabel(), DeviceName()));
+        throw std::runtime_error(
+            Format(QT_TRANSLATE_NOOP("TMidiMenu", "Error: %1 could not be opened."), DeviceName()));
+    SendText(
+        Format(QT_TRANSLATE_NOOP("TMidiMenu", "Opened %1: %2"), DirectionLabel(), DeviceName()));
     if (OnAfterOpen) OnAfterOpen(this);
 }
 
@@ -271,8 +277,11 @@ void TMidiMenuBase::Refresh(bool recheck) {
         if (!cut.empty()) {
             std::string ports;
             for (const auto& port : cut) ports += (ports.empty() ? "" : ", ") + port;
-            SendText(Format("Disconnected %1 from %2: it would create a virtual feedback loop !",
-                            ports, DeviceName()));
+            SendText(
+                Format(QT_TRANSLATE_NOOP(
+                           "TMidiMenu",
+                           "Disconnected %1 from %2: it would create a virtual feedback loop !"),
+                       ports, DeviceName()));
             // What went round is let go of, as for a source that went away.
             if (OnBeforeClose) OnBeforeClose(this);
         }

@@ -1,11 +1,15 @@
 #include "midi/midioutput.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace {
 
+// In the user's language; the device's name is filled in as it is.
 std::string FormatName(const char* format, const std::string& name) {
-    return QString::fromLatin1(format).arg(QString::fromStdString(name)).toStdString();
+    return QCoreApplication::translate("TMidiDevice", format)
+        .arg(QString::fromStdString(name))
+        .toStdString();
 }
 
 }  // namespace
@@ -44,7 +48,9 @@ bool TMidiOutput::Open() {
     if (m_deviceId == NoDevice || m_handle != 0 || !m_closed) return !m_closed;
     if (m_detectMidiLoop && WouldCreateLoop(mdOutput, m_deviceName))
         throw EVirtualMIDIFeedback(
-            FormatName("Opening \"%1\" would create a virtual feedback loop !", m_deviceName));
+            FormatName(QT_TRANSLATE_NOOP("TMidiDevice",
+                                         "Opening \"%1\" would create a virtual feedback loop !"),
+                       m_deviceName));
     MidiHandle handle = 0;
     MidiResult r = m_service.OutOpen(m_deviceId, handle);
     if (r != kMidiOk) {
@@ -52,7 +58,10 @@ bool TMidiOutput::Open() {
         // service does not know makes the open a failure.
         if (m_service.OutShortMsg(handle, 0) == kMidiErrInvalHandle)
             throw EMidiOutputError::FromCode(
-                m_service, r, FormatName("Cannot open MIDI output device \"%1\":", m_deviceName));
+                m_service, r,
+                FormatName(
+                    QT_TRANSLATE_NOOP("TMidiDevice", "Cannot open MIDI output device \"%1\":"),
+                    m_deviceName));
     }
     m_handle = handle;
     m_closed = false;

@@ -1,5 +1,7 @@
 #include "patches/patchnumbers.h"
 
+#include <QCoreApplication>
+
 #include "platform/settings/settingsstore.h"
 
 std::vector<TPatchMessage> ProgramMessages(int channel, int program, int bank, bool msbFirst) {
@@ -23,7 +25,7 @@ QString NumberText(int value, int offset) {
 
 QString BankHint(int bank, int offset) {
     if (bank == -1) return QString();
-    return QStringLiteral("Bank: %1 (MSB: %2 LSB: %3)")
+    return QCoreApplication::translate("TSoundSelection", "Bank: %1 (MSB: %2 LSB: %3)")
         .arg(bank + offset)
         .arg((bank >> 7) & 127)
         .arg(bank & 127);

@@ -29,7 +29,7 @@ constexpr int kFieldOffset = 8;  // left offset of the header fields in their pa
 constexpr int kButtonGap = 3;    // between the folder line's buttons
 const char* const kPatchScriptExtension = "txt";
 const char* const kPatchSetsFolder = "Patch Sets";
-const char* const kChooseDirectory = "Choose a directory";
+const char* const kChooseDirectory = QT_TRANSLATE_NOOP("TPatchSetChooser", "Choose a directory");
 
 // Size, position, maximized state and stay-on-top style. The stored visibility is left out: it
 // would hide the window the user has just asked for. The minimized state is left out too: a
@@ -70,7 +70,7 @@ TPatchSetChooser::TPatchSetChooser(TStoreOpener openStore, const QString& dataFo
       m_homeFolder(dataFolder + QLatin1Char('/') + QLatin1String(kPatchSetsFolder)) {
     setObjectName(QStringLiteral("PatchSetChooser"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Choose Patch Set"));
+    setWindowTitle(tr("Choose Patch Set"));
     setModal(false);
     setSizeGripEnabled(true);
 
@@ -121,12 +121,12 @@ void TPatchSetChooser::CreateLeftSide(QWidget* left) {
     EDir->installEventFilter(this);
     BDir = new QPushButton(QStringLiteral("..."), NorthPanel);
     BDir->setObjectName(QStringLiteral("BDir"));
-    BDir->setToolTip(QString::fromLatin1(kChooseDirectory));
+    BDir->setToolTip(tr(kChooseDirectory));
     BDir->setAutoDefault(false);
     BDir->setFixedWidth(std::max(28, BDir->fontMetrics().horizontalAdvance(BDir->text()) + 12));
-    BHome = new QPushButton(QStringLiteral("Home"), NorthPanel);
+    BHome = new QPushButton(tr("Home"), NorthPanel);
     BHome->setObjectName(QStringLiteral("BHome"));
-    BHome->setToolTip(QStringLiteral("Go to Tastra's directory"));
+    BHome->setToolTip(tr("Go to Tastra's directory"));
     BHome->setAutoDefault(false);
     row->addWidget(EDir, 1);
     row->addWidget(BDir);
@@ -172,17 +172,18 @@ void TPatchSetChooser::CreateRightSide(QWidget* right) {
     fields->setContentsMargins(kFieldOffset, kFieldOffset, kFieldOffset, kFieldOffset);
     fields->setSpacing(2);
     auto pair = [&](const char* caption, const char* name, QLabel*& label, QLineEdit*& edit) {
-        label = new QLabel(QString::fromLatin1(caption), RightPanel);
+        label = new QLabel(tr(caption), RightPanel);
         edit = HeaderField(RightPanel);
         edit->setObjectName(QString::fromLatin1(name));
         fields->addWidget(label);
         fields->addWidget(edit);
         fields->addSpacing(6);
     };
-    pair("Name:", "EScriptName", LScriptName, EScriptName);
-    pair("Device Name:", "EDeviceName", LDeviceName, EDeviceName);
-    pair("Device Manufacturer:", "EDeviceManufacturer", LDeviceManufacturer, EDeviceManufacturer);
-    pair("Name of creator:", "ECreatorName", LCreatorName, ECreatorName);
+    pair(QT_TR_NOOP("Name:"), "EScriptName", LScriptName, EScriptName);
+    pair(QT_TR_NOOP("Device Name:"), "EDeviceName", LDeviceName, EDeviceName);
+    pair(QT_TR_NOOP("Device Manufacturer:"), "EDeviceManufacturer", LDeviceManufacturer,
+         EDeviceManufacturer);
+    pair(QT_TR_NOOP("Name of creator:"), "ECreatorName", LCreatorName, ECreatorName);
     fields->addStretch(1);
     box->addWidget(RightPanel, 1);
 }
@@ -192,8 +193,8 @@ void TPatchSetChooser::CreateBottomStrip() {
     strip->setSpacing(0);
     CBFileType = new QComboBox(this);
     CBFileType->setObjectName(QStringLiteral("CBFileType"));
-    CBFileType->addItem(QStringLiteral("Patch Scripts (*.txt)"));
-    CBFileType->addItem(QStringLiteral("All Files (*.*)"));
+    CBFileType->addItem(tr("Patch Scripts (*.txt)"));
+    CBFileType->addItem(tr("All Files (*.*)"));
     CBFileType->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     strip->addWidget(CBFileType);
     strip->addStretch(1);
@@ -203,13 +204,13 @@ void TPatchSetChooser::CreateBottomStrip() {
     auto* buttons = new QHBoxLayout(ButtonPanel);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(6);
-    BOK = new QPushButton(QStringLiteral("OK"), ButtonPanel);
+    BOK = new QPushButton(tr("OK"), ButtonPanel);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setDefault(true);
-    BCancel = new QPushButton(QStringLiteral("Cancel"), ButtonPanel);
+    BCancel = new QPushButton(tr("Cancel"), ButtonPanel);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     BCancel->setAutoDefault(false);
-    BApply = new QPushButton(QStringLiteral("Apply"), ButtonPanel);
+    BApply = new QPushButton(tr("Apply"), ButtonPanel);
     BApply->setObjectName(QStringLiteral("BApply"));
     BApply->setAutoDefault(false);
     for (QPushButton* b : {BOK, BCancel, BApply}) buttons->addWidget(b);
@@ -352,9 +353,9 @@ void TPatchSetChooser::BHomeClick() { SystemListView->SetFolder(HomeFolder()); }
 
 void TPatchSetChooser::BDirClick() {
     const QString start = SystemListView->ShownFolder();
-    const QString folder = OnPickFolder ? OnPickFolder(start)
-                                        : QFileDialog::getExistingDirectory(
-                                              this, QString::fromLatin1(kChooseDirectory), start);
+    const QString folder =
+        OnPickFolder ? OnPickFolder(start)
+                     : QFileDialog::getExistingDirectory(this, tr(kChooseDirectory), start);
     if (!folder.isEmpty()) SystemListView->SetFolder(folder);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -28,6 +29,8 @@ QString CreatorDisplayName(const QString& first, const QString& last);
 // of the selected one and loads it. It knows nothing of the window that owns it: loading goes
 // through OnLoadPatchSet. The window frees itself when closed.
 class TPatchSetChooser : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TPatchSetChooser)
+
 public:
     // dataFolder holds the shipped files (see datafolder.h); the chooser opens in its
     // "Patch Sets".

@@ -62,7 +62,10 @@ TEST_F(AnyWindow, OffAtFirstStartStoredAfterEveryOtherValueAndKeptWhereItCannotW
     EXPECT_EQ(Status()->Notice(), "Playing from any window");
     Stop();
     EXPECT_FALSE(keys.Listening());
-    EXPECT_EQ(store.ReadSection("KeyboardForm").back(), "PlayFromAnyWindow");
+    const std::vector<std::string> names = store.ReadSection("KeyboardForm");
+    ASSERT_GE(names.size(), 2u);
+    // Only the language, added later, is stored after it.
+    EXPECT_EQ(names[names.size() - 2], "PlayFromAnyWindow");
     EXPECT_TRUE(store.ReadBool("KeyboardForm", "PlayFromAnyWindow", false));
 
     Start();

@@ -8,17 +8,22 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <algorithm>
 
 #include "app/knobpanel.h"
+#include "app/language.h"
 #include "keyboard/keyboard.h"
 #include "knobs/guiknoblist.h"
 #include "platform/keys/keylegends.h"
@@ -33,12 +38,17 @@ QString Shown(QString text) {
     return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
+// The text a label, button or group box shows, as set.
+QString OwnText(const QWidget* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    return {};
+}
+
 QString Name(const QWidget* w) {
     const QString name = w->objectName().isEmpty() ? QString() : " " + w->objectName();
-    QString text;
-    if (auto* l = qobject_cast<const QLabel*>(w)) text = l->text();
-    if (auto* b = qobject_cast<const QAbstractButton*>(w)) text = b->text();
-    if (auto* g = qobject_cast<const QGroupBox*>(w)) text = g->title();
+    const QString text = OwnText(w);
     return QString::fromLatin1(w->metaObject()->className()) + name +
            (text.isEmpty() ? QString() : " \"" + text.left(40) + "\"");
 }
@@ -100,6 +110,27 @@ bool LooksInside(const QWidget* w) {
 
 // Knob captions are the user's own names and are cut to their knob's column by design.
 std::vector<const QWidget*> g_userTexts;
+// The source texts the language under test translates differently: one shown as it is was
+// made without going through the translation (or in another context than its .ts entry).
+QSet<QString> g_translatedSources;
+
+QSet<QString> TranslatedSources(const QString& language) {
+    QSet<QString> sources;
+    QFile file(QStringLiteral(TASTRA_SOURCE_DIR "/translations/tastra_%1.ts").arg(language));
+    if (language == QLatin1String("en") || !file.open(QIODevice::ReadOnly)) return sources;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (xml.name() == QLatin1String("translation")) {
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!text.isEmpty() && text != source) sources.insert(source);
+        }
+    }
+    return sources;
+}
 
 void Check(const QWidget* parent, const QString& path, QStringList& faults) {
     std::vector<const QWidget*> kids;
@@ -133,6 +164,8 @@ void Check(const QWidget* parent, const QString& path, QStringList& faults) {
             std::find(g_userTexts.begin(), g_userTexts.end(), w) != g_userTexts.end();
         const QString text = userText ? QString() : TextFault(w);
         if (!text.isEmpty()) faults << where + ": " + text;
+        if (!userText && g_translatedSources.contains(OwnText(w)))
+            faults << where + ": not translated";
         if (LooksInside(w)) Check(w, where, faults);
     }
 }
@@ -140,10 +173,11 @@ void Check(const QWidget* parent, const QString& path, QStringList& faults) {
 struct TLayoutCase {
     size_t view;
     double scale;
+    const char* language;  // "en": the source texts
 };
 
 void PrintTo(const TLayoutCase& c, std::ostream* os) {
-    *os << WindowViews()[c.view].name.toStdString() << " x" << c.scale;
+    *os << WindowViews()[c.view].name.toStdString() << " x" << c.scale << " " << c.language;
 }
 
 // The application's font at `scale` times its size while the object lives.
@@ -161,11 +195,18 @@ private:
 };
 
 class Layout : public ::testing::TestWithParam<TLayoutCase> {
+protected:
     TFontScale m_scale{GetParam().scale};
+    // Installed before the windows are made, as the program does at its start.
+    std::vector<std::unique_ptr<QTranslator>> m_translators =
+        InstallTranslations(GetParam().language, TASTRA_TRANSLATIONS_DIR);
 };
 
 TEST_P(Layout, TextsShowWholeAndControlsDoNotCoverEachOther) {
     const TWindowView& view = WindowViews()[GetParam().view];
+    if (QString(GetParam().language) != QLatin1String("en")) {
+        ASSERT_FALSE(m_translators.empty()) << "no translation in " TASTRA_TRANSLATIONS_DIR;
+    }
     TShowcase showcase(view.knobs);
     TTastra2& main = showcase.Main();
     // The keyboard's hint in the status bar, as when the mouse is over it.
@@ -175,6 +216,7 @@ TEST_P(Layout, TextsShowWholeAndControlsDoNotCoverEachOther) {
     ASSERT_NE(window, nullptr);
     QApplication::processEvents();
     g_userTexts.clear();
+    g_translatedSources = TranslatedSources(GetParam().language);
     for (int i = 0; i < main.Knobs().KnobList().Count(); ++i)
         g_userTexts.push_back(main.Knobs().KnobList().Entry(i)->CaptionLabel);
     QStringList faults;
@@ -225,11 +267,12 @@ protected:
         const std::vector<TKeyboard::TKeyLabel> labels = kb.Labels(kb.rect());
         QRegion rooms;
         for (const auto& l : labels) {
-            const QString key = where + QString(" key %1 \"%2\"").arg(l.note).arg(l.lines.join('/'));
+            const QString key =
+                where + QString(" key %1 \"%2\"").arg(l.note).arg(l.lines.join('/'));
             rooms += l.room;
             const int left = kb.KeyLeft(l.note) - kb.ScrollOffset();
-            if (l.room.left() < left || l.room.right() >= left + kb.KeyWidth() || l.room.top() < 0 ||
-                l.room.bottom() >= kb.height())
+            if (l.room.left() < left || l.room.right() >= left + kb.KeyWidth() ||
+                l.room.top() < 0 || l.room.bottom() >= kb.height())
                 faults << key + " has room outside its key";
             for (const QRect& dot : kb.DotRects(l.note))
                 if (l.room.intersects(dot.adjusted(0, 0, 1, 1))) faults << key + " covers a dot";
@@ -317,15 +360,20 @@ TEST(ChannelField, DrawsItsUpDownArrows) {
 
 std::vector<TLayoutCase> AllCases() {
     std::vector<TLayoutCase> cases;
-    for (double scale : {1.0, 2.0})
-        for (size_t i = 0; i < WindowViews().size(); ++i) cases.push_back({i, scale});
+    // English and each language whose translation is complete.
+    for (const char* language : {"en", "de", "es", "fr", "it"})
+        for (double scale : {1.0, 2.0})
+            for (size_t i = 0; i < WindowViews().size(); ++i) cases.push_back({i, scale, language});
     return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, Layout, ::testing::ValuesIn(AllCases()), [](const auto& info) {
     QString name = WindowViews()[info.param.view].name;
     name.replace('-', '_');
-    return (name + QString("_x%1").arg(info.param.scale)).toStdString();
+    const QString language = QString::fromLatin1(info.param.language);
+    return (name + QString("_x%1").arg(info.param.scale) +
+            (language == QLatin1String("en") ? QString() : "_" + language))
+        .toStdString();
 });
 
 }  // namespace

@@ -1,9 +1,12 @@
 // The main window's chord box with user chords, its wheels and its scroll arrows.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
-#include <algorithm>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 
 #include "app/tastra.h"
 #include "chords/chordlist.h"
@@ -119,14 +122,28 @@ TEST_F(MainWindowControls, ValuesAreWrittenInTheirStoredOrder) {
     w->SaveSettings(written);
     std::vector<std::string> names = written.ReadSection("KeyboardForm");
     names.erase(names.begin(), std::find(names.begin(), names.end(), "MWCtrl"));
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "MWCtrl", "ShowBasenoteButtons", "Midi Thru", "First Time", "Program",
-                         "Bank", "MouseWheelController", "MouseWheelSensitivity", "StayOnTop",
-                         "DontRemindTranspose", "PatchScript", "PatchMode", "CustomChord",
-                         "Knob Preset", "DontShowExSettings", "DontShowExKnobPresets",
-                         "DontShowExKnobSnapshots", "DontShowExChords", "DontShowImSettings",
-                         "ImKnobPresetsOverwrite", "DontShowImKnobSnapshots",
-                         "ImChordsOverwrite", "PlayFromAnyWindow"}));
+    const std::vector<std::string> stored = {
+        "MWCtrl", "ShowBasenoteButtons", "Midi Thru", "First Time", "Program", "Bank",
+        "MouseWheelController", "MouseWheelSensitivity", "StayOnTop", "DontRemindTranspose",
+        "PatchScript", "PatchMode", "CustomChord", "Knob Preset", "DontShowExSettings",
+        "DontShowExKnobPresets", "DontShowExKnobSnapshots", "DontShowExChords",
+        "DontShowImSettings", "ImKnobPresetsOverwrite", "DontShowImKnobSnapshots",
+        "ImChordsOverwrite", "PlayFromAnyWindow", "Language"};
+    EXPECT_EQ(names, stored);
+}
+
+TEST_F(MainWindowControls, ChosenLanguageIsStoredAndSaidToApplyAtTheNextStart) {
+    const auto language = [this] { return store.ReadString("KeyboardForm", "Language", "?"); };
+    w->SaveSettings(store);
+    EXPECT_EQ(language(), "");  // follows the desktop
+    QMenu* menu = w->menuBar()->findChild<QMenu*>("Language1");
+    ASSERT_NE(menu, nullptr);
+    for (QAction* a : menu->actions())
+        if (a->text() == "English") a->trigger();
+    ASSERT_EQ(prompts.information.size(), 1);
+    EXPECT_TRUE(prompts.information.first().contains("next time the program starts"));
+    w->SaveSettings(store);
+    EXPECT_EQ(language(), "en");
 }
 
 TEST_F(MainWindowControls, ReflectedPitchAndModulationMoveTheWheelsWithoutSending) {

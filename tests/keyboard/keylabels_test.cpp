@@ -172,7 +172,9 @@ TEST(KeyboardLabels, IncomingChannelsColourTheirKeysInBothStylesAndOwnPressesDoN
             EXPECT_GT(lit.red(), 120) << "style " << style << " note " << note;
             EXPECT_LT(lit.green(), 60) << "style " << style << " note " << note;
         }
-        if (style == psDraw) EXPECT_EQ(at(50, 70), QColor(200, 40, 40));
+        if (style == psDraw) {
+            EXPECT_EQ(at(50, 70), QColor(200, 40, 40));
+        }
         EXPECT_EQ(at(52, 70), at(53, 70)) << "style " << style;
         kb.ShowIncomingNote(50, 0, 4);
         image = kb.grab().toImage();

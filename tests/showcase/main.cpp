@@ -2,13 +2,20 @@
 //   tastra_showcase --list       names of the windows
 //   tastra_showcase NAME         opens it and prints "x y width height" of the window on screen
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 
+#include "app/language.h"
 #include "support/windowcatalog.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The language follows the desktop, as in the program (LANG=de_DE.UTF-8 for German).
+    const QString translations = QStringLiteral(TASTRA_TRANSLATIONS_DIR);
+    const auto translators = InstallTranslations(
+        PickLanguage(QString(), QLocale::system().uiLanguages(), TranslatedLanguages(translations)),
+        translations);
     const QStringList args = QApplication::arguments();
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: tastra_showcase --list | NAME\n");

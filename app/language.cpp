@@ -1,0 +1,57 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/texts.h"
+#include "platform/settings/settingsstore.h"
+
+namespace {
+
+// "de_DE", "de-AT" and "de" all name German.
+QString LanguageCode(const QString& name) {
+    return name.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
+}
+
+}  // namespace
+
+QString PickLanguage(const QString& stored, const QStringList& preferred,
+                     const QStringList& translated) {
+    const QStringList wanted = stored.isEmpty() ? preferred : QStringList{stored};
+    for (const QString& name : wanted) {
+        const QString code = LanguageCode(name);
+        if (code == QLatin1String("en") || translated.contains(code)) return code;
+    }
+    return QStringLiteral("en");
+}
+
+QStringList TranslatedLanguages(const QString& folder) {
+    QStringList codes;
+    const QDir dir(folder);
+    for (const TUiLanguage& language : kLanguages) {
+        const QString code = QString::fromLatin1(language.code);
+        if (dir.exists(QStringLiteral("tastra_%1.qm").arg(code))) codes << code;
+    }
+    return codes;
+}
+
+QString StoredLanguage(TSettingsStore& root) {
+    return QString::fromStdString(root.ReadString(keys::kKeyboardForm, keys::kLanguage, ""));
+}
+
+std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& language,
+                                                              const QString& folder) {
+    std::vector<std::unique_ptr<QTranslator>> installed;
+    if (language == QLatin1String("en")) return installed;
+    const auto install = [&installed](const QString& name, const QString& dir) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(name, dir) && QCoreApplication::installTranslator(translator.get()))
+            installed.push_back(std::move(translator));
+    };
+    install(QStringLiteral("tastra_") + language, folder);
+    install(QStringLiteral("qtbase_") + language,
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return installed;
+}

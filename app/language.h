@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+class TSettingsStore;
+
+// The languages the program is translated into, by code and by their own name, as the Language
+// menu offers them. English is the language of the source texts and has no translation file.
+struct TUiLanguage {
+    const char* code;
+    const char* ownName;
+};
+inline constexpr TUiLanguage kLanguages[] = {{"de", "Deutsch"},
+                                             {"en", "English"},
+                                             {"es", "Español"},
+                                             {"fr", "Français"},
+                                             {"it", "Italiano"}};
+
+// The folder of the translation files, in the data folder.
+inline constexpr const char* kTranslationsFolder = "translations";
+
+// The language to show, from the user's preferred languages in order (QLocale::uiLanguages():
+// LANGUAGE first, then LC_ALL, LC_MESSAGES, LANG) or a stored choice (non-empty overrides them).
+// The first preferred language that is English or has a translation wins, so "LANGUAGE=en"
+// keeps English even when a German LANG is set; no match gives English ("en").
+QString PickLanguage(const QString& stored, const QStringList& preferred,
+                     const QStringList& translated);
+
+// The codes of the languages with a translation file in folder (tastra_<code>.qm).
+QStringList TranslatedLanguages(const QString& folder);
+
+// The stored choice: empty follows the desktop.
+QString StoredLanguage(TSettingsStore& root);
+
+// Loads the program's translation for language from folder and Qt's own (standard dialogs,
+// context menus) from Qt's translations, and installs them in the application. Nothing is
+// installed for English. Keep the result for as long as the application runs.
+std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& language,
+                                                              const QString& folder);

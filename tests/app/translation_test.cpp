@@ -1,0 +1,147 @@
+// The translations: every text of the sources is translated in each language declared complete,
+// the translations keep the sources' placeholders and access keys, the language is chosen as the
+// desktop and the stored choice say, and a German run shows German menus.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include "app/language.h"
+#include "support/windowcatalog.h"
+
+namespace {
+
+// The languages whose translation is complete: any text without a translation there is a fault.
+const char* const kCompleteLanguages[] = {"de", "es", "fr", "it"};
+
+// The placeholders (%1, %2 ...) and whether an access key (&) is marked.
+QString Markers(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    QStringList found;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();) found << it.next().captured();
+    found.sort();
+    QString plain = text;
+    plain.remove(QStringLiteral("&&"));
+    return found.join(',') + (plain.contains('&') ? "&" : "");
+}
+
+// What is wrong with the messages of a .ts file: a text without a finished translation, or one
+// whose translation loses a placeholder or the access key. count is set to the number of
+// messages in use.
+QStringList Faults(const QString& tsFile, int& count) {
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly)) return {tsFile + " cannot be read"};
+    QXmlStreamReader xml(&file);
+    QStringList faults;
+    QString source;
+    count = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value("type").toString();
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete")) continue;
+            ++count;
+            if (type == QLatin1String("unfinished") || text.isEmpty())
+                faults << "untranslated: " + source;
+            else if (Markers(text) != Markers(source))
+                faults << "placeholders or access key differ: " + source + " -> " + text;
+        }
+    }
+    if (xml.hasError()) faults << tsFile + ": " + xml.errorString();
+    return faults;
+}
+
+class CompleteTranslation : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CompleteTranslation, EveryTextOfTheSourcesIsTranslated) {
+    // lupdate brings into a copy the texts the code holds now: one added or changed since the
+    // file was last updated comes in unfinished.
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("tastra_%1.ts").arg(GetParam());
+    const QString copy = dir.filePath(name);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TASTRA_SOURCE_DIR "/translations/") + name, copy));
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    QProcess lupdate;
+    QStringList arguments = QStringLiteral(TASTRA_LUPDATE_ARGS).split('|');
+    arguments << QStringLiteral("-ts") << copy;
+    lupdate.start(QStringLiteral(TASTRA_LUPDATE), arguments);
+    ASSERT_TRUE(lupdate.waitForFinished(-1));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+    int count = 0;
+    const QStringList faults = Faults(copy, count);
+    EXPECT_GT(count, 300) << "lupdate found too few texts: were the sources scanned?";
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CompleteTranslation, ::testing::ValuesIn(kCompleteLanguages));
+
+struct TPickCase {
+    const char* stored;
+    QStringList preferred;
+    const char* expected;
+};
+
+TEST(PickLanguage, FollowsTheFirstPreferredLanguageThatCanBeShownUnlessOneIsStored) {
+    const QStringList translated{"de", "fr"};
+    const TPickCase cases[] = {
+        {"", {"de-DE", "en-US"}, "de"},
+        {"", {"de_AT"}, "de"},
+        // English is always there: "LANGUAGE=en" keeps a German LANG from translating.
+        {"", {"en", "de-DE"}, "en"},
+        {"", {"pt-BR", "fr-CA"}, "fr"},
+        {"", {"ja"}, "en"},
+        {"", {"C"}, "en"},
+        {"", {}, "en"},
+        {"fr", {"de-DE"}, "fr"},
+        {"en", {"de-DE"}, "en"},
+        // A stored language this installation cannot show gives English, not the desktop's.
+        {"it", {"de-DE"}, "en"},
+    };
+    for (const TPickCase& c : cases)
+        EXPECT_EQ(PickLanguage(c.stored, c.preferred, translated), QString(c.expected))
+            << "stored \"" << c.stored << "\", preferred " << c.preferred.join(',').toStdString();
+}
+
+TEST(GermanRun, ShowsGermanMenus) {
+    const auto translators = InstallTranslations("de", TASTRA_TRANSLATIONS_DIR);
+    ASSERT_FALSE(translators.empty()) << "no tastra_de.qm in " TASTRA_TRANSLATIONS_DIR;
+    TShowcase showcase(0);
+    QStringList titles;
+    for (QAction* a : showcase.Main().menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles.join(' ').toStdString(),
+              "&Datei Midi-&Eingang Midi-&Ausgang &Patches &Regler &Optionen &Hilfe");
+    const QMenu* language = showcase.Main().menuBar()->findChild<QMenu*>("Language1");
+    ASSERT_NE(language, nullptr);
+    EXPECT_EQ(language->title(), QStringLiteral("&Sprache"));
+}
+
+// --help answers before the window system starts, so it carries its own translations.
+TEST(GermanRun, HelpFollowsTheDesktopLanguage) {
+    const auto help = [](const QString& language) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANGUAGE"), language);
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(TASTRA_PROGRAM), {QStringLiteral("--help")});
+        program.waitForFinished(-1);
+        return QString::fromLocal8Bit(program.readAllStandardOutput());
+    };
+    EXPECT_TRUE(help("de").contains(QStringLiteral("Diese Hilfe zeigen und beenden.")));
+    EXPECT_TRUE(help("en").contains(QStringLiteral("Show this help and exit.")));
+}
+
+}  // namespace

@@ -1,0 +1,1755 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>ControllerNames</name>
+    <message>
+        <source>Bank Select MSB</source>
+        <translation>Selezione banco MSB</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulazione</translation>
+    </message>
+    <message>
+        <source>Breath Control</source>
+        <translation>Controllo del fiato</translation>
+    </message>
+    <message>
+        <source>Foot Controller</source>
+        <translation>Pedale di espressione</translation>
+    </message>
+    <message>
+        <source>Portamento Time</source>
+        <translation>Tempo di portamento</translation>
+    </message>
+    <message>
+        <source>Data MSB</source>
+        <translation>Dati MSB</translation>
+    </message>
+    <message>
+        <source>Channel Volume</source>
+        <translation>Volume del canale</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Bilanciamento</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Espressione</translation>
+    </message>
+    <message>
+        <source>Bank Select LSB</source>
+        <translation>Selezione banco LSB</translation>
+    </message>
+    <message>
+        <source>Modulation LSB</source>
+        <translation>Modulazione LSB</translation>
+    </message>
+    <message>
+        <source>Breath Control LSB</source>
+        <translation>Controllo del fiato LSB</translation>
+    </message>
+    <message>
+        <source>Foot Controller LSB</source>
+        <translation>Pedale di espressione LSB</translation>
+    </message>
+    <message>
+        <source>Portamento Time LSB</source>
+        <translation>Tempo di portamento LSB</translation>
+    </message>
+    <message>
+        <source>Data LSB</source>
+        <translation>Dati LSB</translation>
+    </message>
+    <message>
+        <source>Channel Volume LSB</source>
+        <translation>Volume del canale LSB</translation>
+    </message>
+    <message>
+        <source>Balance LSB</source>
+        <translation>Bilanciamento LSB</translation>
+    </message>
+    <message>
+        <source>Pan LSB</source>
+        <translation>Panorama LSB</translation>
+    </message>
+    <message>
+        <source>Expression LSB</source>
+        <translation>Espressione LSB</translation>
+    </message>
+    <message>
+        <source>Effect 1 LSB</source>
+        <translation>Effetto 1 LSB</translation>
+    </message>
+    <message>
+        <source>Effect 2 LSB</source>
+        <translation>Effetto 2 LSB</translation>
+    </message>
+    <message>
+        <source>General 1 LSB</source>
+        <translation>Generale 1 LSB</translation>
+    </message>
+    <message>
+        <source>General 2 LSB</source>
+        <translation>Generale 2 LSB</translation>
+    </message>
+    <message>
+        <source>General 3 LSB</source>
+        <translation>Generale 3 LSB</translation>
+    </message>
+    <message>
+        <source>General 4 LSB</source>
+        <translation>Generale 4 LSB</translation>
+    </message>
+    <message>
+        <source>Sustain</source>
+        <translation>Pedale di sustain</translation>
+    </message>
+    <message>
+        <source>Portamento</source>
+        <translation>Portamento</translation>
+    </message>
+    <message>
+        <source>Soft</source>
+        <translation>Pedale del piano</translation>
+    </message>
+    <message>
+        <source>Sostenuto</source>
+        <translation>Pedale tonale</translation>
+    </message>
+    <message>
+        <source>Legato</source>
+        <translation>Pedale legato</translation>
+    </message>
+    <message>
+        <source>Hold 2</source>
+        <translation>Tenuta 2</translation>
+    </message>
+    <message>
+        <source>Sound Variation</source>
+        <translation>Variazione del suono</translation>
+    </message>
+    <message>
+        <source>Timbre</source>
+        <translation>Timbro</translation>
+    </message>
+    <message>
+        <source>Release Time</source>
+        <translation>Tempo di rilascio</translation>
+    </message>
+    <message>
+        <source>Attack Time</source>
+        <translation>Tempo di attacco</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillantezza</translation>
+    </message>
+    <message>
+        <source>Portamento Control</source>
+        <translation>Controllo del portamento</translation>
+    </message>
+    <message>
+        <source>Reverb</source>
+        <translation>Riverbero</translation>
+    </message>
+    <message>
+        <source>Tremolo</source>
+        <translation>Tremolo</translation>
+    </message>
+    <message>
+        <source>Chorus</source>
+        <translation>Chorus</translation>
+    </message>
+    <message>
+        <source>Phaser</source>
+        <translation>Phaser</translation>
+    </message>
+    <message>
+        <source>Data Entry +1</source>
+        <translation>Inserimento dati +1</translation>
+    </message>
+    <message>
+        <source>Data Entry -1</source>
+        <translation>Inserimento dati -1</translation>
+    </message>
+    <message>
+        <source>NRPN LSB</source>
+        <translation>NRPN LSB</translation>
+    </message>
+    <message>
+        <source>NRPN MSB</source>
+        <translation>NRPN MSB</translation>
+    </message>
+    <message>
+        <source>RPN LSB</source>
+        <translation>RPN LSB</translation>
+    </message>
+    <message>
+        <source>RPN MSB</source>
+        <translation>RPN MSB</translation>
+    </message>
+    <message>
+        <source>All Sound off</source>
+        <translation>Tutti i suoni spenti</translation>
+    </message>
+    <message>
+        <source>Reset Controllers</source>
+        <translation>Azzera i controller</translation>
+    </message>
+    <message>
+        <source>Local Control Switch</source>
+        <translation>Controllo locale</translation>
+    </message>
+    <message>
+        <source>All Notes Off</source>
+        <translation>Tutte le note spente</translation>
+    </message>
+    <message>
+        <source>Omni Mode Off</source>
+        <translation>Modo omni disattivo</translation>
+    </message>
+    <message>
+        <source>Omni Mode On</source>
+        <translation>Modo omni attivo</translation>
+    </message>
+    <message>
+        <source>Poly Mode Switch</source>
+        <translation>Cambio modo poly</translation>
+    </message>
+    <message>
+        <source>Poly Mode On</source>
+        <translation>Modo poly attivo</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>Non definito</translation>
+    </message>
+</context>
+<context>
+    <name>TChordEditForm</name>
+    <message>
+        <source>Chord Editor</source>
+        <translation>Editor degli accordi</translation>
+    </message>
+    <message>
+        <source>Here you can define your own chords. Click &quot;New&quot; to add a new chord. Then enable the edit mode by activating the &quot;Edit&quot; button. Use the keyboard below or Tastra or an external device to toggle notes of the current chord.</source>
+        <translation>Qui si definiscono accordi propri. Fare clic su «Nuovo» per aggiungere un accordo, poi attivare la modalità di modifica con il pulsante «Modifica». Con la tastiera qui sotto, con Tastra o con un dispositivo esterno si aggiungono o tolgono note dell&apos;accordo attuale.</translation>
+    </message>
+    <message>
+        <source>To test a chord simply deactivate the edit mode and play on the keyboard below.</source>
+        <translation>Per provare un accordo, disattivare la modalità di modifica e suonare sulla tastiera qui sotto.</translation>
+    </message>
+    <message>
+        <source>Chord Name</source>
+        <translation>Nome dell&apos;accordo</translation>
+    </message>
+    <message>
+        <source>Chord Notes</source>
+        <translation>Note dell&apos;accordo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Applica</translation>
+    </message>
+</context>
+<context>
+    <name>TCommandLine</name>
+    <message>
+        <source>A MIDI keyboard: play notes with the mouse and the computer keyboard and send them, with
+controllers, program and bank changes, to a MIDI output device.</source>
+        <translation>Una tastiera MIDI: suona note con il mouse e la tastiera del computer e inviale, con
+controller e cambi di programma e di banco, a un dispositivo di uscita MIDI.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esci.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esci.</translation>
+    </message>
+    <message>
+        <source>Open the MIDI output &lt;name&gt; for this run, as named in the Midi Out menu (letter case and spaces do not matter). The remembered output stays remembered unless another one is chosen in the menu.</source>
+        <translation>Apre l&apos;uscita MIDI &lt;nome&gt; per questa esecuzione, con il nome del menu Uscita Midi (maiuscole e spazi non contano). L&apos;uscita memorizzata resta tale finché non se ne sceglie un&apos;altra nel menu.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>Open the MIDI input &lt;name&gt; for this run, as named in the Midi In menu. The remembered input stays remembered unless another one is chosen in the menu.</source>
+        <translation>Apre l&apos;ingresso MIDI &lt;nome&gt; per questa esecuzione, con il nome del menu Ingresso Midi. L&apos;ingresso memorizzato resta tale finché non se ne sceglie un altro nel menu.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Provare «%1 --help» per maggiori informazioni.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opzioni]</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>TErrForm</name>
+    <message>
+        <source>Warnings and Errors</source>
+        <translation>Avvisi ed errori</translation>
+    </message>
+    <message>
+        <source> The following warnings and/or errors occured:</source>
+        <translation> Si sono verificati i seguenti avvisi e/o errori:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TExImHelp</name>
+    <message>
+        <source>Export Settings</source>
+        <translation>Esporta impostazioni</translation>
+    </message>
+    <message>
+        <source>Export Knob Presets</source>
+        <translation>Esporta preset delle manopole</translation>
+    </message>
+    <message>
+        <source>Export Knob Snapshots</source>
+        <translation>Esporta istantanee delle manopole</translation>
+    </message>
+    <message>
+        <source>Export Chords</source>
+        <translation>Esporta accordi</translation>
+    </message>
+    <message>
+        <source>Import Settings</source>
+        <translation>Importa impostazioni</translation>
+    </message>
+    <message>
+        <source>Import Knob Presets</source>
+        <translation>Importa preset delle manopole</translation>
+    </message>
+    <message>
+        <source>Import Knob Snapshots</source>
+        <translation>Importa istantanee delle manopole</translation>
+    </message>
+    <message>
+        <source>Import Chords</source>
+        <translation>Importa accordi</translation>
+    </message>
+    <message>
+        <source>Please choose:</source>
+        <translation>Scegliere:</translation>
+    </message>
+    <message>
+        <source>With this function, you export your settings to an ini file.</source>
+        <translation>Questa funzione esporta le impostazioni in un file INI.</translation>
+    </message>
+    <message>
+        <source>With this function, you import your settings from a previously exported ini file.</source>
+        <translation>Questa funzione importa le impostazioni da un file INI esportato in precedenza.</translation>
+    </message>
+    <message>
+        <source>These settings include </source>
+        <translation>Le impostazioni comprendono </translation>
+    </message>
+    <message>
+        <source>- window size and position</source>
+        <translation>- dimensione e posizione della finestra</translation>
+    </message>
+    <message>
+        <source>- which patch, chord, knob preset is selected</source>
+        <translation>- il patch, l&apos;accordo e il preset delle manopole scelti</translation>
+    </message>
+    <message>
+        <source>- Keyboard settings (like key width)</source>
+        <translation>- le impostazioni della tastiera (come la larghezza dei tasti)</translation>
+    </message>
+    <message>
+        <source>- mouse wheel assignment</source>
+        <translation>- l&apos;assegnazione della rotella del mouse</translation>
+    </message>
+    <message>
+        <source>- joystick assignment</source>
+        <translation>- l&apos;assegnazione del joystick</translation>
+    </message>
+    <message>
+        <source>- most other options of the settings dialog.</source>
+        <translation>- la maggior parte delle altre opzioni della finestra delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>After saving, you can restore the settings again with the Import Settings function in the menu.</source>
+        <translation>Dopo il salvataggio si possono ripristinare le impostazioni con la funzione «Importa impostazioni» del menu.</translation>
+    </message>
+    <message>
+        <source>You can save an ini file with the Export Settings function in the menu.</source>
+        <translation>Un file INI si salva con la funzione «Esporta impostazioni» del menu.</translation>
+    </message>
+    <message>
+        <source>With this function, you export your knob presets to an ini file.</source>
+        <translation>Questa funzione esporta i preset delle manopole in un file INI.</translation>
+    </message>
+    <message>
+        <source>After saving, you can load the knob presets again with the Import Knob Presets function in the menu.</source>
+        <translation>Dopo il salvataggio si possono ricaricare i preset delle manopole con la funzione «Importa preset delle manopole» del menu.</translation>
+    </message>
+    <message>
+        <source>With this function, you export your knob snapshots to an ini file.</source>
+        <translation>Questa funzione esporta le istantanee delle manopole in un file INI.</translation>
+    </message>
+    <message>
+        <source>After saving, you can load the knob snapshots again with the Import Knob Snapshots function in the menu.</source>
+        <translation>Dopo il salvataggio si possono ricaricare le istantanee delle manopole con la funzione «Importa istantanee delle manopole» del menu.</translation>
+    </message>
+    <message>
+        <source>With this function, you export your self made chords to an ini file.</source>
+        <translation>Questa funzione esporta i propri accordi in un file INI.</translation>
+    </message>
+    <message>
+        <source>After saving, you can load the chords again with the Import Chords function in the menu.</source>
+        <translation>Dopo il salvataggio si possono ricaricare gli accordi con la funzione «Importa accordi» del menu.</translation>
+    </message>
+    <message>
+        <source>With this function, you import knob presets from an ini file.</source>
+        <translation>Questa funzione importa preset delle manopole da un file INI.</translation>
+    </message>
+    <message>
+        <source>These presets must have been exported previously with the Export Knob Preset function in the menu.</source>
+        <translation>Questi preset devono essere stati esportati in precedenza con la funzione «Esporta preset delle manopole» del menu.</translation>
+    </message>
+    <message>
+        <source>Overwrite existing knob presets</source>
+        <translation>Sovrascrivi i preset delle manopole esistenti</translation>
+    </message>
+    <message>
+        <source>Add to existing knob presets</source>
+        <translation>Aggiungi ai preset delle manopole esistenti</translation>
+    </message>
+    <message>
+        <source>With this function, you import knob snapshots from an ini file.</source>
+        <translation>Questa funzione importa istantanee delle manopole da un file INI.</translation>
+    </message>
+    <message>
+        <source>These snapshots must have been exported previously with the Export Knob Snapshots function in the menu.</source>
+        <translation>Queste istantanee devono essere state esportate in precedenza con la funzione «Esporta istantanee delle manopole» del menu.</translation>
+    </message>
+    <message>
+        <source>With this function, you import chords from an ini file.</source>
+        <translation>Questa funzione importa accordi da un file INI.</translation>
+    </message>
+    <message>
+        <source>These chords must have been exported previously with the Export Chords function in the menu.</source>
+        <translation>Questi accordi devono essere stati esportati in precedenza con la funzione «Esporta accordi» del menu.</translation>
+    </message>
+    <message>
+        <source>Overwrite existing chords</source>
+        <translation>Sovrascrivi gli accordi esistenti</translation>
+    </message>
+    <message>
+        <source>Add to existing chords</source>
+        <translation>Aggiungi agli accordi esistenti</translation>
+    </message>
+    <message>
+        <source>This is helpful when you want to transfer your settings to another computer, give them to a friend, or you have to reinstall Windows.</source>
+        <translation>È utile per trasferire le impostazioni su un altro computer, darle a un amico o se bisogna reinstallare il sistema.</translation>
+    </message>
+    <message>
+        <source>Click OK to continue, or Cancel to cancel this operation.</source>
+        <translation>Fare clic su OK per continuare o su Annulla per annullare l&apos;operazione.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Non mostrare più</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TImportExport</name>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>Import previously exported ini file.</source>
+        <translation>Importa un file INI esportato in precedenza.</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>I&amp;mpostazioni</translation>
+    </message>
+    <message>
+        <source>Knob &amp;Presets...</source>
+        <translation>&amp;Preset delle manopole...</translation>
+    </message>
+    <message>
+        <source>&amp;Knob Snapshots</source>
+        <translation>I&amp;stantanee delle manopole</translation>
+    </message>
+    <message>
+        <source>&amp;Chords...</source>
+        <translation>&amp;Accordi...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Esporta</translation>
+    </message>
+    <message>
+        <source>Export to an ini file.</source>
+        <translation>Esporta in un file INI.</translation>
+    </message>
+    <message>
+        <source>Knob &amp;Presets</source>
+        <translation>&amp;Preset delle manopole</translation>
+    </message>
+    <message>
+        <source>&amp;Chords</source>
+        <translation>&amp;Accordi</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read. Nothing was imported.</source>
+        <translation>Impossibile leggere il file «%1». Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation>Impossibile scrivere il file «%1».</translation>
+    </message>
+    <message>
+        <source>Settings saved successfully.</source>
+        <translation>Impostazioni salvate.</translation>
+    </message>
+    <message>
+        <source>No knob presets could be saved.</source>
+        <translation>Non è stato possibile salvare alcun preset delle manopole.</translation>
+    </message>
+    <message>
+        <source>%1 knob presets saved successfully.</source>
+        <translation>%1 preset delle manopole salvati.</translation>
+    </message>
+    <message>
+        <source>No knob snapshots could be saved.</source>
+        <translation>Non è stato possibile salvare alcuna istantanea delle manopole.</translation>
+    </message>
+    <message>
+        <source>%1 knob snapshots saved successfully.</source>
+        <translation>%1 istantanee delle manopole salvate.</translation>
+    </message>
+    <message>
+        <source>No custom chords could be saved.</source>
+        <translation>Non è stato possibile salvare alcun accordo personale.</translation>
+    </message>
+    <message>
+        <source>%1 custom chords saved successfully.</source>
+        <translation>%1 accordi personali salvati.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no settings. Nothing was imported.</source>
+        <translation>Il file «%1» non contiene impostazioni. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>Settings loaded successfully.</source>
+        <translation>Impostazioni caricate.</translation>
+    </message>
+    <message>
+        <source>No knob presets could be loaded.</source>
+        <translation>Non è stato possibile caricare alcun preset delle manopole.</translation>
+    </message>
+    <message>
+        <source>%1 knob presets loaded successfully.</source>
+        <translation>%1 preset delle manopole caricati.</translation>
+    </message>
+    <message>
+        <source>No knob snapshots could be loaded.</source>
+        <translation>Non è stato possibile caricare alcuna istantanea delle manopole.</translation>
+    </message>
+    <message>
+        <source>%1 knob snapshots loaded successfully.</source>
+        <translation>%1 istantanee delle manopole caricate.</translation>
+    </message>
+    <message>
+        <source>No custom chords could be loaded.</source>
+        <translation>Non è stato possibile caricare alcun accordo personale.</translation>
+    </message>
+    <message>
+        <source>%1 custom chords loaded successfully.</source>
+        <translation>%1 accordi personali caricati.</translation>
+    </message>
+</context>
+<context>
+    <name>TKeyMapEditor</name>
+    <message>
+        <source>Key Map Editor</source>
+        <translation>Editor della mappa dei tasti</translation>
+    </message>
+    <message>
+        <source>Save Key Map</source>
+        <translation>Salva mappa dei tasti</translation>
+    </message>
+    <message>
+        <source>Key maps (*.ini);;All files (*)</source>
+        <translation>Mappe dei tasti (*.ini);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Press a computer key, then click the piano key it should play. The piano shows which computer keys play each note; offsets count from the C the octave keys (F3, F4) move.</source>
+        <translation>Premere un tasto del computer, poi fare clic sul tasto del pianoforte che deve suonare. Il pianoforte mostra quali tasti del computer suonano ogni nota; gli spostamenti contano dal do che i tasti di ottava (F3, F4) spostano.</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Computer key:</source>
+        <translation>&amp;Tasto del computer:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Key</source>
+        <translation>&amp;Rimuovi tasto</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva &amp;come...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>No key chosen</source>
+        <translation>Nessun tasto scelto</translation>
+    </message>
+    <message>
+        <source>Plays nothing yet: click a piano key</source>
+        <translation>Non suona ancora nulla: fare clic su un tasto del pianoforte</translation>
+    </message>
+    <message>
+        <source>Plays %1</source>
+        <translation>Suona %1</translation>
+    </message>
+    <message>
+        <source>Plays nothing in this octave</source>
+        <translation>Non suona nulla in questa ottava</translation>
+    </message>
+    <message>
+        <source>Press a computer key first</source>
+        <translation>Premere prima un tasto del computer</translation>
+    </message>
+    <message>
+        <source>The key map has no keys yet: nothing was saved.</source>
+        <translation>La mappa non ha ancora tasti: non è stato salvato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>TKeysPage</name>
+    <message>
+        <source>Choose Key Map</source>
+        <translation>Scegli mappa dei tasti</translation>
+    </message>
+    <message>
+        <source>Key maps (*.ini);;All files (*)</source>
+        <translation>Mappe dei tasti (*.ini);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Key map</source>
+        <translation>Mappa dei tasti</translation>
+    </message>
+    <message>
+        <source>A key map says which computer keys play which notes: several keys may play one note, and any key of the main block may play. Without one, the two piano rows of the &quot;Playing&quot; page play.</source>
+        <translation>Una mappa dei tasti indica quali tasti del computer suonano quali note: più tasti possono suonare la stessa nota e ogni tasto del blocco principale può suonare. Senza mappa suonano le due file di pianoforte della pagina «Esecuzione».</translation>
+    </message>
+    <message>
+        <source>(none: the two piano rows)</source>
+        <translation>(nessuna: le due file di pianoforte)</translation>
+    </message>
+    <message>
+        <source>Key map &amp;file:</source>
+        <translation>&amp;File della mappa:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>Sce&amp;gli...</translation>
+    </message>
+    <message>
+        <source>&amp;Piano Rows</source>
+        <translation>File di &amp;pianoforte</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>The octave keys (F3, F4) move a key map as they move the piano rows. A key of the map that is also a command key plays its note instead.</source>
+        <translation>I tasti di ottava (F3, F4) spostano una mappa come spostano le file di pianoforte. Un tasto della mappa che è anche un tasto di comando suona invece la sua nota.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 keys.</source>
+        <translation>«%1»: %2 tasti.</translation>
+    </message>
+    <message>
+        <source>My key map</source>
+        <translation>La mia mappa dei tasti</translation>
+    </message>
+</context>
+<context>
+    <name>TKnobEditForm</name>
+    <message>
+        <source>Knob Preset Editor</source>
+        <translation>Editor dei preset delle manopole</translation>
+    </message>
+    <message>
+        <source>Enter New Preset</source>
+        <translation>Nuovo preset</translation>
+    </message>
+    <message>
+        <source>Enter the name of the new knob preset:</source>
+        <translation>Inserire il nome del nuovo preset delle manopole:</translation>
+    </message>
+    <message>
+        <source>You can place knobs on the keyboard. These knobs send controller data to your MIDI device or sequencer.</source>
+        <translation>Si possono disporre manopole sopra la tastiera. Queste manopole inviano dati di controller al dispositivo MIDI o al sequencer.</translation>
+    </message>
+    <message>
+        <source>Here you can define which knobs to display and their properties. You can also save presets with sets of knobs.</source>
+        <translation>Qui si definiscono le manopole mostrate e le loro proprietà. Si possono anche salvare preset con gruppi di manopole.</translation>
+    </message>
+    <message>
+        <source>Knob count:</source>
+        <translation>Numero di manopole:</translation>
+    </message>
+    <message>
+        <source>Knob Presets</source>
+        <translation>Preset delle manopole</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>No Knobs !</source>
+        <translation>Nessuna manopola!</translation>
+    </message>
+    <message>
+        <source>Display Range</source>
+        <translation>Intervallo mostrato</translation>
+    </message>
+    <message>
+        <source>This determines, how the values of the Controller are displayed, either in absolute values 0 to 127 or relative values from -64 to +64.</source>
+        <translation>Determina come sono mostrati i valori del controller: assoluti da 0 a 127 o relativi da -64 a +64.</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Controller</source>
+        <translation>&amp;Controller</translation>
+    </message>
+    <message>
+        <source>&amp;Default Value</source>
+        <translation>Valore &amp;predefinito</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Applica</translation>
+    </message>
+    <message>
+        <source>Knob %1</source>
+        <translation>Manopola %1</translation>
+    </message>
+    <message>
+        <source>You have changed the knobs. Do you want to save them as a preset ?</source>
+        <translation>Le manopole sono state modificate. Salvarle come preset?</translation>
+    </message>
+    <message>
+        <source>You have made changes to knob preset &quot;%1&quot;. Do you want to save it ?</source>
+        <translation>Il preset delle manopole «%1» è stato modificato. Salvarlo?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t name a preset &quot;%1&quot;.</source>
+        <translation>Un preset non può chiamarsi «%1».</translation>
+    </message>
+    <message>
+        <source>A preset with this name already exists !</source>
+        <translation>Esiste già un preset con questo nome!</translation>
+    </message>
+    <message>
+        <source>You must make a new preset before being able to save it.</source>
+        <translation>Occorre prima creare un nuovo preset per poterlo salvare.</translation>
+    </message>
+    <message>
+        <source>Please select a preset to delete.</source>
+        <translation>Scegliere il preset da eliminare.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete preset &quot;%1&quot; ?
+This can&apos;t be undone later !</source>
+        <translation>Eliminare davvero il preset «%1»?
+L&apos;operazione non si può annullare!</translation>
+    </message>
+</context>
+<context>
+    <name>TKnobPanel</name>
+    <message>
+        <source>&amp;Knobs</source>
+        <translation>&amp;Manopole</translation>
+    </message>
+    <message>
+        <source>&amp;Presets</source>
+        <translation>&amp;Preset</translation>
+    </message>
+    <message>
+        <source>&amp;Snapshots</source>
+        <translation>&amp;Istantanee</translation>
+    </message>
+    <message>
+        <source>&amp;Define</source>
+        <translation>&amp;Definisci</translation>
+    </message>
+    <message>
+        <source>&amp;%1 Snapshot %1</source>
+        <translation>&amp;%1 Istantanea %1</translation>
+    </message>
+    <message>
+        <source>Define Snapshot &amp;%1</source>
+        <translation>Definisci istantanea &amp;%1</translation>
+    </message>
+    <message>
+        <source>Set &amp;up...</source>
+        <translation>&amp;Configura...</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelsPage</name>
+    <message>
+        <source>Labels on the keys</source>
+        <translation>Etichette sui tasti</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>On C keys only</source>
+        <translation>Solo sui tasti do</translation>
+    </message>
+    <message>
+        <source>While pressed</source>
+        <translation>Mentre è premuto</translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation>Sempre</translation>
+    </message>
+    <message>
+        <source>&amp;Note names:</source>
+        <translation>Nomi delle &amp;note:</translation>
+    </message>
+    <message>
+        <source>&amp;Middle C is called:</source>
+        <translation>Il do &amp;centrale si chiama:</translation>
+    </message>
+    <message>
+        <source>Black keys as &amp;flats (Db, Des, Reb)</source>
+        <translation>Tasti neri come &amp;bemolle (Db, Des, Reb)</translation>
+    </message>
+    <message>
+        <source>Show the computer &amp;key that plays each piano key</source>
+        <translation>Mostra il &amp;tasto del computer che suona ogni tasto del pianoforte</translation>
+    </message>
+    <message>
+        <source>Incoming notes</source>
+        <translation>Note in arrivo</translation>
+    </message>
+    <message>
+        <source>&amp;Colour the keys MIDI input lights by channel:</source>
+        <translation>&amp;Colora per canale i tasti accesi dall&apos;ingresso MIDI:</translation>
+    </message>
+    <message>
+        <source>&amp;Default Colours</source>
+        <translation>Colori &amp;predefiniti</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canale %1: %2</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canale %1</translation>
+    </message>
+</context>
+<context>
+    <name>TMidiDevice</name>
+    <message>
+        <source>Cannot open MIDI output device &quot;%1&quot;:</source>
+        <translation>Impossibile aprire il dispositivo di uscita MIDI «%1»:</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Errore non specificato</translation>
+    </message>
+    <message>
+        <source>Opening &quot;%1&quot; would create a virtual feedback loop !</source>
+        <translation>Aprire «%1» creerebbe un anello di retroazione virtuale!</translation>
+    </message>
+    <message>
+        <source>Cannot open MIDI input device &quot;%1&quot;:</source>
+        <translation>Impossibile aprire il dispositivo di ingresso MIDI «%1»:</translation>
+    </message>
+</context>
+<context>
+    <name>TMidiMenu</name>
+    <message>
+        <source>Waiting for %1 %2 to be plugged in or switched on.</source>
+        <translation>In attesa che %1 %2 venga collegato o acceso.</translation>
+    </message>
+    <message>
+        <source>Closing %1: %2 ...</source>
+        <translation>Chiusura di %1: %2...</translation>
+    </message>
+    <message>
+        <source>Closed %1: %2</source>
+        <translation>%1 chiuso: %2</translation>
+    </message>
+    <message>
+        <source>Error: %1 could not be opened.</source>
+        <translation>Errore: impossibile aprire %1.</translation>
+    </message>
+    <message>
+        <source>Opened %1: %2</source>
+        <translation>%1 aperto: %2</translation>
+    </message>
+    <message>
+        <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
+        <translation>%1 scollegato da %2: creerebbe un anello di retroazione virtuale!</translation>
+    </message>
+</context>
+<context>
+    <name>TPatchSetChooser</name>
+    <message>
+        <source>Choose a directory</source>
+        <translation>Scegli una cartella</translation>
+    </message>
+    <message>
+        <source>Choose Patch Set</source>
+        <translation>Scegli set di patch</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Go to Tastra&apos;s directory</source>
+        <translation>Vai alla cartella di Tastra</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Device Name:</source>
+        <translation>Nome del dispositivo:</translation>
+    </message>
+    <message>
+        <source>Device Manufacturer:</source>
+        <translation>Produttore del dispositivo:</translation>
+    </message>
+    <message>
+        <source>Name of creator:</source>
+        <translation>Nome dell&apos;autore:</translation>
+    </message>
+    <message>
+        <source>Patch Scripts (*.txt)</source>
+        <translation>Script di patch (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+</context>
+<context>
+    <name>TQtPrompts</name>
+    <message>
+        <source>Snapshot name</source>
+        <translation>Nome dell&apos;istantanea</translation>
+    </message>
+    <message>
+        <source>Please enter a name for this Snapshot:</source>
+        <translation>Inserire un nome per questa istantanea:</translation>
+    </message>
+    <message>
+        <source>Select export file</source>
+        <translation>Scegli il file di esportazione</translation>
+    </message>
+    <message>
+        <source>Select import file</source>
+        <translation>Scegli il file da importare</translation>
+    </message>
+    <message>
+        <source>Ini files (*.ini);;All files (*.*)</source>
+        <translation>File INI (*.ini);;Tutti i file (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>TSettings</name>
+    <message>
+        <source>Display the numbers starting with 1 rather than 0</source>
+        <translation>Numerare da 1 invece che da 0</translation>
+    </message>
+    <message>
+        <source>Joystick %1 left/right</source>
+        <translation>Joystick %1 sinistra/destra</translation>
+    </message>
+    <message>
+        <source>Joystick %1 up/down</source>
+        <translation>Joystick %1 su/giù</translation>
+    </message>
+    <message>
+        <source>Joystick %1 Z-layer</source>
+        <translation>Joystick %1 asse Z</translation>
+    </message>
+    <message>
+        <source> button %1 pressed</source>
+        <translation> pulsante %1 premuto</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Esecuzione</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Joystick</source>
+        <translation>Joystick</translation>
+    </message>
+    <message>
+        <source>Mouse Wheel</source>
+        <translation>Rotella del mouse</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etichette</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Built-in Synth</source>
+        <translation>Sintetizzatore integrato</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Applica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Note display language</source>
+        <translation>Lingua dei nomi delle note</translation>
+    </message>
+    <message>
+        <source>&amp;International</source>
+        <translation>&amp;Internazionale</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>&amp;Tedesco</translation>
+    </message>
+    <message>
+        <source>&amp;French / Italian</source>
+        <translation>&amp;Francese / italiano</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Key Width</source>
+        <translation>Larghezza dei tasti</translation>
+    </message>
+    <message>
+        <source>Use old style keyboard</source>
+        <translation>Tastiera in stile classico</translation>
+    </message>
+    <message>
+        <source>Show keyboard arrow buttons</source>
+        <translation>Mostra le frecce della tastiera</translation>
+    </message>
+    <message>
+        <source>You can use Alt+Mouse dragging to shift the keyboard&lt;without these buttons.</source>
+        <translation>Con Alt+trascinamento del mouse si sposta la tastiera&lt;senza questi pulsanti.</translation>
+    </message>
+    <message>
+        <source>Number Display</source>
+        <translation>Numerazione</translation>
+    </message>
+    <message>
+        <source>First controller number is 1</source>
+        <translation>Il primo controller è il numero 1</translation>
+    </message>
+    <message>
+        <source>First program number is 1</source>
+        <translation>Il primo programma è il numero 1</translation>
+    </message>
+    <message>
+        <source>First bank number is 1</source>
+        <translation>Il primo banco è il numero 1</translation>
+    </message>
+    <message>
+        <source>First channel number is 1</source>
+        <translation>Il primo canale è il numero 1</translation>
+    </message>
+    <message>
+        <source>Note-key mapping</source>
+        <translation>Corrispondenza note-tasti</translation>
+    </message>
+    <message>
+        <source>Here you can specify which key on the computer keyboard corresponds to note &quot;C&quot; / &quot;do&quot;.</source>
+        <translation>Qui si indica quale tasto della tastiera del computer corrisponde alla nota «C» / «do».</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Upper manual (second row on computer keyboard):</source>
+        <translation>Manuale superiore (seconda fila della tastiera del computer):</translation>
+    </message>
+    <message>
+        <source>Lower manual (forth row on computer keyboard):</source>
+        <translation>Manuale inferiore (quarta fila della tastiera del computer):</translation>
+    </message>
+    <message>
+        <source>Velocity / Dynamic play</source>
+        <translation>Velocity / dinamica</translation>
+    </message>
+    <message>
+        <source>The velocity is the volume of a single note. On real music keyboards, this is how hard you press a key. In Zorvik&apos;s Tastra, you only have 2 different velocity values.</source>
+        <translation>La velocity è il volume di una singola nota. Su una vera tastiera è la forza con cui si preme il tasto. Zorvik&apos;s Tastra ha solo 2 valori di velocity.</translation>
+    </message>
+    <message>
+        <source>Standard velocity (0..127):</source>
+        <translation>Velocity normale (0..127):</translation>
+    </message>
+    <message>
+        <source>Alternate velocity with Shift (in percent):</source>
+        <translation>Velocity con Maiusc (in percentuale):</translation>
+    </message>
+    <message>
+        <source>% &amp;Louder</source>
+        <translation>% più &amp;forte</translation>
+    </message>
+    <message>
+        <source>% &amp;Quieter</source>
+        <translation>% più &amp;piano</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>&amp;Up/Down Controller</source>
+        <translation>Controller &amp;su/giù</translation>
+    </message>
+    <message>
+        <source>&amp;Left/Right Controller</source>
+        <translation>Controller &amp;sinistra/destra</translation>
+    </message>
+    <message>
+        <source>These are the controllers that are sent when you use the &quot;special hold mode&quot; on the keyboard.</source>
+        <translation>Questi controller vengono inviati quando si usa la «modalità di tenuta speciale» sulla tastiera.</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Rotelle</translation>
+    </message>
+    <message>
+        <source>&amp;Mod Wheel Controller</source>
+        <translation>Controller della rotella di &amp;modulazione</translation>
+    </message>
+    <message>
+        <source>These is the controller that is sent by the &quot;modulation wheel&quot; at the left side of the keyboard.</source>
+        <translation>Questo è il controller inviato dalla «rotella di modulazione» a sinistra della tastiera.</translation>
+    </message>
+    <message>
+        <source>Hint: To easily set up the controller numbers, select a combobox and move the slider/knob that you want to control with it.</source>
+        <translation>Suggerimento: per scegliere facilmente i numeri dei controller, selezionare un elenco e muovere il cursore o la manopola da controllare.</translation>
+    </message>
+    <message>
+        <source>You can use a joystick to send controller messages. You must have set up your joystick(s) in the control panel to be able to use them in Zorvik&apos;s Tastra.</source>
+        <translation>Un joystick può inviare messaggi di controller. I joystick devono essere configurati nel sistema perché Zorvik&apos;s Tastra possa usarli.</translation>
+    </message>
+    <message>
+        <source>To easily set up the controller number, move the slider/knob that you want to control with it. In case of problems, disable it below.</source>
+        <translation>Per scegliere facilmente il numero del controller, muovere il cursore o la manopola da controllare. In caso di problemi, disattivarlo qui sotto.</translation>
+    </message>
+    <message>
+        <source>&amp;Joystick/Action</source>
+        <translation>&amp;Joystick/azione</translation>
+    </message>
+    <message>
+        <source>&amp;Controller</source>
+        <translation>&amp;Controller</translation>
+    </message>
+    <message>
+        <source>Disable automatic controller choice</source>
+        <translation>Disattiva la scelta automatica del controller</translation>
+    </message>
+    <message>
+        <source>You can use a mouse wheel to send controller messages. Choose a controller below. You can turn the knob or wheel corresponding to the desired controller on Tastra or a connected MIDI device to set the controller.</source>
+        <translation>La rotella del mouse può inviare messaggi di controller. Scegliere un controller qui sotto. Si può anche girare la manopola o la rotella del controller desiderato su Tastra o su un dispositivo MIDI collegato.</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensibilità</translation>
+    </message>
+    <message>
+        <source>&amp;Sensitivity</source>
+        <translation>&amp;Sensibilità</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>The sensitivity defines how much the controller is changed with one &quot;tick&quot; of the mousewheel.</source>
+        <translation>La sensibilità definisce di quanto cambia il controller a ogni scatto della rotella del mouse.</translation>
+    </message>
+    <message>
+        <source>&quot;Slow&quot; means very fine resolution but you need to turn a lot to change the controller significantly. On the other hand, &quot;Fast&quot; has the effect that little wheel movement results in big controller changes.</source>
+        <translation>«Lenta» dà una risoluzione molto fine, ma bisogna girare molto per cambiare sensibilmente il controller. «Veloce», invece, fa sì che un piccolo movimento della rotella cambi molto il controller.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>Pitch Wheel</source>
+        <translation>Rotella del pitch bend</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundSelection</name>
+    <message>
+        <source>Current Patch (Page Up/Page Down)</source>
+        <translation>Patch attuale (Pag su/Pag giù)</translation>
+    </message>
+    <message>
+        <source>Current Program number (Shift+PageUp/PageDown)</source>
+        <translation>Numero di programma attuale (Maiusc+Pag su/Pag giù)</translation>
+    </message>
+    <message>
+        <source>Load the default General MIDI patch set</source>
+        <translation>Carica il set di patch General MIDI predefinito</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Patch</source>
+        <translation>Patch</translation>
+    </message>
+    <message>
+        <source>&amp;Patches</source>
+        <translation>&amp;Patch</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Patch Set...</source>
+        <translation>&amp;Scegli set di patch...</translation>
+    </message>
+    <message>
+        <source>Load Default Patch Set</source>
+        <translation>Carica il set di patch predefinito</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>Bank: %1 (MSB: %2 LSB: %3)</source>
+        <translation>Banco: %1 (MSB: %2 LSB: %3)</translation>
+    </message>
+</context>
+<context>
+    <name>TSynthPage</name>
+    <message>
+        <source>Soundfont</source>
+        <translation>Soundfont</translation>
+    </message>
+    <message>
+        <source>Soundfonts (*.sf2 *.SF2 *.sf3);;All files (*)</source>
+        <translation>Soundfont (*.sf2 *.SF2 *.sf3);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Sound&amp;font file:</source>
+        <translation>File sound&amp;font:</translation>
+    </message>
+    <message>
+        <source>The General MIDI soundfont of the system</source>
+        <translation>Il soundfont General MIDI del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Predefinito</translation>
+    </message>
+    <message>
+        <source>Audio output</source>
+        <translation>Uscita audio</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 frame</translation>
+    </message>
+    <message>
+        <source>O&amp;utput:</source>
+        <translation>&amp;Uscita:</translation>
+    </message>
+    <message>
+        <source>Buffer si&amp;ze:</source>
+        <translation>&amp;Dimensione del buffer:</translation>
+    </message>
+    <message>
+        <source>Buffer&amp;s:</source>
+        <translation>&amp;Buffer:</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>&amp;Reverb</source>
+        <translation>&amp;Riverbero</translation>
+    </message>
+    <message>
+        <source>&amp;Chorus</source>
+        <translation>&amp;Chorus</translation>
+    </message>
+    <message>
+        <source>&amp;Gain:</source>
+        <translation>&amp;Guadagno:</translation>
+    </message>
+    <message>
+        <source>Each note sounds one JACK period later: %1.</source>
+        <translation>Ogni nota suona un periodo JACK più tardi: %1.</translation>
+    </message>
+    <message>
+        <source>Each note sounds one JACK period later.</source>
+        <translation>Ogni nota suona un periodo JACK più tardi.</translation>
+    </message>
+    <message>
+        <source>Each note sounds one buffer later: %1.</source>
+        <translation>Ogni nota suona un buffer più tardi: %1.</translation>
+    </message>
+    <message>
+        <source>Now playing %1 through %2.</source>
+        <translation>Ora suona %1 tramite %2.</translation>
+    </message>
+    <message>
+        <source>Starting ...</source>
+        <translation>Avvio...</translation>
+    </message>
+    <message>
+        <source>Cannot play: %1</source>
+        <translation>Impossibile suonare: %1</translation>
+    </message>
+    <message>
+        <source>Not playing: choose it or the MIDI Mapper in Midi Out.</source>
+        <translation>Non suona: sceglierlo, o il MIDI Mapper, in Uscita Midi.</translation>
+    </message>
+    <message>
+        <source>%1 frames, %2 ms at %3 Hz</source>
+        <translation>%1 frame, %2 ms a %3 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>TTastra</name>
+    <message>
+        <source>Chord</source>
+        <translation>Accordo</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+</context>
+<context>
+    <name>TTastra2</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;sci</translation>
+    </message>
+    <message>
+        <source>Midi &amp;In</source>
+        <translation>&amp;Ingresso Midi</translation>
+    </message>
+    <message>
+        <source>Midi &amp;Out</source>
+        <translation>&amp;Uscita Midi</translation>
+    </message>
+    <message>
+        <source>Op&amp;tions</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>Octave Down</source>
+        <translation>Ottava sotto</translation>
+    </message>
+    <message>
+        <source>Octave Up</source>
+        <translation>Ottava sopra</translation>
+    </message>
+    <message>
+        <source>Stay &amp;on Top</source>
+        <translation>Sempre in &amp;primo piano</translation>
+    </message>
+    <message>
+        <source>Midi &amp;Thru</source>
+        <translation>Midi T&amp;hru</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Help Index</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Support &amp;Forums</source>
+        <translation>&amp;Forum di assistenza</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Version %2&lt;br&gt;&lt;br&gt;A MIDI keyboard for the desktop.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Versione %2&lt;br&gt;&lt;br&gt;Una tastiera MIDI per il desktop.</translation>
+    </message>
+    <message>
+        <source>Panic!</source>
+        <translation>Panico!</translation>
+    </message>
+    <message>
+        <source>T&amp;ranspose...</source>
+        <translation>&amp;Trasponi...</translation>
+    </message>
+    <message>
+        <source>Chord &amp;Editor...</source>
+        <translation>&amp;Editor degli accordi...</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Impostazioni...</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Follow the Desktop</source>
+        <translation>Come il desktop</translation>
+    </message>
+    <message>
+        <source>The language will change the next time the program starts.</source>
+        <translation>La lingua cambierà al prossimo avvio del programma.</translation>
+    </message>
+</context>
+<context>
+    <name>TTransposeForm</name>
+    <message>
+        <source>Show Help</source>
+        <translation>Mostra aiuto</translation>
+    </message>
+    <message>
+        <source>Transpose</source>
+        <translation>Trasponi</translation>
+    </message>
+    <message>
+        <source>Number of semi- tones to transpose:</source>
+        <translation>Numero di semitoni da trasporre:</translation>
+    </message>
+    <message>
+        <source>Display transposed notes on keyboard</source>
+        <translation>Mostra le note trasposte sulla tastiera</translation>
+    </message>
+    <message>
+        <source>Transpose MIDI Thru notes</source>
+        <translation>Trasponi le note del MIDI Thru</translation>
+    </message>
+    <message>
+        <source>Keep transpose when this window is closed.</source>
+        <translation>Mantieni la trasposizione alla chiusura della finestra.</translation>
+    </message>
+    <message>
+        <source>Use this window to transpose all outgoing notes either up (positive) or down (negative) in semi tones.</source>
+        <translation>Questa finestra traspone tutte le note in uscita verso l&apos;alto (positivo) o verso il basso (negativo), in semitoni.</translation>
+    </message>
+    <message>
+        <source>Checking &quot;Display transposed notes on keyboard&quot; results in transposing before the notes are displayed on the keyboard. This may seem as playing wrong notes.</source>
+        <translation>Con «Mostra le note trasposte sulla tastiera» la trasposizione avviene prima che le note siano mostrate sulla tastiera. Può sembrare di suonare note sbagliate.</translation>
+    </message>
+    <message>
+        <source>Checking &quot;Transpose MIDI Thru notes&quot; will transpose also all notes that come in to the MIDI in port.</source>
+        <translation>Con «Trasponi le note del MIDI Thru» vengono trasposte anche tutte le note che arrivano all&apos;ingresso MIDI.</translation>
+    </message>
+    <message>
+        <source>When you check &quot;Keep transpose when this window is closed&quot;, the notes keep on being transposed even when you have closed this window. Otherwise, closing this window resets to 0 transpose.</source>
+        <translation>Con «Mantieni la trasposizione alla chiusura della finestra» le note restano trasposte anche dopo aver chiuso questa finestra. Altrimenti la chiusura riporta la trasposizione a 0.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Hide help</source>
+        <translation>Nascondi aiuto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TWheelControls</name>
+    <message>
+        <source>Pitch: %1</source>
+        <translation>Pitch bend: %1</translation>
+    </message>
+    <message>
+        <source>Modulation: %1</source>
+        <translation>Modulazione: %1</translation>
+    </message>
+    <message>
+        <source>Pitch wheel (use SHIFT for fine mode, CTRL to disable scrollback)</source>
+        <translation>Rotella del pitch bend (MAIUSC per la modalità fine, CTRL per non farla tornare al centro)</translation>
+    </message>
+    <message>
+        <source>Modulation wheel (use SHIFT for fine mode)</source>
+        <translation>Rotella di modulazione (MAIUSC per la modalità fine)</translation>
+    </message>
+    <message>
+        <source>Scroll visible keys down</source>
+        <translation>Sposta i tasti visibili verso il grave</translation>
+    </message>
+    <message>
+        <source>Scroll visible keys up</source>
+        <translation>Sposta i tasti visibili verso l&apos;acuto</translation>
+    </message>
+</context>
+<context>
+    <name>texts</name>
+    <message>
+        <source>This program was started without a key listener.</source>
+        <translation>Questo programma è stato avviato senza ascolto dei tasti.</translation>
+    </message>
+    <message>
+        <source>Play From &amp;Any Window</source>
+        <translation>Suona da &amp;qualsiasi finestra</translation>
+    </message>
+    <message>
+        <source>Play the computer keys while another program has the focus; that program still receives every key</source>
+        <translation>Suonare con i tasti del computer mentre un altro programma ha il focus; quel programma riceve comunque ogni tasto</translation>
+    </message>
+    <message>
+        <source>Playing from any window</source>
+        <translation>Suona da qualsiasi finestra</translation>
+    </message>
+    <message>
+        <source>Left Button: normal play mode   Right button: special hold mode</source>
+        <translation>Tasto sinistro: esecuzione normale   Tasto destro: modalità di tenuta speciale</translation>
+    </message>
+    <message>
+        <source>Change Chord (Home/End)</source>
+        <translation>Cambia accordo (Inizio/Fine)</translation>
+    </message>
+    <message>
+        <source>Change the octave when play with the computer keyboard</source>
+        <translation>Cambia l&apos;ottava quando si suona con la tastiera del computer</translation>
+    </message>
+    <message>
+        <source>Base: %1</source>
+        <translation>Base: %1</translation>
+    </message>
+    <message>
+        <source>Octave: %1</source>
+        <translation>Ottava: %1</translation>
+    </message>
+    <message>
+        <source>Transpose is activated (%1 semitones)!<byte value="xd"/>
+You can edit the transposition from the Options menu.</source>
+        <translation>La trasposizione è attiva (%1 semitoni)!<byte value="xd"/>
+Si può modificare dal menu Opzioni.</translation>
+    </message>
+    <message>
+        <source>Do not show this reminder in future.</source>
+        <translation>Non mostrare più questo promemoria.</translation>
+    </message>
+    <message>
+        <source>Discuss this program in the online discussion forums</source>
+        <translation>Discuti di questo programma nei forum online</translation>
+    </message>
+    <message>
+        <source>Click here to stop all sounds immediately (Ctrl-Space)</source>
+        <translation>Fare clic qui per fermare subito tutti i suoni (Ctrl-Spazio)</translation>
+    </message>
+    <message>
+        <source>Panic: %1%</source>
+        <translation>Panico: %1%</translation>
+    </message>
+    <message>
+        <source>Reading patch list...</source>
+        <translation>Lettura dell&apos;elenco dei patch...</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Major</source>
+        <translation>Maggiore</translation>
+    </message>
+    <message>
+        <source>Minor</source>
+        <translation>Minore</translation>
+    </message>
+    <message>
+        <source>Major m7</source>
+        <translation>Maggiore m7</translation>
+    </message>
+    <message>
+        <source>Minor m7</source>
+        <translation>Minore m7</translation>
+    </message>
+    <message>
+        <source>Fifths</source>
+        <translation>Quinte</translation>
+    </message>
+    <message>
+        <source>Octave</source>
+        <translation>Ottava</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power chord</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read. It was kept as &quot;%1&quot;; the program starts with its default settings.</source>
+        <translation>Impossibile leggere il file delle impostazioni. È stato conservato come «%1»; il programma si avvia con le impostazioni predefinite.</translation>
+    </message>
+</context>
+</TS>
