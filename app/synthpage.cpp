@@ -89,7 +89,7 @@ TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
     auto* al = new QGridLayout;
     av->addLayout(al);
     CBAudioOutput = new QComboBox(audio);
-    for (TSynthOutput o : kOutputs) CBAudioOutput->addItem(QString::fromLatin1(SynthOutputName(o)));
+    for (TSynthOutput o : kOutputs) CBAudioOutput->addItem(SynthOutputDisplayName(o));
     CBBufferSize = new QComboBox(audio);
     for (int frames : kBufferChoices) CBBufferSize->addItem(tr("%1 frames").arg(frames), frames);
     SEBuffers = new QSpinBox(audio);

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BuiltinSynth</name>
+    <message>
+        <source>No audio output could be opened (PulseAudio, ALSA and JACK were tried).</source>
+        <translation>Es ließ sich keine Audioausgabe öffnen (PulseAudio, ALSA und JACK wurden versucht).</translation>
+    </message>
+    <message>
+        <source>The audio output ALSA could not be opened: this computer has no sound card.</source>
+        <translation>Die Audioausgabe ALSA ließ sich nicht öffnen: Dieser Computer hat keine Soundkarte.</translation>
+    </message>
+    <message>
+        <source>The audio output %1 could not be opened.</source>
+        <translation>Die Audioausgabe %1 ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library %1 is not installed: the Built-in Synth cannot play.</source>
+        <translation>Die Synthesizer-Bibliothek %1 ist nicht installiert: Der eingebaute Synth kann nicht spielen.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont found in %1.</source>
+        <translation>Kein General-MIDI-Soundfont in %1 gefunden.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded.</source>
+        <translation>Es ließ sich kein Soundfont laden.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1 through %2, every note %3 ms after it is played.</source>
+        <translation>Eingebauter Synth: %1 über %2, jede Note erklingt %3 ms nach dem Anschlag.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... %2 plays until then.</source>
+        <translation>Eingebauter Synth: Lade den Soundfont %1 ... Bis dahin spielt %2.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
+        <translation>Eingebauter Synth: Lade den Soundfont %1 ... Bis er bereit ist, sind gespielte Noten nicht zu hören.</translation>
+    </message>
+</context>
+<context>
     <name>ControllerNames</name>
     <message>
         <source>Bank Select MSB</source>
@@ -230,6 +269,13 @@
     <message>
         <source>Undefined</source>
         <translation>Undefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>SynthOutput</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1032,53 @@ Das lässt sich nicht rückgängig machen!</translation>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 von %2 getrennt: Das ergäbe eine virtuelle Rückkopplungsschleife!</translation>
+    </message>
+</context>
+<context>
+    <name>TNsmClient</name>
+    <message>
+        <source>NSM_URL &quot;%1&quot; is not the address of a session manager: going on without a session.</source>
+        <translation>NSM_URL „%1“ ist nicht die Adresse eines Sitzungsmanagers: Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>No socket could be opened to talk to the session manager: going on without a session.</source>
+        <translation>Es ließ sich kein Socket zum Sitzungsmanager öffnen: Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 does not answer: going on without a session.</source>
+        <translation>Der Sitzungsmanager unter %1 antwortet nicht: Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 opened no session: going on without a session.</source>
+        <translation>Der Sitzungsmanager unter %1 hat keine Sitzung geöffnet: Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (no reason given): going on without a session.</source>
+        <translation>Der Sitzungsmanager hat das Programm abgewiesen (ohne Angabe von Gründen): Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (%1): going on without a session.</source>
+        <translation>Der Sitzungsmanager hat das Programm abgewiesen (%1): Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The session could not be opened (%1): going on without a session.</source>
+        <translation>Die Sitzung ließ sich nicht öffnen (%1): Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>Session &quot;%1&quot;: settings kept in %2</source>
+        <translation>Sitzung „%1“: Einstellungen liegen in %2</translation>
+    </message>
+    <message>
+        <source>The session manager cannot be reached any more (%1): going on without a session.</source>
+        <translation>Der Sitzungsmanager ist nicht mehr erreichbar (%1): Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 cannot be reached (%2): going on without a session.</source>
+        <translation>Der Sitzungsmanager unter %1 ist nicht erreichbar (%2): Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The session manager has gone: going on without a session.</source>
+        <translation>Der Sitzungsmanager ist beendet: Es geht ohne Sitzung weiter.</translation>
     </message>
 </context>
 <context>

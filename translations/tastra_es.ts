@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BuiltinSynth</name>
+    <message>
+        <source>No audio output could be opened (PulseAudio, ALSA and JACK were tried).</source>
+        <translation>No se pudo abrir ninguna salida de audio (se probaron PulseAudio, ALSA y JACK).</translation>
+    </message>
+    <message>
+        <source>The audio output ALSA could not be opened: this computer has no sound card.</source>
+        <translation>No se pudo abrir la salida de audio ALSA: este ordenador no tiene tarjeta de sonido.</translation>
+    </message>
+    <message>
+        <source>The audio output %1 could not be opened.</source>
+        <translation>No se pudo abrir la salida de audio %1.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library %1 is not installed: the Built-in Synth cannot play.</source>
+        <translation>La biblioteca de síntesis %1 no está instalada: el sintetizador integrado no puede sonar.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont found in %1.</source>
+        <translation>No se encontró ninguna soundfont General MIDI en %1.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded.</source>
+        <translation>No se pudo cargar ninguna soundfont.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1 through %2, every note %3 ms after it is played.</source>
+        <translation>Sintetizador integrado: %1 a través de %2, cada nota suena %3 ms después de tocarla.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... %2 plays until then.</source>
+        <translation>Sintetizador integrado: cargando la soundfont %1... Mientras tanto suena %2.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
+        <translation>Sintetizador integrado: cargando la soundfont %1... Las notas que se toquen antes de que esté lista no se oyen.</translation>
+    </message>
+</context>
+<context>
     <name>ControllerNames</name>
     <message>
         <source>Bank Select MSB</source>
@@ -230,6 +269,13 @@
     <message>
         <source>Undefined</source>
         <translation>Sin definir</translation>
+    </message>
+</context>
+<context>
+    <name>SynthOutput</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1032,53 @@ This can&apos;t be undone later !</source>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 desconectado de %2: crearía un bucle de realimentación virtual.</translation>
+    </message>
+</context>
+<context>
+    <name>TNsmClient</name>
+    <message>
+        <source>NSM_URL &quot;%1&quot; is not the address of a session manager: going on without a session.</source>
+        <translation>NSM_URL «%1» no es la dirección de un gestor de sesiones: se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>No socket could be opened to talk to the session manager: going on without a session.</source>
+        <translation>No se pudo abrir ningún socket para hablar con el gestor de sesiones: se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 does not answer: going on without a session.</source>
+        <translation>El gestor de sesiones en %1 no responde: se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 opened no session: going on without a session.</source>
+        <translation>El gestor de sesiones en %1 no abrió ninguna sesión: se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (no reason given): going on without a session.</source>
+        <translation>El gestor de sesiones rechazó el programa (sin indicar el motivo): se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (%1): going on without a session.</source>
+        <translation>El gestor de sesiones rechazó el programa (%1): se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The session could not be opened (%1): going on without a session.</source>
+        <translation>No se pudo abrir la sesión (%1): se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>Session &quot;%1&quot;: settings kept in %2</source>
+        <translation>Sesión «%1»: ajustes guardados en %2</translation>
+    </message>
+    <message>
+        <source>The session manager cannot be reached any more (%1): going on without a session.</source>
+        <translation>El gestor de sesiones ya no está accesible (%1): se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 cannot be reached (%2): going on without a session.</source>
+        <translation>El gestor de sesiones en %1 no está accesible (%2): se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The session manager has gone: going on without a session.</source>
+        <translation>El gestor de sesiones ha terminado: se continúa sin sesión.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BuiltinSynth</name>
+    <message>
+        <source>No audio output could be opened (PulseAudio, ALSA and JACK were tried).</source>
+        <translation>Aucune sortie audio n&apos;a pu être ouverte (PulseAudio, ALSA et JACK ont été essayés).</translation>
+    </message>
+    <message>
+        <source>The audio output ALSA could not be opened: this computer has no sound card.</source>
+        <translation>La sortie audio ALSA n&apos;a pas pu être ouverte : cet ordinateur n&apos;a pas de carte son.</translation>
+    </message>
+    <message>
+        <source>The audio output %1 could not be opened.</source>
+        <translation>La sortie audio %1 n&apos;a pas pu être ouverte.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library %1 is not installed: the Built-in Synth cannot play.</source>
+        <translation>La bibliothèque de synthèse %1 n&apos;est pas installée : le synthé intégré ne peut pas jouer.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont found in %1.</source>
+        <translation>Aucune soundfont General MIDI trouvée dans %1.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded.</source>
+        <translation>Aucune soundfont n&apos;a pu être chargée.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1 through %2, every note %3 ms after it is played.</source>
+        <translation>Synthé intégré : %1 via %2, chaque note sonne %3 ms après avoir été jouée.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... %2 plays until then.</source>
+        <translation>Synthé intégré : chargement de la soundfont %1... %2 joue en attendant.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
+        <translation>Synthé intégré : chargement de la soundfont %1... Les notes jouées avant qu&apos;elle soit prête ne s&apos;entendent pas.</translation>
+    </message>
+</context>
+<context>
     <name>ControllerNames</name>
     <message>
         <source>Bank Select MSB</source>
@@ -230,6 +269,13 @@
     <message>
         <source>Undefined</source>
         <translation>Non défini</translation>
+    </message>
+</context>
+<context>
+    <name>SynthOutput</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1032,53 @@ Cette action est irréversible !</translation>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 déconnecté de %2 : cela créerait une boucle de rétroaction virtuelle !</translation>
+    </message>
+</context>
+<context>
+    <name>TNsmClient</name>
+    <message>
+        <source>NSM_URL &quot;%1&quot; is not the address of a session manager: going on without a session.</source>
+        <translation>NSM_URL « %1 » n&apos;est pas l&apos;adresse d&apos;un gestionnaire de session : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>No socket could be opened to talk to the session manager: going on without a session.</source>
+        <translation>Aucun socket n&apos;a pu être ouvert pour dialoguer avec le gestionnaire de session : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 does not answer: going on without a session.</source>
+        <translation>Le gestionnaire de session à l&apos;adresse %1 ne répond pas : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 opened no session: going on without a session.</source>
+        <translation>Le gestionnaire de session à l&apos;adresse %1 n&apos;a ouvert aucune session : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (no reason given): going on without a session.</source>
+        <translation>Le gestionnaire de session a refusé le programme (sans donner de raison) : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (%1): going on without a session.</source>
+        <translation>Le gestionnaire de session a refusé le programme (%1) : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The session could not be opened (%1): going on without a session.</source>
+        <translation>La session n&apos;a pas pu être ouverte (%1) : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>Session &quot;%1&quot;: settings kept in %2</source>
+        <translation>Session « %1 » : réglages conservés dans %2</translation>
+    </message>
+    <message>
+        <source>The session manager cannot be reached any more (%1): going on without a session.</source>
+        <translation>Le gestionnaire de session n&apos;est plus joignable (%1) : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 cannot be reached (%2): going on without a session.</source>
+        <translation>Le gestionnaire de session à l&apos;adresse %1 est injoignable (%2) : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The session manager has gone: going on without a session.</source>
+        <translation>Le gestionnaire de session s&apos;est arrêté : poursuite sans session.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BuiltinSynth</name>
+    <message>
+        <source>No audio output could be opened (PulseAudio, ALSA and JACK were tried).</source>
+        <translation>Non è stato possibile aprire alcuna uscita audio (sono stati provati PulseAudio, ALSA e JACK).</translation>
+    </message>
+    <message>
+        <source>The audio output ALSA could not be opened: this computer has no sound card.</source>
+        <translation>Non è stato possibile aprire l&apos;uscita audio ALSA: questo computer non ha una scheda audio.</translation>
+    </message>
+    <message>
+        <source>The audio output %1 could not be opened.</source>
+        <translation>Non è stato possibile aprire l&apos;uscita audio %1.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library %1 is not installed: the Built-in Synth cannot play.</source>
+        <translation>La libreria di sintesi %1 non è installata: il sintetizzatore integrato non può suonare.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont found in %1.</source>
+        <translation>Nessun soundfont General MIDI trovato in %1.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded.</source>
+        <translation>Non è stato possibile caricare alcun soundfont.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1 through %2, every note %3 ms after it is played.</source>
+        <translation>Sintetizzatore integrato: %1 tramite %2, ogni nota suona %3 ms dopo essere stata suonata.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... %2 plays until then.</source>
+        <translation>Sintetizzatore integrato: caricamento del soundfont %1... Nel frattempo suona %2.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
+        <translation>Sintetizzatore integrato: caricamento del soundfont %1... Le note suonate prima che sia pronto non si sentono.</translation>
+    </message>
+</context>
+<context>
     <name>ControllerNames</name>
     <message>
         <source>Bank Select MSB</source>
@@ -230,6 +269,13 @@
     <message>
         <source>Undefined</source>
         <translation>Non definito</translation>
+    </message>
+</context>
+<context>
+    <name>SynthOutput</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatica</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1032,53 @@ L&apos;operazione non si può annullare!</translation>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 scollegato da %2: creerebbe un anello di retroazione virtuale!</translation>
+    </message>
+</context>
+<context>
+    <name>TNsmClient</name>
+    <message>
+        <source>NSM_URL &quot;%1&quot; is not the address of a session manager: going on without a session.</source>
+        <translation>NSM_URL «%1» non è l&apos;indirizzo di un gestore di sessioni: si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>No socket could be opened to talk to the session manager: going on without a session.</source>
+        <translation>Non è stato possibile aprire un socket per comunicare con il gestore di sessioni: si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 does not answer: going on without a session.</source>
+        <translation>Il gestore di sessioni all&apos;indirizzo %1 non risponde: si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 opened no session: going on without a session.</source>
+        <translation>Il gestore di sessioni all&apos;indirizzo %1 non ha aperto alcuna sessione: si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (no reason given): going on without a session.</source>
+        <translation>Il gestore di sessioni ha rifiutato il programma (senza indicare il motivo): si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The session manager refused the program (%1): going on without a session.</source>
+        <translation>Il gestore di sessioni ha rifiutato il programma (%1): si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The session could not be opened (%1): going on without a session.</source>
+        <translation>Non è stato possibile aprire la sessione (%1): si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>Session &quot;%1&quot;: settings kept in %2</source>
+        <translation>Sessione «%1»: impostazioni conservate in %2</translation>
+    </message>
+    <message>
+        <source>The session manager cannot be reached any more (%1): going on without a session.</source>
+        <translation>Il gestore di sessioni non è più raggiungibile (%1): si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The session manager at %1 cannot be reached (%2): going on without a session.</source>
+        <translation>Il gestore di sessioni all&apos;indirizzo %1 non è raggiungibile (%2): si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The session manager has gone: going on without a session.</source>
+        <translation>Il gestore di sessioni è terminato: si prosegue senza sessione.</translation>
     </message>
 </context>
 <context>

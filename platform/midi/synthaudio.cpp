@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "platform/lib/translatedtext.h"
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/fluidapi.h"
 #include "platform/midi/jackmonitor.h"
@@ -34,8 +35,20 @@ const char* SynthOutputName(TSynthOutput output) {
         case TSynthOutput::Alsa:
             return "ALSA";
         default:
-            return "Automatic";
+            return QT_TRANSLATE_NOOP("SynthOutput", "Automatic");
     }
+}
+
+QString SynthOutputDisplayName(TSynthOutput output) {
+    return QCoreApplication::translate("SynthOutput", SynthOutputName(output));
+}
+
+std::string NoAudioOutputText() {
+    return TranslatedText(
+        "BuiltinSynth",
+        QT_TRANSLATE_NOOP(
+            "BuiltinSynth",
+            "No audio output could be opened (PulseAudio, ALSA and JACK were tried)."));
 }
 
 bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
@@ -79,12 +92,18 @@ bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
     }
     m_driverName.clear();
     if (output == TSynthOutput::Automatic)
-        failure = "No audio output could be opened (PulseAudio, ALSA and JACK were tried).";
+        failure = NoAudioOutputText();
     else if (output == TSynthOutput::Alsa && !haveSoundCards)
-        failure = "The audio output ALSA could not be opened: this computer has no sound card.";
+        failure =
+            TranslatedText("BuiltinSynth", QT_TRANSLATE_NOOP("BuiltinSynth",
+                                                             "The audio output ALSA could not be "
+                                                             "opened: this computer has no sound "
+                                                             "card."));
     else
         failure =
-            std::string("The audio output ") + SynthOutputName(output) + " could not be opened.";
+            QCoreApplication::translate("BuiltinSynth", "The audio output %1 could not be opened.")
+                .arg(SynthOutputDisplayName(output))
+                .toStdString();
     return false;
 }
 

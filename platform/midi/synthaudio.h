@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -75,5 +76,9 @@ private:
     std::string m_driverName;
 };
 
-// "PulseAudio / PipeWire", "JACK", ... for the user.
+// "PulseAudio / PipeWire", "JACK", ...: the English name, also the source of its translation.
 const char* SynthOutputName(TSynthOutput output);
+// The name in the user's language.
+QString SynthOutputDisplayName(TSynthOutput output);
+// What the user reads when no output at all could be opened.
+std::string NoAudioOutputText();

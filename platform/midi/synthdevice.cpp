@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "platform/lib/freememory.h"
+#include "platform/lib/translatedtext.h"
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/fluidapi.h"
 #include "platform/midi/systemmidi.h"
@@ -45,9 +46,16 @@ bool IsNoteMessage(std::uint32_t packed) {
     return kind == 0x80 || kind == 0x90 || kind == 0xA0;
 }
 
+template <typename... TArgs>
+std::string Tr(const char* text, const TArgs&... values) {
+    return TranslatedText("BuiltinSynth", text, values...);
+}
+
 std::string NoLibraryText() {
-    return std::string("The synthesizer library ") + kFluidLibraryName +
-           " is not installed: the Built-in Synth cannot play.";
+    return Tr(QT_TRANSLATE_NOOP(
+                  "BuiltinSynth",
+                  "The synthesizer library %1 is not installed: the Built-in Synth cannot play."),
+              std::string(kFluidLibraryName));
 }
 
 std::string UpperFirst(std::string text) {
@@ -155,13 +163,14 @@ bool TSynthDevice::ErrorText(MidiResult code, std::string& text) const {
     }
     switch (code) {
         case kMidiErrNoSoundfont:
-            text = "No General MIDI soundfont found in " + m_folder + ".";
+            text = Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "No General MIDI soundfont found in %1."),
+                      m_folder);
             return true;
         case kMidiErrNoAudio:
-            text = "No audio output could be opened (PulseAudio, ALSA and JACK were tried).";
+            text = NoAudioOutputText();
             return true;
         case kMidiErrSoundfontLoad:
-            text = "No soundfont could be loaded.";
+            text = Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "No soundfont could be loaded."));
             return true;
         case kMidiErrNoSynthLibrary:
             text = NoLibraryText();
@@ -273,8 +282,10 @@ std::string TSynthDevice::ReadyText() const {
     char delay[32];
     std::snprintf(delay, sizeof delay, "%.1f",
                   status.SampleRate > 0 ? status.BlockFrames * 1000.0 / status.SampleRate : 0.0);
-    return "Built-in Synth: " + SoundfontDisplayName(status.Soundfont) + " through " +
-           status.Output + ", every note " + delay + " ms after it is played.";
+    return Tr(
+        QT_TRANSLATE_NOOP("BuiltinSynth",
+                          "Built-in Synth: %1 through %2, every note %3 ms after it is played."),
+        SoundfontDisplayName(status.Soundfont), status.Output, std::string(delay));
 }
 
 // ---- The worker ------------------------------------------------------------------------------
@@ -392,11 +403,18 @@ bool TSynthDevice::EnsureEngine(const TSynthSettings& wanted, bool userSoundfont
                                ? "no General MIDI soundfont found in " + m_folder
                                : "the soundfont folder " + m_folder + " " + problem};
     } else {
-        const std::string loading =
-            "Built-in Synth: loading the soundfont " + SoundfontDisplayName(files.front()) + " ...";
+        const std::string loading = SoundfontDisplayName(files.front());
         Notice(TSynthNotice::Status,
-               loading + (playing ? " " + SoundfontDisplayName(m_engineFile) + " plays until then."
-                                  : " Notes played until it is ready are not heard."));
+               playing
+                   ? Tr(QT_TRANSLATE_NOOP(
+                            "BuiltinSynth",
+                            "Built-in Synth: loading the soundfont %1 ... %2 plays until then."),
+                        loading, SoundfontDisplayName(m_engineFile))
+                   : Tr(QT_TRANSLATE_NOOP(
+                            "BuiltinSynth",
+                            "Built-in Synth: loading the soundfont %1 ... Notes played until it "
+                            "is ready are not heard."),
+                        loading));
         RunAtLowPriority([&] {
             engine = std::make_unique<TBuiltinSynth>(rate);
             choice = LoadFirstSoundfont(*engine, files);

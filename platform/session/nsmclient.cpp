@@ -7,7 +7,15 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include "platform/lib/translatedtext.h"
+
 namespace {
+
+// Notices for the status bar; what goes to the session manager stays English.
+template <typename... TArgs>
+std::string Tr(const char* text, const TArgs&... values) {
+    return TranslatedText("TNsmClient", text, values...);
+}
 
 constexpr const char* kAnnounce = "/nsm/server/announce";
 constexpr const char* kOpen = "/nsm/client/open";
@@ -51,16 +59,17 @@ bool TNsmClient::Announce(const std::string& url, const std::string& application
     free(port);
     if (usable) m_address = lo_address_new_from_url(url.c_str());
     if (!m_address) {
-        Fail(TState::Failed, "NSM_URL \"" + url +
-                                 "\" is not the address of a session manager: going on without a "
-                                 "session.");
+        Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                  "NSM_URL \"%1\" is not the address of a session "
+                                                  "manager: going on without a session."),
+                                url));
         return false;
     }
     m_server = lo_server_new_with_proto(nullptr, LO_UDP, IgnoreOscError);
     if (!m_server) {
-        Fail(TState::Failed,
-             "No socket could be opened to talk to the session manager: going on without a "
-             "session.");
+        Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                  "No socket could be opened to talk to the "
+                                                  "session manager: going on without a session.")));
         return false;
     }
     lo_server_add_method(m_server, nullptr, nullptr, &TNsmClient::Handle, this);
@@ -98,9 +107,15 @@ bool TNsmClient::WaitForOpen(int ms) {
     }
     if (waiting())
         Fail(TState::Failed,
-             "The session manager at " + m_url +
-                 (m_state == TState::Announcing ? " does not answer" : " opened no session") +
-                 ": going on without a session.");
+             m_state == TState::Announcing
+                 ? Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                        "The session manager at %1 does not answer: "
+                                        "going on without a session."),
+                      m_url)
+                 : Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                        "The session manager at %1 opened no "
+                                        "session: going on without a session."),
+                      m_url));
     return SessionOpen();
 }
 
@@ -151,9 +166,14 @@ void TNsmClient::HandleReply(const std::string& types, lo_arg** argv) {
 void TNsmClient::HandleError(const std::string& types, lo_arg** argv) {
     if (m_state != TState::Announcing || Text(types, argv, 0) != kAnnounce) return;
     std::string reason = Text(types, argv, 2);
-    if (reason.empty()) reason = "no reason given";
-    Fail(TState::Failed,
-         "The session manager refused the program (" + reason + "): going on without a session.");
+    Fail(TState::Failed, reason.empty()
+                             ? Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                    "The session manager refused the program (no "
+                                                    "reason given): going on without a session."))
+                             : Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                    "The session manager refused the program (%1): "
+                                                    "going on without a session."),
+                                  reason));
 }
 
 void TNsmClient::HandleOpen(lo_arg** argv) {
@@ -171,13 +191,16 @@ void TNsmClient::HandleOpen(lo_arg** argv) {
     std::string error;
     if (!SessionPlace(session, place, error)) {
         Refuse(kOpen, kErrCreateFailed, error);
-        return Fail(TState::Failed,
-                    "The session could not be opened (" + error + "): going on without a session.");
+        return Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                         "The session could not be opened (%1): "
+                                                         "going on without a session."),
+                                       error));
     }
     m_session = session;
     m_place = place;
     m_state = TState::Open;
-    m_status = "Session \"" + session.displayName + "\": settings kept in " + session.path;
+    m_status = Tr(QT_TRANSLATE_NOOP("TNsmClient", "Session \"%1\": settings kept in %2"),
+                  session.displayName, session.path);
     m_watch = new QTimer(this);
     connect(m_watch, &QTimer::timeout, this, [this] { CheckManager(); });
     m_watch->start(kWatchMs);
@@ -218,11 +241,15 @@ void TNsmClient::Send(const char* path, lo_message message) {
     if (sent >= 0 || m_state == TState::Failed || m_state == TState::Gone) return;
     const std::string reason = lo_address_errstr(m_address) ? lo_address_errstr(m_address) : "";
     if (m_state == TState::Open)
-        Fail(TState::Gone, "The session manager cannot be reached any more (" + reason +
-                               "): going on without a session.");
+        Fail(TState::Gone, Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                "The session manager cannot be reached any more "
+                                                "(%1): going on without a session."),
+                              reason));
     else
-        Fail(TState::Failed, "The session manager at " + m_url + " cannot be reached (" + reason +
-                                 "): going on without a session.");
+        Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                  "The session manager at %1 cannot be reached "
+                                                  "(%2): going on without a session."),
+                                m_url, reason));
 }
 
 void TNsmClient::Fail(TState state, const std::string& text) {
@@ -236,5 +263,7 @@ void TNsmClient::Fail(TState state, const std::string& text) {
 
 void TNsmClient::CheckManager() {
     if (SessionOpen() && !m_managerAlive())
-        Fail(TState::Gone, "The session manager has gone: going on without a session.");
+        Fail(TState::Gone,
+             Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                  "The session manager has gone: going on without a session.")));
 }

@@ -15,6 +15,8 @@
 #include <QXmlStreamReader>
 
 #include "app/language.h"
+#include "platform/lib/translatedtext.h"
+#include "platform/midi/synthaudio.h"
 #include "support/windowcatalog.h"
 
 namespace {
@@ -124,6 +126,22 @@ TEST(GermanRun, ShowsGermanMenus) {
     const QMenu* language = showcase.Main().menuBar()->findChild<QMenu*>("Language1");
     ASSERT_NE(language, nullptr);
     EXPECT_EQ(language->title(), QStringLiteral("&Sprache"));
+}
+
+// The layers below the windows build their texts as std::string, from translated formats.
+TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
+    const auto translators = InstallTranslations("de", TASTRA_TRANSLATIONS_DIR);
+    ASSERT_FALSE(translators.empty());
+    EXPECT_EQ(SynthOutputDisplayName(TSynthOutput::Automatic), QStringLiteral("Automatisch"));
+    EXPECT_EQ(NoAudioOutputText(), "Es ließ sich keine Audioausgabe öffnen (PulseAudio, ALSA und "
+                                   "JACK wurden versucht).");
+    // A value holding "%2" stays as it is instead of taking the next value's place.
+    EXPECT_EQ(TranslatedText("TNsmClient",
+                             "The session manager at %1 cannot be reached (%2): going on without "
+                             "a session.",
+                             std::string("osc.udp://host:1/%2"), std::string("refused")),
+              "Der Sitzungsmanager unter osc.udp://host:1/%2 ist nicht erreichbar (refused): Es "
+              "geht ohne Sitzung weiter.");
 }
 
 // --help answers before the window system starts, so it carries its own translations.
