@@ -64,7 +64,8 @@ bool TKeyboard::SetKeyMapFile(const QString& path) {
         m_player.UseKeyMap(scanmap::MapOfKeys(map.keys));
     } else {
         m_player.UsePianoRows();
-        m_keyMapError = message + QStringLiteral("\nThe computer keys play the two piano rows.");
+        m_keyMapError =
+            message + QLatin1Char('\n') + tr("The computer keys play the two piano rows.");
     }
     update();
     if (!m_keyMapError.isEmpty() && OnKeyMapError) OnKeyMapError(this, m_keyMapError);

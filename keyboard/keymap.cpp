@@ -1,5 +1,6 @@
 #include "keyboard/keymap.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cctype>
 
@@ -52,6 +53,9 @@ QString TidyName(QString name) {
     return name.trimmed();
 }
 
+// A text for the user in the user's language.
+QString Tr(const char* text) { return QCoreApplication::translate("KeyMap", text); }
+
 bool Fail(TParseError& error, int line, const QString& message) {
     error.line = line;
     error.message = message;
@@ -76,22 +80,25 @@ bool ParseKeyMap(const std::string& text, TKeyMap& map, TParseError& error) {
         line = Trim(line);
         if (line.empty() || line[0] == ';' || line[0] == '#') continue;
         if (line.find('\0') != std::string::npos)
-            return Fail(error, lineNo, QStringLiteral("the line holds a zero byte"));
+            return Fail(error, lineNo,
+                        Tr(QT_TRANSLATE_NOOP("KeyMap", "the line holds a zero byte")));
 
         if (line[0] == '[') {
             if (line.back() != ']')
-                return Fail(error, lineNo, QStringLiteral("a section name must end with \"]\""));
+                return Fail(error, lineNo,
+                            Tr(QT_TRANSLATE_NOOP("KeyMap", "a section name must end with \"]\"")));
             const std::string name = Folded(Trim(line.substr(1, line.size() - 2)));
             int& seen = name == "keys" ? keysLine : mapLine;
             if (name != "keys" && name != "map")
                 return Fail(error, lineNo,
-                            QStringLiteral("unknown section %1 (a key map has [Keys] and [Map])")
+                            Tr(QT_TRANSLATE_NOOP(
+                                   "KeyMap", "unknown section %1 (a key map has [Keys] and [Map])"))
                                 .arg(Quoted(line)));
             if (seen)
-                return Fail(error, lineNo,
-                            QStringLiteral("section %1 comes twice (first on line %2)")
-                                .arg(Quoted(line))
-                                .arg(seen));
+                return Fail(
+                    error, lineNo,
+                    Tr(QT_TRANSLATE_NOOP("KeyMap", "section %1 comes twice (first on line %2)"))
+                        .arg(Quoted(line), QString::number(seen)));
             seen = lineNo;
             section = name == "keys" ? TSection::Keys : TSection::Map;
             continue;
@@ -100,18 +107,22 @@ bool ParseKeyMap(const std::string& text, TKeyMap& map, TParseError& error) {
         const size_t eq = line.find('=');
         if (eq == std::string::npos)
             return Fail(error, lineNo,
-                        QStringLiteral("%1 is not of the form NAME=VALUE").arg(Quoted(line)));
+                        Tr(QT_TRANSLATE_NOOP("KeyMap", "%1 is not of the form NAME=VALUE"))
+                            .arg(Quoted(line)));
         const std::string name = Trim(line.substr(0, eq));
         const std::string value = Trim(line.substr(eq + 1));
         switch (section) {
             case TSection::None:
-                return Fail(error, lineNo,
-                            QStringLiteral("%1 stands before the first section ([Keys] or [Map])")
-                                .arg(Quoted(line)));
+                return Fail(
+                    error, lineNo,
+                    Tr(QT_TRANSLATE_NOOP("KeyMap",
+                                         "%1 stands before the first section ([Keys] or [Map])"))
+                        .arg(Quoted(line)));
             case TSection::Map:
                 if (Folded(name) != "name")
                     return Fail(error, lineNo,
-                                QStringLiteral("unknown value %1 in [Map] (only Name= is known)")
+                                Tr(QT_TRANSLATE_NOOP(
+                                       "KeyMap", "unknown value %1 in [Map] (only Name= is known)"))
                                     .arg(Quoted(name)));
                 result.name =
                     TidyName(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
@@ -121,32 +132,37 @@ bool ParseKeyMap(const std::string& text, TKeyMap& map, TParseError& error) {
                 const std::string number = Trim(value.substr(0, value.find_first_of(";#")));
                 int scan = 0, offset = 0;
                 if (!ParseNumber(name, false, kFirstScanCode, kLastScanCode, scan))
-                    return Fail(error, lineNo,
-                                QStringLiteral("%1 is not a scan code (a whole number from %2 to "
-                                               "%3)")
-                                    .arg(Quoted(name))
-                                    .arg(kFirstScanCode)
-                                    .arg(kLastScanCode));
+                    return Fail(
+                        error, lineNo,
+                        Tr(QT_TRANSLATE_NOOP("KeyMap",
+                                             "%1 is not a scan code (a whole number from %2 to "
+                                             "%3)"))
+                            .arg(Quoted(name), QString::number(kFirstScanCode),
+                                 QString::number(kLastScanCode)));
                 if (!ParseNumber(number, true, kLowestOffset, kHighestOffset, offset))
                     return Fail(error, lineNo,
-                                QStringLiteral("%1 is not a note offset (a whole number of "
-                                               "semitones from %2 to %3)")
-                                    .arg(Quoted(number))
-                                    .arg(kLowestOffset)
-                                    .arg(kHighestOffset));
+                                Tr(QT_TRANSLATE_NOOP("KeyMap",
+                                                     "%1 is not a note offset (a whole number of "
+                                                     "semitones from %2 to %3)"))
+                                    .arg(Quoted(number), QString::number(kLowestOffset),
+                                         QString::number(kHighestOffset)));
                 if (auto it = lineOfKey.find(scan); it != lineOfKey.end())
-                    return Fail(error, lineNo,
-                                QStringLiteral("scan code %1 was given a note on line %2 already")
-                                    .arg(scan)
-                                    .arg(it->second));
+                    return Fail(
+                        error, lineNo,
+                        Tr(QT_TRANSLATE_NOOP("KeyMap",
+                                             "scan code %1 was given a note on line %2 already"))
+                            .arg(scan)
+                            .arg(it->second));
                 lineOfKey[scan] = lineNo;
                 result.keys[scan] = offset;
                 break;
             }
         }
     }
-    if (!keysLine) return Fail(error, 0, QStringLiteral("there is no [Keys] section"));
-    if (result.keys.empty()) return Fail(error, keysLine, QStringLiteral("[Keys] names no key"));
+    if (!keysLine)
+        return Fail(error, 0, Tr(QT_TRANSLATE_NOOP("KeyMap", "there is no [Keys] section")));
+    if (result.keys.empty())
+        return Fail(error, keysLine, Tr(QT_TRANSLATE_NOOP("KeyMap", "[Keys] names no key")));
     map = std::move(result);
     return true;
 }
@@ -162,34 +178,39 @@ std::string WriteKeyMap(const TKeyMap& map) {
 }
 
 bool LoadKeyMapFile(const QString& path, TKeyMap& map, QString& message) {
-    const QString file = QStringLiteral("Key map \"%1\"").arg(path);
     const QFileInfo info(path);
     if (info.exists() && info.isFile() && info.size() > kMaxFileSize) {
-        message = file + QStringLiteral(": the file is too large for a key map");
+        message =
+            Tr(QT_TRANSLATE_NOOP("KeyMap", "Key map \"%1\": the file is too large for a key map"))
+                .arg(path);
         return false;
     }
     std::string text, reason;
     switch (ReadWholeFile(path.toStdString(), text, &reason)) {
         case TReadResult::Missing:
-            message = file + QStringLiteral(": the file does not exist");
+            message = Tr(QT_TRANSLATE_NOOP("KeyMap", "Key map \"%1\": the file does not exist"))
+                          .arg(path);
             return false;
         case TReadResult::Failed:
-            message = file + QStringLiteral(" cannot be read: ") + QString::fromStdString(reason);
+            message = Tr(QT_TRANSLATE_NOOP("KeyMap", "Key map \"%1\" cannot be read: %2"))
+                          .arg(path, QString::fromStdString(reason));
             return false;
         case TReadResult::Ok:
             break;
     }
     TParseError error;
     if (ParseKeyMap(text, map, error)) return true;
-    message = error.line > 0 ? file + QStringLiteral(", line %1: ").arg(error.line) + error.message
-                             : file + QStringLiteral(": ") + error.message;
+    message = error.line > 0
+                  ? Tr(QT_TRANSLATE_NOOP("KeyMap", "Key map \"%1\", line %2: %3"))
+                        .arg(path, QString::number(error.line), error.message)
+                  : Tr(QT_TRANSLATE_NOOP("KeyMap", "Key map \"%1\": %2")).arg(path, error.message);
     return false;
 }
 
 bool SaveKeyMapFile(const QString& path, const TKeyMap& map, QString& message) {
     std::string reason;
     if (WriteFileAtomically(path.toStdString(), WriteKeyMap(map), &reason)) return true;
-    message = QStringLiteral("Key map \"%1\" could not be saved: %2")
+    message = Tr(QT_TRANSLATE_NOOP("KeyMap", "Key map \"%1\" could not be saved: %2"))
                   .arg(path, QString::fromStdString(reason));
     return false;
 }

@@ -22,17 +22,18 @@ QByteArray ReadWholeFile(const QString& fileName) {
     QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         throw std::runtime_error(
-            QStringLiteral("Cannot open file \"%1\". %2")
+            TPatchScriptParser::tr("Cannot open file \"%1\". %2")
                 .arg(fileName, fd < 0 ? QString::fromStdString(reason) : file.errorString())
                 .toStdString());
     // A file that does not start like a patch script is refused before the rest is read: the
     // chooser describes whatever file the user selects, large ones included.
     QByteArray data = file.read(kStartCheckBytes);
     if (file.error() == QFileDevice::NoError && !TPatchScriptParser::StartLooksRight(data))
-        throw std::runtime_error("Script is not a Cubase Parse File.");
+        throw std::runtime_error(
+            TPatchScriptParser::tr("Script is not a Cubase Parse File.").toStdString());
     data += file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw std::runtime_error(QStringLiteral("Cannot read file \"%1\". %2")
+        throw std::runtime_error(TPatchScriptParser::tr("Cannot read file \"%1\". %2")
                                      .arg(fileName, file.errorString())
                                      .toStdString());
     return data;
@@ -142,7 +143,8 @@ std::unique_ptr<TPatchList> TPatchList::LoadFromBytes(const QByteArray& data,
                                                       const QString& fileName,
                                                       QStringList* messages, bool headerOnly) {
     if (!TPatchScriptParser::StartLooksRight(data.left(kStartCheckBytes)))
-        throw std::runtime_error("Script is not a Cubase Parse File.");
+        throw std::runtime_error(
+            TPatchScriptParser::tr("Script is not a Cubase Parse File.").toStdString());
     auto list = std::make_unique<TPatchList>();
     list->m_fileName = fileName;
     TPatchScriptParser parser(TPatchScriptParser::SplitLines(data),

@@ -1,5 +1,6 @@
 #include "patches/patchscriptparser.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include "patches/patchlist.h"
@@ -19,9 +20,11 @@ bool StartsWithAscii(const QString& text, const char* keyword) {
     return text.size() >= k.size() && CompareTextAscii(text.left(k.size()), k) == 0;
 }
 
-const char* const kUnknownCommand = "Unknown command \"%1\" is ignored.";
-const char* const kSyntaxError = "Syntax error.";
-const char* const kNoSubGroup = "Sub group does not exist. Lower the level.";
+const char* const kUnknownCommand =
+    QT_TRANSLATE_NOOP("TPatchScriptParser", "Unknown command \"%1\" is ignored.");
+const char* const kSyntaxError = QT_TRANSLATE_NOOP("TPatchScriptParser", "Syntax error.");
+const char* const kNoSubGroup =
+    QT_TRANSLATE_NOOP("TPatchScriptParser", "Sub group does not exist. Lower the level.");
 
 }  // namespace
 
@@ -77,7 +80,7 @@ bool TPatchScriptParser::NextCommand() {
         ++m_index;
         if (m_index >= m_lines.size()) {
             m_index = static_cast<int>(m_lines.size());
-            Warning(QStringLiteral("[end] command not found."));
+            Warning(tr("[end] command not found."));
             return false;
         }
         const QString line = TrimControl(m_lines[m_index]);
@@ -91,7 +94,7 @@ bool TPatchScriptParser::NextCommand() {
             m_argument = TrimControl(line.mid(p));
             return true;
         }
-        Warning(QString::fromLatin1(kSyntaxError));
+        Warning(tr(kSyntaxError));
     }
 }
 
@@ -108,7 +111,7 @@ bool TPatchScriptParser::Accept(const char* keyword) {
 int TPatchScriptParser::Level(char letter) {
     if (m_command.size() < 2 || m_command[0] != QLatin1Char(letter)) return 0;
     const QChar d = m_command[1];
-    if (d < u'1' || d > u'9') Error(QString::fromLatin1(kSyntaxError));
+    if (d < u'1' || d > u'9') Error(tr(kSyntaxError));
     m_command = TrimControl(m_command.mid(2));
     return d.unicode() - '0';
 }
@@ -120,28 +123,28 @@ int TPatchScriptParser::Number(bool consume) {
     while (len < m_command.size() && m_command[len] >= u'0' && m_command[len] <= u'9') ++len;
     bool ok = false;
     const int value = len > digitsFrom ? m_command.left(len).toInt(&ok) : 0;
-    if (!ok) Error(QStringLiteral("Number expected."));
+    if (!ok) Error(tr("Number expected."));
     if (consume) m_command = TrimControl(m_command.mid(len));
     return value;
 }
 
 void TPatchScriptParser::Warning(const QString& text) {
     if (m_messages)
-        *m_messages << QStringLiteral("Line %1: Warning: %2").arg(LineNumber()).arg(text);
+        *m_messages << tr("Line %1: Warning: %2").arg(QString::number(LineNumber()), text);
 }
 
 void TPatchScriptParser::Error(const QString& text) {
-    const QString message = QStringLiteral("Line %1: Error: %2").arg(LineNumber()).arg(text);
+    const QString message = tr("Line %1: Error: %2").arg(QString::number(LineNumber()), text);
     if (m_messages) *m_messages << message;
     throw TPatchScriptParseException(message.toStdString());
 }
 
 void TPatchScriptParser::ParseHeader(TPatchList& list) {
-    if (!NextCommand()) Error(QStringLiteral("Empty patch script file."));
-    if (!Matches("cubase parse file")) Error(QStringLiteral("Script is not a Cubase Parse File."));
-    if (!NextCommand()) Error(QStringLiteral("Premature end of Cubase Parse File."));
-    if (!Accept("parser version")) Error(QStringLiteral("Version Number not found."));
-    if (Number(false) != 1) Error(QStringLiteral("Wrong version number."));
+    if (!NextCommand()) Error(tr("Empty patch script file."));
+    if (!Matches("cubase parse file")) Error(tr("Script is not a Cubase Parse File."));
+    if (!NextCommand()) Error(tr("Premature end of Cubase Parse File."));
+    if (!Accept("parser version")) Error(tr("Version Number not found."));
+    if (Number(false) != 1) Error(tr("Wrong version number."));
 
     struct TText {
         const char* keyword;
@@ -184,15 +187,15 @@ void TPatchScriptParser::ParseHeader(TPatchList& list) {
             if (handled || !Matches(f.keyword)) continue;
             list.*f.field = f.value;
             if (!f.implemented)
-                Warning(QStringLiteral("Function [%1] is not implemented and ignored.")
+                Warning(tr("Function [%1] is not implemented and ignored.")
                             .arg(QString::fromLatin1(f.keyword)));
             handled = true;
         }
         if (handled) continue;
         if (Matches("define patchnames")) return;
-        Warning(QString::fromLatin1(kUnknownCommand).arg(m_command));
+        Warning(tr(kUnknownCommand).arg(m_command));
     }
-    throw std::runtime_error("No \"define patchnames\" section !");
+    throw std::runtime_error(tr("No \"define patchnames\" section !").toStdString());
 }
 
 void TPatchScriptParser::ParsePatchNames(TPatchList& list) {
@@ -201,9 +204,9 @@ void TPatchScriptParser::ParsePatchNames(TPatchList& list) {
     m_patch = nullptr;
     m_lastGroup = nullptr;
     while (NextCommand()) {
-        if (m_argument.isEmpty() && !Matches("sorted")) Error(QStringLiteral("Name is missing."));
+        if (m_argument.isEmpty() && !Matches("sorted")) Error(tr("Name is missing."));
         if (m_command.size() <= 1) {
-            Warning(QString::fromLatin1(kUnknownCommand).arg(m_command));
+            Warning(tr(kUnknownCommand).arg(m_command));
             continue;
         }
         if (const int p = Level('p')) {
@@ -218,24 +221,23 @@ void TPatchScriptParser::ParsePatchNames(TPatchList& list) {
             if (m_lastGroup)
                 m_lastGroup->SetSorted(true);
             else
-                Warning(QStringLiteral("No group defined for sorted property. Ignored."));
+                Warning(tr("No group defined for sorted property. Ignored."));
         } else {
-            Warning(QString::fromLatin1(kUnknownCommand).arg(m_command));
+            Warning(tr(kUnknownCommand).arg(m_command));
             continue;
         }
         if (!m_command.isEmpty())
-            Warning(QStringLiteral("Ignoring remaining \"%1\" in command.").arg(m_command));
+            Warning(tr("Ignoring remaining \"%1\" in command.").arg(m_command));
     }
 }
 
 void TPatchScriptParser::PatchLine(int level) {
     TPatchModeGroup* group = m_levels[level - 1];
-    if (!group) Error(QString::fromLatin1(kNoSubGroup));
-    if (!Accept(",")) Error(QString::fromLatin1(kSyntaxError));
+    if (!group) Error(tr(kNoSubGroup));
+    if (!Accept(",")) Error(tr(kSyntaxError));
     const int program = Number(true);
-    if (program < 0 || program > 127)
-        Error(QStringLiteral("Program number out of bounds (0..127)"));
-    if (!Accept(",")) Error(QString::fromLatin1(kSyntaxError));
+    if (program < 0 || program > 127) Error(tr("Program number out of bounds (0..127)"));
+    if (!Accept(",")) Error(tr(kSyntaxError));
     const int first = Number(true);
     int bank;
     if (Accept(",")) {
@@ -246,15 +248,13 @@ void TPatchScriptParser::PatchLine(int level) {
         for (int i = 0; i < 2; ++i) {
             if (halves[i] >= -1 && halves[i] <= 127) continue;
             const bool isMsb = (i == 0) != swap;
-            Error(isMsb ? QStringLiteral("MSB out of bounds (-1..127)")
-                        : QStringLiteral("LSB out of bounds (-1..127)"));
+            Error(isMsb ? tr("MSB out of bounds (-1..127)") : tr("LSB out of bounds (-1..127)"));
         }
         const int msb = swap ? second : first;
         const int lsb = swap ? first : second;
         bank = (msb & 127) * 128 + (lsb & 127);
     } else {
-        if (first < -1 || first > 16383)
-            Error(QStringLiteral("Bank number out of bounds (0..16383)"));
+        if (first < -1 || first > 16383) Error(tr("Bank number out of bounds (0..16383)"));
         bank = first;
     }
     m_patch = group->AddProgram(m_argument, bank, program);
@@ -262,8 +262,8 @@ void TPatchScriptParser::PatchLine(int level) {
 
 void TPatchScriptParser::KeyName() {
     const int key = Number(true);
-    if (key < 0 || key > 127) Error(QStringLiteral("Key out of bounds (0..127)"));
-    if (!m_patch) Error(QStringLiteral("No program defined for key."));
+    if (key < 0 || key > 127) Error(tr("Key out of bounds (0..127)"));
+    if (!m_patch) Error(tr("No program defined for key."));
     m_patch->SetKeyName(key, m_argument);
 }
 
@@ -274,7 +274,7 @@ void TPatchScriptParser::Mode() {
     TPatchModeGroup* mode = m_list->AddMode(m_argument);
     if (!m_command.isEmpty()) {
         const int channel = Number(true) - 1;
-        if (channel < -1 || channel > 15) Error(QStringLiteral("Midi channel out of bounds."));
+        if (channel < -1 || channel > 15) Error(tr("Midi channel out of bounds."));
         mode->SetMidiChannel(channel);
     }
     m_levels[0] = mode;
@@ -282,7 +282,7 @@ void TPatchScriptParser::Mode() {
 
 void TPatchScriptParser::Group(int level) {
     if (!m_levels[level - 1]) {
-        if (level != 1) Error(QString::fromLatin1(kNoSubGroup));
+        if (level != 1) Error(tr(kNoSubGroup));
         m_levels[0] = m_list->AddMode(m_list->DeviceName);
     }
     TPatchModeGroup* group = m_levels[level - 1]->AddSubgroup(m_argument);

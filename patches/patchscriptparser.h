@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -13,6 +14,8 @@ class TPatchProgram;
 // "[command]argument"; everything else is skipped. Warnings go to the messages list when one is
 // given; errors are added there too and raised as TPatchScriptParseException.
 class TPatchScriptParser {
+    Q_DECLARE_TR_FUNCTIONS(TPatchScriptParser)
+
 public:
     TPatchScriptParser(const QStringList& lines, QStringList* messages);
 

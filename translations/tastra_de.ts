@@ -272,6 +272,81 @@
     </message>
 </context>
 <context>
+    <name>KeyMap</name>
+    <message>
+        <source>the line holds a zero byte</source>
+        <translation>die Zeile enthält ein Nullbyte</translation>
+    </message>
+    <message>
+        <source>a section name must end with &quot;]&quot;</source>
+        <translation>ein Abschnittsname muss mit „]“ enden</translation>
+    </message>
+    <message>
+        <source>unknown section %1 (a key map has [Keys] and [Map])</source>
+        <translation>unbekannter Abschnitt %1 (eine Tastenbelegung hat [Keys] und [Map])</translation>
+    </message>
+    <message>
+        <source>section %1 comes twice (first on line %2)</source>
+        <translation>Abschnitt %1 kommt doppelt vor (zuerst in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form NAME=VALUE</source>
+        <translation>%1 hat nicht die Form NAME=WERT</translation>
+    </message>
+    <message>
+        <source>%1 stands before the first section ([Keys] or [Map])</source>
+        <translation>%1 steht vor dem ersten Abschnitt ([Keys] oder [Map])</translation>
+    </message>
+    <message>
+        <source>unknown value %1 in [Map] (only Name= is known)</source>
+        <translation>unbekannter Wert %1 in [Map] (nur Name= ist bekannt)</translation>
+    </message>
+    <message>
+        <source>%1 is not a scan code (a whole number from %2 to %3)</source>
+        <translation>%1 ist kein Scancode (eine ganze Zahl von %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a note offset (a whole number of semitones from %2 to %3)</source>
+        <translation>%1 ist kein Notenabstand (eine ganze Zahl von Halbtönen von %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>scan code %1 was given a note on line %2 already</source>
+        <translation>Scancode %1 wurde schon in Zeile %2 eine Note zugewiesen</translation>
+    </message>
+    <message>
+        <source>there is no [Keys] section</source>
+        <translation>es gibt keinen Abschnitt [Keys]</translation>
+    </message>
+    <message>
+        <source>[Keys] names no key</source>
+        <translation>[Keys] nennt keine Taste</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file is too large for a key map</source>
+        <translation>Tastenbelegung „%1“: Die Datei ist zu groß für eine Tastenbelegung</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file does not exist</source>
+        <translation>Tastenbelegung „%1“: Die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; cannot be read: %2</source>
+        <translation>Tastenbelegung „%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;, line %2: %3</source>
+        <translation>Tastenbelegung „%1“, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: %2</source>
+        <translation>Tastenbelegung „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; could not be saved: %2</source>
+        <translation>Tastenbelegung „%1“ ließ sich nicht speichern: %2</translation>
+    </message>
+</context>
+<context>
     <name>SynthOutput</name>
     <message>
         <source>Automatic</source>
@@ -735,6 +810,13 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>TKeyboard</name>
+    <message>
+        <source>The computer keys play the two piano rows.</source>
+        <translation>Die Computertasten spielen die zwei Klavierreihen.</translation>
+    </message>
+</context>
+<context>
     <name>TKeysPage</name>
     <message>
         <source>Choose Key Map</source>
@@ -1079,6 +1161,113 @@ Das lässt sich nicht rückgängig machen!</translation>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>Der Sitzungsmanager ist beendet: Es geht ohne Sitzung weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>TPatchScriptParser</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ lässt sich nicht öffnen. %2</translation>
+    </message>
+    <message>
+        <source>Script is not a Cubase Parse File.</source>
+        <translation>Das Skript ist kein Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ lässt sich nicht lesen. %2</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot; is ignored.</source>
+        <translation>Unbekannter Befehl „%1“ wird übergangen.</translation>
+    </message>
+    <message>
+        <source>Syntax error.</source>
+        <translation>Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>Sub group does not exist. Lower the level.</source>
+        <translation>Die Untergruppe existiert nicht. Die Ebene verringern.</translation>
+    </message>
+    <message>
+        <source>[end] command not found.</source>
+        <translation>Befehl [end] nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Number expected.</source>
+        <translation>Zahl erwartet.</translation>
+    </message>
+    <message>
+        <source>Line %1: Warning: %2</source>
+        <translation>Zeile %1: Warnung: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: Error: %2</source>
+        <translation>Zeile %1: Fehler: %2</translation>
+    </message>
+    <message>
+        <source>Empty patch script file.</source>
+        <translation>Leere Patch-Skript-Datei.</translation>
+    </message>
+    <message>
+        <source>Premature end of Cubase Parse File.</source>
+        <translation>Vorzeitiges Ende des Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Version Number not found.</source>
+        <translation>Versionsnummer nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Wrong version number.</source>
+        <translation>Falsche Versionsnummer.</translation>
+    </message>
+    <message>
+        <source>Function [%1] is not implemented and ignored.</source>
+        <translation>Die Funktion [%1] ist nicht umgesetzt und wird übergangen.</translation>
+    </message>
+    <message>
+        <source>No &quot;define patchnames&quot; section !</source>
+        <translation>Kein Abschnitt „define patchnames“!</translation>
+    </message>
+    <message>
+        <source>Name is missing.</source>
+        <translation>Der Name fehlt.</translation>
+    </message>
+    <message>
+        <source>No group defined for sorted property. Ignored.</source>
+        <translation>Keine Gruppe für die Eigenschaft sorted festgelegt. Übergangen.</translation>
+    </message>
+    <message>
+        <source>Ignoring remaining &quot;%1&quot; in command.</source>
+        <translation>Der Rest „%1“ im Befehl wird übergangen.</translation>
+    </message>
+    <message>
+        <source>Program number out of bounds (0..127)</source>
+        <translation>Programmnummer außerhalb des Bereichs (0..127)</translation>
+    </message>
+    <message>
+        <source>MSB out of bounds (-1..127)</source>
+        <translation>MSB außerhalb des Bereichs (-1..127)</translation>
+    </message>
+    <message>
+        <source>LSB out of bounds (-1..127)</source>
+        <translation>LSB außerhalb des Bereichs (-1..127)</translation>
+    </message>
+    <message>
+        <source>Bank number out of bounds (0..16383)</source>
+        <translation>Banknummer außerhalb des Bereichs (0..16383)</translation>
+    </message>
+    <message>
+        <source>Key out of bounds (0..127)</source>
+        <translation>Taste außerhalb des Bereichs (0..127)</translation>
+    </message>
+    <message>
+        <source>No program defined for key.</source>
+        <translation>Für die Taste ist kein Programm festgelegt.</translation>
+    </message>
+    <message>
+        <source>Midi channel out of bounds.</source>
+        <translation>MIDI-Kanal außerhalb des Bereichs.</translation>
     </message>
 </context>
 <context>

@@ -272,6 +272,81 @@
     </message>
 </context>
 <context>
+    <name>KeyMap</name>
+    <message>
+        <source>the line holds a zero byte</source>
+        <translation>la línea contiene un byte nulo</translation>
+    </message>
+    <message>
+        <source>a section name must end with &quot;]&quot;</source>
+        <translation>un nombre de sección debe terminar en «]»</translation>
+    </message>
+    <message>
+        <source>unknown section %1 (a key map has [Keys] and [Map])</source>
+        <translation>sección desconocida %1 (un mapa de teclas tiene [Keys] y [Map])</translation>
+    </message>
+    <message>
+        <source>section %1 comes twice (first on line %2)</source>
+        <translation>la sección %1 aparece dos veces (primero en la línea %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form NAME=VALUE</source>
+        <translation>%1 no tiene la forma NOMBRE=VALOR</translation>
+    </message>
+    <message>
+        <source>%1 stands before the first section ([Keys] or [Map])</source>
+        <translation>%1 está antes de la primera sección ([Keys] o [Map])</translation>
+    </message>
+    <message>
+        <source>unknown value %1 in [Map] (only Name= is known)</source>
+        <translation>valor desconocido %1 en [Map] (solo se conoce Name=)</translation>
+    </message>
+    <message>
+        <source>%1 is not a scan code (a whole number from %2 to %3)</source>
+        <translation>%1 no es un código de tecla (un número entero de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a note offset (a whole number of semitones from %2 to %3)</source>
+        <translation>%1 no es un desplazamiento de nota (un número entero de semitonos de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>scan code %1 was given a note on line %2 already</source>
+        <translation>al código de tecla %1 ya se le asignó una nota en la línea %2</translation>
+    </message>
+    <message>
+        <source>there is no [Keys] section</source>
+        <translation>no hay ninguna sección [Keys]</translation>
+    </message>
+    <message>
+        <source>[Keys] names no key</source>
+        <translation>[Keys] no nombra ninguna tecla</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file is too large for a key map</source>
+        <translation>Mapa de teclas «%1»: el archivo es demasiado grande para un mapa de teclas</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file does not exist</source>
+        <translation>Mapa de teclas «%1»: el archivo no existe</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer el mapa de teclas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;, line %2: %3</source>
+        <translation>Mapa de teclas «%1», línea %2: %3</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: %2</source>
+        <translation>Mapa de teclas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; could not be saved: %2</source>
+        <translation>No se pudo guardar el mapa de teclas «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>SynthOutput</name>
     <message>
         <source>Automatic</source>
@@ -735,6 +810,13 @@ Pruebe «%1 --help» para más información.
     </message>
 </context>
 <context>
+    <name>TKeyboard</name>
+    <message>
+        <source>The computer keys play the two piano rows.</source>
+        <translation>Las teclas del ordenador tocan las dos filas de piano.</translation>
+    </message>
+</context>
+<context>
     <name>TKeysPage</name>
     <message>
         <source>Choose Key Map</source>
@@ -1079,6 +1161,113 @@ This can&apos;t be undone later !</source>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>El gestor de sesiones ha terminado: se continúa sin sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>TPatchScriptParser</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Script is not a Cubase Parse File.</source>
+        <translation>El script no es un Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>No se puede leer el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot; is ignored.</source>
+        <translation>Se ignora el comando desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>Syntax error.</source>
+        <translation>Error de sintaxis.</translation>
+    </message>
+    <message>
+        <source>Sub group does not exist. Lower the level.</source>
+        <translation>El subgrupo no existe. Baje el nivel.</translation>
+    </message>
+    <message>
+        <source>[end] command not found.</source>
+        <translation>No se encontró el comando [end].</translation>
+    </message>
+    <message>
+        <source>Number expected.</source>
+        <translation>Se esperaba un número.</translation>
+    </message>
+    <message>
+        <source>Line %1: Warning: %2</source>
+        <translation>Línea %1: advertencia: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: Error: %2</source>
+        <translation>Línea %1: error: %2</translation>
+    </message>
+    <message>
+        <source>Empty patch script file.</source>
+        <translation>Archivo de script de patches vacío.</translation>
+    </message>
+    <message>
+        <source>Premature end of Cubase Parse File.</source>
+        <translation>Fin prematuro del Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Version Number not found.</source>
+        <translation>No se encontró el número de versión.</translation>
+    </message>
+    <message>
+        <source>Wrong version number.</source>
+        <translation>Número de versión incorrecto.</translation>
+    </message>
+    <message>
+        <source>Function [%1] is not implemented and ignored.</source>
+        <translation>La función [%1] no está implementada y se ignora.</translation>
+    </message>
+    <message>
+        <source>No &quot;define patchnames&quot; section !</source>
+        <translation>¡No hay ninguna sección «define patchnames»!</translation>
+    </message>
+    <message>
+        <source>Name is missing.</source>
+        <translation>Falta el nombre.</translation>
+    </message>
+    <message>
+        <source>No group defined for sorted property. Ignored.</source>
+        <translation>No hay ningún grupo definido para la propiedad sorted. Se ignora.</translation>
+    </message>
+    <message>
+        <source>Ignoring remaining &quot;%1&quot; in command.</source>
+        <translation>Se ignora el resto «%1» del comando.</translation>
+    </message>
+    <message>
+        <source>Program number out of bounds (0..127)</source>
+        <translation>Número de programa fuera de rango (0..127)</translation>
+    </message>
+    <message>
+        <source>MSB out of bounds (-1..127)</source>
+        <translation>MSB fuera de rango (-1..127)</translation>
+    </message>
+    <message>
+        <source>LSB out of bounds (-1..127)</source>
+        <translation>LSB fuera de rango (-1..127)</translation>
+    </message>
+    <message>
+        <source>Bank number out of bounds (0..16383)</source>
+        <translation>Número de banco fuera de rango (0..16383)</translation>
+    </message>
+    <message>
+        <source>Key out of bounds (0..127)</source>
+        <translation>Tecla fuera de rango (0..127)</translation>
+    </message>
+    <message>
+        <source>No program defined for key.</source>
+        <translation>No hay ningún programa definido para la tecla.</translation>
+    </message>
+    <message>
+        <source>Midi channel out of bounds.</source>
+        <translation>Canal MIDI fuera de rango.</translation>
     </message>
 </context>
 <context>

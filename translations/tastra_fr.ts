@@ -272,6 +272,81 @@
     </message>
 </context>
 <context>
+    <name>KeyMap</name>
+    <message>
+        <source>the line holds a zero byte</source>
+        <translation>la ligne contient un octet nul</translation>
+    </message>
+    <message>
+        <source>a section name must end with &quot;]&quot;</source>
+        <translation>un nom de section doit se terminer par « ] »</translation>
+    </message>
+    <message>
+        <source>unknown section %1 (a key map has [Keys] and [Map])</source>
+        <translation>section inconnue %1 (une disposition de touches a [Keys] et [Map])</translation>
+    </message>
+    <message>
+        <source>section %1 comes twice (first on line %2)</source>
+        <translation>la section %1 apparaît deux fois (d&apos;abord à la ligne %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form NAME=VALUE</source>
+        <translation>%1 n&apos;est pas de la forme NOM=VALEUR</translation>
+    </message>
+    <message>
+        <source>%1 stands before the first section ([Keys] or [Map])</source>
+        <translation>%1 précède la première section ([Keys] ou [Map])</translation>
+    </message>
+    <message>
+        <source>unknown value %1 in [Map] (only Name= is known)</source>
+        <translation>valeur inconnue %1 dans [Map] (seul Name= est connu)</translation>
+    </message>
+    <message>
+        <source>%1 is not a scan code (a whole number from %2 to %3)</source>
+        <translation>%1 n&apos;est pas un code de touche (un nombre entier de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a note offset (a whole number of semitones from %2 to %3)</source>
+        <translation>%1 n&apos;est pas un décalage de note (un nombre entier de demi-tons de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>scan code %1 was given a note on line %2 already</source>
+        <translation>le code de touche %1 a déjà reçu une note à la ligne %2</translation>
+    </message>
+    <message>
+        <source>there is no [Keys] section</source>
+        <translation>il n&apos;y a pas de section [Keys]</translation>
+    </message>
+    <message>
+        <source>[Keys] names no key</source>
+        <translation>[Keys] ne nomme aucune touche</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file is too large for a key map</source>
+        <translation>Disposition de touches « %1 » : le fichier est trop grand pour une disposition de touches</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file does not exist</source>
+        <translation>Disposition de touches « %1 » : le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; cannot be read: %2</source>
+        <translation>La disposition de touches « %1 » ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;, line %2: %3</source>
+        <translation>Disposition de touches « %1 », ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: %2</source>
+        <translation>Disposition de touches « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; could not be saved: %2</source>
+        <translation>La disposition de touches « %1 » n&apos;a pas pu être enregistrée : %2</translation>
+    </message>
+</context>
+<context>
     <name>SynthOutput</name>
     <message>
         <source>Automatic</source>
@@ -735,6 +810,13 @@ Essayez « %1 --help » pour plus d&apos;informations.
     </message>
 </context>
 <context>
+    <name>TKeyboard</name>
+    <message>
+        <source>The computer keys play the two piano rows.</source>
+        <translation>Les touches de l&apos;ordinateur jouent les deux rangées de piano.</translation>
+    </message>
+</context>
+<context>
     <name>TKeysPage</name>
     <message>
         <source>Choose Key Map</source>
@@ -1079,6 +1161,113 @@ Cette action est irréversible !</translation>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>Le gestionnaire de session s&apos;est arrêté : poursuite sans session.</translation>
+    </message>
+</context>
+<context>
+    <name>TPatchScriptParser</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Script is not a Cubase Parse File.</source>
+        <translation>Le script n&apos;est pas un Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Impossible de lire le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot; is ignored.</source>
+        <translation>La commande inconnue « %1 » est ignorée.</translation>
+    </message>
+    <message>
+        <source>Syntax error.</source>
+        <translation>Erreur de syntaxe.</translation>
+    </message>
+    <message>
+        <source>Sub group does not exist. Lower the level.</source>
+        <translation>Le sous-groupe n&apos;existe pas. Diminuez le niveau.</translation>
+    </message>
+    <message>
+        <source>[end] command not found.</source>
+        <translation>Commande [end] introuvable.</translation>
+    </message>
+    <message>
+        <source>Number expected.</source>
+        <translation>Nombre attendu.</translation>
+    </message>
+    <message>
+        <source>Line %1: Warning: %2</source>
+        <translation>Ligne %1 : avertissement : %2</translation>
+    </message>
+    <message>
+        <source>Line %1: Error: %2</source>
+        <translation>Ligne %1 : erreur : %2</translation>
+    </message>
+    <message>
+        <source>Empty patch script file.</source>
+        <translation>Fichier de script de patchs vide.</translation>
+    </message>
+    <message>
+        <source>Premature end of Cubase Parse File.</source>
+        <translation>Fin prématurée du Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Version Number not found.</source>
+        <translation>Numéro de version introuvable.</translation>
+    </message>
+    <message>
+        <source>Wrong version number.</source>
+        <translation>Numéro de version erroné.</translation>
+    </message>
+    <message>
+        <source>Function [%1] is not implemented and ignored.</source>
+        <translation>La fonction [%1] n&apos;est pas prise en charge et est ignorée.</translation>
+    </message>
+    <message>
+        <source>No &quot;define patchnames&quot; section !</source>
+        <translation>Aucune section « define patchnames » !</translation>
+    </message>
+    <message>
+        <source>Name is missing.</source>
+        <translation>Le nom manque.</translation>
+    </message>
+    <message>
+        <source>No group defined for sorted property. Ignored.</source>
+        <translation>Aucun groupe défini pour la propriété sorted. Ignoré.</translation>
+    </message>
+    <message>
+        <source>Ignoring remaining &quot;%1&quot; in command.</source>
+        <translation>Le reste « %1 » de la commande est ignoré.</translation>
+    </message>
+    <message>
+        <source>Program number out of bounds (0..127)</source>
+        <translation>Numéro de programme hors limites (0..127)</translation>
+    </message>
+    <message>
+        <source>MSB out of bounds (-1..127)</source>
+        <translation>MSB hors limites (-1..127)</translation>
+    </message>
+    <message>
+        <source>LSB out of bounds (-1..127)</source>
+        <translation>LSB hors limites (-1..127)</translation>
+    </message>
+    <message>
+        <source>Bank number out of bounds (0..16383)</source>
+        <translation>Numéro de banque hors limites (0..16383)</translation>
+    </message>
+    <message>
+        <source>Key out of bounds (0..127)</source>
+        <translation>Touche hors limites (0..127)</translation>
+    </message>
+    <message>
+        <source>No program defined for key.</source>
+        <translation>Aucun programme défini pour la touche.</translation>
+    </message>
+    <message>
+        <source>Midi channel out of bounds.</source>
+        <translation>Canal MIDI hors limites.</translation>
     </message>
 </context>
 <context>

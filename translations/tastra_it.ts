@@ -272,6 +272,81 @@
     </message>
 </context>
 <context>
+    <name>KeyMap</name>
+    <message>
+        <source>the line holds a zero byte</source>
+        <translation>la riga contiene un byte nullo</translation>
+    </message>
+    <message>
+        <source>a section name must end with &quot;]&quot;</source>
+        <translation>il nome di una sezione deve terminare con «]»</translation>
+    </message>
+    <message>
+        <source>unknown section %1 (a key map has [Keys] and [Map])</source>
+        <translation>sezione sconosciuta %1 (una mappa dei tasti ha [Keys] e [Map])</translation>
+    </message>
+    <message>
+        <source>section %1 comes twice (first on line %2)</source>
+        <translation>la sezione %1 compare due volte (la prima alla riga %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not of the form NAME=VALUE</source>
+        <translation>%1 non ha la forma NOME=VALORE</translation>
+    </message>
+    <message>
+        <source>%1 stands before the first section ([Keys] or [Map])</source>
+        <translation>%1 si trova prima della prima sezione ([Keys] o [Map])</translation>
+    </message>
+    <message>
+        <source>unknown value %1 in [Map] (only Name= is known)</source>
+        <translation>valore sconosciuto %1 in [Map] (è noto solo Name=)</translation>
+    </message>
+    <message>
+        <source>%1 is not a scan code (a whole number from %2 to %3)</source>
+        <translation>%1 non è un codice di scansione (un numero intero da %2 a %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a note offset (a whole number of semitones from %2 to %3)</source>
+        <translation>%1 non è uno scostamento di nota (un numero intero di semitoni da %2 a %3)</translation>
+    </message>
+    <message>
+        <source>scan code %1 was given a note on line %2 already</source>
+        <translation>al codice di scansione %1 è già stata assegnata una nota alla riga %2</translation>
+    </message>
+    <message>
+        <source>there is no [Keys] section</source>
+        <translation>non c&apos;è nessuna sezione [Keys]</translation>
+    </message>
+    <message>
+        <source>[Keys] names no key</source>
+        <translation>[Keys] non nomina alcun tasto</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file is too large for a key map</source>
+        <translation>Mappa dei tasti «%1»: il file è troppo grande per una mappa dei tasti</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: the file does not exist</source>
+        <translation>Mappa dei tasti «%1»: il file non esiste</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere la mappa dei tasti «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;, line %2: %3</source>
+        <translation>Mappa dei tasti «%1», riga %2: %3</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot;: %2</source>
+        <translation>Mappa dei tasti «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Key map &quot;%1&quot; could not be saved: %2</source>
+        <translation>Impossibile salvare la mappa dei tasti «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>SynthOutput</name>
     <message>
         <source>Automatic</source>
@@ -735,6 +810,13 @@ Provare «%1 --help» per maggiori informazioni.
     </message>
 </context>
 <context>
+    <name>TKeyboard</name>
+    <message>
+        <source>The computer keys play the two piano rows.</source>
+        <translation>I tasti del computer suonano le due file di pianoforte.</translation>
+    </message>
+</context>
+<context>
     <name>TKeysPage</name>
     <message>
         <source>Choose Key Map</source>
@@ -1079,6 +1161,113 @@ L&apos;operazione non si può annullare!</translation>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>Il gestore di sessioni è terminato: si prosegue senza sessione.</translation>
+    </message>
+</context>
+<context>
+    <name>TPatchScriptParser</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossibile aprire il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>Script is not a Cubase Parse File.</source>
+        <translation>Lo script non è un Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Impossibile leggere il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot; is ignored.</source>
+        <translation>Il comando sconosciuto «%1» viene ignorato.</translation>
+    </message>
+    <message>
+        <source>Syntax error.</source>
+        <translation>Errore di sintassi.</translation>
+    </message>
+    <message>
+        <source>Sub group does not exist. Lower the level.</source>
+        <translation>Il sottogruppo non esiste. Abbassare il livello.</translation>
+    </message>
+    <message>
+        <source>[end] command not found.</source>
+        <translation>Comando [end] non trovato.</translation>
+    </message>
+    <message>
+        <source>Number expected.</source>
+        <translation>Atteso un numero.</translation>
+    </message>
+    <message>
+        <source>Line %1: Warning: %2</source>
+        <translation>Riga %1: avviso: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: Error: %2</source>
+        <translation>Riga %1: errore: %2</translation>
+    </message>
+    <message>
+        <source>Empty patch script file.</source>
+        <translation>File di script delle patch vuoto.</translation>
+    </message>
+    <message>
+        <source>Premature end of Cubase Parse File.</source>
+        <translation>Fine prematura del Cubase Parse File.</translation>
+    </message>
+    <message>
+        <source>Version Number not found.</source>
+        <translation>Numero di versione non trovato.</translation>
+    </message>
+    <message>
+        <source>Wrong version number.</source>
+        <translation>Numero di versione errato.</translation>
+    </message>
+    <message>
+        <source>Function [%1] is not implemented and ignored.</source>
+        <translation>La funzione [%1] non è implementata e viene ignorata.</translation>
+    </message>
+    <message>
+        <source>No &quot;define patchnames&quot; section !</source>
+        <translation>Nessuna sezione «define patchnames»!</translation>
+    </message>
+    <message>
+        <source>Name is missing.</source>
+        <translation>Manca il nome.</translation>
+    </message>
+    <message>
+        <source>No group defined for sorted property. Ignored.</source>
+        <translation>Nessun gruppo definito per la proprietà sorted. Ignorato.</translation>
+    </message>
+    <message>
+        <source>Ignoring remaining &quot;%1&quot; in command.</source>
+        <translation>Il resto «%1» del comando viene ignorato.</translation>
+    </message>
+    <message>
+        <source>Program number out of bounds (0..127)</source>
+        <translation>Numero di programma fuori intervallo (0..127)</translation>
+    </message>
+    <message>
+        <source>MSB out of bounds (-1..127)</source>
+        <translation>MSB fuori intervallo (-1..127)</translation>
+    </message>
+    <message>
+        <source>LSB out of bounds (-1..127)</source>
+        <translation>LSB fuori intervallo (-1..127)</translation>
+    </message>
+    <message>
+        <source>Bank number out of bounds (0..16383)</source>
+        <translation>Numero di banco fuori intervallo (0..16383)</translation>
+    </message>
+    <message>
+        <source>Key out of bounds (0..127)</source>
+        <translation>Tasto fuori intervallo (0..127)</translation>
+    </message>
+    <message>
+        <source>No program defined for key.</source>
+        <translation>Nessun programma definito per il tasto.</translation>
+    </message>
+    <message>
+        <source>Midi channel out of bounds.</source>
+        <translation>Canale MIDI fuori intervallo.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,8 @@
 #include <QXmlStreamReader>
 
 #include "app/language.h"
+#include "keyboard/keymap.h"
+#include "patches/patchlist.h"
 #include "platform/lib/translatedtext.h"
 #include "platform/midi/synthaudio.h"
 #include "support/windowcatalog.h"
@@ -128,13 +130,15 @@ TEST(GermanRun, ShowsGermanMenus) {
     EXPECT_EQ(language->title(), QStringLiteral("&Sprache"));
 }
 
-// The layers below the windows build their texts as std::string, from translated formats.
+// The layers below the windows build their texts from translated formats, the values put in as
+// they are.
 TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
     const auto translators = InstallTranslations("de", TASTRA_TRANSLATIONS_DIR);
     ASSERT_FALSE(translators.empty());
     EXPECT_EQ(SynthOutputDisplayName(TSynthOutput::Automatic), QStringLiteral("Automatisch"));
-    EXPECT_EQ(NoAudioOutputText(), "Es ließ sich keine Audioausgabe öffnen (PulseAudio, ALSA und "
-                                   "JACK wurden versucht).");
+    EXPECT_EQ(NoAudioOutputText(),
+              "Es ließ sich keine Audioausgabe öffnen (PulseAudio, ALSA und "
+              "JACK wurden versucht).");
     // A value holding "%2" stays as it is instead of taking the next value's place.
     EXPECT_EQ(TranslatedText("TNsmClient",
                              "The session manager at %1 cannot be reached (%2): going on without "
@@ -142,6 +146,19 @@ TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
                              std::string("osc.udp://host:1/%2"), std::string("refused")),
               "Der Sitzungsmanager unter osc.udp://host:1/%2 ist nicht erreichbar (refused): Es "
               "geht ohne Sitzung weiter.");
+    keymap::TKeyMap map;
+    QString message;
+    EXPECT_FALSE(keymap::LoadKeyMapFile(QStringLiteral("/nonexistent/map.ini"), map, message));
+    EXPECT_EQ(message, QStringLiteral("Tastenbelegung „/nonexistent/map.ini“: Die Datei existiert "
+                                      "nicht"));
+    QStringList lines;
+    try {
+        TPatchList::LoadFromBytes("[cubase parse file]\n[parser version 0002]\n",
+                                  QStringLiteral("x.txt"), &lines, false);
+        ADD_FAILURE() << "a script of another version was taken";
+    } catch (const std::exception&) {
+    }
+    EXPECT_EQ(lines.join('|'), QStringLiteral("Zeile 2: Fehler: Falsche Versionsnummer."));
 }
 
 // --help answers before the window system starts, so it carries its own translations.
