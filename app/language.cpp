@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -54,4 +55,14 @@ std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& lan
     install(QStringLiteral("qtbase_") + language,
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return installed;
+}
+
+std::string HelpPage(const std::string& dataFolder) {
+    // Each translation names its own language, so the page follows the texts actually shown.
+    const QString code = QCoreApplication::translate(
+        "HelpPage", "en", "The code of this translation's language, as in help/help_<code>.html");
+    if (code == QLatin1String("en")) return texts::kHelpPage;
+    const std::string page = "help/help_" + code.toStdString() + ".html";
+    return QFileInfo::exists(QString::fromStdString(dataFolder + "/" + page)) ? page
+                                                                              : texts::kHelpPage;
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTranslator>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TSettingsStore;
@@ -41,3 +42,7 @@ QString StoredLanguage(TSettingsStore& root);
 // installed for English. Keep the result for as long as the application runs.
 std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& language,
                                                               const QString& folder);
+
+// The help page in the language the windows are shown in, relative to dataFolder
+// ("help/help_de.html"), or the English one when that language has none.
+std::string HelpPage(const std::string& dataFolder);

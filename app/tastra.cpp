@@ -18,6 +18,7 @@
 #include "app/importexport.h"
 #include "app/joystickrouter.h"
 #include "app/knobpanel.h"
+#include "app/language.h"
 #include "app/outputsender.h"
 #include "app/soundselection.h"
 #include "app/statuspanels.h"
@@ -294,7 +295,7 @@ void TTastra2::CreateMenus() {
         m_prompts->Error(QString::fromStdString(message));
     };
     item(help, "Readme1", tr("&Help Index"), {}, {},
-         [this, failed] { ShowDocument(m_goToWeb, texts::kHelpPage, true, failed); });
+         [this, failed] { ShowDocument(m_goToWeb, HelpPage(m_goToWeb.DataFolder), true, failed); });
     item(help, "DiscussinForums1", tr("Support &Forums"), {}, texts::Shown(texts::kForumsHint),
          [this, failed] { ShowDocument(m_goToWeb, texts::kForumAddress, false, failed); });
     item(help, "About2", tr("&About"), {}, {}, [this] { About2Click(); });

@@ -272,6 +272,14 @@
     </message>
 </context>
 <context>
+    <name>HelpPage</name>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language, as in help/help_&lt;code&gt;.html</comment>
+        <translation>es</translation>
+    </message>
+</context>
+<context>
     <name>KeyMap</name>
     <message>
         <source>the line holds a zero byte</source>

@@ -161,6 +161,20 @@ TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
     EXPECT_EQ(lines.join('|'), QStringLiteral("Zeile 2: Fehler: Falsche Versionsnummer."));
 }
 
+TEST(GermanRun, OpensTheGermanHelpPageWhereThereIsOne) {
+    QTemporaryDir withPage, without;
+    ASSERT_TRUE(QDir(withPage.path()).mkpath(QStringLiteral("help")));
+    QFile page(withPage.filePath(QStringLiteral("help/help_de.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    const std::string folder = withPage.path().toStdString();
+    EXPECT_EQ(HelpPage(folder), "help/help.html") << "an English run";
+    const auto translators = InstallTranslations("de", TASTRA_TRANSLATIONS_DIR);
+    ASSERT_FALSE(translators.empty());
+    EXPECT_EQ(HelpPage(folder), "help/help_de.html");
+    EXPECT_EQ(HelpPage(without.path().toStdString()), "help/help.html");
+}
+
 // --help answers before the window system starts, so it carries its own translations.
 TEST(GermanRun, HelpFollowsTheDesktopLanguage) {
     const auto help = [](const QString& language) {
