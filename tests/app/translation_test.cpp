@@ -172,6 +172,7 @@ TEST(GermanRun, OpensTheGermanHelpPageWhereThereIsOne) {
     const auto translators = InstallTranslations("de", TASTRA_TRANSLATIONS_DIR);
     ASSERT_FALSE(translators.empty());
     EXPECT_EQ(HelpPage(folder), "help/help_de.html");
+    EXPECT_EQ(HelpPage(TASTRA_SOURCE_DIR), "help/help_de.html") << "the German page ships";
     EXPECT_EQ(HelpPage(without.path().toStdString()), "help/help.html");
 }
 
