@@ -138,14 +138,14 @@ void TMidiMenuBase::SendWaitingText(const std::string& notice) {
     SendText(
         (notice.empty() ? std::string() : notice + " ") +
         Format(QT_TRANSLATE_NOOP("TMidiMenu", "Waiting for %1 %2 to be plugged in or switched on."),
-               DirectionLabel(), m_awaitedDevice));
+               Shown(DirectionLabel()).toStdString(), m_awaitedDevice));
 }
 
 bool TMidiMenuBase::CloseDevice() {
     if (!IsClosed()) {
         std::string name = DeviceName();
-        SendText(
-            Format(QT_TRANSLATE_NOOP("TMidiMenu", "Closing %1: %2 ..."), DirectionLabel(), name));
+        SendText(Format(QT_TRANSLATE_NOOP("TMidiMenu", "Closing %1: %2 ..."),
+                        Shown(DirectionLabel()).toStdString(), name));
         if (OnBeforeClose) OnBeforeClose(this);
         try {
             CloseOwnedDevice();
@@ -155,7 +155,8 @@ bool TMidiMenuBase::CloseDevice() {
             if (IsClosed()) SetDeviceId(NoDevice);
             throw;
         }
-        SendText(Format(QT_TRANSLATE_NOOP("TMidiMenu", "Closed %1: %2"), DirectionLabel(), name));
+        SendText(Format(QT_TRANSLATE_NOOP("TMidiMenu", "Closed %1: %2"),
+                        Shown(DirectionLabel()).toStdString(), name));
     }
     SetDeviceId(NoDevice);
     return true;
@@ -169,8 +170,8 @@ void TMidiMenuBase::OpenDevice(int id) {
     if (IsClosed())
         throw std::runtime_error(
             Format(QT_TRANSLATE_NOOP("TMidiMenu", "Error: %1 could not be opened."), DeviceName()));
-    SendText(
-        Format(QT_TRANSLATE_NOOP("TMidiMenu", "Opened %1: %2"), DirectionLabel(), DeviceName()));
+    SendText(Format(QT_TRANSLATE_NOOP("TMidiMenu", "Opened %1: %2"),
+                    Shown(DirectionLabel()).toStdString(), DeviceName()));
     if (OnAfterOpen) OnAfterOpen(this);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <atomic>
@@ -139,7 +140,7 @@ public:
 
 protected:
     void customEvent(QEvent* event) override;
-    // "MIDI OUT" or "MIDI IN", for the texts shown to the user.
+    // "MIDI OUT" or "MIDI IN", for the texts shown to the user (the source of its translation).
     virtual const char* DirectionLabel() const = 0;
     // Open and close the owned device itself (input: also start and stop it).
     virtual void OpenOwnedDevice() = 0;
@@ -206,7 +207,9 @@ public:
     void SaveSettings(TSettingsStore& store) override;
 
 protected:
-    const char* DirectionLabel() const override { return "MIDI OUT"; }
+    const char* DirectionLabel() const override {
+        return QT_TRANSLATE_NOOP("TMidiMenu", "MIDI OUT");
+    }
     void OpenOwnedDevice() override { m_output.Open(); }
     void CloseOwnedDevice() override { m_output.Close(); }
 
@@ -248,7 +251,9 @@ public:
     void SetSysExOnly(bool on);
 
 protected:
-    const char* DirectionLabel() const override { return "MIDI IN"; }
+    const char* DirectionLabel() const override {
+        return QT_TRANSLATE_NOOP("TMidiMenu", "MIDI IN");
+    }
     void OpenOwnedDevice() override;
     void CloseOwnedDevice() override;
 

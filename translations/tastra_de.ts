@@ -1101,7 +1101,7 @@ Das lässt sich nicht rückgängig machen!</translation>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
-        <translation>Warte darauf, dass %1 %2 angeschlossen oder eingeschaltet wird.</translation>
+        <translation>Warte darauf, dass %2 (%1) angeschlossen oder eingeschaltet wird.</translation>
     </message>
     <message>
         <source>Closing %1: %2 ...</source>
@@ -1122,6 +1122,14 @@ Das lässt sich nicht rückgängig machen!</translation>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 von %2 getrennt: Das ergäbe eine virtuelle Rückkopplungsschleife!</translation>
+    </message>
+    <message>
+        <source>MIDI OUT</source>
+        <translation>MIDI-Ausgang</translation>
+    </message>
+    <message>
+        <source>MIDI IN</source>
+        <translation>MIDI-Eingang</translation>
     </message>
 </context>
 <context>

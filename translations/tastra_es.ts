@@ -1101,15 +1101,15 @@ This can&apos;t be undone later !</source>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
-        <translation>Esperando a que se conecte o encienda %1 %2.</translation>
+        <translation>Esperando a que se conecte o encienda %2 (%1).</translation>
     </message>
     <message>
         <source>Closing %1: %2 ...</source>
-        <translation>Cerrando %1: %2...</translation>
+        <translation>Cerrando %2 (%1)...</translation>
     </message>
     <message>
         <source>Closed %1: %2</source>
-        <translation>%1 cerrado: %2</translation>
+        <translation>%1 cerrada: %2</translation>
     </message>
     <message>
         <source>Error: %1 could not be opened.</source>
@@ -1117,11 +1117,19 @@ This can&apos;t be undone later !</source>
     </message>
     <message>
         <source>Opened %1: %2</source>
-        <translation>%1 abierto: %2</translation>
+        <translation>%1 abierta: %2</translation>
     </message>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 desconectado de %2: crearía un bucle de realimentación virtual.</translation>
+    </message>
+    <message>
+        <source>MIDI OUT</source>
+        <translation>Salida MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI IN</source>
+        <translation>Entrada MIDI</translation>
     </message>
 </context>
 <context>

@@ -1101,15 +1101,15 @@ Cette action est irréversible !</translation>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
-        <translation>En attente du branchement ou de la mise en marche de %1 %2.</translation>
+        <translation>En attente du branchement ou de la mise en marche de %2 (%1).</translation>
     </message>
     <message>
         <source>Closing %1: %2 ...</source>
-        <translation>Fermeture de %1 : %2...</translation>
+        <translation>Fermeture en cours (%1) : %2...</translation>
     </message>
     <message>
         <source>Closed %1: %2</source>
-        <translation>%1 fermé : %2</translation>
+        <translation>%1 fermée : %2</translation>
     </message>
     <message>
         <source>Error: %1 could not be opened.</source>
@@ -1117,11 +1117,19 @@ Cette action est irréversible !</translation>
     </message>
     <message>
         <source>Opened %1: %2</source>
-        <translation>%1 ouvert : %2</translation>
+        <translation>%1 ouverte : %2</translation>
     </message>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 déconnecté de %2 : cela créerait une boucle de rétroaction virtuelle !</translation>
+    </message>
+    <message>
+        <source>MIDI OUT</source>
+        <translation>Sortie MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI IN</source>
+        <translation>Entrée MIDI</translation>
     </message>
 </context>
 <context>

@@ -1101,15 +1101,15 @@ L&apos;operazione non si può annullare!</translation>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
-        <translation>In attesa che %1 %2 venga collegato o acceso.</translation>
+        <translation>In attesa che %2 (%1) venga collegato o acceso.</translation>
     </message>
     <message>
         <source>Closing %1: %2 ...</source>
-        <translation>Chiusura di %1: %2...</translation>
+        <translation>Chiusura di %2 (%1)...</translation>
     </message>
     <message>
         <source>Closed %1: %2</source>
-        <translation>%1 chiuso: %2</translation>
+        <translation>%1 chiusa: %2</translation>
     </message>
     <message>
         <source>Error: %1 could not be opened.</source>
@@ -1117,11 +1117,19 @@ L&apos;operazione non si può annullare!</translation>
     </message>
     <message>
         <source>Opened %1: %2</source>
-        <translation>%1 aperto: %2</translation>
+        <translation>%1 aperta: %2</translation>
     </message>
     <message>
         <source>Disconnected %1 from %2: it would create a virtual feedback loop !</source>
         <translation>%1 scollegato da %2: creerebbe un anello di retroazione virtuale!</translation>
+    </message>
+    <message>
+        <source>MIDI OUT</source>
+        <translation>Uscita MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI IN</source>
+        <translation>Entrata MIDI</translation>
     </message>
 </context>
 <context>
