@@ -19,8 +19,10 @@ TSessionLink::TSessionLink(const std::string& url, const std::string& executable
     if (m_client.Announce(url, QApplication::applicationName().toStdString(), executable,
                           static_cast<int>(getpid())))
         m_client.WaitForOpen(openWaitMs);
-    // Shown once the window has started: the start-up steps use the status bar themselves.
-    m_pendingStatus = m_client.StatusText();
+    // Shown once the window has started (the start-up steps use the status bar themselves), and
+    // made then, in the language the translations loaded meanwhile give.
+    m_pendingStatus.clear();
+    m_clientStatusPending = true;
 }
 
 TSessionLink::~TSessionLink() {
@@ -64,7 +66,7 @@ void TSessionLink::Started() {
         m_client.SetDirty(false);
         m_dirtyCheck->start(kDirtyCheckMs);
     }
-    ShowStatus(m_pendingStatus);
+    ShowStatus(m_clientStatusPending ? m_client.StatusText() : m_pendingStatus);
     m_pendingStatus.clear();
 }
 
@@ -152,6 +154,7 @@ void TSessionLink::SessionEnded() {
 void TSessionLink::ShowStatus(const std::string& text) {
     if (!m_started) {
         m_pendingStatus = text;
+        m_clientStatusPending = false;
         return;
     }
     if (m_window && !text.empty()) m_window->SetStatusText(QString::fromStdString(text));

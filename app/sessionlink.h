@@ -58,6 +58,8 @@ private:
     TMemSettingsStore m_savedImage;
     bool m_started = false;
     std::string m_pendingStatus;
+    // The session client's own notice is what the window shows first.
+    bool m_clientStatusPending = false;
     // Tool windows hidden with the window, shown again with it.
     QList<QPointer<QWidget>> m_hiddenTools;
 };

@@ -11,10 +11,11 @@
 
 namespace {
 
-// Notices for the status bar; what goes to the session manager stays English.
+// Notices for the status bar, made in the user's language when they are shown: the session is
+// joined before the translations are loaded. What goes to the session manager stays English.
 template <typename... TArgs>
-std::string Tr(const char* text, const TArgs&... values) {
-    return TranslatedText("TNsmClient", text, values...);
+std::function<std::string()> Tr(const char* text, const TArgs&... values) {
+    return [=] { return TranslatedText("TNsmClient", text, values...); };
 }
 
 constexpr const char* kAnnounce = "/nsm/server/announce";
@@ -252,12 +253,12 @@ void TNsmClient::Send(const char* path, lo_message message) {
                                 m_url, reason));
 }
 
-void TNsmClient::Fail(TState state, const std::string& text) {
+void TNsmClient::Fail(TState state, std::function<std::string()> text) {
     const bool ended = m_state == TState::Open;
     m_state = state;
-    m_status = text;
+    m_status = std::move(text);
     if (m_watch) m_watch->stop();
-    if (OnStatus) OnStatus(text);
+    if (OnStatus) OnStatus(m_status());
     if (ended && OnEnded) OnEnded();
 }
 

@@ -52,7 +52,7 @@ public:
     // Whether the manager wants the window shown: yes, until it asks to hide it.
     bool GuiWanted() const { return m_guiWanted; }
     // The last text for the user (what failed, or the session that was opened).
-    const std::string& StatusText() const { return m_status; }
+    std::string StatusText() const { return m_status ? m_status() : std::string(); }
 
     // Tell the manager, once per change, whether there are unsaved changes and whether the window
     // is shown. Nothing is sent outside an open session.
@@ -82,7 +82,7 @@ private:
     void Send(const char* path, lo_message message);
     void Reply(const char* path, const std::string& text);
     void Refuse(const char* path, int code, const std::string& text);
-    void Fail(TState state, const std::string& text);
+    void Fail(TState state, std::function<std::string()> text);
     void CheckManager();
 
     std::function<bool()> m_managerAlive;
@@ -94,7 +94,7 @@ private:
     TState m_state = TState::Off;
     TNsmSession m_session;
     TRunPlace m_place;
-    std::string m_status;
+    std::function<std::string()> m_status;
     bool m_guiWanted = true;
     int m_dirtySent = -1;
     int m_guiSent = -1;
