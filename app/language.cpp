@@ -31,9 +31,11 @@ QString PickLanguage(const QString& stored, const QStringList& preferred,
 QStringList TranslatedLanguages(const QString& folder) {
     QStringList codes;
     const QDir dir(folder);
+    const QDir builtIn(QString::fromLatin1(kBuiltInTranslations));
     for (const TUiLanguage& language : kLanguages) {
         const QString code = QString::fromLatin1(language.code);
-        if (dir.exists(QStringLiteral("tastra_%1.qm").arg(code))) codes << code;
+        const QString file = QStringLiteral("tastra_%1.qm").arg(code);
+        if (dir.exists(file) || builtIn.exists(file)) codes << code;
     }
     return codes;
 }
@@ -46,14 +48,18 @@ std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& lan
                                                               const QString& folder) {
     std::vector<std::unique_ptr<QTranslator>> installed;
     if (language == QLatin1String("en")) return installed;
-    const auto install = [&installed](const QString& name, const QString& dir) {
+    const auto install = [&installed](const QString& name, const QString& dir,
+                                      const QString& otherwise) {
         auto translator = std::make_unique<QTranslator>();
-        if (translator->load(name, dir) && QCoreApplication::installTranslator(translator.get()))
+        const bool loaded = translator->load(name, dir) ||
+                            (!otherwise.isEmpty() && translator->load(name, otherwise));
+        if (loaded && QCoreApplication::installTranslator(translator.get()))
             installed.push_back(std::move(translator));
     };
-    install(QStringLiteral("tastra_") + language, folder);
+    install(QStringLiteral("tastra_") + language, folder,
+            QString::fromLatin1(kBuiltInTranslations));
     install(QStringLiteral("qtbase_") + language,
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath), QString());
     return installed;
 }
 

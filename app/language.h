@@ -23,6 +23,10 @@ inline constexpr TUiLanguage kLanguages[] = {{"de", "Deutsch"},
 
 // The folder of the translation files, in the data folder.
 inline constexpr const char* kTranslationsFolder = "translations";
+// The copy the program carries, used for a language the data folder has no file for: so that
+// the program speaks the user's language even when its data folder is missing, and the message
+// that says so is read in that language too.
+inline constexpr const char* kBuiltInTranslations = ":/translations";
 
 // The language to show, from the user's preferred languages in order (QLocale::uiLanguages():
 // LANGUAGE first, then LC_ALL, LC_MESSAGES, LANG) or a stored choice (non-empty overrides them).
@@ -31,13 +35,14 @@ inline constexpr const char* kTranslationsFolder = "translations";
 QString PickLanguage(const QString& stored, const QStringList& preferred,
                      const QStringList& translated);
 
-// The codes of the languages with a translation file in folder (tastra_<code>.qm).
+// The codes of the languages with a translation file (tastra_<code>.qm) in folder or among the
+// program's own.
 QStringList TranslatedLanguages(const QString& folder);
 
 // The stored choice: empty follows the desktop.
 QString StoredLanguage(TSettingsStore& root);
 
-// Loads the program's translation for language from folder and Qt's own (standard dialogs,
+// Loads the program's translation for language from folder (else its own copy) and Qt's own (standard dialogs,
 // context menus) from Qt's translations, and installs them in the application. Nothing is
 // installed for English. Keep the result for as long as the application runs.
 std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& language,

@@ -39,6 +39,46 @@
         <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
         <translation>Eingebauter Synth: Lade den Soundfont %1 ... Bis er bereit ist, sind gespielte Noten nicht zu hören.</translation>
     </message>
+    <message>
+        <source>The soundfont %1</source>
+        <translation>Der Soundfont %1</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found in %1</source>
+        <translation>kein General-MIDI-Soundfont in %1 gefunden</translation>
+    </message>
+    <message>
+        <source>the soundfont folder %1</source>
+        <translation>der Soundfont-Ordner %1</translation>
+    </message>
+    <message>
+        <source>%1. The Built-in Synth keeps its soundfont.</source>
+        <translation>%1. Der eingebaute Synth behält seinen Soundfont.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont could be loaded: %1. The Built-in Synth keeps playing %2.</source>
+        <translation>Es ließ sich kein General-MIDI-Soundfont laden: %1. Der eingebaute Synth spielt weiter %2.</translation>
+    </message>
+    <message>
+        <source>The soundfont %1 could not be loaded: %2. The Built-in Synth keeps playing %3.</source>
+        <translation>Der Soundfont %1 ließ sich nicht laden: %2. Der eingebaute Synth spielt weiter %3.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded: %1.</source>
+        <translation>Es ließ sich kein Soundfont laden: %1.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1; playing %2.</source>
+        <translation>Eingebauter Synth: %1; es spielt %2.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library is missing.</source>
+        <translation>Die Synthesizer-Bibliothek fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 The Built-in Synth plays through %2 again.</source>
+        <translation>%1 Der eingebaute Synth spielt wieder über %2.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -272,6 +312,21 @@
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>The data folder of Tastra, %1, cannot be read (%2).
+The default patch set, the patch sets and the help page cannot be used until it can be read.</source>
+        <translation>Der Datenordner von Tastra, %1, kann nicht gelesen werden (%2).
+Das Standard-Patch-Set, die Patch-Sets und die Hilfe sind nicht verfügbar, bis er gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The data folder of Tastra was not found in %1 and %2.
+The default patch set, the patch sets and the help page are missing; install the program again to get them back.</source>
+        <translation>Der Datenordner von Tastra wurde weder in %1 noch in %2 gefunden.
+Das Standard-Patch-Set, die Patch-Sets und die Hilfe fehlen; installieren Sie das Programm neu, um sie zurückzubekommen.</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>en</source>
@@ -352,6 +407,119 @@
     <message>
         <source>Key map &quot;%1&quot; could not be saved: %2</source>
         <translation>Tastenbelegung „%1“ ließ sich nicht speichern: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MidiError</name>
+    <message>
+        <source>no JACK server is running</source>
+        <translation>es läuft kein JACK-Server</translation>
+    </message>
+    <message>
+        <source>the JACK port %1 could not be made</source>
+        <translation>der JACK-Port %1 ließ sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>too many JACK ports are open</source>
+        <translation>es sind zu viele JACK-Ports offen</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>Der Vorgang wurde erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Ein nicht näher bestimmter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there.</source>
+        <translation>Das MIDI-Gerät ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is already in use.</source>
+        <translation>Das MIDI-Gerät wird bereits benutzt.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has gone away or is not open.</source>
+        <translation>Das MIDI-Gerät ist verschwunden oder nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>No MIDI driver is installed.</source>
+        <translation>Es ist kein MIDI-Treiber installiert.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>The function is not supported.</source>
+        <translation>Die Funktion wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The buffer was not prepared.</source>
+        <translation>Der Puffer wurde nicht vorbereitet.</translation>
+    </message>
+    <message>
+        <source>The buffer is still in use by the device.</source>
+        <translation>Der Puffer wird noch vom Gerät benutzt.</translation>
+    </message>
+    <message>
+        <source>Neither a JACK server nor the ALSA sequencer is available.</source>
+        <translation>Weder ein JACK-Server noch der ALSA-Sequencer ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected.</source>
+        <translation>Der MIDI-Port ließ sich nicht verbinden.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected: %1.</source>
+        <translation>Der MIDI-Port ließ sich nicht verbinden: %1.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection from %1</source>
+        <translation>JACK hat die Verbindung von %1 abgelehnt</translation>
+    </message>
+    <message>
+        <source>The MIDI port took no messages for a while: some were lost.</source>
+        <translation>Der MIDI-Port hat eine Weile keine Nachrichten angenommen: Einige gingen verloren.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection to %1</source>
+        <translation>JACK hat die Verbindung zu %1 abgelehnt</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Die Einstellungen ließen sich nicht in %1 speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>Soundfont</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a soundfont</source>
+        <translation>%1 ist kein Soundfont</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 ist beschädigt</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1345,26 @@ Das lässt sich nicht rückgängig machen!</translation>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>Der Sitzungsmanager ist beendet: Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
+        <source>The client id &quot;%1&quot; cannot name a MIDI client (1 to 63 characters, no &apos;:&apos; or control characters).</source>
+        <translation>Die Client-ID „%1“ kann keinen MIDI-Client benennen (1 bis 63 Zeichen, kein „:“ und keine Steuerzeichen).</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; is not an absolute path.</source>
+        <translation>Der Sitzungsordner „%1“ ist kein absoluter Pfad.</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: %2</source>
+        <translation>Der Sitzungsordner „%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: it is not a folder</source>
+        <translation>Der Sitzungsordner „%1“ lässt sich nicht anlegen: Er ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be written.</source>
+        <translation>In den Sitzungsordner „%1“ lässt sich nicht schreiben.</translation>
     </message>
 </context>
 <context>

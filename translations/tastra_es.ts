@@ -39,6 +39,46 @@
         <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
         <translation>Sintetizador integrado: cargando la soundfont %1... Las notas que se toquen antes de que esté lista no se oyen.</translation>
     </message>
+    <message>
+        <source>The soundfont %1</source>
+        <translation>La soundfont %1</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found in %1</source>
+        <translation>no se encontró ninguna soundfont General MIDI en %1</translation>
+    </message>
+    <message>
+        <source>the soundfont folder %1</source>
+        <translation>la carpeta de soundfonts %1</translation>
+    </message>
+    <message>
+        <source>%1. The Built-in Synth keeps its soundfont.</source>
+        <translation>%1. El sintetizador integrado conserva su soundfont.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont could be loaded: %1. The Built-in Synth keeps playing %2.</source>
+        <translation>No se pudo cargar ninguna soundfont General MIDI: %1. El sintetizador integrado sigue sonando con %2.</translation>
+    </message>
+    <message>
+        <source>The soundfont %1 could not be loaded: %2. The Built-in Synth keeps playing %3.</source>
+        <translation>No se pudo cargar la soundfont %1: %2. El sintetizador integrado sigue sonando con %3.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded: %1.</source>
+        <translation>No se pudo cargar ninguna soundfont: %1.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1; playing %2.</source>
+        <translation>Sintetizador integrado: %1; suena %2.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library is missing.</source>
+        <translation>Falta la biblioteca del sintetizador.</translation>
+    </message>
+    <message>
+        <source>%1 The Built-in Synth plays through %2 again.</source>
+        <translation>%1 El sintetizador integrado vuelve a sonar a través de %2.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -272,6 +312,21 @@
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>The data folder of Tastra, %1, cannot be read (%2).
+The default patch set, the patch sets and the help page cannot be used until it can be read.</source>
+        <translation>No se puede leer la carpeta de datos de Tastra, %1 (%2).
+El conjunto de patches predeterminado, los conjuntos de patches y la ayuda no estarán disponibles hasta que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>The data folder of Tastra was not found in %1 and %2.
+The default patch set, the patch sets and the help page are missing; install the program again to get them back.</source>
+        <translation>No se encontró la carpeta de datos de Tastra ni en %1 ni en %2.
+Faltan el conjunto de patches predeterminado, los conjuntos de patches y la ayuda; vuelva a instalar el programa para recuperarlos.</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>en</source>
@@ -352,6 +407,119 @@
     <message>
         <source>Key map &quot;%1&quot; could not be saved: %2</source>
         <translation>No se pudo guardar el mapa de teclas «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MidiError</name>
+    <message>
+        <source>no JACK server is running</source>
+        <translation>no hay ningún servidor JACK en marcha</translation>
+    </message>
+    <message>
+        <source>the JACK port %1 could not be made</source>
+        <translation>no se pudo crear el puerto JACK %1</translation>
+    </message>
+    <message>
+        <source>too many JACK ports are open</source>
+        <translation>hay demasiados puertos JACK abiertos</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>La operación se completó correctamente.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Se produjo un error no especificado.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there.</source>
+        <translation>El dispositivo MIDI ya no está.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is already in use.</source>
+        <translation>El dispositivo MIDI ya está en uso.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has gone away or is not open.</source>
+        <translation>El dispositivo MIDI ha desaparecido o no está abierto.</translation>
+    </message>
+    <message>
+        <source>No MIDI driver is installed.</source>
+        <translation>No hay ningún controlador MIDI instalado.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>No hay memoria suficiente.</translation>
+    </message>
+    <message>
+        <source>The function is not supported.</source>
+        <translation>La función no es compatible.</translation>
+    </message>
+    <message>
+        <source>The buffer was not prepared.</source>
+        <translation>El búfer no se preparó.</translation>
+    </message>
+    <message>
+        <source>The buffer is still in use by the device.</source>
+        <translation>El dispositivo todavía usa el búfer.</translation>
+    </message>
+    <message>
+        <source>Neither a JACK server nor the ALSA sequencer is available.</source>
+        <translation>No hay disponible ni un servidor JACK ni el secuenciador ALSA.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected.</source>
+        <translation>No se pudo conectar el puerto MIDI.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected: %1.</source>
+        <translation>No se pudo conectar el puerto MIDI: %1.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection from %1</source>
+        <translation>JACK rechazó la conexión desde %1</translation>
+    </message>
+    <message>
+        <source>The MIDI port took no messages for a while: some were lost.</source>
+        <translation>El puerto MIDI no aceptó mensajes durante un rato: se perdieron algunos.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection to %1</source>
+        <translation>JACK rechazó la conexión con %1</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>No se pudieron guardar los ajustes en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Soundfont</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacía</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is not a soundfont</source>
+        <translation>%1 no es una soundfont</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 está dañada</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1345,26 @@ This can&apos;t be undone later !</source>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>El gestor de sesiones ha terminado: se continúa sin sesión.</translation>
+    </message>
+    <message>
+        <source>The client id &quot;%1&quot; cannot name a MIDI client (1 to 63 characters, no &apos;:&apos; or control characters).</source>
+        <translation>El identificador de cliente «%1» no puede dar nombre a un cliente MIDI (de 1 a 63 caracteres, sin «:» ni caracteres de control).</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; is not an absolute path.</source>
+        <translation>La carpeta de sesión «%1» no es una ruta absoluta.</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: %2</source>
+        <translation>No se puede crear la carpeta de sesión «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: it is not a folder</source>
+        <translation>No se puede crear la carpeta de sesión «%1»: no es una carpeta</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be written.</source>
+        <translation>No se puede escribir en la carpeta de sesión «%1».</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,46 @@
         <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
         <translation>Synthé intégré : chargement de la soundfont %1... Les notes jouées avant qu&apos;elle soit prête ne s&apos;entendent pas.</translation>
     </message>
+    <message>
+        <source>The soundfont %1</source>
+        <translation>La soundfont %1</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found in %1</source>
+        <translation>aucune soundfont General MIDI trouvée dans %1</translation>
+    </message>
+    <message>
+        <source>the soundfont folder %1</source>
+        <translation>le dossier des soundfonts %1</translation>
+    </message>
+    <message>
+        <source>%1. The Built-in Synth keeps its soundfont.</source>
+        <translation>%1. Le synthé intégré garde sa soundfont.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont could be loaded: %1. The Built-in Synth keeps playing %2.</source>
+        <translation>Aucune soundfont General MIDI n&apos;a pu être chargée : %1. Le synthé intégré continue de jouer %2.</translation>
+    </message>
+    <message>
+        <source>The soundfont %1 could not be loaded: %2. The Built-in Synth keeps playing %3.</source>
+        <translation>La soundfont %1 n&apos;a pas pu être chargée : %2. Le synthé intégré continue de jouer %3.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded: %1.</source>
+        <translation>Aucune soundfont n&apos;a pu être chargée : %1.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1; playing %2.</source>
+        <translation>Synthé intégré : %1 ; c&apos;est %2 qui joue.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library is missing.</source>
+        <translation>La bibliothèque du synthétiseur est absente.</translation>
+    </message>
+    <message>
+        <source>%1 The Built-in Synth plays through %2 again.</source>
+        <translation>%1 Le synthé intégré joue de nouveau via %2.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -272,6 +312,21 @@
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>The data folder of Tastra, %1, cannot be read (%2).
+The default patch set, the patch sets and the help page cannot be used until it can be read.</source>
+        <translation>Le dossier de données de Tastra, %1, est illisible (%2).
+Le jeu de patchs par défaut, les jeux de patchs et l&apos;aide restent indisponibles tant qu&apos;il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The data folder of Tastra was not found in %1 and %2.
+The default patch set, the patch sets and the help page are missing; install the program again to get them back.</source>
+        <translation>Le dossier de données de Tastra est introuvable dans %1 et dans %2.
+Le jeu de patchs par défaut, les jeux de patchs et l&apos;aide manquent ; réinstallez le programme pour les retrouver.</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>en</source>
@@ -352,6 +407,119 @@
     <message>
         <source>Key map &quot;%1&quot; could not be saved: %2</source>
         <translation>La disposition de touches « %1 » n&apos;a pas pu être enregistrée : %2</translation>
+    </message>
+</context>
+<context>
+    <name>MidiError</name>
+    <message>
+        <source>no JACK server is running</source>
+        <translation>aucun serveur JACK n&apos;est en marche</translation>
+    </message>
+    <message>
+        <source>the JACK port %1 could not be made</source>
+        <translation>le port JACK %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>too many JACK ports are open</source>
+        <translation>trop de ports JACK sont ouverts</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>L&apos;opération a réussi.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Une erreur non précisée s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there.</source>
+        <translation>Le périphérique MIDI n&apos;est plus là.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is already in use.</source>
+        <translation>Le périphérique MIDI est déjà utilisé.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has gone away or is not open.</source>
+        <translation>Le périphérique MIDI a disparu ou n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>No MIDI driver is installed.</source>
+        <translation>Aucun pilote MIDI n&apos;est installé.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>The function is not supported.</source>
+        <translation>La fonction n&apos;est pas prise en charge.</translation>
+    </message>
+    <message>
+        <source>The buffer was not prepared.</source>
+        <translation>Le tampon n&apos;a pas été préparé.</translation>
+    </message>
+    <message>
+        <source>The buffer is still in use by the device.</source>
+        <translation>Le tampon est encore utilisé par le périphérique.</translation>
+    </message>
+    <message>
+        <source>Neither a JACK server nor the ALSA sequencer is available.</source>
+        <translation>Ni serveur JACK ni séquenceur ALSA ne sont disponibles.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected.</source>
+        <translation>Le port MIDI n&apos;a pas pu être connecté.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected: %1.</source>
+        <translation>Le port MIDI n&apos;a pas pu être connecté : %1.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection from %1</source>
+        <translation>JACK a refusé la connexion depuis %1</translation>
+    </message>
+    <message>
+        <source>The MIDI port took no messages for a while: some were lost.</source>
+        <translation>Le port MIDI n&apos;a accepté aucun message pendant un moment : certains ont été perdus.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection to %1</source>
+        <translation>JACK a refusé la connexion vers %1</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Soundfont</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 est illisible (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not a soundfont</source>
+        <translation>%1 n&apos;est pas une soundfont</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 est endommagée</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1345,26 @@ Cette action est irréversible !</translation>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>Le gestionnaire de session s&apos;est arrêté : poursuite sans session.</translation>
+    </message>
+    <message>
+        <source>The client id &quot;%1&quot; cannot name a MIDI client (1 to 63 characters, no &apos;:&apos; or control characters).</source>
+        <translation>L&apos;identifiant de client « %1 » ne peut pas nommer un client MIDI (1 à 63 caractères, sans « : » ni caractères de contrôle).</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; is not an absolute path.</source>
+        <translation>Le dossier de session « %1 » n&apos;est pas un chemin absolu.</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: %2</source>
+        <translation>Le dossier de session « %1 » ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: it is not a folder</source>
+        <translation>Le dossier de session « %1 » ne peut pas être créé : ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be written.</source>
+        <translation>Le dossier de session « %1 » n&apos;est pas accessible en écriture.</translation>
     </message>
 </context>
 <context>

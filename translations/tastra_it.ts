@@ -39,6 +39,46 @@
         <source>Built-in Synth: loading the soundfont %1 ... Notes played until it is ready are not heard.</source>
         <translation>Sintetizzatore integrato: caricamento del soundfont %1... Le note suonate prima che sia pronto non si sentono.</translation>
     </message>
+    <message>
+        <source>The soundfont %1</source>
+        <translation>Il soundfont %1</translation>
+    </message>
+    <message>
+        <source>no General MIDI soundfont found in %1</source>
+        <translation>nessun soundfont General MIDI trovato in %1</translation>
+    </message>
+    <message>
+        <source>the soundfont folder %1</source>
+        <translation>la cartella dei soundfont %1</translation>
+    </message>
+    <message>
+        <source>%1. The Built-in Synth keeps its soundfont.</source>
+        <translation>%1. Il sintetizzatore integrato mantiene il suo soundfont.</translation>
+    </message>
+    <message>
+        <source>No General MIDI soundfont could be loaded: %1. The Built-in Synth keeps playing %2.</source>
+        <translation>Non è stato possibile caricare alcun soundfont General MIDI: %1. Il sintetizzatore integrato continua a suonare %2.</translation>
+    </message>
+    <message>
+        <source>The soundfont %1 could not be loaded: %2. The Built-in Synth keeps playing %3.</source>
+        <translation>Non è stato possibile caricare il soundfont %1: %2. Il sintetizzatore integrato continua a suonare %3.</translation>
+    </message>
+    <message>
+        <source>No soundfont could be loaded: %1.</source>
+        <translation>Non è stato possibile caricare alcun soundfont: %1.</translation>
+    </message>
+    <message>
+        <source>Built-in Synth: %1; playing %2.</source>
+        <translation>Sintetizzatore integrato: %1; suona %2.</translation>
+    </message>
+    <message>
+        <source>The synthesizer library is missing.</source>
+        <translation>Manca la libreria del sintetizzatore.</translation>
+    </message>
+    <message>
+        <source>%1 The Built-in Synth plays through %2 again.</source>
+        <translation>%1 Il sintetizzatore integrato suona di nuovo tramite %2.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -272,6 +312,21 @@
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>The data folder of Tastra, %1, cannot be read (%2).
+The default patch set, the patch sets and the help page cannot be used until it can be read.</source>
+        <translation>La cartella dei dati di Tastra, %1, non è leggibile (%2).
+Il set di patch predefinito, i set di patch e l&apos;aiuto non sono disponibili finché non può essere letta.</translation>
+    </message>
+    <message>
+        <source>The data folder of Tastra was not found in %1 and %2.
+The default patch set, the patch sets and the help page are missing; install the program again to get them back.</source>
+        <translation>La cartella dei dati di Tastra non è stata trovata né in %1 né in %2.
+Mancano il set di patch predefinito, i set di patch e l&apos;aiuto; reinstallare il programma per riaverli.</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>en</source>
@@ -352,6 +407,119 @@
     <message>
         <source>Key map &quot;%1&quot; could not be saved: %2</source>
         <translation>Impossibile salvare la mappa dei tasti «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MidiError</name>
+    <message>
+        <source>no JACK server is running</source>
+        <translation>nessun server JACK è in esecuzione</translation>
+    </message>
+    <message>
+        <source>the JACK port %1 could not be made</source>
+        <translation>non è stato possibile creare la porta JACK %1</translation>
+    </message>
+    <message>
+        <source>too many JACK ports are open</source>
+        <translation>ci sono troppe porte JACK aperte</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>L&apos;operazione è stata completata.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Si è verificato un errore non specificato.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there.</source>
+        <translation>Il dispositivo MIDI non c&apos;è più.</translation>
+    </message>
+    <message>
+        <source>The MIDI device is already in use.</source>
+        <translation>Il dispositivo MIDI è già in uso.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has gone away or is not open.</source>
+        <translation>Il dispositivo MIDI è scomparso o non è aperto.</translation>
+    </message>
+    <message>
+        <source>No MIDI driver is installed.</source>
+        <translation>Non è installato alcun driver MIDI.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>The function is not supported.</source>
+        <translation>La funzione non è supportata.</translation>
+    </message>
+    <message>
+        <source>The buffer was not prepared.</source>
+        <translation>Il buffer non è stato preparato.</translation>
+    </message>
+    <message>
+        <source>The buffer is still in use by the device.</source>
+        <translation>Il buffer è ancora in uso da parte del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Neither a JACK server nor the ALSA sequencer is available.</source>
+        <translation>Non sono disponibili né un server JACK né il sequencer ALSA.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected.</source>
+        <translation>Non è stato possibile collegare la porta MIDI.</translation>
+    </message>
+    <message>
+        <source>The MIDI port could not be connected: %1.</source>
+        <translation>Non è stato possibile collegare la porta MIDI: %1.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection from %1</source>
+        <translation>JACK ha rifiutato il collegamento da %1</translation>
+    </message>
+    <message>
+        <source>The MIDI port took no messages for a while: some were lost.</source>
+        <translation>La porta MIDI non ha accettato messaggi per un po&apos;: alcuni sono andati persi.</translation>
+    </message>
+    <message>
+        <source>JACK refused the connection to %1</source>
+        <translation>JACK ha rifiutato il collegamento a %1</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Non è stato possibile salvare le impostazioni in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Soundfont</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 non esiste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 non è leggibile (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 è vuoto</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 è una cartella</translation>
+    </message>
+    <message>
+        <source>%1 is not a soundfont</source>
+        <translation>%1 non è un soundfont</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 è danneggiato</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1345,26 @@ L&apos;operazione non si può annullare!</translation>
     <message>
         <source>The session manager has gone: going on without a session.</source>
         <translation>Il gestore di sessioni è terminato: si prosegue senza sessione.</translation>
+    </message>
+    <message>
+        <source>The client id &quot;%1&quot; cannot name a MIDI client (1 to 63 characters, no &apos;:&apos; or control characters).</source>
+        <translation>L&apos;identificativo del client «%1» non può dare il nome a un client MIDI (da 1 a 63 caratteri, senza «:» né caratteri di controllo).</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; is not an absolute path.</source>
+        <translation>La cartella della sessione «%1» non è un percorso assoluto.</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: %2</source>
+        <translation>Non è possibile creare la cartella della sessione «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be made: it is not a folder</source>
+        <translation>Non è possibile creare la cartella della sessione «%1»: non è una cartella</translation>
+    </message>
+    <message>
+        <source>The session folder &quot;%1&quot; cannot be written.</source>
+        <translation>Non è possibile scrivere nella cartella della sessione «%1».</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "platform/lib/translatedtext.h"
+
 namespace {
 
 // Registers `name`, or name-2, name-3, ... when the client has a port of that name already;
@@ -16,7 +18,8 @@ namespace {
 jack_port_t* RegisterPort(TJackMonitor& jack, const std::string& name, unsigned long flags,
                           std::string& error) {
     if (!jack.Connected()) {
-        error = "no JACK server is running";
+        error = TranslatedText("MidiError",
+                               QT_TRANSLATE_NOOP("MidiError", "no JACK server is running"));
         return nullptr;
     }
     for (int n = 1; n <= 16; ++n) {
@@ -25,8 +28,14 @@ jack_port_t* RegisterPort(TJackMonitor& jack, const std::string& name, unsigned 
                 jack_port_register(jack.Client(), tried.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0))
             return port;
     }
-    error = "the JACK port " + name + " could not be made";
+    error = TranslatedText(
+        "MidiError", QT_TRANSLATE_NOOP("MidiError", "the JACK port %1 could not be made"), name);
     return nullptr;
+}
+
+std::string TooManyPortsText() {
+    return TranslatedText("MidiError",
+                          QT_TRANSLATE_NOOP("MidiError", "too many JACK ports are open"));
 }
 
 // How far ahead of the clock a stamp may be before it counts as wrong: two seconds.
@@ -49,7 +58,7 @@ std::unique_ptr<TJackMidiOutPort> TJackMidiOutPort::Open(TJackMonitor& jack,
     if (!port) return nullptr;
     std::unique_ptr<TJackMidiOutPort> out(new TJackMidiOutPort(jack, port));
     if (!jack.AddProcessPort(out.get())) {
-        error = "too many JACK ports are open";
+        error = TooManyPortsText();
         jack_port_unregister(jack.Client(), port);
         out->m_port = nullptr;
         return nullptr;
@@ -140,7 +149,7 @@ std::unique_ptr<TJackMidiInPort> TJackMidiInPort::Open(TJackMonitor& jack, const
     if (!port) return nullptr;
     std::unique_ptr<TJackMidiInPort> in(new TJackMidiInPort(jack, port, std::move(deliver)));
     if (!in->m_channel->Ring || !jack.AddProcessPort(in.get())) {
-        error = "too many JACK ports are open";
+        error = TooManyPortsText();
         return nullptr;  // the destructor lets go of the port
     }
     return in;

@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/lib/translatedtext.h"
 #include "platform/midi/alsaannounce.h"
 #include "platform/midi/changenotice.h"
 #include "platform/midi/midiservice.h"
@@ -159,11 +160,20 @@ MidiResult OpenAlsaPort(const std::string& clientName, const std::string& port,
 inline bool PortErrorText(MidiResult code, const std::string& lastPortError, std::string& text) {
     switch (code) {
         case kMidiErrNoMidiSystem:
-            text = "Neither a JACK server nor the ALSA sequencer is available.";
+            text = TranslatedText(
+                "MidiError", QT_TRANSLATE_NOOP("MidiError", "Neither a JACK server nor the ALSA "
+                                                            "sequencer is available."));
             return true;
         case kMidiErrPortOpen:
-            text = "The MIDI port could not be connected";
-            text += lastPortError.empty() ? "." : ": " + lastPortError;
+            text = lastPortError.empty()
+                       ? TranslatedText("MidiError", QT_TRANSLATE_NOOP(
+                                                         "MidiError",
+                                                         "The MIDI port could not be connected."))
+                       : TranslatedText("MidiError",
+                                        QT_TRANSLATE_NOOP("MidiError",
+                                                          "The MIDI port could not be connected: "
+                                                          "%1."),
+                                        lastPortError);
             return true;
         default:
             return false;

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/lib/folderaccess.h"
+#include "platform/lib/translatedtext.h"
 #include "platform/midi/builtinsynth.h"
 
 namespace {
@@ -20,8 +21,21 @@ bool IsFile(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);  // follows links
 }
 
-std::string Unreadable(int error) {
-    return std::string("cannot be read (") + std::strerror(error) + ")";
+TSoundfontProblem Problem(TSoundfontProblem::EKind kind) {
+    TSoundfontProblem problem;
+    problem.kind = kind;
+    return problem;
+}
+
+TSoundfontProblem UnreadableBecause(int error) {
+    TSoundfontProblem problem = Problem(TSoundfontProblem::Unreadable);
+    problem.reason = std::strerror(error);
+    return problem;
+}
+
+TSoundfontProblem MissingOrUnreadable(int error) {
+    return error == ENOENT || error == ENOTDIR ? Problem(TSoundfontProblem::Missing)
+                                               : UnreadableBecause(error);
 }
 
 std::string RealPath(const std::string& path) {
@@ -45,29 +59,46 @@ std::string FindGeneralMidiSoundfont(const std::string& folder) {
     return all.empty() ? std::string() : all.front();
 }
 
-std::string SoundfontProblem(const std::string& path) {
+std::string TSoundfontProblem::About(const std::string& subject) const {
+    const auto says = [&subject](const char* text) {
+        return TranslatedText("Soundfont", text, subject);
+    };
+    switch (kind) {
+        case Missing: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 does not exist"));
+        case Unreadable:
+            return TranslatedText(
+                "Soundfont", QT_TRANSLATE_NOOP("Soundfont", "%1 cannot be read (%2)"), subject,
+                reason);
+        case Empty: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is empty"));
+        case Folder: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is a folder"));
+        case NotSoundfont: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is not a soundfont"));
+        case Damaged: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is damaged"));
+        case None: break;
+    }
+    return std::string();
+}
+
+TSoundfontProblem SoundfontProblem(const std::string& path) {
     struct stat st;
-    if (stat(path.c_str(), &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? "does not exist" : Unreadable(errno);
-    if (S_ISDIR(st.st_mode)) return "is a folder";
+    if (stat(path.c_str(), &st) != 0) return MissingOrUnreadable(errno);
+    if (S_ISDIR(st.st_mode)) return Problem(TSoundfontProblem::Folder);
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Unreadable(errno);
+    if (fd < 0) return UnreadableBecause(errno);
     // A soundfont is a RIFF file of form "sfbk".
     unsigned char head[12] = {};
     const ssize_t n = read(fd, head, sizeof head);
     const int readError = errno;
     close(fd);
-    if (n < 0) return Unreadable(readError);
-    if (n == 0) return "is empty";
+    if (n < 0) return UnreadableBecause(readError);
+    if (n == 0) return Problem(TSoundfontProblem::Empty);
     if (n < 12 || std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "sfbk", 4) != 0)
-        return "is not a soundfont";
-    return std::string();
+        return Problem(TSoundfontProblem::NotSoundfont);
+    return TSoundfontProblem();
 }
 
-std::string SoundfontFolderProblem(const std::string& folder) {
+TSoundfontProblem SoundfontFolderProblem(const std::string& folder) {
     const int error = FolderReadError(folder);
-    if (error == 0) return std::string();
-    return error == ENOENT || error == ENOTDIR ? "does not exist" : Unreadable(error);
+    return error == 0 ? TSoundfontProblem() : MissingOrUnreadable(error);
 }
 
 std::vector<std::string> SoundfontCandidates(const std::string& chosen, const std::string& folder) {
@@ -90,13 +121,13 @@ TSoundfontChoice LoadFirstSoundfont(TBuiltinSynth& synth, const std::vector<std:
     for (size_t i = 0; i < files.size(); ++i) {
         // The look at the first bytes names the usual faults; a file that passes it and still
         // does not load is damaged further in.
-        std::string problem = SoundfontProblem(files[i]);
-        if (problem.empty() && synth.LoadSoundfont(files[i])) {
+        TSoundfontProblem problem = SoundfontProblem(files[i]);
+        if (!problem && synth.LoadSoundfont(files[i])) {
             choice.loaded = static_cast<int>(i);
             return choice;
         }
-        if (problem.empty()) problem = "is damaged";
-        choice.failures.push_back(SoundfontDisplayName(files[i]) + " " + problem);
+        if (!problem) problem = Problem(TSoundfontProblem::Damaged);
+        choice.failures.push_back(problem.About(SoundfontDisplayName(files[i])));
     }
     return choice;
 }

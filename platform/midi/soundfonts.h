@@ -14,12 +14,23 @@ std::vector<std::string> GeneralMidiSoundfonts(const std::string& folder = kSoun
 // The first of them; empty when there is none.
 std::string FindGeneralMidiSoundfont(const std::string& folder = kSoundfontFolder);
 
-// What is wrong with a soundfont file, judged by a look at its first bytes: "does not exist",
-// "cannot be read (reason)", "is empty", "is not a soundfont"; empty when it looks like one.
-std::string SoundfontProblem(const std::string& path);
-// Why `folder` offers no soundfont: "does not exist", "cannot be read (reason)", or empty when
-// it can be listed.
-std::string SoundfontFolderProblem(const std::string& folder);
+// What is wrong with a soundfont file or folder. Told as a whole clause about a subject the
+// caller names (a file name, or "The soundfont <path>"), so each language words it its own way.
+struct TSoundfontProblem {
+    enum EKind { None, Missing, Unreadable, Empty, Folder, NotSoundfont, Damaged };
+    EKind kind = None;
+    std::string reason;  // the system's words, when it cannot be read
+
+    explicit operator bool() const { return kind != None; }
+    // "<subject> does not exist", "<subject> cannot be read (reason)", ... in the user's language.
+    std::string About(const std::string& subject) const;
+};
+
+// What is wrong with a soundfont file, judged by a look at its first bytes; None when it looks
+// like one.
+TSoundfontProblem SoundfontProblem(const std::string& path);
+// Why `folder` offers no soundfont: Missing, Unreadable, or None when it can be listed.
+TSoundfontProblem SoundfontFolderProblem(const std::string& folder);
 
 // The files to try, in order: the chosen one (when set), then the General MIDI soundfonts of
 // `folder`; a file reached twice (default-GM.sf2 is a link) is tried once.
@@ -27,7 +38,7 @@ std::vector<std::string> SoundfontCandidates(const std::string& chosen,
                                              const std::string& folder = kSoundfontFolder);
 
 // Loads the first candidate that loads. `loaded` is its index (-1 when none did); `failures`
-// says, for each one tried before it, why it did not.
+// says, for each one tried before it, why it did not ("TimGM6mb.sf2 is empty").
 struct TSoundfontChoice {
     int loaded = -1;
     std::vector<std::string> failures;

@@ -55,7 +55,9 @@ bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
                         const std::string& clientName, std::string& failure) {
     Stop();
     if (!FluidApi()) {
-        failure = "the synthesizer library is missing";
+        failure = TranslatedText(
+            "BuiltinSynth",
+            QT_TRANSLATE_NOOP("BuiltinSynth", "The synthesizer library is missing."));
         return false;
     }
     InstallQuietSynthLog();

@@ -58,10 +58,25 @@ std::string NoLibraryText() {
               std::string(kFluidLibraryName));
 }
 
-std::string UpperFirst(std::string text) {
-    if (!text.empty())
-        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return text;
+std::string TheSoundfont(const std::string& path) {
+    return Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "The soundfont %1"), path);
+}
+
+// Why a folder offers no General MIDI soundfont, as a clause for a list of failures: none is
+// there, or the folder cannot be read.
+std::string NoSoundfontInFolder(const std::string& folder) {
+    const TSoundfontProblem problem = SoundfontFolderProblem(folder);
+    if (!problem || problem.kind == TSoundfontProblem::Missing)
+        return Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "no General MIDI soundfont found in %1"),
+                  folder);
+    return problem.About(Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "the soundfont folder %1"), folder));
+}
+
+// A clause begun as a sentence, in any language.
+std::string UpperFirst(const std::string& text) {
+    QString t = QString::fromStdString(text);
+    if (!t.isEmpty()) t[0] = t[0].toUpper();
+    return t.toStdString();
 }
 
 std::string JoinFailures(const std::vector<std::string>& failures) {
@@ -199,10 +214,11 @@ std::string TSynthDevice::Apply(const TSynthSettings& settings) {
         if (wanted.Soundfont != m_settings.Soundfont && !wanted.Soundfont.empty()) {
             // A look at the file's first bytes: cheap enough for the window thread, and it
             // catches what users pick by mistake.
-            const std::string problem = SoundfontProblem(wanted.Soundfont);
-            if (!problem.empty())
-                return "The soundfont " + wanted.Soundfont + " " + problem +
-                       ". The Built-in Synth keeps its soundfont.";
+            const TSoundfontProblem problem = SoundfontProblem(wanted.Soundfont);
+            if (problem)
+                return Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "%1. The Built-in Synth keeps its "
+                                                            "soundfont."),
+                          problem.About(TheSoundfont(wanted.Soundfont)));
             m_userSoundfont = true;
         }
         if (wanted == m_settings) return std::string();
@@ -369,7 +385,9 @@ bool TSynthDevice::EnsureOutput(const TSynthSettings& wanted) {
             m_settings.Buffers = previousBuffers;
         }
         Notice(TSynthNotice::Error,
-               failure + " The Built-in Synth plays through " + m_audio.DriverName() + " again.");
+               Tr(QT_TRANSLATE_NOOP("BuiltinSynth",
+                                    "%1 The Built-in Synth plays through %2 again."),
+                  failure, m_audio.DriverName()));
     } else {
         Fail(kMidiErrNoAudio, failure);
         return false;
@@ -398,10 +416,7 @@ bool TSynthDevice::EnsureEngine(const TSynthSettings& wanted, bool userSoundfont
     std::unique_ptr<TBuiltinSynth> engine;
     TSoundfontChoice choice;
     if (files.empty()) {
-        const std::string problem = SoundfontFolderProblem(m_folder);
-        choice.failures = {problem.empty() || problem == "does not exist"
-                               ? "no General MIDI soundfont found in " + m_folder
-                               : "the soundfont folder " + m_folder + " " + problem};
+        choice.failures = {NoSoundfontInFolder(m_folder)};
     } else {
         const std::string loading = SoundfontDisplayName(files.front());
         Notice(TSynthNotice::Status,
@@ -428,25 +443,32 @@ bool TSynthDevice::EnsureEngine(const TSynthSettings& wanted, bool userSoundfont
             m_settings.Soundfont = m_engineWanted;
     }
     if (choice.loaded < 0 && playing) {
+        const std::string failures = JoinFailures(choice.failures);
+        const std::string keeps = SoundfontDisplayName(m_engineFile);
         Notice(TSynthNotice::Error,
-               (wanted.Soundfont.empty()
-                    ? std::string("No General MIDI soundfont could be loaded")
-                    : "The soundfont " + wanted.Soundfont + " could not be loaded") +
-                   ": " + JoinFailures(choice.failures) + ". The Built-in Synth keeps playing " +
-                   SoundfontDisplayName(m_engineFile) + ".");
+               wanted.Soundfont.empty()
+                   ? Tr(QT_TRANSLATE_NOOP("BuiltinSynth",
+                                          "No General MIDI soundfont could be loaded: %1. The "
+                                          "Built-in Synth keeps playing %2."),
+                        failures, keeps)
+                   : Tr(QT_TRANSLATE_NOOP("BuiltinSynth",
+                                          "The soundfont %1 could not be loaded: %2. The "
+                                          "Built-in Synth keeps playing %3."),
+                        wanted.Soundfont, failures, keeps));
         return true;
     }
     if (choice.loaded < 0) {
         Fail(files.empty() ? kMidiErrNoSoundfont : kMidiErrSoundfontLoad,
              files.empty()
                  ? UpperFirst(choice.failures.front()) + "."
-                 : "No soundfont could be loaded: " + JoinFailures(choice.failures) + ".");
+                 : Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "No soundfont could be loaded: %1."),
+                      JoinFailures(choice.failures)));
         return false;
     }
     if (!choice.failures.empty())
-        Notice(TSynthNotice::Status, "Built-in Synth: " + JoinFailures(choice.failures) +
-                                         "; playing " + SoundfontDisplayName(files[choice.loaded]) +
-                                         ".");
+        Notice(TSynthNotice::Status,
+               Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "Built-in Synth: %1; playing %2."),
+                  JoinFailures(choice.failures), SoundfontDisplayName(files[choice.loaded])));
     m_effects = TSynthSettings();  // what a new synthesizer starts with
     ApplyEffects(*engine, wanted);
     m_engineWanted = wanted.Soundfont;

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/lib/translatedtext.h"
 #include "platform/midi/changenotice.h"
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/jackports.h"
@@ -269,7 +270,9 @@ private:
         auto port = TJackMidiInPort::Open(m_jack, kDirectPortName, Deliver(dev), m_lastPortError);
         if (!port) return kMidiErrPortOpen;
         if (!port->ConnectFrom(dev.Port)) {
-            m_lastPortError = "JACK refused the connection from " + dev.Port;
+            m_lastPortError = TranslatedText(
+                "MidiError",
+                QT_TRANSLATE_NOOP("MidiError", "JACK refused the connection from %1"), dev.Port);
             return kMidiErrPortOpen;
         }
         dev.JackIns.push_back(std::move(port));

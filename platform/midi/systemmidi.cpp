@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/lib/translatedtext.h"
 #include "platform/midi/changenotice.h"
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/jackports.h"
@@ -171,7 +172,9 @@ public:
 
     bool OutErrorText(MidiResult code, std::string& text) override {
         if (code == kMidiErrQueueFull) {
-            text = "The MIDI port took no messages for a while: some were lost.";
+            text = TranslatedText(
+                "MidiError", QT_TRANSLATE_NOOP("MidiError", "The MIDI port took no messages for a "
+                                                            "while: some were lost."));
             return true;
         }
         return m_synth->ErrorText(code, text) || PortErrorText(code, m_lastPortError, text) ||
@@ -250,7 +253,9 @@ private:
         auto port = TJackMidiOutPort::Open(m_jack, "out", m_lastPortError);
         if (!port) return kMidiErrPortOpen;
         if (!port->Connect(dev.Port)) {
-            m_lastPortError = "JACK refused the connection to " + dev.Port;
+            m_lastPortError = TranslatedText(
+                "MidiError",
+                QT_TRANSLATE_NOOP("MidiError", "JACK refused the connection to %1"), dev.Port);
             return kMidiErrPortOpen;
         }
         dev.JackOuts.push_back(std::move(port));

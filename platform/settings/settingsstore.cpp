@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/lib/translatedtext.h"
+
 bool TSettingsStore::SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
@@ -130,5 +132,7 @@ std::vector<std::string> TMemSettingsStore::ReadSection(const std::string& secti
 
 std::string FlushStore(TSettingsStore& store) {
     if (store.Flush()) return std::string();
-    return "The settings could not be saved to " + store.FailureText() + ".";
+    return TranslatedText("Settings",
+                          QT_TRANSLATE_NOOP("Settings", "The settings could not be saved to %1."),
+                          store.FailureText());
 }

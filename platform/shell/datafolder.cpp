@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/lib/folderaccess.h"
+#include "platform/lib/translatedtext.h"
 
 namespace {
 
@@ -43,18 +44,23 @@ bool DataFolderFound(const std::string& programFolder) {
 
 std::string DataFolderProblemMessage(const std::string& programFolder) {
     // A folder that is there but cannot be read is not missing: reinstalling would not help.
-    for (const std::string& folder : SearchedFolders(programFolder)) {
+    const std::vector<std::string> searched = SearchedFolders(programFolder);
+    for (const std::string& folder : searched) {
         const int error = FolderReadError(folder);
         if (error == 0 || error == ENOENT || error == ENOTDIR) continue;
-        return "The data folder of Tastra, " + folder + ", cannot be read (" +
-               std::strerror(error) +
-               ").\nThe default patch set, the patch sets and the help page cannot be used "
-               "until it can be read.";
+        return TranslatedText("DataFolder",
+                              QT_TRANSLATE_NOOP("DataFolder",
+                                                "The data folder of Tastra, %1, cannot be read "
+                                                "(%2).\nThe default patch set, the patch sets and "
+                                                "the help page cannot be used until it can be "
+                                                "read."),
+                              folder, std::string(std::strerror(error)));
     }
-    std::string where;
-    for (const std::string& folder : SearchedFolders(programFolder))
-        where += (where.empty() ? "" : " and ") + folder;
-    return "The data folder of Tastra was not found in " + where +
-           ".\nThe default patch set, the patch sets and the help page are missing; "
-           "install the program again to get them back.";
+    return TranslatedText(
+        "DataFolder",
+        QT_TRANSLATE_NOOP("DataFolder",
+                          "The data folder of Tastra was not found in %1 and %2.\nThe default "
+                          "patch set, the patch sets and the help page are missing; install the "
+                          "program again to get them back."),
+        searched.at(0), searched.at(1));
 }

@@ -18,7 +18,9 @@
 #include "keyboard/keymap.h"
 #include "patches/patchlist.h"
 #include "platform/lib/translatedtext.h"
+#include "platform/midi/soundfonts.h"
 #include "platform/midi/synthaudio.h"
+#include "platform/shell/datafolder.h"
 #include "support/windowcatalog.h"
 
 namespace {
@@ -159,6 +161,30 @@ TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
     } catch (const std::exception&) {
     }
     EXPECT_EQ(lines.join('|'), QStringLiteral("Zeile 2: Fehler: Falsche Versionsnummer."));
+    // A sentence about a soundfont is whole in each language, not glued from English pieces.
+    TSoundfontProblem empty;
+    empty.kind = TSoundfontProblem::Empty;
+    EXPECT_EQ(empty.About("mine.sf2"), "mine.sf2 ist leer");
+    const std::string missing = DataFolderProblemMessage("/nonexistent/bin");
+    EXPECT_EQ(missing.rfind("Der Datenordner von Tastra wurde weder in /nonexistent/bin noch", 0),
+              0u)
+        << missing;
+}
+
+// The program carries its translations, so it speaks German even without its data folder (whose
+// absence it then has to explain).
+TEST(GermanRun, ProgramWithoutItsDataFolderStillSpeaksTheUsersLanguage) {
+    QTemporaryDir alone;
+    const QString copy = alone.filePath(QStringLiteral("Tastra"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TASTRA_PROGRAM), copy));
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    program.setProcessEnvironment(env);
+    program.start(copy, {QStringLiteral("--help")});
+    ASSERT_TRUE(program.waitForFinished(-1));
+    EXPECT_TRUE(QString::fromLocal8Bit(program.readAllStandardOutput())
+                    .contains(QStringLiteral("Diese Hilfe zeigen und beenden.")));
 }
 
 TEST(GermanRun, OpensTheGermanHelpPageWhereThereIsOne) {
@@ -174,6 +200,35 @@ TEST(GermanRun, OpensTheGermanHelpPageWhereThereIsOne) {
     EXPECT_EQ(HelpPage(folder), "help/help_de.html");
     EXPECT_EQ(HelpPage(TASTRA_SOURCE_DIR), "help/help_de.html") << "the German page ships";
     EXPECT_EQ(HelpPage(without.path().toStdString()), "help/help.html");
+}
+
+// The ids and in-page links of a help page, in order.
+QStringList Anchors(const QString& file) {
+    QFile page(file);
+    if (!page.open(QIODevice::ReadOnly)) return {file + " cannot be read"};
+    static const QRegularExpression anchor(QStringLiteral("(id|href)=\"#?([^\"]*)\""));
+    QStringList found;
+    const QString text = QString::fromUtf8(page.readAll());
+    for (auto it = anchor.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        found << m.captured(1) + ':' + m.captured(2);
+    }
+    return found;
+}
+
+// Every translated help page ships, is the one its language opens, and keeps the English page's
+// sections and links, so the table of contents works in every language.
+TEST(TranslatedHelp, EachLanguageOpensItsOwnPageWithTheSameSectionsAndLinks) {
+    const QString source = QStringLiteral(TASTRA_SOURCE_DIR "/help/");
+    const QStringList english = Anchors(source + "help.html");
+    ASSERT_GT(english.size(), 20);
+    for (const char* code : kCompleteLanguages) {
+        SCOPED_TRACE(code);
+        const auto translators = InstallTranslations(code, TASTRA_TRANSLATIONS_DIR);
+        const std::string page = "help/help_" + std::string(code) + ".html";
+        EXPECT_EQ(HelpPage(TASTRA_SOURCE_DIR), page);
+        EXPECT_EQ(Anchors(source + "help_" + code + ".html"), english);
+    }
 }
 
 // --help answers before the window system starts, so it carries its own translations.

@@ -40,19 +40,19 @@ TEST_F(Soundfonts, ProblemsAreNamedByALookAtTheFile) {
     Write("header.sf2", QByteArray("RIFF\x10\0\0\0sfbkLIST", 16));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.sf2"));
     ASSERT_TRUE(QFile::link(m_dir.filePath("loop.sf2"), m_dir.filePath("loop.sf2")));
-    EXPECT_EQ(SoundfontProblem(Path("missing.sf2")), "does not exist");
-    EXPECT_EQ(SoundfontProblem(Path("empty.sf2")), "is empty");
-    EXPECT_EQ(SoundfontProblem(Path("text.sf2")), "is not a soundfont");
-    EXPECT_EQ(SoundfontProblem(Path("wave.sf2")), "is not a soundfont");
-    EXPECT_EQ(SoundfontProblem(Path("folder.sf2")), "is a folder");
+    const std::pair<const char*, const char*> files[] = {
+        {"missing.sf2", "f does not exist"}, {"empty.sf2", "f is empty"},
+        {"text.sf2", "f is not a soundfont"}, {"wave.sf2", "f is not a soundfont"},
+        {"folder.sf2", "f is a folder"},     {"header.sf2", ""}};
+    for (const auto& [name, says] : files) EXPECT_EQ(SoundfontProblem(Path(name)).About("f"), says);
     // There but not readable is not missing (a loop of links stands in for a file without
     // permission, which root could read all the same).
-    EXPECT_EQ(SoundfontProblem(Path("loop.sf2")).rfind("cannot be read (", 0), 0u);
-    EXPECT_EQ(SoundfontProblem(Path("header.sf2")), "");
+    EXPECT_EQ(SoundfontProblem(Path("loop.sf2")).About("f").rfind("f cannot be read (", 0), 0u);
 
-    EXPECT_EQ(SoundfontFolderProblem(Path("nowhere")), "does not exist");
-    EXPECT_EQ(SoundfontFolderProblem(Path("loop.sf2")).rfind("cannot be read (", 0), 0u);
-    EXPECT_EQ(SoundfontFolderProblem(Folder()), "");
+    EXPECT_EQ(SoundfontFolderProblem(Path("nowhere")).About("d"), "d does not exist");
+    EXPECT_EQ(SoundfontFolderProblem(Path("loop.sf2")).About("d").rfind("d cannot be read (", 0),
+              0u);
+    EXPECT_FALSE(SoundfontFolderProblem(Folder()));
 }
 
 // A damaged default-GM.sf2 must not keep a good TimGM6mb.sf2 beside it from playing; the chosen
