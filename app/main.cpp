@@ -16,6 +16,7 @@
 #include "app/userprompts.h"
 #include "platform/joystick/sdljoystick.h"
 #include "platform/keys/keylistener.h"
+#include "platform/keys/keystamps.h"
 #include "platform/midi/jackwarmup.h"
 #include "platform/midi/synthdevice.h"
 #include "platform/midi/systemmidi.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     // Meanwhile the window is made and painted; the device lists are read after that.
     TJackWarmUp jackWarmUp(place.clientName);
     std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
+    std::unique_ptr<TKeyStamps> keyStamps = CreateKeyStamps();
 
     TTastraServices services;
     services.midiOut = midiOut.get();
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
     services.synth = &synth;
     services.startupDone = [&jackWarmUp] { jackWarmUp.Release(); };
     services.keyListener = keyListener.get();
+    services.keyStamps = keyStamps.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
     // A settings file of which nothing could be read is renamed and the program starts afresh;

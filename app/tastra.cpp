@@ -30,6 +30,7 @@
 #include "midi/midiinput.h"
 #include "midi/midimenu.h"
 #include "midi/midioutput.h"
+#include "platform/keys/keystamps.h"
 #include "platform/keys/keylegends.h"
 #include "platform/lib/freememory.h"
 #include "platform/midi/systemmidi.h"
@@ -218,6 +219,15 @@ void TTastra2::CreateParts() {
     anyWindow.statusText = [this](const QString& t) { SetStatusText(t); };
     anyWindow.statusPanelsChanged = [this] { FitStatusBar(); };
     m_anyWindow = std::make_unique<TAnyWindowKeys>(std::move(anyWindow));
+
+    // Keys are stamped as they arrive only while they are the program's own.
+    if (TKeyStamps* stamps = m_services.keyStamps) {
+        stamps->SetActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
+        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+                [stamps](Qt::ApplicationState state) {
+                    stamps->SetActive(state == Qt::ApplicationActive);
+                });
+    }
 }
 
 void TTastra2::SynthFailed(const QString& text) {

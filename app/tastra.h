@@ -12,6 +12,7 @@
 #include "app/tastrabase.h"
 #include "chords/chordlist.h"
 #include "joystick/joystick.h"
+#include "platform/midi/midiservice.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/shell/gotoweb.h"
 
@@ -22,6 +23,7 @@ class TKeyLegends;
 class TImportExport;
 class TJoystickRouter;
 class TKeyListener;
+class TKeyStamps;
 class TKnobPanel;
 class TMidiInMenu;
 class TMidiInService;
@@ -65,6 +67,9 @@ struct TTastraServices {
     // Hears the keys while other programs have the focus. Unset: Play From Any Window is
     // disabled.
     TKeyListener* keyListener = nullptr;
+    // The moments the window system reported the keys, for the notes they play. Unset: a note
+    // takes the moment the window handles its key.
+    TKeyStamps* keyStamps = nullptr;
     // The names the keyboard layout gives the keys, for the keys' legends. Unset: the layout of
     // the display (keylegends.h).
     TKeyLegends* keyLegends = nullptr;
@@ -97,8 +102,10 @@ public:
     const std::string& DataFolderPath() const { return m_services.dataFolder; }
 
     // The single send path: send (reporting a failure), then mirror the message in the window's
-    // controls.
+    // controls. What a computer key sends keeps the moment the key was reported.
     void SendAndShow(uint8_t status, uint8_t data1, uint8_t data2);
+    // The moment the key being handled was reported; false outside a key or when unknown.
+    bool KeyMoment(TMidiFrameTime& time) const;
     void ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2);
     void SetStatusText(const QString& text);
 

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QString>
+#include <optional>
 
 #include "app/knobpanel.h"
 #include "app/outputsender.h"
@@ -11,11 +12,30 @@
 #include "keyboard/keyboard.h"
 #include "midi/midiinput.h"
 #include "midi/midioutput.h"
+#include "platform/keys/keyboardhook.h"
+#include "platform/keys/keystamps.h"
 
 void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
+    // Thru has set the moment of the incoming message already.
+    std::optional<TEventTimeScope> pressed;
+    TMidiFrameTime moment;
+    if (!MidiOut().EventTime().Known() && KeyMoment(moment)) pressed.emplace(MidiOut(), moment);
     m_sender->Send(status, data1, data2);
     ReflectMessage(status, data1, data2);
     if ((status >> 4) == 9) ChordEditorNoteIn(data1, data2);
+}
+
+bool TTastra2::KeyMoment(TMidiFrameTime& time) const {
+    quint32 code = 0;
+    bool release = false;
+    quint64 serverTime = 0;
+    std::int64_t seen = 0;
+    if (!m_services.keyStamps || !TKeyboardHook::KeyBeingHandled(code, release, serverTime) ||
+        !m_services.keyStamps->SeenAt(code, release, serverTime, seen))
+        return false;
+    time = TMidiFrameTime();
+    time.SteadyNs = seen;
+    return true;
 }
 
 void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {

@@ -9,7 +9,9 @@
 //   thru           a JACK port of this bench feeds the program's input and its output comes back
 //                  to the bench: from the frame a note-on was written at to the frame it comes
 //                  back at; the spacing of notes sent close together is compared on both sides.
-// For each server period it prints median, min, max and standard deviation of each delay.
+// For each server period it prints median, min, max and standard deviation of each delay. A press
+// or group of notes during which the server missed a cycle (an xrun: the machine was too busy to
+// run it in time) is left out and counted as disturbed, as it tells nothing about the program.
 //
 // Usage: latency_bench [--program PATH] [--periods 64,256,1024] [--presses N] [--paths LIST]
 //   PATH defaults to the program beside this bench's folder (build/Tastra); LIST is any of
@@ -65,6 +67,7 @@ public:
             m_ports[i] = jack_port_register(m_client, i == 0 ? "in_1" : "in_2",
                                             JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
         jack_set_process_callback(m_client, &TSoundProbe::OnProcess, this);
+        jack_set_xrun_callback(m_client, &TSoundProbe::OnXrun, this);
         return m_ports[0] && m_ports[1] && jack_activate(m_client) == 0;
     }
     ~TSoundProbe() {
@@ -100,6 +103,8 @@ public:
         frame = m_onset.load(std::memory_order_relaxed);
         return frame != 0;
     }
+    // Counts the cycles the server missed (the machine was too busy to run it in time).
+    int Xruns() const { return m_xruns.load(std::memory_order_acquire); }
     // The loudest sample of the last cycle.
     float LastPeak() const { return m_lastPeak.load(std::memory_order_acquire); }
 
@@ -108,6 +113,11 @@ private:
     // synthesizer writes exact zeros while no voice sounds, so this is its first frame of sound,
     // not a point on the rise of the instrument's attack.
     static constexpr float kLoud = 1e-6f;
+
+    static int OnXrun(void* self) {
+        static_cast<TSoundProbe*>(self)->m_xruns.fetch_add(1, std::memory_order_acq_rel);
+        return 0;
+    }
 
     static int OnProcess(jack_nframes_t frames, void* self) {
         static_cast<TSoundProbe*>(self)->Run(frames);
@@ -142,6 +152,7 @@ private:
     jack_client_t* m_client = nullptr;
     jack_port_t* m_ports[2] = {};
     std::atomic<bool> m_armed{false};
+    std::atomic<int> m_xruns{0};
     std::atomic<float> m_threshold{kLoud};
     std::atomic<jack_nframes_t> m_from{0};
     std::atomic<jack_nframes_t> m_onset{0};
@@ -239,13 +250,15 @@ struct TSeries {
     std::string Name;
     std::vector<double> Frames;  // one value per event
     int Missing = 0;
+    // Left out because the server missed a cycle meanwhile: they tell nothing about the program.
+    int Disturbed = 0;
     bool InFrames;  // printed in frames rather than milliseconds
 };
 
 void PrintSeries(int period, const TSeries& s) {
     if (s.Frames.empty()) {
-        std::printf("%6d  %-22s %5d  (nothing measured, %d missing)\n", period, s.Name.c_str(), 0,
-                    s.Missing);
+        std::printf("%6d  %-22s %5d  (nothing measured, %d missing, %d disturbed)\n", period,
+                    s.Name.c_str(), 0, s.Missing, s.Disturbed);
         return;
     }
     std::vector<double> v = s.Frames;
@@ -259,8 +272,9 @@ void PrintSeries(int period, const TSeries& s) {
     for (double x : v) var += (x - mean) * (x - mean);
     const double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
     const auto unit = [&s](double frames) { return s.InFrames ? frames : frames * 1000.0 / kRate; };
-    std::printf("%6d  %-22s %5zu  %8.2f %8.2f %8.2f %8.3f   %d\n", period, s.Name.c_str(), n,
-                unit(median), unit(v.front()), unit(v.back()), unit(sd), s.Missing);
+    std::printf("%6d  %-22s %5zu  %8.2f %8.2f %8.2f %8.3f   %7d %10d\n", period, s.Name.c_str(),
+                n, unit(median), unit(v.front()), unit(v.back()), unit(sd), s.Missing,
+                s.Disturbed);
     if (s.InFrames) {
         const auto within = std::count_if(v.begin(), v.end(), [](double x) { return x <= 1; });
         std::printf("%6s  %-22s %zd of %zu within 1 frame\n", "", "", within, n);
@@ -310,6 +324,7 @@ public:
         for (int i = 0; i < presses; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
             const int keycode = 52 + i % 7;  // Z X C V B N M
+            const int xruns = m_sound.Xruns();
             const jack_nframes_t pressed = m_midi.Now();
             Key(keycode, true);
             jack_nframes_t on = 0;
@@ -325,7 +340,9 @@ public:
                 },
                 1000ms);
             Key(keycode, false);
-            if (got)
+            if (got && m_sound.Xruns() != xruns)
+                ++s.Disturbed;
+            else if (got)
                 s.Frames.push_back(static_cast<std::int32_t>(on - pressed));
             else
                 ++s.Missing;
@@ -350,6 +367,7 @@ public:
             WaitUntil([&] { return m_sound.LastPeak() < 1e-6f; }, 4000ms);
             std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
             const int keycode = 52 + i % 7;
+            const int xruns = m_sound.Xruns();
             const jack_nframes_t pressed = m_midi.Now();
             m_sound.Arm(pressed);
             Key(keycode, true);
@@ -357,7 +375,9 @@ public:
             const bool got = WaitUntil([&] { return m_sound.Onset(onset); }, 1000ms);
             std::this_thread::sleep_for(30ms);
             Key(keycode, false);
-            if (got)
+            if (got && m_sound.Xruns() != xruns)
+                ++s.Disturbed;
+            else if (got)
                 s.Frames.push_back(static_cast<std::int32_t>(onset - pressed));
             else
                 ++s.Missing;
@@ -374,6 +394,7 @@ public:
         for (int done = 0; done < notes; done += 4) {
             for (std::uint8_t velocity : {100, 0}) {
                 std::array<jack_nframes_t, 4> sent{};
+                const int xruns = m_sound.Xruns();
                 jack_nframes_t at = m_midi.Now() + 2 * period + phase(m_random) % period;
                 for (int k = 0; k < 4; ++k) {
                     if (k > 0) at += gap(m_random);
@@ -396,6 +417,11 @@ public:
                     },
                     1000ms);
                 if (velocity == 0) continue;  // releases only keep the notes from piling up
+                if (m_sound.Xruns() != xruns) {
+                    delay.Disturbed += 4;
+                    spacing.Disturbed += 3;
+                    continue;
+                }
                 for (int k = 0; k < 4; ++k) {
                     if (!seen[k]) {
                         ++delay.Missing;
@@ -570,8 +596,8 @@ int main(int argc, char** argv) {
     std::printf(
         "JACK dummy server, 48000 Hz; delays in ms (thru spacing: how many frames the gap\n"
         "between two notes sent close together moved on the way)\n");
-    std::printf("%6s  %-22s %5s  %8s %8s %8s %8s   %s\n", "period", "path", "n", "median", "min",
-                "max", "stddev", "missing");
+    std::printf("%6s  %-22s %5s  %8s %8s %8s %8s   %7s %10s\n", "period", "path", "n", "median",
+                "min", "max", "stddev", "missing", "disturbed");
     for (const auto& [period, series] : bench.Results) PrintSeries(period, series);
     return 0;
 }

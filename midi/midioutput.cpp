@@ -91,8 +91,8 @@ bool TMidiOutput::Close() {
 void TMidiOutput::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
     if (m_handle == 0) return;
     const std::uint32_t packed = PackShortMessage(status, data1, data2);
-    MidiResult r = m_eventTime.Valid ? m_service.OutShortMsgAt(m_handle, packed, m_eventTime)
-                                     : m_service.OutShortMsg(m_handle, packed);
+    MidiResult r = m_eventTime.Known() ? m_service.OutShortMsgAt(m_handle, packed, m_eventTime)
+                                       : m_service.OutShortMsg(m_handle, packed);
     if (r != kMidiOk) throw EMidiOutputError::FromCode(m_service, r);
 }
 

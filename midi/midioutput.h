@@ -78,9 +78,10 @@ private:
     TMidiFrameTime m_eventTime;
 };
 
-// For its lifetime, the messages sent to `output` are caused by an incoming message that arrived
-// at `time` (thru): they leave as long after that time as any message leaves after it is sent,
-// so that notes passed through keep their spacing.
+// For its lifetime, the messages sent to `output` are caused by something that happened at
+// `time`: an incoming message that arrived then (thru), or a key pressed then. They leave as long
+// after that time as any message leaves after it is sent, so that notes passed through keep
+// their spacing and a key's notes do not wait for the window.
 class TEventTimeScope {
 public:
     TEventTimeScope(TMidiOutput& output, TMidiFrameTime time)

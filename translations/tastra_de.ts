@@ -919,6 +919,33 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>TKeyListener</name>
+    <message>
+        <source>The X display %1 cannot be opened a second time.</source>
+        <translation>Das X-Display %1 lässt sich kein zweites Mal öffnen.</translation>
+    </message>
+    <message>
+        <source>This X server lacks X Input 2.1, which hearing keys meant for other programs needs.</source>
+        <translation>Diesem X-Server fehlt X Input 2.1, das nötig ist, um Tasten zu hören, die für andere Programme bestimmt sind.</translation>
+    </message>
+    <message>
+        <source>The X display %1 cannot be listened to.</source>
+        <translation>Das X-Display %1 lässt sich nicht abhören.</translation>
+    </message>
+    <message>
+        <source>The connection to the X server was lost: keys no longer play from other windows.</source>
+        <translation>Die Verbindung zum X-Server ist verloren: Tasten spielen nicht mehr aus anderen Fenstern.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program hear keys typed into other windows; start this one in an X11 session to use it.</source>
+        <translation>Unter Wayland kann kein Programm Tasten hören, die in andere Fenster getippt werden; starten Sie dieses in einer X11-Sitzung, um die Funktion zu nutzen.</translation>
+    </message>
+    <message>
+        <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
+        <translation>Um Tasten aus anderen Fenstern zu hören, braucht es ein X11-Display, und dieses Programm läuft auf „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>TKeyMapEditor</name>
     <message>
         <source>Key Map Editor</source>

@@ -919,6 +919,33 @@ Pruebe «%1 --help» para más información.
     </message>
 </context>
 <context>
+    <name>TKeyListener</name>
+    <message>
+        <source>The X display %1 cannot be opened a second time.</source>
+        <translation>No se puede abrir la pantalla X %1 una segunda vez.</translation>
+    </message>
+    <message>
+        <source>This X server lacks X Input 2.1, which hearing keys meant for other programs needs.</source>
+        <translation>Este servidor X no tiene X Input 2.1, necesario para oír las teclas destinadas a otros programas.</translation>
+    </message>
+    <message>
+        <source>The X display %1 cannot be listened to.</source>
+        <translation>No se puede escuchar la pantalla X %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the X server was lost: keys no longer play from other windows.</source>
+        <translation>Se perdió la conexión con el servidor X: las teclas ya no tocan desde otras ventanas.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program hear keys typed into other windows; start this one in an X11 session to use it.</source>
+        <translation>Wayland no deja que ningún programa oiga las teclas pulsadas en otras ventanas; inicie este en una sesión X11 para usar esta función.</translation>
+    </message>
+    <message>
+        <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
+        <translation>Oír las teclas pulsadas en otras ventanas requiere una pantalla X11, y este programa funciona sobre «%1».</translation>
+    </message>
+</context>
+<context>
     <name>TKeyMapEditor</name>
     <message>
         <source>Key Map Editor</source>

@@ -919,6 +919,33 @@ Essayez « %1 --help » pour plus d&apos;informations.
     </message>
 </context>
 <context>
+    <name>TKeyListener</name>
+    <message>
+        <source>The X display %1 cannot be opened a second time.</source>
+        <translation>L&apos;affichage X %1 ne peut pas être ouvert une seconde fois.</translation>
+    </message>
+    <message>
+        <source>This X server lacks X Input 2.1, which hearing keys meant for other programs needs.</source>
+        <translation>Ce serveur X ne dispose pas de X Input 2.1, nécessaire pour entendre les touches destinées à d&apos;autres programmes.</translation>
+    </message>
+    <message>
+        <source>The X display %1 cannot be listened to.</source>
+        <translation>Impossible d&apos;écouter l&apos;affichage X %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the X server was lost: keys no longer play from other windows.</source>
+        <translation>La connexion au serveur X a été perdue : les touches ne jouent plus depuis les autres fenêtres.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program hear keys typed into other windows; start this one in an X11 session to use it.</source>
+        <translation>Wayland ne laisse aucun programme entendre les touches tapées dans d&apos;autres fenêtres ; lancez celui-ci dans une session X11 pour utiliser cette fonction.</translation>
+    </message>
+    <message>
+        <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
+        <translation>Entendre les touches tapées dans d&apos;autres fenêtres nécessite un affichage X11, et ce programme tourne sur « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>TKeyMapEditor</name>
     <message>
         <source>Key Map Editor</source>

@@ -919,6 +919,33 @@ Provare «%1 --help» per maggiori informazioni.
     </message>
 </context>
 <context>
+    <name>TKeyListener</name>
+    <message>
+        <source>The X display %1 cannot be opened a second time.</source>
+        <translation>Non è possibile aprire il display X %1 una seconda volta.</translation>
+    </message>
+    <message>
+        <source>This X server lacks X Input 2.1, which hearing keys meant for other programs needs.</source>
+        <translation>A questo server X manca X Input 2.1, necessario per sentire i tasti destinati ad altri programmi.</translation>
+    </message>
+    <message>
+        <source>The X display %1 cannot be listened to.</source>
+        <translation>Non è possibile ascoltare il display X %1.</translation>
+    </message>
+    <message>
+        <source>The connection to the X server was lost: keys no longer play from other windows.</source>
+        <translation>La connessione al server X è stata persa: i tasti non suonano più dalle altre finestre.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program hear keys typed into other windows; start this one in an X11 session to use it.</source>
+        <translation>Wayland non permette a nessun programma di sentire i tasti digitati in altre finestre; avviare questo in una sessione X11 per usare la funzione.</translation>
+    </message>
+    <message>
+        <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
+        <translation>Sentire i tasti digitati in altre finestre richiede un display X11, e questo programma gira su «%1».</translation>
+    </message>
+</context>
+<context>
     <name>TKeyMapEditor</name>
     <message>
         <source>Key Map Editor</source>

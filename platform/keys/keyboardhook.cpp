@@ -49,16 +49,20 @@ TVerdict g_last;
 TKeyRepeat g_repeat;
 bool g_inKey = false;
 Qt::KeyboardModifiers g_keyModifiers;
+// The event of the key being handled, while g_inKey.
+const QKeyEvent* g_keyEvent = nullptr;
 
 bool Listed(const TKeyboardHook* hook) {
     return std::find(g_hooks.begin(), g_hooks.end(), hook) != g_hooks.end();
 }
 
-bool RunHandlers(const TKeyData& data, Qt::KeyboardModifiers modifiers) {
+bool RunHandlers(const TKeyData& data, const QKeyEvent* event) {
     const bool outerInKey = g_inKey;
     const Qt::KeyboardModifiers outerModifiers = g_keyModifiers;
+    const QKeyEvent* outerEvent = g_keyEvent;
     g_inKey = true;
-    g_keyModifiers = modifiers & kStateModifiers;
+    g_keyModifiers = event->modifiers() & kStateModifiers;
+    g_keyEvent = event;
     bool any = false;
     bool handled = false;
     // A handler may install or remove hook objects (a field gaining or losing the focus): walk a
@@ -78,6 +82,7 @@ bool RunHandlers(const TKeyData& data, Qt::KeyboardModifiers modifiers) {
     }
     g_inKey = outerInKey;
     g_keyModifiers = outerModifiers;
+    g_keyEvent = outerEvent;
     return any;
 }
 
@@ -107,7 +112,7 @@ bool TKeyFilter::eventFilter(QObject* receiver, QEvent* event) {
     TKeyData data;
     if (!keys::KeyDataFromEvent(*key, data)) return false;
     if (repeat) data.previousState = true;
-    const bool handled = RunHandlers(data, key->modifiers());
+    const bool handled = RunHandlers(data, key);
     g_last = TVerdict{event,
                       receiver,
                       type,
@@ -156,6 +161,14 @@ void TKeyboardHook::Uninstall() {
 bool TKeyboardHook::IsInstalled() const { return g_filter && Listed(this); }
 
 bool TKeyboardHook::HookSet() { return g_filter != nullptr; }
+
+bool TKeyboardHook::KeyBeingHandled(quint32& nativeCode, bool& release, quint64& serverTime) {
+    if (!g_inKey || !g_keyEvent) return false;
+    nativeCode = g_keyEvent->nativeScanCode();
+    release = g_keyEvent->type() == QEvent::KeyRelease;
+    serverTime = g_keyEvent->timestamp();
+    return true;
+}
 
 Qt::KeyboardModifiers TKeyboardHook::ModifierState() {
     if (g_inKey) return g_keyModifiers;

@@ -28,6 +28,9 @@ public:
     // Shift, Alt and Ctrl as they stand for the key being handled (outside a key event: as the
     // window system reports them now).
     static Qt::KeyboardModifiers ModifierState();
+    // The window system's report of the key being handled: its native code, whether it is a
+    // release, and the window system's time of it. False outside a key event.
+    static bool KeyBeingHandled(quint32& nativeCode, bool& release, quint64& serverTime);
     // Whether the application-wide filter is in place.
     static bool HookSet();
 };

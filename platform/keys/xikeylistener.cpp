@@ -1,5 +1,3 @@
-#include <QtGui/qguiapplication_platform.h>
-
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QPointer>
@@ -9,6 +7,7 @@
 #include <set>
 
 #include "platform/keys/keylistener.h"
+#include "platform/keys/xidisplay.h"
 
 // Last: the X headers define macros (KeyPress, None, Bool, Status) that clash with Qt's names.
 #include <X11/XKBlib.h>
@@ -18,48 +17,19 @@
 
 namespace {
 
-// Raw events reach every client that asks for them, even while another program grabs the
-// keyboard (a menu it opened), from version 2.1 on. With 2.0 a grab would hide releases and
-// leave notes hanging.
-constexpr int kXiMajor = 2;
-constexpr int kXiMinor = 1;
+QString Tr(const char* text) { return QCoreApplication::translate("TKeyListener", text); }
 
-// Xlib's handler of broken connections is one per process, and the one in place (Xlib's own,
-// or the toolkit's) ends the process. Connections of listeners are let go quietly; every other
-// one goes to the handler that was there before.
-std::set<Display*> g_listenerDisplays;
-XIOErrorHandler g_previousIOError = nullptr;
-bool g_ioErrorChained = false;
+// Why listening cannot work, found before the translations are loaded and told in the language
+// shown when it is asked for.
+struct TReason {
+    const char* text = nullptr;  // marked with QT_TRANSLATE_NOOP; null: no reason
+    QString value;               // for the %1 of text, when it has one
 
-int ListenerIOError(Display* display) {
-    if (g_listenerDisplays.count(display)) return 0;  // the exit handler takes it from here
-    return g_previousIOError ? g_previousIOError(display) : 0;
-}
-
-void WatchBreakage(Display* display) {
-    g_listenerDisplays.insert(display);
-    if (g_ioErrorChained) return;
-    g_previousIOError = XSetIOErrorHandler(&ListenerIOError);
-    g_ioErrorChained = true;
-}
-
-// The display Qt's own connection uses; null when the application does not run on X11.
-Display* QtDisplay() {
-    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (!app || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
-    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->display() : nullptr;
-}
-
-// Whether the server answers the X Input extension in a version that delivers raw events to
-// every client; `opcode` is the extension's major opcode.
-bool HasRawEvents(Display* display, int& opcode) {
-    int event = 0, error = 0;
-    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error)) return false;
-    int major = kXiMajor, minor = kXiMinor;
-    return XIQueryVersion(display, &major, &minor) == Success &&
-           (major > kXiMajor || (major == kXiMajor && minor >= kXiMinor));
-}
+    QString Text() const {
+        if (!text) return QString();
+        return value.isNull() ? Tr(text) : Tr(text).arg(value);
+    }
+};
 
 class TXiKeyListener : public TKeyListener {
 public:
@@ -67,12 +37,14 @@ public:
         Display* probe = XOpenDisplay(m_displayName.c_str());
         int opcode = 0;
         if (!probe)
-            m_unavailable = QStringLiteral("The X display %1 cannot be opened a second time.")
-                                .arg(QString::fromStdString(m_displayName));
+            m_unavailable = {QT_TRANSLATE_NOOP("TKeyListener",
+                                               "The X display %1 cannot be opened a second time."),
+                             QString::fromStdString(m_displayName)};
         else if (!HasRawEvents(probe, opcode))
-            m_unavailable = QStringLiteral(
-                "This X server lacks X Input 2.1, which hearing keys meant for other programs "
-                "needs.");
+            m_unavailable = {QT_TRANSLATE_NOOP("TKeyListener",
+                                               "This X server lacks X Input 2.1, which hearing "
+                                               "keys meant for other programs needs."),
+                             QString()};
         if (probe) XCloseDisplay(probe);
     }
     ~TXiKeyListener() override {
@@ -80,7 +52,7 @@ public:
         Close();
     }
 
-    QString Unavailable() const override { return m_unavailable; }
+    QString Unavailable() const override { return m_unavailable.Text(); }
     bool FocusInOwnWindow() override;
 
 protected:
@@ -94,7 +66,7 @@ private:
     void DrainLater();
 
     std::string m_displayName;
-    QString m_unavailable;
+    TReason m_unavailable;
     Display* m_display = nullptr;
     int m_opcode = 0;
     bool m_broken = false;
@@ -107,7 +79,7 @@ private:
 bool TXiKeyListener::Open(QString& failure, std::vector<int>& keysDown) {
     m_display = XOpenDisplay(m_displayName.c_str());
     if (!m_display || !HasRawEvents(m_display, m_opcode)) {
-        failure = QStringLiteral("The X display %1 cannot be listened to.")
+        failure = Tr(QT_TRANSLATE_NOOP("TKeyListener", "The X display %1 cannot be listened to."))
                       .arg(QString::fromStdString(m_displayName));
         Close();
         return false;
@@ -149,7 +121,7 @@ void TXiKeyListener::Close() {
     }
     if (m_display) {
         XCloseDisplay(m_display);
-        g_listenerDisplays.erase(m_display);
+        UnwatchBreakage(m_display);
     }
     m_display = nullptr;
 }
@@ -200,8 +172,9 @@ void TXiKeyListener::Drain() {
     m_draining = false;
     if (m_broken && m_display)
         Lost(
-            QStringLiteral("The connection to the X server was lost: keys no longer play from "
-                           "other windows."));
+            Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                                 "The connection to the X server was lost: keys no longer play "
+                                 "from other windows.")));
 }
 
 void TXiKeyListener::DrainLater() {
@@ -239,19 +212,19 @@ bool TXiKeyListener::FocusInOwnWindow() {
 // Where the application does not run on X11 (Wayland, offscreen).
 class TNoKeyListener : public TKeyListener {
 public:
-    explicit TNoKeyListener(QString why) : m_why(std::move(why)) {}
-    QString Unavailable() const override { return m_why; }
+    explicit TNoKeyListener(TReason why) : m_why(std::move(why)) {}
+    QString Unavailable() const override { return m_why.Text(); }
     bool FocusInOwnWindow() override { return false; }
 
 protected:
     bool Open(QString& failure, std::vector<int>&) override {
-        failure = m_why;
+        failure = m_why.Text();
         return false;
     }
     void Close() override {}
 
 private:
-    QString m_why;
+    TReason m_why;
 };
 
 }  // namespace
@@ -261,11 +234,14 @@ std::unique_ptr<TKeyListener> CreateKeyListener() {
         return std::make_unique<TXiKeyListener>(DisplayString(display));
     const QString platform = QGuiApplication::platformName();
     if (platform.startsWith(QLatin1String("wayland")))
-        return std::make_unique<TNoKeyListener>(QStringLiteral(
-            "Wayland lets no program hear keys typed into other windows; start this one in an "
-            "X11 session to use it."));
+        return std::make_unique<TNoKeyListener>(
+            TReason{QT_TRANSLATE_NOOP("TKeyListener",
+                                      "Wayland lets no program hear keys typed into other "
+                                      "windows; start this one in an X11 session to use it."),
+                    QString()});
     return std::make_unique<TNoKeyListener>(
-        QStringLiteral("Hearing keys typed into other windows needs an X11 display, and this "
-                       "program runs on \"%1\".")
-            .arg(platform));
+        TReason{QT_TRANSLATE_NOOP("TKeyListener",
+                                  "Hearing keys typed into other windows needs an X11 display, "
+                                  "and this program runs on \"%1\"."),
+                platform});
 }

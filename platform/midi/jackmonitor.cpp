@@ -2,9 +2,13 @@
 
 #include <jack/jack.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
+
+#include "platform/lib/steadyclock.h"
 
 void KeepAbandoned(void* client) {
     static std::mutex lock;
@@ -18,6 +22,14 @@ namespace {
 void DropJackMessage(const char*) {}
 
 }  // namespace
+
+std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs) {
+    const jack_nframes_t now = jack_frame_time(client);
+    const std::int64_t ago = std::max<std::int64_t>(0, SteadyNowNs() - steadyNs);
+    const auto frames = static_cast<std::int64_t>(
+        std::llround(static_cast<double>(ago) * jack_get_sample_rate(client) / 1e9));
+    return now - static_cast<jack_nframes_t>(frames);
+}
 
 void SilenceJackLog() {
     static std::once_flag once;

@@ -16,6 +16,9 @@
 struct _jack_client;
 struct _jack_port;
 
+// The frame time of `client`'s server at the steady-clock moment `steadyNs` (now or before).
+std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs);
+
 // Keeps the JACK library quiet: its messages about a server that is not running would otherwise
 // appear on stderr at every look. Idempotent.
 void SilenceJackLog();

@@ -29,10 +29,15 @@ using MidiHandle = std::uintptr_t;
 constexpr int kMidiMapperId = -1;
 
 // A moment on the MIDI system's own clock, where it has one: the JACK server's frame counter
-// (it wraps around). Not valid where a message has no such time.
+// (it wraps around). Not valid where a message has no such time. A moment known only on the
+// steady clock (a key, stamped as the window system reported it) has SteadyNs set instead (in
+// nanoseconds, see platform/lib/steadyclock.h); each device turns it into its own clock.
 struct TMidiFrameTime {
     bool Valid = false;
     std::uint32_t Frame = 0;
+    std::int64_t SteadyNs = 0;
+
+    bool Known() const { return Valid || SteadyNs != 0; }
 };
 
 // The operations the MIDI output device class needs of the platform. Device numbers run from 0
@@ -52,10 +57,11 @@ public:
     virtual MidiResult OutClose(MidiHandle handle) = 0;
     // Text for a result code; false when the code is unknown to this service.
     virtual bool OutErrorText(MidiResult code, std::string& text) = 0;
-    // As OutShortMsg for a message caused by an incoming one that arrived at `time`: a device
-    // that writes each message a constant delay after the time it was sent writes this one that
-    // delay after `time`, so that what passes through keeps the spacing it came with. Others
-    // send it as any other.
+    // As OutShortMsg for a message caused by something that happened at `time` (an incoming
+    // message that arrived then, a key pressed then): a device that writes each message a
+    // constant delay after the time it was sent writes this one that delay after `time`, so
+    // that what passes through keeps the spacing it came with and a key's note does not wait for
+    // the window. Others send it as any other.
     virtual MidiResult OutShortMsgAt(MidiHandle handle, std::uint32_t packed, TMidiFrameTime time) {
         static_cast<void>(time);
         return OutShortMsg(handle, packed);

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "platform/lib/steadyclock.h"
 #include "platform/lib/translatedtext.h"
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/fluidapi.h"
@@ -17,12 +18,6 @@ namespace {
 constexpr double kPreferredRate = 48000;
 
 enum class TDriver { Pulse, Alsa, Jack };
-
-std::int64_t SteadyNowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 }  // namespace
 
@@ -183,6 +178,13 @@ void TSynthAudio::Stop() {
 
 std::int64_t TSynthAudio::Now() const {
     return m_jack ? static_cast<std::int64_t>(jack_frame_time(m_jack)) : SteadyNowNs();
+}
+
+std::int64_t TSynthAudio::StampOf(TMidiFrameTime time) const {
+    if (!m_jack) return time.SteadyNs != 0 ? time.SteadyNs : SteadyNowNs();
+    if (time.Valid) return time.Frame;
+    if (time.SteadyNs != 0) return JackFrameAt(m_jack, time.SteadyNs);
+    return jack_frame_time(m_jack);
 }
 
 int TSynthAudio::DriverCallback(void* data, int len, int, float*[], int nout, float* out[]) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/midi/midiservice.h"
 #include "platform/midi/synthcontrol.h"
 #include "platform/midi/synthschedule.h"
 
@@ -53,6 +54,9 @@ public:
 
     // The output's clock now, and how many frames one of its units is.
     std::int64_t Now() const;
+    // A message's moment on the output's clock: the moment of `time` when it is known (a JACK
+    // frame time on JACK, a steady-clock moment on either), else now.
+    std::int64_t StampOf(TMidiFrameTime time) const;
     double FramesPerUnit() const { return m_framesPerUnit; }
 
 private:

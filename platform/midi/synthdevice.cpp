@@ -139,7 +139,7 @@ void TSynthDevice::Close() {
     m_wake.notify_all();
 }
 
-MidiResult TSynthDevice::Send(std::uint32_t packed) {
+MidiResult TSynthDevice::Send(std::uint32_t packed, TMidiFrameTime time) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
         if (!m_open) return kMidiErrInvalHandle;
@@ -148,7 +148,7 @@ MidiResult TSynthDevice::Send(std::uint32_t packed) {
     {
         std::lock_guard<std::mutex> guard(m_queueLock);
         if (m_ready) {
-            m_incoming.push_back({m_audio.Now(), packed});
+            m_incoming.push_back({m_audio.StampOf(time), packed});
             return kMidiOk;
         }
     }
@@ -156,7 +156,7 @@ MidiResult TSynthDevice::Send(std::uint32_t packed) {
     std::lock_guard<std::mutex> queue(m_queueLock);
     // Checked again: the synth may have become ready meanwhile.
     if (m_ready)
-        m_incoming.push_back({m_audio.Now(), packed});
+        m_incoming.push_back({m_audio.StampOf(time), packed});
     else if (!IsNoteMessage(packed))
         m_channels.Apply(packed);
     return kMidiOk;

@@ -41,7 +41,7 @@ public:
     // The device, on the window thread. Open answers kMidiErrAllocated while it is open.
     MidiResult Open();
     void Close();
-    MidiResult Send(std::uint32_t packed);
+    MidiResult Send(std::uint32_t packed, TMidiFrameTime time = TMidiFrameTime());
     // Ends every note and puts the controllers back to rest.
     void Reset();
     // Text for the codes above; false for others.

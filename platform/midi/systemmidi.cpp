@@ -200,13 +200,17 @@ private:
     MidiResult Send(MidiHandle handle, std::uint32_t packed, TMidiFrameTime time) {
         TOpenDevice* dev = Find(handle);
         if (!dev || !Present(*dev)) return kMidiErrInvalHandle;
-        if (dev->Kind == pkSynth) return m_synth->Send(packed);
+        if (dev->Kind == pkSynth) return m_synth->Send(packed, time);
         unsigned char bytes[3] = {static_cast<unsigned char>(packed & 0xFF),
                                   static_cast<unsigned char>((packed >> 8) & 0x7F),
                                   static_cast<unsigned char>((packed >> 16) & 0x7F)};
         size_t length = ShortMessageLength(bytes[0]);
         if (length == 0) return kMidiOk;  // not a message that can stand alone: dropped
         bool queued = true;
+        // A key's moment becomes a frame time of the server's, so that its note leaves as long
+        // after the key as any other.
+        if (!time.Valid && time.SteadyNs != 0 && !dev->JackOuts.empty() && m_jack.Connected())
+            time = {true, JackFrameAt(m_jack.Client(), time.SteadyNs), time.SteadyNs};
         // The own port's JACK half goes with its server; its ALSA half plays on.
         for (auto& out : dev->JackOuts)
             if (out->Alive()) queued = out->Send(bytes, length, time.Valid, time.Frame) && queued;

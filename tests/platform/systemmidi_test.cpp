@@ -10,6 +10,8 @@
 #include <string>
 
 #include "midi/midioutput.h"
+#include "platform/lib/steadyclock.h"
+#include "platform/midi/jackmonitor.h"
 #include "platform/midi/synthdevice.h"
 #include "support/jackframes.h"
 #include "support/jacktest.h"
@@ -130,6 +132,25 @@ TEST_F(SystemMidiJack, MessagesLeaveOnePeriodAfterTheirTimeInOrder) {
     ASSERT_EQ(got.size(), 5u);
     EXPECT_EQ(got[4].Offset, 0u);
     EXPECT_EQ(got[4].Bytes, (std::vector<std::uint8_t>{0xB0, 7, 1}));
+}
+
+// A key is stamped on the steady clock; on JACK its note leaves one period after the frame time
+// of that moment.
+TEST_F(SystemMidiJack, AKeysMomentBecomesTheServersFrameTimeOfThatMoment) {
+    TJackFrameClient rx("tastra-test-moment-" + std::to_string(getpid()));
+    ASSERT_TRUE(rx.Ok());
+    const std::int64_t now = SteadyNowNs();
+    const std::uint32_t frame = rx.Now();
+    const double rate = jack_get_sample_rate(rx.Client());
+    for (const int ms : {0, 10, 1000}) {
+        const std::uint32_t then = JackFrameAt(rx.Client(), now - ms * 1000000LL);
+        EXPECT_NEAR(static_cast<double>(static_cast<std::int32_t>(frame - then)),
+                    rate * ms / 1000, rate / 1000)
+            << ms << " ms ago";
+    }
+    // A moment still to come is taken as now.
+    EXPECT_LE(static_cast<std::int32_t>(JackFrameAt(rx.Client(), now + 1000000000LL) - rx.Now()),
+              0);
 }
 
 TEST_F(SystemMidiJack, PortThatDisappearsWhileOpen) {

@@ -76,8 +76,15 @@ MidiResult TVirtualMidiService::OutShortMsg(MidiHandle handle, std::uint32_t pac
     const TDevice* d = Lookup(handle);
     if (!d) return kMidiErrInvalHandle;
     if (m_sendError != kMidiOk) return m_sendError;
-    m_sent.push_back({handle, d->Uid, d->Name, packed});
+    m_sent.push_back({handle, d->Uid, d->Name, packed, TMidiFrameTime()});
     return kMidiOk;
+}
+
+MidiResult TVirtualMidiService::OutShortMsgAt(MidiHandle handle, std::uint32_t packed,
+                                              TMidiFrameTime time) {
+    const MidiResult r = OutShortMsg(handle, packed);
+    if (r == kMidiOk) m_sent.back().Time = time;
+    return r;
 }
 
 MidiResult TVirtualMidiService::OutReset(MidiHandle handle) {

@@ -24,6 +24,7 @@ public:
         int DeviceUid;
         std::string DeviceName;
         std::uint32_t Packed;
+        TMidiFrameTime Time;  // the moment it was sent with, if any
     };
 
     explicit TVirtualMidiService(std::vector<std::string> names = {});
@@ -57,6 +58,8 @@ public:
     int OutCount() override;
     MidiResult OutProductName(int id, std::string& name) override;
     MidiResult OutOpen(int id, MidiHandle& handle) override;
+    MidiResult OutShortMsgAt(MidiHandle handle, std::uint32_t packed,
+                             TMidiFrameTime time) override;
     MidiResult OutShortMsg(MidiHandle handle, std::uint32_t packed) override;
     MidiResult OutReset(MidiHandle handle) override;
     MidiResult OutClose(MidiHandle handle) override;

@@ -18,7 +18,7 @@
 #include "knobs/guiknoblist.h"
 #include "support/storeview.h"
 
-TShowcase::TShowcase(int knobs, TKeyListener* keyListener) {
+TShowcase::TShowcase(int knobs, TKeyListener* keyListener, TKeyStamps* keyStamps) {
     m_out.AddDevice("Synth A");
     // Not the first start: no "Volume" knob is added, the knobs below are all there is.
     m_store.WriteBool("KeyboardForm", "First Time", false);
@@ -28,6 +28,7 @@ TShowcase::TShowcase(int knobs, TKeyListener* keyListener) {
     s.openSettingsRoot = [this] { return std::make_unique<TSharedStoreView>(m_store); };
     s.prompts = &m_prompts;
     s.keyListener = keyListener ? keyListener : &m_keys;
+    s.keyStamps = keyStamps;
     m_window = std::make_unique<TTastra2>(s);
     m_window->show();
     if (!QTest::qWaitFor([this] { return m_window->StartupDone(); }, 3000))

@@ -17,7 +17,8 @@
 // default from a fake one.
 class TShowcase {
 public:
-    explicit TShowcase(int knobs, TKeyListener* keyListener = nullptr);
+    explicit TShowcase(int knobs, TKeyListener* keyListener = nullptr,
+                       TKeyStamps* keyStamps = nullptr);
     ~TShowcase();
     TTastra2& Main() { return *m_window; }
     // The MIDI output service: "MIDI Mapper" is device 0.

@@ -8,6 +8,8 @@
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/vkedit.h"
+#include "platform/keys/keystamps.h"
+#include "platform/lib/steadyclock.h"
 #include "support/windowcatalog.h"
 #include "x11/xdisplay.h"
 
@@ -122,6 +124,39 @@ INSTANTIATE_TEST_SUITE_P(
                    {14, false}},
                   4}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A key's notes carry the moment the X server's report of it was seen, taken on a thread of its
+// own, so that they leave as long after the key as every other note, whatever the window thread
+// was doing. The window thread may now and then get to a key first; such a note goes out
+// unstamped, as before, so a few presses are made and each stamp is checked.
+TEST_F(XKeys, WhatAKeyPlaysCarriesTheMomentTheServerReportedIt) {
+    std::unique_ptr<TKeyStamps> stamps = CreateKeyStamps();
+    ASSERT_NE(stamps, nullptr) << "no raw key events from the X server";
+    TShowcase showcase(0, nullptr, stamps.get());
+    TTastra2* w = &showcase.Main();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QTest::qWait(100);
+    int stamped = 0;
+    for (int press = 0; press < 6; ++press) {
+        showcase.Out().ClearSent();
+        const std::int64_t before = SteadyNowNs();
+        Play({{kQ, true, 60}, {kQ, false, 60}});
+        const std::int64_t after = SteadyNowNs();
+        ASSERT_EQ(showcase.Out().Sent().size(), 2u);
+        for (const auto& sent : showcase.Out().Sent()) {
+            if (sent.Time.SteadyNs == 0) continue;
+            EXPECT_GE(sent.Time.SteadyNs, before);
+            EXPECT_LE(sent.Time.SteadyNs, after);
+            ++stamped;
+        }
+        const auto& notes = showcase.Out().Sent();
+        if (notes[0].Time.SteadyNs != 0 && notes[1].Time.SteadyNs != 0) {
+            EXPECT_LT(notes[0].Time.SteadyNs, notes[1].Time.SteadyNs) << "the release's own moment";
+        }
+    }
+    EXPECT_GE(stamped, 4);
+}
 
 TEST_F(XKeys, KeyFieldRecordsOneKeyPerPhysicalPress) {
     QWidget window;
