@@ -51,6 +51,19 @@ bool HasRawEvents(Display* display, int& opcode) {
            (major > kXiMajor || (major == kXiMajor && minor >= kXiMinor));
 }
 
+void SelectRawKeys(Display* display, bool keys) {
+    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+    if (keys) {
+        XISetMask(bits, XI_RawKeyPress);
+        XISetMask(bits, XI_RawKeyRelease);
+    }
+    XIEventMask mask;
+    mask.deviceid = XIAllMasterDevices;
+    mask.mask_len = sizeof(bits);
+    mask.mask = bits;
+    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+}
+
 void WatchBreakage(Display* display) {
     std::lock_guard<std::mutex> guard(g_lock);
     g_watched.insert(display);

@@ -12,6 +12,9 @@ Display* QtDisplay();
 // every client (2.1); `opcode` is the extension's major opcode.
 bool HasRawEvents(Display* display, int& opcode);
 
+// Asks for the raw key presses and releases of every keyboard (keys true) or for none.
+void SelectRawKeys(Display* display, bool keys);
+
 // Xlib's handler of broken connections is one per process, and the one in place (Xlib's own, or
 // the toolkit's) ends the process. A connection watched here is let go quietly instead (its
 // own exit handler, XSetIOErrorExitHandler, takes over); every other one goes to the handler

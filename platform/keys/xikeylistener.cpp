@@ -90,14 +90,7 @@ bool TXiKeyListener::Open(QString& failure, std::vector<int>& keysDown) {
     WatchBreakage(m_display);
     XSetIOErrorExitHandler(m_display, &TXiKeyListener::ConnectionBroke, this);
 
-    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-    XISetMask(bits, XI_RawKeyPress);
-    XISetMask(bits, XI_RawKeyRelease);
-    XIEventMask mask;
-    mask.deviceid = XIAllMasterDevices;
-    mask.mask_len = sizeof(bits);
-    mask.mask = bits;
-    XISelectEvents(m_display, DefaultRootWindow(m_display), &mask, 1);
+    SelectRawKeys(m_display, true);
 
     ReadModifierKeys();
     char down[32] = {};

@@ -71,7 +71,8 @@ private:
         while (!m_broken && !m_stopping) {
             if (selected != m_active) {
                 selected = m_active;
-                Select(selected);
+                SelectRawKeys(m_display, selected);
+                XFlush(m_display);
             }
             // Events that came along with a reply wait in Xlib's queue, not on the socket.
             while (!m_broken && XPending(m_display) > 0) Take();
@@ -81,20 +82,6 @@ private:
                 if (read(m_wake, &count, sizeof count) < 0) return;
             }
         }
-    }
-
-    void Select(bool keys) {
-        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-        if (keys) {
-            XISetMask(bits, XI_RawKeyPress);
-            XISetMask(bits, XI_RawKeyRelease);
-        }
-        XIEventMask mask;
-        mask.deviceid = XIAllMasterDevices;
-        mask.mask_len = sizeof(bits);
-        mask.mask = bits;
-        XISelectEvents(m_display, DefaultRootWindow(m_display), &mask, 1);
-        XFlush(m_display);
     }
 
     void Take() {
