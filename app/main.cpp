@@ -64,7 +64,6 @@ int main(int argc, char** argv) {
     TSdlJoystickService joystick;
     // Meanwhile the window is made and painted; the device lists are read after that.
     TJackWarmUp jackWarmUp(place.clientName);
-    std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
     std::unique_ptr<TKeyStamps> keyStamps = CreateKeyStamps();
 
     TTastraServices services;
@@ -73,7 +72,6 @@ int main(int argc, char** argv) {
     services.joystick = &joystick;
     services.synth = &synth;
     services.startupDone = [&jackWarmUp] { jackWarmUp.Release(); };
-    services.keyListener = keyListener.get();
     services.keyStamps = keyStamps.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
@@ -96,6 +94,9 @@ int main(int argc, char** argv) {
         PickLanguage(StoredLanguage(*services.openSettingsRoot()), QLocale::system().uiLanguages(),
                      TranslatedLanguages(translations)),
         translations);
+    // Made in the language chosen: it tells why it cannot listen, where it cannot.
+    std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
+    services.keyListener = keyListener.get();
     auto window = std::make_unique<TTastra2>(services);
     shown = window.get();
     if (!setAsideEarly.empty()) shown->SettingsFileSetAside(setAsideEarly);

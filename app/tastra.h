@@ -104,8 +104,9 @@ public:
     // The single send path: send (reporting a failure), then mirror the message in the window's
     // controls. What a computer key sends keeps the moment the key was reported.
     void SendAndShow(uint8_t status, uint8_t data1, uint8_t data2);
-    // The moment the key being handled was reported; false outside a key or when unknown.
-    bool KeyMoment(TMidiFrameTime& time) const;
+    // The moment the key being handled was reported; false outside a key or when unknown. Asked
+    // once per key event: every message the key sends (a chord, a Panic) shares its answer.
+    bool KeyMoment(TMidiFrameTime& time);
     void ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2);
     void SetStatusText(const QString& text);
 
@@ -226,6 +227,14 @@ private:
     void FitStatusBar();
 
     TTastraServices m_services;
+    // The key event KeyMoment last answered for, and its answer.
+    struct TKeyMoment {
+        quint32 code = 0;
+        bool release = false;
+        quint64 serverTime = 0;
+        bool known = false;
+        std::int64_t steadyNs = 0;
+    } m_keyMoment;
     TGoToWeb m_goToWeb;
     std::unique_ptr<TUserPrompts> m_ownPrompts;
     TUserPrompts* m_prompts = nullptr;

@@ -25,16 +25,20 @@ void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
     if ((status >> 4) == 9) ChordEditorNoteIn(data1, data2);
 }
 
-bool TTastra2::KeyMoment(TMidiFrameTime& time) const {
+bool TTastra2::KeyMoment(TMidiFrameTime& time) {
     quint32 code = 0;
     bool release = false;
     quint64 serverTime = 0;
-    std::int64_t seen = 0;
-    if (!m_services.keyStamps || !TKeyboardHook::KeyBeingHandled(code, release, serverTime) ||
-        !m_services.keyStamps->SeenAt(code, release, serverTime, seen))
+    if (!m_services.keyStamps || !TKeyboardHook::KeyBeingHandled(code, release, serverTime))
         return false;
+    TKeyMoment& last = m_keyMoment;
+    if (code != last.code || release != last.release || serverTime != last.serverTime) {
+        last = {code, release, serverTime, false, 0};
+        last.known = m_services.keyStamps->SeenAt(code, release, serverTime, last.steadyNs);
+    }
+    if (!last.known) return false;
     time = TMidiFrameTime();
-    time.SteadyNs = seen;
+    time.SteadyNs = last.steadyNs;
     return true;
 }
 

@@ -65,5 +65,6 @@ private:
 };
 
 // The listener of the window system the application runs on: X11 raw key events under the xcb
-// platform; elsewhere one whose Unavailable() says why there is none.
+// platform; elsewhere one whose Unavailable() says why there is none. Its reasons are made in the
+// language loaded when it is made.
 std::unique_ptr<TKeyListener> CreateKeyListener();

@@ -19,32 +19,20 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("TKeyListener", text); }
 
-// Why listening cannot work, found before the translations are loaded and told in the language
-// shown when it is asked for.
-struct TReason {
-    const char* text = nullptr;  // marked with QT_TRANSLATE_NOOP; null: no reason
-    QString value;               // for the %1 of text, when it has one
-
-    QString Text() const {
-        if (!text) return QString();
-        return value.isNull() ? Tr(text) : Tr(text).arg(value);
-    }
-};
-
 class TXiKeyListener : public TKeyListener {
 public:
     explicit TXiKeyListener(std::string displayName) : m_displayName(std::move(displayName)) {
         Display* probe = XOpenDisplay(m_displayName.c_str());
         int opcode = 0;
         if (!probe)
-            m_unavailable = {QT_TRANSLATE_NOOP("TKeyListener",
-                                               "The X display %1 cannot be opened a second time."),
-                             QString::fromStdString(m_displayName)};
+            m_unavailable = Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                                                 "The X display %1 cannot be opened a second "
+                                                 "time."))
+                                .arg(QString::fromStdString(m_displayName));
         else if (!HasRawEvents(probe, opcode))
-            m_unavailable = {QT_TRANSLATE_NOOP("TKeyListener",
-                                               "This X server lacks X Input 2.1, which hearing "
-                                               "keys meant for other programs needs."),
-                             QString()};
+            m_unavailable = Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                                                 "This X server lacks X Input 2.1, which hearing "
+                                                 "keys meant for other programs needs."));
         if (probe) XCloseDisplay(probe);
     }
     ~TXiKeyListener() override {
@@ -52,7 +40,7 @@ public:
         Close();
     }
 
-    QString Unavailable() const override { return m_unavailable.Text(); }
+    QString Unavailable() const override { return m_unavailable; }
     bool FocusInOwnWindow() override;
 
 protected:
@@ -66,7 +54,7 @@ private:
     void DrainLater();
 
     std::string m_displayName;
-    TReason m_unavailable;
+    QString m_unavailable;
     Display* m_display = nullptr;
     int m_opcode = 0;
     bool m_broken = false;
@@ -205,19 +193,19 @@ bool TXiKeyListener::FocusInOwnWindow() {
 // Where the application does not run on X11 (Wayland, offscreen).
 class TNoKeyListener : public TKeyListener {
 public:
-    explicit TNoKeyListener(TReason why) : m_why(std::move(why)) {}
-    QString Unavailable() const override { return m_why.Text(); }
+    explicit TNoKeyListener(QString why) : m_why(std::move(why)) {}
+    QString Unavailable() const override { return m_why; }
     bool FocusInOwnWindow() override { return false; }
 
 protected:
     bool Open(QString& failure, std::vector<int>&) override {
-        failure = m_why.Text();
+        failure = m_why;
         return false;
     }
     void Close() override {}
 
 private:
-    TReason m_why;
+    QString m_why;
 };
 
 }  // namespace
@@ -228,13 +216,12 @@ std::unique_ptr<TKeyListener> CreateKeyListener() {
     const QString platform = QGuiApplication::platformName();
     if (platform.startsWith(QLatin1String("wayland")))
         return std::make_unique<TNoKeyListener>(
-            TReason{QT_TRANSLATE_NOOP("TKeyListener",
-                                      "Wayland lets no program hear keys typed into other "
-                                      "windows; start this one in an X11 session to use it."),
-                    QString()});
+            Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                                 "Wayland lets no program hear keys typed into other windows; "
+                                 "start this one in an X11 session to use it.")));
     return std::make_unique<TNoKeyListener>(
-        TReason{QT_TRANSLATE_NOOP("TKeyListener",
-                                  "Hearing keys typed into other windows needs an X11 display, "
-                                  "and this program runs on \"%1\"."),
-                platform});
+        Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                             "Hearing keys typed into other windows needs an X11 display, and "
+                             "this program runs on \"%1\"."))
+            .arg(platform));
 }

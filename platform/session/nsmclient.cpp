@@ -189,13 +189,16 @@ void TNsmClient::HandleOpen(lo_arg** argv) {
     if (m_state != TState::Announcing && m_state != TState::Announced)
         return Refuse(kOpen, kErrNotNow, "Started without a session: start the program again.");
     TRunPlace place;
-    std::string error;
+    TPlaceError error;
     if (!SessionPlace(session, place, error)) {
-        Refuse(kOpen, kErrCreateFailed, error);
-        return Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
-                                                         "The session could not be opened (%1): "
-                                                         "going on without a session."),
-                                       error));
+        Refuse(kOpen, kErrCreateFailed, error.English());
+        return Fail(TState::Failed, [error] {
+            return TranslatedText("TNsmClient",
+                                  QT_TRANSLATE_NOOP("TNsmClient",
+                                                    "The session could not be opened (%1): going "
+                                                    "on without a session."),
+                                  error.Translated());
+        });
     }
     m_session = session;
     m_place = place;

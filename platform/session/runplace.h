@@ -22,8 +22,20 @@ struct TNsmSession {
     std::string clientId;
 };
 
+// Why a session's place cannot be used. The session is joined before the translations are
+// loaded: the reason goes to the session manager in English, and to the user in the language
+// shown when it is shown.
+struct TPlaceError {
+    const char* text = nullptr;  // marked for translation; %1 the id or folder, %2 the reason
+    std::string subject;
+    std::string reason;
+
+    std::string English() const;
+    std::string Translated() const;
+};
+
 // The place of a run inside `session`: the hive in the session's folder, the clients named by the
 // client id. Makes the folder. False, with the reason in `error`, when the folder cannot be made
 // or written, or the id cannot name a MIDI client (empty, too long, or with a ':' or a control
 // character, which would break the "client:port" names).
-bool SessionPlace(const TNsmSession& session, TRunPlace& place, std::string& error);
+bool SessionPlace(const TNsmSession& session, TRunPlace& place, TPlaceError& error);

@@ -20,6 +20,7 @@
 #include "platform/lib/translatedtext.h"
 #include "platform/midi/soundfonts.h"
 #include "platform/midi/synthaudio.h"
+#include "platform/session/runplace.h"
 #include "platform/shell/datafolder.h"
 #include "support/windowcatalog.h"
 
@@ -169,6 +170,12 @@ TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
     EXPECT_EQ(missing.rfind("Der Datenordner von Tastra wurde weder in /nonexistent/bin noch", 0),
               0u)
         << missing;
+    // A session is refused in English to its manager and in the user's language to the user.
+    TRunPlace place;
+    TPlaceError refused;
+    EXPECT_FALSE(SessionPlace({"relative/%2", "Studio", "tastra"}, place, refused));
+    EXPECT_EQ(refused.English(), "The session folder \"relative/%2\" is not an absolute path.");
+    EXPECT_EQ(refused.Translated(), "Der Sitzungsordner „relative/%2“ ist kein absoluter Pfad.");
 }
 
 // The program carries its translations, so it speaks German even without its data folder (whose
