@@ -1,9 +1,9 @@
 // Hive text parser: any input either parses or is refused; what parses (kept lines included)
 // writes back to text that parses to the same hive, and editing it keeps it writable.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzzcheck.h"
 #include "platform/registry/hive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Written back with its keys unread (their lines as they came), then read.
     std::string once = hive::SerializeHive(h);
     hive::THive again;
-    if (!hive::ParseHive(once, again) || !(again == h)) std::abort();
+    FUZZ_CHECK(hive::ParseHive(once, again) && again == h);
     // Written from keys that were read, the text no longer changes.
     std::string twice = hive::SerializeHive(again);
     hive::THive settled;
-    if (!hive::ParseHive(twice, settled) || !(settled == again)) std::abort();
-    if (hive::SerializeHive(settled) != twice) std::abort();
+    FUZZ_CHECK(hive::ParseHive(twice, settled) && settled == again);
+    FUZZ_CHECK(hive::SerializeHive(settled) == twice);
 
     // Store-like edits on every key: list, set, delete, erase below.
     for (const auto& [path, key] : h.Keys()) {
@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!h.Keys().empty()) again.DeleteKey(h.Keys().begin()->first);
     hive::THive third;
-    if (!hive::ParseHive(hive::SerializeHive(again), third) || !(third == again)) std::abort();
+    FUZZ_CHECK(hive::ParseHive(hive::SerializeHive(again), third) && third == again);
     return 0;
 }

@@ -87,11 +87,15 @@ private:
         std::string data(t.substr(i + 1));
         for (;;) {
             const std::string_view d = TrimLine(data);
+            if (d.empty() || d.back() != '\\' || d.find('"') != std::string_view::npos) break;
+            // Blank lines are never written back, so they cannot end the data either: the text
+            // a save makes must read as the one it was made from.
+            TLineReader ahead = m_lines;
             std::string_view next;
-            if (d.empty() || d.back() != '\\' || d.find('"') != std::string_view::npos ||
-                !m_lines.Peek(next) || !IsHexContinuation(next))
-                break;
-            m_lines.Next(next);
+            while (ahead.Next(next) && TrimLine(next).empty()) {
+            }
+            if (!IsHexContinuation(next)) break;
+            m_lines = ahead;
             consumed.push_back(next);
             data = std::string(d.substr(0, d.size() - 1)) + std::string(TrimLine(next));
         }

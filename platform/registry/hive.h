@@ -24,11 +24,11 @@
 //   @="the key's default value"
 //   "Blob"=hex:01,02,03
 //
-// Long binary data may continue on the next line after a trailing backslash. Strings escape \ as
-// \\ and " as \". Registry strings may hold line breaks, which a line-based file cannot carry raw,
-// so a line feed is written as \n and a carriage return as \r; a backslash that precedes any other
-// character is read as a plain backslash, which keeps hand-typed paths like "C:\dir" readable. Text
-// is stored as UTF-8 bytes, unchanged.
+// Long binary data may continue on the next line after a trailing backslash (blank lines between
+// are passed over). Strings escape \ as \\ and " as \". Registry strings may hold line breaks,
+// which a line-based file cannot carry raw, so a line feed is written as \n and a carriage return
+// as \r; a backslash that precedes any other character is read as a plain backslash, which keeps
+// hand-typed paths like "C:\dir" readable. Text is stored as UTF-8 bytes, unchanged.
 //
 // Reading takes what it can: lines may end in CR LF, LF or CR alone; a file in UTF-16 with a
 // byte-order mark (as the registry editor writes its newer format) is read as well; a comment may

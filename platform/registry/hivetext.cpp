@@ -227,12 +227,6 @@ bool TLineReader::Next(std::string_view& line) {
     return true;
 }
 
-bool TLineReader::Peek(std::string_view& line) const {
-    if (m_at >= m_text.size()) return false;
-    Scan(m_at, line);
-    return true;
-}
-
 std::string DecodeHiveText(std::string text) {
     const std::string_view t = text;
     if (t.size() >= 2 && (t.substr(0, 2) == "\xFF\xFE" || t.substr(0, 2) == "\xFE\xFF"))

@@ -41,7 +41,6 @@ class TLineReader {
 public:
     explicit TLineReader(std::string_view text) : m_text(text) {}
     bool Next(std::string_view& line);
-    bool Peek(std::string_view& line) const;
     // Where the next line begins.
     size_t Position() const { return m_at; }
 
