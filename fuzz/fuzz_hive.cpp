@@ -21,12 +21,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(hive::ParseHive(twice, settled) && settled == again);
     FUZZ_CHECK(hive::SerializeHive(settled) == twice);
 
-    // Store-like edits on every key: list, set, delete, erase below.
+    // Store-like edits on every key: list, set, delete (an added value and the key's first
+    // value, so that the lines around it come together), erase below.
     for (const auto& [path, key] : h.Keys()) {
-        (void)key;
         again.SubKeys(path);
         again.SetValue(path, hive::TValue::String("Fuzz\"\\\n", text.substr(0, 16)));
         again.DeleteValue(path, "fuzz\"\\\n");
+        for (const hive::TValue& v : key.Values()) {
+            if (v.Type() == hive::TValueType::Kept) continue;
+            again.DeleteValue(path, v.Name());
+            break;
+        }
     }
     if (!h.Keys().empty()) again.DeleteKey(h.Keys().begin()->first);
     hive::THive third;

@@ -189,20 +189,28 @@ void WriteKey(const TKey& key, TSink& sink) {
     const std::string header = "[" + key.Path() + "]\r\n";
     sink.Add(header);
     bool outsideKey = false;
+    bool endsInBackslash = false;  // the line written last
     for (const TValue& v : key.Values()) {
         if (v.Type() == TValueType::Kept) {
+            const std::string_view t = TrimLine(v.Text());
+            // Kept lines that were apart (in two parts of a key named twice, or with a value
+            // between them that was since deleted) must not come back as one value, a kept line
+            // ending in a backslash going on over a kept line of bytes: naming the key again
+            // between them ends the data and puts both lines in the key as they were.
+            if (endsInBackslash && !outsideKey && IsHexContinuation(t)) sink.Add(header);
             sink.Add(v.Text());
             sink.Add("\r\n");
             // A kept line that opens a key nobody can name puts what follows outside the key;
             // the key is named again before its next value.
-            const std::string_view t = TrimLine(v.Text());
             outsideKey = outsideKey || (!t.empty() && t.front() == '[');
+            endsInBackslash = !t.empty() && t.back() == '\\';
             continue;
         }
         if (outsideKey) sink.Add(header);
         outsideKey = false;
         WriteValue(v, sink);
         sink.Add("\r\n");
+        endsInBackslash = false;
     }
 }
 
