@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
@@ -42,8 +43,25 @@ void SilenceJackLog() {
     });
 }
 
-TJackMonitor::TJackMonitor(std::string clientName, TChangeNotice* notice)
-    : m_clientName(std::move(clientName)), m_changeNotice(notice) {
+std::string JackClientName(const std::string& base, const std::string& role) {
+    const std::string whole = role.empty() ? base : base + " " + role;
+    if (whole.size() <= kJackClientNameMax) return whole;
+    // FNV-1a of the base: the same base gives the same name in every run.
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : base) hash = (hash ^ c) * 16777619u;
+    char tag[8];
+    std::snprintf(tag, sizeof tag, "~%04x", static_cast<unsigned>(hash & 0xFFFF));
+    const std::string tail = std::string(tag) + (role.empty() ? "" : " " + role);
+    std::size_t keep = kJackClientNameMax - tail.size();
+    // Not inside a UTF-8 sequence: continuation bytes are 10xxxxxx.
+    while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) --keep;
+    return base.substr(0, keep) + tail;
+}
+
+TJackMonitor::TJackMonitor(std::string baseName, TChangeNotice* notice)
+    : m_baseName(std::move(baseName)),
+      m_clientName(JackClientName(m_baseName, "monitor")),
+      m_changeNotice(notice) {
     SilenceJackLog();
 }
 
@@ -60,43 +78,6 @@ void TJackMonitor::OnRegistration(std::uint32_t, int, void* self) {
     auto* monitor = static_cast<TJackMonitor*>(self);
     monitor->m_portChanges.fetch_add(1, std::memory_order_acq_rel);
     if (monitor->m_changeNotice) monitor->m_changeNotice->Fire();
-}
-
-int TJackMonitor::OnProcess(std::uint32_t frames, void* self) {
-    auto* monitor = static_cast<TJackMonitor*>(self);
-    // Announced before the places are read, so that RemoveProcessPort either sees this cycle
-    // running or this cycle sees the place emptied.
-    monitor->m_inProcess.store(true, std::memory_order_seq_cst);
-    const jack_nframes_t start = jack_last_frame_time(monitor->m_processClient);
-    for (auto& place : monitor->m_ports)
-        if (TJackProcessPort* port = place.load(std::memory_order_seq_cst))
-            port->Process(frames, start);
-    monitor->m_cycles.fetch_add(1, std::memory_order_acq_rel);
-    monitor->m_inProcess.store(false, std::memory_order_seq_cst);
-    return 0;
-}
-
-bool TJackMonitor::AddProcessPort(TJackProcessPort* port) {
-    for (auto& place : m_ports) {
-        TJackProcessPort* empty = nullptr;
-        if (place.compare_exchange_strong(empty, port)) return true;
-    }
-    return false;
-}
-
-void TJackMonitor::RemoveProcessPort(TJackProcessPort* port) {
-    bool was = false;
-    for (auto& place : m_ports) {
-        TJackProcessPort* expected = port;
-        was = place.compare_exchange_strong(expected, nullptr) || was;
-    }
-    if (!was) return;
-    // A cycle that took the port before it was removed may still be running. A server that is
-    // gone runs none, and one that hangs is given up on after a while.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-    while (m_inProcess.load(std::memory_order_seq_cst) && m_client && !m_shutDown &&
-           std::chrono::steady_clock::now() < giveUp)
-        std::this_thread::yield();
 }
 
 void TJackMonitor::Disconnect() {
@@ -129,13 +110,9 @@ bool TJackMonitor::Connected() {
     m_shutDown = false;
     ++m_generation;
     m_portChanges.fetch_add(1, std::memory_order_acq_rel);
-    // The ports of the server before are gone with it; the new one serves only its own.
-    for (auto& place : m_ports) place.store(nullptr);
-    m_processClient = m_client;
     jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
     jack_set_port_connect_callback(m_client, &TJackMonitor::OnConnect, this);
     jack_set_port_registration_callback(m_client, &TJackMonitor::OnRegistration, this);
-    jack_set_process_callback(m_client, &TJackMonitor::OnProcess, this);
     if (jack_activate(m_client) != 0) {
         Disconnect();
         return false;

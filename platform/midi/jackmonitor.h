@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -23,23 +23,25 @@ std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs);
 // appear on stderr at every look. Idempotent.
 void SilenceJackLog();
 
-// A port of ours that the server's process thread serves once per cycle. Process must neither
-// wait nor allocate. `cycleStart` is the frame time of the cycle's first frame.
-class TJackProcessPort {
-public:
-    virtual ~TJackProcessPort() = default;
-    virtual void Process(std::uint32_t frames, std::uint32_t cycleStart) = 0;
-};
+// The name of the program's JACK client for `role`: "<base> <role>", or `base` alone for an
+// empty role. JACK allows 63 bytes and appends "-01", "-02", ... when a name is taken (another
+// copy of the program), so a name is kept to 60 bytes: a longer base (a session manager's client
+// id can be 63 bytes) is cut at a character boundary and followed by "~" and four hex digits of
+// the whole base, so that two long bases with the same beginning still differ.
+std::string JackClientName(const std::string& base, const std::string& role);
+inline constexpr std::size_t kJackClientNameMax = 60;
 
-// The JACK client of one MIDI service: lists the MIDI ports others can be sent to and tells
-// whether a port still exists, carries the service's own MIDI ports (served by its process
-// callback) and reports what changes on the server (ports that come and go, connections, the
-// server stopping) to the change listeners. Never starts a server; while none runs it tries again
-// at most once a second. Survives the server going away and a new one coming up.
+// The JACK client of one MIDI service: lists the MIDI ports others can be sent to, tells whether
+// a port still exists and reports what changes on the server (ports that come and go,
+// connections, the server stopping) to the change listeners. It has no ports of its own (each of
+// the service's ports has a client of its own, see jackports.h), so its port list never changes
+// while it is active. Named JackClientName(base, "monitor"). Never starts a server; while none
+// runs it tries again at most once a second. Survives the server going away and a new one coming
+// up.
 class TJackMonitor {
 public:
     // `notice` (may be null) hears of every change on the server.
-    TJackMonitor(std::string clientName, TChangeNotice* notice = nullptr);
+    TJackMonitor(std::string baseName, TChangeNotice* notice = nullptr);
     ~TJackMonitor();
     TJackMonitor(const TJackMonitor&) = delete;
     TJackMonitor& operator=(const TJackMonitor&) = delete;
@@ -48,6 +50,8 @@ public:
     bool Connected();
     // The client while connected (Connected() first), else null.
     _jack_client* Client() const { return m_client; }
+    // The program's name its clients are named after (JackClientName).
+    const std::string& BaseName() const { return m_baseName; }
     // Full names ("client:port") of the MIDI input ports of other programs, in server order.
     std::vector<std::string> MidiDestinations();
     // Full names of the MIDI output ports of other programs (what can be listened to).
@@ -69,23 +73,14 @@ public:
     // before still holds while it stays the same.
     unsigned PortChanges() const { return m_portChanges.load(std::memory_order_acquire); }
 
-    // Serves the port in every cycle of the current server from now on; false when all places
-    // are taken. RemoveProcessPort returns once the process thread is done with the port.
-    bool AddProcessPort(TJackProcessPort* port);
-    void RemoveProcessPort(TJackProcessPort* port);
-    // Counts the server's cycles (process callbacks) since the client was made.
-    unsigned Cycles() const { return m_cycles.load(std::memory_order_acquire); }
-
 private:
-    static constexpr size_t kMaxProcessPorts = 16;
-
     std::vector<std::string> MidiPorts(unsigned long flags);
     static void OnShutdown(void* self);
     static void OnConnect(std::uint32_t a, std::uint32_t b, int connected, void* self);
     static void OnRegistration(std::uint32_t port, int registered, void* self);
-    static int OnProcess(std::uint32_t frames, void* self);
     void Disconnect();
 
+    std::string m_baseName;
     std::string m_clientName;
     _jack_client* m_client = nullptr;
     std::atomic<bool> m_shutDown{false};
@@ -98,11 +93,6 @@ private:
     std::vector<std::string> m_disconnectedInputs;
     std::atomic<unsigned> m_portChanges{0};
     TChangeNotice* m_changeNotice;
-    // Read by the process thread; written on the window thread.
-    std::array<std::atomic<TJackProcessPort*>, kMaxProcessPorts> m_ports{};
-    _jack_client* m_processClient = nullptr;
-    std::atomic<bool> m_inProcess{false};
-    std::atomic<unsigned> m_cycles{0};
 };
 
 // Holds what AbandonJackClient let go of for the rest of the run; never destroyed, so nothing

@@ -13,29 +13,8 @@
 
 namespace {
 
-// Registers `name`, or name-2, name-3, ... when the client has a port of that name already;
-// null with `error` set when there is no server or no port could be made.
-jack_port_t* RegisterPort(TJackMonitor& jack, const std::string& name, unsigned long flags,
-                          std::string& error) {
-    if (!jack.Connected()) {
-        error = TranslatedText("MidiError",
-                               QT_TRANSLATE_NOOP("MidiError", "no JACK server is running"));
-        return nullptr;
-    }
-    for (int n = 1; n <= 16; ++n) {
-        const std::string tried = n == 1 ? name : name + "-" + std::to_string(n);
-        if (jack_port_t* port =
-                jack_port_register(jack.Client(), tried.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0))
-            return port;
-    }
-    error = TranslatedText(
-        "MidiError", QT_TRANSLATE_NOOP("MidiError", "the JACK port %1 could not be made"), name);
-    return nullptr;
-}
-
-std::string TooManyPortsText() {
-    return TranslatedText("MidiError",
-                          QT_TRANSLATE_NOOP("MidiError", "too many JACK ports are open"));
+std::string NoServerText() {
+    return TranslatedText("MidiError", QT_TRANSLATE_NOOP("MidiError", "no JACK server is running"));
 }
 
 // How far ahead of the clock a stamp may be before it counts as wrong: two seconds.
@@ -43,52 +22,102 @@ std::uint32_t Horizon(jack_client_t* client) { return 2 * jack_get_sample_rate(c
 
 }  // namespace
 
-// ---- Output --------------------------------------------------------------------------------
+// ---- A client per port ---------------------------------------------------------------------
 
-TJackMidiOutPort::TJackMidiOutPort(TJackMonitor& jack, jack_port_t* port)
-    : m_jack(jack),
-      m_port(port),
-      m_generation(jack.Generation()),
-      m_horizon(Horizon(jack.Client())) {}
-
-std::unique_ptr<TJackMidiOutPort> TJackMidiOutPort::Open(TJackMonitor& jack,
-                                                         const std::string& name,
-                                                         std::string& error) {
-    jack_port_t* port = RegisterPort(jack, name, JackPortIsOutput, error);
-    if (!port) return nullptr;
-    std::unique_ptr<TJackMidiOutPort> out(new TJackMidiOutPort(jack, port));
-    if (!jack.AddProcessPort(out.get())) {
-        error = TooManyPortsText();
-        jack_port_unregister(jack.Client(), port);
-        out->m_port = nullptr;
+std::unique_ptr<TJackPortClient> TJackPortClient::Open(const std::string& clientName,
+                                                       const std::string& portName,
+                                                       unsigned long flags,
+                                                       TJackProcessPort* served,
+                                                       std::string& error) {
+    SilenceJackLog();
+    std::unique_ptr<TJackPortClient> made(new TJackPortClient);
+    made->m_served = served;
+    jack_status_t status;
+    made->m_client = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
+    if (!made->m_client) {
+        error = NoServerText();
         return nullptr;
     }
+    made->m_port =
+        jack_port_register(made->m_client, portName.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0);
+    if (!made->m_port ||
+        jack_set_process_callback(made->m_client, &TJackPortClient::OnProcess, made.get()) != 0) {
+        error = TranslatedText("MidiError",
+                               QT_TRANSLATE_NOOP("MidiError", "the JACK port %1 could not be made"),
+                               clientName + ":" + portName);
+        return nullptr;
+    }
+    jack_on_shutdown(made->m_client, &TJackPortClient::OnShutdown, made.get());
+    if (jack_activate(made->m_client) != 0) {
+        error = NoServerText();
+        return nullptr;
+    }
+    return made;
+}
+
+TJackPortClient::~TJackPortClient() {
+    if (!m_client) return;
+    // A client whose server went away must not be closed (see AbandonJackClient). Closing
+    // deactivates first: no process callback runs once it returns.
+    if (Alive())
+        jack_client_close(m_client);
+    else
+        KeepAbandoned(m_client);
+}
+
+std::string TJackPortClient::PortName() const { return m_port ? jack_port_name(m_port) : ""; }
+
+int TJackPortClient::OnProcess(std::uint32_t frames, void* self) {
+    auto* me = static_cast<TJackPortClient*>(self);
+    me->m_served->Process(jack_port_get_buffer(me->m_port, frames), frames,
+                          jack_last_frame_time(me->m_client));
+    me->m_cycles.fetch_add(1, std::memory_order_acq_rel);
+    return 0;
+}
+
+void TJackPortClient::OnShutdown(void* self) {
+    static_cast<TJackPortClient*>(self)->m_shutDown.store(true, std::memory_order_release);
+}
+
+// ---- Output --------------------------------------------------------------------------------
+
+std::unique_ptr<TJackMidiOutPort> TJackMidiOutPort::Open(TJackMonitor& jack, std::string& error) {
+    if (!jack.Connected()) {
+        error = NoServerText();
+        return nullptr;
+    }
+    std::unique_ptr<TJackMidiOutPort> out(new TJackMidiOutPort);
+    out->m_client = TJackPortClient::Open(JackClientName(jack.BaseName(), "out"), "out",
+                                          JackPortIsOutput, out.get(), error);
+    if (!out->m_client) return nullptr;
+    out->m_horizon.store(Horizon(out->m_client->Client()), std::memory_order_relaxed);
     return out;
 }
 
 TJackMidiOutPort::~TJackMidiOutPort() {
+    if (!m_client) return;
     // What was sent last (a reset's note-offs as the device closes) is still on its way: it
     // leaves before the port goes, and the cycle that wrote it runs to its end.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
     while (!m_queue.Empty() && Alive() && std::chrono::steady_clock::now() < giveUp)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    const unsigned emptied = m_jack.Cycles();
-    while (m_jack.Cycles() - emptied < 2 && Alive() && std::chrono::steady_clock::now() < giveUp)
+    const unsigned emptied = m_client->Cycles();
+    while (m_client->Cycles() - emptied < 2 && Alive() &&
+           std::chrono::steady_clock::now() < giveUp)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    m_jack.RemoveProcessPort(this);
-    // The port of a server that went away went with it.
-    if (m_port && Alive()) jack_port_unregister(m_jack.Client(), m_port);
+    m_client.reset();
 }
 
 bool TJackMidiOutPort::Connect(const std::string& target) {
-    return Alive() && jack_connect(m_jack.Client(), jack_port_name(m_port), target.c_str()) == 0;
+    return Alive() && jack_connect(m_client->Client(), m_client->PortName().c_str(),
+                                   target.c_str()) == 0;
 }
 
 bool TJackMidiOutPort::Send(const std::uint8_t* bytes, std::size_t size, bool stamped,
                             std::uint32_t stamp) {
     if (!Alive()) return false;
     TJackOutEvent event;
-    event.Stamp = stamped ? stamp : jack_frame_time(m_jack.Client());
+    event.Stamp = stamped ? stamp : jack_frame_time(m_client->Client());
     event.Size = static_cast<std::uint8_t>(std::min<std::size_t>(size, sizeof event.Bytes));
     std::memcpy(event.Bytes, bytes, event.Size);
     if (m_queue.Push(event)) return true;
@@ -101,15 +130,15 @@ bool TJackMidiOutPort::Send(const std::uint8_t* bytes, std::size_t size, bool st
     return false;
 }
 
-void TJackMidiOutPort::Process(std::uint32_t frames, std::uint32_t cycleStart) {
-    void* buffer = jack_port_get_buffer(m_port, frames);
+void TJackMidiOutPort::Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) {
     jack_midi_clear_buffer(buffer);
+    const std::uint32_t horizon = m_horizon.load(std::memory_order_relaxed);
     std::uint32_t earliest = 0;
     while (const TJackOutEvent* event = m_queue.Peek()) {
         // One period after its stamp: a message sent at any moment of a cycle is written at the
         // same moment of the next one.
         const std::int64_t offset =
-            DueOffset(event->Stamp, frames, cycleStart, frames, earliest, m_horizon);
+            DueOffset(event->Stamp, frames, cycleStart, frames, earliest, horizon);
         if (offset < 0) break;  // due later; those behind it wait with it
         const auto at = static_cast<jack_nframes_t>(std::min<std::int64_t>(offset, frames - 1));
         // A full buffer keeps the rest for the next cycle.
@@ -132,32 +161,36 @@ struct TJackMidiInPort::TChannel {
     static constexpr std::size_t kRingBytes = 1 << 16;
 };
 
-TJackMidiInPort::TJackMidiInPort(TJackMonitor& jack, jack_port_t* port, TDeliver deliver)
-    : m_jack(jack),
-      m_port(port),
-      m_generation(jack.Generation()),
-      m_deliver(std::move(deliver)),
+TJackMidiInPort::TJackMidiInPort(TDeliver deliver)
+    : m_deliver(std::move(deliver)),
       m_channel(std::make_unique<TChannel>()) {
     m_channel->Ring = jack_ringbuffer_create(TChannel::kRingBytes);
     sem_init(&m_channel->Wake, 0, 0);
     m_reader = std::thread([this] { Read(); });
 }
 
-std::unique_ptr<TJackMidiInPort> TJackMidiInPort::Open(TJackMonitor& jack, const std::string& name,
-                                                       TDeliver deliver, std::string& error) {
-    jack_port_t* port = RegisterPort(jack, name, JackPortIsInput, error);
-    if (!port) return nullptr;
-    std::unique_ptr<TJackMidiInPort> in(new TJackMidiInPort(jack, port, std::move(deliver)));
-    if (!in->m_channel->Ring || !jack.AddProcessPort(in.get())) {
-        error = TooManyPortsText();
-        return nullptr;  // the destructor lets go of the port
+std::unique_ptr<TJackMidiInPort> TJackMidiInPort::Open(TJackMonitor& jack, TDeliver deliver,
+                                                       std::string& error) {
+    if (!jack.Connected()) {
+        error = NoServerText();
+        return nullptr;
     }
+    std::unique_ptr<TJackMidiInPort> in(new TJackMidiInPort(std::move(deliver)));
+    if (!in->m_channel->Ring) {
+        error = TranslatedText("MidiError",
+                               QT_TRANSLATE_NOOP("MidiError", "the JACK port %1 could not be made"),
+                               std::string("in"));
+        return nullptr;
+    }
+    in->m_client = TJackPortClient::Open(JackClientName(jack.BaseName(), "in"), "in",
+                                         JackPortIsInput, in.get(), error);
+    if (!in->m_client) return nullptr;
     return in;
 }
 
 TJackMidiInPort::~TJackMidiInPort() {
-    m_jack.RemoveProcessPort(this);
-    if (m_port && Alive()) jack_port_unregister(m_jack.Client(), m_port);
+    // No process callback runs once the client is closed.
+    m_client.reset();
     m_stop.store(true, std::memory_order_release);
     sem_post(&m_channel->Wake);
     m_reader.join();
@@ -165,27 +198,28 @@ TJackMidiInPort::~TJackMidiInPort() {
     if (m_channel->Ring) jack_ringbuffer_free(m_channel->Ring);
 }
 
-std::string TJackMidiInPort::Name() const { return jack_port_name(m_port); }
+std::string TJackMidiInPort::Name() const { return m_client ? m_client->PortName() : ""; }
 
 bool TJackMidiInPort::ConnectFrom(const std::string& source) {
-    return Alive() && jack_connect(m_jack.Client(), source.c_str(), jack_port_name(m_port)) == 0;
+    return Alive() && jack_connect(m_client->Client(), source.c_str(), Name().c_str()) == 0;
 }
 
 std::vector<std::string> TJackMidiInPort::CutConnections(
     const std::function<bool(const std::string&)>& cut) {
     std::vector<std::string> removed;
     if (!Alive()) return removed;
-    const char** sources = jack_port_get_all_connections(m_jack.Client(), m_port);
+    jack_client_t* client = m_client->Client();
+    const char** sources = jack_port_get_all_connections(client, m_client->Port());
     if (!sources) return removed;
+    const std::string name = Name();
     for (const char** s = sources; *s; ++s)
-        if (cut(*s) && jack_disconnect(m_jack.Client(), *s, jack_port_name(m_port)) == 0)
+        if (cut(*s) && jack_disconnect(client, *s, name.c_str()) == 0)
             removed.emplace_back(*s);
     jack_free(sources);
     return removed;
 }
 
-void TJackMidiInPort::Process(std::uint32_t frames, std::uint32_t cycleStart) {
-    void* buffer = jack_port_get_buffer(m_port, frames);
+void TJackMidiInPort::Process(void* buffer, std::uint32_t, std::uint32_t cycleStart) {
     const jack_nframes_t count = jack_midi_get_event_count(buffer);
     jack_ringbuffer_t* ring = m_channel->Ring;
     bool any = false;

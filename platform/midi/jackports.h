@@ -1,9 +1,12 @@
 #pragma once
 
-// The program's own JACK MIDI ports, served by the process callback of the service's JACK client
-// (TJackMonitor). An output port writes each message at the frame time it was stamped with plus
-// one period, so that every message leaves after the same delay whatever the moment in the cycle
-// it was sent at; an input port keeps the frame time each message arrived at.
+// The program's own JACK MIDI ports. Each has a JACK client of its own, "<base> out" or
+// "<base> in" (JackClientName), whose port is made before the client is activated and goes only
+// with the client: libjack walks an active client's port list on its notification thread without
+// a lock, so a port made or removed on an active client can crash the program whenever anyone on
+// the server connects something. An output port writes each message at the frame time it was
+// stamped with plus one period, so that every message leaves after the same delay whatever the
+// moment in the cycle it was sent at; an input port keeps the frame time each message arrived at.
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -66,6 +69,48 @@ inline std::int64_t DueOffset(std::uint32_t stamp, std::uint32_t delay, std::uin
     return std::max<std::int64_t>({offset, 0, earliest});
 }
 
+// A port that the server's process thread serves once per cycle, from the moment its client is
+// activated. Process must neither wait nor allocate. `buffer` is the port's buffer for the
+// cycle; `cycleStart` is the frame time of the cycle's first frame.
+class TJackProcessPort {
+public:
+    virtual ~TJackProcessPort() = default;
+    virtual void Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) = 0;
+};
+
+// A JACK client with one MIDI port, serving `served` in every cycle. The port is registered
+// before the client is activated and never removed from it.
+class TJackPortClient {
+public:
+    // Null with `error` set when there is no server or the client or its port cannot be made.
+    static std::unique_ptr<TJackPortClient> Open(const std::string& clientName,
+                                                 const std::string& portName, unsigned long flags,
+                                                 TJackProcessPort* served, std::string& error);
+    // Closes the client; when it returns, the process thread runs no more for it. The client
+    // of a server that went away is let go of unclosed (AbandonJackClient).
+    ~TJackPortClient();
+
+    struct _jack_client* Client() const { return m_client; }
+    struct _jack_port* Port() const { return m_port; }
+    // Full port name, "client:port".
+    std::string PortName() const;
+    // False once the server has gone.
+    bool Alive() const { return !m_shutDown.load(std::memory_order_acquire); }
+    // Counts the server's cycles since the client was activated.
+    unsigned Cycles() const { return m_cycles.load(std::memory_order_acquire); }
+
+private:
+    TJackPortClient() = default;
+    static int OnProcess(std::uint32_t frames, void* self);
+    static void OnShutdown(void* self);
+
+    struct _jack_client* m_client = nullptr;
+    struct _jack_port* m_port = nullptr;
+    TJackProcessPort* m_served = nullptr;
+    std::atomic<bool> m_shutDown{false};
+    std::atomic<unsigned> m_cycles{0};
+};
+
 // One short message on its way out.
 struct TJackOutEvent {
     std::uint32_t Stamp = 0;
@@ -76,10 +121,9 @@ struct TJackOutEvent {
 // An output port of ours. Send() is called on one thread (the window thread).
 class TJackMidiOutPort : public TJackProcessPort {
 public:
-    // Registers the port under `name` (or name-2, name-3, ... when taken) on the monitor's
-    // client; null with `error` set when it cannot be made.
-    static std::unique_ptr<TJackMidiOutPort> Open(TJackMonitor& jack, const std::string& name,
-                                                  std::string& error);
+    // Makes the port "out" on a client "<base> out" of the monitor's server; null with `error`
+    // set when it cannot be made.
+    static std::unique_ptr<TJackMidiOutPort> Open(TJackMonitor& jack, std::string& error);
     ~TJackMidiOutPort() override;
 
     // Connects to another program's input port; false when the server refuses.
@@ -88,17 +132,16 @@ public:
     // little while the queue is full; false when it stays full (the server stalls).
     bool Send(const std::uint8_t* bytes, std::size_t size, bool stamped, std::uint32_t stamp);
     // False once the server the port was made on has gone.
-    bool Alive() const { return m_jack.Serving(m_generation); }
+    bool Alive() const { return m_client && m_client->Alive(); }
 
-    void Process(std::uint32_t frames, std::uint32_t cycleStart) override;
+    void Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) override;
 
 private:
-    TJackMidiOutPort(TJackMonitor& jack, struct _jack_port* port);
+    TJackMidiOutPort() = default;
 
-    TJackMonitor& m_jack;
-    struct _jack_port* m_port;
-    unsigned m_generation;
-    std::uint32_t m_horizon;
+    std::unique_ptr<TJackPortClient> m_client;
+    // Set once the client is made, read by the process thread.
+    std::atomic<std::uint32_t> m_horizon{0};
     // A Panic sends about 2,100 messages at once; they all wait here without blocking.
     TSpscRing<TJackOutEvent, 8192> m_queue;
 };
@@ -111,8 +154,9 @@ public:
     using TDeliver =
         std::function<void(std::uint32_t frame, const std::uint8_t* data, std::size_t size)>;
 
-    static std::unique_ptr<TJackMidiInPort> Open(TJackMonitor& jack, const std::string& name,
-                                                 TDeliver deliver, std::string& error);
+    // Makes the port "in" on a client "<base> in" of the monitor's server.
+    static std::unique_ptr<TJackMidiInPort> Open(TJackMonitor& jack, TDeliver deliver,
+                                                 std::string& error);
     // When it returns, `deliver` runs no more.
     ~TJackMidiInPort() override;
 
@@ -122,19 +166,17 @@ public:
     // Removes every connection into this port from a port whose full name `cut` chooses; the
     // names of those ports.
     std::vector<std::string> CutConnections(const std::function<bool(const std::string&)>& cut);
-    bool Alive() const { return m_jack.Serving(m_generation); }
+    bool Alive() const { return m_client && m_client->Alive(); }
     // Messages lost because the reader fell behind.
     std::uint64_t Dropped() const { return m_dropped.load(std::memory_order_relaxed); }
 
-    void Process(std::uint32_t frames, std::uint32_t cycleStart) override;
+    void Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) override;
 
 private:
-    TJackMidiInPort(TJackMonitor& jack, struct _jack_port* port, TDeliver deliver);
+    explicit TJackMidiInPort(TDeliver deliver);
     void Read();
 
-    TJackMonitor& m_jack;
-    struct _jack_port* m_port;
-    unsigned m_generation;
+    std::unique_ptr<TJackPortClient> m_client;
     TDeliver m_deliver;
     std::atomic<std::uint64_t> m_dropped{0};
     std::atomic<bool> m_stop{false};

@@ -6,7 +6,7 @@
 
 TJackWarmUp::TJackWarmUp(const std::string& clientName) {
     SilenceJackLog();
-    m_thread = std::thread([this, name = clientName + " start-up"] {
+    m_thread = std::thread([this, name = JackClientName(clientName, "start-up")] {
         jack_status_t status;
         jack_client_t* client = jack_client_open(name.c_str(), JackNoStartServer, &status);
         if (!client) return;

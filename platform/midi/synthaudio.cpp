@@ -129,7 +129,7 @@ bool TSynthAudio::StartJack(const std::string& clientName) {
     // Never starts a server behind the user's back.
     SilenceJackLog();
     jack_status_t status;
-    m_jack = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
+    m_jack = jack_client_open(JackClientName(clientName, "").c_str(), JackNoStartServer, &status);
     if (!m_jack) return false;
     for (int i = 0; i < 2; ++i)
         m_ports[i] = jack_port_register(m_jack, i ? "right" : "left", JACK_DEFAULT_AUDIO_TYPE,

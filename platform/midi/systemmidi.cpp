@@ -1,5 +1,6 @@
 #include "platform/midi/systemmidi.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <vector>
@@ -29,13 +30,16 @@ bool IsOwnPortName(const std::string& portName, const std::string& clientName) {
     size_t colon = portName.find(':');
     if (colon == std::string::npos) return false;
     std::string client = portName.substr(0, colon);
+    // JACK appends "-01", "-02", ... to a name another client has (another copy of the program).
+    size_t dash = client.rfind('-');
+    if (dash != std::string::npos && dash + 1 < client.size() &&
+        std::all_of(client.begin() + dash + 1, client.end(),
+                    [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        client.resize(dash);
     if (client == clientName) return true;
-    if (client.size() <= clientName.size() + 1 || client.compare(0, clientName.size(), clientName))
-        return false;
-    if (client[clientName.size()] != '-') return false;
-    for (size_t i = clientName.size() + 1; i < client.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(client[i]))) return false;
-    return true;
+    for (const char* role : {"out", "in", "monitor", "start-up"})
+        if (client == JackClientName(clientName, role)) return true;
+    return false;
 }
 
 namespace {
@@ -244,7 +248,7 @@ private:
     // is one; either is enough.
     MidiResult OpenOwnPorts(TOpenDevice& dev) {
         std::string error;
-        if (auto port = TJackMidiOutPort::Open(m_jack, m_clientName, error))
+        if (auto port = TJackMidiOutPort::Open(m_jack, error))
             dev.JackOuts.push_back(std::move(port));
         if (m_alsa.Exists()) OpenAlsaOwnPort(m_clientName, dev.AlsaOuts, [](RtMidiOut&) {});
         return dev.JackOuts.empty() && dev.AlsaOuts.empty() ? kMidiErrNoMidiSystem : kMidiOk;
@@ -254,7 +258,7 @@ private:
     MidiResult OpenJackPort(TOpenDevice& dev) {
         if (!m_jack.Connected()) return kMidiErrInvalHandle;
         if (!m_jack.PortExists(dev.Port)) return kMidiErrBadDeviceId;
-        auto port = TJackMidiOutPort::Open(m_jack, "out", m_lastPortError);
+        auto port = TJackMidiOutPort::Open(m_jack, m_lastPortError);
         if (!port) return kMidiErrPortOpen;
         if (!port->Connect(dev.Port)) {
             m_lastPortError = TranslatedText(

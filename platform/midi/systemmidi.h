@@ -24,7 +24,8 @@ constexpr MidiResult kMidiErrNoSynthLibrary = kMidiErrBackendBase + 16;
 // The MIDI output devices of this machine, numbered:
 //   0            the built-in synthesizer (the mapper, -1, routes to it as well),
 //   1            the program's own port, "<clientName> (own port)", which other programs
-//                connect to (a JACK port and/or an ALSA sequencer port named clientName),
+//                connect to (the JACK port "<clientName> out:out" and/or an ALSA sequencer
+//                port named clientName),
 //   2 and up     the MIDI inputs of other programs: JACK ports by full name "client:port"
 //                when a JACK server runs, then ALSA sequencer ports as "client:port" (without
 //                the numbers, which change between runs) when the sequencer can be opened.
@@ -37,7 +38,8 @@ std::unique_ptr<TMidiOutService> CreateSystemMidiOutService(const std::string& c
 
 // The MIDI input devices of this machine, numbered:
 //   0            the program's own port, "<clientName> (own port)", which other programs send
-//                to (a JACK input port and/or an ALSA sequencer port named clientName),
+//                to (the JACK port "<clientName> in:in" and/or an ALSA sequencer port named
+//                clientName),
 //   1 and up     the MIDI outputs of other programs: JACK ports by full name "client:port" when
 //                a JACK server runs, then ALSA sequencer ports as "client:port" without the
 //                numbers; our own ports are left out.
@@ -49,6 +51,7 @@ std::unique_ptr<TMidiInService> CreateSystemMidiInService(const std::string& cli
 
 // "Midi Through:Midi Through Port-0 14:0" -> "Midi Through:Midi Through Port-0".
 std::string StripAlsaPortNumbers(const std::string& name);
-// True when `portName` ("client:port") belongs to a client of ours: JACK and ALSA name our
-// clients clientName, JACK appends "-NN" when the name is taken.
+// True when `portName` ("client:port") belongs to a client of ours: ALSA names ours clientName,
+// JACK clientName and JackClientName(clientName, role) for our roles, with "-NN" appended when
+// the name is taken.
 bool IsOwnPortName(const std::string& portName, const std::string& clientName);

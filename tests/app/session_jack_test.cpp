@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/midi/jackmonitor.h"
 #include "support/fakesession.h"
 #include "support/jacktest.h"
 
@@ -16,7 +17,9 @@ namespace {
 using F = TFakeSessionManager;
 constexpr int kWaitMs = 15000;
 
-class SessionJack : public TJackTest {};
+// A client id of 63 characters is the longest a manager may give: every JACK client of the
+// program must still be made.
+class SessionJack : public TJackTest, public ::testing::WithParamInterface<std::string> {};
 
 bool ClientExists(jack_client_t* jack, const char* name) {
     char* uuid = jack_get_uuid_for_client_name(jack, name);
@@ -25,12 +28,13 @@ bool ClientExists(jack_client_t* jack, const char* name) {
     return true;
 }
 
-TEST_F(SessionJack, ProgramNamesItsJackClientsByTheClientIdAndSavesInTheSessionFolder) {
+TEST_P(SessionJack, ProgramNamesItsJackClientsByTheClientIdAndSavesInTheSessionFolder) {
+    const std::string id = GetParam();
     QTemporaryDir sessions;
     QTemporaryDir home;
     const QString folder = sessions.path() + QStringLiteral("/Tastra.nSJT");
     F fake;
-    fake.session = {folder.toStdString(), "Gig", "nSJT"};
+    fake.session = {folder.toStdString(), "Gig", id};
 
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -45,9 +49,15 @@ TEST_F(SessionJack, ProgramNamesItsJackClientsByTheClientIdAndSavesInTheSessionF
     jack_status_t status;
     jack_client_t* jack = jack_client_open("tastra-session-test", JackNoStartServer, &status);
     ASSERT_NE(jack, nullptr);
-    // The input and the output each have a client; the second gets "-01" from the server.
+    // The built-in synth plays into JACK under the id; the input and the output each watch the
+    // server with a client of their own, the second named "-01" by the server.
+    const std::string synth = JackClientName(id, ""), monitor = JackClientName(id, "monitor");
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return ClientExists(jack, "nSJT") && ClientExists(jack, "nSJT-01"); }, kWaitMs));
+        [&] {
+            return ClientExists(jack, synth.c_str()) && ClientExists(jack, monitor.c_str()) &&
+                   ClientExists(jack, (monitor + "-01").c_str());
+        },
+        kWaitMs));
     EXPECT_FALSE(ClientExists(jack, kDefaultClientName));
     jack_client_close(jack);
 
@@ -62,5 +72,8 @@ TEST_F(SessionJack, ProgramNamesItsJackClientsByTheClientIdAndSavesInTheSessionF
     program.terminate();
     EXPECT_TRUE(program.waitForFinished(kWaitMs));
 }
+
+INSTANTIATE_TEST_SUITE_P(Ids, SessionJack,
+                         ::testing::Values(std::string("nSJT"), std::string(63, 'L')));
 
 }  // namespace

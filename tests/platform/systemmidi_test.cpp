@@ -9,6 +9,10 @@
 #include <cstdlib>
 #include <string>
 
+#include <QString>
+#include <atomic>
+#include <thread>
+
 #include "midi/midioutput.h"
 #include "platform/lib/steadyclock.h"
 #include "platform/midi/jackmonitor.h"
@@ -30,14 +34,46 @@ TEST(SystemMidiNames, AlsaPortNumbersAreStripped) {
 }
 
 TEST(SystemMidiNames, OwnPortsAreRecognisedByClientName) {
-    EXPECT_TRUE(IsOwnPortName("Tastra:in", "Tastra"));
-    EXPECT_TRUE(IsOwnPortName("Tastra-01:out", "Tastra"));
-    EXPECT_FALSE(IsOwnPortName("Tastra2:in", "Tastra"));
-    EXPECT_FALSE(IsOwnPortName("Tastra-x1:in", "Tastra"));
-    EXPECT_FALSE(IsOwnPortName("Tastra-:in", "Tastra"));
-    EXPECT_FALSE(IsOwnPortName("tastra:in", "Tastra"));
-    EXPECT_FALSE(IsOwnPortName("Tastra", "Tastra"));
-    EXPECT_FALSE(IsOwnPortName("system:Tastra", "Tastra"));
+    const std::string longId(63, 'x');
+    const struct {
+        std::string port, client;
+        bool own;
+    } cases[] = {
+        {"Tastra:in", "Tastra", true},
+        {"Tastra-01:out", "Tastra", true},
+        {"Tastra out:out", "Tastra", true},
+        {"Tastra in-02:in", "Tastra", true},
+        {"Tastra monitor:x", "Tastra", true},
+        {JackClientName(longId, "out") + ":out", longId, true},
+        {JackClientName(longId, "in") + "-01:in", longId, true},
+        {"Tastra2:in", "Tastra", false},
+        {"Tastra-x1:in", "Tastra", false},
+        {"Tastra-:in", "Tastra", false},
+        {"tastra:in", "Tastra", false},
+        {"Tastra", "Tastra", false},
+        {"system:Tastra", "Tastra", false},
+        {"Tastra outside:out", "Tastra", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsOwnPortName(c.port, c.client), c.own) << c.port;
+}
+
+// JACK refuses a client name over 63 bytes and needs three more for "-01" when a name is taken:
+// a session manager's client id may be 63 bytes long.
+TEST(SystemMidiNames, ClientNamesStayWithinJacksLimitAndApart) {
+    EXPECT_EQ(JackClientName("Tastra", ""), "Tastra");
+    EXPECT_EQ(JackClientName("Tastra", "out"), "Tastra out");
+    const std::string a = std::string(62, 'a') + "1", b = std::string(62, 'a') + "2";
+    // "ä" is two bytes: a cut must not split it.
+    const std::string umlauts = std::string(55, 'a') + "\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4";
+    for (const std::string& base : {a, b, umlauts})
+        for (const char* role : {"", "out", "in", "monitor", "start-up"}) {
+            const std::string name = JackClientName(base, role);
+            EXPECT_LE(name.size(), kJackClientNameMax) << name;
+            EXPECT_TRUE(QString::fromUtf8(name.c_str()).toUtf8().toStdString() == name) << name;
+            EXPECT_EQ(name, JackClientName(base, role));
+        }
+    EXPECT_NE(JackClientName(a, "out"), JackClientName(b, "out"));
+    EXPECT_NE(JackClientName(a, "out"), JackClientName(a, "in"));
 }
 
 using SystemMidiJack = TJackTest;
@@ -268,4 +304,53 @@ TEST_F(SystemMidiJack, SynthPlaysIntoJackWhenNoDesktopSoundServerRuns) {
 TEST(SystemMidiSynth, StartFailsWithAClearTextWhenNoAudioOutputExists) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(OpenMapperWithoutAudio(), ::testing::ExitedWithCode(0), "");
+}
+
+// libjack walks a client's own port list on its notification thread whenever anyone on the server
+// connects something; ports made or removed on an active client meanwhile crashed the program.
+// Own ports open and close here while another program connects and disconnects in a loop.
+TEST_F(SystemMidiJack, PortsOpenAndCloseWhileOthersConnect) {
+    auto outService = CreateSystemMidiOutService("TastraChurn");
+    auto inService = CreateSystemMidiInService("TastraChurn");
+    jack_status_t status;
+    jack_client_t* other = jack_client_open("tastra-churn-patchbay", JackNoStartServer, &status);
+    ASSERT_NE(other, nullptr);
+    jack_port_t* from = jack_port_register(other, "from", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    jack_port_t* to = jack_port_register(other, "to", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    ASSERT_TRUE(from && to && jack_activate(other) == 0);
+    const std::string fromName = jack_port_name(from), toName = jack_port_name(to);
+
+    std::atomic<bool> stop{false};
+    std::atomic<int> connections{0};
+    std::thread patchbay([&] {
+        while (!stop) {
+            // Our own ports, whichever exist now, are connected too.
+            const char** ours = jack_get_ports(other, "^TastraChurn", JACK_DEFAULT_MIDI_TYPE, 0);
+            for (const char** p = ours; p && *p; ++p) {
+                const bool isOut = jack_port_flags(jack_port_by_name(other, *p)) & JackPortIsOutput;
+                const std::string a = isOut ? *p : fromName, b = isOut ? toName : *p;
+                if (jack_connect(other, a.c_str(), b.c_str()) == 0) ++connections;
+                jack_disconnect(other, a.c_str(), b.c_str());
+            }
+            if (ours) jack_free(ours);
+            jack_connect(other, fromName.c_str(), toName.c_str());
+            jack_disconnect(other, fromName.c_str(), toName.c_str());
+        }
+    });
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    int rounds = 0;
+    while (std::chrono::steady_clock::now() < until) {
+        MidiHandle out = 0, in = 0;
+        ASSERT_EQ(outService->OutOpen(1, out), kMidiOk);
+        ASSERT_EQ(inService->InOpen(0, in, nullptr, nullptr), kMidiOk);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        EXPECT_EQ(inService->InClose(in), kMidiOk);
+        EXPECT_EQ(outService->OutClose(out), kMidiOk);
+        ++rounds;
+    }
+    stop = true;
+    patchbay.join();
+    jack_client_close(other);
+    EXPECT_GT(rounds, 10);
+    EXPECT_GT(connections.load(), 0);
 }
