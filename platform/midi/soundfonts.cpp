@@ -82,8 +82,16 @@ TSoundfontProblem SoundfontProblem(const std::string& path) {
     struct stat st;
     if (stat(path.c_str(), &st) != 0) return MissingOrUnreadable(errno);
     if (S_ISDIR(st.st_mode)) return Problem(TSoundfontProblem::Folder);
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A pipe, a device or a socket is no soundfont, and opening a pipe would wait for a writer
+    // for good: refused before it is opened, and opened without waiting in case it was swapped
+    // for one since.
+    if (!S_ISREG(st.st_mode)) return Problem(TSoundfontProblem::NotSoundfont);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return UnreadableBecause(errno);
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return Problem(TSoundfontProblem::NotSoundfont);
+    }
     // A soundfont is a RIFF file of form "sfbk".
     unsigned char head[12] = {};
     const ssize_t n = read(fd, head, sizeof head);

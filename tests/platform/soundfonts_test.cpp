@@ -3,6 +3,7 @@
 #include "platform/midi/soundfonts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -40,11 +41,15 @@ TEST_F(Soundfonts, ProblemsAreNamedByALookAtTheFile) {
     Write("header.sf2", QByteArray("RIFF\x10\0\0\0sfbkLIST", 16));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.sf2"));
     ASSERT_TRUE(QFile::link(m_dir.filePath("loop.sf2"), m_dir.filePath("loop.sf2")));
+    // Opening a pipe without a writer would wait for one for good.
+    ASSERT_EQ(mkfifo(Path("pipe.sf2").c_str(), 0600), 0);
     const std::pair<const char*, const char*> files[] = {
+        {"pipe.sf2", "f is not a soundfont"}, {"/dev/null", "f is not a soundfont"},
         {"missing.sf2", "f does not exist"}, {"empty.sf2", "f is empty"},
         {"text.sf2", "f is not a soundfont"}, {"wave.sf2", "f is not a soundfont"},
         {"folder.sf2", "f is a folder"},     {"header.sf2", ""}};
-    for (const auto& [name, says] : files) EXPECT_EQ(SoundfontProblem(Path(name)).About("f"), says);
+    for (const auto& [name, says] : files)
+        EXPECT_EQ(SoundfontProblem(name[0] == '/' ? name : Path(name)).About("f"), says) << name;
     // There but not readable is not missing (a loop of links stands in for a file without
     // permission, which root could read all the same).
     EXPECT_EQ(SoundfontProblem(Path("loop.sf2")).About("f").rfind("f cannot be read (", 0), 0u);
