@@ -181,8 +181,10 @@ public:
     // this window also receives then plays once, whichever of the two sees it first.
     bool KeysHeardElsewhere() const { return m_keysHeardElsewhere; }
     void SetKeysHeardElsewhere(bool v) { m_keysHeardElsewhere = v; }
-    // A key heard by that listener plays as in HandleKey, whichever window has the focus.
-    // `ownFocus` tells whether the focus is in this program; it is asked only when that matters.
+    // A key heard by that listener plays as in HandleKey while another program has the focus.
+    // While the focus is in this program (`ownFocus`, asked only when that matters) the window's
+    // own rules hold: a key pressed while one of its menus, dialogs or other windows has the
+    // keys is theirs and does not play.
     void PlayHeardKey(int scan, bool release, Qt::KeyboardModifiers mods,
                       const std::function<bool()>& ownFocus);
 

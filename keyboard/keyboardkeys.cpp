@@ -69,7 +69,12 @@ bool TKeyboard::HandleKey(const TKeyData& key) {
 void TKeyboard::PlayHeardKey(int scan, bool release, Qt::KeyboardModifiers mods,
                              const std::function<bool()>& ownFocus) {
     if (!release && (mods & (Qt::ControlModifier | Qt::AltModifier))) return;
-    if (!release && CapturingField() && ownFocus()) return;
+    // Pressed into a window of ours, it plays only where HandleKey would play it: in this window
+    // with no menu open. An open menu, a dialog or a key-capturing field takes it. The focus is
+    // asked of the window system only when this window does not have the keys.
+    const bool windowHasKeys = window() == QApplication::activeWindow() &&
+                               !QApplication::activePopupWidget() && !CapturingField();
+    if (!release && !windowHasKeys && ownFocus()) return;
     const int note = m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
     if (note >= 0) ReportHover(note);
 }

@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <memory>
 #include <set>
+#include <thread>
 
 #include "platform/keys/keylistener.h"
 #include "platform/keys/xidisplay.h"
@@ -21,26 +22,40 @@ QString Tr(const char* text) { return QCoreApplication::translate("TKeyListener"
 
 class TXiKeyListener : public TKeyListener {
 public:
+    // The display is probed on a thread of its own while the window is being made: opening a
+    // second connection to the X server takes a noticeable part of the start.
     explicit TXiKeyListener(std::string displayName) : m_displayName(std::move(displayName)) {
-        Display* probe = XOpenDisplay(m_displayName.c_str());
-        int opcode = 0;
-        if (!probe)
-            m_unavailable = Tr(QT_TRANSLATE_NOOP("TKeyListener",
-                                                 "The X display %1 cannot be opened a second "
-                                                 "time."))
-                                .arg(QString::fromStdString(m_displayName));
-        else if (!HasRawEvents(probe, opcode))
-            m_unavailable = Tr(QT_TRANSLATE_NOOP("TKeyListener",
-                                                 "This X server lacks X Input 2.1, which hearing "
-                                                 "keys meant for other programs needs."));
-        if (probe) XCloseDisplay(probe);
+        m_probe = std::thread([this] {
+            Display* probe = XOpenDisplay(m_displayName.c_str());
+            int opcode = 0;
+            m_probeResult = !probe                           ? kCannotOpen
+                            : !HasRawEvents(probe, opcode) ? kNoRawEvents
+                                                             : kUsable;
+            if (probe) XCloseDisplay(probe);
+        });
     }
     ~TXiKeyListener() override {
+        if (m_probe.joinable()) m_probe.join();
         m_notifier.reset();
         Close();
     }
 
-    QString Unavailable() const override { return m_unavailable; }
+    QString Unavailable() const override {
+        if (m_probe.joinable()) m_probe.join();
+        switch (m_probeResult) {
+            case kCannotOpen:
+                return Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                                            "The X display %1 cannot be opened a second time."))
+                    .arg(QString::fromStdString(m_displayName));
+            case kNoRawEvents:
+                return Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                                            "This X server lacks X Input 2.1, which hearing "
+                                            "keys meant for other programs needs."));
+            case kUsable:
+                break;
+        }
+        return QString();
+    }
     bool FocusInOwnWindow() override;
 
 protected:
@@ -54,7 +69,9 @@ private:
     void DrainLater();
 
     std::string m_displayName;
-    QString m_unavailable;
+    enum TProbeResult { kUsable, kCannotOpen, kNoRawEvents };
+    TProbeResult m_probeResult = kUsable;  // written by the probe, read once it is joined
+    mutable std::thread m_probe;
     Display* m_display = nullptr;
     int m_opcode = 0;
     bool m_broken = false;

@@ -13,6 +13,10 @@
 #include "support/windowcatalog.h"
 #include "x11/xdisplay.h"
 
+// Last: the X headers define macros that clash with Qt's names.
+#include "x11/focusclient.h"
+#undef KeyPress
+
 namespace {
 
 constexpr int kQ = 24, kW = 25;  // X key codes
@@ -156,6 +160,33 @@ TEST_F(XKeys, WhatAKeyPlaysCarriesTheMomentTheServerReportedIt) {
         }
     }
     EXPECT_GE(stamped, 4);
+}
+
+// Keys typed into another program right after the focus left are none of this program's
+// business: it stops noting keys when its window loses the focus, not when the toolkit later
+// calls the application inactive, and forgets what it had noted.
+TEST_F(XKeys, KeysTypedIntoAnotherProgramRightAfterLeavingAreNotNoted) {
+    constexpr int kP = 33;
+    std::unique_ptr<TKeyStamps> stamps = CreateKeyStamps();
+    ASSERT_NE(stamps, nullptr) << "no raw key events from the X server";
+    TShowcase showcase(0, nullptr, stamps.get());
+    TTastra2* w = &showcase.Main();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    keys.Press(kQ);
+    keys.Release(kQ);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stamps->Holds(kQ); }, 2000));
+
+    TFocusClient other;
+    ASSERT_TRUE(other.Ok());
+    other.TakeFocus();
+    QTest::qWait(20);
+    keys.Press(kP);
+    keys.Release(kP);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.Presses(kP) == 1; }, 2000));
+    QTest::qWait(50);  // the stamps' thread reads as fast as the other program
+    EXPECT_FALSE(stamps->Holds(kP));
+    EXPECT_FALSE(stamps->Holds(kQ));
 }
 
 TEST_F(XKeys, KeyFieldRecordsOneKeyPerPhysicalPress) {
