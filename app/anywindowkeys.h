@@ -35,7 +35,7 @@ struct TAnyWindowHost {
     TKeyboard* keyboard = nullptr;
     TStatusPanels* status = nullptr;
     QMenu* menu = nullptr;
-    QAction* before = nullptr;  // the item is inserted above this one
+    QAction* before = nullptr;  // the item is inserted above this one; null: at the end
     // The window's command of that name (octave and snapshot keys), or null.
     std::function<QAction*(const QString& name)> findAction;
     // Whether the window's own key events play at this moment (active, no menu open).

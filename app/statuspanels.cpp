@@ -2,12 +2,18 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QStringList>
 #include <algorithm>
 
 #include "app/texts.h"
 
 void TElidedLabel::SetFullText(const QString& text) {
     m_full = text;
+    Elide();
+}
+
+void TElidedLabel::SetHint(const QString& hint) {
+    m_hint = hint;
     Elide();
 }
 
@@ -29,7 +35,10 @@ void TElidedLabel::Elide() {
     const int room = contentsRect().width() - 2 * margin() - in;
     const QString shown = fontMetrics().elidedText(m_full, Qt::ElideRight, std::max(0, room));
     if (text() != shown) setText(shown);
-    setToolTip(shown == m_full ? QString() : m_full);
+    QStringList tip;
+    if (shown != m_full) tip << m_full;
+    if (!m_hint.isEmpty()) tip << m_hint;
+    setToolTip(tip.join(QLatin1Char('\n')));
 }
 
 TStatusPanels::TStatusPanels(QWidget* parent) : QStatusBar(parent) {
@@ -62,6 +71,15 @@ void TStatusPanels::SetNotice(const QString& text) {
 }
 
 QString TStatusPanels::Notice() const { return m_notice->text(); }
+
+void TStatusPanels::SetPanelHint(int panel, const QString& hint) {
+    if (panel < 0 || panel > 4) return;
+    m_panels[panel]->SetHint(hint);
+}
+
+QString TStatusPanels::PanelHint(int panel) const {
+    return panel < 0 || panel > 4 ? QString() : m_panels[panel]->Hint();
+}
 
 void TStatusPanels::SetPanelText(int panel, const QString& text) {
     if (panel < 0 || panel > 4) return;

@@ -11,6 +11,9 @@ public:
     explicit TElidedLabel(QWidget* parent = nullptr) : QLabel(parent) {}
     void SetFullText(const QString& text);
     const QString& FullText() const { return m_full; }
+    // Shown in the tooltip below the text (the whole text where it is cut).
+    void SetHint(const QString& hint);
+    const QString& Hint() const { return m_hint; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -19,6 +22,7 @@ protected:
 private:
     void Elide();
     QString m_full;
+    QString m_hint;
 };
 
 // The main window's status bar with its five panels: 0 hint or status text, 1 note under the
@@ -30,6 +34,9 @@ public:
     void SetPanelText(int panel, const QString& text);
     // The whole text, also where the panel shows it cut.
     QString PanelText(int panel) const;
+    // A line the panel's tooltip shows whatever its text.
+    void SetPanelHint(int panel, const QString& hint);
+    QString PanelHint(int panel) const;
     int PanelWidth(int panel) const;
     // Measures panels 1..4 from their widest texts (once it succeeds) and gives panel 0 the rest.
     void Layout();

@@ -73,7 +73,7 @@ void TSynthLink::TakeNotices() {
         const QString text = QString::fromStdString(n.Text);
         switch (n.Kind) {
             case TSynthNotice::Status:
-                if (m_host.statusText) m_host.statusText(text);
+                if (m_host.statusHint) m_host.statusHint(text);
                 break;
             case TSynthNotice::Error:
                 if (m_host.statusText) m_host.statusText(text);

@@ -30,7 +30,10 @@ public:
     struct THost {
         TSynthControl* synth = nullptr;
         TUserPrompts* prompts = nullptr;
+        // Problems go to the status text; what it plays and how (the soundfont, the output,
+        // the delay) to the status hint, read on hover and on the synth's settings page.
         std::function<void(const QString&)> statusText;
+        std::function<void(const QString&)> statusHint;
         // The synth cannot play: `text` says why; the output device should close if it is the
         // synth.
         std::function<void(const QString& text)> failed;

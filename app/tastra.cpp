@@ -203,6 +203,7 @@ void TTastra2::CreateParts() {
     synth.synth = m_services.synth;
     synth.prompts = m_prompts;
     synth.statusText = [this](const QString& t) { SetStatusText(t); };
+    synth.statusHint = [this](const QString& t) { m_status->SetPanelHint(0, t); };
     synth.failed = [this](const QString& t) { SynthFailed(t); };
     m_synth = std::make_unique<TSynthLink>(std::move(synth));
 
@@ -211,7 +212,7 @@ void TTastra2::CreateParts() {
     anyWindow.keyboard = Keyboard1;
     anyWindow.status = m_status;
     anyWindow.menu = FindMenu(QStringLiteral("Options1"));
-    anyWindow.before = FindAction(QStringLiteral("MidiThru1"));
+    anyWindow.before = nullptr;  // after the menu's original items
     anyWindow.findAction = [this](const QString& name) { return FindAction(name); };
     anyWindow.windowHasKeys = [this] {
         return isActiveWindow() && !QApplication::activePopupWidget();
@@ -293,6 +294,8 @@ void TTastra2::CreateMenus() {
     })->setCheckable(true);
     QAction* thru = item(options, "MidiThru1", tr("Midi &Thru"), {}, {}, [this] {
         m_midiThru = FindAction(QStringLiteral("MidiThru1"))->isChecked();
+        // Without thru the note-offs of what it holds would no longer be passed on.
+        if (!m_midiThru) m_player.ReleaseThruNotes();
     });
     thru->setCheckable(true);
     thru->setChecked(true);

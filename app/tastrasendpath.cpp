@@ -89,4 +89,12 @@ void TTastra2::MidiInput(TMidiInput* input) {
                 Keyboard1->OnNoteHover(Keyboard1, Keyboard1->DisplayNoteName(ev->Data1 & 127));
         }
     }
+    // A lost note-off would leave its note sounding (and its key lit) for good: what thru holds
+    // is let go of, as for a source that went away.
+    if (input->TakeLost() > 0) {
+        SetStatusText(tr("Some incoming MIDI messages were lost: they came faster than they could "
+                         "be taken."));
+        m_player.ReleaseThruNotes();
+        Keyboard1->ClearThruDisplay();
+    }
 }

@@ -307,7 +307,8 @@ void TKeyboard::focusInEvent(QFocusEvent* event) {
 }
 
 void TKeyboard::focusOutEvent(QFocusEvent* event) {
+    // The computer keys' notes end with the keyboard capture; the notes an external keyboard
+    // holds through thru end with their own note-offs.
     QWidget::focusOutEvent(event);
-    m_player.ReleaseThruNotes();
     update();
 }

@@ -137,6 +137,7 @@ bool TMidiInput::Open() {
     m_closing = false;
     m_overflow = false;
     m_overflowCount = 0;
+    m_lostToldQueue = m_lostToldService = 0;
     m_wakePending = false;
     m_buffersLent = 0;
     for (auto& lost : m_lostBuffers) lost = false;
@@ -276,6 +277,16 @@ void TMidiInput::Receive(TMidiInMessage msg, std::uintptr_t param1, std::uint32_
         m_overflowCount.fetch_add(1, std::memory_order_relaxed);
     }
     Wake();
+}
+
+std::uint64_t TMidiInput::TakeLost() {
+    if (m_closed || m_handle == 0) return 0;
+    const std::uint64_t queue = m_overflowCount.load(std::memory_order_relaxed);
+    const std::uint64_t service = m_service.InDropped(m_handle);
+    const std::uint64_t lost = (queue - m_lostToldQueue) + (service - m_lostToldService);
+    m_lostToldQueue = queue;
+    m_lostToldService = service;
+    return lost;
 }
 
 void TMidiInput::Wake() {

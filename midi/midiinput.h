@@ -142,6 +142,9 @@ public:
     // Fired on the window thread while the queue holds messages.
     std::function<void(TMidiInput* sender)> OnMidiInput;
 
+    // How many messages were lost on their way in since the last call, to this input's queue or
+    // the service's own: 0 when none. Window thread.
+    std::uint64_t TakeLost();
     // Messages lost to a full queue since the device was opened.
     std::uint64_t OverflowCount() const { return m_overflowCount.load(std::memory_order_relaxed); }
     // Set when a message was lost since the last dispatch.
@@ -174,6 +177,9 @@ private:
     std::atomic<bool> m_timingClock{false};
     std::atomic<bool> m_closing{false};
     std::atomic<bool> m_overflow{false};
+    // Losses TakeLost has told of, of this queue and of the service, since the device opened.
+    std::uint64_t m_lostToldQueue = 0;
+    std::uint64_t m_lostToldService = 0;
     std::atomic<bool> m_wakePending{false};
     std::atomic<std::uint64_t> m_overflowCount{0};
     std::vector<std::unique_ptr<TMidiInBuffer>> m_sysExBuffers;

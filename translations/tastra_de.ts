@@ -1994,6 +1994,10 @@ Das lässt sich nicht rückgängig machen!</translation>
 <context>
     <name>TTastra2</name>
     <message>
+        <source>Some incoming MIDI messages were lost: they came faster than they could be taken.</source>
+        <translation>Einige eingehende MIDI-Nachrichten gingen verloren: Sie kamen schneller, als sie angenommen werden konnten.</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>

@@ -1994,6 +1994,10 @@ This can&apos;t be undone later !</source>
 <context>
     <name>TTastra2</name>
     <message>
+        <source>Some incoming MIDI messages were lost: they came faster than they could be taken.</source>
+        <translation>Se perdieron algunos mensajes MIDI entrantes: llegaron más rápido de lo que podían recibirse.</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>

@@ -1994,6 +1994,10 @@ Cette action est irréversible !</translation>
 <context>
     <name>TTastra2</name>
     <message>
+        <source>Some incoming MIDI messages were lost: they came faster than they could be taken.</source>
+        <translation>Des messages MIDI entrants ont été perdus : ils arrivaient plus vite qu&apos;ils ne pouvaient être pris en charge.</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>

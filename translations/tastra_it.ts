@@ -1994,6 +1994,10 @@ L&apos;operazione non si può annullare!</translation>
 <context>
     <name>TTastra2</name>
     <message>
+        <source>Some incoming MIDI messages were lost: they came faster than they could be taken.</source>
+        <translation>Alcuni messaggi MIDI in arrivo sono andati persi: arrivavano più velocemente di quanto potessero essere ricevuti.</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>

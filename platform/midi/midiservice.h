@@ -152,6 +152,12 @@ public:
         static_cast<void>(handle);
         return false;
     }
+    // Messages the service itself lost for the handle since it was opened (its own queue from
+    // the system was full): a note-off among them leaves a note sounding.
+    virtual std::uint64_t InDropped(MidiHandle handle) {
+        static_cast<void>(handle);
+        return 0;
+    }
     // Removes the connections that feed the open input from the program's own output ports,
     // which would send everything played round in a loop; the names of the ports cut off.
     virtual std::vector<std::string> InBreakLoops(MidiHandle handle) {

@@ -88,6 +88,14 @@ public:
         return LostConnectionInto(*dev);
     }
 
+    std::uint64_t InDropped(MidiHandle handle) override {
+        TOpenIn* dev = Find(handle);
+        std::uint64_t dropped = 0;
+        if (dev)
+            for (const auto& in : dev->JackIns) dropped += in->Dropped();
+        return dropped;
+    }
+
     std::vector<std::string> InBreakLoops(MidiHandle handle) override {
         std::vector<std::string> cut;
         TOpenIn* dev = Find(handle);
@@ -257,7 +265,7 @@ private:
     template <class TPrepare>
     MidiResult OpenOwnPorts(TOpenIn& dev, TPrepare prepare) {
         std::string error;
-        if (auto port = TJackMidiInPort::Open(m_jack, m_clientName, Deliver(dev), error))
+        if (auto port = TJackMidiInPort::Open(m_jack, Deliver(dev), error))
             dev.JackIns.push_back(std::move(port));
         if (m_alsa.Exists()) OpenAlsaOwnPort(m_clientName, dev.AlsaIns, prepare);
         return dev.JackIns.empty() && dev.AlsaIns.empty() ? kMidiErrNoMidiSystem : kMidiOk;
@@ -267,7 +275,7 @@ private:
     MidiResult OpenJackPort(TOpenIn& dev) {
         if (!m_jack.Connected()) return kMidiErrInvalHandle;
         if (!m_jack.PortExists(dev.Port)) return kMidiErrBadDeviceId;
-        auto port = TJackMidiInPort::Open(m_jack, kDirectPortName, Deliver(dev), m_lastPortError);
+        auto port = TJackMidiInPort::Open(m_jack, Deliver(dev), m_lastPortError);
         if (!port) return kMidiErrPortOpen;
         if (!port->ConnectFrom(dev.Port)) {
             m_lastPortError = TranslatedText(

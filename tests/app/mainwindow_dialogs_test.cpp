@@ -52,6 +52,9 @@ TEST_F(MainWindowDialogs, OptionsMenuOpensOneWindowOfEachAndAClosedOneIsFreed) {
             if (items[i]->objectName() == name) return i;
         return -1;
     };
+    // What came later stands after the original items.
+    EXPECT_EQ(at("MidiThru1"), at("StayonTop1") + 1);
+    EXPECT_GT(at("PlayFromAnyWindow1"), at("Settings1"));
     EXPECT_EQ(at("Transpose1"), at("MidiThru1") + 1);
     EXPECT_EQ(at("ChordEditor1"), at("MidiThru1") + 2);
     EXPECT_EQ(w->FindAction("Transpose1")->shortcut(), QKeySequence("Ctrl+T"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QTest>
 
 #include "app/tastra.h"
@@ -58,6 +59,33 @@ TEST_F(MainWindowThru, ClosingTheInputWhileNotesAreHeldLeavesNothingSounding) {
     EXPECT_TRUE(w->MidiIn().IsClosed());
     EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643C90, 0x644090, 0x003C90, 0x004090}));
     EXPECT_EQ(w->Player().ThruCount(60), 0);
+}
+
+// Clicking the Channel field or opening a window of the program takes the focus from the
+// keyboard: the notes an external keyboard holds go on until their own note-offs. Switching thru
+// off ends them, since their note-offs would no longer be passed on.
+TEST_F(MainWindowThru, ThruNotesOutliveFocusLossAndEndWhenThruIsSwitchedOff) {
+    Receive({0x643C90, 0x644090});
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(w->Keyboard1, &focusOut);
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643C90, 0x644090}));
+    EXPECT_EQ(w->Player().ThruCount(60), 1);
+    Receive({0x003C80});
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643C90, 0x644090, 0x003C90}));
+    w->FindAction("MidiThru1")->trigger();
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643C90, 0x644090, 0x003C90, 0x004090}));
+    EXPECT_EQ(w->Player().ThruCount(64), 0);
+}
+
+// Messages lost on their way in may be note-offs: the loss is told, and what thru holds ends.
+TEST_F(MainWindowThru, LostIncomingMessagesAreToldAndReleaseWhatThruHolds) {
+    Receive({0x643C90});
+    EXPECT_EQ(Panel(0).indexOf("lost"), -1);
+    in.Drop(3);
+    Receive({0x644090});
+    EXPECT_NE(Panel(0).indexOf("were lost"), -1) << Panel(0).toStdString();
+    EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643C90, 0x644090, 0x003C90, 0x004090}));
+    EXPECT_EQ(w->Player().ThruCount(60) + w->Player().ThruCount(64), 0);
 }
 
 TEST_F(MainWindowThru, ChosenDevicesAreStoredByNameOnlyInTheRegistry) {

@@ -182,8 +182,13 @@ TEST_F(SynthSettingsWindow, NoticesAreShownAndAFailedStartClosesTheOutputPlaying
     AddDevices("Built-in Synth");
     StartWithSynth();
     ASSERT_FALSE(w->MidiOut().IsClosed());
+    // What it plays through is read on hover: the start's own text stays.
+    auto* bar = static_cast<TStatusPanels*>(w->statusBar());
+    const QString opened = bar->PanelText(0);
     synth.Tell(TSynthNotice::Status, "Built-in Synth: TimGM6mb.sf2 through JACK.");
-    EXPECT_EQ(static_cast<TStatusPanels*>(w->statusBar())->PanelText(0), "Built-in Synth: TimGM6mb.sf2 through JACK.");
+    EXPECT_EQ(bar->PanelText(0), opened);
+    EXPECT_EQ(bar->PanelHint(0), "Built-in Synth: TimGM6mb.sf2 through JACK.");
+    EXPECT_NE(bar->findChild<QLabel*>("StatusPanel0")->toolTip().indexOf("through JACK"), -1);
     synth.Tell(TSynthNotice::Error, "The soundfont x.sf2 could not be loaded.");
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(prompts.errors[0], "The soundfont x.sf2 could not be loaded.");

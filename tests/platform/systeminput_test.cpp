@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -130,4 +131,50 @@ TEST_F(SystemMidiInJack, OwnPortReceivesFromWhoeverConnects) {
     EXPECT_EQ(got[0]->MidiMessage, 0xC3);
     EXPECT_EQ(got[0]->Data1, 12);
     in.Close();
+}
+
+namespace {
+
+// Stands for a reader that has fallen behind: each message waits until the test lets go.
+struct TStalledReader {
+    std::atomic<bool> hold{true};
+    std::atomic<int> taken{0};
+    static void Callback(void* self, TMidiInMessage message, std::uintptr_t, std::uint32_t) {
+        if (message != mimData && message != mimTimedData) return;
+        auto* me = static_cast<TStalledReader*>(self);
+        while (me->hold) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ++me->taken;
+    }
+};
+
+}  // namespace
+
+// More comes in than the port's ring between the server and the reader holds: what is lost is
+// counted, so that the window can say so and let go of the notes it may have left sounding.
+TEST_F(SystemMidiInJack, AFloodBiggerThanTheRingIsCountedAsLost) {
+    auto service = CreateSystemMidiInService("TastraFlood");
+    TStalledReader reader;
+    MidiHandle handle = 0;
+    ASSERT_EQ(service->InOpen(0, handle, &TStalledReader::Callback, &reader), kMidiOk);
+    ASSERT_EQ(service->InStart(handle), kMidiOk);
+    TJackFrameClient tx("tastra-flood-tx");
+    ASSERT_TRUE(tx.Ok());
+    const char** ports =
+        jack_get_ports(tx.Client(), "^TastraFlood", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
+    ASSERT_NE(ports, nullptr);
+    ASSERT_EQ(jack_connect(tx.Client(), tx.OutName().c_str(), ports[0]), 0);
+    jack_free(ports);
+    EXPECT_EQ(service->InDropped(handle), 0u);
+    // About 6,000 messages fill the ring.
+    constexpr int kSent = 9000;
+    for (int i = 0; i < kSent; ++i)
+        tx.SendAt(tx.Now(), {0x90, static_cast<std::uint8_t>(i % 128), 1});
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (service->InDropped(handle) == 0 && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    reader.hold = false;
+    const std::uint64_t dropped = service->InDropped(handle);
+    EXPECT_GT(dropped, 0u);
+    EXPECT_LE(dropped, static_cast<std::uint64_t>(kSent));
+    EXPECT_EQ(service->InClose(handle), kMidiOk);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -134,6 +135,8 @@ public:
     void InjectBytes(int id, const std::vector<std::uint8_t>& bytes, std::uint32_t time = 0);
     // Waits until everything injected so far has been delivered.
     void Flush();
+    // Counts `count` more messages as lost by the service on their way in (InDropped).
+    void Drop(std::uint64_t count) { m_dropped += count; }
 
     // Thread the last callback ran on.
     std::thread::id DeliveryThread() const;
@@ -157,8 +160,10 @@ public:
     MidiResult InReset(MidiHandle handle) override;
     MidiResult InClose(MidiHandle handle) override;
     bool InErrorText(MidiResult code, std::string& text) override;
+    std::uint64_t InDropped(MidiHandle) override { return m_dropped.load(); }
 
 private:
+    std::atomic<std::uint64_t> m_dropped{0};
     struct TDevice {
         int Uid;
         std::string Name;
