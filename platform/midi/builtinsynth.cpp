@@ -127,6 +127,21 @@ void TBuiltinSynth::SetChorus(bool on) {
     if (m_synth) FluidApi()->fluid_synth_chorus_on(m_synth, -1, on ? 1 : 0);
 }
 
+int TBuiltinSynth::Program(int channel) const {
+    int font = 0, bank = 0, program = 0;
+    if (!m_synth || FluidApi()->fluid_synth_get_program(m_synth, channel, &font, &bank,
+                                                        &program) != FLUID_OK)
+        return -1;
+    return program;
+}
+
+int TBuiltinSynth::Controller(int channel, int controller) const {
+    int value = 0;
+    if (!m_synth || FluidApi()->fluid_synth_get_cc(m_synth, channel, controller, &value) != FLUID_OK)
+        return -1;
+    return value;
+}
+
 void TBuiltinSynth::SetGain(double gain) {
     if (m_synth) FluidApi()->fluid_synth_set_gain(m_synth, static_cast<float>(gain));
 }

@@ -47,6 +47,10 @@ public:
     void Send(std::uint32_t packed);
     // Ends every sounding note and puts the controllers of every channel back to rest.
     void Reset();
+    // What a channel plays with now: its program and the value of a controller; -1 without a
+    // synthesizer.
+    int Program(int channel) const;
+    int Controller(int channel, int controller) const;
 
     void SetReverb(bool on);
     void SetChorus(bool on);

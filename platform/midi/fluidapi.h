@@ -20,6 +20,8 @@
     X(fluid_synth_cc)               \
     X(fluid_synth_channel_pressure) \
     X(fluid_synth_chorus_on)        \
+    X(fluid_synth_get_cc)           \
+    X(fluid_synth_get_program)      \
     X(fluid_synth_key_pressure)     \
     X(fluid_synth_noteoff)          \
     X(fluid_synth_noteon)           \

@@ -260,6 +260,16 @@ bool TSynthDevice::WaitSettled(int timeoutMs) {
                               [this] { return !m_dirty && !m_busy; });
 }
 
+int TSynthDevice::PlayingProgram(int channel) {
+    std::lock_guard<std::mutex> guard(m_engineLock);
+    return m_engine ? m_engine->Program(channel) : -1;
+}
+
+int TSynthDevice::PlayingController(int channel, int controller) {
+    std::lock_guard<std::mutex> guard(m_engineLock);
+    return m_engine ? m_engine->Controller(channel, controller) : -1;
+}
+
 void TSynthDevice::Notice(TSynthNotice::TKind kind, const std::string& text) {
     {
         std::lock_guard<std::mutex> guard(m_lock);

@@ -57,6 +57,10 @@ public:
     // Waits until the background work has caught up with what was asked of it; false when it
     // has not after `timeoutMs`. For tests and benchmarks.
     bool WaitSettled(int timeoutMs);
+    // The program and a controller's value a channel of the playing synthesizer has now; -1
+    // while none plays.
+    int PlayingProgram(int channel);
+    int PlayingController(int channel, int controller);
 
 private:
     static void RenderBlock(void* self, float* left, float* right, int frames,

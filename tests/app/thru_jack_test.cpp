@@ -440,7 +440,12 @@ TEST_F(ThruTimeJack, WhatThruSendsCarriesTheArrivalTimeOfItsNote) {
     auto w = StartTestWindow(services, prompts, 5000);
     ASSERT_FALSE(w->MidiIn().IsClosed());
     w->Keyboard1->SetChord(chMajor);
-    QTest::qWait(30);
+    // The input listens once the server has connected it.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return jack_port_connected(jack_port_by_name(tx.Client(), tx.OutName().c_str())) > 0;
+        },
+        3000));
 
     const std::uint32_t arrival = tx.Now() + 4 * tx.Period();
     tx.SendAt(arrival, {0x90, 60, 80});

@@ -183,9 +183,17 @@ TEST_F(NotePlayerNotes, OctaveLimitsAndOctaveChangeReleasesEverything) {
 }
 
 TEST_F(NotePlayerNotes, ControllerFeedbackAndPitchBendReset) {
+    // A controller moved elsewhere: the axis on it goes on from there; a number that is no
+    // controller (300 would wrap to 44) moves nothing.
     player.SetUpDownController(7);
-    player.ControllerFeedback(7, 200);
+    player.SetLeftRightController(44);
+    player.ControllerFeedback(7, 200);  // 200 & 127 = 72
     player.ControllerFeedback(300, 5);
+    player.StartAxes();
+    player.MoveAxes(6, 6);  // one pixel past the dead zone: two steps up
+    EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0xB0, 7, 74}, {0xB0, 44, 2}}));
+    log.display.clear();
+    player.SetLeftRightController(128);
     player.ResetPitchBend();
     EXPECT_TRUE(log.Take().empty());  // pitch bend is at its centre already
     player.EmitControl(0xB0, 1, 2);

@@ -92,11 +92,16 @@ TEST_F(SynthDeviceJack, StartsInTheBackgroundAndNamesTheSoundfontInUse) {
     EXPECT_EQ(synth.Status().State, TSynthStatus::Closed);
     ASSERT_EQ(synth.Open(), kMidiOk);
     EXPECT_EQ(synth.Open(), kMidiErrAllocated);
-    // Answered at once, before anything was loaded; channel messages are kept for later.
-    EXPECT_EQ(synth.Send(Pack(0xC0, 19)), kMidiOk);
+    // Answered at once, before anything was loaded; program, bank and controller changes are
+    // kept for later and played once it is ready.
+    for (std::uint32_t m : {Pack(0xC0, 19), Pack(0xB0, 7, 50), Pack(0xC3, 40)})
+        EXPECT_EQ(synth.Send(m), kMidiOk);
     ASSERT_TRUE(synth.WaitSettled(20000));
     const TSynthStatus status = synth.Status();
     ASSERT_EQ(status.State, TSynthStatus::Ready) << Texts(synth);
+    EXPECT_EQ(synth.PlayingProgram(0), 19);
+    EXPECT_EQ(synth.PlayingController(0, 7), 50);
+    EXPECT_EQ(synth.PlayingProgram(3), 40);
     EXPECT_EQ(status.Soundfont, Path("TimGM6mb.sf2"));
     EXPECT_EQ(status.Output, "JACK");
     EXPECT_GT(status.BlockFrames, 0);
