@@ -3,7 +3,10 @@
 // pressed through XTEST at known JACK frame times. Three delays are measured, each in frames of
 // the server's clock:
 //   key -> MIDI    the program's output set to a JACK MIDI port of this bench: from the key press
-//                  to the frame the note-on is written at;
+//                  to the frame the note-on is written at; beside it, for the same presses, a
+//                  reference client of the bench's own (bench/referencekeys.h: raw keys read on
+//                  a thread, stamped as read, written one period later), the least a program
+//                  can do;
 //   key -> synth   the output set to the built-in synthesizer rendering into JACK: from the key
 //                  press to the first frame of the synthesizer's audio output that is not silent;
 //   thru           a JACK port of this bench feeds the program's input and its output comes back
@@ -42,7 +45,9 @@
 #include <thread>
 #include <vector>
 
+#include "percentile.h"
 #include "platform/midi/jackports.h"
+#include "referencekeys.h"
 #include "support/jackframes.h"
 #include "support/jackserver.h"
 #include "support/xvfbserver.h"
@@ -239,6 +244,9 @@ using TEvent = TJackFrameClient::TEvent;
 bool IsNoteOn(const TEvent& e) {
     return e.Bytes.size() == 3 && (e.Bytes[0] & 0xF0) == 0x90 && e.Bytes[2];
 }
+bool FromReference(const TEvent& e) {
+    return !e.Bytes.empty() && (e.Bytes[0] & 0x0F) == TReferenceKeys::kChannel;
+}
 bool IsNoteOff(const TEvent& e) {
     return e.Bytes.size() == 3 &&
            ((e.Bytes[0] & 0xF0) == 0x80 || ((e.Bytes[0] & 0xF0) == 0x90 && !e.Bytes[2]));
@@ -272,8 +280,9 @@ void PrintSeries(int period, const TSeries& s) {
     for (double x : v) var += (x - mean) * (x - mean);
     const double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
     const auto unit = [&s](double frames) { return s.InFrames ? frames : frames * 1000.0 / kRate; };
-    std::printf("%6d  %-22s %5zu  %8.2f %8.2f %8.2f %8.3f   %7d %10d\n", period, s.Name.c_str(),
-                n, unit(median), unit(v.front()), unit(v.back()), unit(sd), s.Missing,
+    std::printf("%6d  %-22s %5zu  %8.2f %8.2f %8.2f %8.2f %8.2f %8.3f   %7d %10d\n", period,
+                s.Name.c_str(), n, unit(median), unit(Percentile(v, 0.90)),
+                unit(Percentile(v, 0.95)), unit(v.front()), unit(v.back()), unit(sd), s.Missing,
                 s.Disturbed);
     if (s.InFrames) {
         const auto within = std::count_if(v.begin(), v.end(), [](double x) { return x <= 1; });
@@ -318,8 +327,9 @@ public:
         XFlush(m_display);
     }
 
-    TSeries KeysToMidi(int presses) {
-        TSeries s("key -> MIDI");
+    // The program's delay and, for the same presses, the reference's.
+    std::pair<TSeries, TSeries> KeysToMidi(int presses) {
+        TSeries s("key -> MIDI"), ref("reference key -> MIDI");
         std::uniform_int_distribution<int> pause(80, 220);
         for (int i = 0; i < presses; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
@@ -327,34 +337,36 @@ public:
             const int xruns = m_sound.Xruns();
             const jack_nframes_t pressed = m_midi.Now();
             Key(keycode, true);
-            jack_nframes_t on = 0;
-            const bool got = WaitUntil(
-                [&] {
-                    for (const auto& e : TakeMidi())
-                        // One that was on its way before the press is not its answer.
-                        if (IsNoteOn(e) && static_cast<std::int32_t>(e.Frame - pressed) >= 0) {
-                            on = e.Frame;
-                            return true;
-                        }
-                    return false;
-                },
-                1000ms);
-            Key(keycode, false);
-            if (got && m_sound.Xruns() != xruns)
-                ++s.Disturbed;
-            else if (got)
-                s.Frames.push_back(static_cast<std::int32_t>(on - pressed));
-            else
-                ++s.Missing;
+            jack_nframes_t on = 0, refOn = 0;
             WaitUntil(
                 [&] {
                     for (const auto& e : TakeMidi())
-                        if (IsNoteOff(e)) return true;
-                    return false;
+                        // One that was on its way before the press is not its answer.
+                        if (IsNoteOn(e) && static_cast<std::int32_t>(e.Frame - pressed) >= 0)
+                            (FromReference(e) ? refOn : on) = e.Frame;
+                    return on != 0 && refOn != 0;
+                },
+                1000ms);
+            Key(keycode, false);
+            const bool disturbed = m_sound.Xruns() != xruns;
+            for (auto [series, frame] : {std::make_pair(&s, on), std::make_pair(&ref, refOn)}) {
+                if (frame != 0 && disturbed)
+                    ++series->Disturbed;
+                else if (frame != 0)
+                    series->Frames.push_back(static_cast<std::int32_t>(frame - pressed));
+                else
+                    ++series->Missing;
+            }
+            bool off = false, refOff = false;
+            WaitUntil(
+                [&] {
+                    for (const auto& e : TakeMidi())
+                        if (IsNoteOff(e)) (FromReference(e) ? refOff : off) = true;
+                    return off && refOff;
                 },
                 1000ms);
         }
-        return s;
+        return {s, ref};
     }
 
     TSeries KeysToSound(int presses) {
@@ -519,7 +531,17 @@ public:
             Results.emplace_back(period, run.KeysToSound(m_presses));
             return true;
         }
-        if (m_wantMidi) Results.emplace_back(period, run.KeysToMidi(m_presses));
+        if (m_wantMidi) {
+            // Beside the program, in the same run and on the same server.
+            TReferenceKeys reference;
+            if (!reference.Ok() || !reference.ConnectTo(midi.InName())) {
+                std::fprintf(stderr, "the reference client could not start\n");
+                std::exit(1);
+            }
+            auto [program, ref] = run.KeysToMidi(m_presses);
+            Results.emplace_back(period, program);
+            Results.emplace_back(period, ref);
+        }
         if (m_wantThru) {
             TSeries delay("thru"), spacing("thru spacing (frames)", true);
             if (WaitUntil([&] { return connected(midi.OutName()); }, 5s))
@@ -596,8 +618,23 @@ int main(int argc, char** argv) {
     std::printf(
         "JACK dummy server, 48000 Hz; delays in ms (thru spacing: how many frames the gap\n"
         "between two notes sent close together moved on the way)\n");
-    std::printf("%6s  %-22s %5s  %8s %8s %8s %8s   %7s %10s\n", "period", "path", "n", "median",
-                "min", "max", "stddev", "missing", "disturbed");
+    std::printf("%6s  %-22s %5s  %8s %8s %8s %8s %8s %8s   %7s %10s\n", "period", "path", "n",
+                "median", "p90", "p95", "min", "max", "stddev", "missing", "disturbed");
     for (const auto& [period, series] : bench.Results) PrintSeries(period, series);
+    // The program against the reference, press by press of the same run.
+    for (size_t i = 0; i + 1 < bench.Results.size(); ++i) {
+        const auto& [period, program] = bench.Results[i];
+        const auto& reference = bench.Results[i + 1].second;
+        if (program.Name != "key -> MIDI" || reference.Name != "reference key -> MIDI" ||
+            program.Frames.empty() || reference.Frames.empty())
+            continue;
+        const auto ms = [](double frames) { return frames * 1000.0 / kRate; };
+        const auto at = [&](const TSeries& t, double q) { return ms(Percentile(t.Frames, q)); };
+        std::printf("%6d  key -> MIDI minus reference: median %+.2f ms, p95 %+.2f ms, max %+.2f ms"
+                    " (p95 ratio %.2f)\n",
+                    period, at(program, 0.5) - at(reference, 0.5),
+                    at(program, 0.95) - at(reference, 0.95), at(program, 1) - at(reference, 1),
+                    at(program, 0.95) / at(reference, 0.95));
+    }
     return 0;
 }
