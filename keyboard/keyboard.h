@@ -287,6 +287,9 @@ private:
     void EndTouches();
     // Two fingers moving sideways together become a swipe that scrolls the keyboard.
     void CheckSwipe();
+    // A finger's velocity: from the height, else from its pressure (0..1, NaN: none reported),
+    // else the setting.
+    int TouchVelocity(int note, int y, double pressure, bool shift) const;
     // The pressure value of a held key: from the finger's pressure (0..1, NaN: none reported),
     // else from moving `up` pixels since the note began.
     int HeldPressure(double pressure, int up) const;

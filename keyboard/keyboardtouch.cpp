@@ -32,6 +32,13 @@ int TKeyboard::StrikeVelocity(int note, int y, bool shift) const {
     return shift ? std::max(ShiftedVelocity(v, m_player.VelocityShiftFactor()), 1) : v;
 }
 
+int TKeyboard::TouchVelocity(int note, int y, double pressure, bool shift) const {
+    // A pressure of 0 is what some screens report when they measure none: it plays the setting.
+    if (m_velocityFromHeight || !(pressure > 0)) return StrikeVelocity(note, y, shift);
+    const int v = PressureVelocity(pressure);
+    return shift ? std::max(ShiftedVelocity(v, m_player.VelocityShiftFactor()), 1) : v;
+}
+
 int TKeyboard::HeldPressure(double pressure, int up) const {
     const int value = PressureValue(pressure);
     return value >= 0 ? value : AxisValue(0, 0, up);
@@ -104,14 +111,7 @@ void TKeyboard::TouchDown(int id, QPointF pos, double pressure, bool shift) {
     const QPoint at = pos.toPoint();
     if (m_swiping || playing >= kMaxTouches || !rect().contains(at)) return;
     const int note = NoteAt(at.x(), at.y());
-    // A pressure of 0 is what screens without one report at times: it plays the setting.
-    const bool pressed = std::isfinite(pressure) && pressure > 0;
-    const int velocity = m_velocityFromHeight || !pressed
-                             ? StrikeVelocity(note, at.y(), shift)
-                             : (shift ? ShiftedVelocity(PressureVelocity(pressure),
-                                                        m_player.VelocityShiftFactor())
-                                      : PressureVelocity(pressure));
-    m_player.TouchPress(id, note, velocity);
+    m_player.TouchPress(id, note, TouchVelocity(note, at.y(), pressure, shift));
     t.note = note;
     t.noteY = at.y();
     t.playing = m_player.TouchNote(id) >= 0;
@@ -133,7 +133,7 @@ void TKeyboard::TouchMove(int id, QPointF pos, double pressure, bool shift) {
     const int note = NoteAt(at.x(), at.y());
     if (note != t.note) {
         // Gliding: the new key takes the height the finger enters it at.
-        m_player.TouchGlide(id, note, StrikeVelocity(note, at.y(), shift));
+        m_player.TouchGlide(id, note, TouchVelocity(note, at.y(), pressure, shift));
         t.note = note;
         t.noteY = at.y();
         t.playing = m_player.TouchNote(id) >= 0;
