@@ -95,7 +95,8 @@ bool TKeyboard::TouchEvent(QEvent* event) {
         }
     }
     CheckSwipe();
-    // The last finger lifted: nothing may stay held by a point the system forgot to release.
+    // After a touch end Qt forgets every point of the sequence, so a finger still held here
+    // would never hear its release.
     if (touch->type() == QEvent::TouchEnd) EndTouches();
     return true;
 }

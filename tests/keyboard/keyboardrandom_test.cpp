@@ -248,6 +248,13 @@ void RunTouchSession(unsigned seed, int steps) {
     auto rnd = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     std::map<int, QPoint> down;
     bool mouse = false;
+    // As touch screens report them: every finger down in each event, the still ones stationary.
+    auto fingers = QTest::touchEvent(&kb, screen, false);
+    auto commit = [&](int moved) {
+        for (const auto& [other, at] : down)
+            if (other != moved) fingers.stationary(other);
+        fingers.commit();
+    };
     for (int i = 0; i < steps; ++i) {
         balance.step = i;
         const QPoint at(rnd(-20, 320), rnd(-10, 60));
@@ -257,8 +264,9 @@ void RunTouchSession(unsigned seed, int steps) {
             case 1:
             case 2:
                 if (down.count(id)) break;
+                fingers.press(id, at);
+                commit(id);
                 down[id] = at;
-                QTest::touchEvent(&kb, screen).press(id, at);
                 break;
             case 3:
             case 4:
@@ -266,13 +274,15 @@ void RunTouchSession(unsigned seed, int steps) {
             case 6:
                 if (!down.count(id)) break;
                 down[id] = at;
-                QTest::touchEvent(&kb, screen).move(id, at);
+                fingers.move(id, at);
+                commit(id);
                 break;
             case 7:
             case 8:
                 if (!down.count(id)) break;
-                QTest::touchEvent(&kb, screen).release(id, at);
                 down.erase(id);
+                fingers.release(id, at);
+                commit(id);
                 break;
             case 9:
                 kbtest::Mouse(kb, mouse ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress,
@@ -303,7 +313,8 @@ void RunTouchSession(unsigned seed, int steps) {
         }
         ASSERT_EQ(balance.fault, "") << "seed " << seed;
     }
-    for (const auto& [id, at] : down) QTest::touchEvent(&kb, screen).release(id, at);
+    for (const auto& [id, at] : down) fingers.release(id, at);
+    fingers.commit();
     if (mouse)
         kbtest::Mouse(kb, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {}, 10, 10);
     ASSERT_EQ(balance.fault, "") << "seed " << seed;

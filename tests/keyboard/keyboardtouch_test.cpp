@@ -137,16 +137,18 @@ TEST_F(KeyboardTouch, ATouchPlaysOneNoteWithOrWithoutMultiTouch) {
 }
 
 TEST_F(KeyboardTouch, EachFingerPlaysGlidesAndEndsOnItsOwn) {
-    Touch().press(1, QPoint(5, 40)).press(2, QPoint(50, 40));
-    Touch().move(1, QPoint(20, 40));
-    Touch().release(2, QPoint(50, 40));
+    // As touch screens report them: every finger down in each event, the still ones stationary.
+    auto fingers = QTest::touchEvent(&kb, Screen(false), false);
+    fingers.press(1, QPoint(5, 40)).press(2, QPoint(50, 40)).commit();
+    fingers.move(1, QPoint(20, 40)).stationary(2).commit();
+    fingers.release(2, QPoint(50, 40)).stationary(1).commit();
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 0, 100},
                                              {0x90, 5, 100},
                                              {0x90, 0, 0},
                                              {0x90, 2, 100},
                                              {0x90, 5, 0}}));
     EXPECT_EQ(player.LocalCount(2), 1);
-    Touch().release(1, QPoint(20, 40));
+    fingers.release(1, QPoint(20, 40)).commit();
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 2, 0}}));
     EXPECT_EQ(kb.ScrollOffset(), 0);  // playing never scrolls
 }
