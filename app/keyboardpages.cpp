@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "keyboard/keyboard.h"
@@ -252,4 +253,83 @@ void TKeysPage::BEditMapClick() {
     };
     m_editor = new TKeyMapEditor(std::move(host), path, map, window());
     m_editor->show();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Touch and strike
+
+TTouchGroup::TTouchGroup(QWidget* parent) : QGroupBox(tr("Strike, touch and pressure"), parent) {
+    setObjectName(QStringLiteral("GBTouch"));
+    CBVelocityFromHeight = new QCheckBox(tr("&Velocity from where the key is struck"), this);
+    CBVelocityFromHeight->setToolTip(
+        tr("Near the front edge of a key loudest, near its back edge softest"));
+    auto spin = [this](int value) {
+        auto* box = new QSpinBox(this);
+        box->setRange(1, 127);
+        box->setValue(value);
+        return box;
+    };
+    SBVelocityMin = spin(30);
+    SBVelocityMax = spin(127);
+    // Each limits the other, so the softest can never be above the loudest.
+    connect(SBVelocityMin, &QSpinBox::valueChanged, SBVelocityMax, &QSpinBox::setMinimum);
+    connect(SBVelocityMax, &QSpinBox::valueChanged, SBVelocityMin, &QSpinBox::setMaximum);
+    auto* minCaption = new QLabel(tr("Softest, at the back edge:"), this);
+    minCaption->setBuddy(SBVelocityMin);
+    auto* maxCaption = new QLabel(tr("Loudest, at the front edge:"), this);
+    maxCaption->setBuddy(SBVelocityMax);
+    CBMultiTouch = new QCheckBox(tr("Play with every finger on a &touch screen"), this);
+    CBTouchPressure =
+        new QCheckBox(tr("Velocity from how hard a finger presses, where the screen tells"), this);
+    CBKeyPressure = new QComboBox(this);
+    CBKeyPressure->addItems(
+        {tr("None"), tr("Channel pressure (aftertouch)"), tr("Polyphonic key pressure")});
+    auto* pressureCaption = new QLabel(tr("&Pressure while a key is held:"), this);
+    pressureCaption->setBuddy(CBKeyPressure);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(CBVelocityFromHeight, 0, 0, 1, 3);
+    grid->addWidget(minCaption, 1, 0);
+    grid->addWidget(SBVelocityMin, 1, 1);
+    grid->addWidget(maxCaption, 2, 0);
+    grid->addWidget(SBVelocityMax, 2, 1);
+    grid->addWidget(CBMultiTouch, 3, 0, 1, 3);
+    grid->addWidget(CBTouchPressure, 4, 0, 1, 3);
+    grid->addWidget(pressureCaption, 5, 0);
+    grid->addWidget(CBKeyPressure, 5, 1, 1, 2);
+    grid->addWidget(WrapLabel(tr("A held key's pressure follows how hard the finger presses, or "
+                                 "moving up on the key with the mouse or a finger."),
+                              this),
+                    6, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    connect(CBVelocityFromHeight, &QCheckBox::toggled, this, [this] { Enable(); });
+    connect(CBMultiTouch, &QCheckBox::toggled, this, [this] { Enable(); });
+    Enable();
+}
+
+void TTouchGroup::Enable() {
+    SBVelocityMin->setEnabled(CBVelocityFromHeight->isChecked());
+    SBVelocityMax->setEnabled(CBVelocityFromHeight->isChecked());
+    CBTouchPressure->setEnabled(CBMultiTouch->isChecked());
+}
+
+void TTouchGroup::Load(const TKeyboard& keyboard) {
+    CBVelocityFromHeight->setChecked(keyboard.VelocityFromHeight());
+    // Widen both ranges first, so that neither value is cut to the other's old one.
+    SBVelocityMin->setRange(1, 127);
+    SBVelocityMax->setRange(1, 127);
+    SBVelocityMin->setValue(keyboard.VelocityMin());
+    SBVelocityMax->setValue(keyboard.VelocityMax());
+    CBMultiTouch->setChecked(keyboard.MultiTouch());
+    CBTouchPressure->setChecked(keyboard.TouchPressure());
+    CBKeyPressure->setCurrentIndex(keyboard.KeyPressure());
+    Enable();
+}
+
+void TTouchGroup::Apply(TKeyboard& keyboard) const {
+    keyboard.SetVelocityFromHeight(CBVelocityFromHeight->isChecked());
+    keyboard.SetVelocityRange(SBVelocityMin->value(), SBVelocityMax->value());
+    keyboard.SetMultiTouch(CBMultiTouch->isChecked());
+    keyboard.SetTouchPressure(CBTouchPressure->isChecked());
+    keyboard.SetKeyPressure(CBKeyPressure->currentIndex());
 }

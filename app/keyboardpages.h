@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -15,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class TKeyboard;
 
 // Settings pages of the keyboard's labels and key maps. Each shows the keyboard's values on
@@ -90,4 +92,26 @@ private:
     QString m_info;
     TKeyboard* m_keyboard = nullptr;
     QPointer<TKeyMapEditor> m_editor;
+};
+
+// The group of the "Playing" page that plays beyond the one velocity: the velocity from where a
+// key is struck, every finger on a touch screen, and pressure while a key is held.
+class TTouchGroup : public QGroupBox {
+    Q_DECLARE_TR_FUNCTIONS(TTouchGroup)
+
+public:
+    explicit TTouchGroup(QWidget* parent = nullptr);
+
+    QCheckBox* CBVelocityFromHeight = nullptr;
+    QSpinBox* SBVelocityMin = nullptr;
+    QSpinBox* SBVelocityMax = nullptr;
+    QCheckBox* CBMultiTouch = nullptr;
+    QCheckBox* CBTouchPressure = nullptr;
+    QComboBox* CBKeyPressure = nullptr;
+
+    void Load(const TKeyboard& keyboard);
+    void Apply(TKeyboard& keyboard) const;
+
+private:
+    void Enable();
 };

@@ -252,9 +252,12 @@ QWidget* TSettings::CreatePlayingPage() {
     rl->addWidget(RBShiftVelQuieter);
     vl->addLayout(rl, 2, 3);
 
+    GBTouch = new TTouchGroup(page);
+
     auto* pl = new QVBoxLayout(page);
     pl->addWidget(ckey);
     pl->addWidget(velocity);
+    pl->addWidget(GBTouch);
     return page;
 }
 
@@ -432,6 +435,7 @@ void TSettings::showEvent(QShowEvent* event) {
     (louder ? RBShiftVelLouder : RBShiftVelQuieter)->setChecked(true);
     UDShiftVel->SetPosition(percent);
     UDVelocity->SetPosition(kb.Velocity());
+    GBTouch->Load(kb);
 
     LabelsTab->Load(kb);
     KeysTab->Load(kb);
@@ -478,6 +482,7 @@ void TSettings::BApplyClick() {
 
     kb.SetVelocityShiftFactor(ShiftFactor(UDShiftVel->Position(), RBShiftVelLouder->isChecked()));
     kb.SetVelocity(UDVelocity->Position());
+    GBTouch->Apply(kb);
     LabelsTab->Apply(kb);
     KeysTab->Apply(kb);
 

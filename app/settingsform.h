@@ -19,6 +19,7 @@ class QTabWidget;
 class TKeysPage;
 class TLabelsPage;
 class TSynthPage;
+class TTouchGroup;
 class TTastra2;
 class TUpDown;
 class TVKEdit;
@@ -85,6 +86,7 @@ public:
     TUpDown* UDShiftVel = nullptr;
     QRadioButton* RBShiftVelLouder = nullptr;
     QRadioButton* RBShiftVelQuieter = nullptr;
+    TTouchGroup* GBTouch = nullptr;
 
     QComboBox* CBUpDown = nullptr;
     QComboBox* CBLeftRight = nullptr;

@@ -211,6 +211,12 @@ void TKeyboard::LoadSettings(TSettingsStore& store) {
     const QString map =
         QString::fromStdString(store.ReadString(s, "KeyMapFile", m_keyMapFile.toStdString()));
     if (map != m_keyMapFile || !map.isEmpty()) SetKeyMapFile(map);
+    SetVelocityFromHeight(store.ReadBool(s, "VelocityFromHeight", m_velocityFromHeight));
+    SetVelocityRange(store.ReadInteger(s, "VelocityMin", m_velocityMin),
+                     store.ReadInteger(s, "VelocityMax", m_velocityMax));
+    SetTouchPressure(store.ReadBool(s, "TouchPressure", m_touchPressure));
+    p.SetKeyPressure(store.ReadInteger(s, "KeyPressure", p.KeyPressure()));
+    SetMultiTouch(store.ReadBool(s, "MultiTouch", m_multiTouch));
 }
 
 void TKeyboard::SaveSettings(TSettingsStore& store) {
@@ -242,4 +248,10 @@ void TKeyboard::SaveSettings(TSettingsStore& store) {
     store.WriteBool(s, "ChannelColours", m_channelColours);
     store.WriteString(s, "ChannelPalette", keylabels::PaletteText(m_palette).toStdString());
     store.WriteString(s, "KeyMapFile", m_keyMapFile.toStdString());
+    store.WriteBool(s, "VelocityFromHeight", m_velocityFromHeight);
+    store.WriteInteger(s, "VelocityMin", m_velocityMin);
+    store.WriteInteger(s, "VelocityMax", m_velocityMax);
+    store.WriteBool(s, "TouchPressure", m_touchPressure);
+    store.WriteInteger(s, "KeyPressure", p.KeyPressure());
+    store.WriteBool(s, "MultiTouch", m_multiTouch);
 }

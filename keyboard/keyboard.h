@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -81,6 +82,35 @@ public:
     void SetEnableSpecialMode(bool v) { m_enableSpecialMode = v; }
     bool EnableBaseNoteDrag() const { return m_enableBaseNoteDrag; }
     void SetEnableBaseNoteDrag(bool v) { m_enableBaseNoteDrag = v; }
+    // Playing beyond the one velocity of the settings; all of it is off until chosen.
+    // With VelocityFromHeight, the mouse and the fingers play a key loudest at its front edge
+    // (the bottom of the picture) and softest at its back edge, from VelocityMax down to
+    // VelocityMin; Shift scales that as it scales Velocity.
+    bool VelocityFromHeight() const { return m_velocityFromHeight; }
+    void SetVelocityFromHeight(bool v) { m_velocityFromHeight = v; }
+    int VelocityMin() const { return m_velocityMin; }
+    int VelocityMax() const { return m_velocityMax; }
+    // Each is kept within 1..127; given the wrong way round, the two are swapped.
+    void SetVelocityRange(int softest, int loudest);
+    // The velocity a press at height y on key `note` plays.
+    int StrikeVelocity(int note, int y, bool shift) const;
+    // With MultiTouch, every finger on a touch screen plays its own key (up to kMaxTouches at
+    // once) and glides on its own, and two fingers swiped sideways together scroll the keyboard;
+    // without it, the system turns the first finger into the mouse. Touch points raise none of
+    // the mouse events.
+    static constexpr int kMaxTouches = 10;
+    bool MultiTouch() const { return m_multiTouch; }
+    void SetMultiTouch(bool v);
+    // A finger's velocity from how hard it presses, where the screen reports that (and the
+    // velocity does not come from the height).
+    bool TouchPressure() const { return m_touchPressure; }
+    void SetTouchPressure(bool v) { m_touchPressure = v; }
+    // What a held key sends as it is pressed: from the finger's pressure where the screen
+    // reports it (and TouchPressure is on), else from moving up on the key, as the special
+    // mode's up/down controller does.
+    TKeyPressure KeyPressure() const { return m_player.KeyPressure(); }
+    void SetKeyPressure(int v) { m_player.SetKeyPressure(v); }
+
     // A tab stop takes the focus when clicked and can be reached with Tab.
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void SetTabStop(bool v) { setFocusPolicy(v ? Qt::TabFocus : Qt::NoFocus); }
@@ -210,6 +240,8 @@ public:
     void ScrollTo(int oldOffset, int newOffset);
     // Base-note drag: the picture follows the mouse pixel by pixel.
     void DragTo(int x);
+    // Scrolls to an offset, kept within the keyboard; the base note follows the left edge.
+    void ScrollDragged(int offset);
     // Shows the hand cursor while a base-note drag is possible (Alt held, no button) or running.
     void UpdateCursor(Qt::KeyboardModifiers shift);
     // The screen's colour depth changed (bits per pixel).
@@ -248,6 +280,21 @@ private:
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void ReportHover(int note);
+    // Touch points; false for events that are not about touches.
+    bool TouchEvent(QEvent* event);
+    void TouchDown(int id, QPointF pos, double pressure, bool shift);
+    void TouchMove(int id, QPointF pos, double pressure, bool shift);
+    void TouchUp(int id);
+    // Ends every note a finger plays: the touches were cancelled or the window lost the focus.
+    void EndTouches();
+    // Two fingers moving sideways together become a swipe that scrolls the keyboard.
+    void CheckSwipe();
+    // A finger's velocity: from the height, else from its pressure (0..1, NaN: none reported),
+    // else the setting.
+    int TouchVelocity(int note, int y, double pressure, bool shift) const;
+    // The pressure value of a held key: from the finger's pressure (0..1, NaN: none reported),
+    // else from moving `up` pixels since the note began.
+    int HeldPressure(double pressure, int up) const;
     void ApplyBounds();
     // The focused widget of the keyboard's window is a one-line text field.
     bool FocusInLineEdit() const;
@@ -324,6 +371,28 @@ private:
     int m_dragStartX = 0;
     int m_dragStartOffset = 0;
     bool m_handCursor = false;
+    // Where the mouse's note began, for its pressure.
+    int m_pressureY = 0;
+
+    bool m_velocityFromHeight = false;
+    int m_velocityMin = 30;
+    int m_velocityMax = 127;
+    bool m_multiTouch = false;
+    bool m_touchPressure = false;
+    // A finger on the keyboard: where it came down and where its note began. A finger that plays
+    // nothing (beyond the limit, come down or gone outside, part of a swipe) is kept until it
+    // lifts, so that it stays silent.
+    struct TTouch {
+        QPointF start;
+        QPointF pos;
+        int noteY = 0;
+        int note = -1;
+        bool playing = false;
+    };
+    std::map<int, TTouch> m_touches;
+    bool m_swiping = false;
+    int m_swipeStartX = 0;
+    int m_swipeStartOffset = 0;
 
     int m_depth = 32;
     bool m_imagesAvailable = true;

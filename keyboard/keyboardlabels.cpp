@@ -73,6 +73,7 @@ bool TKeyboard::SetKeyMapFile(const QString& path) {
 }
 
 bool TKeyboard::event(QEvent* event) {
+    if (TouchEvent(event)) return true;
     if (event->type() == QEvent::KeyboardLayoutChange && m_legends) {
         m_legends->Reload();
         m_fitCache.clear();

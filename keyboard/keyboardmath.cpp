@@ -47,6 +47,22 @@ int ShiftedVelocity(int velocity, double factor) {
     return std::clamp(RoundHalfEven(velocity * factor), 0, 127);
 }
 
+int HeightVelocity(int y, int length, int softest, int loudest) {
+    if (length <= 1) return loudest;
+    y = std::clamp(y, 0, length - 1);
+    return RoundHalfEven(softest + (loudest - softest) * static_cast<double>(y) / (length - 1));
+}
+
+int PressureValue(double pressure) {
+    if (std::isnan(pressure)) return -1;
+    return RoundHalfEven(std::clamp(pressure, 0.0, 1.0) * 127);
+}
+
+int PressureVelocity(double pressure) {
+    const int v = PressureValue(pressure);
+    return v < 0 ? -1 : std::max(v, 1);  // the lightest touch still sounds
+}
+
 int KeyLeft(int note, int keyWidth, const int* blackOffsets) {
     int octave = note / 12;
     int pc = note % 12;

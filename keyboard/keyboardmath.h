@@ -37,6 +37,16 @@ int RoundHalfEven(double v);
 // Velocity with Shift held: v * factor rounded and clamped to 0..127.
 int ShiftedVelocity(int velocity, double factor);
 
+// Velocity of a key struck y pixels below its back edge on a key `length` pixels long: the back
+// edge (y 0) plays softest, `softest`, the front edge (y length - 1) loudest, `loudest`, and the
+// pixels between in equal steps, rounded to the nearest (ties to even). Points beyond either edge
+// count as the edge; a key of one pixel or less plays loudest.
+int HeightVelocity(int y, int length, int softest, int loudest);
+// A touch pressure (0..1 where the device reports one) as a velocity 1..127 or a pressure value
+// 0..127; -1 when the pressure is not a number. Values beyond the ends count as the ends.
+int PressureVelocity(double pressure);
+int PressureValue(double pressure);
+
 // Absolute left x of a key. blackOffsets (5 entries) is given for the image style, where black
 // keys sit at the artwork's offsets inside the octave; nullptr means drawn keys.
 int KeyLeft(int note, int keyWidth, const int* blackOffsets);

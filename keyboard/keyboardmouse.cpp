@@ -1,5 +1,6 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <cmath>
 
 #include "keyboard/keyboard.h"
 #include "keyboard/keyboardmath.h"
@@ -52,8 +53,10 @@ void TKeyboard::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, i
         m_buttons |= button;
         SetMouseMode(button == Qt::LeftButton ? TMouseMode::LeftPlay : TMouseMode::Special);
         // A second button while one is held only changes the mode.
-        if (old == TMouseMode::None)
-            m_player.MousePress(note, m_player.PressVelocity(shift.testFlag(Qt::ShiftModifier)));
+        if (old == TMouseMode::None) {
+            m_player.MousePress(note, StrikeVelocity(note, y, shift.testFlag(Qt::ShiftModifier)));
+            m_pressureY = y;
+        }
         m_pressX = x;
         m_pressY = y;
         m_player.StartAxes();
@@ -69,14 +72,19 @@ void TKeyboard::MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
     }
     if (m_mouseMode == TMouseMode::Special) m_player.MoveAxes(m_pressY - y, x - m_pressX);
     int note = NoteAt(x, y);
+    const bool playing = m_mouseMode == TMouseMode::LeftPlay || m_mouseMode == TMouseMode::Special;
+    const bool glides = note != m_lastMouseNote && m_mouseMode == TMouseMode::LeftPlay;
+    if (playing && !glides && m_player.KeyPressure() != kpNone)
+        m_player.MousePressure(HeldPressure(std::nan(""), m_pressureY - y));
     if (note == m_lastMouseNote) return;
     m_lastMouseNote = note;
-    const bool playing = m_mouseMode == TMouseMode::LeftPlay || m_mouseMode == TMouseMode::Special;
     if (OnMouseDrag && playing)
         OnMouseDrag(this, note,
                     m_mouseMode == TMouseMode::LeftPlay ? Qt::LeftButton : Qt::RightButton, shift);
-    if (note >= 0 && note <= 127 && m_mouseMode == TMouseMode::LeftPlay)
-        m_player.MouseGlide(note, m_player.PressVelocity(shift.testFlag(Qt::ShiftModifier)));
+    if (note >= 0 && note <= 127 && m_mouseMode == TMouseMode::LeftPlay) {
+        m_player.MouseGlide(note, StrikeVelocity(note, y, shift.testFlag(Qt::ShiftModifier)));
+        m_pressureY = y;
+    }
     ReportHover(m_lastMouseNote);
 }
 
@@ -110,7 +118,10 @@ void TKeyboard::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int
 }
 
 void TKeyboard::DragTo(int x) {
-    int offset = m_dragStartOffset + m_dragStartX - x;  // dragging right shows lower notes
+    ScrollDragged(m_dragStartOffset + m_dragStartX - x);  // dragging right shows lower notes
+}
+
+void TKeyboard::ScrollDragged(int offset) {
     if (offset < 0)
         offset = 0;
     else if (FullWidth() - offset < width())

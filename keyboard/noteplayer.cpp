@@ -232,6 +232,13 @@ void TNotePlayer::Release(int keyChannel, int note, bool local) {
 }
 
 void TNotePlayer::ReleaseAllOf(bool local) {
+    if (local) {
+        // Pressure is taken off before the notes end; the mouse and the touch points then hold
+        // nothing until they press again.
+        EndAllPressures();
+        m_touches.clear();
+        m_mouseHolds = false;
+    }
     std::vector<TPress> released;
     for (auto it = m_presses.begin(); it != m_presses.end();) {
         if (std::get<0>(it->first) == local) {
@@ -366,7 +373,9 @@ void TNotePlayer::ResetAll() {
 
 void TNotePlayer::RestrikeLatched() {
     if (!m_latchedBefore) return;
-    PlayNote(m_channel, m_mouseNote, true, m_mouseVelocity);
+    if (!HeldByOthers(m_mouseNote, kMouseHolder))
+        PlayNote(m_channel, m_mouseNote, true, m_mouseVelocity);
+    m_mouseHolds = m_mouseVelocity > 0;
     m_latched = true;
     m_latchedBefore = false;
     if (m_observer) m_observer->MousePlayEnded();
@@ -376,27 +385,34 @@ void TNotePlayer::RestrikeLatched() {
 // Mouse
 
 void TNotePlayer::MousePress(int note, int velocity) {
-    PlayNote(m_channel, note, true, velocity);
+    if (!HeldByOthers(note, kMouseHolder)) PlayNote(m_channel, note, true, velocity);
     m_mouseNote = note;
     m_mouseVelocity = velocity;
+    m_mouseHolds = velocity > 0;
+    m_mousePressure = 0;
 }
 
 void TNotePlayer::MouseGlide(int note, int velocity) {
-    PlayNote(m_channel, m_mouseNote, true, 0);
+    EndPressure(m_mouseNote, m_mousePressure);
+    m_mouseHolds = false;
+    if (!HeldByOthers(m_mouseNote, kMouseHolder)) PlayNote(m_channel, m_mouseNote, true, 0);
     MousePress(note, velocity);
 }
 
 void TNotePlayer::MouseRelease(int note, bool latch) {
+    EndPressure(m_mouseNote, m_mousePressure);
     m_latched = latch;
     if (latch) return;
-    PlayNote(m_channel, note, true, 0);
+    m_mouseHolds = false;
+    if (!HeldByOthers(note, kMouseHolder)) PlayNote(m_channel, note, true, 0);
     m_mouseNote = note;
 }
 
 void TNotePlayer::EndLatch() {
     if (!m_latched) return;
     m_latched = false;
-    PlayNote(m_channel, m_mouseNote, true, 0);
+    m_mouseHolds = false;
+    if (!HeldByOthers(m_mouseNote, kMouseHolder)) PlayNote(m_channel, m_mouseNote, true, 0);
 }
 
 void TNotePlayer::StartAxes() {

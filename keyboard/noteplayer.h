@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "platform/midi/shortmessage.h"
 
 enum TChord { chNone, chMajor, chMinor, chMajor7, chMinor7, chFifths, chOctave, chPower, chCustom };
+// What a held note sends as its key is pressed harder: nothing, channel pressure (Dn vv) or
+// polyphonic key pressure (An kk vv) for each tone of the note.
+enum TKeyPressure { kpNone, kpChannel, kpPolyphonic };
 
 // What the player tells the one who shows its keys (the keyboard widget).
 class TNotePlayerObserver {
@@ -137,6 +141,27 @@ public:
     // Sends a controller message the mouse made: OnSend, then OnDisplay.
     void EmitControl(uint8_t status, uint8_t data1, uint8_t data2);
 
+    // Touch points, by the id the touch screen gives them: each plays one note at a time and glides
+    // on its own. The mouse and the touch points share a key: it is struck once, by the first of
+    // them to press it, and released when the last lets go. A touch point that a reset ended
+    // plays nothing more; its calls are ignored until its id is pressed again. A press with
+    // velocity 0 plays nothing.
+    void TouchPress(int id, int note, int velocity);
+    void TouchGlide(int id, int note, int velocity);
+    void TouchRelease(int id);
+    // The note a touch point holds; -1 for none.
+    int TouchNote(int id) const;
+    int TouchCount() const { return static_cast<int>(m_touches.size()); }
+
+    // Pressure of the key the mouse or a touch point holds, 0..127, sent as KeyPressure says on
+    // the channel of the note, only while the note is held and only when it changed. A note that
+    // ends with pressure on it sends pressure 0 before its note-off, so the next note starts
+    // without it.
+    TKeyPressure KeyPressure() const { return m_keyPressure; }
+    void SetKeyPressure(int v);
+    void MousePressure(int value);
+    void TouchPressure(int id, int value);
+
     // Plays (or on release stops) the note of the computer key with set-1 scan code `scan`;
     // returns that note, or -1 when the key plays none. A release stops exactly the note its own
     // press started; a second press without a release between first stops the note still held.
@@ -211,4 +236,24 @@ private:
 
     // Note each computer key (by scan code) is sounding, -1 for none.
     std::array<int, scanmap::kMapSize> m_keyNotes;
+
+    // A note the mouse or a touch point holds, with the pressure last sent for it (0: none).
+    struct THold {
+        int note;
+        int pressure = 0;
+    };
+    // The holder id of the mouse: no touch point has it.
+    static constexpr int kMouseHolder = std::numeric_limits<int>::min();
+    // Whether the mouse or a touch point other than `holder` holds `note`.
+    bool HeldByOthers(int note, int holder) const;
+    // Sends `value` for the press of `note` when it differs from `last`, which it then becomes.
+    void SendPressure(int note, int value, int& last);
+    void EndPressure(int note, int& last);
+    void EndAllPressures();
+
+    TKeyPressure m_keyPressure = kpNone;
+    std::map<int, THold> m_touches;
+    // Whether m_mouseNote sounds for the mouse (held down or latched).
+    bool m_mouseHolds = false;
+    int m_mousePressure = 0;
 };

@@ -2087,6 +2087,57 @@ Das lässt sich nicht rückgängig machen!</translation>
     </message>
 </context>
 <context>
+    <name>TTouchGroup</name>
+    <message>
+        <source>Strike, touch and pressure</source>
+        <translation>Anschlag, Berührung und Druck</translation>
+    </message>
+    <message>
+        <source>&amp;Velocity from where the key is struck</source>
+        <translation>Anschlagstärke &amp;je nach Anschlagstelle auf der Taste</translation>
+    </message>
+    <message>
+        <source>Near the front edge of a key loudest, near its back edge softest</source>
+        <translation>Nahe der Vorderkante einer Taste am lautesten, nahe der Hinterkante am leisesten</translation>
+    </message>
+    <message>
+        <source>Softest, at the back edge:</source>
+        <translation>Am leisesten, an der Hinterkante:</translation>
+    </message>
+    <message>
+        <source>Loudest, at the front edge:</source>
+        <translation>Am lautesten, an der Vorderkante:</translation>
+    </message>
+    <message>
+        <source>Play with every finger on a &amp;touch screen</source>
+        <translation>Mit jedem Finger auf einem &amp;Touchscreen spielen</translation>
+    </message>
+    <message>
+        <source>Velocity from how hard a finger presses, where the screen tells</source>
+        <translation>Anschlagstärke nach dem Fingerdruck, wo der Bildschirm ihn meldet</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Channel pressure (aftertouch)</source>
+        <translation>Kanaldruck (Aftertouch)</translation>
+    </message>
+    <message>
+        <source>Polyphonic key pressure</source>
+        <translation>Polyphoner Tastendruck</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure while a key is held:</source>
+        <translation>&amp;Druck, solange eine Taste gehalten wird:</translation>
+    </message>
+    <message>
+        <source>A held key&apos;s pressure follows how hard the finger presses, or moving up on the key with the mouse or a finger.</source>
+        <translation>Der Druck einer gehaltenen Taste folgt dem Fingerdruck oder einer Bewegung nach oben auf der Taste, mit der Maus oder einem Finger.</translation>
+    </message>
+</context>
+<context>
     <name>TTransposeForm</name>
     <message>
         <source>Show Help</source>

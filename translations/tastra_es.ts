@@ -2087,6 +2087,57 @@ This can&apos;t be undone later !</source>
     </message>
 </context>
 <context>
+    <name>TTouchGroup</name>
+    <message>
+        <source>Strike, touch and pressure</source>
+        <translation>Pulsación, tacto y presión</translation>
+    </message>
+    <message>
+        <source>&amp;Velocity from where the key is struck</source>
+        <translation>&amp;Velocidad según dónde se golpea la tecla</translation>
+    </message>
+    <message>
+        <source>Near the front edge of a key loudest, near its back edge softest</source>
+        <translation>Lo más fuerte cerca del borde delantero de una tecla, lo más suave cerca del trasero</translation>
+    </message>
+    <message>
+        <source>Softest, at the back edge:</source>
+        <translation>Lo más suave, en el borde trasero:</translation>
+    </message>
+    <message>
+        <source>Loudest, at the front edge:</source>
+        <translation>Lo más fuerte, en el borde delantero:</translation>
+    </message>
+    <message>
+        <source>Play with every finger on a &amp;touch screen</source>
+        <translation>Tocar con cada dedo en una pantalla &amp;táctil</translation>
+    </message>
+    <message>
+        <source>Velocity from how hard a finger presses, where the screen tells</source>
+        <translation>Velocidad según la fuerza del dedo, si la pantalla la indica</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Channel pressure (aftertouch)</source>
+        <translation>Presión de canal (aftertouch)</translation>
+    </message>
+    <message>
+        <source>Polyphonic key pressure</source>
+        <translation>Presión polifónica de tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure while a key is held:</source>
+        <translation>&amp;Presión mientras se mantiene una tecla:</translation>
+    </message>
+    <message>
+        <source>A held key&apos;s pressure follows how hard the finger presses, or moving up on the key with the mouse or a finger.</source>
+        <translation>La presión de una tecla mantenida sigue la fuerza del dedo, o un movimiento hacia arriba sobre la tecla con el ratón o un dedo.</translation>
+    </message>
+</context>
+<context>
     <name>TTransposeForm</name>
     <message>
         <source>Show Help</source>

@@ -2087,6 +2087,57 @@ Cette action est irréversible !</translation>
     </message>
 </context>
 <context>
+    <name>TTouchGroup</name>
+    <message>
+        <source>Strike, touch and pressure</source>
+        <translation>Frappe, toucher et pression</translation>
+    </message>
+    <message>
+        <source>&amp;Velocity from where the key is struck</source>
+        <translation>&amp;Vélocité selon l&apos;endroit où la touche est frappée</translation>
+    </message>
+    <message>
+        <source>Near the front edge of a key loudest, near its back edge softest</source>
+        <translation>Le plus fort près du bord avant d&apos;une touche, le plus doux près de son bord arrière</translation>
+    </message>
+    <message>
+        <source>Softest, at the back edge:</source>
+        <translation>Le plus doux, au bord arrière :</translation>
+    </message>
+    <message>
+        <source>Loudest, at the front edge:</source>
+        <translation>Le plus fort, au bord avant :</translation>
+    </message>
+    <message>
+        <source>Play with every finger on a &amp;touch screen</source>
+        <translation>Jouer avec chaque doigt sur un écran &amp;tactile</translation>
+    </message>
+    <message>
+        <source>Velocity from how hard a finger presses, where the screen tells</source>
+        <translation>Vélocité selon la force d&apos;appui du doigt, si l&apos;écran la fournit</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Channel pressure (aftertouch)</source>
+        <translation>Pression de canal (aftertouch)</translation>
+    </message>
+    <message>
+        <source>Polyphonic key pressure</source>
+        <translation>Pression polyphonique par touche</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure while a key is held:</source>
+        <translation>&amp;Pression tant qu&apos;une touche est tenue :</translation>
+    </message>
+    <message>
+        <source>A held key&apos;s pressure follows how hard the finger presses, or moving up on the key with the mouse or a finger.</source>
+        <translation>La pression d&apos;une touche tenue suit la force d&apos;appui du doigt, ou un mouvement vers le haut sur la touche avec la souris ou un doigt.</translation>
+    </message>
+</context>
+<context>
     <name>TTransposeForm</name>
     <message>
         <source>Show Help</source>

@@ -2087,6 +2087,57 @@ L&apos;operazione non si può annullare!</translation>
     </message>
 </context>
 <context>
+    <name>TTouchGroup</name>
+    <message>
+        <source>Strike, touch and pressure</source>
+        <translation>Colpo, tocco e pressione</translation>
+    </message>
+    <message>
+        <source>&amp;Velocity from where the key is struck</source>
+        <translation>&amp;Velocity secondo il punto in cui si colpisce il tasto</translation>
+    </message>
+    <message>
+        <source>Near the front edge of a key loudest, near its back edge softest</source>
+        <translation>Più forte vicino al bordo anteriore di un tasto, più piano vicino a quello posteriore</translation>
+    </message>
+    <message>
+        <source>Softest, at the back edge:</source>
+        <translation>Più piano, al bordo posteriore:</translation>
+    </message>
+    <message>
+        <source>Loudest, at the front edge:</source>
+        <translation>Più forte, al bordo anteriore:</translation>
+    </message>
+    <message>
+        <source>Play with every finger on a &amp;touch screen</source>
+        <translation>Suonare con ogni dito su uno schermo &amp;tattile</translation>
+    </message>
+    <message>
+        <source>Velocity from how hard a finger presses, where the screen tells</source>
+        <translation>Velocity secondo la forza del dito, se lo schermo la indica</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Channel pressure (aftertouch)</source>
+        <translation>Pressione di canale (aftertouch)</translation>
+    </message>
+    <message>
+        <source>Polyphonic key pressure</source>
+        <translation>Pressione polifonica del tasto</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure while a key is held:</source>
+        <translation>P&amp;ressione mentre un tasto è tenuto:</translation>
+    </message>
+    <message>
+        <source>A held key&apos;s pressure follows how hard the finger presses, or moving up on the key with the mouse or a finger.</source>
+        <translation>La pressione di un tasto tenuto segue la forza del dito, o un movimento verso l&apos;alto sul tasto con il mouse o un dito.</translation>
+    </message>
+</context>
+<context>
     <name>TTransposeForm</name>
     <message>
         <source>Show Help</source>

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace keymath;
 
 TEST(KeyboardMath, DrawnHitTestSplitsWhiteKeysAtHalvesAndBlackBand) {
@@ -88,4 +90,39 @@ TEST(KeyboardMath, CustomChordDropsRepeatsAndStopsAtZeroOr16) {
     int8_t custom[16] = {-5, 12, 0, 9};
     EXPECT_EQ(ChordOffsets(8, custom), (std::vector<int>{-5, 12}));
     EXPECT_EQ(ChordOffsets(7, custom), (std::vector<int>{7, 12, -12}));
+}
+
+TEST(KeyboardMath, StrikeHeightMapsBackEdgeToSoftestAndFrontEdgeToLoudest) {
+    struct TCase {
+        int y, length, softest, loudest, velocity;
+    };
+    const TCase cases[] = {
+        {0, 76, 30, 127, 30},     // back edge
+        {75, 76, 30, 127, 127},   // front edge
+        {-9, 76, 30, 127, 30},    // above the key counts as its back edge
+        {200, 76, 30, 127, 127},  // below it as its front edge
+        {15, 31, 1, 127, 64},     // middle of a drawn black key: 1 + 126 / 2
+        {20, 41, 30, 127, 78},    // middle of an image black key: 78.5 to even
+        {1, 3, 10, 11, 10},       // 10.5 ties to even
+        {0, 1, 30, 127, 127},     // a key of one pixel plays loudest
+        {0, 0, 30, 127, 127},
+        {0, 76, 100, 100, 100},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(HeightVelocity(c.y, c.length, c.softest, c.loudest), c.velocity)
+            << "y " << c.y << " length " << c.length;
+}
+
+TEST(KeyboardMath, TouchPressureBecomesVelocityAndPressureWithinRange) {
+    const double nan = std::nan("");
+    struct TCase {
+        double pressure;
+        int velocity, value;
+    };
+    const TCase cases[] = {{0.5, 64, 64},  {1.0, 127, 127}, {1.7, 127, 127}, {0.0, 1, 0},
+                           {-0.3, 1, 0},   {nan, -1, -1},   {0.001, 1, 0}};
+    for (const TCase& c : cases) {
+        EXPECT_EQ(PressureVelocity(c.pressure), c.velocity) << c.pressure;
+        EXPECT_EQ(PressureValue(c.pressure), c.value) << c.pressure;
+    }
 }

@@ -96,6 +96,11 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     palette[9] = QColor(9, 8, 7);
     a.SetChannelPalette(palette);
     a.SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/laptop.ini"));
+    a.SetVelocityFromHeight(true);
+    a.SetVelocityRange(12, 99);
+    a.SetTouchPressure(true);
+    a.SetKeyPressure(kpPolyphonic);
+    a.SetMultiTouch(true);
     TMemSettingsStore store;
     a.SaveSettings(store);
     EXPECT_EQ(store.ReadSection("KbTest"),
@@ -106,7 +111,9 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
                                         "Transpose", "DisplayTranspose", "TransposeThru",
                                         "KeyLabels", "KeyLabelFlats", "MiddleCOctave",
                                         "KeyLegends", "ChannelColours", "ChannelPalette",
-                                        "KeyMapFile"}));
+                                        "KeyMapFile", "VelocityFromHeight", "VelocityMin",
+                                        "VelocityMax", "TouchPressure", "KeyPressure",
+                                        "MultiTouch"}));
     EXPECT_EQ(store.ReadInteger("KbTest", "VelShiftFactor", 0), 62);  // 62.5 to even
 
     kbtest::TPlayedKeyboard reloaded;
@@ -139,6 +146,45 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     EXPECT_EQ(b.ChannelPalette(), palette);
     EXPECT_EQ(b.KeyMapFile(), a.KeyMapFile());
     EXPECT_TRUE(b.Player().KeyMapInUse());
+    EXPECT_TRUE(b.VelocityFromHeight());
+    EXPECT_EQ(b.VelocityMin(), 12);
+    EXPECT_EQ(b.VelocityMax(), 99);
+    EXPECT_TRUE(b.TouchPressure());
+    EXPECT_EQ(b.KeyPressure(), kpPolyphonic);
+    EXPECT_TRUE(b.MultiTouch());
+}
+
+TEST(KeyboardSettings, StrikeTouchAndPressureAreOffAtFirstStartAndStoredAsScriptsWriteThem) {
+    kbtest::TPlayedKeyboard played;
+    TMemSettingsStore store;
+    played.kb.SaveSettings(store);
+    // Flags as the window's other flags ("0"/"1"), numbers as numbers.
+    struct TStored {
+        const char* name;
+        bool flag;
+        int value;
+        int scripted;
+    };
+    const TStored stored[] = {{"VelocityFromHeight", true, 0, 1}, {"VelocityMin", false, 30, 1},
+                              {"VelocityMax", false, 127, 1},     {"TouchPressure", true, 0, 1},
+                              {"KeyPressure", false, 0, 2},       {"MultiTouch", true, 0, 1}};
+    for (const TStored& v : stored) {
+        if (v.flag) {
+            EXPECT_EQ(store.ReadString("Keyboard", v.name, "missing"), "0") << v.name;
+            store.WriteBool("Keyboard", v.name, v.scripted != 0);
+        } else {
+            EXPECT_EQ(store.ReadInteger("Keyboard", v.name, -1), v.value) << v.name;
+            store.WriteInteger("Keyboard", v.name, v.scripted);
+        }
+    }
+    kbtest::TPlayedKeyboard loaded;
+    loaded.kb.LoadSettings(store);
+    EXPECT_TRUE(loaded.kb.VelocityFromHeight());
+    EXPECT_EQ(loaded.kb.VelocityMin(), 1);
+    EXPECT_EQ(loaded.kb.VelocityMax(), 1);
+    EXPECT_TRUE(loaded.kb.TouchPressure());
+    EXPECT_EQ(loaded.kb.KeyPressure(), kpPolyphonic);
+    EXPECT_TRUE(loaded.kb.MultiTouch());
 }
 
 TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
@@ -149,6 +195,9 @@ TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
     store.WriteInteger("Keyboard", "UpDownController", 200);
     store.WriteInteger("Keyboard", "Channel", 18);
     store.WriteInteger("Keyboard", "Transpose", 500);
+    store.WriteInteger("Keyboard", "KeyPressure", 3);
+    store.WriteInteger("Keyboard", "VelocityMin", 300);  // both ends are kept to 1..127, in order
+    store.WriteInteger("Keyboard", "VelocityMax", -5);
     kbtest::TPlayedKeyboard played;
     TKeyboard& kb = played.kb;
     kb.SetLanguage(TLanguage::German);
@@ -166,4 +215,7 @@ TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
     EXPECT_EQ(kb.NoteName(60), "C3");
     EXPECT_EQ(kb.KeyLabels(), klNever);
     EXPECT_EQ(kb.MiddleCOctave(), 3);
+    EXPECT_EQ(kb.KeyPressure(), kpNone);
+    EXPECT_EQ(kb.VelocityMin(), 1);
+    EXPECT_EQ(kb.VelocityMax(), 127);
 }

@@ -5,6 +5,10 @@
 #include <random>
 #include <sstream>
 
+#include <QTest>
+#include <QTouchEvent>
+#include <set>
+
 #include "keyboard/keyboard.h"
 #include "keyboardtestutil.h"
 
@@ -20,6 +24,14 @@ struct TBalance {
         player.OnSend = [this](uint8_t status, uint8_t note, uint8_t vel) {
             if ((status & 0xF0) == 0x80 && fault.empty())
                 fault = "0x8x sent at step " + std::to_string(step);
+            // Pressure only for a note that sounds (poly), or while one sounds on the channel.
+            bool held = false;
+            for (const auto& [key, n] : sounding)
+                if (key.first == (status & 15) && n > 0 &&
+                    ((status & 0xF0) == 0xD0 || key.second == note))
+                    held = true;
+            if (((status & 0xF0) == 0xA0 || (status & 0xF0) == 0xD0) && !held && fault.empty())
+                fault = "pressure without its note at step " + std::to_string(step);
             if ((status & 0xF0) != 0x90) return;
             int& n = sounding[{status & 15, note}];
             n += vel > 0 ? 1 : -1;
@@ -215,7 +227,109 @@ void RunRandomSession(unsigned seed, int steps, bool withWidget) {
     }
 }
 
+// Fingers (up to twelve, some beside the keyboard) and the mouse at random on a keyboard with
+// every option on, with chords, pressure kinds, cancelled touches, a lost window and resets
+// between: when all have let go, every note-on has its note-off and no key is lit.
+void RunTouchSession(unsigned seed, int steps) {
+    static QPointingDevice* screen = QTest::createTouchDevice(
+        QInputDevice::DeviceType::TouchScreen,
+        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure);
+    TNotePlayer player;
+    TKeyboard kb(player);
+    kb.resize(300, 50);
+    kb.SetBaseNote(24);
+    kb.SetMultiTouch(true);
+    kb.SetTouchPressure(true);
+    kb.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&kb));
+    TBalance balance;
+    balance.Attach(player);
+    std::mt19937 rng(seed);
+    auto rnd = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    std::map<int, QPoint> down;
+    bool mouse = false;
+    // As touch screens report them: every finger down in each event, the still ones stationary.
+    auto fingers = QTest::touchEvent(&kb, screen, false);
+    auto commit = [&](int moved) {
+        for (const auto& [other, at] : down)
+            if (other != moved) fingers.stationary(other);
+        fingers.commit();
+    };
+    for (int i = 0; i < steps; ++i) {
+        balance.step = i;
+        const QPoint at(rnd(-20, 320), rnd(-10, 60));
+        const int id = rnd(0, 11);
+        switch (rnd(0, 14)) {
+            case 0:
+            case 1:
+            case 2:
+                if (down.count(id)) break;
+                fingers.press(id, at);
+                commit(id);
+                down[id] = at;
+                break;
+            case 3:
+            case 4:
+            case 5:
+            case 6:
+                if (!down.count(id)) break;
+                down[id] = at;
+                fingers.move(id, at);
+                commit(id);
+                break;
+            case 7:
+            case 8:
+                if (!down.count(id)) break;
+                down.erase(id);
+                fingers.release(id, at);
+                commit(id);
+                break;
+            case 9:
+                kbtest::Mouse(kb, mouse ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress,
+                              Qt::LeftButton, mouse ? Qt::NoButton : Qt::LeftButton, {}, at.x(),
+                              at.y());
+                mouse = !mouse;
+                break;
+            case 10:
+                kbtest::Mouse(kb, QEvent::MouseMove, Qt::NoButton,
+                              mouse ? Qt::LeftButton : Qt::NoButton, {}, at.x(), at.y());
+                break;
+            case 11:
+                kb.SetKeyPressure(rnd(0, 2));
+                kb.SetVelocityFromHeight(rnd(0, 1));
+                break;
+            case 12:
+                kb.SetChord(static_cast<TChord>(rnd(0, 7)));
+                break;
+            case 13: {
+                QTouchEvent cancel(QEvent::TouchCancel, screen);
+                QEvent lost(QEvent::WindowDeactivate);
+                QApplication::sendEvent(&kb, rnd(0, 1) ? static_cast<QEvent*>(&cancel) : &lost);
+                break;
+            }
+            case 14:
+                if (rnd(0, 3) == 0) kb.ResetPlaying();
+                break;
+        }
+        ASSERT_EQ(balance.fault, "") << "seed " << seed;
+    }
+    for (const auto& [id, at] : down) fingers.release(id, at);
+    fingers.commit();
+    if (mouse)
+        kbtest::Mouse(kb, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {}, 10, 10);
+    ASSERT_EQ(balance.fault, "") << "seed " << seed;
+    EXPECT_GT(balance.noteOns, steps / 20) << "the session played too little to prove anything";
+    for (const auto& [key, count] : balance.sounding)
+        EXPECT_EQ(count, 0) << "seed " << seed << " channel " << key.first << " note "
+                            << key.second;
+    for (int n = 0; n < 128; ++n) EXPECT_EQ(kb.Player().LocalCount(n), 0) << n;
+}
+
 }  // namespace
+
+TEST(KeyboardRandom, TenFingersAndTheMouseInAnyOrderLeaveNoNoteSounding) {
+    for (unsigned seed = 1; seed <= 4; ++seed) RunTouchSession(seed, 400);
+}
 
 TEST(NotePlayerRandom, EveryNoteOnIsMatchedByANoteOff) {
     for (unsigned seed = 1; seed <= 12; ++seed) RunRandomSession(seed, 4000, false);

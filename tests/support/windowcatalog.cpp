@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 
@@ -139,6 +141,90 @@ TWindowView KeyMapEditor(const char* name) {
             }};
 }
 
+// Three fingers on the main window's keyboard, with the velocity from the height of the strike and
+// polyphonic key pressure on: a picture of that stretch of keys with a circle where each finger
+// came down and the velocity it played, the scale from the softest velocity at the back edge to
+// the loudest at the front beside the keys, and an arrow on the finger that moves up for
+// pressure.
+TWindowView TouchKeyboard(const char* name) {
+    return {QString::fromLatin1(name), 0, [](TTastra2& w) -> QWidget* {
+                static QPointingDevice* screen = QTest::createTouchDevice();
+                TKeyboard& kb = *w.Keyboard1;
+                kb.SetMultiTouch(true);
+                kb.SetVelocityFromHeight(true);
+                kb.SetKeyPressure(kpPolyphonic);
+                kb.SetBaseNote(48);
+                const int kw = kb.KeyWidth(), h = kb.height();
+                struct TFinger {
+                    QPoint at;
+                    bool pressure;
+                };
+                // C near its front edge, F# near its back edge, A half way and moving up.
+                const TFinger fingers[] = {{{kw / 2, h - 6}, false},
+                                           {{kb.KeyLeft(54) - kb.ScrollOffset() + 4, 5}, false},
+                                           {{5 * kw + kw / 2, h / 2 + 8}, true}};
+                auto down = QTest::touchEvent(&kb, screen);
+                for (int i = 0; i < 3; ++i) down.press(i, fingers[i].at);
+                down.commit();
+                QApplication::processEvents();
+                const int width = 14 * kw;
+                const QPixmap keys = kb.grab(QRect(0, 0, width, h));
+                const qreal dpr = keys.devicePixelRatio();
+                const int margin = 12, scaleWidth = 14, room = 48;
+                const QSize size(margin + width + room, margin + h + margin);
+                QPixmap picture(size * dpr);
+                picture.setDevicePixelRatio(dpr);
+                picture.fill(Qt::white);
+                QPainter p(&picture);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.drawPixmap(margin, margin, keys);
+                // The scale: softest at the back edge (top), loudest at the front (bottom).
+                const QRect scale(margin + width + 8, margin, scaleWidth, h);
+                QLinearGradient ramp(scale.topLeft(), scale.bottomLeft());
+                ramp.setColorAt(0, QColor(220, 230, 255));
+                ramp.setColorAt(1, QColor(20, 60, 200));
+                p.fillRect(scale, ramp);
+                p.setPen(Qt::black);
+                QFont small = p.font();
+                small.setPointSizeF(small.pointSizeF() * 0.85);
+                p.setFont(small);
+                const QRect numbers(scale.right() + 3, margin, room, h);
+                p.drawText(numbers, Qt::AlignTop | Qt::AlignLeft, QString::number(kb.VelocityMin()));
+                p.drawText(numbers, Qt::AlignBottom | Qt::AlignLeft,
+                           QString::number(kb.VelocityMax()));
+                for (const TFinger& f : fingers) {
+                    const QPoint c = f.at + QPoint(margin, margin);
+                    const int note = kb.NoteAt(f.at.x(), f.at.y());
+                    p.setPen(QPen(QColor(20, 60, 200), 2));
+                    p.setBrush(QColor(70, 110, 230, 120));
+                    p.drawEllipse(c, 7, 7);
+                    const QString v = QString::number(kb.StrikeVelocity(note, f.at.y(), false));
+                    const QRect box = p.fontMetrics().boundingRect(v).adjusted(-3, -1, 3, 1);
+                    const QRect label = box.translated(c + QPoint(9, 4) - box.bottomLeft());
+                    p.setPen(Qt::black);
+                    p.setBrush(QColor(255, 255, 230));
+                    p.drawRect(label);
+                    p.drawText(label, Qt::AlignCenter, v);
+                    if (!f.pressure) continue;
+                    p.setPen(QPen(QColor(200, 40, 40), 2));
+                    const QPoint tip = c - QPoint(0, 20);
+                    p.drawLine(c - QPoint(0, 9), tip);
+                    p.drawLine(tip, tip + QPoint(-4, 5));
+                    p.drawLine(tip, tip + QPoint(4, 5));
+                }
+                p.end();
+                auto up = QTest::touchEvent(&kb, screen);
+                for (int i = 0; i < 3; ++i) up.release(i, fingers[i].at);
+                up.commit();
+                auto* view = new QLabel;
+                view->setAttribute(Qt::WA_DeleteOnClose);
+                view->setPixmap(picture);
+                view->setFixedSize(size);
+                view->show();
+                return view;
+            }};
+}
+
 }  // namespace
 
 const std::vector<TWindowView>& WindowViews() {
@@ -161,6 +247,7 @@ const std::vector<TWindowView>& WindowViews() {
         SettingsPage(7, "settings-synth"),
         LabelledKeyboard("keyboard-labels", false),
         LabelledKeyboard("keyboard-labels-drawn", true),
+        TouchKeyboard("keyboard-touch"),
         KeyMapEditor("keymap-editor"),
         Dialog("transpose", 1, "Transpose1"),
         Dialog("chord-editor", 1, "ChordEditor1"),
