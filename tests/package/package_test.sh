@@ -33,6 +33,10 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for want in libqt6widgets6 libfluidsynth librtmidi libsdl2 libxi6 liblo7 libxkbcommon-x11 timgm6mb-soundfont; do
     [[ "$depends" == *"$want"* ]] || fail "Depends lacks $want: $depends"
 done
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+for want in qt6-translations-l10n qt6-wayland; do
+    [[ "$recommends" == *"$want"* ]] || fail "Recommends lacks $want: $recommends"
+done
 
 root="$(realpath "$work")/root"
 dpkg -x "$deb" "$root"
