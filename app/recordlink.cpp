@@ -2,12 +2,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QPointer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -21,9 +21,9 @@ constexpr char kTrackName[] = "Tastra recording";
 
 // A name no file in folder has yet: "Recording <date> <time>.mid", numbered when taken.
 QString FreeName(const QDir& folder) {
-    const QString base = QStringLiteral("Recording %1")
-                             .arg(QDateTime::currentDateTime().toString(
-                                 QStringLiteral("yyyy-MM-dd hh-mm-ss")));
+    const QString base =
+        QStringLiteral("Recording %1")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss")));
     QString name = base + QStringLiteral(".mid");
     for (int n = 2; folder.exists(name); ++n) name = QStringLiteral("%1-%2.mid").arg(base).arg(n);
     return folder.filePath(name);
@@ -93,8 +93,7 @@ bool TRecordLink::SaveRecordingAs() {
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".mid");
     QString error;
-    if (!TMidiFile::Write(path, m_recorder.Messages(), kTrackName, m_recorder.LengthNs(0),
-                          error)) {
+    if (!TMidiFile::Write(path, m_recorder.Messages(), kTrackName, m_recorder.LengthNs(0), error)) {
         m_host.prompts->Error(error + QLatin1Char('\n') +
                               tr("The recording is kept: save it somewhere else."));
         return false;
@@ -189,8 +188,7 @@ void TRecordLink::OfferKept() {
             QFile::remove(path);
             continue;
         }
-        const QString to =
-            m_host.prompts->ChooseMidiFile(true, QDir(m_lastFolder).filePath(name));
+        const QString to = m_host.prompts->ChooseMidiFile(true, QDir(m_lastFolder).filePath(name));
         if (to.isEmpty()) return;
         std::string bytes, reason;
         if (ReadWholeFile(path.toStdString(), bytes, &reason) != TReadResult::Ok ||

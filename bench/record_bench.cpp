@@ -90,9 +90,10 @@ int main(int argc, char** argv) {
     w.FindAction("StartRecording1")->trigger();
     out.ClearSent();
     const TMidiRecorder& r = w.Record().Recorder();
-    std::printf("record  %zu messages of an hour: longest send %.3f ms recording, %.3f ms not; "
-                "%.2f MB held\n",
-                r.Messages().size(), recording, idle, r.MemoryBytes() / 1048576.0);
+    std::printf(
+        "record  %zu messages of an hour: longest send %.3f ms recording, %.3f ms not; "
+        "%.2f MB held\n",
+        r.Messages().size(), recording, idle, r.MemoryBytes() / 1048576.0);
 
     QTemporaryDir dir;
     const QString path = dir.filePath("hour.mid");
@@ -117,10 +118,11 @@ int main(int argc, char** argv) {
     const double period = 128 / 48.0;
     int over = 0;
     for (double late : out.Late) over += late > period;
-    std::printf("play    %zu messages: late by median %.3f ms, 99%% %.3f ms, most %.3f ms; "
-                "%d over one period (%.2f ms)\n",
-                out.Late.size(), Percentile(out.Late, 0.5), Percentile(out.Late, 0.99),
-                Percentile(out.Late, 1.0), over, period);
+    std::printf(
+        "play    %zu messages: late by median %.3f ms, 99%% %.3f ms, most %.3f ms; "
+        "%d over one period (%.2f ms)\n",
+        out.Late.size(), Percentile(out.Late, 0.5), Percentile(out.Late, 0.99),
+        Percentile(out.Late, 1.0), over, period);
     w.close();
     return 0;
 }

@@ -158,8 +158,9 @@ bool TSmfReader::Times(int division, TMidiSong& song) {
     const __int128 tickDenominator =
         smpte ? static_cast<__int128>(fps == 29 ? 2997 : fps * 100) * perFrame : division;
     if (tickDenominator <= 0)
-        return Fail(TMidiFile::tr("The file's header gives no length to its ticks: the file is "
-                                  "damaged."));
+        return Fail(
+            TMidiFile::tr("The file's header gives no length to its ticks: the file is "
+                          "damaged."));
     std::size_t nextTempo = 0;
     std::uint64_t segmentTick = 0;
     __int128 segmentNs = 0;
@@ -168,8 +169,8 @@ bool TSmfReader::Times(int division, TMidiSong& song) {
         if (smpte) return static_cast<__int128>(tick) * 100 * 1000000000 / tickDenominator;
         while (nextTempo < m_tempos.size() && m_tempos[nextTempo].Tick <= tick) {
             const TTempoChange& change = m_tempos[nextTempo++];
-            segmentNs += static_cast<__int128>(change.Tick - segmentTick) * tempo * 1000 /
-                         tickDenominator;
+            segmentNs +=
+                static_cast<__int128>(change.Tick - segmentTick) * tempo * 1000 / tickDenominator;
             segmentTick = change.Tick;
             tempo = change.MicrosecondsPerQuarter;
         }
@@ -180,8 +181,9 @@ bool TSmfReader::Times(int division, TMidiSong& song) {
     for (const TTickEvent& e : m_events) {
         const __int128 ns = nsAt(e.Tick);
         if (ns > TMidiFile::kMaxSongNs)
-            return Fail(TMidiFile::tr("An event comes more than a day into the song: the file's "
-                                      "delta times are damaged."));
+            return Fail(
+                TMidiFile::tr("An event comes more than a day into the song: the file's "
+                              "delta times are damaged."));
         song.Messages.push_back({static_cast<std::int64_t>(ns), e.Status, e.Data1, e.Data2});
     }
     const __int128 end = nsAt(m_lastTick);
@@ -199,8 +201,9 @@ bool TSmfReader::Run(TMidiSong& song, QString& error) {
         return ok;
     };
     if (m_size < 4 || Be(0, 4) != 0x4D546864)  // "MThd"
-        return done(Fail(TMidiFile::tr("This is not a Standard MIDI File: it does not begin "
-                                       "with a MIDI header.")));
+        return done(
+            Fail(TMidiFile::tr("This is not a Standard MIDI File: it does not begin "
+                               "with a MIDI header.")));
     if (!Need(0, 14, m_size) || Be(4, 4) < 6 || !Need(8, Be(4, 4), m_size))
         return done(Fail(TMidiFile::tr("The file's header is cut short.")));
     const std::size_t headerEnd = 8 + Be(4, 4);
@@ -248,8 +251,7 @@ void PutBe(std::string& out, std::uint32_t value, int bytes) {
 
 }  // namespace
 
-bool TMidiFile::Parse(const std::uint8_t* data, std::size_t size, TMidiSong& song,
-                      QString& error) {
+bool TMidiFile::Parse(const std::uint8_t* data, std::size_t size, TMidiSong& song, QString& error) {
     return TSmfReader(data, size).Run(song, error);
 }
 
@@ -333,8 +335,7 @@ std::string TMidiFile::Bytes(const std::vector<TTimedMessage>& messages, const s
 bool TMidiFile::Write(const QString& path, const std::vector<TTimedMessage>& messages,
                       const std::string& name, std::int64_t endNs, QString& error) {
     std::string reason;
-    if (WriteFileAtomically(path.toStdString(), Bytes(messages, name, endNs), &reason))
-        return true;
+    if (WriteFileAtomically(path.toStdString(), Bytes(messages, name, endNs), &reason)) return true;
     error = tr("\"%1\" could not be written: %2")
                 .arg(QFileInfo(path).fileName(), QString::fromStdString(reason));
     return false;

@@ -43,8 +43,7 @@ public:
 
     // Reads a file's bytes; false with `error` (in the user's language) when they are not a
     // Standard MIDI File of format 0 or 1 with something to play, and `song` is then empty.
-    static bool Parse(const std::uint8_t* data, std::size_t size, TMidiSong& song,
-                      QString& error);
+    static bool Parse(const std::uint8_t* data, std::size_t size, TMidiSong& song, QString& error);
     // Reads the file at path (refusing one over kMaxFileBytes); the error names the file.
     static bool Read(const QString& path, TMidiSong& song, QString& error);
 

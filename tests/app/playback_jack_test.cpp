@@ -46,7 +46,8 @@ TEST_F(PlaybackJack, AFileArrivesAtItsTimesWithinAPeriod) {
     std::string tempoTrack, noteTrack;
     int lastTick = 0;
     for (const auto& [tick, us] : tempos) {
-        tempoTrack += static_cast<char>(tick - lastTick) + std::string("\xFF\x51\x03", 3) + Be(us, 3);
+        tempoTrack +=
+            static_cast<char>(tick - lastTick) + std::string("\xFF\x51\x03", 3) + Be(us, 3);
         lastTick = tick;
     }
     tempoTrack += std::string("\x00\xFF\x2F\x00", 4);

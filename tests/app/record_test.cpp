@@ -108,6 +108,7 @@ TEST_F(RecordTest, ARecordingReadsBackWithAnotherReaderAsPlayed) {
     QTest::qWait(20);
     spans.push_back(Act([&] { w->BPanicClick(); }));
     QTest::qWait(20);
+    w->Keyboard1->SetChord(chNone);
     spans.push_back(Act([&] { Receive({0x644092}); }));  // held through thru at the stop
     QTest::qWait(20);
     const TSpan stop = Act([&] { Action("StartRecording1")->trigger(); });
@@ -121,10 +122,10 @@ TEST_F(RecordTest, ARecordingReadsBackWithAnotherReaderAsPlayed) {
     ASSERT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
     const TMidoFile file = ReadWithMido(dir.filePath("take.mid"));
     EXPECT_EQ(file.header, (QStringList{"type", "0", "ticks", "960", "tracks", "1"}));
-    EXPECT_EQ(file.metas, (QStringList{"0 track_name Tastra recording", "0 set_tempo 500000",
-                                       QString("%1 end_of_track ").arg(file.messages.empty()
-                                                                           ? 0
-                                                                           : file.messages.back().tick)}));
+    EXPECT_EQ(file.metas,
+              (QStringList{"0 track_name Tastra recording", "0 set_tempo 500000",
+                           QString("%1 end_of_track ")
+                               .arg(file.messages.empty() ? 0 : file.messages.back().tick)}));
     const std::vector<uint32_t> sent = Sent();
     ASSERT_EQ(file.messages.size(), sent.size() + 1);
     const int64_t tick = TMidiFile::NsOfTick(1);
@@ -162,8 +163,6 @@ TEST_F(RecordTest, ASaveThatFailsSaysSoAndKeepsTheRecording) {
 // Closing the window and starting a new recording keep what was not saved; the next start
 // offers it, and saving moves it where the user wants it.
 TEST_F(RecordTest, AnUnsavedRecordingIsKeptAndOfferedAtTheNextStart) {
-    TTastraServices s;
-    dataFolder.clear();
     Stop();
     // A window that keeps recordings in the test's folder.
     const auto startKeeping = [&] {
@@ -177,11 +176,13 @@ TEST_F(RecordTest, AnUnsavedRecordingIsKeptAndOfferedAtTheNextStart) {
     startKeeping();
     Action("StartRecording1")->trigger();
     w->FormMouseWheel(120, Qt::NoModifier);
+    Action("StartRecording1")->trigger();
     Action("StartRecording1")->trigger();  // a new recording: the first is kept
     w->FormMouseWheel(-120, Qt::NoModifier);
     Stop();  // closing while recording keeps the second
     QDir kept(keepDir.path());
-    ASSERT_EQ(kept.entryList(QDir::Files).size(), 2) << kept.entryList(QDir::Files).join(' ').toStdString();
+    ASSERT_EQ(kept.entryList(QDir::Files).size(), 2)
+        << kept.entryList(QDir::Files).join(' ').toStdString();
 
     prompts.keptAnswer = TUserPrompts::kaDiscard;
     startKeeping();

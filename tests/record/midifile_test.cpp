@@ -1,5 +1,7 @@
 // Standard MIDI Files read for playing and the recorder's bookkeeping: times through tempo
 // changes, running status and merged tracks; damaged files refused with a message that says why.
+#include "record/midifile.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "record/midifile.h"
 #include "record/midirecorder.h"
 
 namespace {
@@ -35,8 +36,8 @@ std::string Chunk(const std::string& type, const std::string& body) {
 }
 
 std::string Smf(int format, int division, const std::vector<std::string>& tracks) {
-    std::string file = Chunk("MThd", Be(format, 2) + Be(static_cast<uint32_t>(tracks.size()), 2) +
-                                         Be(division, 2));
+    std::string file = Chunk(
+        "MThd", Be(format, 2) + Be(static_cast<uint32_t>(tracks.size()), 2) + Be(division, 2));
     for (const auto& t : tracks) file += Chunk("MTrk", t);
     return file;
 }
@@ -75,19 +76,19 @@ INSTANTIATE_TEST_SUITE_P(
         // Tempo 0.4 s a quarter, 0.8 s from tick 192 on, in the first track; the notes in the
         // second, with running status after the first; a system-exclusive event is skipped and
         // ends running status.
-        TSongCase{"TempoChangesAndRunningStatusAcrossTracks",
-                  Smf(1, 96,
-                      {VarLen(0) + Bytes({0xFF, 0x51, 3, 0x06, 0x1A, 0x80}) + VarLen(192) +
-                           Bytes({0xFF, 0x51, 3, 0x0C, 0x35, 0x00}) + kEnd,
-                       VarLen(96) + Bytes({0x92, 50, 64}) + VarLen(0) + Bytes({52, 64}) +
-                           VarLen(192) + Bytes({50, 0}) + VarLen(0) +
-                           Bytes({0xF0, 3, 0x7E, 0x01, 0xF7}) + VarLen(12) +
-                           Bytes({0x82, 52, 30}) + VarLen(0) + Bytes({0xC2, 7}) + kEnd}),
-                  {{400, 0x92, 50, 64},
-                   {400, 0x92, 52, 64},
-                   {1600, 0x92, 50, 0},
-                   {1700, 0x82, 52, 30},
-                   {1700, 0xC2, 7, 0}}},
+        TSongCase{
+            "TempoChangesAndRunningStatusAcrossTracks",
+            Smf(1, 96,
+                {VarLen(0) + Bytes({0xFF, 0x51, 3, 0x06, 0x1A, 0x80}) + VarLen(192) +
+                     Bytes({0xFF, 0x51, 3, 0x0C, 0x35, 0x00}) + kEnd,
+                 VarLen(96) + Bytes({0x92, 50, 64}) + VarLen(0) + Bytes({52, 64}) + VarLen(192) +
+                     Bytes({50, 0}) + VarLen(0) + Bytes({0xF0, 3, 0x7E, 0x01, 0xF7}) + VarLen(12) +
+                     Bytes({0x82, 52, 30}) + VarLen(0) + Bytes({0xC2, 7}) + kEnd}),
+            {{400, 0x92, 50, 64},
+             {400, 0x92, 52, 64},
+             {1600, 0x92, 50, 0},
+             {1700, 0x82, 52, 30},
+             {1700, 0xC2, 7, 0}}},
         // 25 frames a second of 40 ticks: a millisecond a tick, whatever the tempo says.
         TSongCase{"SmpteTime",
                   Smf(0, 0xE728,
