@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "platform/midi/jackwarmup.h"
 #include "platform/midi/synthdevice.h"
 #include "platform/midi/systemmidi.h"
+#include "platform/settings/programpaths.h"
 #include "platform/shell/datafolder.h"
 
 int main(int argc, char** argv) {
@@ -75,6 +77,10 @@ int main(int argc, char** argv) {
     services.keyStamps = keyStamps.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
+    // Recordings nobody saved are kept in the user's data folder ($XDG_DATA_HOME).
+    services.recordingsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() + "/" +
+        kCompanyKey + "/Tastra/Kept recordings";
     // A settings file of which nothing could be read is renamed and the program starts afresh;
     // the window tells the user where the old file went.
     // The language is read from the settings before the window exists, so a renaming found

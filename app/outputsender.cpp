@@ -10,6 +10,7 @@ TOutputSender::TOutputSender(std::function<TMidiOutput&()> output, TUserPrompts&
     : m_output(std::move(output)), m_prompts(prompts), m_statusText(std::move(statusText)) {}
 
 bool TOutputSender::Send(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (OnSent) OnSent(status, data1, data2);
     try {
         m_output().SendShort(status, data1, data2);
         return true;

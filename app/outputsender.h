@@ -22,6 +22,8 @@ public:
     void DeviceOpened() { m_errorShown = false; }
     // The device failed on its own (a synth whose start failed): reported like a failed send.
     void DeviceFailed(const QString& text);
+    // Told of every message handed to Send, sent or not (the recorder listens here).
+    std::function<void(uint8_t status, uint8_t data1, uint8_t data2)> OnSent;
 
 private:
     std::function<TMidiOutput&()> m_output;

@@ -32,6 +32,9 @@ std::unique_ptr<TEndings> WatchEndings(TTastra2& window) {
             Report(e.what());
         }
     };
-    handlers.sessionEnds = [&window] { Report(window.StoreSettings()); };
+    handlers.sessionEnds = [&window] {
+        Report(window.KeepRecording());
+        Report(window.StoreSettings());
+    };
     return std::make_unique<TEndings>(std::move(handlers));
 }

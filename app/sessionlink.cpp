@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/recordlink.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "platform/registry/registrystore.h"
@@ -124,7 +125,9 @@ void TSessionLink::ShowGui(bool show) {
 
 std::string TSessionLink::Save() {
     if (!m_window) return "The window is gone.";
-    const std::string failure = m_window->StoreSettings();
+    // A recording nobody saved goes into the session's folder, beside its settings.
+    std::string failure = m_window->KeepRecordingIn(SessionFolder());
+    if (failure.empty()) failure = m_window->StoreSettings();
     if (!failure.empty()) {
         ShowStatus(failure);
         return failure;
@@ -138,7 +141,14 @@ std::string TSessionLink::Save() {
 
 void TSessionLink::CheckDirty() {
     if (m_window && m_client.SessionOpen())
-        m_client.SetDirty(!SameImage(m_window->SettingsImage(), m_savedImage));
+        m_client.SetDirty(m_window->Record().Recorder().Unsaved() ||
+                          !SameImage(m_window->SettingsImage(), m_savedImage));
+}
+
+std::string TSessionLink::SessionFolder() const {
+    const std::string hive = Place().hivePath;
+    const auto slash = hive.find_last_of('/');
+    return slash == std::string::npos ? std::string() : hive.substr(0, slash);
 }
 
 void TSessionLink::SessionEnded() {

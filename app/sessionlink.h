@@ -49,6 +49,8 @@ private:
     void ShowGui(bool show);
     std::string Save();
     void CheckDirty();
+    // The session's folder of this client: where its hive lies.
+    std::string SessionFolder() const;
     void SessionEnded();
     void ShowStatus(const std::string& text);
 

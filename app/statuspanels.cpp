@@ -62,7 +62,21 @@ TStatusPanels::TStatusPanels(QWidget* parent) : QStatusBar(parent) {
     m_notice->setTextFormat(Qt::PlainText);
     addWidget(m_notice);
     m_notice->hide();
+    m_record = new QLabel(this);
+    m_record->setObjectName(QStringLiteral("RecordPanel"));
+    m_record->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_record->setTextFormat(Qt::PlainText);
+    addWidget(m_record);
+    m_record->hide();
 }
+
+void TStatusPanels::SetRecordText(const QString& text) {
+    if (m_record->text() == text) return;
+    m_record->setText(text);
+    m_record->setVisible(!text.isEmpty());
+}
+
+QString TStatusPanels::RecordText() const { return m_record->text(); }
 
 void TStatusPanels::SetNotice(const QString& text) {
     m_notice->setText(text);

@@ -43,10 +43,14 @@ public:
     // A panel right of the others that stays hidden while its text is empty.
     void SetNotice(const QString& text);
     QString Notice() const;
+    // The recorder's and the file player's panel, right of the notice; hidden while empty.
+    void SetRecordText(const QString& text);
+    QString RecordText() const;
 
 private:
     void Measure();
     std::array<TElidedLabel*, 5> m_panels{};
     QLabel* m_notice = nullptr;
+    QLabel* m_record = nullptr;
     bool m_measured = false;
 };

@@ -20,6 +20,7 @@
 #include "app/knobpanel.h"
 #include "app/language.h"
 #include "app/outputsender.h"
+#include "app/recordlink.h"
 #include "app/soundselection.h"
 #include "app/statuspanels.h"
 #include "app/synthlink.h"
@@ -33,6 +34,7 @@
 #include "platform/keys/keystamps.h"
 #include "platform/keys/keylegends.h"
 #include "platform/lib/freememory.h"
+#include "platform/lib/steadyclock.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
@@ -221,6 +223,27 @@ void TTastra2::CreateParts() {
     anyWindow.statusPanelsChanged = [this] { FitStatusBar(); };
     m_anyWindow = std::make_unique<TAnyWindowKeys>(std::move(anyWindow));
 
+    TRecordHost record;
+    record.menuBar = menuBar();
+    record.menuBefore = FindMenu(QStringLiteral("Options1"));
+    record.status = m_status;
+    record.prompts = m_prompts;
+    record.statusText = [this](const QString& t) { SetStatusText(t); };
+    record.statusPanelsChanged = [this] { FitStatusBar(); };
+    record.play = [this](uint8_t s, uint8_t d1, uint8_t d2, std::int64_t due) {
+        PlayFileMessage(s, d1, d2, due);
+    };
+    record.now = [] { return SteadyNowNs(); };
+    record.keepFolder = m_services.recordingsFolder;
+    m_record = std::make_unique<TRecordLink>(std::move(record));
+    // What is sent is recorded at the moment it was played: the key's, the incoming message's
+    // or the file's where known, else now.
+    m_sender->OnSent = [this](uint8_t s, uint8_t d1, uint8_t d2) {
+        if (m_record->Recorder().Recording())
+            m_record->Sent(s, d1, d2,
+                           m_services.midiOut->SteadyMoment(MidiOut().EventTime(), SteadyNowNs()));
+    };
+
     // Keys are stamped as they arrive only while they are the program's own.
     if (TKeyStamps* stamps = m_services.keyStamps) {
         stamps->SetActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
@@ -400,6 +423,7 @@ void TTastra2::DeferredStartup() {
         [this] {
             if (m_services.startupDone) m_services.startupDone();
             StartupNotice();
+            if (isVisible()) m_record->OfferKept();
             if (OnStarted) OnStarted();
         },
     };
@@ -448,6 +472,10 @@ void TTastra2::FormClose() {
 std::string TTastra2::ReleaseAndSave() {
     if (m_closed) return {};
     m_closed = true;
+    // The file stops playing and releases its notes; a recording nobody saved is kept where the
+    // next start offers it.
+    m_record->StopPlaying();
+    std::string kept = KeepRecording();
     // Notes that came in through thru and are still held by the outside source are released
     // too: after the window closes no release of theirs could reach the device any more.
     m_player.ReleaseThruNotes();
@@ -455,7 +483,15 @@ std::string TTastra2::ReleaseAndSave() {
     Keyboard1->ResetAll();
     // Under a session manager only the session's save command saves: a signal it sends to end
     // the program releases the notes and leaves the session's files as they were saved.
-    return m_saveOnClose ? StoreSettings() : std::string();
+    const std::string settings = m_saveOnClose ? StoreSettings() : std::string();
+    if (kept.empty()) return settings;
+    return settings.empty() ? kept : settings + "\n" + kept;
+}
+
+std::string TTastra2::KeepRecording() { return m_record->Keep(); }
+
+std::string TTastra2::KeepRecordingIn(const std::string& folder) {
+    return m_record->Keep(folder, false);
 }
 
 void TTastra2::SettingsFileSetAside(const std::string& copy) {

@@ -32,6 +32,7 @@ class TMidiOutMenu;
 class TMidiOutService;
 class TMidiOutput;
 class TOutputSender;
+class TRecordLink;
 class TSettings;
 class TSoundSelection;
 class TStatusPanels;
@@ -73,6 +74,9 @@ struct TTastraServices {
     // The names the keyboard layout gives the keys, for the keys' legends. Unset: the layout of
     // the display (keylegends.h).
     TKeyLegends* keyLegends = nullptr;
+    // Where a recording nobody saved is kept when the program ends, and offered from at the next
+    // start. Empty: such a recording is not kept.
+    std::string recordingsFolder;
 };
 
 // The main window: layout, menus, the single send path, the settings order, start-up and
@@ -82,6 +86,7 @@ struct TTastraServices {
 //   TImportExport    File › Import and Export
 //   TJoystickRouter  the joysticks and their routing (Joysticks())
 //   TSynthLink       the built-in synth's settings and notices (Synth())
+//   TRecordLink      the Record menu: recording, saving, playing MIDI files (Record())
 // Everything is sent through one TOutputSender, which reports failures one way: SendAndShow
 // mirrors the message in the controls afterwards; the program change and the chord editor send
 // without mirroring. Every question to the user goes through Prompts().
@@ -97,6 +102,7 @@ public:
     TAnyWindowKeys& AnyWindowKeys() { return *m_anyWindow; }
     TUserPrompts& Prompts() { return *m_prompts; }
     TSynthLink& Synth() { return *m_synth; }
+    TRecordLink& Record() { return *m_record; }
     // The folder of the shipped files. Not called DataFolder: inside the class that name would
     // hide the free function the constructor finds the folder with.
     const std::string& DataFolderPath() const { return m_services.dataFolder; }
@@ -109,6 +115,14 @@ public:
     bool KeyMoment(TMidiFrameTime& time);
     void ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2);
     void SetStatusText(const QString& text);
+    // A message of the MIDI file being played, due at dueNs on the steady clock: sent with that
+    // moment and shown on the keys and controls.
+    void PlayFileMessage(uint8_t status, uint8_t data1, uint8_t data2, std::int64_t dueNs);
+    // Stops a recording under way and writes one not saved to the recordings folder; why that
+    // failed, empty when it did not. KeepRecordingIn (a session's save) writes a stopped one to
+    // folder and lets one under way go on.
+    std::string KeepRecording();
+    std::string KeepRecordingIn(const std::string& folder);
 
     void LoadSettings(TSettingsStore& store) override;
     void SaveSettings(TSettingsStore& store) override;
@@ -249,6 +263,7 @@ private:
     std::unique_ptr<TJoystickRouter> m_joysticks;
     std::unique_ptr<TSynthLink> m_synth;
     std::unique_ptr<TAnyWindowKeys> m_anyWindow;
+    std::unique_ptr<TRecordLink> m_record;
 
     bool m_firstTime = true;
     bool m_midiThru = true;

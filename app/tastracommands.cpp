@@ -9,6 +9,7 @@
 
 #include "app/knobpanel.h"
 #include "app/outputsender.h"
+#include "app/recordlink.h"
 #include "app/soundselection.h"
 #include "app/statuspanels.h"
 #include "app/tastra.h"
@@ -59,6 +60,8 @@ void TTastra2::CreatePanicPanel() {
 void TTastra2::BPanicClick() {
     TPanicGuard guard(m_panic);
     SetStatusText(texts::Shown(texts::kPanicFormat).arg(0));
+    // A file playing would strike its next notes after the silence.
+    m_record->StopPlaying();
     Keyboard1->ResetPlaying();
     Keyboard1->ClearThruDisplay();
     // A failing device ends Panic: it is reported once, like any failed send.

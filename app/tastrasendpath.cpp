@@ -63,6 +63,19 @@ void TTastra2::ReflectMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     m_sound->Reflect(status, data1, data2);
 }
 
+void TTastra2::PlayFileMessage(uint8_t status, uint8_t data1, uint8_t data2,
+                               std::int64_t dueNs) {
+    TMidiFrameTime due;
+    due.SteadyNs = dueNs;
+    TEventTimeScope scope(MidiOut(), due);
+    m_sender->Send(status, data1, data2);
+    // Its notes light the keys as incoming notes do; the rest moves the controls.
+    if ((status & 0xF0) == 0x90)
+        m_player.ShowIncomingNote(data1 & 127, data2 & 127, status & 15);
+    else
+        ReflectMessage(status, data1, data2);
+}
+
 void TTastra2::MidiInput(TMidiInput* input) {
     while (input->MessageCount() > 0) {
         std::unique_ptr<TMyMidiEvent> ev = input->GetMidiEvent();

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 
 #include "app/errform.h"
@@ -53,3 +54,29 @@ bool TQtPrompts::Explain(int index, bool& flag) {
 }
 
 void TQtPrompts::Pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+QString TQtPrompts::ChooseMidiFile(bool forSave, const QString& startFile) {
+    QFileDialog dialog(m_owner, forSave ? tr("Save Recording") : tr("Play MIDI File"));
+    dialog.setNameFilter(tr("MIDI files (*.mid *.midi *.smf);;All files (*)"));
+    dialog.setDefaultSuffix(QStringLiteral("mid"));
+    dialog.setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QFileInfo start(startFile);
+    if (!start.path().isEmpty()) dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+TUserPrompts::TKeptAnswer TQtPrompts::KeptRecording(const QString& text) {
+    QMessageBox box(QMessageBox::Question, tr("Recording kept"), text, QMessageBox::NoButton,
+                    m_owner);
+    QPushButton* save = box.addButton(tr("&Save..."), QMessageBox::AcceptRole);
+    box.addButton(tr("&Later"), QMessageBox::RejectRole);
+    QPushButton* discard = box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save) return kaSave;
+    if (box.clickedButton() == discard) return kaDiscard;
+    return kaLater;
+}

@@ -29,6 +29,19 @@ public:
     virtual bool Explain(int index, bool& flag) = 0;
     // Waits with the window busy (Panic between channels).
     virtual void Pause(int ms) = 0;
+    // The file dialog for a MIDI file to save (forSave) or to play, offering startFile; empty
+    // when cancelled.
+    virtual QString ChooseMidiFile(bool forSave, const QString& startFile) {
+        static_cast<void>(forSave);
+        static_cast<void>(startFile);
+        return QString();
+    }
+    // What to do with a recording kept from an earlier run (text says which).
+    enum TKeptAnswer { kaSave, kaLater, kaDiscard };
+    virtual TKeptAnswer KeptRecording(const QString& text) {
+        static_cast<void>(text);
+        return kaLater;
+    }
 };
 
 // The dialogs of the program, owned by a window.
@@ -46,6 +59,8 @@ public:
     QString ChooseFile(bool forExport, const QString& startFile) override;
     bool Explain(int index, bool& flag) override;
     void Pause(int ms) override;
+    QString ChooseMidiFile(bool forSave, const QString& startFile) override;
+    TKeptAnswer KeptRecording(const QString& text) override;
 
 private:
     QWidget* m_owner;

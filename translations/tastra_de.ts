@@ -1293,6 +1293,73 @@ Das lässt sich nicht rückgängig machen!</translation>
     </message>
 </context>
 <context>
+    <name>TMidiFile</name>
+    <message>
+        <source>An event at byte %1 runs past the end of its track: the file is cut short or damaged.</source>
+        <translation>Ein Ereignis bei Byte %1 reicht über das Ende seiner Spur hinaus: Die Datei ist abgeschnitten oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>A number at byte %1 is longer than four bytes: the file is damaged.</source>
+        <translation>Eine Zahl bei Byte %1 ist länger als vier Bytes: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Byte %1 holds 0x%2, which cannot begin an event in a MIDI file: the file is damaged.</source>
+        <translation>Byte %1 enthält 0x%2, womit in einer MIDI-Datei kein Ereignis beginnen kann: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Data without a status byte at byte %1 (running status with no message before it): the file is damaged.</source>
+        <translation>Daten ohne Statusbyte bei Byte %1 (Running Status ohne vorherige Nachricht): Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The message at byte %1 is cut short by another status byte: the file is damaged.</source>
+        <translation>Die Nachricht bei Byte %1 wird von einem anderen Statusbyte abgeschnitten: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header gives no length to its ticks: the file is damaged.</source>
+        <translation>Der Kopf der Datei gibt ihren Ticks keine Länge: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>An event comes more than a day into the song: the file&apos;s delta times are damaged.</source>
+        <translation>Ein Ereignis liegt mehr als einen Tag im Stück: Die Delta-Zeiten der Datei sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>This is not a Standard MIDI File: it does not begin with a MIDI header.</source>
+        <translation>Dies ist keine Standard-MIDI-Datei: Sie beginnt nicht mit einem MIDI-Kopf.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is cut short.</source>
+        <translation>Der Kopf der Datei ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Files of format %1 are not played: only formats 0 and 1 are.</source>
+        <translation>Dateien im Format %1 werden nicht gespielt: nur die Formate 0 und 1.</translation>
+    </message>
+    <message>
+        <source>The file ends inside a chunk that begins at byte %1: it is cut short or the chunk&apos;s length is wrong.</source>
+        <translation>Die Datei endet in einem Chunk, der bei Byte %1 beginnt: Sie ist abgeschnitten oder die Länge des Chunks ist falsch.</translation>
+    </message>
+    <message>
+        <source>The file holds no notes or other messages to play.</source>
+        <translation>Die Datei enthält keine Noten oder anderen Nachrichten zum Spielen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 MB large: MIDI files over %3 MB are not played.</source>
+        <translation>&quot;%1&quot; ist %2 MB groß: MIDI-Dateien über %3 MB werden nicht gespielt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>&quot;%1&quot; kann nicht gespielt werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
@@ -1577,6 +1644,99 @@ Das lässt sich nicht rückgängig machen!</translation>
     <message>
         <source>Ini files (*.ini);;All files (*.*)</source>
         <translation>INI-Dateien (*.ini);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Aufnahme speichern</translation>
+    </message>
+    <message>
+        <source>Play MIDI File</source>
+        <translation>MIDI-Datei abspielen</translation>
+    </message>
+    <message>
+        <source>MIDI files (*.mid *.midi *.smf);;All files (*)</source>
+        <translation>MIDI-Dateien (*.mid *.midi *.smf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Recording kept</source>
+        <translation>Aufnahme aufbewahrt</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>S&amp;päter</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordLink</name>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Auf&amp;nahme</translation>
+    </message>
+    <message>
+        <source>&amp;Start Recording</source>
+        <translation>Aufnahme &amp;starten</translation>
+    </message>
+    <message>
+        <source>Save Recording &amp;As...</source>
+        <translation>Aufnahme speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Play MIDI File...</source>
+        <translation>MIDI-Datei &amp;abspielen...</translation>
+    </message>
+    <message>
+        <source>The recording before could not be kept, so no new one was started: save it first.
+%1</source>
+        <translation>Die vorige Aufnahme konnte nicht aufbewahrt werden, daher wurde keine neue begonnen: Speichern Sie sie zuerst.
+%1</translation>
+    </message>
+    <message>
+        <source>The recording is kept: save it somewhere else.</source>
+        <translation>Die Aufnahme bleibt erhalten: Speichern Sie sie an einem anderen Ort.</translation>
+    </message>
+    <message>
+        <source>Recording saved as &quot;%1&quot;.</source>
+        <translation>Aufnahme gespeichert als &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept in &quot;%1&quot;: %2</source>
+        <translation>Die Aufnahme konnte nicht in &quot;%1&quot; aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>A recording was not saved when the program ended last; it was kept as &quot;%1&quot; in &quot;%2&quot;.
+Save it now?</source>
+        <translation>Eine Aufnahme war beim letzten Ende des Programms nicht gespeichert; sie wurde als &quot;%1&quot; in &quot;%2&quot; aufbewahrt.
+Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved as &quot;%2&quot;: %3
+It stays kept.</source>
+        <translation>&quot;%1&quot; konnte nicht als &quot;%2&quot; gespeichert werden: %3
+Sie bleibt aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Recording</source>
+        <translation>Aufnahme &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Playing</source>
+        <translation>Abspielen b&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Aufnahme %1</translation>
+    </message>
+    <message>
+        <source>Playing %1 / %2</source>
+        <translation>Wiedergabe %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -1293,6 +1293,73 @@ This can&apos;t be undone later !</source>
     </message>
 </context>
 <context>
+    <name>TMidiFile</name>
+    <message>
+        <source>An event at byte %1 runs past the end of its track: the file is cut short or damaged.</source>
+        <translation>Un evento en el byte %1 sobrepasa el final de su pista: el archivo está cortado o dañado.</translation>
+    </message>
+    <message>
+        <source>A number at byte %1 is longer than four bytes: the file is damaged.</source>
+        <translation>Un número en el byte %1 ocupa más de cuatro bytes: el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>Byte %1 holds 0x%2, which cannot begin an event in a MIDI file: the file is damaged.</source>
+        <translation>El byte %1 contiene 0x%2, que no puede iniciar un evento en un archivo MIDI: el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>Data without a status byte at byte %1 (running status with no message before it): the file is damaged.</source>
+        <translation>Datos sin byte de estado en el byte %1 (running status sin mensaje anterior): el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>The message at byte %1 is cut short by another status byte: the file is damaged.</source>
+        <translation>El mensaje en el byte %1 queda cortado por otro byte de estado: el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header gives no length to its ticks: the file is damaged.</source>
+        <translation>La cabecera del archivo no da duración a sus ticks: el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>An event comes more than a day into the song: the file&apos;s delta times are damaged.</source>
+        <translation>Un evento llega más de un día después del inicio de la pieza: los tiempos delta del archivo están dañados.</translation>
+    </message>
+    <message>
+        <source>This is not a Standard MIDI File: it does not begin with a MIDI header.</source>
+        <translation>No es un archivo MIDI estándar: no empieza con una cabecera MIDI.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is cut short.</source>
+        <translation>La cabecera del archivo está cortada.</translation>
+    </message>
+    <message>
+        <source>Files of format %1 are not played: only formats 0 and 1 are.</source>
+        <translation>Los archivos de formato %1 no se reproducen: solo los formatos 0 y 1.</translation>
+    </message>
+    <message>
+        <source>The file ends inside a chunk that begins at byte %1: it is cut short or the chunk&apos;s length is wrong.</source>
+        <translation>El archivo termina dentro de un bloque que empieza en el byte %1: está cortado o la longitud del bloque es errónea.</translation>
+    </message>
+    <message>
+        <source>The file holds no notes or other messages to play.</source>
+        <translation>El archivo no contiene notas ni otros mensajes que reproducir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 MB large: MIDI files over %3 MB are not played.</source>
+        <translation>&quot;%1&quot; ocupa %2 MB: los archivos MIDI de más de %3 MB no se reproducen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>&quot;%1&quot; no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>&quot;%1&quot; no se puede reproducir: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; no se pudo escribir: %2</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
@@ -1577,6 +1644,99 @@ This can&apos;t be undone later !</source>
     <message>
         <source>Ini files (*.ini);;All files (*.*)</source>
         <translation>Archivos INI (*.ini);;Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Guardar grabación</translation>
+    </message>
+    <message>
+        <source>Play MIDI File</source>
+        <translation>Reproducir archivo MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI files (*.mid *.midi *.smf);;All files (*)</source>
+        <translation>Archivos MIDI (*.mid *.midi *.smf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Recording kept</source>
+        <translation>Grabación conservada</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Más tarde</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordLink</name>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Grabar</translation>
+    </message>
+    <message>
+        <source>&amp;Start Recording</source>
+        <translation>&amp;Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Save Recording &amp;As...</source>
+        <translation>Guardar grabación &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Play MIDI File...</source>
+        <translation>&amp;Reproducir archivo MIDI...</translation>
+    </message>
+    <message>
+        <source>The recording before could not be kept, so no new one was started: save it first.
+%1</source>
+        <translation>No se pudo conservar la grabación anterior, así que no se empezó una nueva: guárdela primero.
+%1</translation>
+    </message>
+    <message>
+        <source>The recording is kept: save it somewhere else.</source>
+        <translation>La grabación se conserva: guárdela en otro lugar.</translation>
+    </message>
+    <message>
+        <source>Recording saved as &quot;%1&quot;.</source>
+        <translation>Grabación guardada como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept in &quot;%1&quot;: %2</source>
+        <translation>No se pudo conservar la grabación en &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>A recording was not saved when the program ended last; it was kept as &quot;%1&quot; in &quot;%2&quot;.
+Save it now?</source>
+        <translation>Una grabación no estaba guardada cuando el programa terminó la última vez; se conservó como &quot;%1&quot; en &quot;%2&quot;.
+¿Guardarla ahora?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved as &quot;%2&quot;: %3
+It stays kept.</source>
+        <translation>&quot;%1&quot; no se pudo guardar como &quot;%2&quot;: %3
+Se sigue conservando.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Recording</source>
+        <translation>&amp;Detener grabación</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Playing</source>
+        <translation>Detener la re&amp;producción</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Grabando %1</translation>
+    </message>
+    <message>
+        <source>Playing %1 / %2</source>
+        <translation>Reproduciendo %1 / %2</translation>
     </message>
 </context>
 <context>

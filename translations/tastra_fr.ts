@@ -1293,6 +1293,73 @@ Cette action est irréversible !</translation>
     </message>
 </context>
 <context>
+    <name>TMidiFile</name>
+    <message>
+        <source>An event at byte %1 runs past the end of its track: the file is cut short or damaged.</source>
+        <translation>Un événement à l&apos;octet %1 dépasse la fin de sa piste : le fichier est tronqué ou endommagé.</translation>
+    </message>
+    <message>
+        <source>A number at byte %1 is longer than four bytes: the file is damaged.</source>
+        <translation>Un nombre à l&apos;octet %1 dépasse quatre octets : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>Byte %1 holds 0x%2, which cannot begin an event in a MIDI file: the file is damaged.</source>
+        <translation>L&apos;octet %1 contient 0x%2, qui ne peut pas commencer un événement dans un fichier MIDI : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>Data without a status byte at byte %1 (running status with no message before it): the file is damaged.</source>
+        <translation>Des données sans octet de statut à l&apos;octet %1 (running status sans message avant) : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>The message at byte %1 is cut short by another status byte: the file is damaged.</source>
+        <translation>Le message à l&apos;octet %1 est interrompu par un autre octet de statut : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header gives no length to its ticks: the file is damaged.</source>
+        <translation>L&apos;en-tête du fichier ne donne aucune durée à ses ticks : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>An event comes more than a day into the song: the file&apos;s delta times are damaged.</source>
+        <translation>Un événement arrive plus d&apos;un jour après le début du morceau : les temps delta du fichier sont endommagés.</translation>
+    </message>
+    <message>
+        <source>This is not a Standard MIDI File: it does not begin with a MIDI header.</source>
+        <translation>Ce n&apos;est pas un fichier MIDI standard : il ne commence pas par un en-tête MIDI.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is cut short.</source>
+        <translation>L&apos;en-tête du fichier est tronqué.</translation>
+    </message>
+    <message>
+        <source>Files of format %1 are not played: only formats 0 and 1 are.</source>
+        <translation>Les fichiers de format %1 ne sont pas lus : seuls les formats 0 et 1 le sont.</translation>
+    </message>
+    <message>
+        <source>The file ends inside a chunk that begins at byte %1: it is cut short or the chunk&apos;s length is wrong.</source>
+        <translation>Le fichier se termine à l&apos;intérieur d&apos;un bloc qui commence à l&apos;octet %1 : il est tronqué ou la longueur du bloc est fausse.</translation>
+    </message>
+    <message>
+        <source>The file holds no notes or other messages to play.</source>
+        <translation>Le fichier ne contient ni notes ni autres messages à jouer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 MB large: MIDI files over %3 MB are not played.</source>
+        <translation>« %1 » fait %2 Mo : les fichiers MIDI de plus de %3 Mo ne sont pas lus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>« %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>« %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>« %1 » n&apos;a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
@@ -1577,6 +1644,99 @@ Cette action est irréversible !</translation>
     <message>
         <source>Ini files (*.ini);;All files (*.*)</source>
         <translation>Fichiers INI (*.ini);;Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Enregistrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Play MIDI File</source>
+        <translation>Lire un fichier MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI files (*.mid *.midi *.smf);;All files (*)</source>
+        <translation>Fichiers MIDI (*.mid *.midi *.smf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Recording kept</source>
+        <translation>Enregistrement conservé</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordLink</name>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Enre&amp;gistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Start Recording</source>
+        <translation>&amp;Démarrer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Save Recording &amp;As...</source>
+        <translation>Enregistrer l&apos;enregistrement &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Play MIDI File...</source>
+        <translation>&amp;Lire un fichier MIDI...</translation>
+    </message>
+    <message>
+        <source>The recording before could not be kept, so no new one was started: save it first.
+%1</source>
+        <translation>L&apos;enregistrement précédent n&apos;a pas pu être conservé, aucun nouveau n&apos;a donc été commencé : enregistrez-le d&apos;abord.
+%1</translation>
+    </message>
+    <message>
+        <source>The recording is kept: save it somewhere else.</source>
+        <translation>L&apos;enregistrement est conservé : enregistrez-le ailleurs.</translation>
+    </message>
+    <message>
+        <source>Recording saved as &quot;%1&quot;.</source>
+        <translation>Enregistrement sauvegardé sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept in &quot;%1&quot;: %2</source>
+        <translation>L&apos;enregistrement n&apos;a pas pu être conservé dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>A recording was not saved when the program ended last; it was kept as &quot;%1&quot; in &quot;%2&quot;.
+Save it now?</source>
+        <translation>Un enregistrement n&apos;était pas sauvegardé à la dernière fermeture du programme ; il a été conservé sous « %1 » dans « %2 ».
+L&apos;enregistrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved as &quot;%2&quot;: %3
+It stays kept.</source>
+        <translation>« %1 » n&apos;a pas pu être enregistré sous « %2 » : %3
+Il reste conservé.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Recording</source>
+        <translation>&amp;Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Playing</source>
+        <translation>Arrêter la &amp;lecture</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Enregistrement %1</translation>
+    </message>
+    <message>
+        <source>Playing %1 / %2</source>
+        <translation>Lecture %1 / %2</translation>
     </message>
 </context>
 <context>

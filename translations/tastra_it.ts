@@ -1293,6 +1293,73 @@ L&apos;operazione non si può annullare!</translation>
     </message>
 </context>
 <context>
+    <name>TMidiFile</name>
+    <message>
+        <source>An event at byte %1 runs past the end of its track: the file is cut short or damaged.</source>
+        <translation>Un evento al byte %1 va oltre la fine della sua traccia: il file è troncato o danneggiato.</translation>
+    </message>
+    <message>
+        <source>A number at byte %1 is longer than four bytes: the file is damaged.</source>
+        <translation>Un numero al byte %1 è più lungo di quattro byte: il file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>Byte %1 holds 0x%2, which cannot begin an event in a MIDI file: the file is damaged.</source>
+        <translation>Il byte %1 contiene 0x%2, che non può iniziare un evento in un file MIDI: il file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>Data without a status byte at byte %1 (running status with no message before it): the file is damaged.</source>
+        <translation>Dati senza byte di stato al byte %1 (running status senza un messaggio precedente): il file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The message at byte %1 is cut short by another status byte: the file is damaged.</source>
+        <translation>Il messaggio al byte %1 è interrotto da un altro byte di stato: il file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header gives no length to its ticks: the file is damaged.</source>
+        <translation>L&apos;intestazione del file non dà durata ai suoi tick: il file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>An event comes more than a day into the song: the file&apos;s delta times are damaged.</source>
+        <translation>Un evento arriva più di un giorno dopo l&apos;inizio del brano: i tempi delta del file sono danneggiati.</translation>
+    </message>
+    <message>
+        <source>This is not a Standard MIDI File: it does not begin with a MIDI header.</source>
+        <translation>Non è un file MIDI standard: non inizia con un&apos;intestazione MIDI.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is cut short.</source>
+        <translation>L&apos;intestazione del file è troncata.</translation>
+    </message>
+    <message>
+        <source>Files of format %1 are not played: only formats 0 and 1 are.</source>
+        <translation>I file di formato %1 non vengono riprodotti: solo i formati 0 e 1.</translation>
+    </message>
+    <message>
+        <source>The file ends inside a chunk that begins at byte %1: it is cut short or the chunk&apos;s length is wrong.</source>
+        <translation>Il file termina dentro un blocco che inizia al byte %1: è troncato o la lunghezza del blocco è sbagliata.</translation>
+    </message>
+    <message>
+        <source>The file holds no notes or other messages to play.</source>
+        <translation>Il file non contiene note né altri messaggi da riprodurre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 MB large: MIDI files over %3 MB are not played.</source>
+        <translation>&quot;%1&quot; è di %2 MB: i file MIDI oltre %3 MB non vengono riprodotti.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>&quot;%1&quot; non può essere letto: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be played: %2</source>
+        <translation>&quot;%1&quot; non può essere riprodotto: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; non è stato possibile scriverlo: %2</translation>
+    </message>
+</context>
+<context>
     <name>TMidiMenu</name>
     <message>
         <source>Waiting for %1 %2 to be plugged in or switched on.</source>
@@ -1577,6 +1644,99 @@ L&apos;operazione non si può annullare!</translation>
     <message>
         <source>Ini files (*.ini);;All files (*.*)</source>
         <translation>File INI (*.ini);;Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Salva registrazione</translation>
+    </message>
+    <message>
+        <source>Play MIDI File</source>
+        <translation>Riproduci file MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI files (*.mid *.midi *.smf);;All files (*)</source>
+        <translation>File MIDI (*.mid *.midi *.smf);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Recording kept</source>
+        <translation>Registrazione conservata</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salva...</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Più tardi</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>S&amp;carta</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordLink</name>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Re&amp;gistra</translation>
+    </message>
+    <message>
+        <source>&amp;Start Recording</source>
+        <translation>&amp;Avvia registrazione</translation>
+    </message>
+    <message>
+        <source>Save Recording &amp;As...</source>
+        <translation>Salva registrazione &amp;come...</translation>
+    </message>
+    <message>
+        <source>&amp;Play MIDI File...</source>
+        <translation>&amp;Riproduci file MIDI...</translation>
+    </message>
+    <message>
+        <source>The recording before could not be kept, so no new one was started: save it first.
+%1</source>
+        <translation>Non è stato possibile conservare la registrazione precedente, quindi non ne è stata avviata una nuova: salvala prima.
+%1</translation>
+    </message>
+    <message>
+        <source>The recording is kept: save it somewhere else.</source>
+        <translation>La registrazione è conservata: salvala altrove.</translation>
+    </message>
+    <message>
+        <source>Recording saved as &quot;%1&quot;.</source>
+        <translation>Registrazione salvata come &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept in &quot;%1&quot;: %2</source>
+        <translation>Non è stato possibile conservare la registrazione in &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>A recording was not saved when the program ended last; it was kept as &quot;%1&quot; in &quot;%2&quot;.
+Save it now?</source>
+        <translation>Una registrazione non era salvata quando il programma è terminato l&apos;ultima volta; è stata conservata come &quot;%1&quot; in &quot;%2&quot;.
+Salvarla ora?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved as &quot;%2&quot;: %3
+It stays kept.</source>
+        <translation>&quot;%1&quot; non è stato possibile salvarlo come &quot;%2&quot;: %3
+Resta conservato.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Recording</source>
+        <translation>&amp;Ferma registrazione</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Playing</source>
+        <translation>Ferma la ri&amp;produzione</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Registrazione %1</translation>
+    </message>
+    <message>
+        <source>Playing %1 / %2</source>
+        <translation>Riproduzione %1 / %2</translation>
     </message>
 </context>
 <context>

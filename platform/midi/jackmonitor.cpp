@@ -32,6 +32,14 @@ std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs) {
     return now - static_cast<jack_nframes_t>(frames);
 }
 
+std::int64_t SteadyAtJackFrame(_jack_client* client, std::uint32_t frame) {
+    // Distance on the wrapping clock; a frame ahead of the clock is taken as now.
+    const auto ago = static_cast<std::int32_t>(jack_frame_time(client) - frame);
+    const std::int64_t ns = std::llround(static_cast<double>(std::max<std::int32_t>(0, ago)) *
+                                         1e9 / jack_get_sample_rate(client));
+    return SteadyNowNs() - ns;
+}
+
 void SilenceJackLog() {
     static std::once_flag once;
     std::call_once(once, [] {

@@ -18,6 +18,8 @@ struct _jack_port;
 
 // The frame time of `client`'s server at the steady-clock moment `steadyNs` (now or before).
 std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs);
+// The other way: the steady-clock moment (nanoseconds) of a frame time that has passed.
+std::int64_t SteadyAtJackFrame(_jack_client* client, std::uint32_t frame);
 
 // Keeps the JACK library quiet: its messages about a server that is not running would otherwise
 // appear on stderr at every look. Idempotent.

@@ -69,6 +69,12 @@ public:
     // Once after something happened to the MIDI system as a whole (a JACK server stopped): the
     // text telling the user. Empty otherwise.
     virtual std::string TakeSystemNotice() { return std::string(); }
+    // The moment `time` names on the steady clock, in nanoseconds (see steadyclock.h): its
+    // SteadyNs where set, a frame time of the service's clock turned back into one where the
+    // service can, `now` otherwise.
+    virtual std::int64_t SteadyMoment(TMidiFrameTime time, std::int64_t now) {
+        return time.SteadyNs != 0 ? time.SteadyNs : now;
+    }
     // `listener` is called on a thread of the service whenever the devices or their connections
     // may have changed (a port came or went, a connection was made or ended, the JACK server
     // stopped); it must only wake its own thread. Removing waits for a call in flight.

@@ -152,6 +152,12 @@ public:
         return Send(handle, packed, time);
     }
 
+    std::int64_t SteadyMoment(TMidiFrameTime time, std::int64_t now) override {
+        if (time.SteadyNs != 0) return time.SteadyNs;
+        if (time.Valid && m_jack.Connected()) return SteadyAtJackFrame(m_jack.Client(), time.Frame);
+        return now;
+    }
+
     MidiResult OutReset(MidiHandle handle) override {
         TOpenDevice* dev = Find(handle);
         if (!dev || !Present(*dev)) return kMidiErrInvalHandle;

@@ -1,12 +1,14 @@
 // The program ended from outside: by a signal, by losing its display. It runs as a process of its
 // own (tests/child), playing on this test's JACK server; what it sent arrives at the test's port,
 // and what it saved is read from its hive file.
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 #include <map>
 
 #include "platform/settings/atomicfile.h"
+#include "record/midifile.h"
 #include "support/jacktest.h"
 #include "support/xvfbserver.h"
 
@@ -67,6 +69,20 @@ protected:
         EXPECT_NE(text.find("\"First Time\"=\"0\""), std::string::npos);
     }
 
+    // A recording under way was kept, with its note released at the end; nothing else records.
+    void ExpectRecordingKept(const std::string& way) {
+        const QStringList kept = QDir(dir.filePath("kept")).entryList({"*.mid"}, QDir::Files);
+        ASSERT_EQ(kept.size(), way == "record" ? 1 : 0);
+        if (kept.isEmpty()) return;
+        TMidiSong song;
+        QString error;
+        ASSERT_TRUE(TMidiFile::Read(dir.filePath("kept/" + kept[0]), song, error))
+            << error.toStdString();
+        ASSERT_EQ(song.Messages.size(), 2u);
+        EXPECT_NE(song.Messages[0].Data2, 0);
+        EXPECT_EQ(song.Messages[1].Data2, 0);
+    }
+
     QTemporaryDir dir;
     std::string hive;
     std::unique_ptr<TJackReceiver> receiver;
@@ -92,6 +108,7 @@ TEST_P(EndingsJackSignal, ReleasesEveryNoteSavesAndExitsWithTheSignalsStatus) {
     EXPECT_EQ(child.exitCode(), 128 + GetParam().signal);
     ExpectEveryNoteReleased();
     ExpectSaved();
+    ExpectRecordingKept(GetParam().way);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWayOfHoldingANote, EndingsJackSignal,
@@ -99,7 +116,9 @@ INSTANTIATE_TEST_SUITE_P(EachWayOfHoldingANote, EndingsJackSignal,
                                            TSignalCase{"keys", SIGINT},
                                            TSignalCase{"latch", SIGHUP},
                                            TSignalCase{"right", SIGTERM},
-                                           TSignalCase{"thru", SIGHUP}),
+                                           TSignalCase{"thru", SIGHUP},
+                                           TSignalCase{"record", SIGTERM},
+                                           TSignalCase{"playback", SIGINT}),
                          [](const auto& info) { return std::string(info.param.way); });
 
 // Regression: when the X server went away the program ended with its notes sounding and nothing

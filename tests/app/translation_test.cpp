@@ -127,7 +127,7 @@ TEST(GermanRun, ShowsGermanMenus) {
     QStringList titles;
     for (QAction* a : showcase.Main().menuBar()->actions()) titles << a->text();
     EXPECT_EQ(titles.join(' ').toStdString(),
-              "&Datei Midi-&Eingang Midi-&Ausgang &Patches &Regler &Optionen &Hilfe");
+              "&Datei Midi-&Eingang Midi-&Ausgang &Patches &Regler Auf&nahme &Optionen &Hilfe");
     const QMenu* language = showcase.Main().menuBar()->findChild<QMenu*>("Language1");
     ASSERT_NE(language, nullptr);
     EXPECT_EQ(language->title(), QStringLiteral("&Sprache"));

@@ -2,7 +2,11 @@
 // own, with the program's watch on how it ends. It changes a setting, holds a note one way, says
 // "ready" on its standard output and runs until it is ended from outside.
 //
-//   tastra_ending_child <hive> <output port> <input port> <mouse|keys|latch|right|thru>
+//   tastra_ending_child <hive> <output port> <input port>
+//                       <mouse|keys|latch|right|thru|record|playback>
+// "record" records while it holds the note with the mouse, keeping what it recorded in the
+// folder "kept" beside the hive; "playback" plays a MIDI file whose note lasts a minute.
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <cstdio>
@@ -14,6 +18,7 @@
 #include "keyboard/keyboard.h"
 #include "platform/midi/systemmidi.h"
 #include "platform/registry/registrystore.h"
+#include "record/midifile.h"
 #include "support/keyevents.h"
 #include "support/scriptedprompts.h"
 
@@ -45,6 +50,8 @@ int main(int argc, char** argv) {
     s.runMidiOut = argv[2];
     s.runMidiIn = argv[3];
     s.prompts = &prompts;
+    const std::string folder = hive.substr(0, hive.find_last_of('/'));
+    s.recordingsFolder = folder + "/kept";
     s.openSettingsRoot = [hive] {
         return std::unique_ptr<TSettingsStore>(new TRegistryIniFile(kRoot, hive));
     };
@@ -65,6 +72,17 @@ int main(int argc, char** argv) {
         QTest::mouseRelease(k, Qt::LeftButton, Qt::ControlModifier, p);
     } else if (way == "right") {
         QTest::mousePress(k, Qt::RightButton, Qt::NoModifier, p);
+    } else if (way == "record") {
+        window.FindAction(QStringLiteral("StartRecording1"))->trigger();
+        QTest::mousePress(k, Qt::LeftButton, Qt::NoModifier, p);
+    } else if (way == "playback") {
+        const QString song = QString::fromStdString(folder + "/song.mid");
+        QString error;
+        if (!TMidiFile::Write(song, {{0, 0x90, 64, 100}, {60000000000, 0x90, 64, 0}}, "song",
+                              60000000000, error))
+            return 4;
+        prompts.playMidiFrom = song;
+        window.FindAction(QStringLiteral("PlayMidiFile1"))->trigger();
     } else if (way == "thru") {
         QAction* thru = window.FindAction(QStringLiteral("MidiThru1"));
         if (!thru->isChecked()) thru->trigger();

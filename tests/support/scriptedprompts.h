@@ -39,6 +39,14 @@ public:
         return ok;
     }
     void Pause(int ms) override { pauses.push_back(ms); }
+    QString ChooseMidiFile(bool forSave, const QString& startFile) override {
+        offeredFiles << startFile;
+        return forSave ? saveMidiTo : playMidiFrom;
+    }
+    TKeptAnswer KeptRecording(const QString& text) override {
+        keptAsked << text;
+        return keptAnswer;
+    }
 
     QStringList errors, information, reminders, offeredNames, offeredFiles;
     QList<QStringList> warnings;
@@ -49,6 +57,9 @@ public:
     // The name typed for a snapshot; none: cancelled.
     std::optional<QString> snapshotName;
     QString exportTo, importFrom;
+    QString saveMidiTo, playMidiFrom;
+    QStringList keptAsked;
+    TKeptAnswer keptAnswer = kaLater;
     // Explanations answered in turn (go on, flag chosen); past the last one: go on, flag kept.
     std::deque<std::pair<bool, bool>> explainAnswers;
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "app/settingsform.h"
 #include "app/eximhelp.h"
 #include "app/knobpanel.h"
+#include "app/recordlink.h"
 #include "controls/imgcontrol.h"
 #include "controls/movinghint.h"
 #include "keyboard/keyboard.h"
@@ -265,6 +267,22 @@ const std::vector<TWindowView>& WindowViews() {
              form->AddLine("Line 12: Warning: Unknown keyword \"[bank]\"");
              form->show();
              return form;
+         }},
+        {"main-recording", 1,
+         [](TTastra2& w) -> QWidget* {
+             if (!w.Record().Recorder().Recording())
+                 w.FindAction(QStringLiteral("StartRecording1"))->trigger();
+             return &w;
+         }},
+        // Last: the open menu holds the mouse and keys until it closes.
+        {"record-menu", 1,
+         [](TTastra2& w) -> QWidget* {
+             if (!w.Record().Recorder().Recording())
+                 w.FindAction(QStringLiteral("StartRecording1"))->trigger();
+             QMenu* menu = w.FindMenu(QStringLiteral("Record1"));
+             menu->popup(w.mapToGlobal(QPoint(40, 20)));
+             QApplication::processEvents();
+             return menu;
          }},
     };
     return views;
