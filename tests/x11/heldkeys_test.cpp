@@ -133,14 +133,29 @@ INSTANTIATE_TEST_SUITE_P(
 // own, so that they leave as long after the key as every other note, whatever the window thread
 // was doing. The window thread may now and then get to a key first; such a note goes out
 // unstamped, as before, so a few presses are made and each stamp is checked.
-TEST_F(XKeys, WhatAKeyPlaysCarriesTheMomentTheServerReportedIt) {
-    std::unique_ptr<TKeyStamps> stamps = CreateKeyStamps();
-    ASSERT_NE(stamps, nullptr) << "no raw key events from the X server";
-    TShowcase showcase(0, nullptr, stamps.get());
-    TTastra2* w = &showcase.Main();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    QTest::qWait(100);
+// The main window, active, with the stamps of the X server's raw key events.
+class XStampedKeys : public XKeys {
+protected:
+    void SetUp() override {
+        XKeys::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        stamps = CreateKeyStamps();
+        ASSERT_NE(stamps, nullptr) << "no raw key events from the X server";
+        showcase = std::make_unique<TShowcase>(0, nullptr, stamps.get());
+        showcase->Main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&showcase->Main()));
+    }
+    void TearDown() override {
+        showcase.reset();
+        XKeys::TearDown();
+    }
+    std::unique_ptr<TKeyStamps> stamps;
+    std::unique_ptr<TShowcase> showcase;
+};
+
+TEST_F(XStampedKeys, WhatAKeyPlaysCarriesTheMomentTheServerReportedIt) {
+    TShowcase& showcase = *this->showcase;
+    QTest::qWait(100);  // the stamps' own connection is made on their thread
     int stamped = 0;
     for (int press = 0; press < 6; ++press) {
         showcase.Out().ClearSent();
@@ -165,14 +180,8 @@ TEST_F(XKeys, WhatAKeyPlaysCarriesTheMomentTheServerReportedIt) {
 // Keys typed into another program right after the focus left are none of this program's
 // business: it stops noting keys when its window loses the focus, not when the toolkit later
 // calls the application inactive, and forgets what it had noted.
-TEST_F(XKeys, KeysTypedIntoAnotherProgramRightAfterLeavingAreNotNoted) {
+TEST_F(XStampedKeys, KeysTypedIntoAnotherProgramRightAfterLeavingAreNotNoted) {
     constexpr int kP = 33;
-    std::unique_ptr<TKeyStamps> stamps = CreateKeyStamps();
-    ASSERT_NE(stamps, nullptr) << "no raw key events from the X server";
-    TShowcase showcase(0, nullptr, stamps.get());
-    TTastra2* w = &showcase.Main();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     keys.Press(kQ);
     keys.Release(kQ);
     ASSERT_TRUE(QTest::qWaitFor([&] { return stamps->Holds(kQ); }, 2000));
