@@ -3,7 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <jack/jack.h>
-#include <rtmidi/RtMidi.h>
+#include <jack/midiport.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
@@ -249,46 +249,68 @@ bool WaitJackPortConnected(const std::string& portName, int ms) {
     return connected;
 }
 
+namespace {
+
+// A client of the test's own with one MIDI port, made before the client is activated.
+jack_client_t* OpenPortClient(const std::string& name, const char* port, unsigned long flags,
+                              JackProcessCallback process, void* self, jack_port_t*& made,
+                              std::string& fullName, std::string& error) {
+    if (!ServerAnswers("")) {
+        error = "no JACK server is running";
+        return nullptr;
+    }
+    jack_status_t status;
+    jack_client_t* client = jack_client_open(name.c_str(), JackNoStartServer, &status);
+    if (!client) {
+        error = "the JACK client " + name + " could not be made";
+        return nullptr;
+    }
+    made = jack_port_register(client, port, JACK_DEFAULT_MIDI_TYPE, flags, 0);
+    if (!made || jack_set_process_callback(client, process, self) != 0 ||
+        jack_activate(client) != 0) {
+        error = "the JACK port " + name + ":" + port + " could not be made";
+        jack_client_close(client);
+        return nullptr;
+    }
+    fullName = jack_port_name(made);
+    return client;
+}
+
+}  // namespace
+
 TJackReceiver::TJackReceiver(const std::string& clientName) {
     std::string client = !clientName.empty() ? clientName
                                              : "tastra-test-rx-" + std::to_string(getpid()) + "-" +
                                                    std::to_string(g_counter++);
-    // RtMidi's JACK client does not survive a missing server.
-    if (!ServerAnswers("")) {
-        m_error = "no JACK server is running";
-        return;
-    }
-    try {
-        m_in = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, client);
-    } catch (const RtMidiError& e) {
-        m_error = e.getMessage();
-        return;
-    }
-    m_in->setErrorCallback([](RtMidiError::Type, const std::string& text,
-                              void* self) { static_cast<TJackReceiver*>(self)->m_error = text; },
-                           this);
-    m_in->setCallback(&TJackReceiver::OnMessage, this);
-    m_in->openVirtualPort("in");
-    if (!m_error.empty()) return;
-    m_portName = client + ":in";
-    m_ok = true;
+    m_client = OpenPortClient(client, "in", JackPortIsInput, &TJackReceiver::OnProcess, this,
+                              m_port, m_portName, m_error);
+    m_ok = m_client != nullptr;
 }
 
 TJackReceiver::~TJackReceiver() { Close(); }
 
 void TJackReceiver::Close() {
-    if (!m_in) return;
-    m_in->closePort();
-    m_in.reset();
+    if (!m_client) return;
+    // The port goes with its client.
+    jack_client_close(m_client);
+    m_client = nullptr;
 }
 
-void TJackReceiver::OnMessage(double, std::vector<unsigned char>* message, void* self) {
+int TJackReceiver::OnProcess(std::uint32_t frames, void* self) {
     auto* r = static_cast<TJackReceiver*>(self);
+    void* buffer = jack_port_get_buffer(r->m_port, frames);
+    const jack_nframes_t count = jack_midi_get_event_count(buffer);
+    if (count == 0) return 0;
     {
         std::lock_guard<std::mutex> guard(r->m_lock);
-        r->m_messages.emplace_back(message->begin(), message->end());
+        for (jack_nframes_t i = 0; i < count; ++i) {
+            jack_midi_event_t event;
+            if (jack_midi_event_get(&event, buffer, i) == 0 && event.size > 0)
+                r->m_messages.emplace_back(event.buffer, event.buffer + event.size);
+        }
     }
     r->m_arrived.notify_all();
+    return 0;
 }
 
 std::vector<std::vector<std::uint8_t>> TJackReceiver::WaitFor(size_t n, int ms) {
@@ -306,32 +328,32 @@ TJackSender::TJackSender(const std::string& clientName) {
     std::string client = !clientName.empty() ? clientName
                                              : "tastra-test-tx-" + std::to_string(getpid()) + "-" +
                                                    std::to_string(g_counter++);
-    // RtMidi's JACK client does not survive a missing server.
-    if (!ServerAnswers("")) {
-        m_error = "no JACK server is running";
-        return;
-    }
-    try {
-        m_out = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, client);
-    } catch (const RtMidiError& e) {
-        m_error = e.getMessage();
-        return;
-    }
-    m_out->setErrorCallback([](RtMidiError::Type, const std::string& text,
-                               void* self) { static_cast<TJackSender*>(self)->m_error = text; },
-                            this);
-    m_out->openVirtualPort("out");
-    if (!m_error.empty()) return;
-    m_portName = client + ":out";
-    m_ok = true;
+    m_client = OpenPortClient(client, "out", JackPortIsOutput, &TJackSender::OnProcess, this,
+                              m_port, m_portName, m_error);
+    m_ok = m_client != nullptr;
 }
 
 TJackSender::~TJackSender() {
-    if (!m_out) return;
-    m_out->closePort();
-    m_out.reset();
+    if (m_client) jack_client_close(m_client);
+}
+
+int TJackSender::OnProcess(std::uint32_t frames, void* self) {
+    auto* s = static_cast<TJackSender*>(self);
+    void* buffer = jack_port_get_buffer(s->m_port, frames);
+    jack_midi_clear_buffer(buffer);
+    std::lock_guard<std::mutex> guard(s->m_lock);
+    size_t written = 0;
+    // In the order sent, at the start of the cycle; what does not fit waits for the next one.
+    for (; written < s->m_pending.size(); ++written) {
+        const auto& m = s->m_pending[written];
+        if (jack_midi_event_write(buffer, 0, m.data(), m.size()) != 0) break;
+    }
+    s->m_pending.erase(s->m_pending.begin(), s->m_pending.begin() + written);
+    return 0;
 }
 
 void TJackSender::Send(const std::vector<std::uint8_t>& message) {
-    if (m_ok) m_out->sendMessage(message.data(), message.size());
+    if (!m_ok || message.empty()) return;
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_pending.push_back(message);
 }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-class RtMidiIn;
-class RtMidiOut;
+struct _jack_client;
+struct _jack_port;
 
 // A private JACK server for one test run: `jackd -n <unique name> -d dummy` with no audio
 // hardware, named afresh for every run. The constructor sets JACK_DEFAULT_SERVER (so every JACK
@@ -59,7 +59,8 @@ private:
 bool WaitJackPortConnected(const std::string& portName, int ms);
 
 // A JACK MIDI input port opened by the test; collects every message that arrives on it.
-// Needs a running TJackServer.
+// Needs a running TJackServer. Its client makes the port before it is activated and never
+// removes it (libjack walks an active client's port list unlocked on its notification thread).
 class TJackReceiver {
 public:
     // With a client name the port is "<clientName>:in", so that it comes back under the same
@@ -83,9 +84,10 @@ public:
     void Close();
 
 private:
-    static void OnMessage(double stamp, std::vector<unsigned char>* message, void* self);
+    static int OnProcess(std::uint32_t frames, void* self);
 
-    std::unique_ptr<RtMidiIn> m_in;
+    struct _jack_client* m_client = nullptr;
+    struct _jack_port* m_port = nullptr;
     std::string m_portName;
     bool m_ok = false;
     std::string m_error;
@@ -112,8 +114,14 @@ public:
     void Send(const std::vector<std::uint8_t>& message);
 
 private:
-    std::unique_ptr<RtMidiOut> m_out;
+    static int OnProcess(std::uint32_t frames, void* self);
+
+    struct _jack_client* m_client = nullptr;
+    struct _jack_port* m_port = nullptr;
     std::string m_portName;
     bool m_ok = false;
     std::string m_error;
+    // Taken by the process callback (a test's sender need not be real-time safe).
+    std::mutex m_lock;
+    std::vector<std::vector<std::uint8_t>> m_pending;
 };
