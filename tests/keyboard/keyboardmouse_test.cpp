@@ -10,18 +10,7 @@ using kbtest::TNoteLog;
 
 namespace {
 
-// 300 x 50 from note 0: white keys are 15 px wide, the black band ends at y 30.
-struct KeyboardMouse : ::testing::Test {
-    TNotePlayer player;
-    TKeyboard kb{player};
-    TNoteLog log;
-    void SetUp() override {
-        kb.resize(300, 50);
-        kb.SetBaseNote(0);
-        log.Attach(player);
-        kb.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&kb));
-    }
+struct KeyboardMouse : kbtest::TShownKeyboard {
     void Press(Qt::MouseButton b, int x, int y, Qt::KeyboardModifiers m = {}) {
         QTest::mousePress(&kb, b, m, QPoint(x, y));
     }

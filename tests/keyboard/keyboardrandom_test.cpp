@@ -231,9 +231,7 @@ void RunRandomSession(unsigned seed, int steps, bool withWidget) {
 // every option on, with chords, pressure kinds, cancelled touches, a lost window and resets
 // between: when all have let go, every note-on has its note-off and no key is lit.
 void RunTouchSession(unsigned seed, int steps) {
-    static QPointingDevice* screen = QTest::createTouchDevice(
-        QInputDevice::DeviceType::TouchScreen,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure);
+    QPointingDevice* screen = kbtest::TouchScreen(true);
     TNotePlayer player;
     TKeyboard kb(player);
     kb.resize(300, 50);

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointingDevice>
+#include <QTest>
+#include <gtest/gtest.h>
 #include <array>
 #include <vector>
 
@@ -28,6 +31,30 @@ struct TNoteLog {
         return r;
     }
 };
+
+// A keyboard of 300 x 50 from note 0, shown, drawn: white keys are 15 px wide, the black band
+// ends at y 30; what its player sends goes to `log`.
+struct TShownKeyboard : ::testing::Test {
+    TNotePlayer player;
+    TKeyboard kb{player};
+    TNoteLog log;
+    void SetUp() override {
+        kb.resize(300, 50);
+        kb.SetBaseNote(0);
+        log.Attach(player);
+        kb.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&kb));
+    }
+};
+
+// Touch screens with and without pressure, made once: Qt keeps every device it was told of.
+inline QPointingDevice* TouchScreen(bool pressure) {
+    static QPointingDevice* plain = QTest::createTouchDevice();
+    static QPointingDevice* pressing = QTest::createTouchDevice(
+        QInputDevice::DeviceType::TouchScreen,
+        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure);
+    return pressure ? pressing : plain;
+}
 
 // Delivers one mouse event directly, with modifiers on every kind of event.
 inline void Mouse(TKeyboard& kb, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,

@@ -13,27 +13,12 @@ using kbtest::TNoteLog;
 
 namespace {
 
-// Touch screens with and without pressure, made once: Qt keeps every device it was told of.
-QPointingDevice* Screen(bool pressure) {
-    static QPointingDevice* plain = QTest::createTouchDevice();
-    static QPointingDevice* pressing = QTest::createTouchDevice(
-        QInputDevice::DeviceType::TouchScreen,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure);
-    return pressure ? pressing : plain;
-}
+QPointingDevice* Screen(bool pressure) { return kbtest::TouchScreen(pressure); }
 
-// 300 x 50 from note 0, drawn: white keys 15 px wide, the black band down to y 30.
-struct KeyboardTouch : ::testing::Test {
-    TNotePlayer player;
-    TKeyboard kb{player};
-    TNoteLog log;
+struct KeyboardTouch : kbtest::TShownKeyboard {
     void SetUp() override {
-        kb.resize(300, 50);
-        kb.SetBaseNote(0);
         kb.SetMultiTouch(true);
-        log.Attach(player);
-        kb.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&kb));
+        TShownKeyboard::SetUp();
     }
     QTest::QTouchEventWidgetSequence Touch(bool pressure = false) {
         return QTest::touchEvent(&kb, Screen(pressure));
