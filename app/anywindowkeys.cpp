@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QProxyStyle>
+#include <vector>
 
 #include "app/statuspanels.h"
 #include "app/texts.h"
@@ -44,6 +45,9 @@ public:
 }  // namespace
 
 TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
+    std::vector<int> commandKeys;
+    for (const TKeyCommand& c : kKeyCommands) commandKeys.push_back(c.scan);
+    m_host.keyboard->SetKeysLeftToCommands(std::move(commandKeys));
     m_action = new QAction(texts::Shown(texts::kPlayFromAnyWindow), m_host.menu);
     m_action->setObjectName(QStringLiteral("PlayFromAnyWindow1"));
     m_action->setCheckable(true);
@@ -118,6 +122,10 @@ void TAnyWindowKeys::HeardKey(const TListenedKey& key) {
         if (QAction* action = m_host.findAction(QString::fromLatin1(command))) action->trigger();
         return;
     }
+    // Where keys play as they are read, that thread played the press already. A release is
+    // passed on all the same: it stops only what its press started, and the releases this
+    // listener makes up when it stops must end the notes.
+    if (!key.release && m_host.keyboard->PlaysWhereRead()) return;
     m_host.keyboard->PlayHeardKey(key.scanCode, key.release, key.modifiers,
                                   [this] { return m_host.listener->FocusInOwnWindow(); });
 }

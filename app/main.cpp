@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     // Wayland compositors find the window's icon and menu entry through this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tastra"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tastra")));
+    StartupStep("application");
 
     // Under a session manager the session decides where the settings live and what the MIDI
     // clients are called, so it is waited for (briefly) before they are made.
@@ -63,10 +64,13 @@ int main(int argc, char** argv) {
     TSynthDevice synth(place.clientName);
     std::unique_ptr<TMidiOutService> midiOut = CreateSystemMidiOutService(place.clientName, &synth);
     std::unique_ptr<TMidiInService> midiIn = CreateSystemMidiInService(place.clientName);
+    StartupStep("midi-services");
     TSdlJoystickService joystick;
+    StartupStep("joysticks");
     // Meanwhile the window is made and painted; the device lists are read after that.
     TJackWarmUp jackWarmUp(place.clientName);
     std::unique_ptr<TKeyStamps> keyStamps = CreateKeyStamps();
+    StartupStep("warm-up-and-stamps");
 
     TTastraServices services;
     services.midiOut = midiOut.get();
@@ -94,22 +98,27 @@ int main(int argc, char** argv) {
             setAsideEarly = copy;
     };
     OpenSettingsAt(services, place, noticeSetAside);
+    StartupStep("settings");
     // Every text is made in the language chosen here: it needs a new start to change.
     const QString translations = QString::fromStdString(DataFolder() + "/" + kTranslationsFolder);
     const auto translators = InstallTranslations(
         PickLanguage(StoredLanguage(*services.openSettingsRoot()), QLocale::system().uiLanguages(),
                      TranslatedLanguages(translations)),
         translations);
+    StartupStep("translations");
     // Made in the language chosen: it tells why it cannot listen, where it cannot.
     std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
     services.keyListener = keyListener.get();
+    StartupStep("key-listener");
     auto window = std::make_unique<TTastra2>(services);
+    StartupStep("window");
     shown = window.get();
     if (!setAsideEarly.empty()) shown->SettingsFileSetAside(setAsideEarly);
     // Created now and kept hidden until a patch script has something to report.
     auto warnings = std::make_unique<TErrForm>(window.get());
     warnings->hide();
     std::unique_ptr<TEndings> endings = WatchEndings(*window);
+    StartupStep("warnings-and-endings");
 
     InstallStartupProbe(window.get());
     if (session) {
@@ -125,6 +134,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, window.get(),
                            [w = window.get(), message] { w->Prompts().Error(message); });
     }
+    StartupStep("shown");
     const int rc = app.exec();
     endings.reset();
     warnings.reset();

@@ -21,6 +21,13 @@ bool TOutputSender::Send(uint8_t status, uint8_t data1, uint8_t data2) {
     }
 }
 
+void TOutputSender::Sent(uint8_t status, uint8_t data1, uint8_t data2, const QString& failure) {
+    if (OnSent) OnSent(status, data1, data2);
+    if (failure.isEmpty()) return;
+    m_output().CheckDevicePresent();
+    DeviceFailed(failure);
+}
+
 void TOutputSender::DeviceFailed(const QString& text) {
     m_statusText(text.section(QLatin1Char('\n'), -1).trimmed());
     if (m_errorShown) return;

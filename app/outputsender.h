@@ -18,6 +18,9 @@ public:
 
     // False when the device failed (and it was reported).
     bool Send(uint8_t status, uint8_t data1, uint8_t data2);
+    // A message that was sent on another thread, reported on the window thread: OnSent, and the
+    // failure (empty when it went out) as Send reports one.
+    void Sent(uint8_t status, uint8_t data1, uint8_t data2, const QString& failure);
     // A device was opened: its first failure gets a box again.
     void DeviceOpened() { m_errorShown = false; }
     // The device failed on its own (a synth whose start failed): reported like a failed send.

@@ -244,8 +244,10 @@ void TTastra2::CreateParts() {
                            m_services.midiOut->SteadyMoment(MidiOut().EventTime(), SteadyNowNs()));
     };
 
-    // Keys are stamped as they arrive only while they are the program's own.
+    // Keys are stamped as they arrive only while they are the program's own, and their notes
+    // leave from there.
     if (TKeyStamps* stamps = m_services.keyStamps) {
+        Keyboard1->SetKeyStamps(stamps);
         stamps->SetActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
         connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
                 [stamps](Qt::ApplicationState state) {
@@ -269,6 +271,7 @@ void TTastra2::SynthFailed(const QString& text) {
 }
 
 TTastra2::~TTastra2() {
+    Keyboard1->SetKeyStamps(nullptr);  // no key is played into a window going away
     if (!m_closed) FormClose();
     Keyboard1->SetKeyLegends(nullptr);  // the window's own legends go before the keyboard
 }

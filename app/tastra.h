@@ -110,6 +110,8 @@ public:
     // The single send path: send (reporting a failure), then mirror the message in the window's
     // controls. What a computer key sends keeps the moment the key was reported.
     void SendAndShow(uint8_t status, uint8_t data1, uint8_t data2);
+    // What a key played on the thread that read it sends.
+    void SendForReadKey(uint8_t status, uint8_t data1, uint8_t data2, std::int64_t moment);
     // The moment the key being handled was reported; false outside a key or when unknown. Asked
     // once per key event: every message the key sends (a chord, a Panic) shares its answer.
     bool KeyMoment(TMidiFrameTime& time);

@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QMetaObject>
 #include <QString>
+#include <exception>
 #include <optional>
 
 #include "app/knobpanel.h"
@@ -16,6 +18,10 @@
 #include "platform/keys/keystamps.h"
 
 void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
+    if (const std::int64_t moment = RawKeyMoment()) {
+        SendForReadKey(status, data1, data2, moment);
+        return;
+    }
     // Thru has set the moment of the incoming message already.
     std::optional<TEventTimeScope> pressed;
     TMidiFrameTime moment;
@@ -23,6 +29,28 @@ void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
     m_sender->Send(status, data1, data2);
     ReflectMessage(status, data1, data2);
     if ((status >> 4) == 9) ChordEditorNoteIn(data1, data2);
+}
+
+void TTastra2::SendForReadKey(uint8_t status, uint8_t data1, uint8_t data2, std::int64_t moment) {
+    // On the thread that read the key: the message leaves now, and the window shows it (and
+    // reports a failure) when it gets to it.
+    TMidiFrameTime time;
+    time.SteadyNs = moment;
+    QString failure;
+    try {
+        MidiOut().SendShortAt(status, data1, data2, time);
+    } catch (const std::exception& e) {
+        failure = QString::fromStdString(e.what());
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, status, data1, data2, time, failure] {
+            const TEventTimeScope pressed(MidiOut(), time);
+            m_sender->Sent(status, data1, data2, failure);
+            ReflectMessage(status, data1, data2);
+            if ((status >> 4) == 9) ChordEditorNoteIn(data1, data2);
+        },
+        Qt::QueuedConnection);
 }
 
 bool TTastra2::KeyMoment(TMidiFrameTime& time) {

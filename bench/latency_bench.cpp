@@ -1,6 +1,6 @@
 // How steadily the program plays, as a player feels it. A private JACK server (dummy driver,
 // 48 kHz) and a private Xvfb; the real program is started on them and played with computer keys
-// pressed through XTEST at known JACK frame times. Three delays are measured, each in frames of
+// pressed through XTEST at known JACK frame times. Four delays are measured, each in frames of
 // the server's clock:
 //   key -> MIDI    the program's output set to a JACK MIDI port of this bench: from the key press
 //                  to the frame the note-on is written at; beside it, for the same presses, a
@@ -9,6 +9,8 @@
 //                  can do;
 //   key -> synth   the output set to the built-in synthesizer rendering into JACK: from the key
 //                  press to the first frame of the synthesizer's audio output that is not silent;
+//   other window   as key -> MIDI, with Play From Any Window on and the keys typed into a window
+//                  of another program (beside the same reference);
 //   thru           a JACK port of this bench feeds the program's input and its output comes back
 //                  to the bench: from the frame a note-on was written at to the frame it comes
 //                  back at; the spacing of notes sent close together is compared on both sides.
@@ -18,7 +20,7 @@
 //
 // Usage: latency_bench [--program PATH] [--periods 64,256,1024] [--presses N] [--paths LIST]
 //   PATH defaults to the program beside this bench's folder (build/Tastra); LIST is any of
-//   midi,synth,thru (default all three). N key presses (and N thru notes) per path and period.
+//   midi,synth,thru,other (default all four). N key presses (and N thru notes) per path and period.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -167,10 +169,13 @@ private:
 // The program under test, started with a configuration folder of its own (a first start).
 class TProgram {
 public:
-    TProgram(const std::string& path, const std::vector<std::string>& args) {
+    // `config`: a configuration folder of the caller's, kept afterwards; empty for a fresh one.
+    TProgram(const std::string& path, const std::vector<std::string>& args,
+             const std::string& config = std::string()) {
         char folder[] = "/tmp/tastra-latency-XXXXXX";
-        if (!mkdtemp(folder)) return;
-        m_config = folder;
+        if (config.empty() && !mkdtemp(folder)) return;
+        m_config = config.empty() ? folder : config;
+        m_ownConfig = config.empty();
         m_pid = fork();
         if (m_pid == 0) {
             prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlives the bench
@@ -194,13 +199,40 @@ public:
             kill(m_pid, SIGKILL);
             waitpid(m_pid, nullptr, 0);
         }
-        if (!m_config.empty()) std::system(("rm -rf '" + m_config + "'").c_str());
+        if (m_ownConfig) std::system(("rm -rf '" + m_config + "'").c_str());
     }
     bool Running() const { return m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == 0; }
 
 private:
     pid_t m_pid = -1;
     std::string m_config;
+    bool m_ownConfig = false;
+};
+
+// A window of the bench's own that takes the keyboard focus: the keys then go to another
+// program, as when the user plays from any window.
+class TOtherWindow {
+public:
+    explicit TOtherWindow(Display* display) : m_display(display) {
+        m_window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 200, 100, 0, 0,
+                                       0);
+        XStoreName(display, m_window, "another program");
+        XSelectInput(display, m_window, KeyPressMask | KeyReleaseMask);
+        XMapRaised(display, m_window);
+        XSync(display, False);
+    }
+    ~TOtherWindow() {
+        XDestroyWindow(m_display, m_window);
+        XSync(m_display, False);
+    }
+    void TakeFocus() {
+        XSetInputFocus(m_display, m_window, RevertToPointerRoot, CurrentTime);
+        XSync(m_display, False);
+    }
+
+private:
+    Display* m_display;
+    Window m_window;
 };
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
@@ -265,7 +297,7 @@ struct TSeries {
 
 void PrintSeries(int period, const TSeries& s) {
     if (s.Frames.empty()) {
-        std::printf("%6d  %-22s %5d  (nothing measured, %d missing, %d disturbed)\n", period,
+        std::printf("%6d  %-30s %5d  (nothing measured, %d missing, %d disturbed)\n", period,
                     s.Name.c_str(), 0, s.Missing, s.Disturbed);
         return;
     }
@@ -280,13 +312,13 @@ void PrintSeries(int period, const TSeries& s) {
     for (double x : v) var += (x - mean) * (x - mean);
     const double sd = n > 1 ? std::sqrt(var / (n - 1)) : 0;
     const auto unit = [&s](double frames) { return s.InFrames ? frames : frames * 1000.0 / kRate; };
-    std::printf("%6d  %-22s %5zu  %8.2f %8.2f %8.2f %8.2f %8.2f %8.3f   %7d %10d\n", period,
+    std::printf("%6d  %-30s %5zu  %8.2f %8.2f %8.2f %8.2f %8.2f %8.3f   %7d %10d\n", period,
                 s.Name.c_str(), n, unit(median), unit(Percentile(v, 0.90)),
                 unit(Percentile(v, 0.95)), unit(v.front()), unit(v.back()), unit(sd), s.Missing,
                 s.Disturbed);
     if (s.InFrames) {
         const auto within = std::count_if(v.begin(), v.end(), [](double x) { return x <= 1; });
-        std::printf("%6s  %-22s %zd of %zu within 1 frame\n", "", "", within, n);
+        std::printf("%6s  %-30s %zd of %zu within 1 frame\n", "", "", within, n);
     }
 }
 
@@ -328,8 +360,8 @@ public:
     }
 
     // The program's delay and, for the same presses, the reference's.
-    std::pair<TSeries, TSeries> KeysToMidi(int presses) {
-        TSeries s("key -> MIDI"), ref("reference key -> MIDI");
+    std::pair<TSeries, TSeries> KeysToMidi(int presses, const std::string& name = "key -> MIDI") {
+        TSeries s(name), ref("reference " + name);
         std::uniform_int_distribution<int> pause(80, 220);
         for (int i = 0; i < presses; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
@@ -552,6 +584,52 @@ public:
         return true;
     }
 
+    // Keys pressed while another program has the focus, with Play From Any Window on: a first
+    // start writes the settings, which are then switched to it, and a second start plays.
+    bool MeasureOtherWindow(int period) {
+        TJackServer server(period);
+        TJackFrameClient midi(kProbeClient);
+        TSoundProbe sound;
+        if (!server.Running() || !midi.Ok() || !sound.Open()) {
+            std::fprintf(stderr, "no JACK server or ports: %s\n", server.Error().c_str());
+            std::exit(1);
+        }
+        char folder[] = "/tmp/tastra-latency-XXXXXX";
+        if (!mkdtemp(folder)) return false;
+        const std::string config = folder;
+        const std::vector<std::string> args = {"--midi-out", midi.InName()};
+        TRun run(midi, sound, m_display, m_random);
+        const auto played = [&] {
+            for (const auto& e : run.TakeMidi())
+                if (IsNoteOn(e)) return true;
+            return false;
+        };
+        bool ok = false;
+        {
+            TProgram first(m_program, args, config);
+            ok = run.WaitForKeys(played);
+        }
+        const std::string hive = config + "/Ostrel/registry.reg";
+        ok = ok && std::system(("sed -i 's/\"PlayFromAnyWindow\"=\"0\"/\"PlayFromAnyWindow\"=\"1\"/' '" +
+                                hive + "'")
+                                   .c_str()) == 0;
+        if (ok) {
+            TProgram second(m_program, args, config);
+            TOtherWindow other(m_display);
+            ok = run.WaitForKeys(played, [&] { other.TakeFocus(); });
+            TReferenceKeys reference;
+            if (ok && reference.Ok() && reference.ConnectTo(midi.InName())) {
+                auto [program, ref] = run.KeysToMidi(m_presses, "other window -> MIDI");
+                Results.emplace_back(period, program);
+                Results.emplace_back(period, ref);
+            }
+        }
+        std::system(("rm -rf '" + config + "'").c_str());
+        if (!ok) std::fprintf(stderr, "period %d: no note from keys typed into another window\n",
+                              period);
+        return ok;
+    }
+
     std::vector<std::pair<int, TSeries>> Results;
 
 private:
@@ -569,7 +647,7 @@ int main(int argc, char** argv) {
     std::string program = DefaultProgram();
     std::vector<int> periods = {64, 256, 1024};
     int presses = 100;
-    std::string paths = "midi,synth,thru";
+    std::string paths = "midi,synth,thru,other";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--program")
@@ -584,6 +662,7 @@ int main(int argc, char** argv) {
     const bool wantMidi = paths.find("midi") != std::string::npos;
     const bool wantSynth = paths.find("synth") != std::string::npos;
     const bool wantThru = paths.find("thru") != std::string::npos;
+    const bool wantOther = paths.find("other") != std::string::npos;
     if (access(program.c_str(), X_OK) != 0) {
         std::fprintf(stderr, "no program at %s (build first, or pass --program)\n",
                      program.c_str());
@@ -612,27 +691,30 @@ int main(int argc, char** argv) {
             for (int attempt = 0; attempt < 3 && !bench.Measure(synth, period); ++attempt) {
             }
         }
+        for (int attempt = 0; wantOther && attempt < 3 && !bench.MeasureOtherWindow(period);
+             ++attempt) {
+        }
     }
     XCloseDisplay(display);
 
     std::printf(
         "JACK dummy server, 48000 Hz; delays in ms (thru spacing: how many frames the gap\n"
         "between two notes sent close together moved on the way)\n");
-    std::printf("%6s  %-22s %5s  %8s %8s %8s %8s %8s %8s   %7s %10s\n", "period", "path", "n",
+    std::printf("%6s  %-30s %5s  %8s %8s %8s %8s %8s %8s   %7s %10s\n", "period", "path", "n",
                 "median", "p90", "p95", "min", "max", "stddev", "missing", "disturbed");
     for (const auto& [period, series] : bench.Results) PrintSeries(period, series);
     // The program against the reference, press by press of the same run.
     for (size_t i = 0; i + 1 < bench.Results.size(); ++i) {
         const auto& [period, program] = bench.Results[i];
         const auto& reference = bench.Results[i + 1].second;
-        if (program.Name != "key -> MIDI" || reference.Name != "reference key -> MIDI" ||
-            program.Frames.empty() || reference.Frames.empty())
+        if (reference.Name != "reference " + program.Name || program.Frames.empty() ||
+            reference.Frames.empty())
             continue;
         const auto ms = [](double frames) { return frames * 1000.0 / kRate; };
         const auto at = [&](const TSeries& t, double q) { return ms(Percentile(t.Frames, q)); };
-        std::printf("%6d  key -> MIDI minus reference: median %+.2f ms, p95 %+.2f ms, max %+.2f ms"
+        std::printf("%6d  %s minus reference: median %+.2f ms, p95 %+.2f ms, max %+.2f ms"
                     " (p95 ratio %.2f)\n",
-                    period, at(program, 0.5) - at(reference, 0.5),
+                    period, program.Name.c_str(), at(program, 0.5) - at(reference, 0.5),
                     at(program, 0.95) - at(reference, 0.95), at(program, 1) - at(reference, 1),
                     at(program, 0.95) / at(reference, 0.95));
     }

@@ -43,6 +43,7 @@ TKeyboard::TKeyboard(TNotePlayer& player, QWidget* parent, TKeyArtwork artwork)
 }
 
 TKeyboard::~TKeyboard() {
+    SetKeyStamps(nullptr);
     m_hook.reset();  // no key may reach a half-destroyed keyboard
     m_player.SetObserver(nullptr);
     FreeImages();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -14,6 +15,7 @@
 
 #include "keyboard/keylabels.h"
 #include "keyboard/noteplayer.h"
+#include "platform/keys/keystamps.h"
 
 class TSettingsStore;
 class TKeyboard;
@@ -39,7 +41,7 @@ struct TKeyArtwork {
 // The on-screen piano keyboard: 128 keys of which a scrollable stretch is visible. It draws the
 // keys of a note player and turns the mouse and the computer keys into calls of that player; the
 // notes, and everything they send, are the player's. It never talks to a MIDI device.
-class TKeyboard : public QWidget, private TNotePlayerObserver {
+class TKeyboard : public QWidget, private TNotePlayerObserver, private TRawKeyPlayer {
 public:
     // The player (and the scan map it reads) outlive the keyboard.
     explicit TKeyboard(TNotePlayer& player, QWidget* parent = nullptr, TKeyArtwork artwork = {});
@@ -206,11 +208,20 @@ public:
     static bool IsValidUpperC(int scan) { return scanmap::IsValidUpperC(scan); }
     // Plays or releases the note of a computer key; true when the key is to be discarded.
     bool HandleKey(const TKeyData& key);
+    // Computer keys play where `stamps` reads them, the moment they are read, whenever this
+    // window would play them; HandleKey then only decides whether the key is discarded. Null
+    // (the default): they play from the window's key events only.
+    void SetKeyStamps(TKeyStamps* stamps);
+    // Whether keys are being played where they are read (the stamps are reading).
+    bool PlaysWhereRead() const { return m_stamps && m_stamps->Reading(); }
     // While set, the computer keys' notes come from a listener that hears the keyboard wherever
     // the focus is (PlayHeardKey), and HandleKey only decides whether a key is discarded: a key
     // this window also receives then plays once, whichever of the two sees it first.
     bool KeysHeardElsewhere() const { return m_keysHeardElsewhere; }
-    void SetKeysHeardElsewhere(bool v) { m_keysHeardElsewhere = v; }
+    void SetKeysHeardElsewhere(bool v);
+    // The keys that are the window's commands while heard elsewhere: they play no note then.
+    // Set on the window thread before keys are heard elsewhere.
+    void SetKeysLeftToCommands(std::vector<int> scans);
     // A key heard by that listener plays as in HandleKey while another program has the focus.
     // While the focus is in this program (`ownFocus`, asked only when that matters) the window's
     // own rules hold: a key pressed while one of its menus, dialogs or other windows has the
@@ -265,6 +276,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
+    // Follows what decides whether keys play here: the active window, menus, key fields.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class TMouseMode { None, LeftPlay, Special, BaseNoteDrag };
@@ -274,6 +287,14 @@ private:
     void AllKeysChanged() override { update(); }
     void MousePlayEnded() override { m_mouseMode = TMouseMode::None; }
     void KeyOctaveChanged() override;
+
+    // Keys played where they are read, on the reading thread.
+    bool TakesRawKey(const TRawKey& key) override;
+    void PlayRawKey(const TRawKey& key) override;
+    // Whether the window would play a key now, for the reading thread.
+    void UpdateRawKeyGate();
+    // Whether the reading thread plays the key event being handled.
+    bool KeyPlayedOnRead() const;
 
     void SetMouseMode(TMouseMode mode);
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -404,4 +425,9 @@ private:
 
     std::unique_ptr<TKeyboardHook> m_hook;
     bool m_keysHeardElsewhere = false;
+    TKeyStamps* m_stamps = nullptr;
+    // Set and cleared on the window thread, read on the reading thread.
+    std::atomic<bool> m_rawKeysPlay{false};
+    std::atomic<bool> m_rawKeysElsewhere{false};
+    std::vector<int> m_commandKeys;
 };

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QThread>
+#include <algorithm>
 
 #include "keyboard/keyboard.h"
 #include "keyboard/scanmap.h"
@@ -18,6 +20,102 @@ void TKeyboard::SetCaptureKeyboard(bool v) {
         m_player.ResetPlaying();
         m_hook->Uninstall();
     }
+    UpdateRawKeyGate();
+}
+
+void TKeyboard::SetKeysHeardElsewhere(bool v) {
+    m_keysHeardElsewhere = v;
+    m_rawKeysElsewhere.store(v, std::memory_order_release);
+    if (m_stamps) m_stamps->SetHearAll(v);
+    UpdateRawKeyGate();
+}
+
+void TKeyboard::SetKeysLeftToCommands(std::vector<int> scans) {
+    m_commandKeys = std::move(scans);
+}
+
+void TKeyboard::SetKeyStamps(TKeyStamps* stamps) {
+    if (stamps == m_stamps) return;
+    if (m_stamps) {
+        m_rawKeysPlay = false;
+        m_stamps->SetPlayer(nullptr);  // waits for a key being played
+        qApp->removeEventFilter(this);
+    }
+    m_stamps = stamps;
+    if (m_stamps) {
+        qApp->installEventFilter(this);
+        m_stamps->SetPlayer(this);
+        m_stamps->SetHearAll(m_keysHeardElsewhere);
+    }
+    UpdateRawKeyGate();
+}
+
+void TKeyboard::UpdateRawKeyGate() {
+    // As HandleKey decides: this window active, no menu open, no key-capturing field.
+    const bool plays = m_stamps && m_hook && m_hook->IsInstalled() &&
+                       window() == QApplication::activeWindow() &&
+                       !QApplication::activePopupWidget() && !CapturingField();
+    m_rawKeysPlay.store(plays, std::memory_order_release);
+}
+
+bool TKeyboard::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+        case QEvent::ApplicationStateChange: {
+            // A menu shuts the keys off the moment it shows, before Qt counts it as open.
+            const auto* widget = qobject_cast<const QWidget*>(watched);
+            if (event->type() == QEvent::Show && widget && widget->windowType() == Qt::Popup)
+                m_rawKeysPlay = false;
+            else
+                UpdateRawKeyGate();
+            // What the event changes (a field capturing keys once it has the focus) is in place
+            // only after it was delivered.
+            QMetaObject::invokeMethod(this, [this] { UpdateRawKeyGate(); }, Qt::QueuedConnection);
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TKeyboard::TakesRawKey(const TRawKey& key) {
+    // Pressed into another program, a key plays while the user chose so; pressed into this one,
+    // as this window would play it.
+    if (!(key.elsewhere ? m_rawKeysElsewhere : m_rawKeysPlay).load(std::memory_order_acquire))
+        return false;
+    const keys::TScan scan = keys::ScanFromNativeCode(key.nativeCode);
+    if (scan.extended || scan.scanCode < scanmap::kFirstKey || scan.scanCode > scanmap::kLastKey ||
+        key.modifierKey)
+        return false;
+    // Held keys play once; Ctrl and Alt combinations are the window's commands.
+    return key.release ||
+           (!key.repeat && !(key.modifiers & (Qt::ControlModifier | Qt::AltModifier)));
+}
+
+void TKeyboard::PlayRawKey(const TRawKey& key) {
+    const keys::TScan scan = keys::ScanFromNativeCode(key.nativeCode);
+    // The function keys that are commands elsewhere, whatever a key map says.
+    if (key.elsewhere && std::find(m_commandKeys.begin(), m_commandKeys.end(), scan.scanCode) !=
+                             m_commandKeys.end())
+        return;
+    const int note = m_player.ComputerKey(scan.scanCode, key.release,
+                                          key.modifiers.testFlag(Qt::ShiftModifier));
+    if (note >= 0)
+        QMetaObject::invokeMethod(this, [this, note] { ReportHover(note); }, Qt::QueuedConnection);
+}
+
+bool TKeyboard::KeyPlayedOnRead() const {
+    quint32 code = 0;
+    bool release = false;
+    quint64 serverTime = 0;
+    return m_stamps && TKeyboardHook::KeyBeingHandled(code, release, serverTime) &&
+           m_stamps->PlayedOnRead(code, release, serverTime);
 }
 
 bool TKeyboard::FocusInLineEdit() const {
@@ -57,11 +155,14 @@ bool TKeyboard::HandleKey(const TKeyData& key) {
     // still stop the notes that were started before the field took the focus.
     if (!release && CapturingField()) return false;
 
-    const int note = m_keysHeardElsewhere
+    // Played already where the key was read, or to be played by the listener: the window only
+    // decides whether the key is discarded.
+    const bool playedElsewhere = m_keysHeardElsewhere || KeyPlayedOnRead();
+    const int note = playedElsewhere
                          ? m_player.KeyNote(scan, release)
                          : m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
     if (note < 0) return false;
-    if (!m_keysHeardElsewhere) ReportHover(note);
+    if (!playedElsewhere) ReportHover(note);
     // In a one-line text field the key also types, so a digit both plays and appears.
     return !FocusInLineEdit();
 }

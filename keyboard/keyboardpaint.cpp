@@ -1,5 +1,6 @@
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
 #include <algorithm>
 
 #include "keyboard/keyboard.h"
@@ -169,8 +170,14 @@ QRect TKeyboard::KeyRect(int n) const {
 }
 
 void TKeyboard::KeyChanged(int n, bool struck) {
-    // Only the first press and the last release change how a key looks.
     if (n < 0 || n > 127) return;
+    // A key played where it was read: drawn once the window thread gets to it.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, n] { update(KeyRect(n).intersected(rect())); }, Qt::QueuedConnection);
+        return;
+    }
+    // Only the first press and the last release change how a key looks.
     const int sum = m_player.LocalCount(n) + m_player.ThruCount(n);
     // With channel colours a key can change its colour while it stays down.
     if (sum != (struck ? 1 : 0) && !m_channelColours) return;

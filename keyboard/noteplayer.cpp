@@ -30,6 +30,7 @@ void TNotePlayer::AllKeysChanged() const {
 // Properties
 
 void TNotePlayer::SetChord(TChord v) {
+    const TGuard guard(m_mutex);
     if (v < chNone || v > chCustom || v == m_chord) return;
     ChangeChord(v);
 }
@@ -44,6 +45,7 @@ void TNotePlayer::ChangeChord(TChord v) {
 }
 
 void TNotePlayer::SetCustomChord(const std::vector<int8_t>& offsets, bool select) {
+    const TGuard guard(m_mutex);
     std::vector<int8_t> chord = NormalisedCustomChord(offsets);
     std::fill(std::begin(m_customChord), std::end(m_customChord), 0);
     std::copy(chord.begin(), chord.end(), m_customChord);
@@ -51,6 +53,7 @@ void TNotePlayer::SetCustomChord(const std::vector<int8_t>& offsets, bool select
 }
 
 std::vector<int8_t> TNotePlayer::CustomChord() const {
+    const TGuard guard(m_mutex);
     std::vector<int8_t> result;
     for (int8_t o : m_customChord) {
         if (o == 0) break;
@@ -60,23 +63,32 @@ std::vector<int8_t> TNotePlayer::CustomChord() const {
 }
 
 void TNotePlayer::SetChannel(int v) {
+    const TGuard guard(m_mutex);
     v &= 15;
     if (v == m_channel) return;
     ResetAll();
     m_channel = v;
 }
 
+void TNotePlayer::SetVelocity(int v) {
+    const TGuard guard(m_mutex);
+    m_velocity = v & 127;
+}
+
 void TNotePlayer::SetVelocityShiftFactor(double v) {
+    const TGuard guard(m_mutex);
     if (!(v >= 0.01)) v = 0.01;  // also catches NaN
     if (!std::isfinite(v)) v = 1000.0;
     m_velocityShiftFactor = v;
 }
 
 int TNotePlayer::PressVelocity(bool shift) const {
+    const TGuard guard(m_mutex);
     return shift ? ShiftedVelocity(m_velocity, m_velocityShiftFactor) : m_velocity;
 }
 
 void TNotePlayer::SetTranspose(int v) {
+    const TGuard guard(m_mutex);
     v = std::clamp(v, -99, 99);
     if (v == m_transpose) return;
     ResetAll();
@@ -86,6 +98,7 @@ void TNotePlayer::SetTranspose(int v) {
 }
 
 void TNotePlayer::SetDisplayTransposed(bool v) {
+    const TGuard guard(m_mutex);
     if (v == m_displayTransposed) return;
     ResetAll();
     m_displayTransposed = v;
@@ -94,12 +107,14 @@ void TNotePlayer::SetDisplayTransposed(bool v) {
 }
 
 void TNotePlayer::SetTransposeThru(bool v) {
+    const TGuard guard(m_mutex);
     if (v == m_transposeThru) return;
     ClearThruDisplay();
     m_transposeThru = v;
 }
 
 void TNotePlayer::SetKeyOctave(int v) {
+    const TGuard guard(m_mutex);
     if (v < 0 || v > 10 || v == m_keyOctave) return;
     // Keys are mapped to notes through the octave at release time, so nothing may stay held.
     ReleaseThruNotes();
@@ -109,20 +124,24 @@ void TNotePlayer::SetKeyOctave(int v) {
 }
 
 void TNotePlayer::OctaveUp() {
+    const TGuard guard(m_mutex);
     if (m_keyOctave <= 9) SetKeyOctave(m_keyOctave + 1);
 }
 
 void TNotePlayer::OctaveDown() {
+    const TGuard guard(m_mutex);
     if (m_keyOctave > 0) SetKeyOctave(m_keyOctave - 1);
 }
 
 void TNotePlayer::SetUpperCScanCode(int v) {
+    const TGuard guard(m_mutex);
     if (v == m_upperCScanCode || !scanmap::IsValidUpperC(v)) return;
     m_upperCScanCode = v;
     if (!m_keyMapInUse) *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kUpperRow);
 }
 
 void TNotePlayer::SetLowerCScanCode(int v) {
+    const TGuard guard(m_mutex);
     if (v == m_lowerCScanCode || !scanmap::IsValidLowerC(v)) return;
     m_lowerCScanCode = v;
     if (!m_keyMapInUse) *m_scanMap = scanmap::RebuildRow(*m_scanMap, v, scanmap::kLowerRow);
@@ -130,11 +149,13 @@ void TNotePlayer::SetLowerCScanCode(int v) {
 
 // Keys held while the table changes still release the notes their presses started (m_keyNotes).
 void TNotePlayer::UseKeyMap(const scanmap::TScanMap& map) {
+    const TGuard guard(m_mutex);
     m_keyMapInUse = true;
     *m_scanMap = map;
 }
 
 void TNotePlayer::UsePianoRows() {
+    const TGuard guard(m_mutex);
     m_keyMapInUse = false;
     const scanmap::TScanMap rows = scanmap::DefaultScanMap();
     *m_scanMap = scanmap::RebuildRow(scanmap::RebuildRow(rows, m_lowerCScanCode, scanmap::kLowerRow),
@@ -142,6 +163,7 @@ void TNotePlayer::UsePianoRows() {
 }
 
 std::vector<int> TNotePlayer::ScanCodesOf(int note) const {
+    const TGuard guard(m_mutex);
     std::vector<int> scans;
     const int offset = note - 12 * m_keyOctave;
     for (int s = scanmap::kFirstKey; s <= scanmap::kLastKey; ++s)
@@ -150,12 +172,14 @@ std::vector<int> TNotePlayer::ScanCodesOf(int note) const {
 }
 
 void TNotePlayer::SetUpDownController(int v) {
+    const TGuard guard(m_mutex);
     if (v < 0 || v > kControllerNone) return;
     m_axis[0].assignment = v;
     m_axis[0].value = 0;
 }
 
 void TNotePlayer::SetLeftRightController(int v) {
+    const TGuard guard(m_mutex);
     if (v < 0 || v > kControllerNone) return;
     m_axis[1].assignment = v;
     m_axis[1].value = 0;
@@ -171,6 +195,7 @@ std::vector<int> TNotePlayer::ChordTones() const {
 }
 
 void TNotePlayer::PlayNote(int channel, int note, bool local, int velocity) {
+    const TGuard guard(m_mutex);
     if (velocity > 0)
         Strike(channel, channel, note, local, velocity, ChordTones());
     else
@@ -178,6 +203,7 @@ void TNotePlayer::PlayNote(int channel, int note, bool local, int velocity) {
 }
 
 void TNotePlayer::SendNote(int channel, int note, bool local, int velocity) {
+    const TGuard guard(m_mutex);
     if (velocity > 0)
         Strike(channel, channel, note, local, velocity, {0});
     else
@@ -274,6 +300,7 @@ void TNotePlayer::ForgetDisplayOf(bool local) {
 
 void TNotePlayer::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageChannel,
                                 uint8_t data2) {
+    const TGuard guard(m_mutex);
     if (status >= 0xF0 || status < 0x80) return;  // system messages and stray data bytes
     const int channel = useMessageChannel ? (status & 15) : m_channel;
     const int note = data1 & 127;
@@ -293,6 +320,7 @@ void TNotePlayer::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageCh
 }
 
 void TNotePlayer::ShowIncomingNote(int note, int velocity, int channel) {
+    const TGuard guard(m_mutex);
     note &= 127;
     if (velocity > 0) {
         ++m_thruCount[note];
@@ -335,23 +363,30 @@ void TNotePlayer::ForgetThruChannels() {
 }
 
 int TNotePlayer::ThruChannel(int note) const {
+    const TGuard guard(m_mutex);
     return note >= 0 && note <= 127 && m_thruCount[note] > 0 ? m_thruLastChannel[note] : -1;
 }
 
 int TNotePlayer::LocalCount(int note) const {
+    const TGuard guard(m_mutex);
     return note >= 0 && note <= 127 ? m_localCount[note] : 0;
 }
 
 int TNotePlayer::ThruCount(int note) const {
+    const TGuard guard(m_mutex);
     return note >= 0 && note <= 127 ? m_thruCount[note] : 0;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Resets
 
-void TNotePlayer::AllLocalNotesOff() { ReleaseAllOf(true); }
+void TNotePlayer::AllLocalNotesOff() {
+    const TGuard guard(m_mutex);
+    ReleaseAllOf(true);
+}
 
 void TNotePlayer::ResetPlaying() {
+    const TGuard guard(m_mutex);
     AllLocalNotesOff();
     ResetPitchBend();
     for (auto& axis : m_axis) axis.value = 0;
@@ -360,11 +395,18 @@ void TNotePlayer::ResetPlaying() {
     if (m_observer) m_observer->MousePlayEnded();
 }
 
-void TNotePlayer::ClearThruDisplay() { ForgetDisplayOf(false); }
+void TNotePlayer::ClearThruDisplay() {
+    const TGuard guard(m_mutex);
+    ForgetDisplayOf(false);
+}
 
-void TNotePlayer::ReleaseThruNotes() { ReleaseAllOf(false); }
+void TNotePlayer::ReleaseThruNotes() {
+    const TGuard guard(m_mutex);
+    ReleaseAllOf(false);
+}
 
 void TNotePlayer::ResetAll() {
+    const TGuard guard(m_mutex);
     // Thru notes the outside source still holds keep sounding; their releases, when they come,
     // still find what was sent for them.
     ForgetDisplayOf(false);
@@ -372,6 +414,7 @@ void TNotePlayer::ResetAll() {
 }
 
 void TNotePlayer::RestrikeLatched() {
+    const TGuard guard(m_mutex);
     if (!m_latchedBefore) return;
     if (!HeldByOthers(m_mouseNote, kMouseHolder))
         PlayNote(m_channel, m_mouseNote, true, m_mouseVelocity);
@@ -385,6 +428,7 @@ void TNotePlayer::RestrikeLatched() {
 // Mouse
 
 void TNotePlayer::MousePress(int note, int velocity) {
+    const TGuard guard(m_mutex);
     if (!HeldByOthers(note, kMouseHolder)) PlayNote(m_channel, note, true, velocity);
     m_mouseNote = note;
     m_mouseVelocity = velocity;
@@ -393,6 +437,7 @@ void TNotePlayer::MousePress(int note, int velocity) {
 }
 
 void TNotePlayer::MouseGlide(int note, int velocity) {
+    const TGuard guard(m_mutex);
     EndPressure(m_mouseNote, m_mousePressure);
     m_mouseHolds = false;
     if (!HeldByOthers(m_mouseNote, kMouseHolder)) PlayNote(m_channel, m_mouseNote, true, 0);
@@ -400,6 +445,7 @@ void TNotePlayer::MouseGlide(int note, int velocity) {
 }
 
 void TNotePlayer::MouseRelease(int note, bool latch) {
+    const TGuard guard(m_mutex);
     EndPressure(m_mouseNote, m_mousePressure);
     m_latched = latch;
     if (latch) return;
@@ -409,6 +455,7 @@ void TNotePlayer::MouseRelease(int note, bool latch) {
 }
 
 void TNotePlayer::EndLatch() {
+    const TGuard guard(m_mutex);
     if (!m_latched) return;
     m_latched = false;
     m_mouseHolds = false;
@@ -416,10 +463,12 @@ void TNotePlayer::EndLatch() {
 }
 
 void TNotePlayer::StartAxes() {
+    const TGuard guard(m_mutex);
     for (auto& axis : m_axis) axis.valueAtPress = axis.value;
 }
 
 void TNotePlayer::MoveAxes(int up, int right) {
+    const TGuard guard(m_mutex);
     for (int i = 0; i < 2; ++i) {
         TAxis& axis = m_axis[i];
         if (axis.assignment == kControllerNone) continue;
@@ -437,6 +486,7 @@ void TNotePlayer::MoveAxes(int up, int right) {
 }
 
 void TNotePlayer::ResetPitchBend() {
+    const TGuard guard(m_mutex);
     for (auto& axis : m_axis) {
         if (axis.assignment == kControllerPitchBend && axis.value != 0) {
             EmitControl(static_cast<uint8_t>(0xE0 + m_channel), 0, 64);
@@ -446,6 +496,7 @@ void TNotePlayer::ResetPitchBend() {
 }
 
 void TNotePlayer::ControllerFeedback(int controller, int value) {
+    const TGuard guard(m_mutex);
     if (controller < 0 || controller >= 128) return;
     value &= 127;
     for (auto& axis : m_axis)
@@ -453,6 +504,7 @@ void TNotePlayer::ControllerFeedback(int controller, int value) {
 }
 
 void TNotePlayer::EmitControl(uint8_t status, uint8_t data1, uint8_t data2) {
+    const TGuard guard(m_mutex);
     Send(status, data1, data2);
     if (OnDisplay) OnDisplay(status, data1, data2);
 }
@@ -461,6 +513,7 @@ void TNotePlayer::EmitControl(uint8_t status, uint8_t data1, uint8_t data2) {
 // Computer keys
 
 int TNotePlayer::KeyNote(int scan, bool release) const {
+    const TGuard guard(m_mutex);
     if (scan < scanmap::kFirstKey || scan > scanmap::kLastKey) return -1;
     const int sounding = m_keyNotes[scan];
     const int note = release && sounding >= 0 ? sounding : 12 * m_keyOctave + (*m_scanMap)[scan];
@@ -468,6 +521,7 @@ int TNotePlayer::KeyNote(int scan, bool release) const {
 }
 
 int TNotePlayer::ComputerKey(int scan, bool release, bool shift) {
+    const TGuard guard(m_mutex);
     const int note = KeyNote(scan, release);
     if (note < 0) return -1;
     const int sounding = m_keyNotes[scan];

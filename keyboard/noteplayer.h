@@ -5,6 +5,7 @@
 #include <deque>
 #include <limits>
 #include <map>
+#include <mutex>
 #include <tuple>
 #include <vector>
 
@@ -36,6 +37,11 @@ public:
 // computer keys' notes and the thru notes. Every message it plays leaves through OnSend: a note
 // is a note-on (0x90 + channel), a release a note-on with velocity 0, and each release undoes
 // exactly what its press sent, whatever changed while the note was held.
+//
+// The window thread and the thread that reads raw key events both play it: every public
+// function takes the player's lock, which is recursive because what it sends may come back to
+// it (a controller fed back, a note shown). OnSend and the observer are called under the lock,
+// on the thread that played; they must not wait for another thread that plays.
 class TNotePlayer {
 public:
     // The computer keys are read through `scanMap`, which the caller owns and may share with
@@ -59,7 +65,7 @@ public:
     int Channel() const { return m_channel; }
     void SetChannel(int v);
     int Velocity() const { return m_velocity; }
-    void SetVelocity(int v) { m_velocity = v & 127; }
+    void SetVelocity(int v);
     double VelocityShiftFactor() const { return m_velocityShiftFactor; }
     void SetVelocityShiftFactor(double v);
     // The velocity of a press, reduced while Shift is held.
@@ -170,6 +176,9 @@ public:
     int KeyNote(int scan, bool release) const;
 
 private:
+    using TGuard = std::lock_guard<std::recursive_mutex>;
+    mutable std::recursive_mutex m_mutex;
+
     struct TAxis {
         int assignment;
         int value = 0;

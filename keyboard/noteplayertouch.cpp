@@ -10,6 +10,7 @@ bool TNotePlayer::HeldByOthers(int note, int holder) const {
 }
 
 void TNotePlayer::TouchPress(int id, int note, int velocity) {
+    const TGuard guard(m_mutex);
     if (id == kMouseHolder) return;
     TouchRelease(id);  // an id pressed again lets go of its first note
     if (velocity <= 0 || note < 0 || note > 127) return;
@@ -18,6 +19,7 @@ void TNotePlayer::TouchPress(int id, int note, int velocity) {
 }
 
 void TNotePlayer::TouchGlide(int id, int note, int velocity) {
+    const TGuard guard(m_mutex);
     const auto it = m_touches.find(id);
     if (it == m_touches.end() || it->second.note == note) return;
     // The old note goes before the new one sounds, as with the mouse.
@@ -26,6 +28,7 @@ void TNotePlayer::TouchGlide(int id, int note, int velocity) {
 }
 
 void TNotePlayer::TouchRelease(int id) {
+    const TGuard guard(m_mutex);
     const auto it = m_touches.find(id);
     if (it == m_touches.end()) return;
     const int note = it->second.note;
@@ -35,21 +38,25 @@ void TNotePlayer::TouchRelease(int id) {
 }
 
 int TNotePlayer::TouchNote(int id) const {
+    const TGuard guard(m_mutex);
     const auto it = m_touches.find(id);
     return it == m_touches.end() ? -1 : it->second.note;
 }
 
 void TNotePlayer::SetKeyPressure(int v) {
+    const TGuard guard(m_mutex);
     if (v < kpNone || v > kpPolyphonic || v == m_keyPressure) return;
     EndAllPressures();  // in the old kind, which the receiver has been following
     m_keyPressure = static_cast<TKeyPressure>(v);
 }
 
 void TNotePlayer::MousePressure(int value) {
+    const TGuard guard(m_mutex);
     if (m_mouseHolds && !m_latched) SendPressure(m_mouseNote, value, m_mousePressure);
 }
 
 void TNotePlayer::TouchPressure(int id, int value) {
+    const TGuard guard(m_mutex);
     const auto it = m_touches.find(id);
     if (it != m_touches.end()) SendPressure(it->second.note, value, it->second.pressure);
 }

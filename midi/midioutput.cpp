@@ -45,6 +45,7 @@ void TMidiOutput::SetDeviceId(int id) {
 int TMidiOutput::DeviceCount() { return m_service.OutCount(); }
 
 bool TMidiOutput::Open() {
+    const std::lock_guard<std::recursive_mutex> guard(m_lock);
     if (m_deviceId == NoDevice || m_handle != 0 || !m_closed) return !m_closed;
     if (m_detectMidiLoop && WouldCreateLoop(mdOutput, m_deviceName))
         throw EVirtualMIDIFeedback(
@@ -70,6 +71,7 @@ bool TMidiOutput::Open() {
 }
 
 bool TMidiOutput::Close() {
+    const std::lock_guard<std::recursive_mutex> guard(m_lock);
     CheckDevicePresent();
     MidiResult failure = kMidiOk;
     if (!m_closed) {
@@ -89,10 +91,16 @@ bool TMidiOutput::Close() {
 }
 
 void TMidiOutput::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    SendShortAt(status, data1, data2, m_eventTime);
+}
+
+void TMidiOutput::SendShortAt(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
+                              TMidiFrameTime time) {
+    const std::lock_guard<std::recursive_mutex> guard(m_lock);
     if (m_handle == 0) return;
     const std::uint32_t packed = PackShortMessage(status, data1, data2);
-    MidiResult r = m_eventTime.Known() ? m_service.OutShortMsgAt(m_handle, packed, m_eventTime)
-                                       : m_service.OutShortMsg(m_handle, packed);
+    MidiResult r = time.Known() ? m_service.OutShortMsgAt(m_handle, packed, time)
+                                : m_service.OutShortMsg(m_handle, packed);
     if (r != kMidiOk) throw EMidiOutputError::FromCode(m_service, r);
 }
 
@@ -109,6 +117,7 @@ void TMidiOutput::ListDevices(std::vector<TMidiDeviceEntry>& list) {
 }
 
 void TMidiOutput::CheckDevicePresent() {
+    const std::lock_guard<std::recursive_mutex> guard(m_lock);
     if (m_handle == 0) return;
     std::string now;
     if (m_service.OutProductName(m_deviceId, now) != kMidiOk) now.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,9 @@ constexpr std::uint32_t PackShortMessage(std::uint8_t status, std::uint8_t data1
 
 // One MIDI output device of the service: selected by number, opened, closed, and the way every
 // short message of the program leaves. Failures of the service raise EMidiOutputError; an open
-// that would close a loopback loop raises EVirtualMIDIFeedback. Window thread only.
+// that would close a loopback loop raises EVirtualMIDIFeedback. Made, chosen and opened on the
+// window thread; the thread that plays raw keys sends through it too (SendShortAt), so opening,
+// closing and sending take the output's lock.
 class TMidiOutput {
 public:
     explicit TMidiOutput(TMidiOutService& service);
@@ -46,6 +49,9 @@ public:
 
     // Sends one short message; does nothing while closed. Pass 0 for missing data bytes.
     void SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // As SendShort, for something that happened at `time`, from any thread.
+    void SendShortAt(std::uint8_t status, std::uint8_t data1, std::uint8_t data2,
+                     TMidiFrameTime time);
 
     // The arrival time of the incoming message being handled (see TEventTimeScope): while it is
     // valid, what is sent belongs to that message and keeps its time.
@@ -76,6 +82,7 @@ private:
     bool m_detectMidiLoop = true;
     bool m_includeMapper = true;
     TMidiFrameTime m_eventTime;
+    std::recursive_mutex m_lock;
 };
 
 // For its lifetime, the messages sent to `output` are caused by something that happened at

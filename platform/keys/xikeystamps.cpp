@@ -7,6 +7,8 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -16,7 +18,9 @@
 #include "platform/lib/steadyclock.h"
 
 // Last: the X headers define macros (KeyPress, None, Bool, Status) that clash with Qt's names.
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 #include <xcb/xcb.h>
 #include <X11/extensions/XInput2.h>
 
@@ -49,10 +53,10 @@ public:
     }
 
     void SetActive(bool active) override {
-        m_active = active;
         Accept(active);
         Wake();
     }
+    void WantedChanged() override { Wake(); }
 
 private:
     // The focus events of the application's own connection, as the toolkit reads them. The
@@ -87,9 +91,12 @@ private:
         m_display = XOpenDisplay(m_displayName.c_str());
         if (!m_display) return;
         if (HasRawEvents(m_display, m_opcode)) {
+            ReadModifierKeys();
             WatchBreakage(m_display);
             XSetIOErrorExitHandler(m_display, &TXiKeyStamps::ConnectionBroke, this);
+            SetReading(true);
             Read();
+            SetReading(false);
             XCloseDisplay(m_display);
             UnwatchBreakage(m_display);
         } else {
@@ -107,9 +114,12 @@ private:
         pollfd fds[2] = {{ConnectionNumber(m_display), POLLIN, 0}, {m_wake, POLLIN, 0}};
         bool selected = false;
         while (!m_broken && !m_stopping) {
-            if (selected != m_active) {
-                selected = m_active;
+            if (selected != Wanted()) {
+                selected = Wanted();
                 SelectRawKeys(m_display, selected);
+                // Keys already down (Alt still held from the switch to this window) count as
+                // held, and their repeats as repeats.
+                if (selected) ReadKeysDown();
                 XFlush(m_display);
             }
             // Events that came along with a reply wait in Xlib's queue, not on the socket.
@@ -122,18 +132,58 @@ private:
         }
     }
 
+    // The key map's Shift, Ctrl and Alt keys, so that a key made into Ctrl counts as Ctrl.
+    void ReadModifierKeys() {
+        m_modifier.fill(Qt::NoModifier);
+        int first = 0, last = 0;
+        XDisplayKeycodes(m_display, &first, &last);
+        for (int code = std::max(first, 0); code <= last && code < 256; ++code) {
+            const KeySym sym = XkbKeycodeToKeysym(m_display, static_cast<KeyCode>(code), 0, 0);
+            if (sym == XK_Shift_L || sym == XK_Shift_R) m_modifier[code] = Qt::ShiftModifier;
+            if (sym == XK_Control_L || sym == XK_Control_R) m_modifier[code] = Qt::ControlModifier;
+            if (sym == XK_Alt_L || sym == XK_Alt_R || sym == XK_Meta_L || sym == XK_Meta_R)
+                m_modifier[code] = Qt::AltModifier;
+        }
+    }
+
+    void ReadKeysDown() {
+        char down[32] = {};
+        XQueryKeymap(m_display, down);
+        for (int code = 0; code < 256; ++code) m_down[code] = (down[code / 8] >> (code % 8)) & 1;
+    }
+
+    Qt::KeyboardModifiers ModifiersHeld() const {
+        Qt::KeyboardModifiers mods;
+        for (int code = 0; code < 256; ++code)
+            if (m_down[code]) mods |= m_modifier[code];
+        return mods;
+    }
+
     void Take() {
         XEvent event;
         XNextEvent(m_display, &event);
         const std::int64_t now = SteadyNowNs();
+        if (event.type == MappingNotify) {
+            XRefreshKeyboardMapping(&event.xmapping);
+            ReadModifierKeys();
+            return;
+        }
         XGenericEventCookie* cookie = &event.xcookie;
         if (cookie->type != GenericEvent || cookie->extension != m_opcode ||
             !XGetEventData(m_display, cookie))
             return;
         if (cookie->evtype == XI_RawKeyPress || cookie->evtype == XI_RawKeyRelease) {
             const auto* raw = static_cast<const XIRawEvent*>(cookie->data);
-            Record(static_cast<quint32>(raw->detail), cookie->evtype == XI_RawKeyRelease,
-                   raw->time, now);
+            TRawKey key;
+            key.nativeCode = static_cast<quint32>(raw->detail);
+            key.release = cookie->evtype == XI_RawKeyRelease;
+            key.steadyNs = now;
+            const std::size_t code = key.nativeCode & 255;
+            key.repeat = !key.release && m_down[code];
+            m_down[code] = !key.release;
+            key.modifiers = ModifiersHeld();
+            key.modifierKey = m_modifier[code] != Qt::NoModifier;
+            Record(key, raw->time);
         }
         XFreeEventData(m_display, cookie);
     }
@@ -142,8 +192,10 @@ private:
     // The reading thread's own.
     Display* m_display = nullptr;
     int m_opcode = 0;
+    // Keys down, and which of them are modifiers, by native code.
+    std::array<bool, 256> m_down{};
+    std::array<Qt::KeyboardModifiers, 256> m_modifier{};
     int m_wake = eventfd(0, EFD_CLOEXEC);
-    std::atomic<bool> m_active{false};
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_broken{false};
     std::thread m_thread;

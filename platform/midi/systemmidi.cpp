@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <mutex>
 #include <vector>
 
 #include "platform/lib/translatedtext.h"
@@ -96,15 +97,26 @@ public:
 
     ~TSystemMidiOutService() override { m_open.clear(); }
 
-    std::string TakeSystemNotice() override { return m_jack.TakeNotice(); }
+    std::string TakeSystemNotice() override {
+        const TServiceGuard guard(m_serviceLock);
+        return m_jack.TakeNotice();
+    }
     void AddChangeListener(const void* key, std::function<void()> listener) override {
+        const TServiceGuard guard(m_serviceLock);
         m_changes.Add(key, std::move(listener));
     }
-    void RemoveChangeListener(const void* key) override { m_changes.Remove(key); }
+    void RemoveChangeListener(const void* key) override {
+        const TServiceGuard guard(m_serviceLock);
+        m_changes.Remove(key);
+    }
 
-    int OutCount() override { return static_cast<int>(Devices().size()); }
+    int OutCount() override {
+        const TServiceGuard guard(m_serviceLock);
+        return static_cast<int>(Devices().size());
+    }
 
     MidiResult OutProductName(int id, std::string& name) override {
+        const TServiceGuard guard(m_serviceLock);
         if (id == kMidiMapperId) {
             name = kMidiMapperName;
             return kMidiOk;
@@ -116,6 +128,7 @@ public:
     }
 
     MidiResult OutOpen(int id, MidiHandle& handle) override {
+        const TServiceGuard guard(m_serviceLock);
         handle = 0;
         TPortEntry entry{pkSynth, kBuiltinSynthName, ""};
         if (id != kMidiMapperId) {
@@ -144,21 +157,25 @@ public:
     }
 
     MidiResult OutShortMsg(MidiHandle handle, std::uint32_t packed) override {
+        const TServiceGuard guard(m_serviceLock);
         return Send(handle, packed, TMidiFrameTime());
     }
 
     MidiResult OutShortMsgAt(MidiHandle handle, std::uint32_t packed,
                              TMidiFrameTime time) override {
+        const TServiceGuard guard(m_serviceLock);
         return Send(handle, packed, time);
     }
 
     std::int64_t SteadyMoment(TMidiFrameTime time, std::int64_t now) override {
+        const TServiceGuard guard(m_serviceLock);
         if (time.SteadyNs != 0) return time.SteadyNs;
         if (time.Valid && m_jack.Connected()) return SteadyAtJackFrame(m_jack.Client(), time.Frame);
         return now;
     }
 
     MidiResult OutReset(MidiHandle handle) override {
+        const TServiceGuard guard(m_serviceLock);
         TOpenDevice* dev = Find(handle);
         if (!dev || !Present(*dev)) return kMidiErrInvalHandle;
         if (dev->Kind == pkSynth) {
@@ -173,6 +190,7 @@ public:
     }
 
     MidiResult OutClose(MidiHandle handle) override {
+        const TServiceGuard guard(m_serviceLock);
         auto it = m_open.find(handle);
         if (it == m_open.end()) return kMidiErrInvalHandle;
         if (it->second->Kind == pkSynth) m_synth->Close();
@@ -181,6 +199,7 @@ public:
     }
 
     bool OutErrorText(MidiResult code, std::string& text) override {
+        const TServiceGuard guard(m_serviceLock);
         if (code == kMidiErrQueueFull) {
             text = TranslatedText(
                 "MidiError", QT_TRANSLATE_NOOP("MidiError", "The MIDI port took no messages for a "
@@ -192,6 +211,11 @@ public:
     }
 
 private:
+    // The window thread chooses and opens; the thread that plays raw keys sends. One lock keeps
+    // the open devices and the monitors' lists from changing under a send.
+    using TServiceGuard = std::lock_guard<std::recursive_mutex>;
+    std::recursive_mutex m_serviceLock;
+
     std::vector<TPortEntry> Devices() {
         std::vector<TPortEntry> list;
         list.push_back({pkSynth, kBuiltinSynthName, ""});

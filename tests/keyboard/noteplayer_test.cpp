@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <mutex>
+#include <thread>
+
 #include "keyboard/noteplayer.h"
 #include "keyboardtestutil.h"
 
@@ -295,4 +299,44 @@ TEST_F(NotePlayerNotes, ThruKeysRememberTheChannelThatLitThemLast) {
     EXPECT_EQ(player.ThruChannel(62), 1);
     player.ReleaseThruNotes();
     EXPECT_EQ(player.ThruChannel(62), -1);
+}
+
+// The computer keys play on the thread that reads them while the window thread plays the mouse,
+// passes notes through and changes the chord and the transposition: every note that left is
+// released again, and once all have let go no key is left sounding or lit.
+TEST(NotePlayerThreads, KeysMouseAndThruAtOnceLeaveNothingSounding) {
+    TNotePlayer player;
+    std::mutex logLock;
+    std::map<std::pair<int, int>, int> onMinusOff;
+    player.OnSend = [&](uint8_t status, uint8_t data1, uint8_t data2) {
+        if ((status & 0xF0) != 0x90) return;
+        const std::lock_guard<std::mutex> guard(logLock);
+        onMinusOff[{status & 15, data1}] += data2 > 0 ? 1 : -1;
+    };
+    std::thread keys([&] {
+        const int scans[] = {kQ, 17, 18, kZ, 45, kC};
+        for (int round = 0; round < 3000; ++round) {
+            const int scan = scans[round % 6];
+            player.ComputerKey(scan, false, round % 3 == 0);
+            if (round % 5 == 0) player.ComputerKey(scans[(round + 1) % 6], false, false);
+            player.ComputerKey(scan, true, false);
+            if (round % 5 == 0) player.ComputerKey(scans[(round + 1) % 6], true, false);
+        }
+    });
+    for (int round = 0; round < 3000; ++round) {
+        const int note = 40 + round % 20;
+        player.MousePress(note, 100);
+        player.MidiThruInput(0x91, static_cast<uint8_t>(note + 5), true, 90);
+        player.SetChord(round % 4 == 0 ? chMajor : chNone);
+        player.SetTranspose(round % 7 - 3);
+        player.MidiThruInput(0x91, static_cast<uint8_t>(note + 5), true, 0);
+        player.MouseRelease(note, false);
+    }
+    keys.join();
+    for (const auto& [key, count] : onMinusOff)
+        EXPECT_EQ(count, 0) << "channel " << key.first << " note " << key.second;
+    for (int n = 0; n < 128; ++n) {
+        EXPECT_EQ(player.LocalCount(n), 0) << n;
+        EXPECT_EQ(player.ThruCount(n), 0) << n;
+    }
 }

@@ -28,7 +28,18 @@ int TVirtualMidiService::DeviceUid(int id) const {
     return m_devices[id].Uid;
 }
 
+std::vector<TVirtualMidiService::TSent> TVirtualMidiService::Sent() const {
+    const std::lock_guard<std::mutex> guard(m_sentLock);
+    return m_sent;
+}
+
+void TVirtualMidiService::ClearSent() {
+    const std::lock_guard<std::mutex> guard(m_sentLock);
+    m_sent.clear();
+}
+
 std::vector<std::uint32_t> TVirtualMidiService::SentTo(int deviceUid) const {
+    const std::lock_guard<std::mutex> guard(m_sentLock);
     std::vector<std::uint32_t> out;
     for (const auto& s : m_sent)
         if (s.DeviceUid == deviceUid) out.push_back(s.Packed);
@@ -73,18 +84,17 @@ const TVirtualMidiService::TDevice* TVirtualMidiService::Lookup(MidiHandle handl
 }
 
 MidiResult TVirtualMidiService::OutShortMsg(MidiHandle handle, std::uint32_t packed) {
-    const TDevice* d = Lookup(handle);
-    if (!d) return kMidiErrInvalHandle;
-    if (m_sendError != kMidiOk) return m_sendError;
-    m_sent.push_back({handle, d->Uid, d->Name, packed, TMidiFrameTime()});
-    return kMidiOk;
+    return OutShortMsgAt(handle, packed, TMidiFrameTime());
 }
 
 MidiResult TVirtualMidiService::OutShortMsgAt(MidiHandle handle, std::uint32_t packed,
                                               TMidiFrameTime time) {
-    const MidiResult r = OutShortMsg(handle, packed);
-    if (r == kMidiOk) m_sent.back().Time = time;
-    return r;
+    const TDevice* d = Lookup(handle);
+    if (!d) return kMidiErrInvalHandle;
+    if (m_sendError != kMidiOk) return m_sendError;
+    const std::lock_guard<std::mutex> guard(m_sentLock);
+    m_sent.push_back({handle, d->Uid, d->Name, packed, time});
+    return kMidiOk;
 }
 
 MidiResult TVirtualMidiService::OutReset(MidiHandle handle) {

@@ -15,7 +15,7 @@
 
 // An in-process MIDI output service for tests: devices are names in a list, every value sent is
 // captured, and each failure the device class has to survive can be injected. Deterministic: no
-// threads, handles count up from 1.
+// threads of its own, handles count up from 1.
 class TVirtualMidiService : public TMidiOutService {
 public:
     // One captured short message. DeviceUid identifies the device for its whole life, even when
@@ -46,10 +46,11 @@ public:
     void SetResetError(MidiResult code) { m_resetError = code; }
     void SetCloseError(MidiResult code) { m_closeError = code; }
 
-    // What was sent, in order, on every handle.
-    const std::vector<TSent>& Sent() const { return m_sent; }
+    // What was sent, in order, on every handle. Keys may be played on a thread of their own,
+    // so what was sent is kept under a lock.
+    std::vector<TSent> Sent() const;
     std::vector<std::uint32_t> SentTo(int deviceUid) const;
-    void ClearSent() { m_sent.clear(); }
+    void ClearSent();
     int OpenHandleCount() const { return static_cast<int>(m_open.size()); }
     // Calls made on handles that were stale (device gone) or never open.
     int StaleHandleCalls() const { return m_staleCalls; }
@@ -78,6 +79,7 @@ private:
     std::vector<TDevice> m_devices;
     std::map<MidiHandle, int> m_open;  // handle -> device uid
     std::vector<TSent> m_sent;
+    mutable std::mutex m_sentLock;
     std::string m_mapperName = "MIDI Mapper";
     TDevice m_mapper{0, ""};
     int m_nextUid = 1;

@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <chrono>
 #include <map>
+#include <thread>
 
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "platform/keys/keylistener.h"
+#include "platform/keys/keystamps.h"
 #include "support/windowcatalog.h"
 #include "x11/focusclient.h"
 #include "x11/xdisplay.h"
@@ -25,7 +28,12 @@ protected:
         ASSERT_TRUE(keys.Ok()) << "the X server has no XTEST extension";
         listener = CreateKeyListener();
         ASSERT_EQ(listener->Unavailable(), QString());
-        showcase = std::make_unique<TShowcase>(0, listener.get());
+        if (readWhereTheyAre) {
+            stamps = CreateKeyStamps();
+            ASSERT_NE(stamps, nullptr);
+        }
+        showcase = std::make_unique<TShowcase>(0, listener.get(), stamps.get());
+        if (stamps) ASSERT_TRUE(QTest::qWaitFor([&] { return stamps->Reading(); }, 2000));
     }
     void TearDown() override { showcase.reset(); }
 
@@ -75,8 +83,45 @@ protected:
     TXTestKeys keys;
     TFocusClient client;
     std::unique_ptr<TKeyListener> listener;
+    // Keys played on the thread that reads them, as the program does on X11.
+    bool readWhereTheyAre = false;
+    std::unique_ptr<TKeyStamps> stamps;
     std::unique_ptr<TShowcase> showcase;
 };
+
+class XAnyWindowRead : public XAnyWindow {
+protected:
+    XAnyWindowRead() { readWhereTheyAre = true; }
+};
+
+// Keys typed into another program play where they are read, while the window thread is busy,
+// and the listener's report of the same key, handled later, plays nothing more.
+TEST_F(XAnyWindowRead, PlaysOnceWhileTheWindowThreadIsBusy) {
+    SetOption(true);
+    GiveFocusToOtherClient();
+    keys.Press(kZ);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (Notes().empty() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(Notes(), (std::vector<uint32_t>{kZOn})) << "nothing left while the window was busy";
+    keys.Release(kZ);
+    Settle();
+    EXPECT_EQ(NotesOnce(2), (std::vector<uint32_t>{kZOn, kZOff}));
+    Settle();
+    EXPECT_EQ(Notes().size(), 2u);
+}
+
+TEST_F(XAnyWindowRead, HeldKeyIsReleasedWhenTheOptionGoesOff) {
+    SetOption(true);
+    GiveFocusToOtherClient();
+    keys.Press(kZ);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Notes().empty(); }, 2000));
+    SetOption(false);
+    EXPECT_EQ(Notes(), (std::vector<uint32_t>{kZOn, kZOff}));
+    keys.Release(kZ);
+    Settle();
+    EXPECT_EQ(Notes().size(), 2u);
+}
 
 TEST_F(XAnyWindow, PlaysOncePerPressWhileAnotherProgramHasTheFocusAndNotAtAllWhenOff) {
     GiveFocusToOtherClient();
@@ -151,6 +196,25 @@ TEST_F(XAnyWindow, OwnWindowFocusedPlaysEachNoteOnce) {
 // The program's own menus are not another program: a key the open menu takes does not play, as
 // it would not without the option (leaving through File › Exit with Alt+F, X played a D).
 TEST_F(XAnyWindow, KeyTakenByTheProgramsOwnMenuDoesNotPlay) {
+    constexpr int kAlt = 64, kF = 41, kEscape = 9;
+    SetOption(true);
+    Main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+    showcase->Out().ClearSent();
+    keys.Press(kAlt);
+    keys.Press(kF);
+    keys.Release(kF);
+    keys.Release(kAlt);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
+    Stroke(kZ);
+    EXPECT_TRUE(Notes().empty());
+    Stroke(kEscape);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 2000));
+    Stroke(kZ);
+    EXPECT_EQ(NotesOnce(2), (std::vector<uint32_t>{kZOn, kZOff}));
+}
+
+TEST_F(XAnyWindowRead, KeyTakenByTheProgramsOwnMenuDoesNotPlay) {
     constexpr int kAlt = 64, kF = 41, kEscape = 9;
     SetOption(true);
     Main().activateWindow();

@@ -4,10 +4,13 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <QWindow>
+#include <chrono>
+#include <thread>
 
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/vkedit.h"
+#include "platform/keys/keydata.h"
 #include "platform/keys/keystamps.h"
 #include "platform/lib/steadyclock.h"
 #include "support/windowcatalog.h"
@@ -196,6 +199,67 @@ TEST_F(XStampedKeys, KeysTypedIntoAnotherProgramRightAfterLeavingAreNotNoted) {
     QTest::qWait(50);  // the stamps' thread reads as fast as the other program
     EXPECT_FALSE(stamps->Holds(kP));
     EXPECT_FALSE(stamps->Holds(kQ));
+}
+
+// A key's notes leave from the thread that read it, while the window thread is busy, and the
+// window's own event of the key, handled later, plays nothing more.
+TEST_F(XStampedKeys, NotesLeaveWhileTheWindowThreadIsBusyAndPlayOnce) {
+    TShowcase& showcase = *this->showcase;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stamps->Reading(); }, 2000));
+    QTest::qWait(100);  // the keys are selected once the window is active
+    showcase.Out().ClearSent();
+    keys.Press(kQ);
+    // The window thread does nothing for a while: no event of the key is handled meanwhile.
+    const std::int64_t until = SteadyNowNs() + 2'000'000'000;
+    while (showcase.Out().Sent().empty() && SteadyNowNs() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const auto sentWhileBusy = showcase.Out().Sent();
+    ASSERT_EQ(sentWhileBusy.size(), 1u) << "nothing left while the window thread was busy";
+    EXPECT_NE(sentWhileBusy[0].Time.SteadyNs, 0);
+    QTest::qWait(50);
+    keys.Release(kQ);
+    const int note = 12 * showcase.Main().Keyboard1->KeyOctave() + 12;
+    const uint32_t on = 0x90u | note << 8 | 100u << 16, off = 0x90u | note << 8;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showcase.Out().SentTo(0).size() >= 2; }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(showcase.Out().SentTo(0), (std::vector<uint32_t>{on, off}));
+    EXPECT_EQ(showcase.Main().Keyboard1->Player().LocalCount(note), 0);
+}
+
+// A palm on the keyboard: every key of the four rows down at once, the window thread busy
+// meanwhile. Each key that plays a note plays it once, in the order the keys went down, and
+// stops it in the order they came up.
+TEST_F(XStampedKeys, ABurstOfKeysPlaysEachOnceInOrder) {
+    TShowcase& showcase = *this->showcase;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stamps->Reading(); }, 2000));
+    QTest::qWait(100);
+    std::vector<int> codes;
+    for (const auto& [first, last] : {std::pair{10, 21}, {24, 35}, {38, 48}, {52, 61}})
+        for (int code = first; code <= last; ++code) codes.push_back(code);
+    const TNotePlayer& player = showcase.Main().Keyboard1->Player();
+    std::vector<uint32_t> expected;
+    for (bool down : {true, false})
+        for (int code : codes) {
+            const int note = player.KeyNote(keys::ScanFromNativeCode(code).scanCode, false);
+            if (note >= 0) expected.push_back(0x90u | note << 8 | (down ? 100u << 16 : 0u));
+        }
+    ASSERT_GE(expected.size(), 40u);
+    showcase.Out().ClearSent();
+    for (int code : codes) keys.Press(code);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (int code : codes) keys.Release(code);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return showcase.Out().SentTo(0).size() >= expected.size(); }, 3000));
+    QTest::qWait(100);
+    const std::vector<uint32_t> sent = showcase.Out().SentTo(0);
+    for (size_t i = 0; i < std::max(sent.size(), expected.size()); ++i)
+        if (i >= sent.size() || i >= expected.size() || sent[i] != expected[i]) {
+            ADD_FAILURE() << "from message " << i << " of " << expected.size() << ": sent "
+                          << std::hex << (i < sent.size() ? sent[i] : 0) << ", expected "
+                          << (i < expected.size() ? expected[i] : 0);
+            break;
+        }
+    EXPECT_EQ(sent.size(), expected.size());
 }
 
 TEST_F(XKeys, KeyFieldRecordsOneKeyPerPhysicalPress) {
