@@ -9,6 +9,7 @@
 
 #include "app/commandline.h"
 #include "app/errform.h"
+#include "app/firstpaint.h"
 #include "app/language.h"
 #include "app/programendings.h"
 #include "app/sessionlink.h"
@@ -45,7 +46,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tastra"));
     // Wayland compositors find the window's icon and menu entry through this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tastra"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tastra")));
     StartupStep("application");
 
     // Under a session manager the session decides where the settings live and what the MIDI
@@ -69,8 +69,7 @@ int main(int argc, char** argv) {
     StartupStep("joysticks");
     // Meanwhile the window is made and painted; the device lists are read after that.
     TJackWarmUp jackWarmUp(place.clientName);
-    std::unique_ptr<TKeyStamps> keyStamps = CreateKeyStamps();
-    StartupStep("warm-up-and-stamps");
+    StartupStep("warm-up");
 
     TTastraServices services;
     services.midiOut = midiOut.get();
@@ -78,7 +77,6 @@ int main(int argc, char** argv) {
     services.joystick = &joystick;
     services.synth = &synth;
     services.startupDone = [&jackWarmUp] { jackWarmUp.Release(); };
-    services.keyStamps = keyStamps.get();
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
     // Recordings nobody saved are kept in the user's data folder ($XDG_DATA_HOME).
@@ -120,6 +118,14 @@ int main(int argc, char** argv) {
     std::unique_ptr<TEndings> endings = WatchEndings(*window);
     StartupStep("warnings-and-endings");
 
+    // What the first picture does not need comes after it: the key stamps' thread and its
+    // connection to the display, and the window's icon (looked up in the icon theme).
+    std::unique_ptr<TKeyStamps> keyStamps;
+    RunAfterFirstPaint(window.get(), [&keyStamps, w = window.get()] {
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tastra")));
+        keyStamps = CreateKeyStamps();
+        if (keyStamps) w->UseKeyStamps(keyStamps.get());
+    });
     InstallStartupProbe(window.get());
     if (session) {
         session->Attach(*window);
@@ -141,6 +147,7 @@ int main(int argc, char** argv) {
     // The stores the closing window opens have no window to tell any more.
     shown = nullptr;
     window.reset();
+    keyStamps.reset();
     session.reset();
     return rc;
 }

@@ -244,16 +244,18 @@ void TTastra2::CreateParts() {
                            m_services.midiOut->SteadyMoment(MidiOut().EventTime(), SteadyNowNs()));
     };
 
+    if (m_services.keyStamps) UseKeyStamps(m_services.keyStamps);
+}
+
+void TTastra2::UseKeyStamps(TKeyStamps* stamps) {
     // Keys are stamped as they arrive only while they are the program's own, and their notes
     // leave from there.
-    if (TKeyStamps* stamps = m_services.keyStamps) {
-        Keyboard1->SetKeyStamps(stamps);
-        stamps->SetActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
-        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
-                [stamps](Qt::ApplicationState state) {
-                    stamps->SetActive(state == Qt::ApplicationActive);
-                });
-    }
+    Keyboard1->SetKeyStamps(stamps);
+    stamps->SetActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [stamps](Qt::ApplicationState state) {
+                stamps->SetActive(state == Qt::ApplicationActive);
+            });
 }
 
 void TTastra2::SynthFailed(const QString& text) {

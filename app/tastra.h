@@ -70,6 +70,7 @@ struct TTastraServices {
     TKeyListener* keyListener = nullptr;
     // The moments the window system reported the keys, for the notes they play. Unset: a note
     // takes the moment the window handles its key.
+    // May be left null and given later (UseKeyStamps), once the window has been painted.
     TKeyStamps* keyStamps = nullptr;
     // The names the keyboard layout gives the keys, for the keys' legends. Unset: the layout of
     // the display (keylegends.h).
@@ -96,6 +97,9 @@ class TTastra2 : public TTastra {
 public:
     explicit TTastra2(const TTastraServices& services, QWidget* parent = nullptr);
     ~TTastra2() override;
+    // From now on keys are stamped, and played, where `stamps` reads them (which outlives the
+    // window).
+    void UseKeyStamps(TKeyStamps* stamps);
 
     TKnobPanel& Knobs() { return *m_knobs; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
