@@ -76,8 +76,10 @@ TLabelsPage::TLabelsPage(const int& channelOffset, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     for (int ch = 0; ch < 16; ++ch) {
-        BChannel[ch] = new QPushButton(colours);
+        BChannel[ch] = new QPushButton(QString::number(ch + m_channelOffset), colours);
         BChannel[ch]->setObjectName(QStringLiteral("BChannel%1").arg(ch));
+        // As large as the style's own buttons: the flat swatch takes no less room.
+        BChannel[ch]->setMinimumSize(BChannel[ch]->sizeHint());
         grid->addWidget(BChannel[ch], ch / 8, ch % 8);
         connect(BChannel[ch], &QPushButton::clicked, this, [this, ch] { BChannelClick(ch); });
     }
