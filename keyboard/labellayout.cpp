@@ -151,6 +151,7 @@ std::vector<std::vector<TLabelLine>> TLabelLayout::Candidates(const TLabelKey& k
 }
 
 std::vector<TKeyLabel> TLabelLayout::Layout(const std::vector<TLabelKey>& keys) const {
+    if (!keys.empty() && keys == m_lastKeys) return m_lastLabels;
     int pixels[2][2];  // [black][legend]
     for (int b = 0; b < 2; ++b)
         for (int l = 0; l < 2; ++l) pixels[b][l] = KindPixels(keys, b, l);
@@ -167,6 +168,8 @@ std::vector<TKeyLabel> TLabelLayout::Layout(const std::vector<TLabelKey>& keys) 
             break;
         }
     }
+    m_lastKeys = keys;
+    m_lastLabels = labels;
     return labels;
 }
 

@@ -26,6 +26,11 @@ struct TLabelKey {
     bool nameHidden = false;
     // The key's room is kept short by a mark: one line, and the legend before the name.
     bool marked = false;
+    bool operator==(const TLabelKey& o) const {
+        return note == o.note && black == o.black && room == o.room && legends == o.legends &&
+               name == o.name && shortName == o.shortName && nameHidden == o.nameHidden &&
+               marked == o.marked;
+    }
 };
 
 // One line of a placed label.
@@ -88,6 +93,9 @@ private:
                                                     int namePixels) const;
 
     QFont m_base;
+    // The last keys laid out and their labels: a repaint of one key asks again for the same.
+    mutable std::vector<TLabelKey> m_lastKeys;
+    mutable std::vector<TKeyLabel> m_lastLabels;
     int m_minPixels = 0;
     int m_maxPixels = 0;
     mutable QHash<QString, QRect> m_inks;

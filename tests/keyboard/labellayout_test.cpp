@@ -122,7 +122,9 @@ TEST(LabelLayout, LinesStandInsideTheRoomOnItsBottom) {
         const QRect ink =
             layout.LineInk(label.lines[i].text, label.lines[i].pixels).translated(origins[i]);
         EXPECT_TRUE(room.contains(ink)) << label.lines[i].text.toStdString();
-        if (i > 0) EXPECT_GT(ink.top(), bottom) << "lines overlap";
+        if (i > 0) {
+            EXPECT_GT(ink.top(), bottom) << "lines overlap";
+        }
         bottom = ink.bottom();
     }
     EXPECT_EQ(bottom, room.bottom());
