@@ -12,11 +12,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "keyboard/keyboard.h"
 #include "keyboard/keymap.h"
 #include "keyboard/keymapeditor.h"
+#include "platform/settings/programpaths.h"
 
 namespace {
 
@@ -24,6 +26,14 @@ QLabel* WrapLabel(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setWordWrap(true);
     return l;
+}
+
+// A button that shows a colour as the keys show it: flat, without the style's shading.
+void ShowSwatch(QPushButton* b, const QColor& c) {
+    b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; "
+                                    "border: 1px solid palette(shadow); padding: 3px 6px; }"
+                                    "QPushButton:focus { border: 2px solid palette(highlight); }")
+                         .arg(c.name(), keylabels::TextColourOn(c).name()));
 }
 
 }  // namespace
@@ -66,8 +76,10 @@ TLabelsPage::TLabelsPage(const int& channelOffset, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     for (int ch = 0; ch < 16; ++ch) {
-        BChannel[ch] = new QPushButton(colours);
+        BChannel[ch] = new QPushButton(QString::number(ch + m_channelOffset), colours);
         BChannel[ch]->setObjectName(QStringLiteral("BChannel%1").arg(ch));
+        // As large as the style's own buttons: the flat swatch takes no less room.
+        BChannel[ch]->setMinimumSize(BChannel[ch]->sizeHint());
         grid->addWidget(BChannel[ch], ch / 8, ch % 8);
         connect(BChannel[ch], &QPushButton::clicked, this, [this, ch] { BChannelClick(ch); });
     }
@@ -82,10 +94,31 @@ TLabelsPage::TLabelsPage(const int& channelOffset, QWidget* parent)
     dl->addWidget(BDefaultColours);
     cl->addLayout(dl);
 
+    auto* pressed = new QGroupBox(tr("Pressed keys"), this);
+    auto* pressedLayout = new QHBoxLayout(pressed);
+    CBPressedFill = new QCheckBox(tr("&Fill pressed keys with a colour:"), pressed);
+    CBPressedFill->setToolTip(
+        tr("With channel colours on, a key takes the colour of the channel it plays on"));
+    BPressedColour = new QPushButton(pressed);
+    BPressedColour->setObjectName(QStringLiteral("BPressedColour"));
+    BPressedColour->setMinimumWidth(BPressedColour->fontMetrics().horizontalAdvance('M') * 4);
+    connect(BPressedColour, &QPushButton::clicked, this, [this] { BPressedColourClick(); });
+    pressedLayout->addWidget(CBPressedFill);
+    pressedLayout->addWidget(BPressedColour);
+    pressedLayout->addStretch();
+
     auto* pl = new QVBoxLayout(this);
     pl->addWidget(names);
     pl->addWidget(colours);
+    pl->addWidget(pressed);
     pl->addStretch();
+    ShowPalette();
+}
+
+void TLabelsPage::BPressedColourClick() {
+    const QColor c = ChooseColour(m_pressedColour, tr("Pressed keys"));
+    if (!c.isValid()) return;
+    m_pressedColour = c;
     ShowPalette();
 }
 
@@ -95,9 +128,10 @@ void TLabelsPage::ShowPalette() {
         const QColor c = m_palette[ch];
         b->setText(QString::number(ch + m_channelOffset));
         b->setToolTip(tr("Channel %1: %2").arg(ch + m_channelOffset).arg(c.name()));
-        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; }")
-                             .arg(c.name(), keylabels::TextColourOn(c).name()));
+        ShowSwatch(b, c);
     }
+    BPressedColour->setToolTip(m_pressedColour.name());
+    ShowSwatch(BPressedColour, m_pressedColour);
 }
 
 void TLabelsPage::BChannelClick(int channel) {
@@ -115,6 +149,8 @@ void TLabelsPage::Load(const TKeyboard& keyboard) {
     CBLegends->setChecked(keyboard.ShowKeyLegends());
     CBChannelColours->setChecked(keyboard.ChannelColours());
     m_palette = keyboard.ChannelPalette();
+    CBPressedFill->setChecked(keyboard.PressedFill());
+    m_pressedColour = keyboard.PressedColour();
     ShowPalette();
 }
 
@@ -125,6 +161,8 @@ void TLabelsPage::Apply(TKeyboard& keyboard) const {
     keyboard.SetShowKeyLegends(CBLegends->isChecked());
     keyboard.SetChannelColours(CBChannelColours->isChecked());
     keyboard.SetChannelPalette(m_palette);
+    keyboard.SetPressedFill(CBPressedFill->isChecked());
+    keyboard.SetPressedColour(m_pressedColour);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -247,6 +285,8 @@ void TKeysPage::BEditMapClick() {
     host.legends = m_keyboard->KeyLegends();
     host.keyOctave = m_keyboard->KeyOctave();
     host.chooseSaveFile = ChooseSaveFile;
+    host.saveFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                      QStringLiteral("/%1/Tastra/Key maps").arg(QString::fromLatin1(kCompanyKey));
     host.saved = [this](const QString& saved) {
         m_info.clear();
         ChooseMapFile(saved);

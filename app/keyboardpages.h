@@ -37,6 +37,8 @@ public:
     QCheckBox* CBChannelColours = nullptr;
     std::array<QPushButton*, 16> BChannel{};
     QPushButton* BDefaultColours = nullptr;
+    QCheckBox* CBPressedFill = nullptr;
+    QPushButton* BPressedColour = nullptr;
 
     // Asks for a channel's colour; an invalid colour when the user cancels. Unset: the colour
     // dialog.
@@ -46,12 +48,14 @@ public:
     void Apply(TKeyboard& keyboard) const;
     const TChannelPalette& Palette() const { return m_palette; }
     void BChannelClick(int channel);
+    void BPressedColourClick();
 
 private:
     void ShowPalette();
 
     const int& m_channelOffset;
     TChannelPalette m_palette = keylabels::DefaultPalette();
+    QColor m_pressedColour = keylabels::DefaultPressedColour();
 };
 
 // "Keys": the key map file the computer keys play through, and its editor.

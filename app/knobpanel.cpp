@@ -16,6 +16,7 @@
 #include "controls/wheel.h"
 #include "knobs/guiknoblist.h"
 #include "knobs/knobeditform.h"
+#include "knobs/knobnames.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {
@@ -175,7 +176,7 @@ void TKnobPanel::RebuildPresetMenu() {
     }
     m_presetsMenu->clear();
     for (const QString& name : names) {
-        QAction* a = m_presetsMenu->addAction(MenuText(name));
+        QAction* a = m_presetsMenu->addAction(MenuText(ShownPresetName(name)));
         a->setData(name);
         a->setCheckable(true);
         m_presetGroup->addAction(a);

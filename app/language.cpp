@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "app/texts.h"
@@ -61,6 +62,13 @@ std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& lan
     install(QStringLiteral("qtbase_") + language,
             QLibraryInfo::path(QLibraryInfo::TranslationsPath), QString());
     return installed;
+}
+
+void UseLanguageNumbers(const QString& language) {
+    // Where the windows speak the desktop's language, its own conventions hold.
+    const QLocale system = QLocale::system();
+    QLocale::setDefault(QLocale(language).language() == system.language() ? system
+                                                                          : QLocale(language));
 }
 
 std::string HelpPage(const std::string& dataFolder) {

@@ -47,6 +47,8 @@ QString StoredLanguage(TSettingsStore& root);
 // installed for English. Keep the result for as long as the application runs.
 std::vector<std::unique_ptr<QTranslator>> InstallTranslations(const QString& language,
                                                               const QString& folder);
+// Numbers are written from now on as `language` writes them (the decimal comma in German).
+void UseLanguageNumbers(const QString& language);
 
 // The help page in the language the windows are shown in, relative to dataFolder
 // ("help/help_de.html"), or the English one when that language has none.

@@ -99,10 +99,11 @@ int main(int argc, char** argv) {
     StartupStep("settings");
     // Every text is made in the language chosen here: it needs a new start to change.
     const QString translations = QString::fromStdString(DataFolder() + "/" + kTranslationsFolder);
-    const auto translators = InstallTranslations(
+    const QString language =
         PickLanguage(StoredLanguage(*services.openSettingsRoot()), QLocale::system().uiLanguages(),
-                     TranslatedLanguages(translations)),
-        translations);
+                     TranslatedLanguages(translations));
+    const auto translators = InstallTranslations(language, translations);
+    UseLanguageNumbers(language);
     StartupStep("translations");
     // Made in the language chosen: it tells why it cannot listen, where it cannot.
     std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();

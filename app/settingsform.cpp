@@ -120,6 +120,15 @@ TSettings::TSettings(TTastra2& owner) : QDialog(&owner, Qt::Tool), m_owner(owner
     BApply = new QPushButton(tr("&Apply"), this);
     BCancel = new QPushButton(tr("Cancel"), this);
     BOK->setDefault(true);
+    // The style's smallest button fits a short text; a longer one (in some languages) keeps
+    // a letter's room on either side, as the short ones do.
+    for (QPushButton* b : {BOK, BApply, BCancel}) {
+        const QFontMetrics fm = b->fontMetrics();
+        QString shown = b->text();
+        shown.remove(QLatin1Char('&'));
+        b->setMinimumWidth(std::max(b->sizeHint().width(),
+                                    fm.horizontalAdvance(shown) + 4 * fm.averageCharWidth()));
+    }
     connect(BOK, &QPushButton::clicked, this, [this] { BOKClick(); });
     connect(BApply, &QPushButton::clicked, this, [this] { BApplyClick(); });
     connect(BCancel, &QPushButton::clicked, this, [this] { BCancelClick(); });

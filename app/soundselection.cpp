@@ -448,7 +448,7 @@ void TSoundSelection::SendProgram() {
         ShowBankHint();
     } else {
         m_bankUpDown->SetPosition(-1);
-        m_bankEdit->setText(QStringLiteral("none"));
+        m_bankEdit->setText(NumberText(-1, 0));
         m_bank = -1;
         ShowBank();
     }

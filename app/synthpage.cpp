@@ -10,12 +10,25 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "platform/midi/soundfonts.h"
 #include "platform/midi/synthaudio.h"
+
+namespace {
+
+// A number as the user's language writes it, without thousands separators (as "48000 Hz").
+template <typename... T>
+QString Number(T... args) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(args...);
+}
+
+}  // namespace
 
 namespace {
 
@@ -49,9 +62,9 @@ void SetShortText(QLabel* label, const QString& text) {
 
 QString SynthDelayText(int frames, double sampleRate) {
     return TSynthPage::tr("%1 frames, %2 ms at %3 Hz")
-        .arg(frames)
-        .arg(frames * 1000.0 / sampleRate, 0, 'f', 1)
-        .arg(sampleRate, 0, 'f', 0);
+        .arg(Number(frames))
+        .arg(Number(frames * 1000.0 / sampleRate, 'f', 1))
+        .arg(Number(sampleRate, 'f', 0));
 }
 
 TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
@@ -91,7 +104,8 @@ TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
     CBAudioOutput = new QComboBox(audio);
     for (TSynthOutput o : kOutputs) CBAudioOutput->addItem(SynthOutputDisplayName(o));
     CBBufferSize = new QComboBox(audio);
-    for (int frames : kBufferChoices) CBBufferSize->addItem(tr("%1 frames").arg(frames), frames);
+    for (int frames : kBufferChoices)
+        CBBufferSize->addItem(tr("%1 frames").arg(Number(frames)), frames);
     SEBuffers = new QSpinBox(audio);
     SEBuffers->setRange(kMinSynthBuffers, kMaxSynthBuffers);
     const struct {
@@ -149,7 +163,7 @@ void TSynthPage::Load(const TSynthSettings& s, const TSynthStatus& status) {
     int buffer = CBBufferSize->findData(s.BufferFrames);
     if (buffer < 0) {
         // A size stored by hand keeps its place in the list.
-        CBBufferSize->addItem(tr("%1 frames").arg(s.BufferFrames), s.BufferFrames);
+        CBBufferSize->addItem(tr("%1 frames").arg(Number(s.BufferFrames)), s.BufferFrames);
         buffer = CBBufferSize->count() - 1;
     }
     CBBufferSize->setCurrentIndex(buffer);

@@ -218,6 +218,12 @@ void TKeyboard::LoadSettings(TSettingsStore& store) {
     SetTouchPressure(store.ReadBool(s, "TouchPressure", m_touchPressure));
     p.SetKeyPressure(store.ReadInteger(s, "KeyPressure", p.KeyPressure()));
     SetMultiTouch(store.ReadBool(s, "MultiTouch", m_multiTouch));
+    SetPressedFill(store.ReadBool(s, "PressedFill", m_pressedFill));
+    const QColor pressed(
+        QStringLiteral("#") +
+        QString::fromStdString(store.ReadString(
+            s, "PressedColour", m_pressedColour.name().mid(1).toUpper().toStdString())));
+    SetPressedColour(pressed);
 }
 
 void TKeyboard::SaveSettings(TSettingsStore& store) {
@@ -255,4 +261,6 @@ void TKeyboard::SaveSettings(TSettingsStore& store) {
     store.WriteBool(s, "TouchPressure", m_touchPressure);
     store.WriteInteger(s, "KeyPressure", p.KeyPressure());
     store.WriteBool(s, "MultiTouch", m_multiTouch);
+    store.WriteBool(s, "PressedFill", m_pressedFill);
+    store.WriteString(s, "PressedColour", m_pressedColour.name().mid(1).toUpper().toStdString());
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "keyboard/keylabels.h"
+#include "keyboard/labellayout.h"
 #include "keyboard/noteplayer.h"
 #include "platform/keys/keystamps.h"
 
@@ -178,6 +179,14 @@ public:
     void SetChannelColours(bool v);
     const TChannelPalette& ChannelPalette() const { return m_palette; }
     void SetChannelPalette(const TChannelPalette& palette);
+    // Off by default: a pressed key shows only its dot. On: it is filled with PressedColour, or
+    // with its channel's colour while ChannelColours is on.
+    bool PressedFill() const { return m_pressedFill; }
+    void SetPressedFill(bool v);
+    QColor PressedColour() const { return m_pressedColour; }
+    void SetPressedColour(const QColor& v);
+    // The colour key n is filled with now; invalid when it keeps its black or white.
+    QColor KeyColour(int n) const;
 
     // The key map file the computer keys play through; empty for the two piano rows.
     QString KeyMapFile() const { return m_keyMapFile; }
@@ -188,15 +197,7 @@ public:
     QString KeyMapError() const { return m_keyMapError; }
     TStringEvent OnKeyMapError;
 
-    // One key's label as it is painted: the lines (top to bottom) at a pixel size, centred at
-    // the bottom of `room`.
-    struct TKeyLabel {
-        int note;
-        QRect room;
-        QStringList lines;
-        int pixels;
-        QColor colour;
-    };
+    using TKeyLabel = ::TKeyLabel;
     // The labels of the keys that reach into `area` (control coordinates).
     std::vector<TKeyLabel> Labels(const QRect& area) const;
     // Where a dot may be drawn on key n (the pressed-key dot; in image style the marked key's
@@ -329,27 +330,23 @@ private:
     void PaintDrawn(QPainter& p, const QRect& area, int first, int last);
     void PaintImages(QPainter& p, const QRect& area, int first, int last);
     void DrawKeyDrawn(QPainter& p, int n);
-    void DrawDot(QPainter& p, int n);
+    void DrawDot(QPainter& p, int n, bool filled);
+    // Artwork lit in a colour (piece 0-6: the white tiles C..B, 7: the black key), its face
+    // taking exactly that colour; kept until the artwork changes.
+    QPixmap TintedArt(int piece, bool pressed, const QColor& colour);
     // The dot of a pressed key in drawn style, and the marked key's dot in image style.
     QRect PressedDotRect(int n) const;
     QRect MarkDotRect(bool pressed) const;
     // The part of a key a label may take, before the dots are left out.
     QRect LabelFace(int n) const;
-    // One text a key's label may show: its lines, and whether they hold the legend and the name.
-    struct TLabelText {
-        QStringList lines;
-        bool legend;
-        bool name;
-    };
-    // The texts a key's label may show, most complete first.
-    std::vector<TLabelText> LabelCandidates(int n) const;
     // The face less the dots that may be drawn on it.
     QRect LabelRoom(int n) const;
-    // The size every label of a kind (key colour, legend and name or not) is shown at, unless a
-    // longer text needs a smaller one: neighbouring keys do not differ for a narrower letter.
-    int LabelPixels(bool black, bool legend, bool name) const;
-    // The incoming channel's colour a key is lit in; invalid when it keeps today's look.
-    QColor KeyColour(int n) const;
+    // The legends of the computer keys that play key n, as shown.
+    QStringList LegendsOf(int n) const;
+    // The visible keys as the label layout sees them.
+    std::vector<TLabelKey> LabelKeys() const;
+    TLabelLayout& LabelLayout() const;
+    bool ShowKeyToolTip(const QPoint& pos);
     void DrawLabels(QPainter& p, const QRect& area);
     const int* BlackOffsets() const;
     int BlackWidth() const;
@@ -379,8 +376,10 @@ private:
     TChannelPalette m_palette = keylabels::DefaultPalette();
     QString m_keyMapFile;
     QString m_keyMapError;
-    // Fitted labels by their candidates and room: painting measures each text once.
-    mutable QHash<QString, keylabels::TFitted> m_fitCache;
+    bool m_pressedFill = false;
+    QColor m_pressedColour = keylabels::DefaultPressedColour();
+    // Made on first use with the widget's font; it keeps the texts it measured.
+    mutable std::unique_ptr<TLabelLayout> m_labelLayout;
 
     int m_offset = 0;
     TMouseMode m_mouseMode = TMouseMode::None;
@@ -422,6 +421,7 @@ private:
     QPixmap m_upTiles[7], m_downTiles[7];
     QPixmap m_blackUp, m_blackDown;
     std::vector<uint8_t> m_noteMap;
+    QHash<quint64, QPixmap> m_tinted;
 
     std::unique_ptr<TKeyboardHook> m_hook;
     bool m_keysHeardElsewhere = false;

@@ -1,6 +1,8 @@
 #include <QEvent>
 #include <QFontInfo>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "keyboard/keyboard.h"
@@ -53,6 +55,18 @@ void TKeyboard::SetChannelPalette(const TChannelPalette& palette) {
     update();
 }
 
+void TKeyboard::SetPressedFill(bool v) {
+    if (v == m_pressedFill) return;
+    m_pressedFill = v;
+    update();
+}
+
+void TKeyboard::SetPressedColour(const QColor& v) {
+    if (!v.isValid() || v == m_pressedColour) return;
+    m_pressedColour = v;
+    update();
+}
+
 bool TKeyboard::SetKeyMapFile(const QString& path) {
     m_keyMapFile = path;
     m_keyMapError.clear();
@@ -76,10 +90,16 @@ bool TKeyboard::event(QEvent* event) {
     if (TouchEvent(event)) return true;
     if (event->type() == QEvent::KeyboardLayoutChange && m_legends) {
         m_legends->Reload();
-        m_fitCache.clear();
         update();
     } else if (event->type() == QEvent::FontChange) {
-        m_fitCache.clear();
+        m_labelLayout.reset();
+    } else if (event->type() == QEvent::ToolTip) {
+        // Every computer key that plays the key, also those its label has no room for.
+        if (!ShowKeyToolTip(static_cast<QHelpEvent*>(event)->pos())) {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
     }
     return QWidget::event(event);
 }
@@ -124,38 +144,17 @@ QRect TKeyboard::LabelFace(int n) const {
 // ---------------------------------------------------------------------------------------------
 // Texts and colours
 
-std::vector<TKeyboard::TLabelText> TKeyboard::LabelCandidates(int n) const {
-    const bool name = m_keyLabels == klAlways || (m_keyLabels == klCKeys && n % 12 == 0) ||
-                      (m_keyLabels == klPressed && m_player.Sounding(n));
+QStringList TKeyboard::LegendsOf(int n) const {
     QStringList legends;
-    if (m_showLegends && m_legends) {
-        // The key that lights for a computer key is the sent note when the display follows the
-        // transposition.
-        const int played = m_player.DisplayTransposed() ? n - m_player.Transpose() : n;
-        for (int scan : m_player.ScanCodesOf(played)) {
-            const QString legend = m_legends->Legend(scan);
-            if (!legend.isEmpty() && !legends.contains(legend)) legends << legend;
-        }
+    if (!m_showLegends || !m_legends) return legends;
+    // The key that lights for a computer key is the sent note when the display follows the
+    // transposition.
+    const int played = m_player.DisplayTransposed() ? n - m_player.Transpose() : n;
+    for (int scan : m_player.ScanCodesOf(played)) {
+        const QString legend = m_legends->Legend(scan);
+        if (!legend.isEmpty() && !legends.contains(legend)) legends << legend;
     }
-    std::vector<TLabelText> candidates;
-    if (!name && legends.isEmpty()) return candidates;
-    QStringList names, legendLines;
-    const int language = static_cast<int>(m_language);
-    if (name) {
-        names << keylabels::NoteLabel(n, language, m_labelFlats, m_middleC, true);
-        // On C keys only the octave is the point of the label.
-        if (m_keyLabels != klCKeys)
-            names << keylabels::NoteLabel(n, language, m_labelFlats, m_middleC, false);
-    }
-    if (!legends.isEmpty()) {
-        legendLines << legends.join(QLatin1Char(' '));
-        if (legends.size() > 1) legendLines << legends.first();
-    }
-    for (const QString& nm : names)
-        for (const QString& lg : legendLines) candidates.push_back({{lg, nm}, true, true});
-    for (const QString& nm : names) candidates.push_back({{nm}, false, true});
-    for (const QString& lg : legendLines) candidates.push_back({{lg}, true, false});
-    return candidates;
+    return legends;
 }
 
 std::vector<QRect> TKeyboard::DotRects(int n) const {
@@ -170,44 +169,27 @@ QRect TKeyboard::LabelRoom(int n) const {
     return keylabels::LabelRoom(LabelFace(n), dots);
 }
 
-int TKeyboard::LabelPixels(bool black, bool legend, bool name) const {
-    const int fontPixels = QFontInfo(font()).pixelSize();
-    // A typical label of the kind: the widest letter and a note name of the usual length.
-    QStringList lines;
-    if (legend) lines << QStringLiteral("W");
-    if (name) {
-        const int note = black ? 68 : (m_keyLabels == klCKeys ? 60 : 67);
-        lines << keylabels::NoteLabel(note, static_cast<int>(m_language), m_labelFlats, m_middleC,
-                                      true);
-    }
-    // A key of the kind away from the marked one (whose dot may take room in image style).
-    int n = black ? 66 : 65;
-    if (n == m_markNote) n += 12;
-    const QSize room = LabelRoom(n).size();
-    // Every paint asks for each kind: the answer is kept with the fitted labels.
-    const QString key = QStringLiteral("kind %1x%2/%3|").arg(room.width()).arg(room.height()).arg(
-                            fontPixels) +
-                        lines.join(QLatin1Char('\n'));
-    auto cached = m_fitCache.constFind(key);
-    if (cached == m_fitCache.constEnd()) {
-        keylabels::TFitted fitted;
-        if (!keylabels::FitLabel({lines}, room, font(), fontPixels, fitted))
-            fitted.pixels = keylabels::kMinPixels;
-        cached = m_fitCache.insert(key, fitted);
-    }
-    return cached->pixels;
-}
-
 QColor TKeyboard::KeyColour(int n) const {
-    // The user's own presses keep the look they always had.
-    if (!m_channelColours || m_player.LocalCount(n) > 0) return {};
-    const int channel = m_player.ThruChannel(n);
-    return channel >= 0 ? m_palette[channel] : QColor();
+    if (!m_player.Sounding(n)) return {};
+    const bool local = m_player.LocalCount(n) > 0;
+    const int thru = m_player.ThruChannel(n);
+    if (m_channelColours) {
+        // The user's own presses keep the look they always had, unless pressed keys are filled.
+        if (local) return m_pressedFill ? m_palette[m_player.Channel() & 15] : QColor();
+        if (thru >= 0) return m_palette[thru];
+    }
+    return m_pressedFill ? m_pressedColour : QColor();
 }
 
-std::vector<TKeyboard::TKeyLabel> TKeyboard::Labels(const QRect& area) const {
-    std::vector<TKeyLabel> labels;
-    if (m_keyLabels == klNever && !(m_showLegends && m_legends)) return labels;
+TLabelLayout& TKeyboard::LabelLayout() const {
+    if (!m_labelLayout) m_labelLayout = std::make_unique<TLabelLayout>(font());
+    return *m_labelLayout;
+}
+
+std::vector<TLabelKey> TKeyboard::LabelKeys() const {
+    std::vector<TLabelKey> keys;
+    if (m_keyLabels == klNever && !(m_showLegends && m_legends)) return keys;
+    const QRect area = rect();
     const int kw = m_keyWidth;
     const int first = NoteOfWhiteIndex(
         std::clamp(FloorDiv(area.left() + m_offset, kw) - 1, 0, kWhiteKeysTotal - 1));
@@ -216,67 +198,64 @@ std::vector<TKeyboard::TKeyLabel> TKeyboard::Labels(const QRect& area) const {
             std::clamp(FloorDiv(area.right() + m_offset, kw) + 1, 0, kWhiteKeysTotal - 1)) +
             1,
         127);
-    int kindPixels[2][2][2];
-    for (int b = 0; b < 2; ++b)
-        for (int l = 0; l < 2; ++l)
-            for (int m = 0; m < 2; ++m) kindPixels[b][l][m] = l || m ? LabelPixels(b, l, m) : 0;
+    const int language = static_cast<int>(m_language);
     for (int n = first; n <= last; ++n) {
+        // A key only partly in sight is labelled as the others: its room is whole, and what
+        // lies outside is simply not drawn.
         if (!KeyRect(n).intersects(area)) continue;
-        const std::vector<TLabelText> candidates = LabelCandidates(n);
-        if (candidates.empty()) continue;
-        const bool black = IsBlack(n % 12);
-        const QRect room = LabelRoom(n);
-
-        QString key = QStringLiteral("%1x%2").arg(room.width()).arg(room.height());
-        for (const TLabelText& c : candidates)
-            key += QStringLiteral("|%1:").arg(kindPixels[black][c.legend][c.name]) +
-                   c.lines.join(QLatin1Char('\n'));
-        auto cached = m_fitCache.constFind(key);
-        if (cached == m_fitCache.constEnd()) {
-            keylabels::TFitted fitted;
-            // A shorter text at the size its neighbours have reads better than the whole text
-            // smaller: only when none fits at that size does a text shrink.
-            for (const TLabelText& c : candidates) {
-                const int pixels = kindPixels[black][c.legend][c.name];
-                const QSize need = keylabels::LinesSize(c.lines, font(), pixels);
-                if (need.width() <= room.width() && need.height() <= room.height()) {
-                    fitted = {c.lines, pixels};
-                    break;
-                }
-            }
-            for (const TLabelText& c : candidates)
-                if (fitted.pixels == 0 &&
-                    keylabels::FitLabel({c.lines}, room.size(), font(),
-                                        kindPixels[black][c.legend][c.name], fitted))
-                    break;
-            if (m_fitCache.size() > 4096) m_fitCache.clear();
-            cached = m_fitCache.insert(key, fitted);
+        TLabelKey key;
+        key.note = n;
+        key.black = IsBlack(n % 12);
+        key.room = LabelRoom(n);
+        key.legends = LegendsOf(n);
+        const bool named = m_keyLabels == klAlways || m_keyLabels == klPressed ||
+                           (m_keyLabels == klCKeys && n % 12 == 0);
+        if (named) {
+            key.name = keylabels::NoteLabel(n, language, m_labelFlats, m_middleC, true);
+            key.shortName = keylabels::NoteLabel(n, language, m_labelFlats, m_middleC, false);
+            key.nameHidden = m_keyLabels == klPressed && !m_player.Sounding(n);
         }
-        if (cached->pixels == 0) continue;
+        key.marked = BlackOffsets() && n == m_markNote;
+        // A hidden name shows nothing now but sizes its kind.
+        if (!key.legends.isEmpty() || !key.name.isEmpty()) keys.push_back(key);
+    }
+    return keys;
+}
 
-        QColor text;
+std::vector<TKeyLabel> TKeyboard::Labels(const QRect& area) const {
+    std::vector<TKeyLabel> labels;
+    for (TKeyLabel& label : LabelLayout().Layout(LabelKeys())) {
+        if (!label.room.intersects(area)) continue;
+        const int n = label.note;
         if (const QColor fill = KeyColour(n); fill.isValid())
-            text = keylabels::TextColourOn(fill);
+            label.colour = keylabels::TextColourOn(fill);
         else
-            text = IsBlack(n % 12) ? QColor(Qt::white) : QColor(Qt::black);
-        labels.push_back({n, room, cached->lines, cached->pixels, text});
+            label.colour = IsBlack(n % 12) ? QColor(Qt::white) : QColor(Qt::black);
+        labels.push_back(std::move(label));
     }
     return labels;
 }
 
 void TKeyboard::DrawLabels(QPainter& p, const QRect& area) {
+    const TLabelLayout& layout = LabelLayout();
     for (const TKeyLabel& label : Labels(area)) {
-        const QFont f = keylabels::LabelFont(font(), label.pixels);
-        const QFontMetrics fm(f);
-        // The ink is centred in the room and stands on its bottom.
-        const QRect ink = keylabels::LinesInk(label.lines, font(), label.pixels);
-        const int x = label.room.left() + (label.room.width() - ink.width()) / 2 - ink.left();
-        const int y = label.room.bottom() + 1 - ink.height() - ink.top();
-        p.setFont(f);
         p.setPen(label.colour);
-        for (int i = 0; i < static_cast<int>(label.lines.size()); ++i)
-            p.drawText(QPoint(x - fm.horizontalAdvance(label.lines[i]) / 2,
-                              y + i * fm.height() + fm.ascent()),
-                       label.lines[i]);
+        const std::vector<QPoint> origins = layout.Origins(label);
+        for (size_t i = 0; i < label.lines.size(); ++i) {
+            p.setFont(layout.Font(label.lines[i].pixels));
+            p.drawText(origins[i], label.lines[i].text);
+        }
     }
+}
+
+bool TKeyboard::ShowKeyToolTip(const QPoint& pos) {
+    const int n = NoteAtAbsolute(pos.x() + m_offset, pos.y());
+    const QStringList legends = n >= 0 && n <= 127 ? LegendsOf(n) : QStringList();
+    if (legends.isEmpty()) return false;
+    const QString name = keylabels::NoteLabel(n, static_cast<int>(m_language), m_labelFlats,
+                                              m_middleC, true);
+    QToolTip::showText(mapToGlobal(pos),
+                       tr("%1, played by %2").arg(name, legends.join(QStringLiteral(", "))), this,
+                       KeyRect(n));
+    return true;
 }

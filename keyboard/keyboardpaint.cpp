@@ -1,3 +1,4 @@
+#include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QThread>
@@ -19,7 +20,60 @@ const char* const kSizeNames[3] = {"SMALL", "NORMAL", "BIG"};
 const QColor kPressedDot(0x80, 0x80, 0x80);
 const QColor kMarkedDot(0xC0, 0xC0, 0xC0);
 
+// The colour that covers most of the lower half of a piece of artwork: its key's face.
+QRgb FaceColour(const QImage& image) {
+    QHash<QRgb, int> counts;
+    for (int y = image.height() / 2; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y) & RGB_MASK];
+    QRgb face = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            face = it.key();
+        }
+    return face;
+}
+
+// Artwork lit in a colour: its face, and the gentle shading across it, take exactly `colour`, as
+// a drawn key does; what is clearly darker or lighter (edges, highlights) stays darker or lighter,
+// black stays black and white white.
+QImage Tinted(const QImage& art, QRgb face, const QColor& colour) {
+    // Shading within this many grey levels of the face counts as face.
+    constexpr int kBand = 16;
+    QImage out = art.convertToFormat(QImage::Format_RGB32);
+    const int f = qGray(face);
+    const int lo = std::max(f - kBand, 1), hi = std::min(f + kBand, 254);
+    const int c[3] = {colour.red(), colour.green(), colour.blue()};
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int v = qGray(line[x]);
+            int o[3];
+            for (int i = 0; i < 3; ++i)
+                o[i] = v < lo ? c[i] * v / lo
+                       : v > hi ? c[i] + (255 - c[i]) * (v - hi) / (255 - hi)
+                                : c[i];
+            line[x] = qRgb(o[0], o[1], o[2]);
+        }
+    }
+    return out;
+}
+
 }  // namespace
+
+QPixmap TKeyboard::TintedArt(int piece, bool pressed, const QColor& colour) {
+    const quint64 key = (static_cast<quint64>(piece * 2 + pressed) << 32) | colour.rgb();
+    auto cached = m_tinted.constFind(key);
+    if (cached != m_tinted.constEnd()) return *cached;
+    const QPixmap& art = piece < 7 ? (pressed ? m_downTiles[piece] : m_upTiles[piece])
+                                   : (pressed ? m_blackDown : m_blackUp);
+    const QImage image = art.toImage();
+    const QRgb face = piece < 7 ? FaceColour(image)
+                                : FaceColour(image.copy(0, 0, image.width(), image.height() / 2));
+    if (m_tinted.size() > 512) m_tinted.clear();
+    return *m_tinted.insert(key, QPixmap::fromImage(Tinted(image, face, colour)));
+}
 
 const int* TKeyboard::BlackOffsets() const {
     return (m_paintStyle == psImage && m_imagesLoaded) ? kBlackOffsets[m_imageSize] : nullptr;
@@ -73,6 +127,7 @@ void TKeyboard::FreeImages() {
     for (auto& t : m_upTiles) t = QPixmap();
     for (auto& t : m_downTiles) t = QPixmap();
     m_blackUp = m_blackDown = QPixmap();
+    m_tinted.clear();
     m_noteMap.clear();
     m_imagesLoaded = false;
 }
@@ -180,7 +235,7 @@ void TKeyboard::KeyChanged(int n, bool struck) {
     // Only the first press and the last release change how a key looks.
     const int sum = m_player.LocalCount(n) + m_player.ThruCount(n);
     // With channel colours a key can change its colour while it stays down.
-    if (sum != (struck ? 1 : 0) && !m_channelColours) return;
+    if (sum != (struck ? 1 : 0) && !m_channelColours && !m_pressedFill) return;
     QRect r = KeyRect(n).intersected(rect());
     if (!r.isEmpty()) update(r);
 }
@@ -259,11 +314,12 @@ void TKeyboard::DrawKeyDrawn(QPainter& p, int n) {
         const int top = leftOnly ? 0 : lower;
         p.fillRect(QRect(x + kw - 1, top, 1, h - top), Qt::black);
     }
-    if (m_player.Sounding(n) || n == m_markNote) DrawDot(p, n);
+    // A filled key needs no dot to say it is down; the marked key keeps its own.
+    if ((m_player.Sounding(n) && !lit.isValid()) || n == m_markNote) DrawDot(p, n, lit.isValid());
 }
 
-void TKeyboard::DrawDot(QPainter& p, int n) {
-    const bool pressed = m_player.Sounding(n);
+void TKeyboard::DrawDot(QPainter& p, int n, bool filled) {
+    const bool pressed = m_player.Sounding(n) && !filled;
     const QColor colour = pressed ? kPressedDot : (n == m_markNote ? kMarkedDot : QColor());
     if (!colour.isValid()) return;
     p.setPen(colour);
@@ -277,13 +333,10 @@ void TKeyboard::PaintImages(QPainter& p, const QRect& area, int first, int last)
         const bool pressed = m_player.Sounding(n);
         const int i = WhiteIndexAtOrBelow(n % 12);
         const int x = KeyLeft(n) - m_offset;
-        p.drawPixmap(x, 0, pressed ? m_downTiles[i] : m_upTiles[i]);
-        // Multiplying tints the white of the tile and leaves its black and its shading alone.
-        if (const QColor lit = KeyColour(n); lit.isValid()) {
-            p.setCompositionMode(QPainter::CompositionMode_Multiply);
-            p.fillRect(QRect(x, 0, m_keyWidth, m_imageHeight), lit);
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        }
+        const QColor lit = KeyColour(n);
+        p.drawPixmap(
+            x, 0,
+            lit.isValid() ? TintedArt(i, pressed, lit) : (pressed ? m_downTiles[i] : m_upTiles[i]));
     }
     // The tiles hold released black halves; every black key in range is drawn over them so a
     // pressed one shows wherever a neighbouring tile was just redrawn.
@@ -291,12 +344,9 @@ void TKeyboard::PaintImages(QPainter& p, const QRect& area, int first, int last)
         if (!IsBlack(n % 12)) continue;
         const bool pressed = m_player.Sounding(n);
         const int x = KeyLeft(n) - m_offset;
-        p.drawPixmap(x, 0, pressed ? m_blackDown : m_blackUp);
-        // A black key has no white to tint: the colour goes over it, its shape still showing.
-        if (QColor lit = KeyColour(n); lit.isValid()) {
-            lit.setAlpha(200);
-            p.fillRect(QRect(x, 0, BlackWidth(), kImageBlackHeight), lit);
-        }
+        const QColor lit = KeyColour(n);
+        p.drawPixmap(
+            x, 0, lit.isValid() ? TintedArt(7, pressed, lit) : (pressed ? m_blackDown : m_blackUp));
     }
     if (m_markNote >= first && m_markNote <= last) {
         p.setPen(kMarkedDot);

@@ -1,6 +1,5 @@
 #include "keyboard/keylabels.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 
@@ -60,12 +59,29 @@ TChannelPalette PaletteFromText(const QString& text) {
     return palette;
 }
 
+namespace {
+
+double Luminance(const QColor& c) {
+    auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+
+}  // namespace
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 QColor TextColourOn(const QColor& fill) {
-    // Relative luminance; black text wins from about the middle grey up.
-    auto lin = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    const double l = 0.2126 * lin(fill.redF()) + 0.7152 * lin(fill.greenF()) +
-                     0.0722 * lin(fill.blueF());
-    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
+    // Black text wins from about the middle grey up; one of the two always reaches 4.5:1.
+    return Contrast(fill, Qt::black) >= Contrast(fill, Qt::white) ? QColor(Qt::black)
+                                                                  : QColor(Qt::white);
+}
+
+QColor DefaultPressedColour() {
+    // A light blue: the dot of a marked key (silver) and the black keys still show on it.
+    return QColor(0x7F, 0xB2, 0xE8);
 }
 
 QRect LabelRoom(const QRect& face, const std::vector<QRect>& obstacles) {
@@ -79,54 +95,6 @@ QRect LabelRoom(const QRect& face, const std::vector<QRect>& obstacles) {
     const QRect above(face.left(), face.top(), face.width(), top - face.top());
     const QRect below(face.left(), bottom + 1, face.width(), face.bottom() - bottom);
     return above.height() >= below.height() ? above : below;
-}
-
-QFont LabelFont(const QFont& base, int pixels) {
-    QFont f = base;
-    f.setPixelSize(pixels);
-    return f;
-}
-
-QRect LinesInk(const QStringList& lines, const QFont& base, int pixels) {
-    const QFontMetrics fm(LabelFont(base, pixels));
-    QRect ink;
-    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-        const int advance = fm.horizontalAdvance(lines[i]);
-        const int top = i * fm.height();
-        // The line's box keeps the lines apart; its glyphs may reach beyond it (an accent over a
-        // capital, a bearing at either end).
-        ink |= QRect(-advance / 2, top, advance, fm.height());
-        ink |= fm.boundingRect(lines[i]).translated(-advance / 2, top + fm.ascent());
-    }
-    return ink;
-}
-
-QSize LinesSize(const QStringList& lines, const QFont& base, int pixels) {
-    return LinesInk(lines, base, pixels).size();
-}
-
-bool FitLabel(const std::vector<QStringList>& candidates, const QSize& room, const QFont& base,
-              int maxPixels, TFitted& fitted) {
-    if (room.width() <= 0 || room.height() <= 0 || maxPixels < kMinPixels) return false;
-    auto fits = [&](const QStringList& lines, int px) {
-        const QSize need = LinesSize(lines, base, px);
-        return need.width() <= room.width() && need.height() <= room.height();
-    };
-    for (const QStringList& lines : candidates) {
-        if (lines.isEmpty() || !fits(lines, kMinPixels)) continue;
-        // The largest size that fits: text grows with the size, so halve the interval.
-        int lo = kMinPixels, hi = maxPixels;
-        while (lo < hi) {
-            const int mid = (lo + hi + 1) / 2;
-            if (fits(lines, mid))
-                lo = mid;
-            else
-                hi = mid - 1;
-        }
-        fitted = {lines, lo};
-        return true;
-    }
-    return false;
 }
 
 }  // namespace keylabels

@@ -1,17 +1,43 @@
 #include "keyboard/keymapeditor.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "keyboard/keyboard.h"
 #include "keyboard/keylabels.h"
 #include "keyboard/vkedit.h"
+#include "platform/keys/keylegends.h"
+
+namespace {
+
+enum { kKeyColumn, kNoteColumn };
+
+// A row sorts by the scan code under the key column (the keyboard's order) and by the note
+// under the note column, not by their texts.
+class TMappingItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : kKeyColumn;
+        const int a = data(column, Qt::UserRole).toInt();
+        const int b = other.data(column, Qt::UserRole).toInt();
+        if (a != b) return a < b;
+        return data(kKeyColumn, Qt::UserRole).toInt() <
+               other.data(kKeyColumn, Qt::UserRole).toInt();
+    }
+};
+
+}  // namespace
 
 keymap::TKeyMap KeyMapOfTable(const scanmap::TScanMap& table, const QString& name) {
     keymap::TKeyMap map{name, {}};
@@ -61,8 +87,9 @@ TKeyMapEditor::TKeyMapEditor(TKeyMapEditorHost host, const QString& path,
     Piano->SetTabStop(false);  // clicks leave the focus in the key field
     Piano->SetEnableSpecialMode(false);
     Piano->SetEnableBaseNoteDrag(false);
-    Piano->SetKeyWidth(14);
-    Piano->setMinimumSize(14 * 7 * 4, 80);
+    // Tall enough for a note name under the legends of several computer keys.
+    Piano->SetKeyWidth(18);
+    Piano->setMinimumSize(18 * 7 * 4, 140);
     Piano->SetKeyLabels(klCKeys);
     Piano->SetShowKeyLegends(true);
     Piano->SetKeyLegends(m_host.legends);
@@ -70,6 +97,22 @@ TKeyMapEditor::TKeyMapEditor(TKeyMapEditorHost host, const QString& path,
         AssignNote(note);
         note = -1;  // the editor's piano chooses notes, it plays none
     };
+
+    LVMappings = new QTreeWidget(this);
+    LVMappings->setObjectName(QStringLiteral("LVMappings"));
+    LVMappings->setHeaderLabels({tr("Key"), tr("Note")});
+    LVMappings->setRootIsDecorated(false);
+    LVMappings->setSortingEnabled(true);
+    LVMappings->sortByColumn(kNoteColumn, Qt::AscendingOrder);
+    LVMappings->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                QAbstractItemView::EditKeyPressed);
+    LVMappings->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    LVMappings->setMinimumWidth(LVMappings->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 14);
+    connect(LVMappings, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item && !m_showingMappings) ChooseKey(item->data(kKeyColumn, Qt::UserRole).toInt());
+    });
+    connect(LVMappings, &QTreeWidget::itemChanged, this,
+            [this](QTreeWidgetItem* item, int column) { MappingEdited(item, column); });
 
     BSave = new QPushButton(tr("&Save"), this);
     BSaveAs = new QPushButton(tr("Save &As..."), this);
@@ -102,7 +145,10 @@ TKeyMapEditor::TKeyMapEditor(TKeyMapEditorHost host, const QString& path,
     auto* main = new QVBoxLayout(this);
     main->addWidget(intro);
     main->addLayout(grid);
-    main->addWidget(Piano, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(Piano, 1);
+    middle->addWidget(LVMappings);
+    main->addLayout(middle, 1);
     main->addLayout(buttons);
 
     MapChanged();
@@ -123,11 +169,71 @@ void TKeyMapEditor::MapChanged() {
     m_player->UseKeyMap(scanmap::MapOfKeys(m_map.keys));
     m_modified = true;
     Piano->update();
+    ShowMappings();
     ShowKeyNote();
+}
+
+QString TKeyMapEditor::KeyText(int scan) const {
+    const QString legend = m_host.legends ? m_host.legends->Legend(scan) : QString();
+    return legend.isEmpty() ? tr("Key %1").arg(scan) : legend;
+}
+
+void TKeyMapEditor::ShowMappings() {
+    m_showingMappings = true;
+    const int current = VKKey->KeyScanCode();
+    LVMappings->setSortingEnabled(false);
+    LVMappings->clear();
+    for (const auto& [scan, offset] : m_map.keys) {
+        const int note = 12 * m_host.keyOctave + offset;
+        auto* item = new TMappingItem(LVMappings);
+        item->setText(kKeyColumn, KeyText(scan));
+        item->setData(kKeyColumn, Qt::UserRole, scan);
+        item->setText(kNoteColumn,
+                      note >= 0 && note <= 127 ? Piano->NoteName(note) : tr("(outside)"));
+        item->setData(kNoteColumn, Qt::UserRole, note);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        if (scan == current) LVMappings->setCurrentItem(item);
+    }
+    LVMappings->setSortingEnabled(true);
+    m_showingMappings = false;
+}
+
+int TKeyMapEditor::NoteOfText(const QString& text) const {
+    const QString t = text.trimmed();
+    bool number = false;
+    const int n = t.toInt(&number);
+    if (number) return n >= 0 && n <= 127 ? n : -1;
+    for (int note = 0; note <= 127; ++note)
+        if (Piano->NoteName(note).compare(t, Qt::CaseInsensitive) == 0) return note;
+    return -1;
+}
+
+void TKeyMapEditor::MappingEdited(QTreeWidgetItem* item, int column) {
+    if (m_showingMappings || column != kNoteColumn) return;
+    const int scan = item->data(kKeyColumn, Qt::UserRole).toInt();
+    const int note = NoteOfText(item->text(kNoteColumn));
+    if (note < 0) {
+        m_host.error(tr("\"%1\" is not a note: type a name such as %2, or a number from 0 to 127.")
+                         .arg(item->text(kNoteColumn), Piano->NoteName(66)));
+        // The list goes back to what the map says, after the editor has closed.
+        QMetaObject::invokeMethod(
+            this, [this] { ShowMappings(); }, Qt::QueuedConnection);
+        return;
+    }
+    m_map.keys[scan] = note - 12 * m_host.keyOctave;
+    // Rebuilding the list from inside its own signal would delete the item being edited.
+    QMetaObject::invokeMethod(
+        this, [this] { MapChanged(); }, Qt::QueuedConnection);
 }
 
 void TKeyMapEditor::ShowKeyNote() {
     const int scan = VKKey->KeyScanCode();
+    m_showingMappings = true;
+    for (int i = 0; i < LVMappings->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = LVMappings->topLevelItem(i);
+        if (item->data(kKeyColumn, Qt::UserRole).toInt() == scan) LVMappings->setCurrentItem(item);
+    }
+    m_showingMappings = false;
     BRemove->setEnabled(scan >= 0 && m_map.keys.count(scan));
     if (scan < 0) {
         LKeyNote->setText(tr("No key chosen"));
@@ -161,8 +267,18 @@ void TKeyMapEditor::BRemoveClick() {
 
 bool TKeyMapEditor::BSaveClick() { return m_path.isEmpty() ? BSaveAsClick() : SaveTo(m_path); }
 
+QString TKeyMapEditor::SaveStartPath() const {
+    if (!m_path.isEmpty()) return m_path;
+    QString folder = m_host.saveFolder;
+    if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::homePath();
+    QString name = m_map.name.trimmed();
+    // A map's name may hold what a file name may not.
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    return QDir(folder).filePath((name.isEmpty() ? tr("Key map") : name) + QStringLiteral(".ini"));
+}
+
 bool TKeyMapEditor::BSaveAsClick() {
-    const QString path = m_host.chooseSaveFile(m_path);
+    const QString path = m_host.chooseSaveFile(SaveStartPath());
     return !path.isEmpty() && SaveTo(path);
 }
 

@@ -12,6 +12,8 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
 class TKeyLegends;
 class TKeyboard;
 class TVKEdit;
@@ -24,6 +26,9 @@ struct TKeyMapEditorHost {
     int keyOctave = 4;
     // The file to save to, offering startPath; empty when the user cancels.
     std::function<QString(const QString& startPath)> chooseSaveFile;
+    // Where a map that has no file yet is first offered to be saved: the user's own key maps
+    // (made when missing); when that cannot be had, the home folder.
+    QString saveFolder;
     std::function<void(const QString& text)> error;
     // After each successful save, with the file's name.
     std::function<void(const QString& path)> saved;
@@ -45,6 +50,10 @@ public:
     TVKEdit* VKKey = nullptr;
     QLabel* LKeyNote = nullptr;
     TKeyboard* Piano = nullptr;
+    // The map as a list, one row per key: its legend and the note it plays. Sorted by a click on
+    // a heading; a row chooses its key, and its note can be typed (a name such as "F#3" or a
+    // note number).
+    QTreeWidget* LVMappings = nullptr;
     QPushButton* BRemove = nullptr;
     QPushButton* BSave = nullptr;
     QPushButton* BSaveAs = nullptr;
@@ -62,16 +71,25 @@ public:
     // False when nothing was saved (cancelled or failed).
     bool BSaveClick();
     bool BSaveAsClick();
+    // Where the save dialog starts for this map.
+    QString SaveStartPath() const;
+    // The note a typed text names: a note name as the piano shows it (any letter case) or a
+    // number 0..127; -1 for anything else.
+    int NoteOfText(const QString& text) const;
 
 private:
     void MapChanged();
     void ShowKeyNote();
+    void ShowMappings();
+    void MappingEdited(QTreeWidgetItem* item, int column);
+    QString KeyText(int scan) const;
     bool SaveTo(const QString& path);
 
     TKeyMapEditorHost m_host;
     QString m_path;
     keymap::TKeyMap m_map;
     bool m_modified = false;
+    bool m_showingMappings = false;
     scanmap::TScanMap m_table{};
     std::unique_ptr<TNotePlayer> m_player;
 };

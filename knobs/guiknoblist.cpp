@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/wheel.h"
+#include "knobs/knobnames.h"
 
 // Double clicks on a knob's labels reset the knob like a double click on the knob itself.
 class TGUIKnobList::TLabelFilter : public QObject {
@@ -31,12 +32,11 @@ TGUIKnobEntry::TGUIKnobEntry(QLabel* captionLabel, TWheel* knob, QLabel* valueLa
       Knob(knob),
       ValueLabel(valueLabel) {}
 
-QString TGUIKnobEntry::GetCaption() const {
-    return CaptionLabel ? CaptionLabel->text() : QString();
-}
+QString TGUIKnobEntry::GetCaption() const { return TKnobEntry::GetCaption(); }
 
 void TGUIKnobEntry::SetCaption(const QString& caption) {
-    if (CaptionLabel) CaptionLabel->setText(caption);
+    TKnobEntry::SetCaption(caption);
+    if (CaptionLabel) CaptionLabel->setText(ShownKnobCaption(caption));
 }
 
 TGUIKnobList::TGUIKnobList(QLabel* captionPattern, QLabel* valuePattern, TWheel* knobPattern)

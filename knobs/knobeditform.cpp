@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "knobs/knobnames.h"
 #include "midi/controllernames.h"
 #include "platform/settings/placement.h"
 #include "platform/settings/settingsstore.h"
@@ -418,7 +419,7 @@ void TKnobEditForm::LoadTab() {
         CBKnobCtrl->setCurrentIndex(-1);
     } else {
         const TKnobEntry* knob = m_list.Items(m_tabIndex);
-        EKnobName->setText(knob->GetCaption());
+        EKnobName->setText(ShownKnobCaption(knob->GetCaption()));
         CBKnobCtrl->setCurrentIndex(knob->Controller >= 0 && knob->Controller < CBKnobCtrl->count()
                                         ? knob->Controller
                                         : -1);
@@ -439,7 +440,7 @@ void TKnobEditForm::LoadTab() {
 void TKnobEditForm::CommitTab() {
     if (!m_commitEnabled || m_tabIndex < 0 || m_tabIndex >= m_list.Count()) return;
     TKnobEntry* knob = m_list.Items(m_tabIndex);
-    knob->SetCaption(EKnobName->text());
+    knob->SetCaption(StoredKnobCaption(EKnobName->text(), knob->GetCaption()));
     if (CBKnobCtrl->currentIndex() >= 0) knob->Controller = CBKnobCtrl->currentIndex();
     knob->DisplayMode = RBKnobNeg->isChecked() ? 1 : 0;
     knob->DefaultValue = UDDefaultValue->Position();

@@ -6,14 +6,19 @@
 #include <QEvent>
 #include <QMenu>
 #include <QTimer>
+#include <QVariant>
 #include <exception>
 #include <stdexcept>
+
+#include "platform/midi/systemmidi.h"
 
 namespace {
 
 // Marks what this component put into the submenu, as opposed to entries placed there by whoever
 // built it: entries it handles, and its separator.
 const char* const kEntryProperty = "tastraMidiMenuEntry";
+// The name behind an entry's caption.
+const char* const kNameProperty = "tastraDeviceName";
 constexpr int kHandledEntry = 1;
 constexpr int kOwnSeparator = 2;
 
@@ -21,11 +26,11 @@ constexpr int kOwnSeparator = 2;
 QString Shown(const char* format) { return QCoreApplication::translate("TMidiMenu", format); }
 
 std::string Format(const char* format, const std::string& a) {
-    return Shown(format).arg(QString::fromStdString(a)).toStdString();
+    return Shown(format).arg(ShownDeviceName(a)).toStdString();
 }
 
 std::string Format(const char* format, const std::string& a, const std::string& b) {
-    return Shown(format).arg(QString::fromStdString(a), QString::fromStdString(b)).toStdString();
+    return Shown(format).arg(ShownDeviceName(a), ShownDeviceName(b)).toStdString();
 }
 
 // Shows the hourglass for its lifetime and puts back whatever cursor was there before, also
@@ -69,7 +74,20 @@ bool SameDeviceList(const std::vector<TMidiDeviceEntry>& a,
 
 }  // namespace
 
+QString ShownDeviceName(const std::string& name) {
+    static const std::string ownPort = " (own port)";
+    if (name == kBuiltinSynthName)
+        return QCoreApplication::translate("TMidiMenu", "Built-in Synth");
+    if (name.size() > ownPort.size() &&
+        name.compare(name.size() - ownPort.size(), ownPort.size(), ownPort) == 0)
+        return QCoreApplication::translate("TMidiMenu", "%1 (own port)")
+            .arg(QString::fromStdString(name.substr(0, name.size() - ownPort.size())));
+    return QString::fromStdString(name);
+}
+
 std::string EntryName(const QAction* action) {
+    const QVariant stored = action->property(kNameProperty);
+    if (stored.isValid()) return stored.toString().toStdString();
     QString text = action->text();
     QString out;
     out.reserve(text.size());
@@ -346,9 +364,11 @@ void TMidiMenuBase::Rebuild(int count, const std::vector<TMidiDeviceEntry>& list
 }
 
 QAction* TMidiMenuBase::AddDeviceEntry(const TMidiDeviceEntry& entry) {
-    QString caption = QString::fromStdString(entry.Name);
+    // '&' is escaped so that names show as they are.
+    QString caption = ShownDeviceName(entry.Name);
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
     auto* a = new QAction(caption, m_baseMenu);
+    a->setProperty(kNameProperty, QString::fromStdString(entry.Name));
     a->setData(entry.Id);
     a->setCheckable(true);
     a->setProperty(kEntryProperty, kHandledEntry);
@@ -377,7 +397,8 @@ void TMidiMenuBase::AddNoneItem() {
         m_baseMenu->insertAction(first, sep);
         first = sep;
     }
-    auto* none = new QAction(QString::fromLatin1(kNoneCaption), m_baseMenu);
+    auto* none = new QAction(Shown(kNoneCaption), m_baseMenu);
+    none->setProperty(kNameProperty, QString::fromLatin1(kNoneCaption));
     none->setData(NoDevice);
     none->setCheckable(true);
     none->setProperty(kEntryProperty, kHandledEntry);

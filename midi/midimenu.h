@@ -36,7 +36,7 @@ inline constexpr const char* kUnsetRegPath = "Company\\Program Name";
 }  // namespace MidiMenuSettings
 
 // Caption of the entry that closes the device, and the tag of the separator below it.
-inline constexpr const char* kNoneCaption = "none";
+inline constexpr const char* kNoneCaption = QT_TRANSLATE_NOOP("TMidiMenu", "none");
 constexpr int kSeparatorTag = -23;
 // Interval of the periodic device recheck.
 constexpr int kRecheckIntervalMs = 10000;
@@ -265,6 +265,9 @@ private:
     bool m_sysExOnly = false;
 };
 
-// Captions of the device entries escape '&' so that names show as they are; this gives the name
-// back.
+// The name of the device an entry opens, as devices are named and remembered (not as shown).
 std::string EntryName(const QAction* action);
+
+// How a device's name is shown: the devices the program makes itself (the built-in synth, its own
+// port) in the user's language, every other device by the name its system gives it.
+QString ShownDeviceName(const std::string& name);

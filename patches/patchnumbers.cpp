@@ -19,8 +19,13 @@ std::vector<TPatchMessage> ProgramMessages(int channel, int program, int bank, b
     return out;
 }
 
+namespace {
+// "none" in the user's language; typed, the English word is understood too.
+QString NoneText() { return QCoreApplication::translate("TSoundSelection", "none"); }
+}  // namespace
+
 QString NumberText(int value, int offset) {
-    return value == -1 ? QStringLiteral("none") : QString::number(value + offset);
+    return value == -1 ? NoneText() : QString::number(value + offset);
 }
 
 QString BankHint(int bank, int offset) {
@@ -33,8 +38,10 @@ QString BankHint(int bank, int offset) {
 
 namespace {
 bool ParseNumber(const QString& text, bool anyCaseNone, int offset, int max, int& value) {
-    if (anyCaseNone ? text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0
-                    : text == QLatin1String("none")) {
+    const bool none = anyCaseNone ? text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 ||
+                                        text.compare(NoneText(), Qt::CaseInsensitive) == 0
+                                  : text == QLatin1String("none") || text == NoneText();
+    if (none) {
         value = -1;
         return true;
     }

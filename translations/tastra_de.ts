@@ -420,10 +420,6 @@ Das Standard-Patch-Set, die Patch-Sets und die Hilfe fehlen; installieren Sie da
         <translation>der JACK-Port %1 ließ sich nicht anlegen</translation>
     </message>
     <message>
-        <source>too many JACK ports are open</source>
-        <translation>es sind zu viele JACK-Ports offen</translation>
-    </message>
-    <message>
         <source>The operation completed successfully.</source>
         <translation>Der Vorgang wurde erfolgreich abgeschlossen.</translation>
     </message>
@@ -1011,12 +1007,40 @@ Try &apos;%1 --help&apos; for more information.
         <source>The key map has no keys yet: nothing was saved.</source>
         <translation>Die Tastenbelegung hat noch keine Tasten: Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(außerhalb)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a note: type a name such as %2, or a number from 0 to 127.</source>
+        <translation>„%1“ ist keine Note: Geben Sie einen Namen wie %2 oder eine Zahl von 0 bis 127 ein.</translation>
+    </message>
+    <message>
+        <source>Key map</source>
+        <translation>Tastenbelegung</translation>
+    </message>
 </context>
 <context>
     <name>TKeyboard</name>
     <message>
         <source>The computer keys play the two piano rows.</source>
         <translation>Die Computertasten spielen die zwei Klavierreihen.</translation>
+    </message>
+    <message>
+        <source>%1, played by %2</source>
+        <translation>%1, gespielt von %2</translation>
     </message>
 </context>
 <context>
@@ -1184,6 +1208,24 @@ Das lässt sich nicht rückgängig machen!</translation>
     </message>
 </context>
 <context>
+    <name>TKnobNames</name>
+    <message>
+        <source>Default</source>
+        <comment>the knob preset</comment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <comment>the knob preset</comment>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>the first knob&apos;s caption</comment>
+        <translation>Lautstärke</translation>
+    </message>
+</context>
+<context>
     <name>TKnobPanel</name>
     <message>
         <source>&amp;Knobs</source>
@@ -1271,6 +1313,18 @@ Das lässt sich nicht rückgängig machen!</translation>
     <message>
         <source>Channel %1</source>
         <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Pressed keys</source>
+        <translation>Gedrückte Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Fill pressed keys with a colour:</source>
+        <translation>Gedrückte Tasten &amp;farbig füllen:</translation>
+    </message>
+    <message>
+        <source>With channel colours on, a key takes the colour of the channel it plays on</source>
+        <translation>Mit Kanalfarben nimmt eine Taste die Farbe des Kanals an, auf dem sie spielt</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1446,18 @@ Das lässt sich nicht rückgängig machen!</translation>
     <message>
         <source>MIDI IN</source>
         <translation>MIDI-Eingang</translation>
+    </message>
+    <message>
+        <source>Built-in Synth</source>
+        <translation>Eingebauter Synth</translation>
+    </message>
+    <message>
+        <source>%1 (own port)</source>
+        <translation>%1 (eigener Port)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
     </message>
 </context>
 <context>
@@ -2043,6 +2109,10 @@ Sie bleibt aufbewahrt.</translation>
     <message>
         <source>Bank: %1 (MSB: %2 LSB: %3)</source>
         <translation>Bank: %1 (MSB: %2 LSB: %3)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
 </context>
 <context>

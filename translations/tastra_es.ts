@@ -420,10 +420,6 @@ Faltan el conjunto de patches predeterminado, los conjuntos de patches y la ayud
         <translation>no se pudo crear el puerto JACK %1</translation>
     </message>
     <message>
-        <source>too many JACK ports are open</source>
-        <translation>hay demasiados puertos JACK abiertos</translation>
-    </message>
-    <message>
         <source>The operation completed successfully.</source>
         <translation>La operación se completó correctamente.</translation>
     </message>
@@ -1011,12 +1007,40 @@ Pruebe «%1 --help» para más información.
         <source>The key map has no keys yet: nothing was saved.</source>
         <translation>El mapa aún no tiene teclas: no se guardó nada.</translation>
     </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(fuera)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a note: type a name such as %2, or a number from 0 to 127.</source>
+        <translation>«%1» no es una nota: escriba un nombre como %2, o un número de 0 a 127.</translation>
+    </message>
+    <message>
+        <source>Key map</source>
+        <translation>Mapa de teclas</translation>
+    </message>
 </context>
 <context>
     <name>TKeyboard</name>
     <message>
         <source>The computer keys play the two piano rows.</source>
         <translation>Las teclas del ordenador tocan las dos filas de piano.</translation>
+    </message>
+    <message>
+        <source>%1, played by %2</source>
+        <translation>%1, tocada con %2</translation>
     </message>
 </context>
 <context>
@@ -1184,6 +1208,24 @@ This can&apos;t be undone later !</source>
     </message>
 </context>
 <context>
+    <name>TKnobNames</name>
+    <message>
+        <source>Default</source>
+        <comment>the knob preset</comment>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <comment>the knob preset</comment>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>the first knob&apos;s caption</comment>
+        <translation>Volumen</translation>
+    </message>
+</context>
+<context>
     <name>TKnobPanel</name>
     <message>
         <source>&amp;Knobs</source>
@@ -1271,6 +1313,18 @@ This can&apos;t be undone later !</source>
     <message>
         <source>Channel %1</source>
         <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Pressed keys</source>
+        <translation>Teclas pulsadas</translation>
+    </message>
+    <message>
+        <source>&amp;Fill pressed keys with a colour:</source>
+        <translation>&amp;Rellenar las teclas pulsadas con un color:</translation>
+    </message>
+    <message>
+        <source>With channel colours on, a key takes the colour of the channel it plays on</source>
+        <translation>Con los colores de canal, una tecla toma el color del canal en el que suena</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1446,18 @@ This can&apos;t be undone later !</source>
     <message>
         <source>MIDI IN</source>
         <translation>Entrada MIDI</translation>
+    </message>
+    <message>
+        <source>Built-in Synth</source>
+        <translation>Sintetizador integrado</translation>
+    </message>
+    <message>
+        <source>%1 (own port)</source>
+        <translation>%1 (puerto propio)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
     </message>
 </context>
 <context>
@@ -2043,6 +2109,10 @@ Se sigue conservando.</translation>
     <message>
         <source>Bank: %1 (MSB: %2 LSB: %3)</source>
         <translation>Banco: %1 (MSB: %2 LSB: %3)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
     </message>
 </context>
 <context>

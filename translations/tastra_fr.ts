@@ -420,10 +420,6 @@ Le jeu de patchs par défaut, les jeux de patchs et l&apos;aide manquent ; réin
         <translation>le port JACK %1 n&apos;a pas pu être créé</translation>
     </message>
     <message>
-        <source>too many JACK ports are open</source>
-        <translation>trop de ports JACK sont ouverts</translation>
-    </message>
-    <message>
         <source>The operation completed successfully.</source>
         <translation>L&apos;opération a réussi.</translation>
     </message>
@@ -1011,12 +1007,40 @@ Essayez « %1 --help » pour plus d&apos;informations.
         <source>The key map has no keys yet: nothing was saved.</source>
         <translation>La disposition n&apos;a encore aucune touche : rien n&apos;a été enregistré.</translation>
     </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(hors clavier)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a note: type a name such as %2, or a number from 0 to 127.</source>
+        <translation>« %1 » n&apos;est pas une note : tapez un nom comme %2, ou un nombre de 0 à 127.</translation>
+    </message>
+    <message>
+        <source>Key map</source>
+        <translation>Disposition des touches</translation>
+    </message>
 </context>
 <context>
     <name>TKeyboard</name>
     <message>
         <source>The computer keys play the two piano rows.</source>
         <translation>Les touches de l&apos;ordinateur jouent les deux rangées de piano.</translation>
+    </message>
+    <message>
+        <source>%1, played by %2</source>
+        <translation>%1, joué par %2</translation>
     </message>
 </context>
 <context>
@@ -1184,6 +1208,24 @@ Cette action est irréversible !</translation>
     </message>
 </context>
 <context>
+    <name>TKnobNames</name>
+    <message>
+        <source>Default</source>
+        <comment>the knob preset</comment>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <comment>the knob preset</comment>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>the first knob&apos;s caption</comment>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
     <name>TKnobPanel</name>
     <message>
         <source>&amp;Knobs</source>
@@ -1271,6 +1313,18 @@ Cette action est irréversible !</translation>
     <message>
         <source>Channel %1</source>
         <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Pressed keys</source>
+        <translation>Touches enfoncées</translation>
+    </message>
+    <message>
+        <source>&amp;Fill pressed keys with a colour:</source>
+        <translation>&amp;Remplir les touches enfoncées d&apos;une couleur :</translation>
+    </message>
+    <message>
+        <source>With channel colours on, a key takes the colour of the channel it plays on</source>
+        <translation>Avec les couleurs de canal, une touche prend la couleur du canal sur lequel elle joue</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1446,18 @@ Cette action est irréversible !</translation>
     <message>
         <source>MIDI IN</source>
         <translation>Entrée MIDI</translation>
+    </message>
+    <message>
+        <source>Built-in Synth</source>
+        <translation>Synthé intégré</translation>
+    </message>
+    <message>
+        <source>%1 (own port)</source>
+        <translation>%1 (port propre)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
     </message>
 </context>
 <context>
@@ -2043,6 +2109,10 @@ Il reste conservé.</translation>
     <message>
         <source>Bank: %1 (MSB: %2 LSB: %3)</source>
         <translation>Banque : %1 (MSB : %2 LSB : %3)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>

@@ -420,10 +420,6 @@ Mancano il set di patch predefinito, i set di patch e l&apos;aiuto; reinstallare
         <translation>non è stato possibile creare la porta JACK %1</translation>
     </message>
     <message>
-        <source>too many JACK ports are open</source>
-        <translation>ci sono troppe porte JACK aperte</translation>
-    </message>
-    <message>
         <source>The operation completed successfully.</source>
         <translation>L&apos;operazione è stata completata.</translation>
     </message>
@@ -1011,12 +1007,40 @@ Provare «%1 --help» per maggiori informazioni.
         <source>The key map has no keys yet: nothing was saved.</source>
         <translation>La mappa non ha ancora tasti: non è stato salvato nulla.</translation>
     </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(fuori)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a note: type a name such as %2, or a number from 0 to 127.</source>
+        <translation>«%1» non è una nota: scrivere un nome come %2, o un numero da 0 a 127.</translation>
+    </message>
+    <message>
+        <source>Key map</source>
+        <translation>Mappa dei tasti</translation>
+    </message>
 </context>
 <context>
     <name>TKeyboard</name>
     <message>
         <source>The computer keys play the two piano rows.</source>
         <translation>I tasti del computer suonano le due file di pianoforte.</translation>
+    </message>
+    <message>
+        <source>%1, played by %2</source>
+        <translation>%1, suonato da %2</translation>
     </message>
 </context>
 <context>
@@ -1184,6 +1208,24 @@ L&apos;operazione non si può annullare!</translation>
     </message>
 </context>
 <context>
+    <name>TKnobNames</name>
+    <message>
+        <source>Default</source>
+        <comment>the knob preset</comment>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <comment>the knob preset</comment>
+        <translation>Attuale</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <comment>the first knob&apos;s caption</comment>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
     <name>TKnobPanel</name>
     <message>
         <source>&amp;Knobs</source>
@@ -1271,6 +1313,18 @@ L&apos;operazione non si può annullare!</translation>
     <message>
         <source>Channel %1</source>
         <translation>Canale %1</translation>
+    </message>
+    <message>
+        <source>Pressed keys</source>
+        <translation>Tasti premuti</translation>
+    </message>
+    <message>
+        <source>&amp;Fill pressed keys with a colour:</source>
+        <translation>&amp;Riempi i tasti premuti con un colore:</translation>
+    </message>
+    <message>
+        <source>With channel colours on, a key takes the colour of the channel it plays on</source>
+        <translation>Con i colori dei canali, un tasto prende il colore del canale su cui suona</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1446,18 @@ L&apos;operazione non si può annullare!</translation>
     <message>
         <source>MIDI IN</source>
         <translation>Entrata MIDI</translation>
+    </message>
+    <message>
+        <source>Built-in Synth</source>
+        <translation>Synth integrato</translation>
+    </message>
+    <message>
+        <source>%1 (own port)</source>
+        <translation>%1 (porta propria)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
     </message>
 </context>
 <context>
@@ -2043,6 +2109,10 @@ Resta conservato.</translation>
     <message>
         <source>Bank: %1 (MSB: %2 LSB: %3)</source>
         <translation>Banco: %1 (MSB: %2 LSB: %3)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
     </message>
 </context>
 <context>

@@ -13,10 +13,14 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <QDir>
+#include <QFileInfo>
 
 #include "app/settingsform.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/keymapeditor.h"
+#include "keyboard/vkedit.h"
 #include "support/testwindow.h"
 
 namespace {
@@ -106,7 +110,14 @@ TEST_F(KeyboardPages, TheEditorSavesTheClickedNoteOfAPressedKeyAndThePagePlaysIt
     TKeyboard& kb = *w->Keyboard1;
     TKeysPage& page = *f->KeysTab;
     const QString saved = dir.filePath("mine.ini");
-    page.ChooseSaveFile = [&](const QString&) { return saved; };
+    QString offered;
+    page.ChooseSaveFile = [&](const QString& start) {
+        offered = start;
+        return saved;
+    };
+    // A new map is offered a place among the user's own maps, not in the working folder.
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
     page.BEditMapClick();
     TKeyMapEditor* editor = page.Editor();
     ASSERT_NE(editor, nullptr);
@@ -123,6 +134,11 @@ TEST_F(KeyboardPages, TheEditorSavesTheClickedNoteOfAPressedKeyAndThePagePlaysIt
     EXPECT_TRUE(editor->Modified());
     ASSERT_TRUE(editor->BSaveClick());
     EXPECT_FALSE(editor->Modified());
+    if (dataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", dataHome);
+    EXPECT_EQ(offered, dir.filePath("data/Ostrel/Tastra/Key maps/My key map.ini"));
 
     keymap::TKeyMap map;
     QString message;
@@ -150,6 +166,65 @@ TEST(KeyMapEditorSave, AFailedSaveIsReportedAndKeepsTheEdits) {
     EXPECT_TRUE(errors[1].contains(QStringLiteral("/nonexistent-folder-of-tastra/map.ini")));
     EXPECT_TRUE(editor.Modified());
     EXPECT_TRUE(editor.Path().isEmpty());
+}
+
+// The list holds every key of the map with its note, sorts by either column, and a note typed
+// into it is what the key plays; a text that is no note changes nothing.
+TEST(KeyMapEditorList, EveryKeyIsListedSortedAndItsNoteCanBeTyped) {
+    constexpr int kQ = 16, kComma = 51;
+    QStringList errors;
+    TKeyMapEditorHost host;
+    host.error = [&](const QString& text) { errors << text; };
+    host.keyOctave = 4;
+    TKeyMapEditor editor(host, QString(), {QStringLiteral("Three"), {{kA, 0}, {kQ, 0}, {kComma, 2}}});
+    QTreeWidget& list = *editor.LVMappings;
+    auto rows = [&] {
+        QStringList r;
+        for (int i = 0; i < list.topLevelItemCount(); ++i)
+            r << list.topLevelItem(i)->text(0) + "=" + list.topLevelItem(i)->text(1);
+        return r.join(' ');
+    };
+    const QString c = editor.Piano->NoteName(48), d = editor.Piano->NoteName(50);
+    list.sortByColumn(0, Qt::AscendingOrder);  // by the keys' places on the keyboard
+    EXPECT_EQ(rows(), QString("Key 16=%1 Key 30=%1 Key 51=%2").arg(c, d));
+    list.sortByColumn(1, Qt::DescendingOrder);
+    EXPECT_TRUE(rows().startsWith(QString("Key 51=%1 ").arg(d))) << rows().toStdString();
+
+    // Choosing a row chooses its key; typing a note name or number into it moves the key.
+    list.setCurrentItem(list.topLevelItem(2));
+    const int chosen = list.topLevelItem(2)->data(0, Qt::UserRole).toInt();
+    EXPECT_EQ(editor.VKKey->KeyScanCode(), chosen);
+    list.topLevelItem(2)->setText(1, editor.Piano->NoteName(61).toLower());
+    QApplication::processEvents();
+    EXPECT_EQ(editor.Map().keys.at(chosen), 61 - 48);
+    EXPECT_TRUE(editor.Modified());
+    for (int i = 0; i < list.topLevelItemCount(); ++i)
+        if (list.topLevelItem(i)->data(0, Qt::UserRole).toInt() == kComma)
+            list.topLevelItem(i)->setText(1, QStringLiteral("Q#9"));
+    QApplication::processEvents();
+    EXPECT_EQ(editor.Map().keys.at(kComma), 2);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(rows().contains(QString("Key 51=%1").arg(d)));
+    EXPECT_EQ(editor.NoteOfText(QStringLiteral(" 127 ")), 127);
+    EXPECT_EQ(editor.NoteOfText(QStringLiteral("128")), -1);
+}
+
+// A map without a file is first offered in the user's key map folder, made when missing, else in
+// the home folder; a map with a file, where it is.
+TEST(KeyMapEditorSave, TheDialogStartsInTheUsersKeyMapFolder) {
+    QTemporaryDir dir;
+    TKeyMapEditorHost host;
+    host.saveFolder = dir.filePath("maps/mine");
+    TKeyMapEditor editor(host, QString(), {QStringLiteral("Left / Right"), {{kA, 0}}});
+    EXPECT_EQ(editor.SaveStartPath(), dir.filePath("maps/mine/Left _ Right.ini"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("maps/mine")).isDir());
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    host.saveFolder = dir.filePath("file/maps");  // cannot be made
+    TKeyMapEditor elsewhere(host, QString(), {QString(), {{kA, 0}}});
+    EXPECT_EQ(QFileInfo(elsewhere.SaveStartPath()).absolutePath(), QDir::homePath());
+    TKeyMapEditor kept(host, dir.filePath("old.ini"), {QString(), {{kA, 0}}});
+    EXPECT_EQ(kept.SaveStartPath(), dir.filePath("old.ini"));
 }
 
 }  // namespace

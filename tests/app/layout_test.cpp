@@ -9,10 +9,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -21,10 +23,14 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <map>
+#include <set>
 
+#include "app/keyboardpages.h"
 #include "app/knobpanel.h"
 #include "app/language.h"
 #include "keyboard/keyboard.h"
+#include "keyboard/labellayout.h"
 #include "knobs/guiknoblist.h"
 #include "platform/keys/keylegends.h"
 #include "support/windowcatalog.h"
@@ -253,31 +259,86 @@ public:
     void Reload() override {}
 };
 
+// The colour most pixels of `area` have in `image`.
+QColor MostCommon(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) ++counts[image.pixel(x, y) & RGB_MASK];
+    QRgb most = 0;
+    int n = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > n) {
+            n = it.value();
+            most = it.key();
+        }
+    return QColor(most);
+}
+
+bool IsBlackKey(int note) {
+    const int pc = note % 12;
+    return pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
+}
+
 class KeyLabelLayout : public ::testing::TestWithParam<TLabelLayoutCase> {
 protected:
     // Why the labels of kb as it is set now are not right; empty when they are.
     static QStringList Faults(TKeyboard& kb, const QString& where) {
         QStringList faults;
+        const TKeyLabels mode = kb.KeyLabels();
+        const bool legendsOn = kb.ShowKeyLegends();
         kb.SetKeyLabels(klNever);
         kb.SetShowKeyLegends(false);
         const QImage bare = kb.grab().toImage();
-        kb.SetKeyLabels(klAlways);
-        kb.SetShowKeyLegends(true);
+        kb.SetKeyLabels(mode);
+        kb.SetShowKeyLegends(legendsOn);
         const QImage labelled = kb.grab().toImage();
         const std::vector<TKeyboard::TKeyLabel> labels = kb.Labels(kb.rect());
+        const TLabelLayout layout(kb.font());
+        // Each kind of line (legend or name, white or black key): the sizes it is shown at.
+        std::map<std::pair<bool, bool>, std::set<int>> kinds;
         QRegion rooms;
+        bool markLabelled = false;
         for (const auto& l : labels) {
             const QString key =
-                where + QString(" key %1 \"%2\"").arg(l.note).arg(l.lines.join('/'));
+                where + QString(" key %1 \"%2\"").arg(l.note).arg(l.Texts().join('/'));
             rooms += l.room;
+            markLabelled = markLabelled || l.note == kb.MarkNote();
             const int left = kb.KeyLeft(l.note) - kb.ScrollOffset();
             if (l.room.left() < left || l.room.right() >= left + kb.KeyWidth() ||
                 l.room.top() < 0 || l.room.bottom() >= kb.height())
                 faults << key + " has room outside its key";
             for (const QRect& dot : kb.DotRects(l.note))
                 if (l.room.intersects(dot.adjusted(0, 0, 1, 1))) faults << key + " covers a dot";
-            if (l.pixels < keylabels::kMinPixels) faults << key + " is too small to read";
+            QString name;
+            for (const TLabelLine& line : l.lines) {
+                const double cap = QFontMetricsF(layout.Font(line.pixels)).capHeight();
+                if (cap < TLabelLayout::kMinCapHeight)
+                    faults << key + QString(": capitals %1 px high").arg(cap);
+                kinds[{IsBlackKey(l.note), line.legend}].insert(line.pixels);
+                if (!line.legend) name += line.text;
+            }
+            // A note name never loses its octave (low octaves included).
+            if (!name.isEmpty() && !name.contains(QRegularExpression("[0-9]")))
+                faults << key + ": a name without its octave";
+            // The text reads on the key as it is drawn (the colour most of its room has).
+            const QColor ground = MostCommon(bare, l.room);
+            const double contrast = keylabels::Contrast(l.colour, ground);
+            if (contrast < 4.5)
+                faults << key + QString(": contrast %1 on %2")
+                                    .arg(contrast, 0, 'f', 2)
+                                    .arg(ground.name());
         }
+        for (const auto& [kind, sizes] : kinds)
+            if (sizes.size() > 1)
+                faults << where + QString(": %1 on %2 keys at %3 sizes")
+                                      .arg(kind.second ? "legends" : "names")
+                                      .arg(kind.first ? "black" : "white")
+                                      .arg(sizes.size());
+        const int markLeft = kb.KeyLeft(kb.MarkNote()) - kb.ScrollOffset();
+        if (kb.KeyWidth() >= 14 && (legendsOn || mode == klAlways) && !markLabelled &&
+            markLeft >= 0 && markLeft + kb.KeyWidth() <= kb.width())
+            faults << where + ": middle C carries no label";
         int outside = 0;
         QPoint first;
         for (int y = 0; y < bare.height(); ++y)
@@ -297,7 +358,7 @@ private:
     TFontScale m_scale{GetParam().scale};
 };
 
-TEST_P(KeyLabelLayout, TextsStayInTheirKeysAndLeaveTheDotsFree) {
+TEST_P(KeyLabelLayout, TextsStayInTheirKeysReadAndLeaveTheDotsFree) {
     TShowcase showcase(0);
     TTastra2& main = showcase.Main();
     TKeyboard& kb = *main.Keyboard1;
@@ -320,7 +381,6 @@ TEST_P(KeyLabelLayout, TextsStayInTheirKeysAndLeaveTheDotsFree) {
         else
             kb.SetImageSize(static_cast<TImageSize>(size));
         main.FitKeyboardToStyle();
-        kb.SetBaseNote(std::max(0, 60 - kb.width() / kb.KeyWidth() * 12 / 7 / 2));
         kb.ResetPlaying();
         kb.ClearThruDisplay();
         for (int n = 0; n < 128; ++n)
@@ -328,14 +388,84 @@ TEST_P(KeyLabelLayout, TextsStayInTheirKeysAndLeaveTheDotsFree) {
                 kb.PlayNote(kb.Channel(), n, true, 100);
             else
                 kb.ShowIncomingNote(n, 100, n % 16);
-        QApplication::processEvents();
-        const QString where = QString("width %1").arg(kb.KeyWidth());
-        faults << Faults(kb, where);
-        // Keys wide enough for a letter carry labels.
-        if (kb.KeyWidth() >= 14 && kb.Labels(kb.rect()).empty()) faults << where + ": no labels";
+        // Middle C in the middle, then the lowest octaves, whose names are the longest.
+        for (int base : {std::max(0, 60 - kb.width() / kb.KeyWidth() * 12 / 7 / 2), 0}) {
+            kb.SetBaseNote(base);
+            const QString where = QString("width %1 from %2").arg(kb.KeyWidth()).arg(base);
+            kb.SetKeyLabels(klAlways);
+            kb.SetShowKeyLegends(true);
+            QApplication::processEvents();
+            faults << Faults(kb, where);
+            // Keys wide enough for a letter carry labels.
+            if (kb.KeyWidth() >= 14 && kb.Labels(kb.rect()).empty())
+                faults << where + ": no labels";
+            // Names alone, on C keys only, and while pressed (every key is down).
+            kb.SetShowKeyLegends(false);
+            for (TKeyLabels mode : {klCKeys, klPressed}) {
+                kb.SetKeyLabels(mode);
+                faults << Faults(kb, where + (mode == klCKeys ? " C keys" : " pressed"));
+            }
+        }
     }
     kb.SetKeyLegends(nullptr);
     EXPECT_TRUE(faults.isEmpty()) << faults.mid(0, 20).join('\n').toStdString();
+}
+
+// The Labels page's swatches show the colour the keys are lit in, in both styles.
+TEST_P(KeyLabelLayout, SwatchesShowTheColourTheKeysGet) {
+    TShowcase showcase(0);
+    TTastra2& main = showcase.Main();
+    TKeyboard& kb = *main.Keyboard1;
+    kb.SetPaintStyle(GetParam().style);
+    main.FitKeyboardToStyle();
+    kb.SetChannelColours(true);
+    kb.SetPressedFill(true);
+    kb.SetBaseNote(48);
+    TLabelsPage page(main.DisplayOffsets().channel);
+    page.Load(kb);
+    page.resize(page.sizeHint());
+    page.show();
+    QApplication::processEvents();
+    QStringList faults;
+    // A white key and a black key per channel, and the user's own press in the pressed colour.
+    for (int ch = 0; ch < 16; ++ch) {
+        const QImage swatch = page.BChannel[ch]->grab().toImage();
+        const QColor shown(swatch.pixel(4, 4));
+        if (shown != kb.ChannelPalette()[ch])
+            faults << QString("channel %1: swatch %2, colour %3")
+                          .arg(ch)
+                          .arg(shown.name(), kb.ChannelPalette()[ch].name());
+        kb.ResetPlaying();
+        kb.ClearThruDisplay();
+        kb.ShowIncomingNote(50, 100, ch);  // D
+        kb.ShowIncomingNote(51, 100, ch);  // D#
+        const QImage keys = kb.grab().toImage();
+        for (int note : {50, 51}) {
+            const int left = kb.KeyLeft(note) - kb.ScrollOffset();
+            const int right = left + (IsBlackKey(note) ? kb.KeyWidth() / 2 : kb.KeyWidth());
+            const int bottom = IsBlackKey(note) ? kb.height() / 3 : kb.height() - 2;
+            const QColor key = MostCommon(keys, QRect(QPoint(left, 2), QPoint(right - 1, bottom)));
+            if (key != shown)
+                faults << QString("channel %1 note %2: key %3, swatch %4")
+                              .arg(ch)
+                              .arg(note)
+                              .arg(key.name(), shown.name());
+        }
+    }
+    kb.ResetPlaying();
+    kb.ClearThruDisplay();
+    kb.SetChannelColours(false);
+    kb.PlayNote(kb.Channel(), 52, true, 100);
+    const QImage pressed = kb.grab().toImage();
+    const QColor swatch(page.BPressedColour->grab().toImage().pixel(4, 4));
+    const int left = kb.KeyLeft(52) - kb.ScrollOffset();
+    const QColor key =
+        MostCommon(pressed, QRect(QPoint(left, kb.height() * 3 / 5),
+                                  QPoint(left + kb.KeyWidth() - 2, kb.height() - 2)));
+    if (swatch != kb.PressedColour() || key != swatch)
+        faults << QString("pressed: swatch %1, key %2, colour %3")
+                      .arg(swatch.name(), key.name(), kb.PressedColour().name());
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyLabelLayout,

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,14 +15,21 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "app/knobpanel.h"
 #include "app/language.h"
+#include "app/synthpage.h"
 #include "keyboard/keymap.h"
+#include "knobs/guiknoblist.h"
+#include "midi/midimenu.h"
 #include "patches/patchlist.h"
+#include "patches/patchnumbers.h"
 #include "platform/lib/translatedtext.h"
 #include "platform/midi/soundfonts.h"
 #include "platform/midi/synthaudio.h"
+#include "platform/midi/systemmidi.h"
 #include "platform/session/runplace.h"
 #include "platform/shell/datafolder.h"
+#include "support/virtualmidi.h"
 #include "support/windowcatalog.h"
 
 namespace {
@@ -176,6 +184,55 @@ TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
     EXPECT_FALSE(SessionPlace({"relative/%2", "Studio", "tastra"}, place, refused));
     EXPECT_EQ(refused.English(), "The session folder \"relative/%2\" is not an absolute path.");
     EXPECT_EQ(refused.Translated(), "Der Sitzungsordner „relative/%2“ ist kein absoluter Pfad.");
+}
+
+// The words the program stores in English (device names, the preset and the first knob's name)
+// show in German and are stored as they were; numbers are written the German way.
+TEST(GermanRun, StoredWordsShowInGermanAndStayAsStored) {
+    const auto translators = InstallTranslations("de", TASTRA_TRANSLATIONS_DIR);
+    ASSERT_FALSE(translators.empty());
+    TVirtualMidiService service;
+    service.AddDevice(kBuiltinSynthName);
+    service.AddDevice("Tastra (own port)");
+    QMenu menu;
+    TMidiOutMenu out(service);
+    out.SetBaseMenu(&menu);
+    TMemSettingsStore store(true);
+    store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiOut, "tastra (OWN port)");
+    out.LoadSettings(store);
+    QStringList captions;
+    for (QAction* a : menu.actions())
+        if (!a->isSeparator()) captions << a->text();
+    // "MIDI Mapper" is the name of a device, the same in every language.
+    EXPECT_EQ(captions.join('|').toStdString(),
+              "keins|MIDI Mapper|Eingebauter Synth|Tastra (eigener Port)");
+    TMemSettingsStore saved(true);
+    out.SaveSettings(saved);
+    EXPECT_EQ(saved.ReadString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiOut, ""),
+              "Tastra (own port)");
+
+    int bank = 0;
+    EXPECT_EQ(NumberText(-1, 1), QStringLiteral("keine"));
+    EXPECT_TRUE(ParseBankText(QStringLiteral("keine"), 1, bank) && bank == -1);
+    EXPECT_TRUE(ParseBankText(QStringLiteral("none"), 1, bank) && bank == -1);
+
+    TShowcase showcase(0);
+    TKnobPanel& knobs = showcase.Main().Knobs();
+    knobs.SelectPreset(QStringLiteral("Default"));
+    ASSERT_EQ(knobs.KnobList().Count(), 1);
+    EXPECT_EQ(knobs.KnobList().Entry(0)->CaptionLabel->text(), QStringLiteral("Lautst\u00e4rke"));
+    EXPECT_EQ(knobs.KnobList().Caption(0), QStringLiteral("Volume"));
+    QStringList presets;
+    for (QAction* a : showcase.Main().findChildren<QAction*>())
+        if (a->data().toString() == QLatin1String("Default")) presets << a->text();
+    EXPECT_EQ(presets, QStringList{"Standard"});
+
+    const QLocale before;
+    UseLanguageNumbers("de");
+    const QString delay = SynthDelayText(256, 48000);
+    QLocale::setDefault(before);
+    EXPECT_TRUE(delay.contains(QStringLiteral("5,3 ms"))) << delay.toStdString();
+    EXPECT_TRUE(delay.contains(QStringLiteral("48000 Hz"))) << delay.toStdString();
 }
 
 // The program carries its translations, so it speaks German even without its data folder (whose

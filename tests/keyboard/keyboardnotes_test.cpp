@@ -101,6 +101,8 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     a.SetTouchPressure(true);
     a.SetKeyPressure(kpPolyphonic);
     a.SetMultiTouch(true);
+    a.SetPressedFill(true);
+    a.SetPressedColour(QColor(1, 2, 250));
     TMemSettingsStore store;
     a.SaveSettings(store);
     EXPECT_EQ(store.ReadSection("KbTest"),
@@ -113,8 +115,9 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
                                         "KeyLegends", "ChannelColours", "ChannelPalette",
                                         "KeyMapFile", "VelocityFromHeight", "VelocityMin",
                                         "VelocityMax", "TouchPressure", "KeyPressure",
-                                        "MultiTouch"}));
+                                        "MultiTouch", "PressedFill", "PressedColour"}));
     EXPECT_EQ(store.ReadInteger("KbTest", "VelShiftFactor", 0), 62);  // 62.5 to even
+    EXPECT_EQ(store.ReadString("KbTest", "PressedColour", ""), "0102FA");
 
     kbtest::TPlayedKeyboard reloaded;
     TKeyboard& b = reloaded.kb;
@@ -152,6 +155,8 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     EXPECT_TRUE(b.TouchPressure());
     EXPECT_EQ(b.KeyPressure(), kpPolyphonic);
     EXPECT_TRUE(b.MultiTouch());
+    EXPECT_TRUE(b.PressedFill());
+    EXPECT_EQ(b.PressedColour(), QColor(1, 2, 250));
 }
 
 TEST(KeyboardSettings, StrikeTouchAndPressureAreOffAtFirstStartAndStoredAsScriptsWriteThem) {

@@ -29,7 +29,7 @@ public:
 
 std::map<int, QStringList> LabelsByNote(const TKeyboard& kb) {
     std::map<int, QStringList> byNote;
-    for (const auto& l : kb.Labels(kb.rect())) byNote[l.note] = l.lines;
+    for (const auto& l : kb.Labels(kb.rect())) byNote[l.note] = l.Texts();
     return byNote;
 }
 
@@ -87,19 +87,23 @@ TEST(KeyLabels, RoomAvoidsTheDotsAndTheFirstFittingTextWins) {
     EXPECT_EQ(keylabels::LabelRoom(face, {QRect(3, 25, 6, 6)}), QRect(0, 10, 12, 15));
     EXPECT_EQ(keylabels::LabelRoom(face, {QRect(3, 12, 6, 6)}), QRect(0, 18, 12, 22));
 
-    const QFont font;
-    keylabels::TFitted fitted;
-    ASSERT_TRUE(keylabels::FitLabel({{"Q W E R T", "Sol#4"}, {"Q", "Sol"}}, QSize(14, 30), font,
-                                    40, fitted));
-    EXPECT_EQ(fitted.lines, (QStringList{"Q", "Sol"}));
-    const QSize need = keylabels::LinesSize(fitted.lines, font, fitted.pixels);
+    // The first text that fits the room wins, shortened rather than shrunk.
+    const TLabelLayout layout{QFont()};
+    TLabelKey key;
+    key.room = QRect(0, 0, 14, 30);
+    key.legends = QStringList{"Q", "W", "E", "R", "T"};
+    key.name = "Sol#4";
+    key.shortName = "Sol#";
+    const std::vector<TKeyLabel> fitted = layout.Layout({key});
+    ASSERT_EQ(fitted.size(), 1u);
+    EXPECT_NE(fitted[0].Texts().first(), "Q W E R T");
+    const QSize need = layout.BlockSize(fitted[0].lines);
     EXPECT_LE(need.width(), 14);
     EXPECT_LE(need.height(), 30);
-    EXPECT_FALSE(keylabels::LinesSize(fitted.lines, font, fitted.pixels + 1).width() <= 14 &&
-                 keylabels::LinesSize(fitted.lines, font, fitted.pixels + 1).height() <= 30 &&
-                 fitted.pixels < 40);  // the largest size that fits
-    EXPECT_FALSE(keylabels::FitLabel({{"C4"}}, QSize(3, 30), font, 40, fitted));
-    EXPECT_FALSE(keylabels::FitLabel({{"C4"}}, QSize(30, 3), font, 40, fitted));
+    key.room = QRect(0, 0, 3, 30);
+    EXPECT_TRUE(layout.Layout({key}).empty());
+    key.room = QRect(0, 0, 30, 3);
+    EXPECT_TRUE(layout.Layout({key}).empty());
 }
 
 TEST(KeyboardLabels, ModesChooseTheKeysAndLegendsFollowTheOctave) {
@@ -135,8 +139,10 @@ TEST(KeyboardLabels, ModesChooseTheKeysAndLegendsFollowTheOctave) {
     EXPECT_EQ(labels[60], QStringList{"Z"});
     EXPECT_EQ(labels[72], QStringList{"Q"});
 
-    // Two keys on one note share its label; the note name stays below them.
+    // Two keys on one note share its label; the note name stays below them where the keys are
+    // tall enough for both.
     kb.SetKeyWidth(30);
+    kb.resize(900, 120);
     kb.SetKeyLabels(klAlways);
     kb.Player().UseKeyMap(scanmap::MapOfKeys({{16, 0}, {44, 0}}));
     EXPECT_EQ(LabelsByNote(kb)[60], (QStringList{"Q Z", "C4"}));
@@ -240,4 +246,32 @@ TEST(KeyLegends, NamesComeFromTheLayoutNotFromATableOfOurOwn) {
     else
         qputenv("XKB_DEFAULT_LAYOUT", before);
     EXPECT_EQ(legend, "A");
+}
+
+TEST(KeyboardLabels, FilledPressedKeysTakeTheirChannelsColourInsteadOfTheDot) {
+    for (TPaintStyle style : {psDraw, psImage}) {
+        kbtest::TPlayedKeyboard played(kbtest::StandInArtwork());
+        TKeyboard& kb = played.kb;
+        kb.SetPaintStyle(style);
+        kb.resize(400, 76);
+        kb.SetBaseNote(48);
+        kb.SetChannel(3);
+        kb.PlayNote(3, 52, true, 100);  // E, the user's own
+        EXPECT_FALSE(kb.KeyColour(52).isValid()) << "the dot stays the default";
+        kb.SetPressedFill(true);
+        EXPECT_EQ(kb.KeyColour(52), kb.PressedColour());
+        kb.SetChannelColours(true);
+        const QColor channel = kb.ChannelPalette()[3];
+        EXPECT_EQ(kb.KeyColour(52), channel);
+        const QImage image = kb.grab().toImage();
+        const int x = kb.KeyLeft(52) - kb.ScrollOffset() + kb.KeyWidth() / 2;
+        // The front of the key, where the dot was, takes the channel's colour (the artwork's
+        // shading aside); no grey dot is left.
+        int rows = 0, coloured = 0;
+        for (int y = kb.height() * 3 / 4; y < kb.height() - 2; ++y, ++rows) {
+            coloured += QColor(image.pixel(x, y)) == channel;
+            EXPECT_NE(QColor(image.pixel(x, y)), QColor(0x80, 0x80, 0x80)) << "style " << style;
+        }
+        EXPECT_GT(2 * coloured, rows) << "style " << style;
+    }
 }

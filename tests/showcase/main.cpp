@@ -13,9 +13,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The language follows the desktop, as in the program (LANG=de_DE.UTF-8 for German).
     const QString translations = QStringLiteral(TASTRA_TRANSLATIONS_DIR);
-    const auto translators = InstallTranslations(
-        PickLanguage(QString(), QLocale::system().uiLanguages(), TranslatedLanguages(translations)),
-        translations);
+    const QString language =
+        PickLanguage(QString(), QLocale::system().uiLanguages(), TranslatedLanguages(translations));
+    const auto translators = InstallTranslations(language, translations);
+    UseLanguageNumbers(language);
     const QStringList args = QApplication::arguments();
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: tastra_showcase --list | NAME\n");
