@@ -3,6 +3,7 @@
 #include <jack/jack.h>
 #include <sys/stat.h>
 
+#include <QGuiApplication>
 #include <chrono>
 #include <cstring>
 
@@ -11,6 +12,7 @@
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/fluidapi.h"
 #include "platform/midi/jackmonitor.h"
+#include "platform/midi/systemmidi.h"
 
 namespace {
 
@@ -58,13 +60,15 @@ bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
     InstallQuietSynthLog();
     struct stat st;
     const bool haveSoundCards = stat("/dev/snd", &st) == 0;
-    const TDriver kAutomatic[] = {TDriver::Pulse, TDriver::Alsa, TDriver::Jack};
+    // A JACK server runs only where someone wants to play through it (or PipeWire answers as
+    // one): there the synth plays one period late, on the same clock as the MIDI ports.
+    const TDriver kAutomatic[] = {TDriver::Jack, TDriver::Pulse, TDriver::Alsa};
     const TDriver* drivers = kAutomatic;
     size_t count = 3;
     if (output != TSynthOutput::Automatic) {
-        drivers = output == TSynthOutput::PulseAudio ? &kAutomatic[0]
-                  : output == TSynthOutput::Alsa     ? &kAutomatic[1]
-                                                     : &kAutomatic[2];
+        drivers = output == TSynthOutput::Jack         ? &kAutomatic[0]
+                  : output == TSynthOutput::PulseAudio ? &kAutomatic[1]
+                                                       : &kAutomatic[2];
         count = 1;
     }
     TQuietSynthLog quiet;
@@ -72,7 +76,7 @@ bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
         bool started = false;
         switch (drivers[i]) {
             case TDriver::Pulse:
-                started = StartDriver("pulseaudio", bufferFrames, buffers);
+                started = StartPulse(bufferFrames, buffers);
                 m_driverName = "PulseAudio";
                 break;
             case TDriver::Alsa:
@@ -125,6 +129,18 @@ bool TSynthAudio::StartDriver(const char* driver, int bufferFrames, int buffers)
     return true;
 }
 
+bool TSynthAudio::StartPulse(int bufferFrames, int buffers) {
+    m_sampleRate = kPreferredRate;
+    m_framesPerUnit = m_sampleRate / 1e9;
+    m_clock = TBlockClock();
+    TPulseOutput::TNames names;
+    names.application = QCoreApplication::applicationName().toStdString();
+    names.icon = QGuiApplication::desktopFileName().toStdString();
+    names.stream = kBuiltinSynthName;
+    m_pulseRunning = m_pulse.Start(names, m_sampleRate, bufferFrames, bufferFrames * buffers);
+    return m_pulseRunning;
+}
+
 bool TSynthAudio::StartJack(const std::string& clientName) {
     // Never starts a server behind the user's back.
     SilenceJackLog();
@@ -157,6 +173,8 @@ bool TSynthAudio::StartJack(const std::string& clientName) {
 }
 
 void TSynthAudio::Stop() {
+    m_pulse.Stop();
+    m_pulseRunning = false;
     if (m_driver) FluidApi()->delete_fluid_audio_driver(m_driver);
     if (m_settings) FluidApi()->delete_fluid_settings(m_settings);
     if (m_jack) {
@@ -193,6 +211,24 @@ int TSynthAudio::DriverCallback(void* data, int len, int, float*[], int nout, fl
     const std::int64_t start = self->m_clock.BlockStart(SteadyNowNs(), len, self->m_sampleRate);
     self->m_render(self->m_target, out[0], out[1], len, start);
     return FLUID_OK;
+}
+
+int TSynthAudio::OutputLatencyFrames() const {
+    if (!m_pulseRunning) return 0;
+    const std::int64_t us = m_pulse.LatencyUs();
+    return us < 0 ? -1 : static_cast<int>(us * m_sampleRate / 1e6 + 0.5);
+}
+
+void TSynthAudio::PulseFill(void* data, float* left, float* right, int frames) {
+    auto* self = static_cast<TSynthAudio*>(data);
+    const std::int64_t start = self->m_clock.BlockStart(SteadyNowNs(), frames, self->m_sampleRate);
+    self->m_render(self->m_target, left, right, frames, start);
+}
+
+void TSynthAudio::PulseLost(void* data) {
+    auto* self = static_cast<TSynthAudio*>(data);
+    self->m_lostOutput = true;
+    self->m_lost(self->m_target);
 }
 
 int TSynthAudio::JackProcess(unsigned frames, void* data) {
