@@ -114,10 +114,11 @@ void TBuiltinSynth::Reset() {
     if (!m_synth) return;
     const TFluidApi& f = *FluidApi();
     for (int ch = 0; ch < 16; ++ch) {
-        // All sound off: no release tail is left to ring on when rendering starts again.
-        f.fluid_synth_cc(m_synth, ch, 120, 0);
         f.fluid_synth_all_notes_off(m_synth, ch);
         f.fluid_synth_cc(m_synth, ch, 121, 0);  // reset all controllers
+        // All sound off, last: no release tail is left to ring on when rendering starts again.
+        // Before the notes off it would not hold: they start the release of the voices it ended.
+        f.fluid_synth_cc(m_synth, ch, 120, 0);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/lib/steadyclock.h"
 #include "platform/midi/pulseapi.h"
 
 bool TPulseOutput::Start(const TNames& names, double rate, int requestFrames, int bufferFrames) {
@@ -20,7 +21,8 @@ bool TPulseOutput::Start(const TNames& names, double rate, int requestFrames, in
     // that it is music (some servers route and duck by role).
     pa_proplist* client = pa->pa_proplist_new();
     pa->pa_proplist_sets(client, PA_PROP_APPLICATION_NAME, names.application.c_str());
-    if (!names.icon.empty()) pa->pa_proplist_sets(client, PA_PROP_APPLICATION_ICON_NAME, names.icon.c_str());
+    if (!names.icon.empty())
+        pa->pa_proplist_sets(client, PA_PROP_APPLICATION_ICON_NAME, names.icon.c_str());
     m_context = pa->pa_context_new_with_proplist(pa->pa_threaded_mainloop_get_api(m_loop),
                                                  names.application.c_str(), client);
     pa->pa_proplist_free(client);
@@ -38,7 +40,8 @@ bool TPulseOutput::Start(const TNames& names, double rate, int requestFrames, in
         pa_proplist* stream = pa->pa_proplist_new();
         pa->pa_proplist_sets(stream, PA_PROP_MEDIA_NAME, names.stream.c_str());
         pa->pa_proplist_sets(stream, PA_PROP_MEDIA_ROLE, "music");
-        if (!names.icon.empty()) pa->pa_proplist_sets(stream, PA_PROP_MEDIA_ICON_NAME, names.icon.c_str());
+        if (!names.icon.empty())
+            pa->pa_proplist_sets(stream, PA_PROP_MEDIA_ICON_NAME, names.icon.c_str());
         m_stream = pa->pa_stream_new_with_proplist(m_context, names.stream.c_str(), &spec, nullptr,
                                                    stream);
         pa->pa_proplist_free(stream);
@@ -155,7 +158,16 @@ void TPulseOutput::Write(pa_stream* stream, size_t bytes, void* data) {
         }
         std::fill_n(self->m_left.data(), frames, 0.0f);
         std::fill_n(self->m_right.data(), frames, 0.0f);
-        self->m_fill(self->m_target, self->m_left.data(), self->m_right.data(), frames);
+        // Where the block will be heard: the time from a write to its sound, from now.
+        pa_usec_t usec = 0;
+        int negative = 0;
+        std::int64_t heard = -1;
+        if (pa.pa_stream_get_latency(stream, &usec, &negative) == 0) {
+            const std::int64_t latency = negative ? 0 : static_cast<std::int64_t>(usec);
+            self->m_latencyUs.store(latency, std::memory_order_relaxed);
+            heard = SteadyNowNs() + latency * 1000;
+        }
+        self->m_fill(self->m_target, self->m_left.data(), self->m_right.data(), frames, heard);
         auto* out = static_cast<float*>(buffer);
         for (int i = 0; i < frames; ++i) {
             out[2 * i] = self->m_left[i];

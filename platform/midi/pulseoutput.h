@@ -15,7 +15,10 @@ struct pa_threaded_mainloop;
 class TPulseOutput {
 public:
     // Fills `frames` frames of the two zeroed channel buffers; called on the library's thread.
-    using TFill = void (*)(void* target, float* left, float* right, int frames);
+    // `heardNs` is the steady-clock moment the server will play the block's first frame, as its
+    // timing tells; -1 until it has told any.
+    using TFill = void (*)(void* target, float* left, float* right, int frames,
+                           std::int64_t heardNs);
     using TLost = void (*)(void* target);
 
     // How the stream presents itself: the program's name and icon name, and the stream's own
@@ -26,7 +29,8 @@ public:
         std::string stream;
     };
 
-    TPulseOutput(TFill fill, TLost lost, void* target) : m_fill(fill), m_lost(lost), m_target(target) {}
+    TPulseOutput(TFill fill, TLost lost, void* target)
+        : m_fill(fill), m_lost(lost), m_target(target) {}
     ~TPulseOutput() { Stop(); }
     TPulseOutput(const TPulseOutput&) = delete;
     TPulseOutput& operator=(const TPulseOutput&) = delete;

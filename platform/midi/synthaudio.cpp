@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -137,6 +138,11 @@ bool TSynthAudio::StartPulse(int bufferFrames, int buffers) {
     names.application = QCoreApplication::applicationName().toStdString();
     names.icon = QGuiApplication::desktopFileName().toStdString();
     names.stream = kBuiltinSynthName;
+    m_serverDelayNs = 0;
+    m_learnUntilNs = 0;
+    m_longestNs = 0;
+    m_nextHeardNs = -1;
+    m_lastBlockFrames = 0;
     m_pulseRunning = m_pulse.Start(names, m_sampleRate, bufferFrames, bufferFrames * buffers);
     return m_pulseRunning;
 }
@@ -215,14 +221,49 @@ int TSynthAudio::DriverCallback(void* data, int len, int, float*[], int nout, fl
 
 int TSynthAudio::OutputLatencyFrames() const {
     if (!m_pulseRunning) return 0;
-    const std::int64_t us = m_pulse.LatencyUs();
-    return us < 0 ? -1 : static_cast<int>(us * m_sampleRate / 1e6 + 0.5);
+    const std::int64_t delay = m_serverDelayNs.load(std::memory_order_acquire);
+    if (delay <= 0) return -1;
+    return std::max(0, static_cast<int>(delay * m_sampleRate / 1e9 + 0.5) - m_lastBlockFrames);
 }
 
-void TSynthAudio::PulseFill(void* data, float* left, float* right, int frames) {
+void TSynthAudio::PulseFill(void* data, float* left, float* right, int frames,
+                            std::int64_t heardNs) {
     auto* self = static_cast<TSynthAudio*>(data);
-    const std::int64_t start = self->m_clock.BlockStart(SteadyNowNs(), frames, self->m_sampleRate);
-    self->m_render(self->m_target, left, right, frames, start);
+    const std::int64_t now = SteadyNowNs();
+    const std::int64_t blockNs = static_cast<std::int64_t>(frames * 1e9 / self->m_sampleRate);
+    self->m_lastBlockFrames = frames;
+    if (heardNs < 0) {
+        // No timing yet: one block after the request, like the outputs without one.
+        self->m_render(self->m_target, left, right, frames,
+                       self->m_clock.BlockStart(now, frames, self->m_sampleRate));
+        return;
+    }
+    // The blocks follow each other in the stream: the moment a block is heard is the previous
+    // one's plus its length, corrected a little towards what the server reports (its reports
+    // jitter by the moments they are taken at); a report far off starts afresh.
+    constexpr std::int64_t kSmoothing = 16;
+    constexpr std::int64_t kFarOffNs = 3000000;
+    std::int64_t heard = heardNs;
+    if (self->m_nextHeardNs >= 0 && std::llabs(heardNs - self->m_nextHeardNs) < kFarOffNs)
+        heard = self->m_nextHeardNs + (heardNs - self->m_nextHeardNs) / kSmoothing;
+    self->m_nextHeardNs = heard + blockNs;
+    // While the stream starts, the longest wait from a request to its block being heard (and
+    // the block's length, as a note may come just after a request) is learnt; that is the delay.
+    std::int64_t delay = self->m_serverDelayNs.load(std::memory_order_relaxed);
+    if (delay == 0) {
+        constexpr std::int64_t kLearnNs = 250000000;
+        if (self->m_learnUntilNs == 0) self->m_learnUntilNs = now + kLearnNs;
+        self->m_longestNs = std::max(self->m_longestNs, heard - now + blockNs);
+        if (now >= self->m_learnUntilNs) {
+            constexpr std::int64_t kMarginNs = 500000;
+            self->m_serverDelayNs.store(self->m_longestNs + kMarginNs, std::memory_order_release);
+        }
+    }
+    // A message stamped s is heard at s + delay: PlayBlock puts it one block after s counted
+    // from the block's start, so the block "starts" a block before it is heard, less the delay.
+    // Until the delay is known, notes play at once.
+    self->m_render(self->m_target, left, right, frames,
+                   delay > 0 ? heard - delay + blockNs : now + blockNs);
 }
 
 void TSynthAudio::PulseLost(void* data) {

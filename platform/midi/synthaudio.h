@@ -52,9 +52,9 @@ public:
     void Stop();
     // False also once the output stopped on its own.
     bool Running() const { return (m_driver || m_jack || m_pulseRunning) && !m_lostOutput; }
-    // The time from a block being handed over to its first frame being heard, in frames, as the
-    // server last reported it: 0 where the block is heard as it is played (JACK), -1 while the
-    // server has not told it yet.
+    // The frames a note waits beyond one block before it is heard: 0 where the block is heard as
+    // it is played (JACK), the sound server's queue on the desktop sound server; -1 while that is
+    // not known yet.
     int OutputLatencyFrames() const;
     double SampleRate() const { return m_sampleRate; }
     // "PulseAudio", "JACK" or "ALSA": the output that opened.
@@ -71,7 +71,8 @@ private:
     bool StartDriver(const char* driver, int bufferFrames, int buffers);
     bool StartJack(const std::string& clientName);
     bool StartPulse(int bufferFrames, int buffers);
-    static void PulseFill(void* data, float* left, float* right, int frames);
+    static void PulseFill(void* data, float* left, float* right, int frames,
+                          std::int64_t heardNs);
     static void PulseLost(void* data);
     static int DriverCallback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
     static int JackProcess(unsigned frames, void* data);
@@ -86,6 +87,14 @@ private:
     _jack_port* m_ports[2] = {nullptr, nullptr};
     TPulseOutput m_pulse;
     bool m_pulseRunning = false;
+    // The desktop sound server's queue moves with its wake-ups; notes are placed by the moment
+    // each block will be heard, at a constant delay: the longest the server kept a block queued
+    // while the stream started, learnt on the audio thread (0 until then). Nanoseconds.
+    std::atomic<std::int64_t> m_serverDelayNs{0};
+    std::int64_t m_learnUntilNs = 0;
+    std::int64_t m_longestNs = 0;
+    std::int64_t m_nextHeardNs = -1;
+    std::atomic<int> m_lastBlockFrames{0};
     std::atomic<bool> m_lostOutput{false};
     TBlockClock m_clock;  // the audio thread's, for the outputs without a clock of their own
     double m_sampleRate = 0;

@@ -26,9 +26,9 @@ constexpr int kSynthGridFrames = 64;
 // states the block asked for.
 constexpr auto kFirstBlockWait = std::chrono::milliseconds(500);
 
-// The desktop sound server tells the latency of a stream with its first timing report, a few
-// blocks after the stream starts; a start without one after this long states the block alone.
-constexpr auto kLatencyWait = std::chrono::milliseconds(500);
+// The desktop sound server's delay is learnt over the first quarter second of timing reports; a
+// start without one after this long states the block alone.
+constexpr auto kLatencyWait = std::chrono::milliseconds(1000);
 
 // While the output is away it is looked for this often: a server that is back is heard within
 // this time and the time it takes to open.
