@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 
 #include "platform/midi/synthchannels.h"
 #include "platform/midi/systemmidi.h"
@@ -221,8 +223,13 @@ TEST_F(SynthDeviceJack, AServerThatStopsSilencesTheSynthUntilItIsBack) {
     // Not a failure: the device stays open, and notes sent meanwhile are not heard.
     EXPECT_EQ(synth.Send(0x003C90), kMidiOk);
     ASSERT_TRUE(s_server->Restart()) << s_server->Error();
+    const auto answering = std::chrono::steady_clock::now();
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return synth.Status().State == TSynthStatus::Ready; }, 10000));
+    std::printf("the synth played again %lld ms after the server answered\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                           std::chrono::steady_clock::now() - answering)
+                                           .count()));
     const std::string texts = Texts(synth);
     EXPECT_EQ(texts.rfind("O Built-in Synth: default-GM.sf2 through JACK, every note ", 0), 0u)
         << texts;
