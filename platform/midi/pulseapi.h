@@ -1,6 +1,7 @@
 #pragma once
 
 #include <pulse/context.h>
+#include <pulse/introspect.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
@@ -13,10 +14,12 @@
 #define PULSE_FUNCTIONS(X)                   \
     X(pa_context_connect)                    \
     X(pa_context_disconnect)                 \
+    X(pa_context_get_server_info)            \
     X(pa_context_get_state)                  \
     X(pa_context_new_with_proplist)          \
     X(pa_context_set_state_callback)         \
     X(pa_context_unref)                      \
+    X(pa_operation_unref)                    \
     X(pa_proplist_free)                      \
     X(pa_proplist_new)                       \
     X(pa_proplist_sets)                      \

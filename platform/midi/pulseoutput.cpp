@@ -36,6 +36,15 @@ bool TPulseOutput::Start(const TNames& names, double rate, int requestFrames, in
     bool ok = pa->pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
               pa->pa_threaded_mainloop_start(m_loop) >= 0 && WaitReady();
     if (ok) {
+        m_askedServer = false;
+        m_pipeWire = false;
+        if (pa_operation* o =
+                pa->pa_context_get_server_info(m_context, &TPulseOutput::ServerInfo, this)) {
+            while (!m_askedServer && !m_refused) pa->pa_threaded_mainloop_wait(m_loop);
+            pa->pa_operation_unref(o);
+        }
+    }
+    if (ok) {
         const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
         pa_proplist* stream = pa->pa_proplist_new();
         pa->pa_proplist_sets(stream, PA_PROP_MEDIA_NAME, names.stream.c_str());
@@ -177,6 +186,14 @@ void TPulseOutput::Write(pa_stream* stream, size_t bytes, void* data) {
         if (pa.pa_stream_write(stream, buffer, written, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
         bytes -= written;
     }
+}
+
+void TPulseOutput::ServerInfo(pa_context*, const pa_server_info* info, void* data) {
+    auto* self = static_cast<TPulseOutput*>(data);
+    self->m_pipeWire = info && info->server_name &&
+                       std::strstr(info->server_name, "PipeWire") != nullptr;
+    self->m_askedServer = true;
+    PulseApi()->pa_threaded_mainloop_signal(self->m_loop, 0);
 }
 
 void TPulseOutput::LatencyUpdate(pa_stream* stream, void* data) {

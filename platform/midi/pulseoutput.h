@@ -6,6 +6,7 @@
 #include <vector>
 
 struct pa_context;
+struct pa_server_info;
 struct pa_stream;
 struct pa_threaded_mainloop;
 
@@ -42,12 +43,17 @@ public:
     // The server's latest figure for the time from writing a frame to hearing it, in
     // microseconds; -1 until it told one.
     std::int64_t LatencyUs() const { return m_latencyUs.load(std::memory_order_relaxed); }
+    // True when the server is PipeWire answering as PulseAudio. Its latency figure leaves out
+    // the cycle in which the graph takes a block to the sink (measured at a sink's monitor: one
+    // request later than reported).
+    bool PipeWire() const { return m_pipeWire; }
 
 private:
     static void ContextState(pa_context* context, void* self);
     static void StreamState(pa_stream* stream, void* self);
     static void Write(pa_stream* stream, size_t bytes, void* self);
     static void LatencyUpdate(pa_stream* stream, void* self);
+    static void ServerInfo(pa_context* context, const pa_server_info* info, void* self);
     bool WaitReady();
     void Lose();
 
@@ -59,6 +65,8 @@ private:
     pa_stream* m_stream = nullptr;
     bool m_ready = false;       // both connected; under the loop's lock
     bool m_refused = false;     // a connection failed before it was ready
+    bool m_pipeWire = false;
+    bool m_askedServer = false;  // under the loop's lock
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_told{false};
     std::atomic<std::int64_t> m_latencyUs{-1};

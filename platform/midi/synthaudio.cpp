@@ -223,7 +223,10 @@ int TSynthAudio::OutputLatencyFrames() const {
     if (!m_pulseRunning) return 0;
     const std::int64_t delay = m_serverDelayNs.load(std::memory_order_acquire);
     if (delay <= 0) return -1;
-    return std::max(0, static_cast<int>(delay * m_sampleRate / 1e9 + 0.5) - m_lastBlockFrames);
+    // On PipeWire one cycle more than its figure, which the notes' placement cannot see.
+    const int unseen = m_pulse.PipeWire() ? m_lastBlockFrames.load() : 0;
+    return std::max(0, static_cast<int>(delay * m_sampleRate / 1e9 + 0.5) + unseen -
+                           m_lastBlockFrames);
 }
 
 void TSynthAudio::PulseFill(void* data, float* left, float* right, int frames,

@@ -103,6 +103,14 @@ bool TPipeWireServer::Spawn(const char* program, const std::vector<std::string>&
 }
 
 bool TPipeWireServer::Start() {
+    // Now and then, on a busy machine, the PulseAudio face comes up without ever answering
+    // (pactl hangs): the whole server is started once more.
+    for (int attempt = 0; attempt < 2; ++attempt)
+        if (StartOnce()) return true;
+    return false;
+}
+
+bool TPipeWireServer::StartOnce() {
     Stop();
     m_error.clear();
     // Its clients connect once the server's socket is there; one that comes too early gives up.
@@ -119,7 +127,7 @@ bool TPipeWireServer::Start() {
     }
     if (!WaitForSink()) {
         if (m_error.empty())
-            m_error = "PipeWire's PulseAudio face did not offer the null sink within 15 s (" +
+            m_error = "PipeWire's PulseAudio face did not offer the null sink within 10 s (" +
                       m_lastAnswer + ")";
         Stop();
         return false;
@@ -129,7 +137,7 @@ bool TPipeWireServer::Start() {
 }
 
 bool TPipeWireServer::WaitForSink() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < deadline) {
         for (const auto& p : m_servers)
             if (p->state() == QProcess::NotRunning) {

@@ -33,6 +33,7 @@ public:
     bool Start();
 
 private:
+    bool StartOnce();
     bool Spawn(const char* program, const std::vector<std::string>& args);
     bool WaitForSink();
 
