@@ -113,6 +113,9 @@ TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
     al->setColumnStretch(2, 1);
     LDelay = new QLabel(audio);
     LDelay->setObjectName(QStringLiteral("LDelay"));
+    // The desktop sound server's sentence is long in every language: it wraps rather than
+    // widening the window.
+    LDelay->setWordWrap(true);
     av->addWidget(LDelay);
     connect(CBBufferSize, &QComboBox::currentIndexChanged, this, [this] { ShowDelay(); });
     connect(CBAudioOutput, &QComboBox::currentIndexChanged, this, [this] { ShowDelay(); });
