@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QProxyStyle>
 #include <vector>
 
+#include "app/disableditem.h"
 #include "app/statuspanels.h"
 #include "app/texts.h"
 #include "keyboard/keyboard.h"
@@ -31,17 +31,6 @@ const char* CommandOfKey(int scan) {
     return nullptr;
 }
 
-// Lets a menu's disabled items be hovered, so that their status tips, which say why they are
-// disabled, reach the status bar.
-class THoverDisabledStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override {
-        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
-    }
-};
-
 }  // namespace
 
 TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
@@ -56,14 +45,10 @@ TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
         m_host.listener ? m_host.listener->Unavailable()
                         : QCoreApplication::translate(
                               "texts", "This program was started without a key listener.");
-    m_action->setEnabled(unavailable.isEmpty());
-    m_action->setStatusTip(unavailable.isEmpty() ? texts::Shown(texts::kPlayFromAnyWindowHint)
-                                                 : unavailable);
-    if (!unavailable.isEmpty()) {
-        auto* style = new THoverDisabledStyle;
-        style->setParent(m_host.menu);
-        m_host.menu->setStyle(style);
-    }
+    if (unavailable.isEmpty())
+        m_action->setStatusTip(texts::Shown(texts::kPlayFromAnyWindowHint));
+    else
+        DisableWithReason(m_action, unavailable);
     connect(m_action, &QAction::triggered, this, [this](bool checked) { SetOn(checked); });
     if (!m_host.listener) return;
     m_host.listener->OnKey = [this](const TListenedKey& key) { HeardKey(key); };
@@ -82,6 +67,9 @@ bool TAnyWindowKeys::On() const { return m_host.listener && m_host.listener->Lis
 void TAnyWindowKeys::SetOn(bool on) {
     m_wanted = on;
     if (on && !Start()) m_wanted = false;
+    // Where it cannot hear every key, the user who switches it on is told which it misses.
+    if (on && m_wanted && !m_host.listener->Limits().isEmpty())
+        m_host.statusText(m_host.listener->Limits());
     if (!on && m_host.listener) m_host.listener->Stop();
     Show();
 }

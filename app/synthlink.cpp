@@ -82,6 +82,11 @@ void TSynthLink::TakeNotices() {
             case TSynthNotice::Failed:
                 if (m_host.failed) m_host.failed(text);
                 break;
+            case TSynthNotice::Outage:
+                // Also the hint: what it plays and how is no longer (or again) true.
+                if (m_host.statusText) m_host.statusText(text);
+                if (m_host.statusHint) m_host.statusHint(text);
+                break;
         }
     }
 }

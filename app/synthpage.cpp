@@ -46,6 +46,9 @@ QString StatusText(const TSynthStatus& status) {
             return TSynthPage::tr("Starting ...");
         case TSynthStatus::Failed:
             return TSynthPage::tr("Cannot play: %1").arg(QString::fromStdString(status.Failure));
+        case TSynthStatus::Waiting:
+            return TSynthPage::tr("Its audio output went away; it plays again as soon as it is "
+                                  "back.");
         default:
             return TSynthPage::tr("Not playing: choose it or the MIDI Mapper in Midi Out.");
     }
@@ -124,6 +127,9 @@ TSynthPage::TSynthPage(QWidget* parent) : QWidget(parent) {
     al->setColumnStretch(2, 1);
     LDelay = new QLabel(audio);
     LDelay->setObjectName(QStringLiteral("LDelay"));
+    // The desktop sound server's sentence is long in every language: it wraps rather than
+    // widening the window.
+    LDelay->setWordWrap(true);
     av->addWidget(LDelay);
     connect(CBBufferSize, &QComboBox::currentIndexChanged, this, [this] { ShowDelay(); });
     connect(CBAudioOutput, &QComboBox::currentIndexChanged, this, [this] { ShowDelay(); });
@@ -174,6 +180,10 @@ void TSynthPage::Load(const TSynthSettings& s, const TSynthStatus& status) {
     const bool ready = status.State == TSynthStatus::Ready && status.SampleRate > 0;
     m_sampleRate = ready ? status.SampleRate : 48000;
     m_jackBlock = ready && status.Output == "JACK" ? status.BlockFrames : 0;
+    const bool server = ready && status.Output == "PulseAudio";
+    m_serverBlock = server ? status.BlockFrames : 0;
+    m_serverQueue = server ? status.OutputFrames : 0;
+    m_loadedBuffer = s.BufferFrames;
     SetShortText(LSynthStatus, StatusText(status));
     ShowDelay();
 }
@@ -200,8 +210,22 @@ void TSynthPage::ShowDelay() {
                             .arg(SynthDelayText(m_jackBlock, m_sampleRate)));
     else if (jack)
         LDelay->setText(tr("Each note sounds one JACK period later."));
-    else
+    else if (chosen != TSynthOutput::Alsa && m_serverBlock > 0 &&
+             CBBufferSize->currentData().toInt() == m_loadedBuffer)
+        // What the server told, while its figure holds for the buffer shown.
+        LDelay->setText(tr("Each note sounds %1 ms after it is played: one block (%2) and "
+                           "%3 ms in the sound server's queue.")
+                            .arg((m_serverBlock + m_serverQueue) * 1000.0 / m_sampleRate, 0, 'f', 1)
+                            .arg(SynthDelayText(m_serverBlock, m_sampleRate))
+                            .arg(m_serverQueue * 1000.0 / m_sampleRate, 0, 'f', 1));
+    else if (chosen == TSynthOutput::Alsa)
         LDelay->setText(
             tr("Each note sounds one buffer later: %1.")
+                .arg(SynthDelayText(CBBufferSize->currentData().toInt(), m_sampleRate)));
+    else
+        // The server's queue is known once it plays.
+        LDelay->setText(
+            tr("Each note sounds one buffer later: %1; on the desktop sound server, later by "
+               "its queue as well.")
                 .arg(SynthDelayText(CBBufferSize->currentData().toInt(), m_sampleRate)));
 }

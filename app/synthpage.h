@@ -49,6 +49,12 @@ private:
     double m_sampleRate = 48000;
     // JACK's own block while the synth plays into JACK; 0 otherwise.
     int m_jackBlock = 0;
+    // While the synth plays through the desktop sound server: its buffer and what the server
+    // said it queues after that (frames); 0 otherwise.
+    int m_serverBlock = 0;
+    int m_serverQueue = 0;
+    // The buffer the synth plays with (the figures above hold for it).
+    int m_loadedBuffer = 0;
 };
 
 // "256 frames, 5.3 ms at 48000 Hz": the delay of one buffer.

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/anywindowkeys.h"
+#include "app/disableditem.h"
 #include "app/errform.h"
 #include "app/firstpaint.h"
 #include "app/importexport.h"
@@ -38,6 +39,7 @@
 #include "platform/midi/systemmidi.h"
 #include "platform/settings/programpaths.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/ui/windowsystem.h"
 #include "platform/shell/datafolder.h"
 #include "platform/shell/gotoweb.h"
 
@@ -317,9 +319,12 @@ void TTastra2::CreateMenus() {
     item(options, "OctaveUp1", tr("Octave Up"), QKeySequence(Qt::Key_F4),
          texts::Shown(texts::kOctaveHint), [this] { Keyboard1->OctaveUp(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
-    item(options, "StayonTop1", tr("Stay &on Top"), {}, {}, [this] {
+    QAction* onTop = item(options, "StayonTop1", tr("Stay &on Top"), {}, {}, [this] {
         SetStayOnTop(!m_stayOnTop);
-    })->setCheckable(true);
+    });
+    onTop->setCheckable(true);
+    // Where the window system cannot do it, the stored choice is kept for a session that can.
+    if (const QString why = StayOnTopUnavailable(); !why.isEmpty()) DisableWithReason(onTop, why);
     QAction* thru = item(options, "MidiThru1", tr("Midi &Thru"), {}, {}, [this] {
         m_midiThru = FindAction(QStringLiteral("MidiThru1"))->isChecked();
         // Without thru the note-offs of what it holds would no longer be passed on.

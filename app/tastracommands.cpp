@@ -130,7 +130,7 @@ bool TTastra2::FormMouseWheel(int delta, Qt::KeyboardModifiers mods) {
 
 void TTastra2::SetStayOnTop(bool on) {
     m_stayOnTop = on;
-    if (QAction* a = FindAction(QStringLiteral("StayonTop1"))) a->setChecked(on);
+    if (QAction* a = FindAction(QStringLiteral("StayonTop1"))) a->setChecked(on && a->isEnabled());
     if (on && QApplication::applicationState() != Qt::ApplicationActive) RaiseTopmost();
 }
 

@@ -9,18 +9,25 @@
 //                  can do;
 //   key -> synth   the output set to the built-in synthesizer rendering into JACK: from the key
 //                  press to the first frame of the synthesizer's audio output that is not silent;
-//   other window   as key -> MIDI, with Play From Any Window on and the keys typed into a window
-//                  of another program (beside the same reference);
+//   other window   as key -> MIDI, with Play From Any Window stored on and the keys typed into a
+//                  window of another program (beside the same reference);
 //   thru           a JACK port of this bench feeds the program's input and its output comes back
 //                  to the bench: from the frame a note-on was written at to the frame it comes
-//                  back at; the spacing of notes sent close together is compared on both sides.
+//                  back at; the spacing of notes sent close together is compared on both sides;
+//   key -> sink    (PipeWire only) the built-in synthesizer playing through the desktop sound
+//                  server's PulseAudio face: from the key press to the first sound on the monitor
+//                  of the sink it plays to.
 // For each server period it prints median, min, max and standard deviation of each delay. A press
 // or group of notes during which the server missed a cycle (an xrun: the machine was too busy to
 // run it in time) is left out and counted as disturbed, as it tells nothing about the program.
 //
 // Usage: latency_bench [--program PATH] [--periods 64,256,1024] [--presses N] [--paths LIST]
+//                      [--pipewire SINK]
 //   PATH defaults to the program beside this bench's folder (build/Tastra); LIST is any of
-//   midi,synth,thru,other (default all four). N key presses (and N thru notes) per path and period.
+//   midi,synth,thru,other,sink (default the first four). N key presses (and N thru notes) per
+//   path and period. With --pipewire no JACK server is started: the bench runs under `pw-jack`
+//   against a running PipeWire whose quantum is the period (bench/pipewire_latency.sh sets it
+//   up), and the sink path listens to the monitor of the sink called SINK.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -28,6 +35,7 @@
 #include <jack/midiport.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,6 +49,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
@@ -81,11 +90,12 @@ public:
         if (m_client) jack_client_close(m_client);
     }
 
-    // Connects every audio output of the program's clients to the inputs; false while it has
-    // none that can be connected (a client that is not active yet refuses).
-    bool ConnectProgram() {
+    // Connects every audio output of the program's clients (or those of the ports matching
+    // `pattern`) to the inputs; false while it has none that can be connected (a client that is
+    // not active yet refuses).
+    bool ConnectProgram(const char* pattern = "^Tastra") {
         const char** ports =
-            jack_get_ports(m_client, "^Tastra", JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput);
+            jack_get_ports(m_client, pattern, JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput);
         if (!ports) return false;
         int n = 0;
         bool all = true;
@@ -169,13 +179,27 @@ private:
 // The program under test, started with a configuration folder of its own (a first start).
 class TProgram {
 public:
-    // `config`: a configuration folder of the caller's, kept afterwards; empty for a fresh one.
-    TProgram(const std::string& path, const std::vector<std::string>& args,
-             const std::string& config = std::string()) {
+    // `synthOutput`: the built-in synth's stored audio output (1 the desktop sound server,
+    // 2 JACK), or -1 for a first start's. `anyWindow`: Play From Any Window stored on.
+    TProgram(const std::string& path, const std::vector<std::string>& args, int synthOutput = -1,
+             bool anyWindow = false) {
         char folder[] = "/tmp/tastra-latency-XXXXXX";
-        if (config.empty() && !mkdtemp(folder)) return;
-        m_config = config.empty() ? folder : config;
-        m_ownConfig = config.empty();
+        if (!mkdtemp(folder)) return;
+        m_config = folder;
+        if (synthOutput >= 0 || anyWindow) {
+            mkdir((m_config + "/Ostrel").c_str(), 0700);
+            if (FILE* hive = std::fopen((m_config + "/Ostrel/registry.reg").c_str(), "w")) {
+                const char* key = "[HKEY_CURRENT_USER\\Software\\Ostrel\\Zorvik's Tastra\\Tastra";
+                std::fprintf(hive, "REGEDIT4\r\n");
+                if (synthOutput >= 0)
+                    std::fprintf(hive, "\r\n%s\\BuiltinSynth]\r\n\"AudioOutput\"=dword:%08x\r\n",
+                                 key, synthOutput);
+                if (anyWindow)
+                    std::fprintf(hive, "\r\n%s\\KeyboardForm]\r\n\"PlayFromAnyWindow\"=\"1\"\r\n",
+                                 key);
+                std::fclose(hive);
+            }
+        }
         m_pid = fork();
         if (m_pid == 0) {
             prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlives the bench
@@ -199,14 +223,13 @@ public:
             kill(m_pid, SIGKILL);
             waitpid(m_pid, nullptr, 0);
         }
-        if (m_ownConfig) std::system(("rm -rf '" + m_config + "'").c_str());
+        if (!m_config.empty()) std::system(("rm -rf '" + m_config + "'").c_str());
     }
     bool Running() const { return m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == 0; }
 
 private:
     pid_t m_pid = -1;
     std::string m_config;
-    bool m_ownConfig = false;
 };
 
 // A window of the bench's own that takes the keyboard focus: the keys then go to another
@@ -401,8 +424,8 @@ public:
         return {s, ref};
     }
 
-    TSeries KeysToSound(int presses) {
-        TSeries s("key -> synth");
+    TSeries KeysToSound(int presses, const char* name) {
+        TSeries s(name);
         std::uniform_int_distribution<int> pause(20, 120);
         for (int i = 0; i < presses; ++i) {
             // Each note from silence, at a random phase of the period: over a note still ringing
@@ -510,27 +533,37 @@ std::vector<int> ParseList(const std::string& text) {
 // into the built-in synthesizer.
 class TBench {
 public:
-    TBench(std::string program, int presses, bool midi, bool thru, Display* display)
+    TBench(std::string program, int presses, bool midi, bool thru, Display* display,
+           std::string pipewireSink)
         : m_program(std::move(program)),
           m_presses(presses),
           m_wantMidi(midi),
           m_wantThru(thru),
-          m_display(display) {}
+          m_display(display),
+          m_sink(std::move(pipewireSink)) {}
+
+    enum TPath { kMidiPath, kSynthPath, kSinkPath };
 
     // False when the program did not play at all.
-    bool Measure(bool synth, int period) {
+    bool Measure(TPath path, int period) {
         // A server of its own for each program run: the JACK tests of others wait their turn
-        // meanwhile, and no run lasts long.
-        TJackServer server(period);
+        // meanwhile, and no run lasts long. PipeWire's runs already.
+        std::unique_ptr<TJackServer> server;
+        if (m_sink.empty()) server = std::make_unique<TJackServer>(period);
         TJackFrameClient midi(kProbeClient);
         TSoundProbe sound;
-        if (!server.Running() || !midi.Ok() || !sound.Open()) {
-            std::fprintf(stderr, "no JACK server or ports: %s\n", server.Error().c_str());
+        if ((server && !server->Running()) || !midi.Ok() || !sound.Open()) {
+            std::fprintf(stderr, "no JACK server or ports: %s\n",
+                         server ? server->Error().c_str() : "is PipeWire running (pw-jack)?");
             std::exit(1);
         }
+        const bool synth = path != kMidiPath;
         std::vector<std::string> args = {"--midi-out", synth ? "Built-in Synth" : midi.InName()};
         if (!synth && m_wantThru) args.insert(args.end(), {"--midi-in", midi.OutName()});
-        TProgram tastra(m_program, args);
+        // Under PipeWire the synth's output is chosen, not found: either face would answer.
+        const int output = m_sink.empty() ? -1 : path == kSinkPath ? 1 : 2;
+        TProgram tastra(m_program, args, output);
+        const std::string monitor = "^" + m_sink + ".*:monitor_";
         TRun run(midi, sound, m_display, m_random);
         const auto connected = [&](const std::string& port) {
             return jack_port_connected(jack_port_by_name(midi.Client(), port.c_str())) > 0;
@@ -547,7 +580,12 @@ public:
                 failed = "no note came from the keys";
         } else {
             jack_nframes_t onset;
-            if (!WaitUntil([&] { return sound.ConnectProgram(); }, 60s))
+            if (!WaitUntil(
+                    [&] {
+                        return path == kSinkPath ? sound.ConnectProgram(monitor.c_str())
+                                                 : sound.ConnectProgram();
+                    },
+                    60s))
                 failed = "the synthesizer's audio ports never came";
             else if (!run.WaitForKeys([&] { return sound.Onset(onset); },
                                       [&] { sound.Arm(midi.Now()); }))
@@ -560,7 +598,9 @@ public:
             return false;
         }
         if (synth) {
-            Results.emplace_back(period, run.KeysToSound(m_presses));
+            Results.emplace_back(period, run.KeysToSound(m_presses, path == kSinkPath
+                                                                        ? "key -> sink (Pulse)"
+                                                                        : "key -> synth"));
             return true;
         }
         if (m_wantMidi) {
@@ -594,39 +634,25 @@ public:
             std::fprintf(stderr, "no JACK server or ports: %s\n", server.Error().c_str());
             std::exit(1);
         }
-        char folder[] = "/tmp/tastra-latency-XXXXXX";
-        if (!mkdtemp(folder)) return false;
-        const std::string config = folder;
-        const std::vector<std::string> args = {"--midi-out", midi.InName()};
+        TProgram tastra(m_program, {"--midi-out", midi.InName()}, -1, true);
         TRun run(midi, sound, m_display, m_random);
-        const auto played = [&] {
-            for (const auto& e : run.TakeMidi())
-                if (IsNoteOn(e)) return true;
-            return false;
-        };
-        bool ok = false;
-        {
-            TProgram first(m_program, args, config);
-            ok = run.WaitForKeys(played);
+        TOtherWindow other(m_display);
+        const bool ok = run.WaitForKeys(
+            [&] {
+                for (const auto& e : run.TakeMidi())
+                    if (IsNoteOn(e)) return true;
+                return false;
+            },
+            [&] { other.TakeFocus(); });
+        TReferenceKeys reference;
+        if (ok && reference.Ok() && reference.ConnectTo(midi.InName())) {
+            auto [program, ref] = run.KeysToMidi(m_presses, "other window -> MIDI");
+            Results.emplace_back(period, program);
+            Results.emplace_back(period, ref);
         }
-        const std::string hive = config + "/Ostrel/registry.reg";
-        ok = ok && std::system(("sed -i 's/\"PlayFromAnyWindow\"=\"0\"/\"PlayFromAnyWindow\"=\"1\"/' '" +
-                                hive + "'")
-                                   .c_str()) == 0;
-        if (ok) {
-            TProgram second(m_program, args, config);
-            TOtherWindow other(m_display);
-            ok = run.WaitForKeys(played, [&] { other.TakeFocus(); });
-            TReferenceKeys reference;
-            if (ok && reference.Ok() && reference.ConnectTo(midi.InName())) {
-                auto [program, ref] = run.KeysToMidi(m_presses, "other window -> MIDI");
-                Results.emplace_back(period, program);
-                Results.emplace_back(period, ref);
-            }
-        }
-        std::system(("rm -rf '" + config + "'").c_str());
-        if (!ok) std::fprintf(stderr, "period %d: no note from keys typed into another window\n",
-                              period);
+        if (!ok)
+            std::fprintf(stderr, "period %d: no note from keys typed into another window\n",
+                         period);
         return ok;
     }
 
@@ -638,6 +664,7 @@ private:
     bool m_wantMidi;
     bool m_wantThru;
     Display* m_display;
+    std::string m_sink;
     std::mt19937 m_random{17};
 };
 
@@ -648,6 +675,7 @@ int main(int argc, char** argv) {
     std::vector<int> periods = {64, 256, 1024};
     int presses = 100;
     std::string paths = "midi,synth,thru,other";
+    std::string sink;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--program")
@@ -658,11 +686,18 @@ int main(int argc, char** argv) {
             presses = std::max(4, std::atoi(argv[i + 1]));
         else if (option == "--paths")
             paths = argv[i + 1];
+        else if (option == "--pipewire")
+            sink = argv[i + 1];
     }
     const bool wantMidi = paths.find("midi") != std::string::npos;
     const bool wantSynth = paths.find("synth") != std::string::npos;
     const bool wantThru = paths.find("thru") != std::string::npos;
     const bool wantOther = paths.find("other") != std::string::npos;
+    const bool wantSink = paths.find("sink") != std::string::npos;
+    if (wantSink && sink.empty()) {
+        std::fprintf(stderr, "the sink path needs --pipewire SINK\n");
+        return 1;
+    }
     if (access(program.c_str(), X_OK) != 0) {
         std::fprintf(stderr, "no program at %s (build first, or pass --program)\n",
                      program.c_str());
@@ -682,13 +717,15 @@ int main(int argc, char** argv) {
     }
     // A key held while the program is slow to answer must not repeat.
     XAutoRepeatOff(display);
-    TBench bench(program, presses, wantMidi, wantThru, display);
+    TBench bench(program, presses, wantMidi, wantThru, display, sink);
     for (int period : periods) {
-        for (bool synth : {false, true}) {
-            if (synth ? !wantSynth : !wantMidi && !wantThru) continue;
+        for (TBench::TPath path : {TBench::kMidiPath, TBench::kSynthPath, TBench::kSinkPath}) {
+            if (path == TBench::kMidiPath && !wantMidi && !wantThru) continue;
+            if ((path == TBench::kSynthPath && !wantSynth) || (path == TBench::kSinkPath && !wantSink))
+                continue;
             // A program that does not play at all (now and then its first start under a fresh
             // X server takes no keys) is started again, twice at the most.
-            for (int attempt = 0; attempt < 3 && !bench.Measure(synth, period); ++attempt) {
+            for (int attempt = 0; attempt < 3 && !bench.Measure(path, period); ++attempt) {
             }
         }
         for (int attempt = 0; wantOther && attempt < 3 && !bench.MeasureOtherWindow(period);
@@ -698,7 +735,9 @@ int main(int argc, char** argv) {
     XCloseDisplay(display);
 
     std::printf(
-        "JACK dummy server, 48000 Hz; delays in ms (thru spacing: how many frames the gap\n"
+        sink.empty() ? "JACK dummy server, 48000 Hz" : "PipeWire (pw-jack), null sink, 48000 Hz");
+    std::printf(
+        "; delays in ms (thru spacing: how many frames the gap\n"
         "between two notes sent close together moved on the way)\n");
     std::printf("%6s  %-30s %5s  %8s %8s %8s %8s %8s %8s   %7s %10s\n", "period", "path", "n",
                 "median", "p90", "p95", "min", "max", "stddev", "missing", "disturbed");

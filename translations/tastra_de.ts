@@ -79,6 +79,10 @@
         <source>%1 The Built-in Synth plays through %2 again.</source>
         <translation>%1 Der eingebaute Synth spielt wieder über %2.</translation>
     </message>
+    <message>
+        <source>Built-in Synth: the audio output %1 went away; it plays again as soon as %1 is back.</source>
+        <translation>Eingebauter Synth: Die Audioausgabe %1 ist weg; er spielt wieder, sobald %1 zurück ist.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -939,6 +943,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
         <translation>Um Tasten aus anderen Fenstern zu hören, braucht es ein X11-Display, und dieses Programm läuft auf „%1“.</translation>
+    </message>
+    <message>
+        <source>This program runs through XWayland: keys typed into the Wayland session&apos;s native windows are not heard, only those typed into X11 windows.</source>
+        <translation>Dieses Programm läuft über XWayland: Tasten, die in native Fenster der Wayland-Sitzung getippt werden, hört es nicht, nur die in X11-Fenstern.</translation>
     </message>
 </context>
 <context>
@@ -2209,6 +2217,18 @@ Sie bleibt aufbewahrt.</translation>
         <source>%1 frames, %2 ms at %3 Hz</source>
         <translation>%1 Frames, %2 ms bei %3 Hz</translation>
     </message>
+    <message>
+        <source>Its audio output went away; it plays again as soon as it is back.</source>
+        <translation>Seine Audioausgabe ist weg; er spielt wieder, sobald sie zurück ist.</translation>
+    </message>
+    <message>
+        <source>Each note sounds %1 ms after it is played: one block (%2) and %3 ms in the sound server&apos;s queue.</source>
+        <translation>Jede Note erklingt %1 ms nach dem Anschlag: ein Block (%2) und %3 ms in der Warteschlange des Soundservers.</translation>
+    </message>
+    <message>
+        <source>Each note sounds one buffer later: %1; on the desktop sound server, later by its queue as well.</source>
+        <translation>Jede Note erklingt einen Puffer später: %1; über den Soundserver des Desktops zusätzlich um dessen Warteschlange später.</translation>
+    </message>
 </context>
 <context>
     <name>TTastra</name>
@@ -2447,6 +2467,13 @@ Sie bleibt aufbewahrt.</translation>
     <message>
         <source>Scroll visible keys up</source>
         <translation>Sichtbare Tasten nach oben schieben</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowSystem</name>
+    <message>
+        <source>Wayland lets no program keep its window above the others.</source>
+        <translation>Wayland lässt kein Programm sein Fenster über den anderen halten.</translation>
     </message>
 </context>
 <context>

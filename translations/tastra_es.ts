@@ -79,6 +79,10 @@
         <source>%1 The Built-in Synth plays through %2 again.</source>
         <translation>%1 El sintetizador integrado vuelve a sonar a través de %2.</translation>
     </message>
+    <message>
+        <source>Built-in Synth: the audio output %1 went away; it plays again as soon as %1 is back.</source>
+        <translation>Sintetizador integrado: la salida de audio %1 ha desaparecido; vuelve a sonar en cuanto %1 regrese.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -939,6 +943,10 @@ Pruebe «%1 --help» para más información.
     <message>
         <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
         <translation>Oír las teclas pulsadas en otras ventanas requiere una pantalla X11, y este programa funciona sobre «%1».</translation>
+    </message>
+    <message>
+        <source>This program runs through XWayland: keys typed into the Wayland session&apos;s native windows are not heard, only those typed into X11 windows.</source>
+        <translation>Este programa se ejecuta a través de XWayland: las teclas pulsadas en las ventanas nativas de la sesión Wayland no se oyen, solo las pulsadas en ventanas X11.</translation>
     </message>
 </context>
 <context>
@@ -2209,6 +2217,18 @@ Se sigue conservando.</translation>
         <source>%1 frames, %2 ms at %3 Hz</source>
         <translation>%1 frames, %2 ms a %3 Hz</translation>
     </message>
+    <message>
+        <source>Its audio output went away; it plays again as soon as it is back.</source>
+        <translation>Su salida de audio ha desaparecido; vuelve a sonar en cuanto regrese.</translation>
+    </message>
+    <message>
+        <source>Each note sounds %1 ms after it is played: one block (%2) and %3 ms in the sound server&apos;s queue.</source>
+        <translation>Cada nota suena %1 ms después de tocarla: un bloque (%2) y %3 ms en la cola del servidor de sonido.</translation>
+    </message>
+    <message>
+        <source>Each note sounds one buffer later: %1; on the desktop sound server, later by its queue as well.</source>
+        <translation>Cada nota suena un búfer después: %1; a través del servidor de sonido del escritorio, además más tarde según su cola.</translation>
+    </message>
 </context>
 <context>
     <name>TTastra</name>
@@ -2447,6 +2467,13 @@ Se sigue conservando.</translation>
     <message>
         <source>Scroll visible keys up</source>
         <translation>Desplazar las teclas visibles hacia los agudos</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowSystem</name>
+    <message>
+        <source>Wayland lets no program keep its window above the others.</source>
+        <translation>Wayland no permite a ningún programa mantener su ventana encima de las demás.</translation>
     </message>
 </context>
 <context>

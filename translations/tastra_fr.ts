@@ -79,6 +79,10 @@
         <source>%1 The Built-in Synth plays through %2 again.</source>
         <translation>%1 Le synthé intégré joue de nouveau via %2.</translation>
     </message>
+    <message>
+        <source>Built-in Synth: the audio output %1 went away; it plays again as soon as %1 is back.</source>
+        <translation>Synthé intégré : la sortie audio %1 a disparu ; il rejoue dès que %1 est de retour.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -939,6 +943,10 @@ Essayez « %1 --help » pour plus d&apos;informations.
     <message>
         <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
         <translation>Entendre les touches tapées dans d&apos;autres fenêtres nécessite un affichage X11, et ce programme tourne sur « %1 ».</translation>
+    </message>
+    <message>
+        <source>This program runs through XWayland: keys typed into the Wayland session&apos;s native windows are not heard, only those typed into X11 windows.</source>
+        <translation>Ce programme passe par XWayland : les touches tapées dans les fenêtres natives de la session Wayland ne sont pas entendues, seulement celles tapées dans des fenêtres X11.</translation>
     </message>
 </context>
 <context>
@@ -2209,6 +2217,18 @@ Il reste conservé.</translation>
         <source>%1 frames, %2 ms at %3 Hz</source>
         <translation>%1 trames, %2 ms à %3 Hz</translation>
     </message>
+    <message>
+        <source>Its audio output went away; it plays again as soon as it is back.</source>
+        <translation>Sa sortie audio a disparu ; il rejoue dès qu&apos;elle est de retour.</translation>
+    </message>
+    <message>
+        <source>Each note sounds %1 ms after it is played: one block (%2) and %3 ms in the sound server&apos;s queue.</source>
+        <translation>Chaque note sonne %1 ms après avoir été jouée : un bloc (%2) et %3 ms dans la file du serveur de son.</translation>
+    </message>
+    <message>
+        <source>Each note sounds one buffer later: %1; on the desktop sound server, later by its queue as well.</source>
+        <translation>Chaque note sonne un tampon plus tard : %1 ; via le serveur de son du bureau, plus tard encore de la durée de sa file.</translation>
+    </message>
 </context>
 <context>
     <name>TTastra</name>
@@ -2447,6 +2467,13 @@ Il reste conservé.</translation>
     <message>
         <source>Scroll visible keys up</source>
         <translation>Décaler les touches visibles vers l&apos;aigu</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowSystem</name>
+    <message>
+        <source>Wayland lets no program keep its window above the others.</source>
+        <translation>Wayland ne permet à aucun programme de garder sa fenêtre au-dessus des autres.</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,10 @@
         <source>%1 The Built-in Synth plays through %2 again.</source>
         <translation>%1 Il sintetizzatore integrato suona di nuovo tramite %2.</translation>
     </message>
+    <message>
+        <source>Built-in Synth: the audio output %1 went away; it plays again as soon as %1 is back.</source>
+        <translation>Sintetizzatore integrato: l&apos;uscita audio %1 è sparita; suona di nuovo appena %1 torna.</translation>
+    </message>
 </context>
 <context>
     <name>ControllerNames</name>
@@ -939,6 +943,10 @@ Provare «%1 --help» per maggiori informazioni.
     <message>
         <source>Hearing keys typed into other windows needs an X11 display, and this program runs on &quot;%1&quot;.</source>
         <translation>Sentire i tasti digitati in altre finestre richiede un display X11, e questo programma gira su «%1».</translation>
+    </message>
+    <message>
+        <source>This program runs through XWayland: keys typed into the Wayland session&apos;s native windows are not heard, only those typed into X11 windows.</source>
+        <translation>Questo programma gira tramite XWayland: i tasti premuti nelle finestre native della sessione Wayland non vengono sentiti, solo quelli premuti nelle finestre X11.</translation>
     </message>
 </context>
 <context>
@@ -2209,6 +2217,18 @@ Resta conservato.</translation>
         <source>%1 frames, %2 ms at %3 Hz</source>
         <translation>%1 frame, %2 ms a %3 Hz</translation>
     </message>
+    <message>
+        <source>Its audio output went away; it plays again as soon as it is back.</source>
+        <translation>La sua uscita audio è sparita; suona di nuovo appena torna.</translation>
+    </message>
+    <message>
+        <source>Each note sounds %1 ms after it is played: one block (%2) and %3 ms in the sound server&apos;s queue.</source>
+        <translation>Ogni nota suona %1 ms dopo essere stata suonata: un blocco (%2) e %3 ms nella coda del server audio.</translation>
+    </message>
+    <message>
+        <source>Each note sounds one buffer later: %1; on the desktop sound server, later by its queue as well.</source>
+        <translation>Ogni nota suona un buffer più tardi: %1; tramite il server audio del desktop, più tardi anche della sua coda.</translation>
+    </message>
 </context>
 <context>
     <name>TTastra</name>
@@ -2447,6 +2467,13 @@ Resta conservato.</translation>
     <message>
         <source>Scroll visible keys up</source>
         <translation>Sposta i tasti visibili verso l&apos;acuto</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowSystem</name>
+    <message>
+        <source>Wayland lets no program keep its window above the others.</source>
+        <translation>Wayland non permette a nessun programma di tenere la sua finestra sopra le altre.</translation>
     </message>
 </context>
 <context>

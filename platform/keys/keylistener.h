@@ -26,6 +26,9 @@ public:
 
     // Empty when listening can work here; otherwise one sentence saying why not.
     virtual QString Unavailable() const = 0;
+    // Empty when listening hears every key; otherwise one sentence saying which keys it misses,
+    // for the user who switches it on.
+    virtual QString Limits() const { return QString(); }
     // False when listening could not start; Failure() then says why.
     bool Start();
     void Stop();

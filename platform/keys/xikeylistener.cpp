@@ -9,6 +9,7 @@
 
 #include "platform/keys/keylistener.h"
 #include "platform/keys/xidisplay.h"
+#include "platform/ui/windowsystem.h"
 
 // Last: the X headers define macros (KeyPress, None, Bool, Status) that clash with Qt's names.
 #include <X11/XKBlib.h>
@@ -55,6 +56,13 @@ public:
                 break;
         }
         return QString();
+    }
+    QString Limits() const override {
+        if (!RunsOnXWayland()) return QString();
+        return Tr(QT_TRANSLATE_NOOP("TKeyListener",
+                                    "This program runs through XWayland: keys typed into the "
+                                    "Wayland session's native windows are not heard, only those "
+                                    "typed into X11 windows."));
     }
     bool FocusInOwnWindow() override;
 

@@ -116,6 +116,9 @@ void TBuiltinSynth::Reset() {
     for (int ch = 0; ch < 16; ++ch) {
         f.fluid_synth_all_notes_off(m_synth, ch);
         f.fluid_synth_cc(m_synth, ch, 121, 0);  // reset all controllers
+        // All sound off, last: no release tail is left to ring on when rendering starts again.
+        // Before the notes off it would not hold: they start the release of the voices it ended.
+        f.fluid_synth_cc(m_synth, ch, 120, 0);
     }
 }
 

@@ -45,7 +45,7 @@ public:
     // packed = status | data1 << 8 | data2 << 16. Channel messages are played; system messages
     // other than a system reset (0xFF) are ignored.
     void Send(std::uint32_t packed);
-    // Ends every sounding note and puts the controllers of every channel back to rest.
+    // Silences every voice at once and puts the controllers of every channel back to rest.
     void Reset();
     // What a channel plays with now: its program and the value of a controller; -1 without a
     // synthesizer.

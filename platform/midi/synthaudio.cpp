@@ -3,6 +3,8 @@
 #include <jack/jack.h>
 #include <sys/stat.h>
 
+#include <QGuiApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -11,6 +13,7 @@
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/fluidapi.h"
 #include "platform/midi/jackmonitor.h"
+#include "platform/midi/systemmidi.h"
 
 namespace {
 
@@ -58,13 +61,15 @@ bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
     InstallQuietSynthLog();
     struct stat st;
     const bool haveSoundCards = stat("/dev/snd", &st) == 0;
-    const TDriver kAutomatic[] = {TDriver::Pulse, TDriver::Alsa, TDriver::Jack};
+    // A JACK server runs only where someone wants to play through it (or PipeWire answers as
+    // one): there the synth plays one period late, on the same clock as the MIDI ports.
+    const TDriver kAutomatic[] = {TDriver::Jack, TDriver::Pulse, TDriver::Alsa};
     const TDriver* drivers = kAutomatic;
     size_t count = 3;
     if (output != TSynthOutput::Automatic) {
-        drivers = output == TSynthOutput::PulseAudio ? &kAutomatic[0]
-                  : output == TSynthOutput::Alsa     ? &kAutomatic[1]
-                                                     : &kAutomatic[2];
+        drivers = output == TSynthOutput::Jack         ? &kAutomatic[0]
+                  : output == TSynthOutput::PulseAudio ? &kAutomatic[1]
+                                                       : &kAutomatic[2];
         count = 1;
     }
     TQuietSynthLog quiet;
@@ -72,7 +77,7 @@ bool TSynthAudio::Start(TSynthOutput output, int bufferFrames, int buffers,
         bool started = false;
         switch (drivers[i]) {
             case TDriver::Pulse:
-                started = StartDriver("pulseaudio", bufferFrames, buffers);
+                started = StartPulse(bufferFrames, buffers);
                 m_driverName = "PulseAudio";
                 break;
             case TDriver::Alsa:
@@ -125,6 +130,23 @@ bool TSynthAudio::StartDriver(const char* driver, int bufferFrames, int buffers)
     return true;
 }
 
+bool TSynthAudio::StartPulse(int bufferFrames, int buffers) {
+    m_sampleRate = kPreferredRate;
+    m_framesPerUnit = m_sampleRate / 1e9;
+    m_clock = TBlockClock();
+    TPulseOutput::TNames names;
+    names.application = QCoreApplication::applicationName().toStdString();
+    names.icon = QGuiApplication::desktopFileName().toStdString();
+    names.stream = kBuiltinSynthName;
+    m_serverDelayNs = 0;
+    m_learnUntilNs = 0;
+    m_longestNs = 0;
+    m_nextHeardNs = -1;
+    m_lastBlockFrames = 0;
+    m_pulseRunning = m_pulse.Start(names, m_sampleRate, bufferFrames, bufferFrames * buffers);
+    return m_pulseRunning;
+}
+
 bool TSynthAudio::StartJack(const std::string& clientName) {
     // Never starts a server behind the user's back.
     SilenceJackLog();
@@ -157,6 +179,8 @@ bool TSynthAudio::StartJack(const std::string& clientName) {
 }
 
 void TSynthAudio::Stop() {
+    m_pulse.Stop();
+    m_pulseRunning = false;
     if (m_driver) FluidApi()->delete_fluid_audio_driver(m_driver);
     if (m_settings) FluidApi()->delete_fluid_settings(m_settings);
     if (m_jack) {
@@ -193,6 +217,62 @@ int TSynthAudio::DriverCallback(void* data, int len, int, float*[], int nout, fl
     const std::int64_t start = self->m_clock.BlockStart(SteadyNowNs(), len, self->m_sampleRate);
     self->m_render(self->m_target, out[0], out[1], len, start);
     return FLUID_OK;
+}
+
+int TSynthAudio::OutputLatencyFrames() const {
+    if (!m_pulseRunning) return 0;
+    const std::int64_t delay = m_serverDelayNs.load(std::memory_order_acquire);
+    if (delay <= 0) return -1;
+    // On PipeWire one cycle more than its figure, which the notes' placement cannot see.
+    const int unseen = m_pulse.PipeWire() ? m_lastBlockFrames.load() : 0;
+    return std::max(0, static_cast<int>(delay * m_sampleRate / 1e9 + 0.5) + unseen -
+                           m_lastBlockFrames);
+}
+
+void TSynthAudio::PulseFill(void* data, float* left, float* right, int frames,
+                            std::int64_t heardNs) {
+    auto* self = static_cast<TSynthAudio*>(data);
+    const std::int64_t now = SteadyNowNs();
+    const std::int64_t blockNs = static_cast<std::int64_t>(frames * 1e9 / self->m_sampleRate);
+    self->m_lastBlockFrames = frames;
+    if (heardNs < 0) {
+        // No timing yet: one block after the request, like the outputs without one.
+        self->m_render(self->m_target, left, right, frames,
+                       self->m_clock.BlockStart(now, frames, self->m_sampleRate));
+        return;
+    }
+    // The blocks follow each other in the stream: the moment a block is heard is the previous
+    // one's plus its length, corrected a little towards what the server reports (its reports
+    // jitter by the moments they are taken at); a report far off starts afresh.
+    constexpr std::int64_t kSmoothing = 16;
+    constexpr std::int64_t kFarOffNs = 3000000;
+    std::int64_t heard = heardNs;
+    if (self->m_nextHeardNs >= 0 && std::llabs(heardNs - self->m_nextHeardNs) < kFarOffNs)
+        heard = self->m_nextHeardNs + (heardNs - self->m_nextHeardNs) / kSmoothing;
+    self->m_nextHeardNs = heard + blockNs;
+    // While the stream starts, the longest wait from a request to its block being heard (and
+    // the block's length, as a note may come just after a request) is learnt; that is the delay.
+    std::int64_t delay = self->m_serverDelayNs.load(std::memory_order_relaxed);
+    if (delay == 0) {
+        constexpr std::int64_t kLearnNs = 250000000;
+        if (self->m_learnUntilNs == 0) self->m_learnUntilNs = now + kLearnNs;
+        self->m_longestNs = std::max(self->m_longestNs, heard - now + blockNs);
+        if (now >= self->m_learnUntilNs) {
+            constexpr std::int64_t kMarginNs = 500000;
+            self->m_serverDelayNs.store(self->m_longestNs + kMarginNs, std::memory_order_release);
+        }
+    }
+    // A message stamped s is heard at s + delay: PlayBlock puts it one block after s counted
+    // from the block's start, so the block "starts" a block before it is heard, less the delay.
+    // Until the delay is known, notes play at once.
+    self->m_render(self->m_target, left, right, frames,
+                   delay > 0 ? heard - delay + blockNs : now + blockNs);
+}
+
+void TSynthAudio::PulseLost(void* data) {
+    auto* self = static_cast<TSynthAudio*>(data);
+    self->m_lostOutput = true;
+    self->m_lost(self->m_target);
 }
 
 int TSynthAudio::JackProcess(unsigned frames, void* data) {

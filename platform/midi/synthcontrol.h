@@ -6,8 +6,8 @@
 
 // Where the built-in synth sends its sound.
 enum class TSynthOutput {
-    Automatic,   // the desktop sound server (PulseAudio, or PipeWire answering as it), else
-                 // ALSA, else JACK
+    Automatic,   // JACK where a server runs (PipeWire's too), else the desktop sound server
+                 // (PulseAudio, or PipeWire answering as it), else ALSA
     PulseAudio,  // PulseAudio or PipeWire
     Jack,
     Alsa,
@@ -43,16 +43,24 @@ TSynthSettings ClampedSynthSettings(TSynthSettings settings);
 
 // What the built-in synth is doing.
 struct TSynthStatus {
-    enum TState { Closed, Starting, Ready, Failed };
+    // Waiting: the audio output went away (its server stopped); the synth plays again as soon
+    // as it can be opened again.
+    enum TState { Closed, Starting, Ready, Failed, Waiting };
     TState State = Closed;
-    // While ready: the soundfont in use, the audio output's name, its sample rate and the frames
-    // of one block (the delay of every note).
+    // While ready: the soundfont in use, the audio output's name, its sample rate, the frames
+    // of one block and the frames the output holds back after that (its server's queue).
     std::string Soundfont;
     std::string Output;
     double SampleRate = 0;
     int BlockFrames = 0;
+    int OutputFrames = 0;
     // Once failed: why.
     std::string Failure;
+
+    // From a note being played to its first sound, in milliseconds, while ready.
+    double DelayMs() const {
+        return SampleRate > 0 ? (BlockFrames + OutputFrames) * 1000.0 / SampleRate : 0.0;
+    }
 };
 
 // Something the built-in synth has to tell the user, in the order it happened.
@@ -61,6 +69,7 @@ struct TSynthNotice {
         Status,  // a progress text for the status bar
         Error,   // a failure to show in a message box; the synth plays on as before
         Failed,  // the synth cannot play: the text says why; its device should be closed
+        Outage,  // the audio output went away or came back: for the status text at once
     };
     TKind Kind;
     std::string Text;

@@ -26,6 +26,14 @@ constexpr int kSynthGridFrames = 64;
 // states the block asked for.
 constexpr auto kFirstBlockWait = std::chrono::milliseconds(500);
 
+// The desktop sound server's delay is learnt over the first quarter second of timing reports; a
+// start without one after this long states the block alone.
+constexpr auto kLatencyWait = std::chrono::milliseconds(1000);
+
+// While the output is away it is looked for this often: a server that is back is heard within
+// this time and the time it takes to open.
+constexpr auto kRetryInterval = std::chrono::milliseconds(200);
+
 // Reading a soundfont is background work: the window thread goes first when both want the
 // processor. It runs on a thread of its own, so that the threads the audio output starts do not
 // inherit the lower priority (on Linux every thread has a niceness of its own, and only a
@@ -289,6 +297,7 @@ void TSynthDevice::SetState(TSynthStatus::TState state) {
         m_status.Output = m_audio.DriverName();
         m_status.SampleRate = m_rate;
         m_status.BlockFrames = m_blockFrames > 0 ? m_blockFrames.load() : m_audioFrames;
+        m_status.OutputFrames = m_outputFrames;
     }
 }
 
@@ -306,8 +315,7 @@ void TSynthDevice::Fail(MidiResult code, const std::string& text) {
 std::string TSynthDevice::ReadyText() const {
     const TSynthStatus status = Status();
     char delay[32];
-    std::snprintf(delay, sizeof delay, "%.1f",
-                  status.SampleRate > 0 ? status.BlockFrames * 1000.0 / status.SampleRate : 0.0);
+    std::snprintf(delay, sizeof delay, "%.1f", status.DelayMs());
     return Tr(
         QT_TRANSLATE_NOOP("BuiltinSynth",
                           "Built-in Synth: %1 through %2, every note %3 ms after it is played."),
@@ -319,7 +327,12 @@ std::string TSynthDevice::ReadyText() const {
 void TSynthDevice::Run() {
     std::unique_lock<std::mutex> lock(m_lock);
     for (;;) {
-        m_wake.wait(lock, [this] { return m_quit || m_dirty; });
+        // While the output is away the worker wakes up to look for it.
+        const auto wanted = [this] { return m_quit || m_dirty; };
+        if (m_waiting)
+            m_wake.wait_for(lock, kRetryInterval, wanted);
+        else
+            m_wake.wait(lock, wanted);
         if (m_quit) return;
         m_dirty = false;
         m_busy = true;
@@ -345,6 +358,8 @@ void TSynthDevice::Reconcile() {
     }
     if (!open) {
         StopOutput(true);
+        m_waiting = false;
+        m_outputLost = false;
         if (!failed) SetState(TSynthStatus::Closed);
         return;
     }
@@ -354,6 +369,7 @@ void TSynthDevice::Reconcile() {
         return;
     }
     const std::string before = m_ready ? ReadyText() : std::string();
+    const bool wasWaiting = m_waiting || m_outputLost;
     if (!EnsureOutput(wanted)) return;
     if (!EnsureEngine(wanted, userSoundfont)) return;
     ApplyEffects(*m_engine, wanted);
@@ -364,15 +380,33 @@ void TSynthDevice::Reconcile() {
     }
     WaitForFirstBlock();
     SetState(TSynthStatus::Ready);
-    // Said when something the user hears changed: the soundfont, the output, the delay.
+    // Said when something the user hears changed: the soundfont, the output, the delay; at once
+    // when it plays again after its output was away.
     const std::string now = ReadyText();
     if (now == before) return;
     // Reading a soundfont and opening an output leave freed megabytes behind.
     ReturnFreedMemory();
-    Notice(TSynthNotice::Status, now);
+    Notice(wasWaiting ? TSynthNotice::Outage : TSynthNotice::Status, now);
 }
 
 bool TSynthDevice::EnsureOutput(const TSynthSettings& wanted) {
+    if (m_outputLost.exchange(false)) BeginWaiting();
+    if (m_waiting) {
+        // Tried again at the next look; what the user chose meanwhile is what is opened.
+        std::string notYet;
+        if (!m_audio.Start(wanted.Output, wanted.BufferFrames, wanted.Buffers, m_clientName,
+                           notYet))
+            return false;
+        m_waiting = false;
+        m_audioOutput = wanted.Output;
+        m_audioFrames = wanted.BufferFrames;
+        m_audioBuffers = wanted.Buffers;
+        std::lock_guard<std::mutex> guard(m_engineLock);
+        m_rate = m_audio.SampleRate();
+        m_framesPerUnit = m_audio.FramesPerUnit();
+        m_blockFrames = 0;
+        return true;
+    }
     if (m_audio.Running() && m_audioOutput == wanted.Output &&
         m_audioFrames == wanted.BufferFrames && m_audioBuffers == wanted.Buffers)
         return true;
@@ -542,6 +576,26 @@ void TSynthDevice::WaitForFirstBlock() {
     const auto until = std::chrono::steady_clock::now() + kFirstBlockWait;
     while (m_blockFrames == 0 && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    const auto told = std::chrono::steady_clock::now() + kLatencyWait;
+    while (m_audio.OutputLatencyFrames() < 0 && std::chrono::steady_clock::now() < told)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    m_outputFrames = std::max(0, m_audio.OutputLatencyFrames());
+}
+
+void TSynthDevice::BeginWaiting() {
+    const std::string output = m_audio.DriverName();
+    // Silent at once: what sounded ends here, and nothing of it is left when the output is back.
+    StopOutput(false);
+    m_waiting = true;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_status.State = TSynthStatus::Waiting;
+    }
+    Notice(TSynthNotice::Outage,
+           Tr(QT_TRANSLATE_NOOP("BuiltinSynth",
+                                "Built-in Synth: the audio output %1 went away; it plays again as "
+                                "soon as %1 is back."),
+              output));
 }
 
 // ---- The audio thread ------------------------------------------------------------------------
@@ -554,6 +608,7 @@ void TSynthDevice::RenderBlock(void* self, float* left, float* right, int frames
 void TSynthDevice::OutputLost(void* self) {
     // The worker finds the output gone and tries to open it again, or says why it cannot.
     auto* device = static_cast<TSynthDevice*>(self);
+    device->m_outputLost = true;
     {
         std::lock_guard<std::mutex> guard(device->m_lock);
         device->m_dirty = true;

@@ -31,6 +31,11 @@ class TBuiltinSynth;
 // Every message is stamped when it is sent (with the JACK frame time when the output is JACK)
 // and played one audio block later, at the frame that corresponds to its stamp, so every note
 // has the same delay whatever moment of the block it was played in.
+//
+// An output whose server goes away (JACK or the desktop sound server stopped or restarted) is
+// not a failure: the synth falls silent, says so with an Outage notice, and opens the output
+// again as soon as it can, trying a few times a second; an Outage notice tells when it plays
+// again. Notes sent meanwhile are dropped like those sent before it is ready.
 class TSynthDevice : public TSynthControl {
 public:
     explicit TSynthDevice(std::string clientName, std::string soundfontFolder = kSoundfontFolder);
@@ -76,6 +81,7 @@ private:
     void StopOutput(bool closing);
     void ApplyEffects(TBuiltinSynth& engine, const TSynthSettings& settings);
     void WaitForFirstBlock();
+    void BeginWaiting();
     std::string ReadyText() const;
     void Notice(TSynthNotice::TKind kind, const std::string& text);
     void Fail(MidiResult code, const std::string& text);
@@ -110,6 +116,10 @@ private:
     std::string m_engineFile;
     double m_engineRate = 0;
     TSynthSettings m_effects;
+    // The output went away and is being opened again.
+    bool m_waiting = false;
+    std::string m_lostOutputName;
+    int m_outputFrames = 0;
 
     // Shared with the audio thread; guarded by m_engineLock.
     std::mutex m_engineLock;
@@ -120,6 +130,8 @@ private:
     double m_framesPerUnit = 0;
     std::atomic<bool> m_ready{false};
     std::atomic<int> m_blockFrames{0};
+    // Set by the output's thread when it stopped on its own.
+    std::atomic<bool> m_outputLost{false};
 
     // Sent while ready, not yet taken by the audio thread; guarded by m_queueLock, under which
     // the stamps are taken from the output's clock (the output does not stop meanwhile).

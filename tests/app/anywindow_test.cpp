@@ -81,6 +81,9 @@ TEST_F(AnyWindow, OffAtFirstStartStoredAfterEveryOtherValueAndKeptWhereItCannotW
     w->menuBar()->setActiveAction(w->FindMenu("Options1")->menuAction());
     w->FindMenu("Options1")->setActiveAction(Item());
     EXPECT_EQ(Panel(0), keys.unavailable);
+    // The status bar may cut it; the menu shows it whole beside the item.
+    EXPECT_TRUE(w->FindMenu("Options1")->toolTipsVisible());
+    EXPECT_EQ(Item()->toolTip(), keys.unavailable);
     w->FindMenu("Options1")->hide();
     EXPECT_FALSE(keys.Listening());
     EXPECT_TRUE(Status()->Notice().isEmpty());

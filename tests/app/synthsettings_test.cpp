@@ -141,7 +141,8 @@ TEST_F(SynthSettingsWindow, PageShowsAppliesAndStoresTheSettings) {
     // The delay every note gets, for the buffer chosen.
     page->CBBufferSize->setCurrentIndex(page->CBBufferSize->findData(512));
     EXPECT_EQ(page->LDelay->text(),
-              "Each note sounds one buffer later: 512 frames, 10.7 ms at 48000 Hz.");
+              "Each note sounds one buffer later: 512 frames, 10.7 ms at 48000 Hz; on the desktop "
+              "sound server, later by its queue as well.");
 
     page->ChooseSoundfont = [](const QString& start) {
         EXPECT_EQ(start, "/music");

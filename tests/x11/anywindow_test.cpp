@@ -7,6 +7,7 @@
 #include <map>
 #include <thread>
 
+#include "app/statuspanels.h"
 #include "app/tastra.h"
 #include "keyboard/keyboard.h"
 #include "platform/keys/keylistener.h"
@@ -234,3 +235,29 @@ TEST_F(XAnyWindowRead, KeyTakenByTheProgramsOwnMenuDoesNotPlay) {
 }
 
 }  // namespace
+
+// An X11 client in a Wayland session (XWayland) hears only the keys of X11 windows: the user
+// who switches the option on is told so, and a plain X11 session says nothing of the kind.
+TEST_F(XAnyWindow, UnderXWaylandSwitchingOnSaysWhichKeysAreNotHeard) {
+    const QByteArray before = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray session = qgetenv("XDG_SESSION_TYPE");
+    qunsetenv("XDG_SESSION_TYPE");
+    for (const bool xwayland : {false, true}) {
+        if (xwayland)
+            qputenv("WAYLAND_DISPLAY", "wayland-0");
+        else
+            qunsetenv("WAYLAND_DISPLAY");
+        SetOption(false);
+        static_cast<TStatusPanels*>(Main().statusBar())->SetPanelText(0, QString());
+        SetOption(true);
+        const QString said = static_cast<TStatusPanels*>(Main().statusBar())->PanelText(0);
+        EXPECT_EQ(said.contains(QLatin1String("native windows are not heard")), xwayland)
+            << said.toStdString();
+    }
+    for (const auto& [name, value] : {std::pair{"WAYLAND_DISPLAY", before}, {"XDG_SESSION_TYPE", session}}) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+}
