@@ -84,11 +84,16 @@ const TVirtualMidiService::TDevice* TVirtualMidiService::Lookup(MidiHandle handl
 }
 
 MidiResult TVirtualMidiService::OutShortMsg(MidiHandle handle, std::uint32_t packed) {
-    return OutShortMsgAt(handle, packed, TMidiFrameTime());
+    return Capture(handle, packed, TMidiFrameTime());
 }
 
 MidiResult TVirtualMidiService::OutShortMsgAt(MidiHandle handle, std::uint32_t packed,
                                               TMidiFrameTime time) {
+    return Capture(handle, packed, time);
+}
+
+MidiResult TVirtualMidiService::Capture(MidiHandle handle, std::uint32_t packed,
+                                        TMidiFrameTime time) {
     const TDevice* d = Lookup(handle);
     if (!d) return kMidiErrInvalHandle;
     if (m_sendError != kMidiOk) return m_sendError;

@@ -75,6 +75,8 @@ private:
     // Finds the open device behind a handle; nullptr (and a stale call counted) when the handle
     // is unknown or its device vanished.
     const TDevice* Lookup(MidiHandle handle);
+    // Both sends end here, whichever of them a test's subclass overrides.
+    MidiResult Capture(MidiHandle handle, std::uint32_t packed, TMidiFrameTime time);
 
     std::vector<TDevice> m_devices;
     std::map<MidiHandle, int> m_open;  // handle -> device uid
