@@ -4,9 +4,9 @@ TDirectThru::TDirectThru() : m_presses(std::make_unique<TKeyPresses[]>(16 * 128)
 
 void TDirectThru::Publish(const TThruShape& shape) {
     m_shapes[m_back] = shape;
-    m_back = m_middle.exchange(static_cast<std::uint8_t>(m_back | kFresh),
-                               std::memory_order_acq_rel) &
-             kSlotMask;
+    m_back =
+        m_middle.exchange(static_cast<std::uint8_t>(m_back | kFresh), std::memory_order_acq_rel) &
+        kSlotMask;
 }
 
 void TDirectThru::Forget() {

@@ -28,8 +28,7 @@ std::uint32_t Horizon(jack_client_t* client) { return 2 * jack_get_sample_rate(c
 std::unique_ptr<TJackPortClient> TJackPortClient::Open(const std::string& clientName,
                                                        const std::string& portName,
                                                        unsigned long flags,
-                                                       TJackProcessPort* served,
-                                                       std::string& error,
+                                                       TJackProcessPort* served, std::string& error,
                                                        const char* secondPort,
                                                        unsigned long secondFlags) {
     SilenceJackLog();
@@ -44,8 +43,8 @@ std::unique_ptr<TJackPortClient> TJackPortClient::Open(const std::string& client
     made->m_port =
         jack_port_register(made->m_client, portName.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0);
     if (made->m_port && secondPort)
-        made->m_second = jack_port_register(made->m_client, secondPort, JACK_DEFAULT_MIDI_TYPE,
-                                            secondFlags, 0);
+        made->m_second =
+            jack_port_register(made->m_client, secondPort, JACK_DEFAULT_MIDI_TYPE, secondFlags, 0);
     if (!made->m_port || (secondPort && !made->m_second) ||
         jack_set_process_callback(made->m_client, &TJackPortClient::OnProcess, made.get()) != 0) {
         error = TranslatedText("MidiError",

@@ -267,7 +267,8 @@ private:
     bool Present(TOpenDevice& dev) {
         if (dev.Kind == pkJack)
             return dev.Presence.Present(m_jack.PortChanges(), [&] {
-                return !dev.JackOuts.empty() && dev.JackOuts.front()->Alive() && m_jack.PortExists(dev.Port);
+                return !dev.JackOuts.empty() && dev.JackOuts.front()->Alive() &&
+                       m_jack.PortExists(dev.Port);
             });
         if (dev.Kind == pkAlsa)
             return dev.Presence.Present(m_alsa.Changes(), [&] {
