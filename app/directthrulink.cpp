@@ -58,7 +58,7 @@ void TDirectThruLink::Show() {
     m_action->setEnabled(possible);
     m_action->setStatusTip(texts::Shown(possible ? texts::kThruWithoutDelayHint
                                                  : texts::kThruWithoutDelayUnavailable));
-    if (!possible && !qobject_cast<THoverDisabledStyle*>(m_host.menu->style())) {
+    if (!possible && !dynamic_cast<THoverDisabledStyle*>(m_host.menu->style())) {
         auto* style = new THoverDisabledStyle;
         style->setParent(m_host.menu);
         m_host.menu->setStyle(style);
@@ -91,6 +91,7 @@ void TDirectThruLink::Apply() {
     if (m_wanted && Possible()) {
         Publish();
         const std::string target = m_host.output->ThruInput(true);
+        if (!m_active) m_host.thruSwitched();
         if (!target.empty() && m_host.input->SetDirectThru(&m_engine, target)) {
             m_active = true;
             m_shapeWatch.start();
@@ -124,6 +125,7 @@ void TDirectThruLink::Detach(bool restoreOutput) {
     if (!m_host.input->IsClosed()) m_host.input->SetDirectThru(nullptr, std::string());
     if (restoreOutput && !m_host.output->IsClosed()) m_host.output->ThruInput(false);
     if (!wasActive) return;
+    m_host.thruSwitched();
     const bool outputAlive = !m_host.output->IsClosed() && m_host.output->CanTakeThru();
     if (!outputAlive) {
         m_engine.Forget();

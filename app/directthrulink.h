@@ -44,6 +44,9 @@ struct TDirectThruHost {
     // Sends a message straight to the output (the releases of what was passed on).
     std::function<void(std::uint8_t, std::uint8_t, std::uint8_t)> send;
     std::function<void(const QString&)> statusText;
+    // Thru starts or stops passing on here: what the window's thru holds is let go of (its
+    // releases would otherwise take the other way, or light keys nothing plays).
+    std::function<void()> thruSwitched;
 };
 
 // Options › Thru Without Delay: while it is on and both devices are JACK ports of the program,

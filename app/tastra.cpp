@@ -253,6 +253,10 @@ void TTastra2::CreateParts() {
     directThru.midiThru = [this] { return m_midiThru; };
     directThru.send = [this](uint8_t s, uint8_t d1, uint8_t d2) { MidiOut().SendShort(s, d1, d2); };
     directThru.statusText = [this](const QString& t) { SetStatusText(t); };
+    directThru.thruSwitched = [this] {
+        m_player.ReleaseThruNotes();
+        Keyboard1->ClearThruDisplay();
+    };
     m_directThru = std::make_unique<TDirectThruLink>(std::move(directThru));
 
     TRecordHost record;
