@@ -250,6 +250,7 @@ TEST(DirectThruServer, StoppingServerLeavesNothingHeldAndTheOptionReturnsWithThe
     store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiIn, source);
     store.WriteString(MidiMenuSettings::kSection, MidiMenuSettings::kMidiOut, target);
     store.WriteBool("KeyboardForm", keys::kThruWithoutDelay, true);
+    store.WriteInteger("KeyboardForm", "Program", -1);
     auto outService = CreateSystemMidiOutService("TastraDirectGone");
     auto inService = CreateSystemMidiInService("TastraDirectGone");
     TTastraServices services;
@@ -261,8 +262,10 @@ TEST(DirectThruServer, StoppingServerLeavesNothingHeldAndTheOptionReturnsWithThe
     ASSERT_TRUE(w->DirectThru().Active());
     w->Keyboard1->SetChord(chNone);
     ASSERT_TRUE(Connected(*tx, source));
-    tx->SendAt(tx->Now() + 4 * tx->Period(), {0x90, 60, 100});
-    ASSERT_EQ(rx->WaitFor(1, 3000).size(), 1u);
+    // 100 ms ahead, as in SendNotes; the window thread runs meanwhile.
+    tx->SendAt(tx->Now() + 4800, {0x90, 60, 100});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !rx->Received().empty(); }, 3000));
+    ASSERT_EQ(rx->Received().size(), 1u);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->Player().ThruCount(60) > 0; }, 2000));
 
     server.Kill(SIGTERM);
@@ -275,8 +278,8 @@ TEST(DirectThruServer, StoppingServerLeavesNothingHeldAndTheOptionReturnsWithThe
             return w->MidiOut().IsClosed() && w->MidiIn().IsClosed();
         },
         6000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w->DirectThru().Active(); }, 2000));
     EXPECT_EQ(w->Player().ThruCount(60), 0);
-    EXPECT_FALSE(w->DirectThru().Active());
 
     ASSERT_TRUE(server.Restart()) << server.Error();
     tx = std::make_unique<TJackFrameClient>("tastra-direct-gone-src-" + pid);
@@ -286,7 +289,7 @@ TEST(DirectThruServer, StoppingServerLeavesNothingHeldAndTheOptionReturnsWithThe
         [&] {
             w->MidiOutMenu1->Refresh(false);
             w->MidiInMenu1->Refresh(false);
-            return w->DirectThru().Active();
+            return !w->MidiIn().IsClosed() && !w->MidiOut().IsClosed() && w->DirectThru().Active();
         },
         6000));
     ASSERT_TRUE(Connected(*tx, source));
