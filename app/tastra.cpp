@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/anywindowkeys.h"
+#include "app/directthrulink.h"
 #include "app/disableditem.h"
 #include "app/errform.h"
 #include "app/firstpaint.h"
@@ -130,15 +131,36 @@ void TTastra2::ConnectDeviceMenus() {
         };
     }
     MidiInMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
+        DirectThruBeforeClose();
         m_player.ReleaseThruNotes();
         Keyboard1->ClearThruDisplay();
     };
     MidiOutMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
+        DirectThruBeforeClose();
         m_player.ReleaseThruNotes();
         Keyboard1->ResetPlaying();
         Keyboard1->ClearThruDisplay();
     };
-    MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) { m_sender->DeviceOpened(); };
+    MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) {
+        m_sender->DeviceOpened();
+        if (m_directThru) m_directThru->Apply();
+    };
+    MidiInMenu1->OnAfterOpen = [this](TMidiMenuBase*) {
+        if (m_directThru) m_directThru->Apply();
+    };
+}
+
+void TTastra2::DirectThruBeforeClose() {
+    if (!m_directThru) return;
+    m_directThru->Release();
+    // Also called where the device stays open (a loop cut, a source gone): the ports are put in
+    // line again once the menu is done.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_closed) m_directThru->Apply();
+        },
+        Qt::QueuedConnection);
 }
 
 void TTastra2::CreateParts() {
@@ -224,6 +246,20 @@ void TTastra2::CreateParts() {
     anyWindow.statusText = [this](const QString& t) { SetStatusText(t); };
     anyWindow.statusPanelsChanged = [this] { FitStatusBar(); };
     m_anyWindow = std::make_unique<TAnyWindowKeys>(std::move(anyWindow));
+
+    TDirectThruHost directThru;
+    directThru.menu = FindMenu(QStringLiteral("Options1"));
+    directThru.input = &MidiIn();
+    directThru.output = &MidiOut();
+    directThru.player = &m_player;
+    directThru.midiThru = [this] { return m_midiThru; };
+    directThru.send = [this](uint8_t s, uint8_t d1, uint8_t d2) { MidiOut().SendShort(s, d1, d2); };
+    directThru.statusText = [this](const QString& t) { SetStatusText(t); };
+    directThru.thruSwitched = [this] {
+        m_player.ReleaseThruNotes();
+        Keyboard1->ClearThruDisplay();
+    };
+    m_directThru = std::make_unique<TDirectThruLink>(std::move(directThru));
 
     TRecordHost record;
     record.menuBar = menuBar();
@@ -328,6 +364,8 @@ void TTastra2::CreateMenus() {
     QAction* thru = item(options, "MidiThru1", tr("Midi &Thru"), {}, {}, [this] {
         m_midiThru = FindAction(QStringLiteral("MidiThru1"))->isChecked();
         // Without thru the note-offs of what it holds would no longer be passed on.
+        m_directThru->Publish();
+        if (!m_midiThru) m_directThru->Release();
         if (!m_midiThru) m_player.ReleaseThruNotes();
     });
     thru->setCheckable(true);
@@ -488,6 +526,7 @@ std::string TTastra2::ReleaseAndSave() {
     std::string kept = KeepRecording();
     // Notes that came in through thru and are still held by the outside source are released
     // too: after the window closes no release of theirs could reach the device any more.
+    m_directThru->Detach(false);
     m_player.ReleaseThruNotes();
     m_anyWindow->Shutdown();
     Keyboard1->ResetAll();

@@ -18,6 +18,7 @@
 
 class QLabel;
 class TAnyWindowKeys;
+class TDirectThruLink;
 class TChordEditForm;
 class TKeyLegends;
 class TImportExport;
@@ -104,6 +105,7 @@ public:
     TKnobPanel& Knobs() { return *m_knobs; }
     TJoystickRouter& Joysticks() { return *m_joysticks; }
     TAnyWindowKeys& AnyWindowKeys() { return *m_anyWindow; }
+    TDirectThruLink& DirectThru() { return *m_directThru; }
     TUserPrompts& Prompts() { return *m_prompts; }
     TSynthLink& Synth() { return *m_synth; }
     TRecordLink& Record() { return *m_record; }
@@ -211,6 +213,8 @@ private:
     void CreateMenus();
     void CreateParts();
     void ConnectDeviceMenus();
+    // What thru passes on in the JACK cycle ends before a device closes.
+    void DirectThruBeforeClose();
     void DeferredStartup();
     void RunStartupStep(const std::vector<std::function<void()>>& steps, size_t next);
     void StartupNotice();
@@ -269,6 +273,7 @@ private:
     std::unique_ptr<TJoystickRouter> m_joysticks;
     std::unique_ptr<TSynthLink> m_synth;
     std::unique_ptr<TAnyWindowKeys> m_anyWindow;
+    std::unique_ptr<TDirectThruLink> m_directThru;
     std::unique_ptr<TRecordLink> m_record;
 
     bool m_firstTime = true;

@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "app/directthrulink.h"
 #include "app/knobpanel.h"
 #include "app/outputsender.h"
 #include "app/recordlink.h"
@@ -62,6 +63,7 @@ void TTastra2::BPanicClick() {
     SetStatusText(texts::Shown(texts::kPanicFormat).arg(0));
     // A file playing would strike its next notes after the silence.
     m_record->StopPlaying();
+    m_directThru->Release();
     Keyboard1->ResetPlaying();
     Keyboard1->ClearThruDisplay();
     // A failing device ends Panic: it is reported once, like any failed send.

@@ -4,6 +4,7 @@
 #include <exception>
 #include <optional>
 
+#include "app/directthrulink.h"
 #include "app/knobpanel.h"
 #include "app/outputsender.h"
 #include "app/soundselection.h"
@@ -119,10 +120,15 @@ void TTastra2::MidiInput(TMidiInput* input) {
             velocity = 0;
         }
         const int kind = status & 0xF0;
-        if (m_midiThru) m_player.MidiThruInput(status, ev->Data1, true, velocity);
+        // Passed on in the server's cycle already: here it only lights the keys.
+        const bool passed = m_midiThru && m_directThru->PassedOn(ev->FrameTime);
+        if (passed)
+            m_player.ShowThruInput(status, ev->Data1, velocity);
+        else if (m_midiThru)
+            m_player.MidiThruInput(status, ev->Data1, true, velocity);
         if (kind != 0x90) {
             // Thru sent it already, and the send path showed it; without thru only show it.
-            if (!m_midiThru) ReflectMessage(status, ev->Data1, velocity);
+            if (!m_midiThru || passed) ReflectMessage(status, ev->Data1, velocity);
         } else if (!m_midiThru) {
             m_player.ShowIncomingNote(ev->Data1 & 127, velocity & 127, status & 15);
             ChordEditorNoteIn(ev->Data1 & 127, velocity & 127);

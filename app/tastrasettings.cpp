@@ -2,6 +2,7 @@
 #include <QMenu>
 
 #include "app/anywindowkeys.h"
+#include "app/directthrulink.h"
 #include "app/importexport.h"
 #include "app/joystickrouter.h"
 #include "app/knobpanel.h"
@@ -34,6 +35,7 @@ void TTastra2::LoadSettings(TSettingsStore& store) {
     m_anyWindow->LoadSettings(store, s);
     m_language =
         QString::fromStdString(store.ReadString(s, keys::kLanguage, m_language.toStdString()));
+    m_directThru->LoadSettings(store, s);
     for (QAction* a : FindMenu(QStringLiteral("Language1"))->actions())
         a->setChecked(a->data().toString() == m_language);
 }
@@ -63,6 +65,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     m_synth->SaveSettings(store);
     m_anyWindow->SaveSettings(store, s);
     store.WriteString(s, keys::kLanguage, m_language.toStdString());
+    m_directThru->SaveSettings(store, s);
 }
 
 void TTastra2::RefreshNumbers() {

@@ -319,6 +319,16 @@ void TNotePlayer::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageCh
     }
 }
 
+void TNotePlayer::ShowThruInput(uint8_t status, uint8_t data1, uint8_t data2) {
+    const int kind = status & 0xF0;
+    if (kind != 0x80 && kind != 0x90) return;
+    // Presses struck without a sender record nothing sent, so their releases send nothing either.
+    TSendShort send = std::move(OnSend);
+    OnSend = nullptr;
+    MidiThruInput(status, data1, true, data2);
+    OnSend = std::move(send);
+}
+
 void TNotePlayer::ShowIncomingNote(int note, int velocity, int channel) {
     const TGuard guard(m_mutex);
     note &= 127;

@@ -109,6 +109,12 @@ public:
     // An incoming note with thru off: only lights (or unlights) its key. `channel` is the
     // message's channel, remembered for the key's colour.
     void ShowIncomingNote(int note, int velocity, int channel = 0);
+    // An incoming message that was passed on already, elsewhere, as MidiThruInput would have
+    // (with the message's channel): its notes light and unlight the keys as thru's do, and
+    // nothing is sent.
+    void ShowThruInput(uint8_t status, uint8_t data1, uint8_t data2);
+    // The tones thru makes of an incoming note now, as offsets from it (0 first).
+    std::vector<int> ThruChordTones() const { return ChordTones(); }
     int LocalCount(int note) const;
     int ThruCount(int note) const;
     // The incoming channel whose note lights the key through thru or ShowIncomingNote (of

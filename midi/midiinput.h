@@ -122,6 +122,12 @@ public:
     // With DetectMidiLoop on: cuts the connections from the program's own outputs into the open
     // input, which would send every message round in a loop; the names of the ports cut off.
     std::vector<std::string> BreakLoops();
+    // Passing on within the MIDI system's cycle (see TMidiInService::InDirectThru); false while
+    // closed or where the device cannot.
+    bool CanDirectThru() { return m_handle != 0 && m_service.InCanDirectThru(m_handle); }
+    bool SetDirectThru(TDirectThru* thru, const std::string& target) {
+        return m_handle != 0 && m_service.InDirectThru(m_handle, thru, target);
+    }
 
     bool DetectMidiLoop() const { return m_detectMidiLoop; }
     void SetDetectMidiLoop(bool on) { m_detectMidiLoop = on; }

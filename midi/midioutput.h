@@ -67,6 +67,11 @@ public:
     void CheckDevicePresent();
     // The service's notice about the MIDI system as a whole, once; empty when there is none.
     std::string TakeSystemNotice() { return m_service.TakeSystemNotice(); }
+    // See TMidiOutService::OutThruInput; empty while closed.
+    bool CanTakeThru() { return m_handle != 0 && m_service.OutCanTakeThru(m_handle); }
+    std::string ThruInput(bool on) {
+        return m_handle != 0 ? m_service.OutThruInput(m_handle, on) : std::string();
+    }
 
     bool DetectMidiLoop() const { return m_detectMidiLoop; }
     void SetDetectMidiLoop(bool on) { m_detectMidiLoop = on; }

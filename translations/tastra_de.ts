@@ -2483,6 +2483,22 @@ Sie bleibt aufbewahrt.</translation>
         <translation>Das Programm wurde ohne Tastenabhörer gestartet.</translation>
     </message>
     <message>
+        <source>Thru &amp;Without Delay</source>
+        <translation>Thru &amp;ohne Verzögerung</translation>
+    </message>
+    <message>
+        <source>Pass incoming MIDI on within the same JACK cycle, at the frame it came at, with the chord and transposition</source>
+        <translation>Eingehendes MIDI im selben JACK-Zyklus am Frame seiner Ankunft weitergeben, mit Akkord und Transposition</translation>
+    </message>
+    <message>
+        <source>Thru without delay needs the MIDI input and output to be JACK ports of this program</source>
+        <translation>Thru ohne Verzögerung braucht als MIDI-Eingang und -Ausgang JACK-Ports dieses Programms</translation>
+    </message>
+    <message>
+        <source>Thru without delay could not be set up on the JACK ports</source>
+        <translation>Thru ohne Verzögerung ließ sich an den JACK-Ports nicht einrichten</translation>
+    </message>
+    <message>
         <source>Play From &amp;Any Window</source>
         <translation>Aus &amp;jedem Fenster spielen</translation>
     </message>

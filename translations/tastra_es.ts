@@ -2483,6 +2483,22 @@ Se sigue conservando.</translation>
         <translation>Este programa se inició sin escucha de teclas.</translation>
     </message>
     <message>
+        <source>Thru &amp;Without Delay</source>
+        <translation>Thru &amp;sin retardo</translation>
+    </message>
+    <message>
+        <source>Pass incoming MIDI on within the same JACK cycle, at the frame it came at, with the chord and transposition</source>
+        <translation>Pasar el MIDI entrante en el mismo ciclo de JACK, en la trama en que llegó, con el acorde y la transposición</translation>
+    </message>
+    <message>
+        <source>Thru without delay needs the MIDI input and output to be JACK ports of this program</source>
+        <translation>Thru sin retardo necesita que la entrada y la salida MIDI sean puertos JACK de este programa</translation>
+    </message>
+    <message>
+        <source>Thru without delay could not be set up on the JACK ports</source>
+        <translation>No se pudo preparar Thru sin retardo en los puertos JACK</translation>
+    </message>
+    <message>
         <source>Play From &amp;Any Window</source>
         <translation>Tocar desde &amp;cualquier ventana</translation>
     </message>

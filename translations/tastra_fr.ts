@@ -2483,6 +2483,22 @@ Il reste conservé.</translation>
         <translation>Ce programme a été lancé sans écoute des touches.</translation>
     </message>
     <message>
+        <source>Thru &amp;Without Delay</source>
+        <translation>Thru &amp;sans délai</translation>
+    </message>
+    <message>
+        <source>Pass incoming MIDI on within the same JACK cycle, at the frame it came at, with the chord and transposition</source>
+        <translation>Transmettre le MIDI entrant dans le même cycle JACK, à la trame de son arrivée, avec l'accord et la transposition</translation>
+    </message>
+    <message>
+        <source>Thru without delay needs the MIDI input and output to be JACK ports of this program</source>
+        <translation>Thru sans délai demande que l'entrée et la sortie MIDI soient des ports JACK de ce programme</translation>
+    </message>
+    <message>
+        <source>Thru without delay could not be set up on the JACK ports</source>
+        <translation>Thru sans délai n'a pas pu être mis en place sur les ports JACK</translation>
+    </message>
+    <message>
         <source>Play From &amp;Any Window</source>
         <translation>Jouer depuis &amp;n&apos;importe quelle fenêtre</translation>
     </message>

@@ -2483,6 +2483,22 @@ Resta conservato.</translation>
         <translation>Questo programma è stato avviato senza ascolto dei tasti.</translation>
     </message>
     <message>
+        <source>Thru &amp;Without Delay</source>
+        <translation>Thru &amp;senza ritardo</translation>
+    </message>
+    <message>
+        <source>Pass incoming MIDI on within the same JACK cycle, at the frame it came at, with the chord and transposition</source>
+        <translation>Passa il MIDI in arrivo nello stesso ciclo JACK, al frame in cui è arrivato, con l'accordo e la trasposizione</translation>
+    </message>
+    <message>
+        <source>Thru without delay needs the MIDI input and output to be JACK ports of this program</source>
+        <translation>Thru senza ritardo richiede che l'ingresso e l'uscita MIDI siano porte JACK di questo programma</translation>
+    </message>
+    <message>
+        <source>Thru without delay could not be set up on the JACK ports</source>
+        <translation>Non è stato possibile preparare Thru senza ritardo sulle porte JACK</translation>
+    </message>
+    <message>
         <source>Play From &amp;Any Window</source>
         <translation>Suona da &amp;qualsiasi finestra</translation>
     </message>

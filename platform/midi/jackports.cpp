@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/lib/translatedtext.h"
+#include "platform/midi/directthru.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ std::uint32_t Horizon(jack_client_t* client) { return 2 * jack_get_sample_rate(c
 std::unique_ptr<TJackPortClient> TJackPortClient::Open(const std::string& clientName,
                                                        const std::string& portName,
                                                        unsigned long flags,
-                                                       TJackProcessPort* served,
-                                                       std::string& error) {
+                                                       TJackProcessPort* served, std::string& error,
+                                                       const char* secondPort,
+                                                       unsigned long secondFlags) {
     SilenceJackLog();
     std::unique_ptr<TJackPortClient> made(new TJackPortClient);
     made->m_served = served;
@@ -40,7 +42,10 @@ std::unique_ptr<TJackPortClient> TJackPortClient::Open(const std::string& client
     }
     made->m_port =
         jack_port_register(made->m_client, portName.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0);
-    if (!made->m_port ||
+    if (made->m_port && secondPort)
+        made->m_second =
+            jack_port_register(made->m_client, secondPort, JACK_DEFAULT_MIDI_TYPE, secondFlags, 0);
+    if (!made->m_port || (secondPort && !made->m_second) ||
         jack_set_process_callback(made->m_client, &TJackPortClient::OnProcess, made.get()) != 0) {
         error = TranslatedText("MidiError",
                                QT_TRANSLATE_NOOP("MidiError", "the JACK port %1 could not be made"),
@@ -67,10 +72,21 @@ TJackPortClient::~TJackPortClient() {
 
 std::string TJackPortClient::PortName() const { return m_port ? jack_port_name(m_port) : ""; }
 
+std::vector<std::string> TJackPortClient::Connections(jack_port_t* port) const {
+    std::vector<std::string> names;
+    if (!port || !Alive()) return names;
+    const char** connected = jack_port_get_all_connections(m_client, port);
+    if (!connected) return names;
+    for (const char** c = connected; *c; ++c) names.emplace_back(*c);
+    jack_free(connected);
+    return names;
+}
+
 int TJackPortClient::OnProcess(std::uint32_t frames, void* self) {
     auto* me = static_cast<TJackPortClient*>(self);
-    me->m_served->Process(jack_port_get_buffer(me->m_port, frames), frames,
-                          jack_last_frame_time(me->m_client));
+    void* second = me->m_second ? jack_port_get_buffer(me->m_second, frames) : nullptr;
+    me->m_served->ProcessWith(jack_port_get_buffer(me->m_port, frames), second, frames,
+                              jack_last_frame_time(me->m_client));
     me->m_cycles.fetch_add(1, std::memory_order_acq_rel);
     return 0;
 }
@@ -81,14 +97,16 @@ void TJackPortClient::OnShutdown(void* self) {
 
 // ---- Output --------------------------------------------------------------------------------
 
-std::unique_ptr<TJackMidiOutPort> TJackMidiOutPort::Open(TJackMonitor& jack, std::string& error) {
+std::unique_ptr<TJackMidiOutPort> TJackMidiOutPort::Open(TJackMonitor& jack, std::string& error,
+                                                         bool thruInput) {
     if (!jack.Connected()) {
         error = NoServerText();
         return nullptr;
     }
     std::unique_ptr<TJackMidiOutPort> out(new TJackMidiOutPort);
-    out->m_client = TJackPortClient::Open(JackClientName(jack.BaseName(), "out"), "out",
-                                          JackPortIsOutput, out.get(), error);
+    out->m_client =
+        TJackPortClient::Open(JackClientName(jack.BaseName(), "out"), "out", JackPortIsOutput,
+                              out.get(), error, thruInput ? "thru" : nullptr, JackPortIsInput);
     if (!out->m_client) return nullptr;
     out->m_horizon.store(Horizon(out->m_client->Client()), std::memory_order_relaxed);
     return out;
@@ -130,8 +148,33 @@ bool TJackMidiOutPort::Send(const std::uint8_t* bytes, std::size_t size, bool st
     return false;
 }
 
+std::string TJackMidiOutPort::ThruInputName() const {
+    return m_client && m_client->Second() ? jack_port_name(m_client->Second()) : "";
+}
+
+std::vector<std::string> TJackMidiOutPort::Connections() const {
+    return m_client ? m_client->Connections(m_client->Port()) : std::vector<std::string>();
+}
+
 void TJackMidiOutPort::Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) {
+    ProcessWith(buffer, nullptr, frames, cycleStart);
+}
+
+void TJackMidiOutPort::ProcessWith(void* buffer, void* thru, std::uint32_t frames,
+                                   std::uint32_t cycleStart) {
     jack_midi_clear_buffer(buffer);
+    // What came in on "thru" this cycle goes out at its own frames, merged in frame order with
+    // the queue's messages (events in a buffer must not go back in time).
+    const jack_nframes_t thruCount = thru ? jack_midi_get_event_count(thru) : 0;
+    jack_nframes_t next = 0;
+    const auto passThru = [&](std::uint32_t upTo) {
+        for (; next < thruCount; ++next) {
+            jack_midi_event_t event;
+            if (jack_midi_event_get(&event, thru, next) != 0) continue;
+            if (event.time > upTo) return;
+            jack_midi_event_write(buffer, event.time, event.buffer, event.size);
+        }
+    };
     const std::uint32_t horizon = m_horizon.load(std::memory_order_relaxed);
     std::uint32_t earliest = 0;
     while (const TJackOutEvent* event = m_queue.Peek()) {
@@ -141,11 +184,13 @@ void TJackMidiOutPort::Process(void* buffer, std::uint32_t frames, std::uint32_t
             DueOffset(event->Stamp, frames, cycleStart, frames, earliest, horizon);
         if (offset < 0) break;  // due later; those behind it wait with it
         const auto at = static_cast<jack_nframes_t>(std::min<std::int64_t>(offset, frames - 1));
+        passThru(at);
         // A full buffer keeps the rest for the next cycle.
         if (jack_midi_event_write(buffer, at, event->Bytes, event->Size) != 0) break;
         earliest = at;
         m_queue.Drop();
     }
+    passThru(frames);
 }
 
 // ---- Input ---------------------------------------------------------------------------------
@@ -170,7 +215,7 @@ TJackMidiInPort::TJackMidiInPort(TDeliver deliver)
 }
 
 std::unique_ptr<TJackMidiInPort> TJackMidiInPort::Open(TJackMonitor& jack, TDeliver deliver,
-                                                       std::string& error) {
+                                                       std::string& error, TDirectThru* thru) {
     if (!jack.Connected()) {
         error = NoServerText();
         return nullptr;
@@ -182,8 +227,10 @@ std::unique_ptr<TJackMidiInPort> TJackMidiInPort::Open(TJackMonitor& jack, TDeli
                                std::string("in"));
         return nullptr;
     }
-    in->m_client = TJackPortClient::Open(JackClientName(jack.BaseName(), "in"), "in",
-                                         JackPortIsInput, in.get(), error);
+    in->m_thru = thru;
+    in->m_client =
+        TJackPortClient::Open(JackClientName(jack.BaseName(), "in"), "in", JackPortIsInput,
+                              in.get(), error, thru ? "thru" : nullptr, JackPortIsOutput);
     if (!in->m_client) return nullptr;
     return in;
 }
@@ -204,6 +251,17 @@ bool TJackMidiInPort::ConnectFrom(const std::string& source) {
     return Alive() && jack_connect(m_client->Client(), source.c_str(), Name().c_str()) == 0;
 }
 
+std::vector<std::string> TJackMidiInPort::Sources() const {
+    return m_client ? m_client->Connections(m_client->Port()) : std::vector<std::string>();
+}
+
+bool TJackMidiInPort::ConnectThruTo(const std::string& target) {
+    if (!Alive() || !m_client->Second()) return false;
+    if (jack_port_connected_to(m_client->Second(), target.c_str())) return true;
+    return jack_connect(m_client->Client(), jack_port_name(m_client->Second()), target.c_str()) ==
+           0;
+}
+
 std::vector<std::string> TJackMidiInPort::CutConnections(
     const std::function<bool(const std::string&)>& cut) {
     std::vector<std::string> removed;
@@ -217,6 +275,24 @@ std::vector<std::string> TJackMidiInPort::CutConnections(
             removed.emplace_back(*s);
     jack_free(sources);
     return removed;
+}
+
+void TJackMidiInPort::ProcessWith(void* buffer, void* thru, std::uint32_t frames,
+                                  std::uint32_t cycleStart) {
+    if (thru && m_thru) {
+        jack_midi_clear_buffer(thru);
+        const auto write = [thru](std::uint32_t at, const std::uint8_t* bytes, std::size_t size) {
+            jack_midi_event_write(thru, at, bytes, size);
+        };
+        m_thru->BeginCycle(write);
+        const jack_nframes_t count = jack_midi_get_event_count(buffer);
+        for (jack_nframes_t i = 0; i < count; ++i) {
+            jack_midi_event_t event;
+            if (jack_midi_event_get(&event, buffer, i) == 0)
+                m_thru->Pass(event.time, event.buffer, event.size, write);
+        }
+    }
+    Process(buffer, frames, cycleStart);
 }
 
 void TJackMidiInPort::Process(void* buffer, std::uint32_t, std::uint32_t cycleStart) {

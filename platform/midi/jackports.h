@@ -20,6 +20,8 @@
 
 #include "platform/midi/jackmonitor.h"
 
+class TDirectThru;
+
 // A queue from one thread to one other with slots made once: neither side waits or allocates.
 template <class T, std::size_t N>
 class TSpscRing {
@@ -76,24 +78,35 @@ class TJackProcessPort {
 public:
     virtual ~TJackProcessPort() = default;
     virtual void Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) = 0;
+    // For a client with a second port: `second` is that port's buffer for the cycle.
+    virtual void ProcessWith(void* buffer, void* second, std::uint32_t frames,
+                             std::uint32_t cycleStart) {
+        static_cast<void>(second);
+        Process(buffer, frames, cycleStart);
+    }
 };
 
-// A JACK client with one MIDI port, serving `served` in every cycle. The port is registered
-// before the client is activated and never removed from it.
+// A JACK client with one MIDI port (or two), serving `served` in every cycle. The ports are
+// registered before the client is activated and never removed from it.
 class TJackPortClient {
 public:
     // Null with `error` set when there is no server or the client or its port cannot be made.
     static std::unique_ptr<TJackPortClient> Open(const std::string& clientName,
                                                  const std::string& portName, unsigned long flags,
-                                                 TJackProcessPort* served, std::string& error);
+                                                 TJackProcessPort* served, std::string& error,
+                                                 const char* secondPort = nullptr,
+                                                 unsigned long secondFlags = 0);
     // Closes the client; when it returns, the process thread runs no more for it. The client
     // of a server that went away is let go of unclosed (AbandonJackClient).
     ~TJackPortClient();
 
     struct _jack_client* Client() const { return m_client; }
     struct _jack_port* Port() const { return m_port; }
+    struct _jack_port* Second() const { return m_second; }
     // Full port name, "client:port".
     std::string PortName() const;
+    // Full names of the ports `port` is connected to.
+    std::vector<std::string> Connections(struct _jack_port* port) const;
     // False once the server has gone.
     bool Alive() const { return !m_shutDown.load(std::memory_order_acquire); }
     // Counts the server's cycles since the client was activated.
@@ -106,6 +119,7 @@ private:
 
     struct _jack_client* m_client = nullptr;
     struct _jack_port* m_port = nullptr;
+    struct _jack_port* m_second = nullptr;
     TJackProcessPort* m_served = nullptr;
     std::atomic<bool> m_shutDown{false};
     std::atomic<unsigned> m_cycles{0};
@@ -122,8 +136,11 @@ struct TJackOutEvent {
 class TJackMidiOutPort : public TJackProcessPort {
 public:
     // Makes the port "out" on a client "<base> out" of the monitor's server; null with `error`
-    // set when it cannot be made.
-    static std::unique_ptr<TJackMidiOutPort> Open(TJackMonitor& jack, std::string& error);
+    // set when it cannot be made. With `thruInput` the client also gets an input "thru" whose
+    // messages leave through "out" in the same cycle at the frame they came at (the server runs
+    // a client that feeds it before this one in every cycle).
+    static std::unique_ptr<TJackMidiOutPort> Open(TJackMonitor& jack, std::string& error,
+                                                  bool thruInput = false);
     ~TJackMidiOutPort() override;
 
     // Connects to another program's input port; false when the server refuses.
@@ -133,8 +150,14 @@ public:
     bool Send(const std::uint8_t* bytes, std::size_t size, bool stamped, std::uint32_t stamp);
     // False once the server the port was made on has gone.
     bool Alive() const { return m_client && m_client->Alive(); }
+    // Full name of the input "thru"; empty when the port has none.
+    std::string ThruInputName() const;
+    // Full names of the ports "out" is connected to.
+    std::vector<std::string> Connections() const;
 
     void Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) override;
+    void ProcessWith(void* buffer, void* thru, std::uint32_t frames,
+                     std::uint32_t cycleStart) override;
 
 private:
     TJackMidiOutPort() = default;
@@ -154,15 +177,23 @@ public:
     using TDeliver =
         std::function<void(std::uint32_t frame, const std::uint8_t* data, std::size_t size)>;
 
-    // Makes the port "in" on a client "<base> in" of the monitor's server.
+    // Makes the port "in" on a client "<base> in" of the monitor's server. With `thru` the
+    // client also gets an output "thru" that passes what comes in through `thru` in the same
+    // cycle; what arrives is delivered all the same.
     static std::unique_ptr<TJackMidiInPort> Open(TJackMonitor& jack, TDeliver deliver,
-                                                 std::string& error);
+                                                 std::string& error, TDirectThru* thru = nullptr);
     // When it returns, `deliver` runs no more.
     ~TJackMidiInPort() override;
 
     // Full name, "client:port".
     std::string Name() const;
     bool ConnectFrom(const std::string& source);
+    // Full names of the ports connected into this one.
+    std::vector<std::string> Sources() const;
+    // The engine passing what comes in through "thru", or null.
+    TDirectThru* Thru() const { return m_thru; }
+    // Connects "thru" to `target` unless it is already; false when it cannot be.
+    bool ConnectThruTo(const std::string& target);
     // Removes every connection into this port from a port whose full name `cut` chooses; the
     // names of those ports.
     std::vector<std::string> CutConnections(const std::function<bool(const std::string&)>& cut);
@@ -171,6 +202,8 @@ public:
     std::uint64_t Dropped() const { return m_dropped.load(std::memory_order_relaxed); }
 
     void Process(void* buffer, std::uint32_t frames, std::uint32_t cycleStart) override;
+    void ProcessWith(void* buffer, void* thru, std::uint32_t frames,
+                     std::uint32_t cycleStart) override;
 
 private:
     explicit TJackMidiInPort(TDeliver deliver);
@@ -178,6 +211,7 @@ private:
 
     std::unique_ptr<TJackPortClient> m_client;
     TDeliver m_deliver;
+    TDirectThru* m_thru = nullptr;
     std::atomic<std::uint64_t> m_dropped{0};
     std::atomic<bool> m_stop{false};
     // The ring from the process thread to the reader, and the reader's wake-up.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class TDirectThru;
 // Result codes of the MIDI service. 0 is success; the numbers of the common errors follow the
 // multimedia convention so that stored or logged codes keep their meaning. Backends may add
 // their own codes from kMidiErrBackendBase on; ErrorText() describes every code it returns.
@@ -83,6 +84,19 @@ public:
         static_cast<void>(listener);
     }
     virtual void RemoveChangeListener(const void* key) { static_cast<void>(key); }
+    // Whether the open device can take messages passed on within the MIDI system's cycle
+    // (OutThruInput): a JACK port of the program's.
+    virtual bool OutCanTakeThru(MidiHandle handle) {
+        static_cast<void>(handle);
+        return false;
+    }
+    // Gives the open device's port a thru input (or takes it away), keeping its connections; the
+    // full name of that input, empty when it has none.
+    virtual std::string OutThruInput(MidiHandle handle, bool on) {
+        static_cast<void>(handle);
+        static_cast<void>(on);
+        return std::string();
+    }
 };
 
 // ---- Input ----------------------------------------------------------------------------------
@@ -176,4 +190,20 @@ public:
         static_cast<void>(listener);
     }
     virtual void RemoveChangeListener(const void* key) { static_cast<void>(key); }
+    // Whether what the open device receives can be passed on within the MIDI system's cycle
+    // (InDirectThru): a JACK port of the program's.
+    virtual bool InCanDirectThru(MidiHandle handle) {
+        static_cast<void>(handle);
+        return false;
+    }
+    // With `thru`, the open device's port also passes what comes in through it, in the same
+    // cycle, to `target` (an output's thru input); null takes that away. Its connections are kept;
+    // messages still arrive through the callback. The engine must outlive the port's use of it.
+    // False when it cannot be done (and for null: when nothing was set).
+    virtual bool InDirectThru(MidiHandle handle, TDirectThru* thru, const std::string& target) {
+        static_cast<void>(handle);
+        static_cast<void>(thru);
+        static_cast<void>(target);
+        return false;
+    }
 };

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <map>
@@ -33,6 +34,11 @@ struct TOpenIn {
     std::chrono::steady_clock::time_point Origin;
     std::vector<std::unique_ptr<TJackMidiInPort>> JackIns;
     std::vector<std::unique_ptr<TRtIn>> AlsaIns;
+    // Set once its JACK port was made again (to pass thru or to stop): the end of the old
+    // port's connections is told later, so a connection counts as lost only when one of these
+    // sources, as last seen, is no longer connected.
+    bool Reopened = false;
+    std::vector<std::string> KnownSources;
 
     static void OnMessage(double, std::vector<unsigned char>* message, void* self) {
         static_cast<TOpenIn*>(self)->Receive(message->data(), message->size(), TMidiFrameTime());
@@ -85,7 +91,44 @@ public:
         if (!dev || dev->Kind == pkAlsa) return false;
         // A port feeding ours went away: the source itself (also when it came back at once under
         // its old name) or another program's port connected to the own port.
-        return LostConnectionInto(*dev);
+        const bool lost = LostConnectionInto(*dev);
+        if (!dev->Reopened || dev->JackIns.empty()) return lost;
+        const std::vector<std::string> now = dev->JackIns.front()->Sources();
+        bool gone = false;
+        for (const auto& source : dev->KnownSources)
+            gone = gone || std::find(now.begin(), now.end(), source) == now.end();
+        dev->KnownSources = now;
+        return lost && gone;
+    }
+
+    bool InCanDirectThru(MidiHandle handle) override {
+        TOpenIn* dev = Find(handle);
+        return dev && dev->JackIns.size() == 1 && dev->JackIns.front()->Alive();
+    }
+
+    bool InDirectThru(MidiHandle handle, TDirectThru* thru, const std::string& target) override {
+        TOpenIn* dev = Find(handle);
+        if (!dev || dev->JackIns.size() != 1) return false;
+        std::unique_ptr<TJackMidiInPort>& port = dev->JackIns.front();
+        if (port->Thru() != thru) {
+            if (!port->Alive()) return false;
+            // The port is made again with or without its second one: ports are never added to
+            // or removed from an active client.
+            const std::vector<std::string> sources = port->Sources();
+            port.reset();
+            std::string error;
+            port = TJackMidiInPort::Open(m_jack, Deliver(*dev), error, thru);
+            if (!port && thru) port = TJackMidiInPort::Open(m_jack, Deliver(*dev), error);
+            if (!port) {
+                dev->JackIns.clear();
+                return false;
+            }
+            for (const auto& source : sources) port->ConnectFrom(source);
+            dev->Reopened = true;
+            dev->KnownSources = sources;
+            if (port->Thru() != thru) return false;
+        }
+        return thru ? port->ConnectThruTo(target) : true;
     }
 
     std::uint64_t InDropped(MidiHandle handle) override {

@@ -198,6 +198,34 @@ public:
         return kMidiOk;
     }
 
+    bool OutCanTakeThru(MidiHandle handle) override {
+        TOpenDevice* dev = Find(handle);
+        return dev && dev->Kind != pkSynth && dev->JackOuts.size() == 1 &&
+               dev->JackOuts.front()->Alive();
+    }
+
+    std::string OutThruInput(MidiHandle handle, bool on) override {
+        TOpenDevice* dev = Find(handle);
+        if (!dev || dev->JackOuts.size() != 1) return std::string();
+        std::unique_ptr<TJackMidiOutPort>& port = dev->JackOuts.front();
+        if (port->ThruInputName().empty() == on) {
+            if (!port->Alive()) return std::string();
+            // Made again with or without its thru input (see TJackMidiOutPort::Open): what it
+            // still has to send leaves first, and its connections are made again.
+            const std::vector<std::string> targets = port->Connections();
+            port.reset();
+            std::string error;
+            port = TJackMidiOutPort::Open(m_jack, error, on);
+            if (!port && on) port = TJackMidiOutPort::Open(m_jack, error);
+            if (!port) {
+                dev->JackOuts.clear();
+                return std::string();
+            }
+            for (const auto& target : targets) port->Connect(target);
+        }
+        return port->ThruInputName();
+    }
+
     bool OutErrorText(MidiResult code, std::string& text) override {
         const TServiceGuard guard(m_serviceLock);
         if (code == kMidiErrQueueFull) {
@@ -263,7 +291,8 @@ private:
     bool Present(TOpenDevice& dev) {
         if (dev.Kind == pkJack)
             return dev.Presence.Present(m_jack.PortChanges(), [&] {
-                return dev.JackOuts.front()->Alive() && m_jack.PortExists(dev.Port);
+                return !dev.JackOuts.empty() && dev.JackOuts.front()->Alive() &&
+                       m_jack.PortExists(dev.Port);
             });
         if (dev.Kind == pkAlsa)
             return dev.Presence.Present(m_alsa.Changes(), [&] {

@@ -63,9 +63,9 @@ TEST_F(AnyWindow, OffAtFirstStartStoredAfterEveryOtherValueAndKeptWhereItCannotW
     Stop();
     EXPECT_FALSE(keys.Listening());
     const std::vector<std::string> names = store.ReadSection("KeyboardForm");
-    ASSERT_GE(names.size(), 2u);
-    // Only the language, added later, is stored after it.
-    EXPECT_EQ(names[names.size() - 2], "PlayFromAnyWindow");
+    ASSERT_GE(names.size(), 3u);
+    // Only the language and thru without delay, added later, are stored after it.
+    EXPECT_EQ(names[names.size() - 3], "PlayFromAnyWindow");
     EXPECT_TRUE(store.ReadBool("KeyboardForm", "PlayFromAnyWindow", false));
 
     Start();

@@ -128,7 +128,7 @@ TEST_F(MainWindowControls, ValuesAreWrittenInTheirStoredOrder) {
         "PatchScript", "PatchMode", "CustomChord", "Knob Preset", "DontShowExSettings",
         "DontShowExKnobPresets", "DontShowExKnobSnapshots", "DontShowExChords",
         "DontShowImSettings", "ImKnobPresetsOverwrite", "DontShowImKnobSnapshots",
-        "ImChordsOverwrite", "PlayFromAnyWindow", "Language"};
+        "ImChordsOverwrite", "PlayFromAnyWindow", "Language", "ThruWithoutDelay"};
     EXPECT_EQ(names, stored);
 }
 
