@@ -188,6 +188,11 @@ void TNotePlayer::SetLeftRightController(int v) {
 // ---------------------------------------------------------------------------------------------
 // Notes
 
+std::vector<int> TNotePlayer::ThruChordTones() const {
+    const TGuard guard(m_mutex);
+    return ChordTones();
+}
+
 std::vector<int> TNotePlayer::ChordTones() const {
     std::vector<int> offsets{0};
     for (int o : ChordOffsets(m_chord, m_customChord)) offsets.push_back(o);
@@ -322,6 +327,7 @@ void TNotePlayer::MidiThruInput(uint8_t status, uint8_t data1, bool useMessageCh
 void TNotePlayer::ShowThruInput(uint8_t status, uint8_t data1, uint8_t data2) {
     const int kind = status & 0xF0;
     if (kind != 0x80 && kind != 0x90) return;
+    const TGuard guard(m_mutex);
     // Presses struck without a sender record nothing sent, so their releases send nothing either.
     TSendShort send = std::move(OnSend);
     OnSend = nullptr;

@@ -114,7 +114,7 @@ public:
     // nothing is sent.
     void ShowThruInput(uint8_t status, uint8_t data1, uint8_t data2);
     // The tones thru makes of an incoming note now, as offsets from it (0 first).
-    std::vector<int> ThruChordTones() const { return ChordTones(); }
+    std::vector<int> ThruChordTones() const;
     int LocalCount(int note) const;
     int ThruCount(int note) const;
     // The incoming channel whose note lights the key through thru or ShowIncomingNote (of
