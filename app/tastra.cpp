@@ -131,19 +131,19 @@ void TTastra2::ConnectDeviceMenus() {
     }
     MidiInMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
         m_player.ReleaseThruNotes();
-        Keyboard1->ClearThruDisplay();
+        Keyboard1->Player().ClearThruDisplay();
     };
     MidiOutMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
         m_player.ReleaseThruNotes();
-        Keyboard1->ResetPlaying();
-        Keyboard1->ClearThruDisplay();
+        Keyboard1->Player().ResetPlaying();
+        Keyboard1->Player().ClearThruDisplay();
     };
     MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) { m_sender->DeviceOpened(); };
 }
 
 void TTastra2::CreateParts() {
     const auto show = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
-    const auto channel = [this] { return Keyboard1->Channel(); };
+    const auto channel = [this] { return Keyboard1->Player().Channel(); };
     TSoundHost sound;
     sound.window = this;
     sound.area = ClientArea();
@@ -315,9 +315,9 @@ void TTastra2::CreateMenus() {
     QMenu* options = bar->addMenu(tr("Op&tions"));
     options->setObjectName(QStringLiteral("Options1"));
     item(options, "OctaveDown1", tr("Octave Down"), QKeySequence(Qt::Key_F3),
-         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->OctaveDown(); });
+         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->Player().OctaveDown(); });
     item(options, "OctaveUp1", tr("Octave Up"), QKeySequence(Qt::Key_F4),
-         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->OctaveUp(); });
+         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->Player().OctaveUp(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
     QAction* onTop = item(options, "StayonTop1", tr("Stay &on Top"), {}, {}, [this] {
         SetStayOnTop(!m_stayOnTop);
@@ -354,7 +354,7 @@ void TTastra2::About2Click() {
 }
 
 void TTastra2::Keyboard1OctaveChange() {
-    m_status->SetPanelText(3, texts::Shown(texts::kOctaveFormat).arg(Keyboard1->KeyOctave() - 2));
+    m_status->SetPanelText(3, texts::Shown(texts::kOctaveFormat).arg(Keyboard1->Player().KeyOctave() - 2));
 }
 
 void TTastra2::SetStatusText(const QString& text) {
@@ -459,9 +459,9 @@ void TTastra2::StartupNotice() {
 }
 
 void TTastra2::RemindTranspose() {
-    if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0)
+    if (!m_dontRemindTranspose && Keyboard1->Player().Transpose() != 0)
         m_dontRemindTranspose =
-            m_prompts->Reminder(texts::Shown(texts::kTransposeReminder).arg(Keyboard1->Transpose()),
+            m_prompts->Reminder(texts::Shown(texts::kTransposeReminder).arg(Keyboard1->Player().Transpose()),
                                 m_dontRemindTranspose);
 }
 
@@ -490,7 +490,7 @@ std::string TTastra2::ReleaseAndSave() {
     // too: after the window closes no release of theirs could reach the device any more.
     m_player.ReleaseThruNotes();
     m_anyWindow->Shutdown();
-    Keyboard1->ResetAll();
+    Keyboard1->Player().ResetAll();
     // Under a session manager only the session's save command saves: a signal it sends to end
     // the program releases the notes and leaves the session's files as they were saved.
     const std::string settings = m_saveOnClose ? StoreSettings() : std::string();
