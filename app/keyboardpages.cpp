@@ -283,7 +283,7 @@ void TKeysPage::BEditMapClick() {
         map = KeyMapOfTable(m_keyboard->Player().ScanMap(), tr("My key map"));
     TKeyMapEditorHost host;
     host.legends = m_keyboard->KeyLegends();
-    host.keyOctave = m_keyboard->KeyOctave();
+    host.keyOctave = m_keyboard->Player().KeyOctave();
     host.chooseSaveFile = ChooseSaveFile;
     host.saveFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                       QStringLiteral("/%1/Tastra/Key maps").arg(QString::fromLatin1(kCompanyKey));
@@ -362,7 +362,7 @@ void TTouchGroup::Load(const TKeyboard& keyboard) {
     SBVelocityMax->setValue(keyboard.VelocityMax());
     CBMultiTouch->setChecked(keyboard.MultiTouch());
     CBTouchPressure->setChecked(keyboard.TouchPressure());
-    CBKeyPressure->setCurrentIndex(keyboard.KeyPressure());
+    CBKeyPressure->setCurrentIndex(keyboard.Player().KeyPressure());
     Enable();
 }
 
@@ -371,5 +371,5 @@ void TTouchGroup::Apply(TKeyboard& keyboard) const {
     keyboard.SetVelocityRange(SBVelocityMin->value(), SBVelocityMax->value());
     keyboard.SetMultiTouch(CBMultiTouch->isChecked());
     keyboard.SetTouchPressure(CBTouchPressure->isChecked());
-    keyboard.SetKeyPressure(CBKeyPressure->currentIndex());
+    keyboard.Player().SetKeyPressure(CBKeyPressure->currentIndex());
 }

@@ -113,7 +113,7 @@ void TSessionLink::ShowGui(bool show) {
         return;
     }
     // Nothing played here may go on sounding where no window can release it; thru goes on.
-    m_window->Keyboard1->ResetPlaying();
+    m_window->Keyboard1->Player().ResetPlaying();
     for (QWidget* w : m_window->findChildren<QWidget*>()) {
         if (w->isWindow() && w->isVisible()) {
             m_hiddenTools << w;

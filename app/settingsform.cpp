@@ -420,10 +420,10 @@ void TSettings::showEvent(QShowEvent* event) {
     m_joyTable = m_owner.Joysticks().Table();
     CBJoyActionChange();
 
-    SelectIndex(CBUpDown, ControllerListIndex(kb.UpDownController()));
-    SelectIndex(CBLeftRight, ControllerListIndex(kb.LeftRightController()));
-    VKUpper->SetKey(kb.UpperCScanCode());
-    VKLower->SetKey(kb.LowerCScanCode());
+    SelectIndex(CBUpDown, ControllerListIndex(kb.Player().UpDownController()));
+    SelectIndex(CBLeftRight, ControllerListIndex(kb.Player().LeftRightController()));
+    VKUpper->SetKey(kb.Player().UpperCScanCode());
+    VKLower->SetKey(kb.Player().LowerCScanCode());
     SelectIndex(CBMW, std::clamp(m_owner.ModulationController(), 0, 127));
     SelectIndex(CBMouseWheel, ControllerListIndex(m_owner.WheelController()));
     TBMouseWheelSensitivity->setValue(m_owner.WheelSensitivity());
@@ -440,10 +440,10 @@ void TSettings::showEvent(QShowEvent* event) {
             break;
     }
     bool louder = false;
-    const int percent = ShiftPercent(kb.VelocityShiftFactor(), louder);
+    const int percent = ShiftPercent(kb.Player().VelocityShiftFactor(), louder);
     (louder ? RBShiftVelLouder : RBShiftVelQuieter)->setChecked(true);
     UDShiftVel->SetPosition(percent);
-    UDVelocity->SetPosition(kb.Velocity());
+    UDVelocity->SetPosition(kb.Player().Velocity());
     GBTouch->Load(kb);
 
     LabelsTab->Load(kb);
@@ -470,10 +470,10 @@ void TSettings::BApplyClick() {
     CommitNumberField(EVelocity, UDVelocity);
     CommitNumberField(EShiftVel, UDShiftVel);
     TKeyboard& kb = *m_owner.Keyboard1;
-    kb.SetUpDownController(ControllerListValue(CBUpDown->currentIndex()));
-    kb.SetLeftRightController(ControllerListValue(CBLeftRight->currentIndex()));
-    if (VKUpper->KeyScanCode() >= 0) kb.SetUpperCScanCode(VKUpper->KeyScanCode());
-    if (VKLower->KeyScanCode() >= 0) kb.SetLowerCScanCode(VKLower->KeyScanCode());
+    kb.Player().SetUpDownController(ControllerListValue(CBUpDown->currentIndex()));
+    kb.Player().SetLeftRightController(ControllerListValue(CBLeftRight->currentIndex()));
+    if (VKUpper->KeyScanCode() >= 0) kb.Player().SetUpperCScanCode(VKUpper->KeyScanCode());
+    if (VKLower->KeyScanCode() >= 0) kb.Player().SetLowerCScanCode(VKLower->KeyScanCode());
 
     if (CBMW->currentIndex() >= 0) m_owner.SetModulationController(CBMW->currentIndex());
     m_owner.SetWheelController(ControllerListValue(CBMouseWheel->currentIndex()));
@@ -489,8 +489,8 @@ void TSettings::BApplyClick() {
         kb.SetLanguage(TLanguage::International);
     RememberImmediateState();
 
-    kb.SetVelocityShiftFactor(ShiftFactor(UDShiftVel->Position(), RBShiftVelLouder->isChecked()));
-    kb.SetVelocity(UDVelocity->Position());
+    kb.Player().SetVelocityShiftFactor(ShiftFactor(UDShiftVel->Position(), RBShiftVelLouder->isChecked()));
+    kb.Player().SetVelocity(UDVelocity->Position());
     GBTouch->Apply(kb);
     LabelsTab->Apply(kb);
     KeysTab->Apply(kb);

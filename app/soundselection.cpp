@@ -440,8 +440,8 @@ void TSoundSelection::SendProgram() {
     if (m_program < 0) return;
     // Every sounding note is released before the sound changes under it.
     TKeyboard* keyboard = m_host.keyboard;
-    keyboard->ClearThruDisplay();
-    keyboard->ResetPlaying();
+    keyboard->Player().ClearThruDisplay();
+    keyboard->Player().ResetPlaying();
     m_bankEdit->setEnabled(true);
     m_bankUpDown->setEnabled(true);
     if (m_bank >= 0) {
@@ -453,7 +453,7 @@ void TSoundSelection::SendProgram() {
         ShowBank();
     }
     for (const TPatchMessage& m :
-         ProgramMessages(keyboard->Channel(), m_program, m_bank, m_msbFirst))
+         ProgramMessages(keyboard->Player().Channel(), m_program, m_bank, m_msbFirst))
         m_host.send(m.status, m.data1, m.data2);
     // A note held in hold mode sounds again with the new program.
     keyboard->Player().RestrikeLatched();

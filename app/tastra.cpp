@@ -133,13 +133,13 @@ void TTastra2::ConnectDeviceMenus() {
     MidiInMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
         DirectThruBeforeClose();
         m_player.ReleaseThruNotes();
-        Keyboard1->ClearThruDisplay();
+        Keyboard1->Player().ClearThruDisplay();
     };
     MidiOutMenu1->OnBeforeClose = [this](TMidiMenuBase*) {
         DirectThruBeforeClose();
         m_player.ReleaseThruNotes();
-        Keyboard1->ResetPlaying();
-        Keyboard1->ClearThruDisplay();
+        Keyboard1->Player().ResetPlaying();
+        Keyboard1->Player().ClearThruDisplay();
     };
     MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) {
         m_sender->DeviceOpened();
@@ -165,7 +165,7 @@ void TTastra2::DirectThruBeforeClose() {
 
 void TTastra2::CreateParts() {
     const auto show = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
-    const auto channel = [this] { return Keyboard1->Channel(); };
+    const auto channel = [this] { return Keyboard1->Player().Channel(); };
     TSoundHost sound;
     sound.window = this;
     sound.area = ClientArea();
@@ -351,9 +351,9 @@ void TTastra2::CreateMenus() {
     QMenu* options = bar->addMenu(tr("Op&tions"));
     options->setObjectName(QStringLiteral("Options1"));
     item(options, "OctaveDown1", tr("Octave Down"), QKeySequence(Qt::Key_F3),
-         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->OctaveDown(); });
+         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->Player().OctaveDown(); });
     item(options, "OctaveUp1", tr("Octave Up"), QKeySequence(Qt::Key_F4),
-         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->OctaveUp(); });
+         texts::Shown(texts::kOctaveHint), [this] { Keyboard1->Player().OctaveUp(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
     QAction* onTop = item(options, "StayonTop1", tr("Stay &on Top"), {}, {}, [this] {
         SetStayOnTop(!m_stayOnTop);
@@ -392,7 +392,7 @@ void TTastra2::About2Click() {
 }
 
 void TTastra2::Keyboard1OctaveChange() {
-    m_status->SetPanelText(3, texts::Shown(texts::kOctaveFormat).arg(Keyboard1->KeyOctave() - 2));
+    m_status->SetPanelText(3, texts::Shown(texts::kOctaveFormat).arg(Keyboard1->Player().KeyOctave() - 2));
 }
 
 void TTastra2::SetStatusText(const QString& text) {
@@ -497,9 +497,9 @@ void TTastra2::StartupNotice() {
 }
 
 void TTastra2::RemindTranspose() {
-    if (!m_dontRemindTranspose && Keyboard1->Transpose() != 0)
+    if (!m_dontRemindTranspose && Keyboard1->Player().Transpose() != 0)
         m_dontRemindTranspose =
-            m_prompts->Reminder(texts::Shown(texts::kTransposeReminder).arg(Keyboard1->Transpose()),
+            m_prompts->Reminder(texts::Shown(texts::kTransposeReminder).arg(Keyboard1->Player().Transpose()),
                                 m_dontRemindTranspose);
 }
 
@@ -529,7 +529,7 @@ std::string TTastra2::ReleaseAndSave() {
     m_directThru->Detach(false);
     m_player.ReleaseThruNotes();
     m_anyWindow->Shutdown();
-    Keyboard1->ResetAll();
+    Keyboard1->Player().ResetAll();
     // Under a session manager only the session's save command saves: a signal it sends to end
     // the program releases the notes and leaves the session's files as they were saved.
     const std::string settings = m_saveOnClose ? StoreSettings() : std::string();

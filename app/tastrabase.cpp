@@ -127,8 +127,8 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     // Design-time values of the main window's keyboard.
     Keyboard1->SetKeyWidth(15);
     Keyboard1->SetShadowWidth(1);
-    Keyboard1->SetVelocity(100);
-    Keyboard1->SetVelocityShiftFactor(0.6);
+    Keyboard1->Player().SetVelocity(100);
+    Keyboard1->Player().SetVelocityShiftFactor(0.6);
     Keyboard1->SetImageSize(isSmall);
     Keyboard1->SetPaintStyle(psImage);
     Keyboard1->SetMarkNote(60);
@@ -148,7 +148,7 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     connect(EChannel, &QSpinBox::editingFinished, this, &TTastra::EChannelExit);
     connect(EChannel, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int v) {
         if (m_updatingControls) return;
-        if (v != Keyboard1->Channel()) Keyboard1->SetChannel(v);
+        if (v != Keyboard1->Player().Channel()) Keyboard1->Player().SetChannel(v);
         ShowChannel();
     });
     connect(TBKeyWidth, &QSlider::valueChanged, this, [this](int) { TBKeyWidthChange(); });
@@ -209,7 +209,7 @@ void TTastra::CreateStrips() {
 }
 
 void TTastra::SendPitchBend(int value) {
-    const TShortMessage m = PitchBendMessage(Keyboard1->Channel(), value);
+    const TShortMessage m = PitchBendMessage(Keyboard1->Player().Channel(), value);
     if (PutShort) PutShort(m.status, m.data1, m.data2);
 }
 
@@ -229,13 +229,13 @@ void TTastra::Keyboard1Note(uint8_t status, uint8_t data1, uint8_t data2) {
 }
 
 void TTastra::SendController(int controller, int value) {
-    const auto status = static_cast<uint8_t>(0xB0 + Keyboard1->Channel());
+    const auto status = static_cast<uint8_t>(0xB0 + Keyboard1->Player().Channel());
     const auto d1 = static_cast<uint8_t>(controller & 127);
     const auto d2 = static_cast<uint8_t>(value & 127);
     if (PutShort)
         PutShort(status, d1, d2);
     else
-        Keyboard1->ControllerFeedback(d1, d2);
+        Keyboard1->Player().ControllerFeedback(d1, d2);
 }
 
 int TTastra::KeyWidthFromBar(int position) {
@@ -301,7 +301,7 @@ void TTastra::UpdateControls() {
     } else {
         TBKeyWidth->setValue(BarFromKeyWidth(Keyboard1->KeyWidth()));
     }
-    const int chord = Keyboard1->Chord();
+    const int chord = Keyboard1->Player().Chord();
     if (chord != chCustom && chord >= 0 && chord < 8) CBChord->setCurrentIndex(chord);
     m_updatingControls = false;
     ShowChannel();
@@ -310,8 +310,8 @@ void TTastra::UpdateControls() {
 
 void TTastra::ShowChannel() {
     m_updatingControls = true;
-    if (EChannel->value() != Keyboard1->Channel()) EChannel->setValue(Keyboard1->Channel());
-    const QString text = EChannel->textFromValue(Keyboard1->Channel());
+    if (EChannel->value() != Keyboard1->Player().Channel()) EChannel->setValue(Keyboard1->Player().Channel());
+    const QString text = EChannel->textFromValue(Keyboard1->Player().Channel());
     if (EChannel->text() != text) EChannel->Edit()->setText(text);
     m_updatingControls = false;
 }
@@ -319,7 +319,7 @@ void TTastra::ShowChannel() {
 void TTastra::EChannelExit() {
     bool ok = false;
     const int v = EChannel->text().trimmed().toInt(&ok) - m_offsets.channel;
-    if (ok && v >= 0 && v <= 15) Keyboard1->SetChannel(v);
+    if (ok && v >= 0 && v <= 15) Keyboard1->Player().SetChannel(v);
     ShowChannel();
 }
 
@@ -327,7 +327,7 @@ void TTastra::RefreshNumbers() { ShowChannel(); }
 
 void TTastra::CBChordClick() {
     const int i = CBChord->currentIndex();
-    if (i >= 0 && i < 8) Keyboard1->SetChord(static_cast<TChord>(i));
+    if (i >= 0 && i < 8) Keyboard1->Player().SetChord(static_cast<TChord>(i));
 }
 
 int TTastra::MinWidth() const { return EChannel->geometry().right() + 1 + kMargin; }

@@ -14,16 +14,16 @@ void TTastra2::CBChordClick() {
     const int i = CBChord->currentIndex();
     if (i < 0) return;
     if (i < kBuiltinCount) {
-        Keyboard1->SetChord(static_cast<TChord>(i));
+        Keyboard1->Player().SetChord(static_cast<TChord>(i));
         return;
     }
     const int k = i - kBuiltinCount;
     if (k >= m_chordList.Count()) {
-        Keyboard1->SetChord(chNone);
+        Keyboard1->Player().SetChord(chNone);
         CBChord->setCurrentIndex(0);
         return;
     }
-    Keyboard1->SetCustomChord(m_chordList.Item(k).KeyboardOffsets(), true);
+    Keyboard1->Player().SetCustomChord(m_chordList.Item(k).KeyboardOffsets(), true);
     m_customChordIndex = k;
 }
 
@@ -72,16 +72,16 @@ int TTastra2::StoredCustomChordIndex(TSettingsStore& store) const {
 }
 
 void TTastra2::LoadCustomChord(TSettingsStore& store) {
-    if (Keyboard1->Chord() != chCustom) return;
+    if (Keyboard1->Player().Chord() != chCustom) return;
     int index = store.ReadInteger(RegKey().toStdString(), keys::kCustomChord, m_customChordIndex);
     if (index < 0 || index >= m_chordList.Count()) index = 0;
     const int item = kBuiltinCount + index;
     if (index < m_chordList.Count() && item < CBChord->count()) {
         CBChord->setCurrentIndex(item);
-        Keyboard1->SetCustomChord(m_chordList.Item(index).KeyboardOffsets(), true);
+        Keyboard1->Player().SetCustomChord(m_chordList.Item(index).KeyboardOffsets(), true);
         m_customChordIndex = index;
     } else {
-        Keyboard1->SetChord(chNone);
+        Keyboard1->Player().SetChord(chNone);
         CBChord->setCurrentIndex(0);
     }
 }

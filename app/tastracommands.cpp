@@ -64,8 +64,8 @@ void TTastra2::BPanicClick() {
     // A file playing would strike its next notes after the silence.
     m_record->StopPlaying();
     m_directThru->Release();
-    Keyboard1->ResetPlaying();
-    Keyboard1->ClearThruDisplay();
+    Keyboard1->Player().ResetPlaying();
+    Keyboard1->Player().ClearThruDisplay();
     // A failing device ends Panic: it is reported once, like any failed send.
     for (int c = 0; c < 16; ++c) {
         const auto noteOn = static_cast<uint8_t>(0x90 + c);

@@ -142,6 +142,6 @@ void TTastra2::MidiInput(TMidiInput* input) {
         SetStatusText(tr("Some incoming MIDI messages were lost: they came faster than they could "
                          "be taken."));
         m_player.ReleaseThruNotes();
-        Keyboard1->ClearThruDisplay();
+        Keyboard1->Player().ClearThruDisplay();
     }
 }

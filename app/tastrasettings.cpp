@@ -57,7 +57,7 @@ void TTastra2::SaveSettings(TSettingsStore& store) {
     store.WriteBool(s, keys::kStayOnTop, m_stayOnTop);
     store.WriteBool(s, keys::kDontRemindTranspose, m_dontRemindTranspose);
     m_sound->SavePatchScript(store, s);
-    if (Keyboard1->Chord() == chCustom)
+    if (Keyboard1->Player().Chord() == chCustom)
         store.WriteInteger(s, keys::kCustomChord, StoredCustomChordIndex(store));
     m_knobs->SaveSettings(store, s);
     m_impExp->SaveFlags(store);

@@ -58,7 +58,7 @@ void SingleKeyRepaint(benchmark::State& state, TPaintStyle style, bool labelled)
     bool down = false;
     for (auto _ : state) {
         down = !down;
-        kb.ShowIncomingNote(note, down ? 100 : 0, 3);
+        kb.Player().ShowIncomingNote(note, down ? 100 : 0, 3);
         kb.render(&target, QPoint(x, 0), key);
         benchmark::DoNotOptimize(target.bits());
     }

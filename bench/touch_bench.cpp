@@ -74,7 +74,7 @@ void TouchStrike(benchmark::State& state, bool height, int held) {
 void TouchPressure(benchmark::State& state) {
     TBench b;
     b.kb.SetMultiTouch(true);
-    b.kb.SetKeyPressure(kpPolyphonic);
+    b.kb.Player().SetKeyPressure(kpPolyphonic);
     const QPoint at = b.KeyCentre(1);
     Touch(b, {Point(b, 0, QEventPoint::Pressed, at)});
     int step = 0;

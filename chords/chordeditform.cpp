@@ -127,9 +127,9 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send, TKeyboar
     Keyboard->SetKeyWidth(10);
     Keyboard->SetBaseNote(10);
     Keyboard->SetMarkNote(kDefaultMark);
-    Keyboard->SetChord(chNone);
-    Keyboard->SetVelocity(100);
-    Keyboard->SetVelocityShiftFactor(0.5);
+    Keyboard->Player().SetChord(chNone);
+    Keyboard->Player().SetVelocity(100);
+    Keyboard->Player().SetVelocityShiftFactor(0.5);
     Keyboard->SetImageSize(isSmall);
     Keyboard->SetEnableSpecialMode(false);
     Keyboard->SetTabStop(false);
@@ -138,7 +138,7 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send, TKeyboar
     LayOut();
     if (mainKeyboard) {
         Keyboard->SetLanguage(mainKeyboard->Language());
-        Keyboard->SetChannel(mainKeyboard->Channel());
+        Keyboard->Player().SetChannel(mainKeyboard->Player().Channel());
     }
     m_player.OnSend = [this](uint8_t s, uint8_t d1, uint8_t d2) {
         if (m_send) m_send(s, d1, d2);
@@ -264,10 +264,10 @@ void TChordEditForm::LVChordsSelectItem() {
     const TChordEntry* entry = SelectedChord();
     if (entry) {
         ShowChordOnKeys(entry);
-        Keyboard->SetCustomChord(entry->KeyboardOffsets(), true);
+        Keyboard->Player().SetCustomChord(entry->KeyboardOffsets(), true);
     } else {
-        Keyboard->SetChord(chNone);
-        Keyboard->ResetAll();
+        Keyboard->Player().SetChord(chNone);
+        Keyboard->Player().ResetAll();
         Keyboard->SetMarkNote(kDefaultMark);
     }
 }
@@ -304,7 +304,7 @@ void TChordEditForm::BResetClick() {
     if (!entry) return;
     entry->Clear();
     // The keyboard would otherwise go on playing the tones just removed.
-    Keyboard->SetCustomChord(entry->KeyboardOffsets(), true);
+    Keyboard->Player().SetCustomChord(entry->KeyboardOffsets(), true);
     RefreshRow(item);
     ShowChordOnKeys(entry);
 }
@@ -336,7 +336,7 @@ void TChordEditForm::ChordEditorNoteIn(int note, int velocity) {
     TChordEntry* entry = SelectedChord();
     if (velocity <= 0 || !EditMode() || !entry) return;
     entry->ToggleNote(note);
-    Keyboard->SetCustomChord(entry->KeyboardOffsets(), true);
+    Keyboard->Player().SetCustomChord(entry->KeyboardOffsets(), true);
     ScheduleRefresh(true);
 }
 
@@ -362,7 +362,7 @@ void TChordEditForm::MouseToggle(int& note) {
     // A drag undoes the step of the key it leaves, so gliding tries tones out one at a time.
     if (m_lastToggled != -1) entry->ToggleNote(m_lastToggled);
     entry->ToggleNote(note);
-    Keyboard->SetCustomChord(entry->KeyboardOffsets(), true);
+    Keyboard->Player().SetCustomChord(entry->KeyboardOffsets(), true);
     m_lastToggled = note;
     // The whole chord sounds from its root, whichever tone was clicked.
     if (entry->Count() > 0) note = entry->Root();
@@ -370,7 +370,7 @@ void TChordEditForm::MouseToggle(int& note) {
 }
 
 void TChordEditForm::ShowChordOnKeys(const TChordEntry* entry) {
-    Keyboard->ClearThruDisplay();
+    Keyboard->Player().ClearThruDisplay();
     if (!entry) return;
     if (entry->IsEmpty()) {
         Keyboard->SetMarkNote(kDefaultMark);
@@ -380,7 +380,7 @@ void TChordEditForm::ShowChordOnKeys(const TChordEntry* entry) {
     Keyboard->SetMarkNote(root);
     for (int i = 0; i < entry->Count(); ++i) {
         const int n = root + entry->Offset(i);
-        if (n >= 0 && n <= 127) Keyboard->ShowIncomingNote(n, 1);
+        if (n >= 0 && n <= 127) Keyboard->Player().ShowIncomingNote(n, 1);
     }
 }
 
@@ -452,7 +452,7 @@ void TChordEditForm::closeEvent(QCloseEvent* event) {
         m_closed = true;
         SavePlacement();
         // A note latched on this window's keyboard would otherwise sound on after it is gone.
-        Keyboard->ResetAll();
+        Keyboard->Player().ResetAll();
     }
     event->accept();
 }

@@ -108,58 +108,13 @@ public:
     // velocity does not come from the height).
     bool TouchPressure() const { return m_touchPressure; }
     void SetTouchPressure(bool v) { m_touchPressure = v; }
-    // What a held key sends as it is pressed: from the finger's pressure where the screen
-    // reports it (and TouchPressure is on), else from moving up on the key, as the special
-    // mode's up/down controller does.
-    TKeyPressure KeyPressure() const { return m_player.KeyPressure(); }
-    void SetKeyPressure(int v) { m_player.SetKeyPressure(v); }
+    // What a held key sends as it is pressed (the player's KeyPressure) comes from the finger's
+    // pressure where the screen reports it (and TouchPressure is on), else from moving up on
+    // the key, as the special mode's up/down controller does.
 
     // A tab stop takes the focus when clicked and can be reached with Tab.
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void SetTabStop(bool v) { setFocusPolicy(v ? Qt::TabFocus : Qt::NoFocus); }
-
-    // The player's properties and operations under the keyboard's names.
-    TChord Chord() const { return m_player.Chord(); }
-    void SetChord(TChord v) { m_player.SetChord(v); }
-    void SetCustomChord(const std::vector<int8_t>& offsets, bool select) {
-        m_player.SetCustomChord(offsets, select);
-    }
-    int Channel() const { return m_player.Channel(); }
-    void SetChannel(int v) { m_player.SetChannel(v); }
-    int Velocity() const { return m_player.Velocity(); }
-    void SetVelocity(int v) { m_player.SetVelocity(v); }
-    double VelocityShiftFactor() const { return m_player.VelocityShiftFactor(); }
-    void SetVelocityShiftFactor(double v) { m_player.SetVelocityShiftFactor(v); }
-    int Transpose() const { return m_player.Transpose(); }
-    void SetTranspose(int v) { m_player.SetTranspose(v); }
-    bool DisplayTransposed() const { return m_player.DisplayTransposed(); }
-    void SetDisplayTransposed(bool v) { m_player.SetDisplayTransposed(v); }
-    bool TransposeThru() const { return m_player.TransposeThru(); }
-    void SetTransposeThru(bool v) { m_player.SetTransposeThru(v); }
-    int KeyOctave() const { return m_player.KeyOctave(); }
-    void SetKeyOctave(int v) { m_player.SetKeyOctave(v); }
-    void OctaveUp() { m_player.OctaveUp(); }
-    void OctaveDown() { m_player.OctaveDown(); }
-    int UpperCScanCode() const { return m_player.UpperCScanCode(); }
-    void SetUpperCScanCode(int v) { m_player.SetUpperCScanCode(v); }
-    int LowerCScanCode() const { return m_player.LowerCScanCode(); }
-    void SetLowerCScanCode(int v) { m_player.SetLowerCScanCode(v); }
-    int UpDownController() const { return m_player.UpDownController(); }
-    void SetUpDownController(int v) { m_player.SetUpDownController(v); }
-    int LeftRightController() const { return m_player.LeftRightController(); }
-    void SetLeftRightController(int v) { m_player.SetLeftRightController(v); }
-    void PlayNote(int channel, int note, bool local, int velocity) {
-        m_player.PlayNote(channel, note, local, velocity);
-    }
-    void ResetPlaying() { m_player.ResetPlaying(); }
-    void ClearThruDisplay() { m_player.ClearThruDisplay(); }
-    void ResetAll() { m_player.ResetAll(); }
-    void ControllerFeedback(int controller, int value) {
-        m_player.ControllerFeedback(controller, value);
-    }
-    void ShowIncomingNote(int note, int velocity, int channel = 0) {
-        m_player.ShowIncomingNote(note, velocity, channel);
-    }
 
     // Labels on the keys, all off by default: note names (sharps or flats, middle C named C3,
     // C4 or C5, in Language), the legends of the computer keys that play each key, and a colour

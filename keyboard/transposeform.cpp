@@ -43,16 +43,16 @@ TTransposeForm::TTransposeForm(TKeyboard& keyboard, TStoreOpener openStore, QWid
     UDTranspose = new TUpDown(this);
     UDTranspose->SetRange(kLowest, kHighest);
     UDTranspose->SetAssociate(ETranspose);
-    UDTranspose->OnClick = [this](TUpDown* ud) { m_keyboard.SetTranspose(ud->Position()); };
+    UDTranspose->OnClick = [this](TUpDown* ud) { m_keyboard.Player().SetTranspose(ud->Position()); };
 
     CBDisplayBeforeKeyb = new QCheckBox(tr("Display transposed notes on keyboard"), this);
     connect(CBDisplayBeforeKeyb, &QCheckBox::clicked, this,
-            [this](bool checked) { m_keyboard.SetDisplayTransposed(checked); });
+            [this](bool checked) { m_keyboard.Player().SetDisplayTransposed(checked); });
 
     CBThru = new QCheckBox(tr("Transpose MIDI Thru notes"), this);
     CBThru->setChecked(true);
     connect(CBThru, &QCheckBox::clicked, this,
-            [this](bool checked) { m_keyboard.SetTransposeThru(checked); });
+            [this](bool checked) { m_keyboard.Player().SetTransposeThru(checked); });
 
     CBKeepTranspose = new QCheckBox(tr("Keep transpose when this window is closed."), this);
 
@@ -151,10 +151,10 @@ void TTransposeForm::showEvent(QShowEvent* event) {
     if (m_shown) return;
     m_shown = true;
     m_gap = HelpPanel->y() - (m_bevel->y() + m_bevel->height());
-    UDTranspose->SetPosition(m_keyboard.Transpose());
-    CBDisplayBeforeKeyb->setChecked(m_keyboard.DisplayTransposed());
-    CBThru->setChecked(m_keyboard.TransposeThru());
-    CBKeepTranspose->setChecked(m_keyboard.Transpose() != 0);
+    UDTranspose->SetPosition(m_keyboard.Player().Transpose());
+    CBDisplayBeforeKeyb->setChecked(m_keyboard.Player().DisplayTransposed());
+    CBThru->setChecked(m_keyboard.Player().TransposeThru());
+    CBKeepTranspose->setChecked(m_keyboard.Player().Transpose() != 0);
     if (QWidget* owner = parentWidget()) {
         const QPoint corner = owner->window()->frameGeometry().topLeft();
         move(corner.x() + 10, corner.y() + 10);
@@ -182,7 +182,7 @@ bool TTransposeForm::eventFilter(QObject* watched, QEvent* event) {
             // close it while the user is typing a value.
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Escape) {
-                ETranspose->setText(QString::number(m_keyboard.Transpose()));
+                ETranspose->setText(QString::number(m_keyboard.Player().Transpose()));
                 return true;
             }
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -202,8 +202,8 @@ void TTransposeForm::ApplyEditText() {
     bool ok = false;
     const int v = ETranspose->text().trimmed().toInt(&ok);
     if (!ok) return;  // the field keeps what was typed
-    if (v >= kLowest && v <= kHighest) m_keyboard.SetTranspose(v);
-    UDTranspose->SetPosition(m_keyboard.Transpose());
+    if (v >= kLowest && v <= kHighest) m_keyboard.Player().SetTranspose(v);
+    UDTranspose->SetPosition(m_keyboard.Player().Transpose());
 }
 
 void TTransposeForm::reject() {
@@ -214,7 +214,7 @@ void TTransposeForm::reject() {
 void TTransposeForm::closeEvent(QCloseEvent* event) {
     if (!m_closed) {
         m_closed = true;
-        if (!CBKeepTranspose->isChecked()) m_keyboard.SetTranspose(0);
+        if (!CBKeepTranspose->isChecked()) m_keyboard.Player().SetTranspose(0);
         SaveValues();
     }
     event->accept();

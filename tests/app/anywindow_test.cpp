@@ -165,7 +165,7 @@ TEST_F(AnyWindow, FunctionKeysRunTheWindowsCommandsOnlyWhileTheFocusIsElsewhere)
     keys.focusInOwnWindow = false;
     keys.Press(kLeftCtrl);
     keys.Press(kF4);
-    EXPECT_EQ(w->Keyboard1->KeyOctave(), 5);
+    EXPECT_EQ(w->Keyboard1->Player().KeyOctave(), 5);
     EXPECT_EQ(first.count(), 1);
     EXPECT_EQ(last.count(), 1);
 }

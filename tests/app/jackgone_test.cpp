@@ -48,7 +48,7 @@ TEST_P(JackServerGone, ProgramLivesAwaitsThePortAndReopensIt) {
             },
             2000);
     };
-    w->Keyboard1->PlayNote(0, 60, true, 100);
+    w->Keyboard1->Player().PlayNote(0, 60, true, 100);
     ASSERT_TRUE(arrives(60));
 
     server.Kill(GetParam());
@@ -59,7 +59,7 @@ TEST_P(JackServerGone, ProgramLivesAwaitsThePortAndReopensIt) {
         [&] {
             w->MidiOutMenu1->Refresh(false);
             w->MidiInMenu1->Refresh(false);
-            w->Keyboard1->PlayNote(0, 62, true, 100);
+            w->Keyboard1->Player().PlayNote(0, 62, true, 100);
             return w->MidiOut().IsClosed();
         },
         6000));
@@ -76,7 +76,7 @@ TEST_P(JackServerGone, ProgramLivesAwaitsThePortAndReopensIt) {
             return !w->MidiOut().IsClosed();
         },
         5000));
-    w->Keyboard1->PlayNote(0, 64, true, 100);
+    w->Keyboard1->Player().PlayNote(0, 64, true, 100);
     EXPECT_TRUE(arrives(64));
     w->close();
     EXPECT_EQ(store.ReadString("MidiDevices", "MidiOut", ""), client + ":in");

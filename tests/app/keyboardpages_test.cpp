@@ -97,7 +97,7 @@ TEST_F(KeyboardPages, ADamagedMapIsRefusedWithItsLineAndAChosenOnePlaysAfterAppl
     EXPECT_FALSE(kb.Player().KeyMapInUse());
     f->BApply->click();
     EXPECT_EQ(kb.KeyMapFile(), laptop);
-    EXPECT_EQ(kb.Player().ComputerKey(kA, false, false), 12 * kb.KeyOctave() + 12);
+    EXPECT_EQ(kb.Player().ComputerKey(kA, false, false), 12 * kb.Player().KeyOctave() + 12);
     kb.Player().ComputerKey(kA, true, false);
 
     page.BPianoRows->click();
@@ -127,7 +127,7 @@ TEST_F(KeyboardPages, TheEditorSavesTheClickedNoteOfAPressedKeyAndThePagePlaysIt
 
     editor->ChooseKey(kA);
     TKeyboard& piano = *editor->Piano;
-    const int note = 12 * kb.KeyOctave() + 7;
+    const int note = 12 * kb.Player().KeyOctave() + 7;
     const QPoint at(piano.KeyLeft(note) - piano.ScrollOffset() + piano.KeyWidth() / 2,
                     piano.height() - 4);
     QTest::mouseClick(&piano, Qt::LeftButton, Qt::NoModifier, at);

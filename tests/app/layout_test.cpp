@@ -381,13 +381,13 @@ TEST_P(KeyLabelLayout, TextsStayInTheirKeysReadAndLeaveTheDotsFree) {
         else
             kb.SetImageSize(static_cast<TImageSize>(size));
         main.FitKeyboardToStyle();
-        kb.ResetPlaying();
-        kb.ClearThruDisplay();
+        kb.Player().ResetPlaying();
+        kb.Player().ClearThruDisplay();
         for (int n = 0; n < 128; ++n)
             if (n % 2)
-                kb.PlayNote(kb.Channel(), n, true, 100);
+                kb.Player().PlayNote(kb.Player().Channel(), n, true, 100);
             else
-                kb.ShowIncomingNote(n, 100, n % 16);
+                kb.Player().ShowIncomingNote(n, 100, n % 16);
         // Middle C in the middle, then the lowest octaves, whose names are the longest.
         for (int base : {std::max(0, 60 - kb.width() / kb.KeyWidth() * 12 / 7 / 2), 0}) {
             kb.SetBaseNote(base);
@@ -435,10 +435,10 @@ TEST_P(KeyLabelLayout, SwatchesShowTheColourTheKeysGet) {
             faults << QString("channel %1: swatch %2, colour %3")
                           .arg(ch)
                           .arg(shown.name(), kb.ChannelPalette()[ch].name());
-        kb.ResetPlaying();
-        kb.ClearThruDisplay();
-        kb.ShowIncomingNote(50, 100, ch);  // D
-        kb.ShowIncomingNote(51, 100, ch);  // D#
+        kb.Player().ResetPlaying();
+        kb.Player().ClearThruDisplay();
+        kb.Player().ShowIncomingNote(50, 100, ch);  // D
+        kb.Player().ShowIncomingNote(51, 100, ch);  // D#
         const QImage keys = kb.grab().toImage();
         for (int note : {50, 51}) {
             const int left = kb.KeyLeft(note) - kb.ScrollOffset();
@@ -452,10 +452,10 @@ TEST_P(KeyLabelLayout, SwatchesShowTheColourTheKeysGet) {
                               .arg(key.name(), shown.name());
         }
     }
-    kb.ResetPlaying();
-    kb.ClearThruDisplay();
+    kb.Player().ResetPlaying();
+    kb.Player().ClearThruDisplay();
     kb.SetChannelColours(false);
-    kb.PlayNote(kb.Channel(), 52, true, 100);
+    kb.Player().PlayNote(kb.Player().Channel(), 52, true, 100);
     const QImage pressed = kb.grab().toImage();
     const QColor swatch(page.BPressedColour->grab().toImage().pixel(4, 4));
     const int left = kb.KeyLeft(52) - kb.ScrollOffset();

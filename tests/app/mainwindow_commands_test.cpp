@@ -37,7 +37,7 @@ protected:
 
 TEST_F(MainWindowCommands, CtrlSpacePanicReleasesEverythingOnEveryChannelInOrder) {
     // A latched note is released by the keyboard first, then the panic stream follows.
-    w->Keyboard1->PlayNote(0, 60, true, 100);
+    w->Keyboard1->Player().PlayNote(0, 60, true, 100);
     out.ClearSent();
     w->Keyboard1->setFocus();
     QTest::keyClick(w->Keyboard1, Qt::Key_Space, Qt::ControlModifier);

@@ -31,8 +31,8 @@ protected:
     }
 
     void Strike(int note) {
-        w->Keyboard1->PlayNote(w->Keyboard1->Channel(), note, true, 100);
-        w->Keyboard1->PlayNote(w->Keyboard1->Channel(), note, true, 0);
+        w->Keyboard1->Player().PlayNote(w->Keyboard1->Player().Channel(), note, true, 100);
+        w->Keyboard1->Player().PlayNote(w->Keyboard1->Player().Channel(), note, true, 0);
     }
 
     std::vector<uint32_t> NoteOns() const {
@@ -49,7 +49,7 @@ TEST_F(MainWindowControls, ChordBoxListsBuiltinsThenUserChordsAndPlaysTheChosenO
     EXPECT_EQ(w->CBChord->itemText(8), "Sus4");
     w->CBChord->setCurrentIndex(8);
     w->CBChordClick();
-    EXPECT_EQ(w->Keyboard1->Chord(), chCustom);
+    EXPECT_EQ(w->Keyboard1->Player().Chord(), chCustom);
     Strike(60);
     EXPECT_EQ(NoteOns(), (std::vector<uint32_t>{0x643C90, 0x644190, 0x644390}));
 }
@@ -71,7 +71,7 @@ TEST_F(MainWindowControls, ReloadKeepsTheSelectedUserChordByNameEvenWhenItMoves)
     none.Save(view);
     w->ReloadChords();
     EXPECT_EQ(w->CBChord->currentIndex(), 0);
-    EXPECT_EQ(w->Keyboard1->Chord(), chNone);
+    EXPECT_EQ(w->Keyboard1->Player().Chord(), chNone);
 }
 
 TEST_F(MainWindowControls, HomeAndEndStepThroughTheChordsAndWrapAround) {
@@ -81,7 +81,7 @@ TEST_F(MainWindowControls, HomeAndEndStepThroughTheChordsAndWrapAround) {
     QTest::keyClick(w->Keyboard1, Qt::Key_End);
     EXPECT_EQ(w->CBChord->currentIndex(), 0);
     QTest::keyClick(w->Keyboard1, Qt::Key_End);
-    EXPECT_EQ(w->Keyboard1->Chord(), chMajor);
+    EXPECT_EQ(w->Keyboard1->Player().Chord(), chMajor);
 }
 
 TEST_F(MainWindowControls, StoredCustomChordIndexComesBackAndAnIndexBeyondTheListFallsBack) {
@@ -110,7 +110,7 @@ TEST_F(MainWindowControls, TheSelectedChordSurvivesAChordRemovedByAnotherCopy) {
     Start();
     EXPECT_EQ(store.ReadInteger("KeyboardForm", "CustomChord", -1), 0);
     EXPECT_EQ(w->CBChord->currentText(), "Wide");
-    EXPECT_EQ(w->Keyboard1->Chord(), chCustom);
+    EXPECT_EQ(w->Keyboard1->Player().Chord(), chCustom);
 }
 
 TEST_F(MainWindowControls, ValuesAreWrittenInTheirStoredOrder) {

@@ -83,7 +83,7 @@ TEST_F(MainWindowDialogs, OptionsMenuOpensOneWindowOfEachAndAClosedOneIsFreed) {
 TEST_F(MainWindowDialogs, ClosingTheMainWindowClosesTheDialogsBeforeSaving) {
     w->FindAction("Transpose1")->trigger();
     w->TransposeForm()->UDTranspose->UpButton()->click();
-    ASSERT_EQ(w->Keyboard1->Transpose(), 1);
+    ASSERT_EQ(w->Keyboard1->Player().Transpose(), 1);
     w->FindAction("ChordEditor1")->trigger();
     w->close();
     // Not kept: the transposition went back to 0 before the keyboard saved it.
@@ -97,7 +97,7 @@ TEST_F(MainWindowDialogs, EditorTogglesNotesOfTheMainKeyboardAndOfInputWithoutTh
     TChordEditForm* editor = w->ChordEditForm();
     editor->BNew->click();
     editor->CBEdit->click();
-    w->Keyboard1->SetChord(chMajor);
+    w->Keyboard1->Player().SetChord(chMajor);
     ClickMainKey(60);  // its three note-ons enter the chord, its releases do not
     EXPECT_EQ(editor->SelectedChord()->ToText(), "3C0407");
 
@@ -110,7 +110,7 @@ TEST_F(MainWindowDialogs, EditorTogglesNotesOfTheMainKeyboardAndOfInputWithoutTh
     editor->CBEdit->click();
     out.ClearSent();
     TKeyboard* k = editor->Keyboard;
-    k->PlayNote(k->Channel(), 48, true, 100);
+    k->Player().PlayNote(k->Player().Channel(), 48, true, 100);
     EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x643090, 0x643490, 0x643790, 0x643290}));
     EXPECT_EQ(editor->SelectedChord()->ToText(), "3C040702");
 

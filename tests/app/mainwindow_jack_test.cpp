@@ -70,7 +70,7 @@ TEST_F(MainWindowJack, ClickedNoteArrivesAndItsReleaseIsAZeroVelocityNoteOn) {
 TEST_F(MainWindowJack, ChordAndTranspositionArriveInOrder) {
     m_window->CBChord->setCurrentIndex(chPower);
     m_window->CBChordClick();
-    m_window->Keyboard1->SetTranspose(2);
+    m_window->Keyboard1->Player().SetTranspose(2);
     const QPoint p = KeyPoint(60);
     QTest::mousePress(m_window->Keyboard1, Qt::LeftButton, Qt::ShiftModifier, p);
     // Power chord on 60 transposed by 2: root, fifth, octave, octave below; Shift velocity 60.

@@ -64,7 +64,7 @@ TEST_F(MainWindowJoystick, StickSendsAssignedControllerAndPitchBendAndTheControl
     Start();
     EXPECT_TRUE(w->Joysticks().Joystick(0).Enabled());
     EXPECT_FALSE(w->Joysticks().Joystick(1).Enabled());
-    w->Keyboard1->SetChannel(3);
+    w->Keyboard1->Player().SetChannel(3);
 
     // The first move also reports the untouched Y at its centre: no bend.
     Move(joy, 0, 65535);

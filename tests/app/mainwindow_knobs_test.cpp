@@ -43,7 +43,7 @@ TEST_F(MainWindowKnobs, FirstStartHasTheVolumeKnobAndDraggingItSendsOnTheChannel
     EXPECT_GT(wheel->x(), w->EChannel->geometry().right());
     EXPECT_LT(wheel->geometry().right(), Find<QLabel>("PPanic")->x());
 
-    w->Keyboard1->SetChannel(3);
+    w->Keyboard1->Player().SetChannel(3);
     QTest::mousePress(wheel, Qt::LeftButton, {}, QPoint(13, 13));
     QMouseEvent move(QEvent::MouseMove, QPointF(13, 8), QPointF(wheel->mapToGlobal(QPoint(13, 8))),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);

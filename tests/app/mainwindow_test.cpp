@@ -128,18 +128,18 @@ TEST_F(MainWindowTest, ClosedBeforeItsStartUpStepsKeepsTheStoredDevicesAndPatchS
 TEST_F(MainWindowTest, SettingsComeBackAtTheNextStart) {
     {
         auto w = Start();
-        w->Keyboard1->SetTranspose(5);
-        w->Keyboard1->SetChannel(3);
-        w->Keyboard1->SetChord(chMinor);
-        w->Keyboard1->OctaveUp();
+        w->Keyboard1->Player().SetTranspose(5);
+        w->Keyboard1->Player().SetChannel(3);
+        w->Keyboard1->Player().SetChord(chMinor);
+        w->Keyboard1->Player().OctaveUp();
         w->close();
     }
     prompts.reminders.clear();
     auto w = Start();
-    EXPECT_EQ(w->Keyboard1->Transpose(), 5);
-    EXPECT_EQ(w->Keyboard1->Channel(), 3);
-    EXPECT_EQ(w->Keyboard1->Chord(), chMinor);
-    EXPECT_EQ(w->Keyboard1->KeyOctave(), 5);
+    EXPECT_EQ(w->Keyboard1->Player().Transpose(), 5);
+    EXPECT_EQ(w->Keyboard1->Player().Channel(), 3);
+    EXPECT_EQ(w->Keyboard1->Player().Chord(), chMinor);
+    EXPECT_EQ(w->Keyboard1->Player().KeyOctave(), 5);
     EXPECT_FALSE(w->FirstTime());
     EXPECT_EQ(w->CBChord->currentIndex(), static_cast<int>(chMinor));
     EXPECT_EQ(w->EChannel->text(), "4");  // shown with the channel display offset
@@ -181,10 +181,10 @@ TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
     auto w = Start();
     w->EChannel->Edit()->setText("10");
     w->EChannelExit();
-    EXPECT_EQ(w->Keyboard1->Channel(), 9);
+    EXPECT_EQ(w->Keyboard1->Player().Channel(), 9);
     w->EChannel->Edit()->setText("17");
     w->EChannelExit();
-    EXPECT_EQ(w->Keyboard1->Channel(), 9);
+    EXPECT_EQ(w->Keyboard1->Player().Channel(), 9);
     EXPECT_EQ(w->EChannel->text(), "10");
     // Escape drops the typed text; leaving the field afterwards keeps the channel.
     w->EChannel->setFocus();
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, ChannelFieldAndChordBoxDriveTheKeyboard) {
     EXPECT_EQ(w->EChannel->text(), "10");
     w->Keyboard1->setFocus();
     w->EChannelExit();
-    EXPECT_EQ(w->Keyboard1->Channel(), 9);
+    EXPECT_EQ(w->Keyboard1->Player().Channel(), 9);
     w->CBChord->setCurrentIndex(1);
     w->CBChordClick();
     out.ClearSent();
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, ExportedSettingsLeaveTheDevicesAndSnapshotsOutAndImportBa
     old.write("[MidiDevices]\r\nMidiOut=Other\r\n");
     old.close();
     w->SetWheelController(5);
-    w->Keyboard1->SetChannel(4);
+    w->Keyboard1->Player().SetChannel(4);
     w->FindAction("ExportSettings")->trigger();
     EXPECT_EQ(messages, QStringList({"Settings saved successfully."}));
 
@@ -269,11 +269,11 @@ TEST_F(MainWindowTest, ExportedSettingsLeaveTheDevicesAndSnapshotsOutAndImportBa
     EXPECT_EQ(file.ReadInteger("KeyboardForm", "MouseWheelController", -1), 5);
 
     w->SetWheelController(9);
-    w->Keyboard1->SetChannel(0);
+    w->Keyboard1->Player().SetChannel(0);
     prompts.importFrom = exportTo;
     w->FindAction("ImportSettings")->trigger();
     EXPECT_EQ(w->WheelController(), 5);
-    EXPECT_EQ(w->Keyboard1->Channel(), 4);
+    EXPECT_EQ(w->Keyboard1->Player().Channel(), 4);
     EXPECT_EQ(messages.last(), "Settings loaded successfully.");
     EXPECT_TRUE(prompts.errors.isEmpty());
     EXPECT_EQ(prompts.explained, QList<int>({0, 4}));

@@ -26,8 +26,8 @@ protected:
 };
 
 TEST_F(MainWindowThru, ThruPlaysIncomingNotesTransposedAsChordsAndLightsTheKeys) {
-    w->Keyboard1->SetChord(chMajor);
-    w->Keyboard1->SetTranspose(2);
+    w->Keyboard1->Player().SetChord(chMajor);
+    w->Keyboard1->Player().SetTranspose(2);
     Receive({0x503C92});  // note-on channel 3, note 60, velocity 80
     EXPECT_EQ(Sent(), (std::vector<uint32_t>{0x503E92, 0x504292, 0x504592}));
     EXPECT_GT(w->Player().ThruCount(60), 0);

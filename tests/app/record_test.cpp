@@ -94,7 +94,7 @@ protected:
 // holds every message sent, in the order sent, each at the moment it was played (within a tick),
 // and the held note's release at the stop.
 TEST_F(RecordTest, ARecordingReadsBackWithAnotherReaderAsPlayed) {
-    w->Keyboard1->SetChord(chMajor);
+    w->Keyboard1->Player().SetChord(chMajor);
     const TSpan start = Act([&] { Action("StartRecording1")->trigger(); });
     EXPECT_EQ(Action("StartRecording1")->text(), "&Stop Recording");
     EXPECT_TRUE(Status()->RecordText().startsWith("Recording 0:0"));
@@ -108,7 +108,7 @@ TEST_F(RecordTest, ARecordingReadsBackWithAnotherReaderAsPlayed) {
     QTest::qWait(20);
     spans.push_back(Act([&] { w->BPanicClick(); }));
     QTest::qWait(20);
-    w->Keyboard1->SetChord(chNone);
+    w->Keyboard1->Player().SetChord(chNone);
     spans.push_back(Act([&] { Receive({0x644092}); }));  // held through thru at the stop
     QTest::qWait(20);
     const TSpan stop = Act([&] { Action("StartRecording1")->trigger(); });

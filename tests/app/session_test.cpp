@@ -77,7 +77,7 @@ protected:
 TEST_F(SessionWindow, SettingsAreSavedInTheSessionFolderOnRequestOnly) {
     Start(fake);
     EXPECT_TRUE(Status().contains(QString::fromStdString(Folder()))) << Status().toStdString();
-    window->Keyboard1->SetChannel(5);
+    window->Keyboard1->Player().SetChannel(5);
     EXPECT_EQ(Save(), "/reply");
     EXPECT_NE(SessionHive().find("\"Channel\"=dword:00000005"), std::string::npos);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(home.HivePath())));
@@ -85,7 +85,7 @@ TEST_F(SessionWindow, SettingsAreSavedInTheSessionFolderOnRequestOnly) {
     // Closing only hides; ending the program does not save what changed since.
     window->close();
     EXPECT_FALSE(window->isVisible());
-    window->Keyboard1->SetChannel(7);
+    window->Keyboard1->Player().SetChannel(7);
     window.reset();
     EXPECT_NE(SessionHive().find("\"Channel\"=dword:00000005"), std::string::npos);
 }
@@ -93,12 +93,12 @@ TEST_F(SessionWindow, SettingsAreSavedInTheSessionFolderOnRequestOnly) {
 TEST_F(SessionWindow, DirtyFollowsWhatASaveWouldWrite) {
     Start(fake);
     ASSERT_TRUE(WaitFor("/nsm/client/is_clean", 1));
-    const int channel = window->Keyboard1->Channel();
-    window->Keyboard1->SetChannel(channel + 1);
+    const int channel = window->Keyboard1->Player().Channel();
+    window->Keyboard1->Player().SetChannel(channel + 1);
     ASSERT_TRUE(WaitFor("/nsm/client/is_dirty", 1));
-    window->Keyboard1->SetChannel(channel);  // back to what the folder holds
+    window->Keyboard1->Player().SetChannel(channel);  // back to what the folder holds
     ASSERT_TRUE(WaitFor("/nsm/client/is_clean", 2));
-    window->Keyboard1->SetChannel(channel + 2);
+    window->Keyboard1->Player().SetChannel(channel + 2);
     ASSERT_TRUE(WaitFor("/nsm/client/is_dirty", 2));
     EXPECT_EQ(Save(), "/reply");
     ASSERT_TRUE(WaitFor("/nsm/client/is_clean", 3));
@@ -108,7 +108,7 @@ TEST_F(SessionWindow, HidingAndShowingKeepTheWindowsAndTellTheManager) {
     Start(fake);
     window->FindAction(QStringLiteral("Transpose1"))->trigger();
     ASSERT_TRUE(window->TransposeForm() && window->TransposeForm()->isVisible());
-    window->Keyboard1->PlayNote(0, 60, true, 100);
+    window->Keyboard1->Player().PlayNote(0, 60, true, 100);
     out.ClearSent();
     fake.Send(F::Message("/nsm/client/hide_optional_gui"));
     ASSERT_TRUE(WaitFor("/nsm/client/gui_is_hidden", 1));
@@ -148,7 +148,7 @@ TEST_F(SessionWindow, ManagerThatGoesAwayGivesTheWindowBackAndClosingSaves) {
     alive = false;
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }, kWaitMs));
     EXPECT_TRUE(Status().contains("gone")) << Status().toStdString();
-    window->Keyboard1->SetChannel(9);
+    window->Keyboard1->Player().SetChannel(9);
     window->close();
     EXPECT_NE(SessionHive().find("\"Channel\"=dword:00000009"), std::string::npos);
 }

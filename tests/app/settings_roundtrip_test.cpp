@@ -48,21 +48,21 @@ TEST_F(SettingsRoundTrip, KeyboardAndWindowValuesComeBack) {
         k->SetPaintStyle(psDraw);
         k->SetKeyWidth(20);
         k->SetBaseNote(40);
-        k->SetChannel(9);
-        k->SetChord(chMajor7);
+        k->Player().SetChannel(9);
+        k->Player().SetChord(chMajor7);
         k->SetLanguage(TLanguage::German);
         k->SetMarkNote(64);
         k->SetShadowWidth(2);
-        k->SetVelocityShiftFactor(0.25);
-        k->SetVelocity(77);
-        k->SetUpDownController(7);
-        k->SetLeftRightController(129);
-        k->SetKeyOctave(6);
-        k->SetLowerCScanCode(46);
-        k->SetUpperCScanCode(20);
-        k->SetTranspose(-7);
-        k->SetDisplayTransposed(true);
-        k->SetTransposeThru(false);
+        k->Player().SetVelocityShiftFactor(0.25);
+        k->Player().SetVelocity(77);
+        k->Player().SetUpDownController(7);
+        k->Player().SetLeftRightController(129);
+        k->Player().SetKeyOctave(6);
+        k->Player().SetLowerCScanCode(46);
+        k->Player().SetUpperCScanCode(20);
+        k->Player().SetTranspose(-7);
+        k->Player().SetDisplayTransposed(true);
+        k->Player().SetTransposeThru(false);
         w->SetArrowsVisible(false);
         w->resize(640, w->height());
         w->close();
@@ -72,21 +72,21 @@ TEST_F(SettingsRoundTrip, KeyboardAndWindowValuesComeBack) {
     EXPECT_EQ(k->PaintStyle(), psDraw);
     EXPECT_EQ(k->KeyWidth(), 20);
     EXPECT_EQ(k->BaseNote(), 40);
-    EXPECT_EQ(k->Channel(), 9);
-    EXPECT_EQ(k->Chord(), chMajor7);
+    EXPECT_EQ(k->Player().Channel(), 9);
+    EXPECT_EQ(k->Player().Chord(), chMajor7);
     EXPECT_EQ(k->Language(), TLanguage::German);
     EXPECT_EQ(k->MarkNote(), 64);
     EXPECT_EQ(k->ShadowWidth(), 2);
-    EXPECT_DOUBLE_EQ(k->VelocityShiftFactor(), 0.25);
-    EXPECT_EQ(k->Velocity(), 77);
-    EXPECT_EQ(k->UpDownController(), 7);
-    EXPECT_EQ(k->LeftRightController(), 129);
-    EXPECT_EQ(k->KeyOctave(), 6);
-    EXPECT_EQ(k->LowerCScanCode(), 46);
-    EXPECT_EQ(k->UpperCScanCode(), 20);
-    EXPECT_EQ(k->Transpose(), -7);
-    EXPECT_TRUE(k->DisplayTransposed());
-    EXPECT_FALSE(k->TransposeThru());
+    EXPECT_DOUBLE_EQ(k->Player().VelocityShiftFactor(), 0.25);
+    EXPECT_EQ(k->Player().Velocity(), 77);
+    EXPECT_EQ(k->Player().UpDownController(), 7);
+    EXPECT_EQ(k->Player().LeftRightController(), 129);
+    EXPECT_EQ(k->Player().KeyOctave(), 6);
+    EXPECT_EQ(k->Player().LowerCScanCode(), 46);
+    EXPECT_EQ(k->Player().UpperCScanCode(), 20);
+    EXPECT_EQ(k->Player().Transpose(), -7);
+    EXPECT_TRUE(k->Player().DisplayTransposed());
+    EXPECT_FALSE(k->Player().TransposeThru());
     EXPECT_FALSE(w->ArrowsVisible());
     EXPECT_EQ(w->width(), 640);
 }
@@ -125,12 +125,12 @@ TEST_F(SettingsRoundTrip, MainWindowValuesWithoutTheirOwnWindowsYetSurviveAResta
 TEST_F(SettingsRoundTrip, ARenamedProgramFileStartsFromFreshSettings) {
     {
         auto w = Start();
-        w->Keyboard1->SetChannel(5);
+        w->Keyboard1->Player().SetChannel(5);
         w->close();
     }
     m_program = m_dir.filePath("Tastra2.bin").toStdString();
     auto w = Start();
-    EXPECT_EQ(w->Keyboard1->Channel(), 0);
+    EXPECT_EQ(w->Keyboard1->Player().Channel(), 0);
     EXPECT_TRUE(w->FirstTime());
 }
 
@@ -145,7 +145,7 @@ TEST_F(SettingsRoundTrip, AStoreThatFailsMidLoadKeepsWhatWasReadAndTheRest) {
     }
     auto w = Start();
     EXPECT_EQ(w->Keyboard1->BaseNote(), 40);
-    EXPECT_EQ(w->Keyboard1->Channel(), 0);
+    EXPECT_EQ(w->Keyboard1->Player().Channel(), 0);
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST_F(SettingsWindow, CancelRestoresWhatActedAtOnceAndDropsOtherEdits) {
     w->UpdateControls();
     w->TBKeyWidthChange();  // drawn keys settle on the bar's width
     const int keyWidth = kb.KeyWidth();
-    const int velocity = kb.Velocity();
+    const int velocity = kb.Player().Velocity();
     TSettings* f = Open();
     f->CBOldStyle->click();
     EXPECT_EQ(kb.PaintStyle(), psImage);
@@ -129,11 +129,11 @@ TEST_F(SettingsWindow, CancelRestoresWhatActedAtOnceAndDropsOtherEdits) {
     EXPECT_EQ(kb.PaintStyle(), psDraw);
     EXPECT_EQ(kb.KeyWidth(), keyWidth);
     EXPECT_TRUE(w->ArrowsVisible());
-    EXPECT_EQ(kb.Velocity(), velocity);
+    EXPECT_EQ(kb.Player().Velocity(), velocity);
 }
 
 TEST_F(SettingsWindow, VelocityFieldsAndShiftFactor) {
-    w->Keyboard1->SetVelocityShiftFactor(0.6);
+    w->Keyboard1->Player().SetVelocityShiftFactor(0.6);
     TSettings* f = Open();
     EXPECT_TRUE(f->RBShiftVelQuieter->isChecked());
     EXPECT_EQ(f->EShiftVel->text(), "40");
@@ -151,12 +151,12 @@ TEST_F(SettingsWindow, VelocityFieldsAndShiftFactor) {
     f->EShiftVel->setText(QStringLiteral("30"));  // still being typed when Apply comes
     f->RBShiftVelLouder->setChecked(true);
     f->BApply->click();
-    EXPECT_DOUBLE_EQ(w->Keyboard1->VelocityShiftFactor(), 1.3);
-    EXPECT_EQ(w->Keyboard1->Velocity(), 127);
+    EXPECT_DOUBLE_EQ(w->Keyboard1->Player().VelocityShiftFactor(), 1.3);
+    EXPECT_EQ(w->Keyboard1->Player().Velocity(), 127);
     f->UDShiftVel->SetPosition(100);
     f->RBShiftVelQuieter->setChecked(true);
     f->BApply->click();
-    EXPECT_DOUBLE_EQ(w->Keyboard1->VelocityShiftFactor(), 0.01);
+    EXPECT_DOUBLE_EQ(w->Keyboard1->Player().VelocityShiftFactor(), 0.01);
 }
 
 TEST_F(SettingsWindow, LowerCKeyTakesOnlyItsRowAndThenPlaysC) {
@@ -181,9 +181,9 @@ TEST_F(SettingsWindow, LowerCKeyTakesOnlyItsRowAndThenPlaysC) {
     keytest::Press(f->windowHandle(), kX, Qt::Key_X);
     keytest::Release(f->windowHandle(), kX, Qt::Key_X);
     EXPECT_EQ(f->VKLower->KeyScanCode(), kX);
-    EXPECT_EQ(w->Keyboard1->LowerCScanCode(), kZ);  // nothing applied yet
+    EXPECT_EQ(w->Keyboard1->Player().LowerCScanCode(), kZ);  // nothing applied yet
     f->BOK->click();
-    EXPECT_EQ(w->Keyboard1->LowerCScanCode(), kX);
+    EXPECT_EQ(w->Keyboard1->Player().LowerCScanCode(), kX);
 
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -216,7 +216,7 @@ TEST_F(SettingsWindow, MovingAControllerPicksItWhereTheUserIsWorking) {
     f->PageControl->setCurrentWidget(f->MouseWheelTab);
     w->SendController(7, 1);
     f->BOK->click();
-    EXPECT_EQ(w->Keyboard1->LeftRightController(), kControllerPitchBend);
+    EXPECT_EQ(w->Keyboard1->Player().LeftRightController(), kControllerPitchBend);
     EXPECT_EQ(w->ModulationController(), 11);
     EXPECT_EQ(w->Joysticks().Table()[0][jaY][1], 10);
     EXPECT_EQ(w->WheelController(), 7);
@@ -232,7 +232,7 @@ TEST_F(SettingsWindow, MovingAControllerPicksItWhereTheUserIsWorking) {
 }
 
 TEST_F(SettingsWindow, NumberOffsetsRenumberTheChannelAndControllerLists) {
-    w->Keyboard1->SetChannel(0);
+    w->Keyboard1->Player().SetChannel(0);
     TSettings* f = Open();
     EXPECT_TRUE(f->CBStartWithOneChannel->isChecked());
     EXPECT_TRUE(f->CBUpDown->itemText(2).startsWith("001 "));

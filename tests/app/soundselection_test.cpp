@@ -113,7 +113,7 @@ TEST_F(SoundSelection, StartupLoadsTheRememberedScriptSelectsItsModeAndSendsOnce
     StorePatchScript(Write("synth.txt", QByteArray(kScriptHead) + kPatches), "drums");
     store.WriteInteger("KeyboardForm", "Program", 0);
     store.WriteInteger("KeyboardForm", "Bank", -1);
-    keyboard->SetChannel(3);
+    keyboard->Player().SetChannel(3);
     TSoundSelection& s = Start();
     EXPECT_TRUE(shownWarnings.isEmpty());
     EXPECT_EQ(status->PanelText(4), "Drums");

@@ -136,8 +136,8 @@ protected:
 };
 
 TEST_F(ThruJack, IncomingNoteComesOutTransposedAsTheChordAndItsNoteOffAsZeroVelocity) {
-    m_window->Keyboard1->SetChord(chMajor);
-    m_window->Keyboard1->SetTranspose(2);
+    m_window->Keyboard1->Player().SetChord(chMajor);
+    m_window->Keyboard1->Player().SetTranspose(2);
     m_tx->Send({0x92, 60, 80});
     EXPECT_EQ(WaitAt(*m_rx, 3), Notes({{0x92, 62, 80}, {0x92, 66, 80}, {0x92, 69, 80}}));
     EXPECT_GT(m_window->Player().ThruCount(60), 0);
@@ -369,7 +369,7 @@ TEST_F(ThruJack, LoopThroughTheOwnPortsIsCutAndReported) {
     const jack_port_t* in = jack_port_by_name(c, ownIn.c_str());
     EXPECT_EQ(jack_port_connected(in), 0);
     jack_client_close(c);
-    m_window->Keyboard1->PlayNote(0, 60, true, 100);
+    m_window->Keyboard1->Player().PlayNote(0, 60, true, 100);
     Settle();
     QTest::qWait(200);
     const TBytes got = m_rx->Received();
@@ -441,7 +441,7 @@ TEST_F(ThruTimeJack, WhatThruSendsCarriesTheArrivalTimeOfItsNote) {
     TScriptedPrompts prompts;
     auto w = StartTestWindow(services, prompts, 5000);
     ASSERT_FALSE(w->MidiIn().IsClosed());
-    w->Keyboard1->SetChord(chMajor);
+    w->Keyboard1->Player().SetChord(chMajor);
     // The input listens once the server has connected it.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -456,7 +456,7 @@ TEST_F(ThruTimeJack, WhatThruSendsCarriesTheArrivalTimeOfItsNote) {
 
     out.Times.clear();
     out.ClearSent();
-    w->Keyboard1->PlayNote(0, 72, true, 100);
+    w->Keyboard1->Player().PlayNote(0, 72, true, 100);
     EXPECT_FALSE(out.Sent().empty());
     EXPECT_TRUE(out.Times.empty());
     w.reset();

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitFor([&] { return window.StartupDone(); }, 10000)) return 3;
     const std::unique_ptr<TEndings> endings = WatchEndings(window);
 
-    window.Keyboard1->OctaveUp();
+    window.Keyboard1->Player().OctaveUp();
     TKeyboard* k = window.Keyboard1;
     const QPoint p = WhiteKeyPoint(k, 64);
     if (way == "mouse") {

@@ -21,7 +21,7 @@ constexpr int kC4 = 72, kE4 = 76, kG4 = 79;
 
 class ChordEditFormTest : public ::testing::Test {
 protected:
-    void SetUp() override { main.SetChannel(2); }
+    void SetUp() override { main.Player().SetChannel(2); }
     void TearDown() override {
         if (form) form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -94,7 +94,7 @@ TEST_F(ChordEditFormTest, ListsTheStoredChordsWithTheirNoteNames) {
     EXPECT_EQ(RowNotes(0), "C3 E3 G3 ");
     EXPECT_EQ(RowNotes(1), "F-2 C-2 ");
     EXPECT_EQ(form->SelectedChord(), nullptr);
-    EXPECT_EQ(form->Keyboard->Channel(), 2);
+    EXPECT_EQ(form->Keyboard->Player().Channel(), 2);
 }
 
 TEST_F(ChordEditFormTest, WithoutEditModeTheKeyboardPlaysTheSelectedChordAndChangesNothing) {
@@ -239,7 +239,7 @@ TEST_F(ChordEditFormTest, DeleteSelectsTheNextRowAndTheLastDeleteLeavesSingleNot
     form->BDelete->click();
     EXPECT_EQ(form->WorkingList().Count(), 0);
     EXPECT_EQ(form->SelectedChord(), nullptr);
-    EXPECT_EQ(form->Keyboard->Chord(), chNone);
+    EXPECT_EQ(form->Keyboard->Player().Chord(), chNone);
     EXPECT_EQ(form->Player().ThruCount(65), 0);
     form->BDelete->click();  // nothing selected: nothing happens
     Click(kC4);

@@ -71,7 +71,7 @@ TEST_F(KeyboardKeys, LetterAndNumberRowsPlayFromTheKeyOctave) {
     EXPECT_EQ(hovers.first(), "C2");
 
     // At the top octave Q would be note 132: nothing plays and the key goes on to the widget.
-    kb->SetKeyOctave(10);
+    kb->Player().SetKeyOctave(10);
     log.Take();
     Tap(kQ, Qt::Key_Q);
     EXPECT_TRUE(log.Take().empty());
@@ -164,11 +164,11 @@ TEST_F(KeyboardKeys, NoNoteIsLeftSoundingOrCutByAnotherKey) {
 
     // Capture back on while Z is still down: its release must not cut the mouse's note 48.
     kb->SetCaptureKeyboard(true);
-    kb->PlayNote(0, 48, true, 90);
+    kb->Player().PlayNote(0, 48, true, 90);
     log.Take();
     Release(win, kZ, Qt::Key_Z);
     EXPECT_TRUE(log.Take().empty());
     EXPECT_EQ(player.LocalCount(48), 1);
-    kb->PlayNote(0, 48, true, 0);
+    kb->Player().PlayNote(0, 48, true, 0);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 0}}));
 }

@@ -34,14 +34,14 @@ TEST_F(KeyboardMouse, UpperHalfNextToBlackKeyPlaysTheBlackKey) {
 }
 
 TEST_F(KeyboardMouse, ShiftScalesVelocityWithTiesToEven) {
-    kb.SetVelocityShiftFactor(0.5);
+    kb.Player().SetVelocityShiftFactor(0.5);
     Press(Qt::LeftButton, 20, 40, Qt::ShiftModifier);
     Release(Qt::LeftButton, 20, 40);
-    kb.SetVelocityShiftFactor(3.0);
+    kb.Player().SetVelocityShiftFactor(3.0);
     Press(Qt::LeftButton, 20, 40, Qt::ShiftModifier);
     Release(Qt::LeftButton, 20, 40);
-    kb.SetVelocity(5);
-    kb.SetVelocityShiftFactor(0.5);
+    kb.Player().SetVelocity(5);
+    kb.Player().SetVelocityShiftFactor(0.5);
     Press(Qt::LeftButton, 20, 40, Qt::ShiftModifier);
     auto msgs = log.Take();
     ASSERT_EQ(msgs.size(), 5u);
@@ -51,7 +51,7 @@ TEST_F(KeyboardMouse, ShiftScalesVelocityWithTiesToEven) {
 }
 
 TEST_F(KeyboardMouse, GlidingReleasesBeforeStrikingAndIgnoresMovesWithinAKey) {
-    kb.SetChord(chMajor);
+    kb.Player().SetChord(chMajor);
     QStringList hover;
     kb.OnNoteHover = [&](TKeyboard*, const QString& t) { hover << t; };
     Press(Qt::LeftButton, 7, 40);
@@ -80,7 +80,7 @@ TEST_F(KeyboardMouse, GlidingReleasesBeforeStrikingAndIgnoresMovesWithinAKey) {
 }
 
 TEST_F(KeyboardMouse, SpecialModeDeadZoneControllersAndRelease) {
-    kb.ControllerFeedback(1, 10);
+    kb.Player().ControllerFeedback(1, 10);
     Press(Qt::RightButton, 52, 40);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 5, 100}}));
     Move(52, 35, Qt::RightButton);
@@ -115,9 +115,9 @@ TEST_F(KeyboardMouse, CtrlReleaseLatchesUntilTheNextPressAndSurvivesChordChange)
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 2, 100}}));
     EXPECT_EQ(player.LocalCount(2), 1);
 
-    kb.SetChord(chFifths);
+    kb.Player().SetChord(chFifths);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 2, 0}, {0x90, 2, 100}, {0x90, 9, 100}}));
-    kb.SetTranspose(1);
+    kb.Player().SetTranspose(1);
     EXPECT_EQ(log.Take(),
               (std::vector<TMsg>{{0x90, 2, 0}, {0x90, 9, 0}, {0x90, 3, 100}, {0x90, 10, 100}}));
 

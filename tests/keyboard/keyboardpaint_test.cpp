@@ -91,8 +91,8 @@ TEST(KeyboardImages, PressedKeysUseThePressedArtwork) {
     kb.resize(210, 80);
     kb.SetBaseNote(0);
     kb.SetMarkNote(100);
-    kb.PlayNote(0, 2, true, 100);  // D
-    kb.PlayNote(0, 3, true, 100);  // D#
+    kb.Player().PlayNote(0, 2, true, 100);  // D
+    kb.Player().PlayNote(0, 3, true, 100);  // D#
     EXPECT_EQ(PixelAt(kb, 20, 60), QColor(200, 200, 255).rgb() & 0xFFFFFF);
     EXPECT_EQ(PixelAt(kb, 5, 60), 0xFFFFFFu);
     EXPECT_EQ(PixelAt(kb, 30, 10), QColor(60, 60, 120).rgb() & 0xFFFFFF);
@@ -115,9 +115,9 @@ TEST(KeyboardDrawn, TopKeyAndDotsAreDrawn) {
     const int b = kb.KeyLeft(60) - kb.ScrollOffset() + 7;
     const int c = 50 - 50 / 7;
     EXPECT_EQ(PixelAt(kb, b, c - 1), 0xC0C0C0u);  // marked
-    kb.PlayNote(0, 60, true, 100);
+    kb.Player().PlayNote(0, 60, true, 100);
     EXPECT_EQ(PixelAt(kb, b, c - 1), 0x808080u);  // pressed
-    kb.PlayNote(0, 60, true, 0);
+    kb.Player().PlayNote(0, 60, true, 0);
     kb.SetMarkNote(61);
     EXPECT_EQ(PixelAt(kb, b, c - 1), 0xFFFFFFu);
 }

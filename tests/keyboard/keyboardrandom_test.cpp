@@ -293,11 +293,11 @@ void RunTouchSession(unsigned seed, int steps) {
                               mouse ? Qt::LeftButton : Qt::NoButton, {}, at.x(), at.y());
                 break;
             case 11:
-                kb.SetKeyPressure(rnd(0, 2));
+                kb.Player().SetKeyPressure(rnd(0, 2));
                 kb.SetVelocityFromHeight(rnd(0, 1));
                 break;
             case 12:
-                kb.SetChord(static_cast<TChord>(rnd(0, 7)));
+                kb.Player().SetChord(static_cast<TChord>(rnd(0, 7)));
                 break;
             case 13: {
                 QTouchEvent cancel(QEvent::TouchCancel, screen);
@@ -306,7 +306,7 @@ void RunTouchSession(unsigned seed, int steps) {
                 break;
             }
             case 14:
-                if (rnd(0, 3) == 0) kb.ResetPlaying();
+                if (rnd(0, 3) == 0) kb.Player().ResetPlaying();
                 break;
         }
         ASSERT_EQ(balance.fault, "") << "seed " << seed;

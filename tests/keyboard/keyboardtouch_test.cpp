@@ -91,8 +91,8 @@ TEST_F(KeyboardTouch, OffAtFirstStartThenShiftChordsAndGlidesTakeTheStrikeHeight
     EXPECT_EQ(log.Take()[2][2], 100);
 
     kb.SetVelocityFromHeight(true);
-    kb.SetVelocityShiftFactor(0.5);
-    kb.SetChord(chMajor);
+    kb.Player().SetVelocityShiftFactor(0.5);
+    kb.Player().SetChord(chMajor);
     kbtest::Mouse(kb, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton,
                   Qt::ShiftModifier, 20, 49);
     Mouse(QEvent::MouseMove, 35, 31);  // enters E at 31 of 50: 30 + 97 * 31 / 49 = 91.4
@@ -232,8 +232,8 @@ TEST_F(KeyboardTouch, TouchPressureIsTheVelocityOnlyWhereTheScreenReportsIt) {
 // Pressure goes out only while the option is on and the note held, on the note's channel, and
 // is taken off before the note ends.
 TEST_F(KeyboardTouch, KeyPressureOnlyWhileOnAndHeldOnTheNotesChannel) {
-    kb.SetChannel(3);
-    kb.SetChord(chFifths);
+    kb.Player().SetChannel(3);
+    kb.Player().SetChord(chFifths);
     Touch().press(1, QPoint(20, 45));
     Touch().move(1, QPoint(20, 35));  // up by ten, but the option is off
     Mouse(QEvent::MouseButtonPress, 50, 45);
@@ -241,7 +241,7 @@ TEST_F(KeyboardTouch, KeyPressureOnlyWhileOnAndHeldOnTheNotesChannel) {
     EXPECT_EQ(log.Take().size(), 4u);  // the two notes of each, nothing else
 
     for (int mode : {kpChannel, kpPolyphonic}) {
-        kb.SetKeyPressure(mode);
+        kb.Player().SetKeyPressure(mode);
         // Qt delivers a touch only when it moved: sideways here, up as before.
         Touch().move(1, QPoint(mode == kpChannel ? 20 : 21, 33));
         Mouse(QEvent::MouseMove, 50, 32);

@@ -122,8 +122,8 @@ TEST(KeyboardLabels, ModesChooseTheKeysAndLegendsFollowTheOctave) {
 
     kb.SetKeyLabels(klPressed);
     EXPECT_TRUE(kb.Labels(kb.rect()).empty());
-    kb.PlayNote(0, 61, true, 100);
-    kb.ShowIncomingNote(64, 100, 2);
+    kb.Player().PlayNote(0, 61, true, 100);
+    kb.Player().ShowIncomingNote(64, 100, 2);
     labels = LabelsByNote(kb);
     EXPECT_EQ(labels.size(), 2u);
     EXPECT_TRUE(labels.count(61) && labels.count(64));
@@ -134,7 +134,7 @@ TEST(KeyboardLabels, ModesChooseTheKeysAndLegendsFollowTheOctave) {
     kb.SetKeyLegends(&legends);
     labels = LabelsByNote(kb);
     EXPECT_EQ(labels, (std::map<int, QStringList>{{48, {"Z"}}, {60, {"Q"}}, {61, {"2"}}}));
-    kb.OctaveUp();
+    kb.Player().OctaveUp();
     labels = LabelsByNote(kb);
     EXPECT_EQ(labels[60], QStringList{"Z"});
     EXPECT_EQ(labels[72], QStringList{"Q"});
@@ -163,11 +163,11 @@ TEST(KeyboardLabels, IncomingChannelsColourTheirKeysInBothStylesAndOwnPressesDoN
         TChannelPalette palette = kb.ChannelPalette();
         palette[4] = QColor(200, 40, 40);
         kb.SetChannelPalette(palette);
-        kb.ShowIncomingNote(50, 100, 4);  // D, white
-        kb.ShowIncomingNote(51, 100, 4);  // D#, black
-        kb.PlayNote(0, 52, true, 100);    // E, the user's own, and also lit by channel 4
-        kb.ShowIncomingNote(52, 100, 4);
-        kb.PlayNote(0, 53, true, 100);  // F, the user's own only
+        kb.Player().ShowIncomingNote(50, 100, 4);  // D, white
+        kb.Player().ShowIncomingNote(51, 100, 4);  // D#, black
+        kb.Player().PlayNote(0, 52, true, 100);    // E, the user's own, and also lit by channel 4
+        kb.Player().ShowIncomingNote(52, 100, 4);
+        kb.Player().PlayNote(0, 53, true, 100);  // F, the user's own only
         QImage image = kb.grab().toImage();
         auto at = [&](int note, int y) {
             return QColor(image.pixel(kb.KeyLeft(note) - kb.ScrollOffset() + 2, y));
@@ -182,7 +182,7 @@ TEST(KeyboardLabels, IncomingChannelsColourTheirKeysInBothStylesAndOwnPressesDoN
             EXPECT_EQ(at(50, 70), QColor(200, 40, 40));
         }
         EXPECT_EQ(at(52, 70), at(53, 70)) << "style " << style;
-        kb.ShowIncomingNote(50, 0, 4);
+        kb.Player().ShowIncomingNote(50, 0, 4);
         image = kb.grab().toImage();
         EXPECT_EQ(at(50, 70), at(55, 70)) << "style " << style;
     }
@@ -255,8 +255,8 @@ TEST(KeyboardLabels, FilledPressedKeysTakeTheirChannelsColourInsteadOfTheDot) {
         kb.SetPaintStyle(style);
         kb.resize(400, 76);
         kb.SetBaseNote(48);
-        kb.SetChannel(3);
-        kb.PlayNote(3, 52, true, 100);  // E, the user's own
+        kb.Player().SetChannel(3);
+        kb.Player().PlayNote(3, 52, true, 100);  // E, the user's own
         EXPECT_FALSE(kb.KeyColour(52).isValid()) << "the dot stays the default";
         kb.SetPressedFill(true);
         EXPECT_EQ(kb.KeyColour(52), kb.PressedColour());

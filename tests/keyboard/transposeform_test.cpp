@@ -43,9 +43,9 @@ protected:
 };
 
 TEST_F(TransposeFormTest, ShowsTheKeyboardsValuesAndKeepIsCheckedWhileTransposed) {
-    keyboard.SetTranspose(5);
-    keyboard.SetDisplayTransposed(true);
-    keyboard.SetTransposeThru(false);
+    keyboard.Player().SetTranspose(5);
+    keyboard.Player().SetDisplayTransposed(true);
+    keyboard.Player().SetTransposeThru(false);
     Open();
     EXPECT_EQ(form->UDTranspose->Position(), 5);
     EXPECT_EQ(form->ETranspose->text(), "5");
@@ -55,30 +55,30 @@ TEST_F(TransposeFormTest, ShowsTheKeyboardsValuesAndKeepIsCheckedWhileTransposed
 }
 
 TEST_F(TransposeFormTest, TypedValuesOutsideTheRangeOrNotNumbersChangeNothing) {
-    keyboard.SetTranspose(3);
+    keyboard.Player().SetTranspose(3);
     Open();
     Type("150", Qt::Key_Return);
-    EXPECT_EQ(keyboard.Transpose(), 3);
+    EXPECT_EQ(keyboard.Player().Transpose(), 3);
     EXPECT_EQ(form->UDTranspose->Position(), 3);
     EXPECT_EQ(form->ETranspose->text(), "3");
     Type("-99", Qt::Key_Return);
-    EXPECT_EQ(keyboard.Transpose(), -99);
+    EXPECT_EQ(keyboard.Player().Transpose(), -99);
     Type("-100", Qt::Key_Enter);
-    EXPECT_EQ(keyboard.Transpose(), -99);
+    EXPECT_EQ(keyboard.Player().Transpose(), -99);
     Type("x7", Qt::Key_Return);
-    EXPECT_EQ(keyboard.Transpose(), -99);
+    EXPECT_EQ(keyboard.Player().Transpose(), -99);
     EXPECT_EQ(form->ETranspose->text(), "x7");  // the field keeps what is not a number
     // Enter is the field's own: the window's default button must not close it.
     EXPECT_TRUE(form && form->isVisible());
 }
 
 TEST_F(TransposeFormTest, EscapeInTheFieldRestoresTheTextWithoutClosing) {
-    keyboard.SetTranspose(-4);
+    keyboard.Player().SetTranspose(-4);
     Open();
     form->ETranspose->setText("12");
     QTest::keyClick(form->ETranspose, Qt::Key_Escape);
     EXPECT_EQ(form->ETranspose->text(), "-4");
-    EXPECT_EQ(keyboard.Transpose(), -4);
+    EXPECT_EQ(keyboard.Player().Transpose(), -4);
     EXPECT_TRUE(form && form->isVisible());
     // Elsewhere Escape is the cancel button.
     QTest::keyClick(form, Qt::Key_Escape);
@@ -90,34 +90,34 @@ TEST_F(TransposeFormTest, ArrowsAndBoxesTakeEffectAtOnce) {
     Open();
     form->UDTranspose->UpButton()->click();
     form->UDTranspose->UpButton()->click();
-    EXPECT_EQ(keyboard.Transpose(), 2);
+    EXPECT_EQ(keyboard.Player().Transpose(), 2);
     EXPECT_EQ(form->ETranspose->text(), "2");
     form->UDTranspose->DownButton()->click();
-    EXPECT_EQ(keyboard.Transpose(), 1);
+    EXPECT_EQ(keyboard.Player().Transpose(), 1);
     form->CBDisplayBeforeKeyb->click();
-    EXPECT_TRUE(keyboard.DisplayTransposed());
+    EXPECT_TRUE(keyboard.Player().DisplayTransposed());
     form->CBThru->click();
-    EXPECT_FALSE(keyboard.TransposeThru());
+    EXPECT_FALSE(keyboard.Player().TransposeThru());
 
-    keyboard.SetTranspose(99);
+    keyboard.Player().SetTranspose(99);
     form->UDTranspose->SetPosition(99);
     form->UDTranspose->UpButton()->click();
-    EXPECT_EQ(keyboard.Transpose(), 99);
+    EXPECT_EQ(keyboard.Player().Transpose(), 99);
 }
 
 TEST_F(TransposeFormTest, ClosingResetsTheTranspositionUnlessKeptAndFreesTheWindow) {
-    keyboard.SetTranspose(5);
+    keyboard.Player().SetTranspose(5);
     Open();
     form->CBKeepTranspose->click();  // unchecked now
     form->BClose->click();
-    EXPECT_EQ(keyboard.Transpose(), 0);
+    EXPECT_EQ(keyboard.Player().Transpose(), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.isNull());
 
-    keyboard.SetTranspose(7);
+    keyboard.Player().SetTranspose(7);
     Open();
     form->close();
-    EXPECT_EQ(keyboard.Transpose(), 7);
+    EXPECT_EQ(keyboard.Player().Transpose(), 7);
 }
 
 // Leaving the field applies it, but closing the window (which also takes the focus) must not
@@ -130,11 +130,11 @@ TEST_F(TransposeFormTest, LeavingTheFieldAppliesItButClosingDoesNot) {
     ASSERT_TRUE(form->ETranspose->hasFocus());
     form->ETranspose->setText("6");
     form->CBThru->setFocus();
-    EXPECT_EQ(keyboard.Transpose(), 6);
+    EXPECT_EQ(keyboard.Player().Transpose(), 6);
     form->ETranspose->setFocus();
     form->ETranspose->setText("9");
     form->close();
-    EXPECT_EQ(keyboard.Transpose(), 0);
+    EXPECT_EQ(keyboard.Player().Transpose(), 0);
 }
 
 TEST_F(TransposeFormTest, HelpPanelTogglesAndBothItAndThePositionAreRemembered) {

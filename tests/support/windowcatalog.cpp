@@ -121,7 +121,7 @@ TWindowView LabelledKeyboard(const char* name, bool drawn) {
                 for (int n : {61, 70}) w.Player().ShowIncomingNote(n, 100, 1);
                 w.Player().ShowIncomingNote(drawn ? 45 : 40, 100, 9);
                 w.Player().ShowIncomingNote(drawn ? 46 : 42, 100, 9);
-                kb.PlayNote(kb.Channel(), 72, true, 100);
+                kb.Player().PlayNote(kb.Player().Channel(), 72, true, 100);
                 return &w;
             }};
 }
@@ -154,7 +154,7 @@ TWindowView TouchKeyboard(const char* name) {
                 TKeyboard& kb = *w.Keyboard1;
                 kb.SetMultiTouch(true);
                 kb.SetVelocityFromHeight(true);
-                kb.SetKeyPressure(kpPolyphonic);
+                kb.Player().SetKeyPressure(kpPolyphonic);
                 kb.SetBaseNote(48);
                 const int kw = kb.KeyWidth(), h = kb.height();
                 struct TFinger {

@@ -137,7 +137,7 @@ TEST_F(XAnyWindow, PlaysOncePerPressWhileAnotherProgramHasTheFocusAndNotAtAllWhe
     EXPECT_GE(client.Presses(kZ), 3);
 
     Stroke(kF4);
-    EXPECT_EQ(Main().Keyboard1->KeyOctave(), 5);
+    EXPECT_EQ(Main().Keyboard1->Player().KeyOctave(), 5);
     EXPECT_EQ(client.Presses(kF4), 1);
 }
 

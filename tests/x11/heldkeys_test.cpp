@@ -87,8 +87,8 @@ TEST_P(HeldKeysPlay, EachPhysicalPressSoundsOnceUntilItsRelease) {
 
     Play(GetParam().steps);
 
-    const int base = 12 * w->Keyboard1->KeyOctave();
-    const int velocity = w->Keyboard1->Velocity();
+    const int base = 12 * w->Keyboard1->Player().KeyOctave();
+    const int velocity = w->Keyboard1->Player().Velocity();
     std::vector<uint32_t> expected;
     for (auto [offset, on] : GetParam().notes)
         expected.push_back(0x90u | static_cast<uint32_t>(base + offset) << 8 |
@@ -218,7 +218,7 @@ TEST_F(XStampedKeys, NotesLeaveWhileTheWindowThreadIsBusyAndPlayOnce) {
     EXPECT_NE(sentWhileBusy[0].Time.SteadyNs, 0);
     QTest::qWait(50);
     keys.Release(kQ);
-    const int note = 12 * showcase.Main().Keyboard1->KeyOctave() + 12;
+    const int note = 12 * showcase.Main().Keyboard1->Player().KeyOctave() + 12;
     const uint32_t on = 0x90u | note << 8 | 100u << 16, off = 0x90u | note << 8;
     ASSERT_TRUE(QTest::qWaitFor([&] { return showcase.Out().SentTo(0).size() >= 2; }, 2000));
     QTest::qWait(50);

@@ -70,8 +70,8 @@ TEST_F(XKeyMapJack, KeysPlayTheNotesOfTheMapFileOnAJackPort) {
     // A plays the C above the lower row's (no note on the two piano rows); Q plays A#, not C.
     Tap(kScanA);
     Tap(kScanQ);
-    const uint8_t base = static_cast<uint8_t>(12 * kb.KeyOctave());
-    const uint8_t v = static_cast<uint8_t>(kb.Velocity());
+    const uint8_t base = static_cast<uint8_t>(12 * kb.Player().KeyOctave());
+    const uint8_t v = static_cast<uint8_t>(kb.Player().Velocity());
     const std::vector<std::vector<uint8_t>> expected{{0x90, uint8_t(base + 12), v},
                                                      {0x90, uint8_t(base + 12), 0},
                                                      {0x90, uint8_t(base + 10), v},
