@@ -257,7 +257,7 @@ void TTastra2::CreateParts() {
     directThru.statusText = [this](const QString& t) { SetStatusText(t); };
     directThru.thruSwitched = [this] {
         m_player.ReleaseThruNotes();
-        Keyboard1->ClearThruDisplay();
+        Keyboard1->Player().ClearThruDisplay();
     };
     m_directThru = std::make_unique<TDirectThruLink>(std::move(directThru));
 

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     auto window = std::make_unique<TTastra2>(services);
     window->show();
     (void)QTest::qWaitFor([&] { return window->StartupDone(); }, 5000);
-    window->Keyboard1->SetChord(chMajor);
+    window->Keyboard1->Player().SetChord(chMajor);
     std::printf("JACK dummy server, 48000 Hz, period %u frames; %d notes per mode, major chord\n",
                 tx.Period(), notes);
     for (bool direct : {false, true}) {

@@ -127,8 +127,8 @@ class DirectThruDelay : public DirectThruJack, public ::testing::WithParamInterf
 TEST_P(DirectThruDelay, EveryToneLeavesAtItsNotesFramePlusTheDelayOfTheMode) {
     const bool direct = GetParam();
     SetOption(direct);
-    m_window->Keyboard1->SetChord(chMajor);
-    m_window->Keyboard1->SetTranspose(-3);
+    m_window->Keyboard1->Player().SetChord(chMajor);
+    m_window->Keyboard1->Player().SetTranspose(-3);
     const std::vector<int> notes = {60, 64, 67, 72, 48, 50};
     std::vector<std::uint32_t> frames = SendNotes(notes, 90);
     const TEvents on = Wait(3 * notes.size());
@@ -145,7 +145,7 @@ TEST_P(DirectThruDelay, EveryToneLeavesAtItsNotesFramePlusTheDelayOfTheMode) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_window->Player().ThruCount(60) > 0; }, 2000));
 
     // Releases undo what was sent, at their own frames, also after the chord changed.
-    m_window->Keyboard1->SetChord(chNone);
+    m_window->Keyboard1->Player().SetChord(chNone);
     frames = SendNotes(notes, 0);
     const TEvents all = Wait(6 * notes.size());
     ASSERT_EQ(all.size(), 6 * notes.size());
@@ -169,7 +169,7 @@ class DirectThruEnding : public DirectThruJack, public ::testing::WithParamInter
 
 TEST_P(DirectThruEnding, HeldNotesAreReleasedAndTheirLateReleasesSendNothing) {
     SetOption(true);
-    m_window->Keyboard1->SetChord(chMajor);
+    m_window->Keyboard1->Player().SetChord(chMajor);
     SendNotes({60, 62}, 100);
     ASSERT_EQ(Wait(6).size(), 6u);
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Player().ThruCount(60) > 0; }, 2000));
@@ -260,7 +260,7 @@ TEST(DirectThruServer, StoppingServerLeavesNothingHeldAndTheOptionReturnsWithThe
     TScriptedPrompts prompts;
     auto w = StartTestWindow(services, prompts, 5000);
     ASSERT_TRUE(w->DirectThru().Active());
-    w->Keyboard1->SetChord(chNone);
+    w->Keyboard1->Player().SetChord(chNone);
     ASSERT_TRUE(Connected(*tx, source));
     // 100 ms ahead, as in SendNotes; the window thread runs meanwhile.
     tx->SendAt(tx->Now() + 4800, {0x90, 60, 100});
