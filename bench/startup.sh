@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up against a yardstick, side by side in one run: a bare Qt 6 main window with a menu bar
-# (bench/bare_window.cpp), Tastra, and VMPK when it is installed, started in turn under a
+# (bench/bare_window.cpp) and Tastra, started in turn under a
 # private Xvfb with a private JACK server (so that the built-in synth has an audio output).
 # For each: the time from launch until its window is mapped, and its own memory (Private_Dirty:
 # leaves out shared libraries and JACK's shared memory) two seconds after that. Prints every
@@ -24,25 +24,14 @@ sync
 bench_private_session startup-bench 90
 sf2="$bench_sf2"
 
-# Each program gets a configuration of its own that opens the built-in synthesizer.
-mkdir -p "$work/tastra" "$work/vmpk/vmpk.sourceforge.net"
-cat > "$work/vmpk/vmpk.sourceforge.net/VMPK.conf" << EOF
-[Connections]
-OutputDriver=FluidSynth
-InEnabled=false
-
-[FluidSynth]
-AudioDriver=jack
-InstrumentsDefinition=$sf2
-EOF
+# Tastra gets a configuration folder of its own: a first start.
+mkdir -p "$work/tastra"
 
 programs=(bare tastra)
-command -v vmpk > /dev/null && programs+=(vmpk)
 measure() {
     case "$1" in
         bare) "$build/bench/mapwatch" 2 "$build/bench/bare_window" ;;
         tastra) XDG_CONFIG_HOME="$work/tastra" "$build/bench/mapwatch" 2 "$build/Tastra" ;;
-        vmpk) XDG_CONFIG_HOME="$work/vmpk" "$build/bench/mapwatch" 2 vmpk ;;
     esac 2> /dev/null | awk '/^map-ms/'
 }
 # One warm-up round: the first start of each reads its files from disk.
