@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QProxyStyle>
 #include <chrono>
 #include <exception>
 #include <thread>
 
+#include "app/disableditem.h"
 #include "app/texts.h"
 #include "keyboard/noteplayer.h"
 #include "midi/midiinput.h"
@@ -14,17 +14,6 @@
 #include "platform/settings/settingsstore.h"
 
 namespace {
-
-// Lets the menu's disabled items be hovered, so that the status tip saying why reaches the
-// status bar.
-class THoverDisabledStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override {
-        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
-    }
-};
 
 // How often a chord or transposition chosen while thru passes notes on reaches the process
 // thread; none of the places that change them tells the player's owner.
@@ -55,14 +44,13 @@ bool TDirectThruLink::Possible() {
 void TDirectThruLink::Show() {
     const bool possible = Possible();
     m_action->setChecked(m_wanted);
-    m_action->setEnabled(possible);
-    m_action->setStatusTip(texts::Shown(possible ? texts::kThruWithoutDelayHint
-                                                 : texts::kThruWithoutDelayUnavailable));
-    if (!possible && !dynamic_cast<THoverDisabledStyle*>(m_host.menu->style())) {
-        auto* style = new THoverDisabledStyle;
-        style->setParent(m_host.menu);
-        m_host.menu->setStyle(style);
+    if (!possible) {
+        DisableWithReason(m_action, texts::Shown(texts::kThruWithoutDelayUnavailable));
+        return;
     }
+    m_action->setEnabled(true);
+    m_action->setStatusTip(texts::Shown(texts::kThruWithoutDelayHint));
+    m_action->setToolTip(QString());
 }
 
 void TDirectThruLink::SetOn(bool on) {

@@ -355,9 +355,8 @@ void TTastra2::CreateMenus() {
     item(options, "OctaveUp1", tr("Octave Up"), QKeySequence(Qt::Key_F4),
          texts::Shown(texts::kOctaveHint), [this] { Keyboard1->Player().OctaveUp(); });
     options->addSeparator()->setObjectName(QStringLiteral("N2"));
-    QAction* onTop = item(options, "StayonTop1", tr("Stay &on Top"), {}, {}, [this] {
-        SetStayOnTop(!m_stayOnTop);
-    });
+    QAction* onTop = item(options, "StayonTop1", tr("Stay &on Top"), {}, {},
+                          [this] { SetStayOnTop(!m_stayOnTop); });
     onTop->setCheckable(true);
     // Where the window system cannot do it, the stored choice is kept for a session that can.
     if (const QString why = StayOnTopUnavailable(); !why.isEmpty()) DisableWithReason(onTop, why);
@@ -392,7 +391,8 @@ void TTastra2::About2Click() {
 }
 
 void TTastra2::Keyboard1OctaveChange() {
-    m_status->SetPanelText(3, texts::Shown(texts::kOctaveFormat).arg(Keyboard1->Player().KeyOctave() - 2));
+    m_status->SetPanelText(
+        3, texts::Shown(texts::kOctaveFormat).arg(Keyboard1->Player().KeyOctave() - 2));
 }
 
 void TTastra2::SetStatusText(const QString& text) {
@@ -498,9 +498,9 @@ void TTastra2::StartupNotice() {
 
 void TTastra2::RemindTranspose() {
     if (!m_dontRemindTranspose && Keyboard1->Player().Transpose() != 0)
-        m_dontRemindTranspose =
-            m_prompts->Reminder(texts::Shown(texts::kTransposeReminder).arg(Keyboard1->Player().Transpose()),
-                                m_dontRemindTranspose);
+        m_dontRemindTranspose = m_prompts->Reminder(
+            texts::Shown(texts::kTransposeReminder).arg(Keyboard1->Player().Transpose()),
+            m_dontRemindTranspose);
 }
 
 void TTastra2::closeEvent(QCloseEvent* event) {

@@ -237,8 +237,8 @@ private:
 class TOtherWindow {
 public:
     explicit TOtherWindow(Display* display) : m_display(display) {
-        m_window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 200, 100, 0, 0,
-                                       0);
+        m_window =
+            XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 200, 100, 0, 0, 0);
         XStoreName(display, m_window, "another program");
         XSelectInput(display, m_window, KeyPressMask | KeyReleaseMask);
         XMapRaised(display, m_window);
@@ -598,9 +598,9 @@ public:
             return false;
         }
         if (synth) {
-            Results.emplace_back(period, run.KeysToSound(m_presses, path == kSinkPath
-                                                                        ? "key -> sink (Pulse)"
-                                                                        : "key -> synth"));
+            Results.emplace_back(
+                period, run.KeysToSound(
+                            m_presses, path == kSinkPath ? "key -> sink (Pulse)" : "key -> synth"));
             return true;
         }
         if (m_wantMidi) {
@@ -721,7 +721,8 @@ int main(int argc, char** argv) {
     for (int period : periods) {
         for (TBench::TPath path : {TBench::kMidiPath, TBench::kSynthPath, TBench::kSinkPath}) {
             if (path == TBench::kMidiPath && !wantMidi && !wantThru) continue;
-            if ((path == TBench::kSynthPath && !wantSynth) || (path == TBench::kSinkPath && !wantSink))
+            if ((path == TBench::kSynthPath && !wantSynth) ||
+                (path == TBench::kSinkPath && !wantSink))
                 continue;
             // A program that does not play at all (now and then its first start under a fresh
             // X server takes no keys) is started again, twice at the most.
@@ -734,8 +735,8 @@ int main(int argc, char** argv) {
     }
     XCloseDisplay(display);
 
-    std::printf(
-        sink.empty() ? "JACK dummy server, 48000 Hz" : "PipeWire (pw-jack), null sink, 48000 Hz");
+    std::printf(sink.empty() ? "JACK dummy server, 48000 Hz"
+                             : "PipeWire (pw-jack), null sink, 48000 Hz");
     std::printf(
         "; delays in ms (thru spacing: how many frames the gap\n"
         "between two notes sent close together moved on the way)\n");
@@ -751,11 +752,12 @@ int main(int argc, char** argv) {
             continue;
         const auto ms = [](double frames) { return frames * 1000.0 / kRate; };
         const auto at = [&](const TSeries& t, double q) { return ms(Percentile(t.Frames, q)); };
-        std::printf("%6d  %s minus reference: median %+.2f ms, p95 %+.2f ms, max %+.2f ms"
-                    " (p95 ratio %.2f)\n",
-                    period, program.Name.c_str(), at(program, 0.5) - at(reference, 0.5),
-                    at(program, 0.95) - at(reference, 0.95), at(program, 1) - at(reference, 1),
-                    at(program, 0.95) / at(reference, 0.95));
+        std::printf(
+            "%6d  %s minus reference: median %+.2f ms, p95 %+.2f ms, max %+.2f ms"
+            " (p95 ratio %.2f)\n",
+            period, program.Name.c_str(), at(program, 0.5) - at(reference, 0.5),
+            at(program, 0.95) - at(reference, 0.95), at(program, 1) - at(reference, 1),
+            at(program, 0.95) / at(reference, 0.95));
     }
     return 0;
 }

@@ -30,9 +30,7 @@ void TKeyboard::SetKeysHeardElsewhere(bool v) {
     UpdateRawKeyGate();
 }
 
-void TKeyboard::SetKeysLeftToCommands(std::vector<int> scans) {
-    m_commandKeys = std::move(scans);
-}
+void TKeyboard::SetKeysLeftToCommands(std::vector<int> scans) { m_commandKeys = std::move(scans); }
 
 void TKeyboard::SetKeyStamps(TKeyStamps* stamps) {
     if (stamps == m_stamps) return;
@@ -75,7 +73,8 @@ bool TKeyboard::eventFilter(QObject* watched, QEvent* event) {
                 UpdateRawKeyGate();
             // What the event changes (a field capturing keys once it has the focus) is in place
             // only after it was delivered.
-            QMetaObject::invokeMethod(this, [this] { UpdateRawKeyGate(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { UpdateRawKeyGate(); }, Qt::QueuedConnection);
             break;
         }
         default:
@@ -101,13 +100,14 @@ bool TKeyboard::TakesRawKey(const TRawKey& key) {
 void TKeyboard::PlayRawKey(const TRawKey& key) {
     const keys::TScan scan = keys::ScanFromNativeCode(key.nativeCode);
     // The function keys that are commands elsewhere, whatever a key map says.
-    if (key.elsewhere && std::find(m_commandKeys.begin(), m_commandKeys.end(), scan.scanCode) !=
-                             m_commandKeys.end())
+    if (key.elsewhere &&
+        std::find(m_commandKeys.begin(), m_commandKeys.end(), scan.scanCode) != m_commandKeys.end())
         return;
-    const int note = m_player.ComputerKey(scan.scanCode, key.release,
-                                          key.modifiers.testFlag(Qt::ShiftModifier));
+    const int note =
+        m_player.ComputerKey(scan.scanCode, key.release, key.modifiers.testFlag(Qt::ShiftModifier));
     if (note >= 0)
-        QMetaObject::invokeMethod(this, [this, note] { ReportHover(note); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, note] { ReportHover(note); }, Qt::QueuedConnection);
 }
 
 bool TKeyboard::KeyPlayedOnRead() const {

@@ -248,8 +248,8 @@ TEST_F(XStampedKeys, ABurstOfKeysPlaysEachOnceInOrder) {
     for (int code : codes) keys.Press(code);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     for (int code : codes) keys.Release(code);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return showcase.Out().SentTo(0).size() >= expected.size(); }, 3000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return showcase.Out().SentTo(0).size() >= expected.size(); }, 3000));
     QTest::qWait(100);
     const std::vector<uint32_t> sent = showcase.Out().SentTo(0);
     for (size_t i = 0; i < std::max(sent.size(), expected.size()); ++i)
