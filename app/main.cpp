@@ -26,6 +26,7 @@
 #include "platform/shell/datafolder.h"
 
 int main(int argc, char** argv) {
+    StartupStep("main");
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const TCommandLine commandLine = ParseCommandLine(arguments);
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    StartupStep("toolkit");
     QApplication::setApplicationName(QStringLiteral("Tastra"));
     // Wayland compositors find the window's icon and menu entry through this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tastra"));
