@@ -45,14 +45,14 @@ bool TPulseOutput::Start(const TNames& names, double rate, int requestFrames, in
         }
     }
     if (ok) {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(rate), 2};
         pa_proplist* stream = pa->pa_proplist_new();
         pa->pa_proplist_sets(stream, PA_PROP_MEDIA_NAME, names.stream.c_str());
         pa->pa_proplist_sets(stream, PA_PROP_MEDIA_ROLE, "music");
         if (!names.icon.empty())
             pa->pa_proplist_sets(stream, PA_PROP_MEDIA_ICON_NAME, names.icon.c_str());
-        m_stream = pa->pa_stream_new_with_proplist(m_context, names.stream.c_str(), &spec, nullptr,
-                                                   stream);
+        m_stream = pa->pa_stream_new_with_proplist(m_context, names.stream.c_str(), &format,
+                                                   nullptr, stream);
         pa->pa_proplist_free(stream);
         ok = m_stream != nullptr;
     }

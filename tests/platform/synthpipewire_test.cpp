@@ -58,14 +58,15 @@ public:
 
 private:
     void Run() {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, kRate, 2};
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32LE, kRate, 2};
         constexpr int kFrames = 48;  // 1 ms per read
         pa_buffer_attr attr{static_cast<std::uint32_t>(-1), 0, 0, 0, kFrames * 8};
         while (!m_quit) {
             int error = 0;
             const std::string monitor = std::string(TPipeWireServer::kSinkName) + ".monitor";
-            pa_simple* s = pa_simple_new(nullptr, "tastra-test-recorder", PA_STREAM_RECORD,
-                                         monitor.c_str(), "monitor", &spec, nullptr, &attr, &error);
+            pa_simple* s =
+                pa_simple_new(nullptr, "tastra-test-recorder", PA_STREAM_RECORD, monitor.c_str(),
+                              "monitor", &format, nullptr, &attr, &error);
             if (!s) {
                 // Not too often: a server coming up is not to be kept busy with attempts.
                 std::this_thread::sleep_for(std::chrono::milliseconds(200));
