@@ -384,5 +384,6 @@ private:
     // Set and cleared on the window thread, read on the reading thread.
     std::atomic<bool> m_rawKeysPlay{false};
     std::atomic<bool> m_rawKeysElsewhere{false};
+    bool m_gateCheckPosted = false;
     std::vector<int> m_commandKeys;
 };

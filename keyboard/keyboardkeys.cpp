@@ -72,9 +72,18 @@ bool TKeyboard::eventFilter(QObject* watched, QEvent* event) {
             else
                 UpdateRawKeyGate();
             // What the event changes (a field capturing keys once it has the focus) is in place
-            // only after it was delivered.
-            QMetaObject::invokeMethod(
-                this, [this] { UpdateRawKeyGate(); }, Qt::QueuedConnection);
+            // only after it was delivered: looked at again then, once for all the events of a
+            // burst (a window showing its widgets).
+            if (!m_gateCheckPosted) {
+                m_gateCheckPosted = true;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        m_gateCheckPosted = false;
+                        UpdateRawKeyGate();
+                    },
+                    Qt::QueuedConnection);
+            }
             break;
         }
         default:
