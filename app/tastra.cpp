@@ -43,6 +43,7 @@
 #include "platform/ui/windowsystem.h"
 #include "platform/shell/datafolder.h"
 #include "platform/shell/gotoweb.h"
+#include "resources/decodedart.h"
 
 TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     : TTastra(parent), m_services(services) {
@@ -65,7 +66,8 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
 
     // Creation reads no settings: everything stored is applied when the window is first shown.
     SetStatusText(QString());
-    ClientArea()->SetBackground(QPixmap(QStringLiteral(":/background/BACKGROUND.png")));
+    ClientArea()->SetBackground(
+        QPixmap::fromImage(ArtImage(QStringLiteral(":/background/BACKGROUND.png"))));
     // Only the main window carries the program title: an application display name would be
     // appended to every tool window's own title.
     setWindowTitle(texts::kProgramTitle);

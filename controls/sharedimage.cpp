@@ -5,6 +5,7 @@
 
 #include "controls/imgcontrolbase.h"
 #include "controls/screencolor.h"
+#include "resources/decodedart.h"
 
 QString StripResourcePath(const QString& name) {
     if (name.startsWith(QLatin1Char(':')) || name.startsWith(QLatin1Char('/'))) return name;
@@ -47,7 +48,7 @@ QImage TSharedImage::ResourceImage() const {
     QString name = m_resBitmap256;
     if (IsHighColor(ScreenColorBits()) && !m_resBitmap.isEmpty()) name = m_resBitmap;
     if (name.isEmpty()) return QImage();
-    return QImage(StripResourcePath(name));
+    return ArtImage(StripResourcePath(name));
 }
 
 bool TSharedImage::LoadResourceBitmap() {

@@ -9,6 +9,7 @@
 #include "keyboard/keyboardmath.h"
 #include "platform/keys/keyboardhook.h"
 #include "platform/settings/settingsstore.h"
+#include "resources/decodedart.h"
 
 using namespace keymath;
 
@@ -26,7 +27,7 @@ TKeyboard::TKeyboard(TNotePlayer& player, QWidget* parent, TKeyArtwork artwork)
       m_player(player),
       m_artwork(std::move(artwork)),
       m_hook(std::make_unique<TKeyboardHook>()) {
-    if (!m_artwork.image) m_artwork.image = [](const QString& name) { return QImage(name); };
+    if (!m_artwork.image) m_artwork.image = ArtImage;
     m_player.SetObserver(this);
     m_hook->OnKey = [this](const TKeyData& key, bool& handled) { handled = HandleKey(key); };
     // Every pixel is painted by the keys, so Qt need not clear the background first; this also

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <vector>
 
+#include "resources/decodedart.h"
+
 namespace {
 
 struct TResourceSize {
@@ -274,3 +276,23 @@ TEST(BackgroundTileTest, IsDarkAndTilesWithoutVisibleSeams) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Artwork decoded at build time
+
+// Every picture decoded while building is the PNG it stands for, pixel for pixel: a stale or
+// misread conversion would show the wrong keys or wheel.
+TEST(DecodedArt, EveryPictureIsItsPngAndUnknownPathsDecodeTheResource) {
+    ASSERT_GT(kDecodedArtCount, 0);
+    for (int i = 0; i < kDecodedArtCount; ++i) {
+        const QString path = QString::fromLatin1(kDecodedArt[i].resource);
+        const QImage decoded = ArtImage(path);
+        const QImage png = QImage(path).convertToFormat(decoded.format());
+        ASSERT_FALSE(png.isNull()) << kDecodedArt[i].resource;
+        EXPECT_EQ(decoded, png) << kDecodedArt[i].resource;
+    }
+    // The 256-colour variants are not decoded in advance: they come from the resource.
+    const QImage palette = ArtImage(QStringLiteral(":/strips/WHEEL256.png"));
+    EXPECT_EQ(palette.size(), QSize(820, 76));
+    EXPECT_TRUE(ArtImage(QStringLiteral(":/keys/NOSUCH.png")).isNull());
+}
