@@ -41,14 +41,7 @@ TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
     m_action->setObjectName(QStringLiteral("PlayFromAnyWindow1"));
     m_action->setCheckable(true);
     m_host.menu->insertAction(m_host.before, m_action);
-    const QString unavailable =
-        m_host.listener ? m_host.listener->Unavailable()
-                        : QCoreApplication::translate(
-                              "texts", "This program was started without a key listener.");
-    if (unavailable.isEmpty())
-        m_action->setStatusTip(texts::Shown(texts::kPlayFromAnyWindowHint));
-    else
-        DisableWithReason(m_action, unavailable);
+    m_action->setStatusTip(texts::Shown(texts::kPlayFromAnyWindowHint));
     connect(m_action, &QAction::triggered, this, [this](bool checked) { SetOn(checked); });
     if (!m_host.listener) return;
     m_host.listener->OnKey = [this](const TListenedKey& key) { HeardKey(key); };
@@ -74,7 +67,18 @@ void TAnyWindowKeys::SetOn(bool on) {
     Show();
 }
 
+void TAnyWindowKeys::CheckAvailable() {
+    if (m_checked) return;
+    m_checked = true;
+    const QString unavailable =
+        m_host.listener ? m_host.listener->Unavailable()
+                        : QCoreApplication::translate(
+                              "texts", "This program was started without a key listener.");
+    if (!unavailable.isEmpty()) DisableWithReason(m_action, unavailable);
+}
+
 bool TAnyWindowKeys::Start() {
+    CheckAvailable();
     if (!m_host.listener || !m_action->isEnabled()) return false;
     if (m_host.listener->Start()) return true;
     m_host.statusText(m_host.listener->Failure());

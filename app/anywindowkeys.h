@@ -63,6 +63,10 @@ public:
     void Shutdown();
     void LoadSettings(TSettingsStore& store, const std::string& section);
     void SaveSettings(TSettingsStore& store, const std::string& section);
+    // Disables the item, with the reason, where listening cannot work. Asked once, after the
+    // window's first picture (finding out opens a connection to the window system), or at the
+    // first start of listening if that comes sooner.
+    void CheckAvailable();
 
 private:
     bool Start();
@@ -74,4 +78,5 @@ private:
     TAnyWindowHost m_host;
     QAction* m_action = nullptr;
     bool m_wanted = false;
+    bool m_checked = false;
 };

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "app/commandline.h"
 #include "app/errform.h"
@@ -24,6 +25,7 @@
 #include "platform/midi/systemmidi.h"
 #include "platform/settings/programpaths.h"
 #include "platform/shell/datafolder.h"
+#include "platform/ui/fontwarmup.h"
 
 int main(int argc, char** argv) {
     StartupStep("main");
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
         return told.exitCode;
     }
 
+    // The font configuration is read beside the toolkit's start and the settings.
+    TFontWarmUp fonts;
     QApplication app(argc, argv);
     StartupStep("toolkit");
     QApplication::setApplicationName(QStringLiteral("Tastra"));
@@ -69,16 +73,18 @@ int main(int argc, char** argv) {
     StartupStep("midi-services");
     TSdlJoystickService joystick;
     StartupStep("joysticks");
-    // Meanwhile the window is made and painted; the device lists are read after that.
-    TJackWarmUp jackWarmUp(place.clientName);
-    StartupStep("warm-up");
+    // Connected at the first paint, ahead of the device lists read after it (made beside the
+    // window, it took the processor from the window's first picture).
+    std::optional<TJackWarmUp> jackWarmUp;
 
     TTastraServices services;
     services.midiOut = midiOut.get();
     services.midiIn = midiIn.get();
     services.joystick = &joystick;
     services.synth = &synth;
-    services.startupDone = [&jackWarmUp] { jackWarmUp.Release(); };
+    services.startupDone = [&jackWarmUp] {
+        if (jackWarmUp) jackWarmUp->Release();
+    };
     services.runMidiOut = commandLine.midiOut.toStdString();
     services.runMidiIn = commandLine.midiIn.toStdString();
     // Recordings nobody saved are kept in the user's data folder ($XDG_DATA_HOME).
@@ -111,6 +117,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
     services.keyListener = keyListener.get();
     StartupStep("key-listener");
+    fonts.Wait();
+    StartupStep("fonts");
     auto window = std::make_unique<TTastra2>(services);
     StartupStep("window");
     shown = window.get();
@@ -121,10 +129,12 @@ int main(int argc, char** argv) {
     std::unique_ptr<TEndings> endings = WatchEndings(*window);
     StartupStep("warnings-and-endings");
 
-    // What the first picture does not need comes after it: the key stamps' thread and its
-    // connection to the display, and the window's icon (looked up in the icon theme).
+    // What the first picture does not need comes after it: the JACK connection held while the
+    // device lists are read, the key stamps' thread and its connection to the display, and the
+    // window's icon (looked up in the icon theme).
     std::unique_ptr<TKeyStamps> keyStamps;
-    RunAfterFirstPaint(window.get(), [&keyStamps, w = window.get()] {
+    RunAfterFirstPaint(window.get(), [&jackWarmUp, &keyStamps, &place, w = window.get()] {
+        if (!w->StartupDone()) jackWarmUp.emplace(place.clientName);
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tastra")));
         keyStamps = CreateKeyStamps();
         if (keyStamps) w->UseKeyStamps(keyStamps.get());

@@ -470,6 +470,7 @@ void TTastra2::DeferredStartup() {
             m_joysticks->Update();
             ReturnFreedMemory();
         },
+        [this] { m_anyWindow->CheckAvailable(); },
         [this] {
             if (m_services.startupDone) m_services.startupDone();
             StartupNotice();

@@ -1475,6 +1475,10 @@ Das lässt sich nicht rückgängig machen!</translation>
         <translation>NSM_URL „%1“ ist nicht die Adresse eines Sitzungsmanagers: Es geht ohne Sitzung weiter.</translation>
     </message>
     <message>
+        <source>The OSC library (liblo) cannot be loaded: going on without a session.</source>
+        <translation>Die OSC-Bibliothek (liblo) lässt sich nicht laden: Es geht ohne Sitzung weiter.</translation>
+    </message>
+    <message>
         <source>No socket could be opened to talk to the session manager: going on without a session.</source>
         <translation>Es ließ sich kein Socket zum Sitzungsmanager öffnen: Es geht ohne Sitzung weiter.</translation>
     </message>

@@ -1475,6 +1475,10 @@ This can&apos;t be undone later !</source>
         <translation>NSM_URL «%1» no es la dirección de un gestor de sesiones: se continúa sin sesión.</translation>
     </message>
     <message>
+        <source>The OSC library (liblo) cannot be loaded: going on without a session.</source>
+        <translation>No se puede cargar la biblioteca OSC (liblo): se continúa sin sesión.</translation>
+    </message>
+    <message>
         <source>No socket could be opened to talk to the session manager: going on without a session.</source>
         <translation>No se pudo abrir ningún socket para hablar con el gestor de sesiones: se continúa sin sesión.</translation>
     </message>

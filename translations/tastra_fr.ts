@@ -1475,6 +1475,10 @@ Cette action est irréversible !</translation>
         <translation>NSM_URL « %1 » n&apos;est pas l&apos;adresse d&apos;un gestionnaire de session : poursuite sans session.</translation>
     </message>
     <message>
+        <source>The OSC library (liblo) cannot be loaded: going on without a session.</source>
+        <translation>La bibliothèque OSC (liblo) ne peut pas être chargée : poursuite sans session.</translation>
+    </message>
+    <message>
         <source>No socket could be opened to talk to the session manager: going on without a session.</source>
         <translation>Aucun socket n&apos;a pu être ouvert pour dialoguer avec le gestionnaire de session : poursuite sans session.</translation>
     </message>

@@ -1475,6 +1475,10 @@ L&apos;operazione non si può annullare!</translation>
         <translation>NSM_URL «%1» non è l&apos;indirizzo di un gestore di sessioni: si prosegue senza sessione.</translation>
     </message>
     <message>
+        <source>The OSC library (liblo) cannot be loaded: going on without a session.</source>
+        <translation>La libreria OSC (liblo) non può essere caricata: si prosegue senza sessione.</translation>
+    </message>
+    <message>
         <source>No socket could be opened to talk to the session manager: going on without a session.</source>
         <translation>Non è stato possibile aprire un socket per comunicare con il gestore di sessioni: si prosegue senza sessione.</translation>
     </message>

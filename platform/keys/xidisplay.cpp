@@ -10,7 +10,19 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
+#include "platform/lib/lazylibrary.h"
+
 namespace {
+
+// X Input is opened when keys are first listened to, not with the program.
+#define XI_FUNCTIONS(X) X(XIQueryVersion) X(XISelectEvents)
+TASTRA_LAZY_API(TXiApi, XI_FUNCTIONS)
+
+const TXiApi* XiApi() {
+    static TLazyLibrary library{"libXi.so.6", "libXi.so"};
+    static TXiApi api;
+    return api.Bind(library) ? &api : nullptr;
+}
 
 // Raw events reach every client that asks for them, even while another program grabs the
 // keyboard (a menu it opened), from version 2.1 on. With 2.0 a grab would hide releases and
@@ -46,8 +58,9 @@ Display* QtDisplay() {
 bool HasRawEvents(Display* display, int& opcode) {
     int event = 0, error = 0;
     if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error)) return false;
+    const TXiApi* xi = XiApi();
     int major = kXiMajor, minor = kXiMinor;
-    return XIQueryVersion(display, &major, &minor) == Success &&
+    return xi && xi->XIQueryVersion(display, &major, &minor) == Success &&
            (major > kXiMajor || (major == kXiMajor && minor >= kXiMinor));
 }
 
@@ -61,7 +74,7 @@ void SelectRawKeys(Display* display, bool keys) {
     mask.deviceid = XIAllMasterDevices;
     mask.mask_len = sizeof(bits);
     mask.mask = bits;
-    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+    if (const TXiApi* xi = XiApi()) xi->XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
 }
 
 void WatchBreakage(Display* display) {

@@ -5,7 +5,6 @@
 #include <QWindow>
 #include <memory>
 #include <set>
-#include <thread>
 
 #include "platform/keys/keylistener.h"
 #include "platform/keys/xidisplay.h"
@@ -23,26 +22,24 @@ QString Tr(const char* text) { return QCoreApplication::translate("TKeyListener"
 
 class TXiKeyListener : public TKeyListener {
 public:
-    // The display is probed on a thread of its own while the window is being made: opening a
-    // second connection to the X server takes a noticeable part of the start.
-    explicit TXiKeyListener(std::string displayName) : m_displayName(std::move(displayName)) {
-        m_probe = std::thread([this] {
+    explicit TXiKeyListener(std::string displayName) : m_displayName(std::move(displayName)) {}
+    ~TXiKeyListener() override {
+        m_notifier.reset();
+        Close();
+    }
+
+    // The display is probed when first asked, which is after the window's first picture:
+    // opening a second connection to the X server would take a noticeable part of the start.
+    QString Unavailable() const override {
+        if (!m_probed) {
             Display* probe = XOpenDisplay(m_displayName.c_str());
             int opcode = 0;
             m_probeResult = !probe                           ? kCannotOpen
                             : !HasRawEvents(probe, opcode) ? kNoRawEvents
                                                              : kUsable;
             if (probe) XCloseDisplay(probe);
-        });
-    }
-    ~TXiKeyListener() override {
-        if (m_probe.joinable()) m_probe.join();
-        m_notifier.reset();
-        Close();
-    }
-
-    QString Unavailable() const override {
-        if (m_probe.joinable()) m_probe.join();
+            m_probed = true;
+        }
         switch (m_probeResult) {
             case kCannotOpen:
                 return Tr(QT_TRANSLATE_NOOP("TKeyListener",
@@ -78,8 +75,8 @@ private:
 
     std::string m_displayName;
     enum TProbeResult { kUsable, kCannotOpen, kNoRawEvents };
-    TProbeResult m_probeResult = kUsable;  // written by the probe, read once it is joined
-    mutable std::thread m_probe;
+    mutable TProbeResult m_probeResult = kUsable;
+    mutable bool m_probed = false;
     Display* m_display = nullptr;
     int m_opcode = 0;
     bool m_broken = false;

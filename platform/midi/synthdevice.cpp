@@ -1,5 +1,7 @@
 #include "platform/midi/synthdevice.h"
 
+#include <pthread.h>
+
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -108,7 +110,10 @@ TSynthDevice::TSynthDevice(std::string clientName, std::string soundfontFolder)
     : m_clientName(std::move(clientName)),
       m_folder(std::move(soundfontFolder)),
       m_audio(&TSynthDevice::RenderBlock, &TSynthDevice::OutputLost, this) {
-    m_worker = std::thread([this] { Run(); });
+    m_worker = std::thread([this] {
+        pthread_setname_np(pthread_self(), "synth");
+        Run();
+    });
 }
 
 TSynthDevice::~TSynthDevice() {

@@ -7,9 +7,25 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include "platform/lib/lazylibrary.h"
 #include "platform/lib/translatedtext.h"
 
 namespace {
+
+// The OSC library is opened when a session manager is first talked to, not with the program.
+#define LO_FUNCTIONS(X)                                                                       \
+    X(lo_server_free) X(lo_address_free) X(lo_url_get_port) X(lo_url_get_protocol_id)         \
+    X(lo_address_new_from_url) X(lo_server_new_with_proto) X(lo_server_add_method)            \
+    X(lo_server_get_socket_fd) X(lo_message_new) X(lo_message_add_string)                     \
+    X(lo_message_add_int32) X(lo_server_recv_noblock) X(lo_send_message_from) X(lo_message_free) \
+    X(lo_address_errstr)
+TASTRA_LAZY_API(TLoApi, LO_FUNCTIONS)
+
+const TLoApi* Lo() {
+    static TLazyLibrary library{"liblo.so.7", "liblo.so"};
+    static TLoApi api;
+    return api.Bind(library) ? &api : nullptr;
+}
 
 // Notices for the status bar, made in the user's language when they are shown: the session is
 // joined before the translations are loaded. What goes to the session manager stays English.
@@ -48,17 +64,23 @@ TNsmClient::TNsmClient(std::function<bool()> managerAlive, QObject* parent)
 
 TNsmClient::~TNsmClient() {
     delete m_notifier;
-    if (m_server) lo_server_free(m_server);
-    if (m_address) lo_address_free(m_address);
+    if (m_server) Lo()->lo_server_free(m_server);
+    if (m_address) Lo()->lo_address_free(m_address);
 }
 
 bool TNsmClient::Announce(const std::string& url, const std::string& applicationName,
                           const std::string& executable, int pid) {
     m_url = url;
-    char* port = lo_url_get_port(url.c_str());
-    const bool usable = lo_url_get_protocol_id(url.c_str()) == LO_UDP && port && *port;
+    if (!Lo()) {
+        Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
+                                                  "The OSC library (liblo) cannot be loaded: "
+                                                  "going on without a session.")));
+        return false;
+    }
+    char* port = Lo()->lo_url_get_port(url.c_str());
+    const bool usable = Lo()->lo_url_get_protocol_id(url.c_str()) == LO_UDP && port && *port;
     free(port);
-    if (usable) m_address = lo_address_new_from_url(url.c_str());
+    if (usable) m_address = Lo()->lo_address_new_from_url(url.c_str());
     if (!m_address) {
         Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
                                                   "NSM_URL \"%1\" is not the address of a session "
@@ -66,25 +88,25 @@ bool TNsmClient::Announce(const std::string& url, const std::string& application
                                 url));
         return false;
     }
-    m_server = lo_server_new_with_proto(nullptr, LO_UDP, IgnoreOscError);
+    m_server = Lo()->lo_server_new_with_proto(nullptr, LO_UDP, IgnoreOscError);
     if (!m_server) {
         Fail(TState::Failed, Tr(QT_TRANSLATE_NOOP("TNsmClient",
                                                   "No socket could be opened to talk to the "
                                                   "session manager: going on without a session.")));
         return false;
     }
-    lo_server_add_method(m_server, nullptr, nullptr, &TNsmClient::Handle, this);
+    Lo()->lo_server_add_method(m_server, nullptr, nullptr, &TNsmClient::Handle, this);
     m_notifier =
-        new QSocketNotifier(lo_server_get_socket_fd(m_server), QSocketNotifier::Read, this);
+        new QSocketNotifier(Lo()->lo_server_get_socket_fd(m_server), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { Receive(); });
     m_state = TState::Announcing;
-    lo_message m = lo_message_new();
-    lo_message_add_string(m, applicationName.c_str());
-    lo_message_add_string(m, kCapabilities);
-    lo_message_add_string(m, executable.c_str());
-    lo_message_add_int32(m, kApiMajor);
-    lo_message_add_int32(m, kApiMinor);
-    lo_message_add_int32(m, pid);
+    lo_message m = Lo()->lo_message_new();
+    Lo()->lo_message_add_string(m, applicationName.c_str());
+    Lo()->lo_message_add_string(m, kCapabilities);
+    Lo()->lo_message_add_string(m, executable.c_str());
+    Lo()->lo_message_add_int32(m, kApiMajor);
+    Lo()->lo_message_add_int32(m, kApiMinor);
+    Lo()->lo_message_add_int32(m, pid);
     Send(kAnnounce, m);
     return m_state == TState::Announcing;
 }
@@ -123,13 +145,13 @@ bool TNsmClient::WaitForOpen(int ms) {
 void TNsmClient::SetDirty(bool dirty) {
     if (!SessionOpen() || m_dirtySent == int(dirty)) return;
     m_dirtySent = dirty;
-    Send(dirty ? "/nsm/client/is_dirty" : "/nsm/client/is_clean", lo_message_new());
+    Send(dirty ? "/nsm/client/is_dirty" : "/nsm/client/is_clean", Lo()->lo_message_new());
 }
 
 void TNsmClient::SetGuiShown(bool shown) {
     if (!SessionOpen() || m_guiSent == int(shown)) return;
     m_guiSent = shown;
-    Send(shown ? "/nsm/client/gui_is_shown" : "/nsm/client/gui_is_hidden", lo_message_new());
+    Send(shown ? "/nsm/client/gui_is_shown" : "/nsm/client/gui_is_hidden", Lo()->lo_message_new());
 }
 
 int TNsmClient::Handle(const char* path, const char* types, lo_arg** argv, int, lo_message,
@@ -140,7 +162,7 @@ int TNsmClient::Handle(const char* path, const char* types, lo_arg** argv, int, 
 
 void TNsmClient::Receive() {
     for (int i = 0; i < kMaxPerWakeUp && m_server; ++i)
-        if (lo_server_recv_noblock(m_server, 0) <= 0) break;
+        if (Lo()->lo_server_recv_noblock(m_server, 0) <= 0) break;
 }
 
 void TNsmClient::Dispatch(const std::string& path, const std::string& types, lo_arg** argv) {
@@ -225,25 +247,26 @@ void TNsmClient::HandleGui(bool show) {
 }
 
 void TNsmClient::Reply(const char* path, const std::string& text) {
-    lo_message m = lo_message_new();
-    lo_message_add_string(m, path);
-    lo_message_add_string(m, text.c_str());
+    lo_message m = Lo()->lo_message_new();
+    Lo()->lo_message_add_string(m, path);
+    Lo()->lo_message_add_string(m, text.c_str());
     Send("/reply", m);
 }
 
 void TNsmClient::Refuse(const char* path, int code, const std::string& text) {
-    lo_message m = lo_message_new();
-    lo_message_add_string(m, path);
-    lo_message_add_int32(m, code);
-    lo_message_add_string(m, text.c_str());
+    lo_message m = Lo()->lo_message_new();
+    Lo()->lo_message_add_string(m, path);
+    Lo()->lo_message_add_int32(m, code);
+    Lo()->lo_message_add_string(m, text.c_str());
     Send("/error", m);
 }
 
 void TNsmClient::Send(const char* path, lo_message message) {
-    const int sent = lo_send_message_from(m_address, m_server, path, message);
-    lo_message_free(message);
+    const int sent = Lo()->lo_send_message_from(m_address, m_server, path, message);
+    Lo()->lo_message_free(message);
     if (sent >= 0 || m_state == TState::Failed || m_state == TState::Gone) return;
-    const std::string reason = lo_address_errstr(m_address) ? lo_address_errstr(m_address) : "";
+    const char* error = Lo()->lo_address_errstr(m_address);
+    const std::string reason = error ? error : "";
     if (m_state == TState::Open)
         Fail(TState::Gone, Tr(QT_TRANSLATE_NOOP("TNsmClient",
                                                 "The session manager cannot be reached any more "
