@@ -74,7 +74,8 @@ void SelectRawKeys(Display* display, bool keys) {
     mask.deviceid = XIAllMasterDevices;
     mask.mask_len = sizeof(bits);
     mask.mask = bits;
-    if (const TXiApi* xi = XiApi()) xi->XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+    if (const TXiApi* xi = XiApi())
+        xi->XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
 }
 
 void WatchBreakage(Display* display) {

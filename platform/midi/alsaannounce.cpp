@@ -8,6 +8,26 @@
 
 #include <vector>
 
+#include "platform/lib/lazylibrary.h"
+
+namespace {
+
+// The ALSA library is opened when the sequencer is first looked at, not with the program.
+#define ALSA_FUNCTIONS(X)                                                                     \
+    X(snd_seq_close)                                                                          \
+    X(snd_seq_open) X(snd_seq_set_client_name) X(snd_seq_create_simple_port)                  \
+        X(snd_seq_connect_from) X(snd_seq_poll_descriptors_count) X(snd_seq_poll_descriptors) \
+            X(snd_seq_event_input)
+TASTRA_LAZY_API(TAlsaApi, ALSA_FUNCTIONS)
+
+const TAlsaApi* Alsa() {
+    static TLazyLibrary library{"libasound.so.2", "libasound.so"};
+    static TAlsaApi api;
+    return api.Bind(library) ? &api : nullptr;
+}
+
+}  // namespace
+
 TAlsaAnnounceWatcher::TAlsaAnnounceWatcher(std::string clientName, TChangeNotice* notice)
     : m_clientName(std::move(clientName)), m_notice(notice) {}
 
@@ -21,22 +41,25 @@ TAlsaAnnounceWatcher::~TAlsaAnnounceWatcher() {
         m_thread.join();
     }
     if (m_stopFd >= 0) close(m_stopFd);
-    if (m_seq) snd_seq_close(m_seq);
+    if (m_seq) Alsa()->snd_seq_close(m_seq);
 }
 
 bool TAlsaAnnounceWatcher::Start() {
     if (m_seq) return true;
     snd_seq_t* seq = nullptr;
-    if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) return false;
-    snd_seq_set_client_name(seq, m_clientName.c_str());
+    if (!Alsa()) return false;
+    if (Alsa()->snd_seq_open(&seq, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0)
+        return false;
+    Alsa()->snd_seq_set_client_name(seq, m_clientName.c_str());
     // Hidden from other programs' lists: it only listens to the system.
-    const int port = snd_seq_create_simple_port(seq, "announcements",
-                                                SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
-                                                SND_SEQ_PORT_TYPE_APPLICATION);
+    const int port = Alsa()->snd_seq_create_simple_port(
+        seq, "announcements", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+        SND_SEQ_PORT_TYPE_APPLICATION);
     m_stopFd = eventfd(0, EFD_CLOEXEC);
     if (port < 0 || m_stopFd < 0 ||
-        snd_seq_connect_from(seq, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0) {
-        snd_seq_close(seq);
+        Alsa()->snd_seq_connect_from(seq, port, SND_SEQ_CLIENT_SYSTEM,
+                                     SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0) {
+        Alsa()->snd_seq_close(seq);
         return false;
     }
     m_seq = seq;
@@ -45,9 +68,9 @@ bool TAlsaAnnounceWatcher::Start() {
 }
 
 void TAlsaAnnounceWatcher::Listen() {
-    const int count = snd_seq_poll_descriptors_count(m_seq, POLLIN);
+    const int count = Alsa()->snd_seq_poll_descriptors_count(m_seq, POLLIN);
     std::vector<pollfd> fds(static_cast<size_t>(count) + 1);
-    snd_seq_poll_descriptors(m_seq, fds.data(), static_cast<unsigned>(count), POLLIN);
+    Alsa()->snd_seq_poll_descriptors(m_seq, fds.data(), static_cast<unsigned>(count), POLLIN);
     fds[count] = {m_stopFd, POLLIN, 0};
     for (;;) {
         if (poll(fds.data(), fds.size(), -1) < 0) continue;
@@ -55,7 +78,7 @@ void TAlsaAnnounceWatcher::Listen() {
         bool changed = false;
         snd_seq_event_t* event = nullptr;
         int read = 0;
-        while ((read = snd_seq_event_input(m_seq, &event)) >= 0 && event) {
+        while ((read = Alsa()->snd_seq_event_input(m_seq, &event)) >= 0 && event) {
             switch (event->type) {
                 case SND_SEQ_EVENT_CLIENT_START:
                 case SND_SEQ_EVENT_CLIENT_EXIT:

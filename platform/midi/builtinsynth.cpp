@@ -132,15 +132,16 @@ void TBuiltinSynth::SetChorus(bool on) {
 
 int TBuiltinSynth::Program(int channel) const {
     int font = 0, bank = 0, program = 0;
-    if (!m_synth || FluidApi()->fluid_synth_get_program(m_synth, channel, &font, &bank,
-                                                        &program) != FLUID_OK)
+    if (!m_synth ||
+        FluidApi()->fluid_synth_get_program(m_synth, channel, &font, &bank, &program) != FLUID_OK)
         return -1;
     return program;
 }
 
 int TBuiltinSynth::Controller(int channel, int controller) const {
     int value = 0;
-    if (!m_synth || FluidApi()->fluid_synth_get_cc(m_synth, channel, controller, &value) != FLUID_OK)
+    if (!m_synth ||
+        FluidApi()->fluid_synth_get_cc(m_synth, channel, controller, &value) != FLUID_OK)
         return -1;
     return value;
 }

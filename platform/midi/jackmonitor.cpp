@@ -1,7 +1,5 @@
 #include "platform/midi/jackmonitor.h"
 
-#include <jack/jack.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +8,7 @@
 #include <thread>
 
 #include "platform/lib/steadyclock.h"
+#include "platform/midi/jackapi.h"
 
 void KeepAbandoned(void* client) {
     static std::mutex lock;
@@ -18,37 +17,22 @@ void KeepAbandoned(void* client) {
     kept->push_back(client);
 }
 
-namespace {
-
-void DropJackMessage(const char*) {}
-
-}  // namespace
+namespace {}  // namespace
 
 std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs) {
-    const jack_nframes_t now = jack_frame_time(client);
+    const jack_nframes_t now = Jack().jack_frame_time(client);
     const std::int64_t ago = std::max<std::int64_t>(0, SteadyNowNs() - steadyNs);
     const auto frames = static_cast<std::int64_t>(
-        std::llround(static_cast<double>(ago) * jack_get_sample_rate(client) / 1e9));
+        std::llround(static_cast<double>(ago) * Jack().jack_get_sample_rate(client) / 1e9));
     return now - static_cast<jack_nframes_t>(frames);
 }
 
 std::int64_t SteadyAtJackFrame(_jack_client* client, std::uint32_t frame) {
     // Distance on the wrapping clock; a frame ahead of the clock is taken as now.
-    const auto ago = static_cast<std::int32_t>(jack_frame_time(client) - frame);
-    const std::int64_t ns = std::llround(static_cast<double>(std::max<std::int32_t>(0, ago)) *
-                                         1e9 / jack_get_sample_rate(client));
+    const auto ago = static_cast<std::int32_t>(Jack().jack_frame_time(client) - frame);
+    const std::int64_t ns = std::llround(static_cast<double>(std::max<std::int32_t>(0, ago)) * 1e9 /
+                                         Jack().jack_get_sample_rate(client));
     return SteadyNowNs() - ns;
-}
-
-void SilenceJackLog() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        jack_set_error_function(DropJackMessage);
-        jack_set_info_function(DropJackMessage);
-        // Nothing of ours may start a server behind the user's back (the audio driver of the
-        // synthesizer included).
-        setenv("JACK_NO_START_SERVER", "1", 0);
-    });
 }
 
 std::string JackClientName(const std::string& base, const std::string& role) {
@@ -69,9 +53,7 @@ std::string JackClientName(const std::string& base, const std::string& role) {
 TJackMonitor::TJackMonitor(std::string baseName, TChangeNotice* notice)
     : m_baseName(std::move(baseName)),
       m_clientName(JackClientName(m_baseName, "monitor")),
-      m_changeNotice(notice) {
-    SilenceJackLog();
-}
+      m_changeNotice(notice) {}
 
 TJackMonitor::~TJackMonitor() { Disconnect(); }
 
@@ -91,7 +73,7 @@ void TJackMonitor::OnRegistration(std::uint32_t, int, void* self) {
 void TJackMonitor::Disconnect() {
     if (!m_client) return;
     // A client whose server went away is let go of unclosed (see AbandonJackClient).
-    if (!m_shutDown) jack_client_close(m_client);
+    if (!m_shutDown) Jack().jack_client_close(m_client);
     m_client = nullptr;
 }
 
@@ -112,16 +94,17 @@ bool TJackMonitor::Connected() {
     if (m_tried && now - m_lastTry < std::chrono::seconds(1)) return false;
     m_tried = true;
     m_lastTry = now;
+    if (!JackAvailable()) return false;
     jack_status_t status;
-    m_client = jack_client_open(m_clientName.c_str(), JackNoStartServer, &status);
+    m_client = Jack().jack_client_open(m_clientName.c_str(), JackNoStartServer, &status);
     if (!m_client) return false;
     m_shutDown = false;
     ++m_generation;
     m_portChanges.fetch_add(1, std::memory_order_acq_rel);
-    jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
-    jack_set_port_connect_callback(m_client, &TJackMonitor::OnConnect, this);
-    jack_set_port_registration_callback(m_client, &TJackMonitor::OnRegistration, this);
-    if (jack_activate(m_client) != 0) {
+    Jack().jack_on_shutdown(m_client, &TJackMonitor::OnShutdown, this);
+    Jack().jack_set_port_connect_callback(m_client, &TJackMonitor::OnConnect, this);
+    Jack().jack_set_port_registration_callback(m_client, &TJackMonitor::OnRegistration, this);
+    if (Jack().jack_activate(m_client) != 0) {
         Disconnect();
         return false;
     }
@@ -135,10 +118,10 @@ std::vector<std::string> TJackMonitor::MidiSources() { return MidiPorts(JackPort
 std::vector<std::string> TJackMonitor::MidiPorts(unsigned long flags) {
     std::vector<std::string> out;
     if (!Connected()) return out;
-    const char** ports = jack_get_ports(m_client, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
+    const char** ports = Jack().jack_get_ports(m_client, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
     if (!ports) return out;
     for (const char** p = ports; *p; ++p) out.emplace_back(*p);
-    jack_free(ports);
+    Jack().jack_free(ports);
     return out;
 }
 
@@ -147,11 +130,11 @@ void TJackMonitor::OnConnect(std::uint32_t a, std::uint32_t b, int connected, vo
     if (!connected && monitor->m_client) {
         // A connection ends when either side goes away, its program quitting included.
         for (jack_port_id_t id : {a, b}) {
-            const jack_port_t* port = jack_port_by_id(monitor->m_client, id);
-            if (!port || !(jack_port_flags(port) & JackPortIsInput)) continue;
+            const jack_port_t* port = Jack().jack_port_by_id(monitor->m_client, id);
+            if (!port || !(Jack().jack_port_flags(port) & JackPortIsInput)) continue;
             std::lock_guard<std::mutex> guard(monitor->m_disconnectedLock);
             if (monitor->m_disconnectedInputs.size() < 1000)
-                monitor->m_disconnectedInputs.emplace_back(jack_port_name(port));
+                monitor->m_disconnectedInputs.emplace_back(Jack().jack_port_name(port));
         }
     }
     // After the record above: whoever listens looks at the connections of its ports itself.
@@ -168,5 +151,5 @@ std::vector<std::string> TJackMonitor::TakeDisconnectedInputs() {
 
 bool TJackMonitor::PortExists(const std::string& fullName) {
     if (!Connected()) return false;
-    return jack_port_by_name(m_client, fullName.c_str()) != nullptr;
+    return Jack().jack_port_by_name(m_client, fullName.c_str()) != nullptr;
 }

@@ -21,10 +21,6 @@ std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs);
 // The other way: the steady-clock moment (nanoseconds) of a frame time that has passed.
 std::int64_t SteadyAtJackFrame(_jack_client* client, std::uint32_t frame);
 
-// Keeps the JACK library quiet: its messages about a server that is not running would otherwise
-// appear on stderr at every look. Idempotent.
-void SilenceJackLog();
-
 // The name of the program's JACK client for `role`: "<base> <role>", or `base` alone for an
 // empty role. JACK allows 63 bytes and appends "-01", "-02", ... when a name is taken (another
 // copy of the program), so a name is kept to 60 bytes: a longer base (a session manager's client

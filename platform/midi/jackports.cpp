@@ -1,8 +1,5 @@
 #include "platform/midi/jackports.h"
 
-#include <jack/jack.h>
-#include <jack/midiport.h>
-#include <jack/ringbuffer.h>
 #include <semaphore.h>
 
 #include <algorithm>
@@ -11,6 +8,7 @@
 
 #include "platform/lib/translatedtext.h"
 #include "platform/midi/directthru.h"
+#include "platform/midi/jackapi.h"
 
 namespace {
 
@@ -19,7 +17,7 @@ std::string NoServerText() {
 }
 
 // How far ahead of the clock a stamp may be before it counts as wrong: two seconds.
-std::uint32_t Horizon(jack_client_t* client) { return 2 * jack_get_sample_rate(client); }
+std::uint32_t Horizon(jack_client_t* client) { return 2 * Jack().jack_get_sample_rate(client); }
 
 }  // namespace
 
@@ -31,29 +29,33 @@ std::unique_ptr<TJackPortClient> TJackPortClient::Open(const std::string& client
                                                        TJackProcessPort* served, std::string& error,
                                                        const char* secondPort,
                                                        unsigned long secondFlags) {
-    SilenceJackLog();
+    if (!JackAvailable()) {
+        error = NoServerText();
+        return nullptr;
+    }
     std::unique_ptr<TJackPortClient> made(new TJackPortClient);
     made->m_served = served;
     jack_status_t status;
-    made->m_client = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
+    made->m_client = Jack().jack_client_open(clientName.c_str(), JackNoStartServer, &status);
     if (!made->m_client) {
         error = NoServerText();
         return nullptr;
     }
-    made->m_port =
-        jack_port_register(made->m_client, portName.c_str(), JACK_DEFAULT_MIDI_TYPE, flags, 0);
+    made->m_port = Jack().jack_port_register(made->m_client, portName.c_str(),
+                                             JACK_DEFAULT_MIDI_TYPE, flags, 0);
     if (made->m_port && secondPort)
-        made->m_second =
-            jack_port_register(made->m_client, secondPort, JACK_DEFAULT_MIDI_TYPE, secondFlags, 0);
+        made->m_second = Jack().jack_port_register(made->m_client, secondPort,
+                                                   JACK_DEFAULT_MIDI_TYPE, secondFlags, 0);
     if (!made->m_port || (secondPort && !made->m_second) ||
-        jack_set_process_callback(made->m_client, &TJackPortClient::OnProcess, made.get()) != 0) {
+        Jack().jack_set_process_callback(made->m_client, &TJackPortClient::OnProcess, made.get()) !=
+            0) {
         error = TranslatedText("MidiError",
                                QT_TRANSLATE_NOOP("MidiError", "the JACK port %1 could not be made"),
                                clientName + ":" + portName);
         return nullptr;
     }
-    jack_on_shutdown(made->m_client, &TJackPortClient::OnShutdown, made.get());
-    if (jack_activate(made->m_client) != 0) {
+    Jack().jack_on_shutdown(made->m_client, &TJackPortClient::OnShutdown, made.get());
+    if (Jack().jack_activate(made->m_client) != 0) {
         error = NoServerText();
         return nullptr;
     }
@@ -65,28 +67,30 @@ TJackPortClient::~TJackPortClient() {
     // A client whose server went away must not be closed (see AbandonJackClient). Closing
     // deactivates first: no process callback runs once it returns.
     if (Alive())
-        jack_client_close(m_client);
+        Jack().jack_client_close(m_client);
     else
         KeepAbandoned(m_client);
 }
 
-std::string TJackPortClient::PortName() const { return m_port ? jack_port_name(m_port) : ""; }
+std::string TJackPortClient::PortName() const {
+    return m_port ? Jack().jack_port_name(m_port) : "";
+}
 
 std::vector<std::string> TJackPortClient::Connections(jack_port_t* port) const {
     std::vector<std::string> names;
     if (!port || !Alive()) return names;
-    const char** connected = jack_port_get_all_connections(m_client, port);
+    const char** connected = Jack().jack_port_get_all_connections(m_client, port);
     if (!connected) return names;
     for (const char** c = connected; *c; ++c) names.emplace_back(*c);
-    jack_free(connected);
+    Jack().jack_free(connected);
     return names;
 }
 
 int TJackPortClient::OnProcess(std::uint32_t frames, void* self) {
     auto* me = static_cast<TJackPortClient*>(self);
-    void* second = me->m_second ? jack_port_get_buffer(me->m_second, frames) : nullptr;
-    me->m_served->ProcessWith(jack_port_get_buffer(me->m_port, frames), second, frames,
-                              jack_last_frame_time(me->m_client));
+    void* second = me->m_second ? Jack().jack_port_get_buffer(me->m_second, frames) : nullptr;
+    me->m_served->ProcessWith(Jack().jack_port_get_buffer(me->m_port, frames), second, frames,
+                              Jack().jack_last_frame_time(me->m_client));
     me->m_cycles.fetch_add(1, std::memory_order_acq_rel);
     return 0;
 }
@@ -120,22 +124,21 @@ TJackMidiOutPort::~TJackMidiOutPort() {
     while (!m_queue.Empty() && Alive() && std::chrono::steady_clock::now() < giveUp)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     const unsigned emptied = m_client->Cycles();
-    while (m_client->Cycles() - emptied < 2 && Alive() &&
-           std::chrono::steady_clock::now() < giveUp)
+    while (m_client->Cycles() - emptied < 2 && Alive() && std::chrono::steady_clock::now() < giveUp)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     m_client.reset();
 }
 
 bool TJackMidiOutPort::Connect(const std::string& target) {
-    return Alive() && jack_connect(m_client->Client(), m_client->PortName().c_str(),
-                                   target.c_str()) == 0;
+    return Alive() && Jack().jack_connect(m_client->Client(), m_client->PortName().c_str(),
+                                          target.c_str()) == 0;
 }
 
 bool TJackMidiOutPort::Send(const std::uint8_t* bytes, std::size_t size, bool stamped,
                             std::uint32_t stamp) {
     if (!Alive()) return false;
     TJackOutEvent event;
-    event.Stamp = stamped ? stamp : jack_frame_time(m_client->Client());
+    event.Stamp = stamped ? stamp : Jack().jack_frame_time(m_client->Client());
     event.Size = static_cast<std::uint8_t>(std::min<std::size_t>(size, sizeof event.Bytes));
     std::memcpy(event.Bytes, bytes, event.Size);
     if (m_queue.Push(event)) return true;
@@ -149,7 +152,7 @@ bool TJackMidiOutPort::Send(const std::uint8_t* bytes, std::size_t size, bool st
 }
 
 std::string TJackMidiOutPort::ThruInputName() const {
-    return m_client && m_client->Second() ? jack_port_name(m_client->Second()) : "";
+    return m_client && m_client->Second() ? Jack().jack_port_name(m_client->Second()) : "";
 }
 
 std::vector<std::string> TJackMidiOutPort::Connections() const {
@@ -162,17 +165,17 @@ void TJackMidiOutPort::Process(void* buffer, std::uint32_t frames, std::uint32_t
 
 void TJackMidiOutPort::ProcessWith(void* buffer, void* thru, std::uint32_t frames,
                                    std::uint32_t cycleStart) {
-    jack_midi_clear_buffer(buffer);
+    Jack().jack_midi_clear_buffer(buffer);
     // What came in on "thru" this cycle goes out at its own frames, merged in frame order with
     // the queue's messages (events in a buffer must not go back in time).
-    const jack_nframes_t thruCount = thru ? jack_midi_get_event_count(thru) : 0;
+    const jack_nframes_t thruCount = thru ? Jack().jack_midi_get_event_count(thru) : 0;
     jack_nframes_t next = 0;
     const auto passThru = [&](std::uint32_t upTo) {
         for (; next < thruCount; ++next) {
             jack_midi_event_t event;
-            if (jack_midi_event_get(&event, thru, next) != 0) continue;
+            if (Jack().jack_midi_event_get(&event, thru, next) != 0) continue;
             if (event.time > upTo) return;
-            jack_midi_event_write(buffer, event.time, event.buffer, event.size);
+            Jack().jack_midi_event_write(buffer, event.time, event.buffer, event.size);
         }
     };
     const std::uint32_t horizon = m_horizon.load(std::memory_order_relaxed);
@@ -186,7 +189,7 @@ void TJackMidiOutPort::ProcessWith(void* buffer, void* thru, std::uint32_t frame
         const auto at = static_cast<jack_nframes_t>(std::min<std::int64_t>(offset, frames - 1));
         passThru(at);
         // A full buffer keeps the rest for the next cycle.
-        if (jack_midi_event_write(buffer, at, event->Bytes, event->Size) != 0) break;
+        if (Jack().jack_midi_event_write(buffer, at, event->Bytes, event->Size) != 0) break;
         earliest = at;
         m_queue.Drop();
     }
@@ -207,9 +210,8 @@ struct TJackMidiInPort::TChannel {
 };
 
 TJackMidiInPort::TJackMidiInPort(TDeliver deliver)
-    : m_deliver(std::move(deliver)),
-      m_channel(std::make_unique<TChannel>()) {
-    m_channel->Ring = jack_ringbuffer_create(TChannel::kRingBytes);
+    : m_deliver(std::move(deliver)), m_channel(std::make_unique<TChannel>()) {
+    m_channel->Ring = Jack().jack_ringbuffer_create(TChannel::kRingBytes);
     sem_init(&m_channel->Wake, 0, 0);
     m_reader = std::thread([this] { Read(); });
 }
@@ -242,13 +244,13 @@ TJackMidiInPort::~TJackMidiInPort() {
     sem_post(&m_channel->Wake);
     m_reader.join();
     sem_destroy(&m_channel->Wake);
-    if (m_channel->Ring) jack_ringbuffer_free(m_channel->Ring);
+    if (m_channel->Ring) Jack().jack_ringbuffer_free(m_channel->Ring);
 }
 
 std::string TJackMidiInPort::Name() const { return m_client ? m_client->PortName() : ""; }
 
 bool TJackMidiInPort::ConnectFrom(const std::string& source) {
-    return Alive() && jack_connect(m_client->Client(), source.c_str(), Name().c_str()) == 0;
+    return Alive() && Jack().jack_connect(m_client->Client(), source.c_str(), Name().c_str()) == 0;
 }
 
 std::vector<std::string> TJackMidiInPort::Sources() const {
@@ -257,9 +259,9 @@ std::vector<std::string> TJackMidiInPort::Sources() const {
 
 bool TJackMidiInPort::ConnectThruTo(const std::string& target) {
     if (!Alive() || !m_client->Second()) return false;
-    if (jack_port_connected_to(m_client->Second(), target.c_str())) return true;
-    return jack_connect(m_client->Client(), jack_port_name(m_client->Second()), target.c_str()) ==
-           0;
+    if (Jack().jack_port_connected_to(m_client->Second(), target.c_str())) return true;
+    return Jack().jack_connect(m_client->Client(), Jack().jack_port_name(m_client->Second()),
+                               target.c_str()) == 0;
 }
 
 std::vector<std::string> TJackMidiInPort::CutConnections(
@@ -267,28 +269,28 @@ std::vector<std::string> TJackMidiInPort::CutConnections(
     std::vector<std::string> removed;
     if (!Alive()) return removed;
     jack_client_t* client = m_client->Client();
-    const char** sources = jack_port_get_all_connections(client, m_client->Port());
+    const char** sources = Jack().jack_port_get_all_connections(client, m_client->Port());
     if (!sources) return removed;
     const std::string name = Name();
     for (const char** s = sources; *s; ++s)
-        if (cut(*s) && jack_disconnect(client, *s, name.c_str()) == 0)
+        if (cut(*s) && Jack().jack_disconnect(client, *s, name.c_str()) == 0)
             removed.emplace_back(*s);
-    jack_free(sources);
+    Jack().jack_free(sources);
     return removed;
 }
 
 void TJackMidiInPort::ProcessWith(void* buffer, void* thru, std::uint32_t frames,
                                   std::uint32_t cycleStart) {
     if (thru && m_thru) {
-        jack_midi_clear_buffer(thru);
+        Jack().jack_midi_clear_buffer(thru);
         const auto write = [thru](std::uint32_t at, const std::uint8_t* bytes, std::size_t size) {
-            jack_midi_event_write(thru, at, bytes, size);
+            Jack().jack_midi_event_write(thru, at, bytes, size);
         };
         m_thru->BeginCycle(write);
-        const jack_nframes_t count = jack_midi_get_event_count(buffer);
+        const jack_nframes_t count = Jack().jack_midi_get_event_count(buffer);
         for (jack_nframes_t i = 0; i < count; ++i) {
             jack_midi_event_t event;
-            if (jack_midi_event_get(&event, buffer, i) == 0)
+            if (Jack().jack_midi_event_get(&event, buffer, i) == 0)
                 m_thru->Pass(event.time, event.buffer, event.size, write);
         }
     }
@@ -296,20 +298,20 @@ void TJackMidiInPort::ProcessWith(void* buffer, void* thru, std::uint32_t frames
 }
 
 void TJackMidiInPort::Process(void* buffer, std::uint32_t, std::uint32_t cycleStart) {
-    const jack_nframes_t count = jack_midi_get_event_count(buffer);
+    const jack_nframes_t count = Jack().jack_midi_get_event_count(buffer);
     jack_ringbuffer_t* ring = m_channel->Ring;
     bool any = false;
     for (jack_nframes_t i = 0; i < count; ++i) {
         jack_midi_event_t event;
-        if (jack_midi_event_get(&event, buffer, i) != 0 || event.size == 0) continue;
+        if (Jack().jack_midi_event_get(&event, buffer, i) != 0 || event.size == 0) continue;
         const TChannel::THeader header{cycleStart + event.time,
                                        static_cast<std::uint32_t>(event.size)};
-        if (jack_ringbuffer_write_space(ring) < sizeof header + event.size) {
+        if (Jack().jack_ringbuffer_write_space(ring) < sizeof header + event.size) {
             m_dropped.fetch_add(1, std::memory_order_relaxed);
             continue;
         }
-        jack_ringbuffer_write(ring, reinterpret_cast<const char*>(&header), sizeof header);
-        jack_ringbuffer_write(ring, reinterpret_cast<const char*>(event.buffer), event.size);
+        Jack().jack_ringbuffer_write(ring, reinterpret_cast<const char*>(&header), sizeof header);
+        Jack().jack_ringbuffer_write(ring, reinterpret_cast<const char*>(event.buffer), event.size);
         any = true;
     }
     if (any) sem_post(&m_channel->Wake);
@@ -323,9 +325,9 @@ void TJackMidiInPort::Read() {
         if (!ring) continue;
         TChannel::THeader header;
         // The process thread writes a header and its bytes before it wakes this thread.
-        while (jack_ringbuffer_read_space(ring) >= sizeof header) {
-            jack_ringbuffer_read(ring, reinterpret_cast<char*>(&header), sizeof header);
-            jack_ringbuffer_read(ring, reinterpret_cast<char*>(data.data()), header.Size);
+        while (Jack().jack_ringbuffer_read_space(ring) >= sizeof header) {
+            Jack().jack_ringbuffer_read(ring, reinterpret_cast<char*>(&header), sizeof header);
+            Jack().jack_ringbuffer_read(ring, reinterpret_cast<char*>(data.data()), header.Size);
             if (!m_stop.load(std::memory_order_acquire))
                 m_deliver(header.Frame, data.data(), header.Size);
         }

@@ -100,9 +100,15 @@ public:
     // of a server that went away is let go of unclosed (AbandonJackClient).
     ~TJackPortClient();
 
-    struct _jack_client* Client() const { return m_client; }
-    struct _jack_port* Port() const { return m_port; }
-    struct _jack_port* Second() const { return m_second; }
+    struct _jack_client* Client() const {
+        return m_client;
+    }
+    struct _jack_port* Port() const {
+        return m_port;
+    }
+    struct _jack_port* Second() const {
+        return m_second;
+    }
     // Full port name, "client:port".
     std::string PortName() const;
     // Full names of the ports `port` is connected to.

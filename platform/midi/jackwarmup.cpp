@@ -1,22 +1,21 @@
 #include "platform/midi/jackwarmup.h"
 
-#include <jack/jack.h>
-
+#include "platform/midi/jackapi.h"
 #include "platform/midi/jackmonitor.h"
 
 TJackWarmUp::TJackWarmUp(const std::string& clientName) {
-    SilenceJackLog();
+    if (!JackAvailable()) return;
     m_thread = std::thread([this, name = JackClientName(clientName, "start-up")] {
         jack_status_t status;
-        jack_client_t* client = jack_client_open(name.c_str(), JackNoStartServer, &status);
+        jack_client_t* client = Jack().jack_client_open(name.c_str(), JackNoStartServer, &status);
         if (!client) return;
         // The first listing of a process is the slow part.
-        if (const char** ports = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, 0))
-            jack_free(ports);
+        if (const char** ports = Jack().jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, 0))
+            Jack().jack_free(ports);
         std::unique_lock<std::mutex> lock(m_lock);
         m_released.wait(lock, [this] { return m_release; });
         lock.unlock();
-        jack_client_close(client);
+        Jack().jack_client_close(client);
     });
 }
 

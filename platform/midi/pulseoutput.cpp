@@ -190,8 +190,8 @@ void TPulseOutput::Write(pa_stream* stream, size_t bytes, void* data) {
 
 void TPulseOutput::ServerInfo(pa_context*, const pa_server_info* info, void* data) {
     auto* self = static_cast<TPulseOutput*>(data);
-    self->m_pipeWire = info && info->server_name &&
-                       std::strstr(info->server_name, "PipeWire") != nullptr;
+    self->m_pipeWire =
+        info && info->server_name && std::strstr(info->server_name, "PipeWire") != nullptr;
     self->m_askedServer = true;
     PulseApi()->pa_threaded_mainloop_signal(self->m_loop, 0);
 }

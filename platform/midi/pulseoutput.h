@@ -63,8 +63,8 @@ private:
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
     pa_stream* m_stream = nullptr;
-    bool m_ready = false;       // both connected; under the loop's lock
-    bool m_refused = false;     // a connection failed before it was ready
+    bool m_ready = false;    // both connected; under the loop's lock
+    bool m_refused = false;  // a connection failed before it was ready
     bool m_pipeWire = false;
     bool m_askedServer = false;  // under the loop's lock
     std::atomic<bool> m_stopping{false};

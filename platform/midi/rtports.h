@@ -3,49 +3,34 @@
 // What the system input and output services share: RtMidi clients (for the ALSA sequencer) that
 // collect their errors, the list of ports (the program's own, then JACK's, then the ALSA
 // sequencer's) and the opening of the program's own ALSA port or of a listed one.
-#include <rtmidi/RtMidi.h>
 #include <sys/stat.h>
 
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "platform/lib/translatedtext.h"
 #include "platform/midi/alsaannounce.h"
 #include "platform/midi/changenotice.h"
 #include "platform/midi/midiservice.h"
+#include "platform/midi/rtmidiclient.h"
 #include "platform/midi/systemmidi.h"
 
-// An RtMidiIn or RtMidiOut whose errors are collected instead of thrown or printed.
+// A TRtMidiIn or TRtMidiOut, made when the sequencer can be reached.
 template <class TClient>
 struct TRtClient {
     std::unique_ptr<TClient> Client;
-    std::string Error;
 
-    static void OnError(RtMidiError::Type type, const std::string& text, void* self) {
-        if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) return;
-        static_cast<TRtClient*>(self)->Error = text;
-    }
-
-    // Creates the client; false (with Error set) when the MIDI system cannot be reached.
-    bool Create(RtMidi::Api api, const std::string& clientName) {
-        try {
-            Client = std::make_unique<TClient>(api, clientName);
-        } catch (const RtMidiError& e) {
-            Error = e.getMessage();
-            return false;
-        }
-        Client->setErrorCallback(&TRtClient::OnError, this);
-        // Everything is delivered; which messages to keep is the receiver's business.
-        if constexpr (std::is_same_v<TClient, RtMidiIn>) Client->ignoreTypes(false, false, false);
-        return true;
+    // Creates the client; false when the MIDI system cannot be reached.
+    bool Create(const std::string& clientName) {
+        Client = TClient::Create(clientName);
+        return Client != nullptr;
     }
 
     std::vector<std::string> PortNames() const {
         std::vector<std::string> names;
-        const unsigned int n = Client->getPortCount();
-        for (unsigned int i = 0; i < n; ++i) names.push_back(Client->getPortName(i));
+        const unsigned int n = Client->PortCount();
+        for (unsigned int i = 0; i < n; ++i) names.push_back(Client->PortName(i));
         return names;
     }
 };
@@ -56,7 +41,7 @@ std::unique_ptr<TRtClient<TClient>> AlsaLister(const std::string& clientName) {
     struct stat st;
     if (stat("/dev/snd/seq", &st) != 0) return nullptr;
     auto client = std::make_unique<TRtClient<TClient>>();
-    if (!client->Create(RtMidi::LINUX_ALSA, clientName)) return nullptr;
+    if (!client->Create(clientName)) return nullptr;
     return client;
 }
 
@@ -121,10 +106,9 @@ template <class TClient, class TPrepare>
 bool OpenAlsaOwnPort(const std::string& clientName,
                      std::vector<std::unique_ptr<TRtClient<TClient>>>& opened, TPrepare prepare) {
     auto client = std::make_unique<TRtClient<TClient>>();
-    if (!client->Create(RtMidi::LINUX_ALSA, clientName)) return false;
+    if (!client->Create(clientName)) return false;
     prepare(*client->Client);
-    client->Client->openVirtualPort(clientName);
-    if (!client->Error.empty()) return false;
+    if (!client->Client->OpenVirtualPort(clientName)) return false;
     opened.push_back(std::move(client));
     return true;
 }
@@ -138,8 +122,8 @@ MidiResult OpenAlsaPort(const std::string& clientName, const std::string& port,
                         std::vector<std::unique_ptr<TRtClient<TClient>>>& opened,
                         std::string& error, TPrepare prepare) {
     auto client = std::make_unique<TRtClient<TClient>>();
-    if (!client->Create(RtMidi::LINUX_ALSA, clientName)) {
-        error = client->Error;
+    if (!client->Create(clientName)) {
+        error.clear();
         return kMidiErrPortOpen;
     }
     const std::vector<std::string> names = client->PortNames();
@@ -147,9 +131,8 @@ MidiResult OpenAlsaPort(const std::string& clientName, const std::string& port,
     while (index < names.size() && names[index] != port) ++index;
     if (index == names.size()) return kMidiErrBadDeviceId;
     prepare(*client->Client);
-    client->Client->openPort(index, ownPortName);
-    if (!client->Error.empty() || !client->Client->isPortOpen()) {
-        error = client->Error;
+    if (!client->Client->OpenPort(index, ownPortName)) {
+        error.clear();
         return kMidiErrPortOpen;
     }
     opened.push_back(std::move(client));
@@ -160,15 +143,16 @@ MidiResult OpenAlsaPort(const std::string& clientName, const std::string& port,
 inline bool PortErrorText(MidiResult code, const std::string& lastPortError, std::string& text) {
     switch (code) {
         case kMidiErrNoMidiSystem:
-            text = TranslatedText(
-                "MidiError", QT_TRANSLATE_NOOP("MidiError", "Neither a JACK server nor the ALSA "
-                                                            "sequencer is available."));
+            text =
+                TranslatedText("MidiError", QT_TRANSLATE_NOOP("MidiError",
+                                                              "Neither a JACK server nor the ALSA "
+                                                              "sequencer is available."));
             return true;
         case kMidiErrPortOpen:
             text = lastPortError.empty()
-                       ? TranslatedText("MidiError", QT_TRANSLATE_NOOP(
-                                                         "MidiError",
-                                                         "The MIDI port could not be connected."))
+                       ? TranslatedText("MidiError",
+                                        QT_TRANSLATE_NOOP("MidiError",
+                                                          "The MIDI port could not be connected."))
                        : TranslatedText("MidiError",
                                         QT_TRANSLATE_NOOP("MidiError",
                                                           "The MIDI port could not be connected: "

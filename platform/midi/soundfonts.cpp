@@ -64,16 +64,22 @@ std::string TSoundfontProblem::About(const std::string& subject) const {
         return TranslatedText("Soundfont", text, subject);
     };
     switch (kind) {
-        case Missing: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 does not exist"));
+        case Missing:
+            return says(QT_TRANSLATE_NOOP("Soundfont", "%1 does not exist"));
         case Unreadable:
-            return TranslatedText(
-                "Soundfont", QT_TRANSLATE_NOOP("Soundfont", "%1 cannot be read (%2)"), subject,
-                reason);
-        case Empty: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is empty"));
-        case Folder: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is a folder"));
-        case NotSoundfont: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is not a soundfont"));
-        case Damaged: return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is damaged"));
-        case None: break;
+            return TranslatedText("Soundfont",
+                                  QT_TRANSLATE_NOOP("Soundfont", "%1 cannot be read (%2)"), subject,
+                                  reason);
+        case Empty:
+            return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is empty"));
+        case Folder:
+            return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is a folder"));
+        case NotSoundfont:
+            return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is not a soundfont"));
+        case Damaged:
+            return says(QT_TRANSLATE_NOOP("Soundfont", "%1 is damaged"));
+        case None:
+            break;
     }
     return std::string();
 }

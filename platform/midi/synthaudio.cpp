@@ -1,6 +1,5 @@
 #include "platform/midi/synthaudio.h"
 
-#include <jack/jack.h>
 #include <sys/stat.h>
 
 #include <QGuiApplication>
@@ -12,6 +11,7 @@
 #include "platform/lib/translatedtext.h"
 #include "platform/midi/builtinsynth.h"
 #include "platform/midi/fluidapi.h"
+#include "platform/midi/jackapi.h"
 #include "platform/midi/jackmonitor.h"
 #include "platform/midi/systemmidi.h"
 
@@ -149,31 +149,32 @@ bool TSynthAudio::StartPulse(int bufferFrames, int buffers) {
 
 bool TSynthAudio::StartJack(const std::string& clientName) {
     // Never starts a server behind the user's back.
-    SilenceJackLog();
+    if (!JackAvailable()) return false;
     jack_status_t status;
-    m_jack = jack_client_open(JackClientName(clientName, "").c_str(), JackNoStartServer, &status);
+    m_jack =
+        Jack().jack_client_open(JackClientName(clientName, "").c_str(), JackNoStartServer, &status);
     if (!m_jack) return false;
     for (int i = 0; i < 2; ++i)
-        m_ports[i] = jack_port_register(m_jack, i ? "right" : "left", JACK_DEFAULT_AUDIO_TYPE,
-                                        JackPortIsOutput, 0);
-    m_sampleRate = jack_get_sample_rate(m_jack);
+        m_ports[i] = Jack().jack_port_register(m_jack, i ? "right" : "left",
+                                               JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput, 0);
+    m_sampleRate = Jack().jack_get_sample_rate(m_jack);
     m_framesPerUnit = 1;
     if (!m_ports[0] || !m_ports[1] ||
-        jack_set_process_callback(m_jack, &TSynthAudio::JackProcess, this) != 0) {
+        Jack().jack_set_process_callback(m_jack, &TSynthAudio::JackProcess, this) != 0) {
         Stop();
         return false;
     }
-    jack_on_shutdown(m_jack, &TSynthAudio::JackShutdown, this);
-    if (jack_activate(m_jack) != 0) {
+    Jack().jack_on_shutdown(m_jack, &TSynthAudio::JackShutdown, this);
+    if (Jack().jack_activate(m_jack) != 0) {
         Stop();
         return false;
     }
     // Heard at once, like any program that plays into JACK: to the first two playback ports.
-    if (const char** playback = jack_get_ports(m_jack, nullptr, JACK_DEFAULT_AUDIO_TYPE,
-                                               JackPortIsInput | JackPortIsPhysical)) {
+    if (const char** playback = Jack().jack_get_ports(m_jack, nullptr, JACK_DEFAULT_AUDIO_TYPE,
+                                                      JackPortIsInput | JackPortIsPhysical)) {
         for (int i = 0; i < 2 && playback[i]; ++i)
-            jack_connect(m_jack, jack_port_name(m_ports[i]), playback[i]);
-        jack_free(playback);
+            Jack().jack_connect(m_jack, Jack().jack_port_name(m_ports[i]), playback[i]);
+        Jack().jack_free(playback);
     }
     return true;
 }
@@ -188,7 +189,7 @@ void TSynthAudio::Stop() {
         if (m_lostOutput)
             KeepAbandoned(m_jack);
         else
-            jack_client_close(m_jack);
+            Jack().jack_client_close(m_jack);
     }
     m_driver = nullptr;
     m_settings = nullptr;
@@ -201,14 +202,14 @@ void TSynthAudio::Stop() {
 }
 
 std::int64_t TSynthAudio::Now() const {
-    return m_jack ? static_cast<std::int64_t>(jack_frame_time(m_jack)) : SteadyNowNs();
+    return m_jack ? static_cast<std::int64_t>(Jack().jack_frame_time(m_jack)) : SteadyNowNs();
 }
 
 std::int64_t TSynthAudio::StampOf(TMidiFrameTime time) const {
     if (!m_jack) return time.SteadyNs != 0 ? time.SteadyNs : SteadyNowNs();
     if (time.Valid) return time.Frame;
     if (time.SteadyNs != 0) return JackFrameAt(m_jack, time.SteadyNs);
-    return jack_frame_time(m_jack);
+    return Jack().jack_frame_time(m_jack);
 }
 
 int TSynthAudio::DriverCallback(void* data, int len, int, float*[], int nout, float* out[]) {
@@ -225,8 +226,8 @@ int TSynthAudio::OutputLatencyFrames() const {
     if (delay <= 0) return -1;
     // On PipeWire one cycle more than its figure, which the notes' placement cannot see.
     const int unseen = m_pulse.PipeWire() ? m_lastBlockFrames.load() : 0;
-    return std::max(0, static_cast<int>(delay * m_sampleRate / 1e9 + 0.5) + unseen -
-                           m_lastBlockFrames);
+    return std::max(
+        0, static_cast<int>(delay * m_sampleRate / 1e9 + 0.5) + unseen - m_lastBlockFrames);
 }
 
 void TSynthAudio::PulseFill(void* data, float* left, float* right, int frames,
@@ -277,12 +278,12 @@ void TSynthAudio::PulseLost(void* data) {
 
 int TSynthAudio::JackProcess(unsigned frames, void* data) {
     auto* self = static_cast<TSynthAudio*>(data);
-    auto* left = static_cast<float*>(jack_port_get_buffer(self->m_ports[0], frames));
-    auto* right = static_cast<float*>(jack_port_get_buffer(self->m_ports[1], frames));
+    auto* left = static_cast<float*>(Jack().jack_port_get_buffer(self->m_ports[0], frames));
+    auto* right = static_cast<float*>(Jack().jack_port_get_buffer(self->m_ports[1], frames));
     std::memset(left, 0, frames * sizeof(float));
     std::memset(right, 0, frames * sizeof(float));
     self->m_render(self->m_target, left, right, static_cast<int>(frames),
-                   jack_last_frame_time(self->m_jack));
+                   Jack().jack_last_frame_time(self->m_jack));
     return 0;
 }
 

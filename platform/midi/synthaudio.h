@@ -71,8 +71,7 @@ private:
     bool StartDriver(const char* driver, int bufferFrames, int buffers);
     bool StartJack(const std::string& clientName);
     bool StartPulse(int bufferFrames, int buffers);
-    static void PulseFill(void* data, float* left, float* right, int frames,
-                          std::int64_t heardNs);
+    static void PulseFill(void* data, float* left, float* right, int frames, std::int64_t heardNs);
     static void PulseLost(void* data);
     static int DriverCallback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
     static int JackProcess(unsigned frames, void* data);

@@ -1,7 +1,6 @@
 #include "platform/midi/synthdevice.h"
 
 #include <pthread.h>
-
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -229,8 +228,9 @@ std::string TSynthDevice::Apply(const TSynthSettings& settings) {
             // catches what users pick by mistake.
             const TSoundfontProblem problem = SoundfontProblem(wanted.Soundfont);
             if (problem)
-                return Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "%1. The Built-in Synth keeps its "
-                                                            "soundfont."),
+                return Tr(QT_TRANSLATE_NOOP("BuiltinSynth",
+                                            "%1. The Built-in Synth keeps its "
+                                            "soundfont."),
                           problem.About(TheSoundfont(wanted.Soundfont)));
             m_userSoundfont = true;
         }
@@ -433,10 +433,10 @@ bool TSynthDevice::EnsureOutput(const TSynthSettings& wanted) {
             m_settings.BufferFrames = previousFrames;
             m_settings.Buffers = previousBuffers;
         }
-        Notice(TSynthNotice::Error,
-               Tr(QT_TRANSLATE_NOOP("BuiltinSynth",
-                                    "%1 The Built-in Synth plays through %2 again."),
-                  failure, m_audio.DriverName()));
+        Notice(
+            TSynthNotice::Error,
+            Tr(QT_TRANSLATE_NOOP("BuiltinSynth", "%1 The Built-in Synth plays through %2 again."),
+               failure, m_audio.DriverName()));
     } else {
         Fail(kMidiErrNoAudio, failure);
         return false;

@@ -16,7 +16,7 @@
 
 namespace {
 
-using TRtIn = TRtClient<RtMidiIn>;
+using TRtIn = TRtClient<TRtMidiIn>;
 
 // An open input. Its ports deliver on their own threads (our JACK ports' readers, RtMidi's ALSA
 // thread); Lock is held while the owner's callback runs, so that closing waits for a callback in
@@ -40,8 +40,8 @@ struct TOpenIn {
     bool Reopened = false;
     std::vector<std::string> KnownSources;
 
-    static void OnMessage(double, std::vector<unsigned char>* message, void* self) {
-        static_cast<TOpenIn*>(self)->Receive(message->data(), message->size(), TMidiFrameTime());
+    static void OnMessage(double, const unsigned char* message, size_t size, void* self) {
+        static_cast<TOpenIn*>(self)->Receive(message, size, TMidiFrameTime());
     }
 
     void Receive(const std::uint8_t* data, size_t size, TMidiFrameTime frame) {
@@ -171,8 +171,8 @@ public:
         dev->Callback = callback;
         dev->Instance = instance;
         TOpenIn* opened = dev.get();
-        const auto prepare = [opened](RtMidiIn& in) {
-            in.setCallback(&TOpenIn::OnMessage, opened);
+        const auto prepare = [opened](TRtMidiIn& in) {
+            in.SetCallback(&TOpenIn::OnMessage, opened);
         };
         MidiResult r = kMidiOk;
         if (dev->Kind == pkOwnPort)
@@ -279,7 +279,7 @@ public:
         // Without the lock: the ports' threads may be waiting for it and are joined here.
         dev.JackIns.clear();
         for (auto& in : dev.AlsaIns)
-            if (in->Client) in->Client->closePort();
+            if (in->Client) in->Client->ClosePort();
         dev.AlsaIns.clear();
         m_open.erase(it);
         return kMidiOk;
@@ -322,8 +322,8 @@ private:
         if (!port) return kMidiErrPortOpen;
         if (!port->ConnectFrom(dev.Port)) {
             m_lastPortError = TranslatedText(
-                "MidiError",
-                QT_TRANSLATE_NOOP("MidiError", "JACK refused the connection from %1"), dev.Port);
+                "MidiError", QT_TRANSLATE_NOOP("MidiError", "JACK refused the connection from %1"),
+                dev.Port);
             return kMidiErrPortOpen;
         }
         dev.JackIns.push_back(std::move(port));
@@ -344,7 +344,7 @@ private:
     std::string m_clientName;
     TChangeNotice m_changes;
     TJackMonitor m_jack;
-    TLazyAlsaLister<RtMidiIn> m_alsa;
+    TLazyAlsaLister<TRtMidiIn> m_alsa;
     std::map<MidiHandle, std::unique_ptr<TOpenIn>> m_open;
     MidiHandle m_nextHandle = 1;
     std::string m_lastPortError;

@@ -72,7 +72,7 @@ size_t ShortMessageLength(std::uint8_t status) {
     }
 }
 
-using TRtOut = TRtClient<RtMidiOut>;
+using TRtOut = TRtClient<TRtMidiOut>;
 
 struct TOpenDevice {
     TPortKind Kind;
@@ -148,7 +148,7 @@ public:
             r = OpenJackPort(*dev);
         else
             r = OpenAlsaPort(m_clientName, entry.Port, "out", dev->AlsaOuts, m_lastPortError,
-                             [](RtMidiOut&) {});
+                             [](TRtMidiOut&) {});
         if (r != kMidiOk) return r;
         dev->Presence = TPortPresence(Changes(*dev));
         handle = m_nextHandle++;
@@ -229,9 +229,10 @@ public:
     bool OutErrorText(MidiResult code, std::string& text) override {
         const TServiceGuard guard(m_serviceLock);
         if (code == kMidiErrQueueFull) {
-            text = TranslatedText(
-                "MidiError", QT_TRANSLATE_NOOP("MidiError", "The MIDI port took no messages for a "
-                                                            "while: some were lost."));
+            text = TranslatedText("MidiError",
+                                  QT_TRANSLATE_NOOP("MidiError",
+                                                    "The MIDI port took no messages for a "
+                                                    "while: some were lost."));
             return true;
         }
         return m_synth->ErrorText(code, text) || PortErrorText(code, m_lastPortError, text) ||
@@ -276,7 +277,7 @@ private:
         // The own port's JACK half goes with its server; its ALSA half plays on.
         for (auto& out : dev->JackOuts)
             if (out->Alive()) queued = out->Send(bytes, length, time.Valid, time.Frame) && queued;
-        for (auto& out : dev->AlsaOuts) out->Client->sendMessage(bytes, length);
+        for (auto& out : dev->AlsaOuts) out->Client->Send(bytes, length);
         return queued ? kMidiOk : kMidiErrQueueFull;
     }
 
@@ -309,7 +310,7 @@ private:
         std::string error;
         if (auto port = TJackMidiOutPort::Open(m_jack, error))
             dev.JackOuts.push_back(std::move(port));
-        if (m_alsa.Exists()) OpenAlsaOwnPort(m_clientName, dev.AlsaOuts, [](RtMidiOut&) {});
+        if (m_alsa.Exists()) OpenAlsaOwnPort(m_clientName, dev.AlsaOuts, [](TRtMidiOut&) {});
         return dev.JackOuts.empty() && dev.AlsaOuts.empty() ? kMidiErrNoMidiSystem : kMidiOk;
     }
 
@@ -321,8 +322,8 @@ private:
         if (!port) return kMidiErrPortOpen;
         if (!port->Connect(dev.Port)) {
             m_lastPortError = TranslatedText(
-                "MidiError",
-                QT_TRANSLATE_NOOP("MidiError", "JACK refused the connection to %1"), dev.Port);
+                "MidiError", QT_TRANSLATE_NOOP("MidiError", "JACK refused the connection to %1"),
+                dev.Port);
             return kMidiErrPortOpen;
         }
         dev.JackOuts.push_back(std::move(port));
@@ -332,7 +333,7 @@ private:
     std::string m_clientName;
     TChangeNotice m_changes;
     TJackMonitor m_jack;
-    TLazyAlsaLister<RtMidiOut> m_alsa;
+    TLazyAlsaLister<TRtMidiOut> m_alsa;
     std::unique_ptr<TSynthDevice> m_ownSynth;
     TSynthDevice* m_synth;
     std::map<MidiHandle, std::unique_ptr<TOpenDevice>> m_open;

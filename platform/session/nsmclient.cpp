@@ -13,12 +13,14 @@
 namespace {
 
 // The OSC library is opened when a session manager is first talked to, not with the program.
-#define LO_FUNCTIONS(X)                                                                       \
-    X(lo_server_free) X(lo_address_free) X(lo_url_get_port) X(lo_url_get_protocol_id)         \
-    X(lo_address_new_from_url) X(lo_server_new_with_proto) X(lo_server_add_method)            \
-    X(lo_server_get_socket_fd) X(lo_message_new) X(lo_message_add_string)                     \
-    X(lo_message_add_int32) X(lo_server_recv_noblock) X(lo_send_message_from) X(lo_message_free) \
-    X(lo_address_errstr)
+#define LO_FUNCTIONS(X)                                                                \
+    X(lo_server_free)                                                                  \
+    X(lo_address_free)                                                                 \
+    X(lo_url_get_port) X(lo_url_get_protocol_id) X(lo_address_new_from_url)            \
+        X(lo_server_new_with_proto) X(lo_server_add_method) X(lo_server_get_socket_fd) \
+            X(lo_message_new) X(lo_message_add_string) X(lo_message_add_int32)         \
+                X(lo_server_recv_noblock) X(lo_send_message_from) X(lo_message_free)   \
+                    X(lo_address_errstr)
 TASTRA_LAZY_API(TLoApi, LO_FUNCTIONS)
 
 const TLoApi* Lo() {

@@ -30,7 +30,7 @@ if ! cpack -G DEB -B "$work/pkg" --config "$build/CPackConfig.cmake" > "$work/cp
 fi
 deb="$(ls "$work"/pkg/tastra_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for want in libqt6widgets6 libfluidsynth librtmidi libsdl2 libxi6 liblo7 libxkbcommon-x11 timgm6mb-soundfont; do
+for want in libqt6widgets6 libfluidsynth librtmidi libjack libasound2 libsdl2 libxi6 liblo7 libxkbcommon-x11 timgm6mb-soundfont; do
     [[ "$depends" == *"$want"* ]] || fail "Depends lacks $want: $depends"
 done
 recommends="$(dpkg-deb -f "$deb" Recommends)"
