@@ -36,7 +36,7 @@ const char* CommandOfKey(int scan) {
 TAnyWindowKeys::TAnyWindowKeys(TAnyWindowHost host) : m_host(std::move(host)) {
     std::vector<int> commandKeys;
     for (const TKeyCommand& c : kKeyCommands) commandKeys.push_back(c.scan);
-    m_host.keyboard->SetKeysLeftToCommands(std::move(commandKeys));
+    m_host.keyboard->Keys().SetKeysLeftToCommands(std::move(commandKeys));
     m_action = new QAction(texts::Shown(texts::kPlayFromAnyWindow), m_host.menu);
     m_action->setObjectName(QStringLiteral("PlayFromAnyWindow1"));
     m_action->setCheckable(true);
@@ -117,9 +117,9 @@ void TAnyWindowKeys::HeardKey(const TListenedKey& key) {
     // Where keys play as they are read, that thread played the press already. A release is
     // passed on all the same: it stops only what its press started, and the releases this
     // listener makes up when it stops must end the notes.
-    if (!key.release && m_host.keyboard->PlaysWhereRead()) return;
-    m_host.keyboard->PlayHeardKey(key.scanCode, key.release, key.modifiers,
-                                  [this] { return m_host.listener->FocusInOwnWindow(); });
+    if (!key.release && m_host.keyboard->Keys().PlaysWhereRead()) return;
+    m_host.keyboard->Keys().PlayHeardKey(key.scanCode, key.release, key.modifiers,
+                                         [this] { return m_host.listener->FocusInOwnWindow(); });
 }
 
 void TAnyWindowKeys::Lost(const QString& why) {
@@ -130,11 +130,11 @@ void TAnyWindowKeys::Lost(const QString& why) {
 void TAnyWindowKeys::Show() {
     const bool on = On();
     m_action->setChecked(on);
-    if (on == m_host.keyboard->KeysHeardElsewhere()) return;
+    if (on == m_host.keyboard->Keys().KeysHeardElsewhere()) return;
     m_host.status->SetNotice(on ? texts::Shown(texts::kPlayingFromAnyWindow) : QString());
     m_host.statusPanelsChanged();
-    m_host.keyboard->SetKeysHeardElsewhere(on);
+    m_host.keyboard->Keys().SetKeysHeardElsewhere(on);
     // Off, the capture follows the window again: a window without the keys releases what they
     // were holding.
-    m_host.keyboard->SetCaptureKeyboard(on || m_host.windowHasKeys());
+    m_host.keyboard->Keys().SetCaptureKeyboard(on || m_host.windowHasKeys());
 }

@@ -143,26 +143,29 @@ void TLabelsPage::BChannelClick(int channel) {
 }
 
 void TLabelsPage::Load(const TKeyboard& keyboard) {
-    CBKeyLabels->setCurrentIndex(keyboard.KeyLabels());
-    CBMiddleC->setCurrentIndex(keyboard.MiddleCOctave() - keylabels::kMiddleCLowest);
-    CBFlats->setChecked(keyboard.LabelFlats());
-    CBLegends->setChecked(keyboard.ShowKeyLegends());
-    CBChannelColours->setChecked(keyboard.ChannelColours());
-    m_palette = keyboard.ChannelPalette();
-    CBPressedFill->setChecked(keyboard.PressedFill());
-    m_pressedColour = keyboard.PressedColour();
+    const TKeyLook& look = keyboard.Look();
+    CBKeyLabels->setCurrentIndex(look.labels);
+    CBMiddleC->setCurrentIndex(look.middleC - keylabels::kMiddleCLowest);
+    CBFlats->setChecked(look.flats);
+    CBLegends->setChecked(look.legends);
+    CBChannelColours->setChecked(look.channelColours);
+    m_palette = look.palette;
+    CBPressedFill->setChecked(look.pressedFill);
+    m_pressedColour = look.pressedColour;
     ShowPalette();
 }
 
 void TLabelsPage::Apply(TKeyboard& keyboard) const {
-    keyboard.SetKeyLabels(static_cast<TKeyLabels>(CBKeyLabels->currentIndex()));
-    keyboard.SetMiddleCOctave(CBMiddleC->currentIndex() + keylabels::kMiddleCLowest);
-    keyboard.SetLabelFlats(CBFlats->isChecked());
-    keyboard.SetShowKeyLegends(CBLegends->isChecked());
-    keyboard.SetChannelColours(CBChannelColours->isChecked());
-    keyboard.SetChannelPalette(m_palette);
-    keyboard.SetPressedFill(CBPressedFill->isChecked());
-    keyboard.SetPressedColour(m_pressedColour);
+    TKeyLook look = keyboard.Look();
+    look.labels = static_cast<TKeyLabels>(CBKeyLabels->currentIndex());
+    look.middleC = CBMiddleC->currentIndex() + keylabels::kMiddleCLowest;
+    look.flats = CBFlats->isChecked();
+    look.legends = CBLegends->isChecked();
+    look.channelColours = CBChannelColours->isChecked();
+    look.palette = m_palette;
+    look.pressedFill = CBPressedFill->isChecked();
+    look.pressedColour = m_pressedColour;
+    keyboard.SetLook(look);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -258,14 +261,15 @@ void TKeysPage::BChooseMapClick() {
 
 void TKeysPage::Load(TKeyboard& keyboard) {
     m_keyboard = &keyboard;
-    m_path = keyboard.KeyMapFile();
-    m_info = keyboard.KeyMapError();
+    m_path = keyboard.Keys().KeyMapFile();
+    m_info = keyboard.Keys().KeyMapError();
     ShowMap();
 }
 
 void TKeysPage::Apply(TKeyboard& keyboard) const {
     // The file is read again even under the same name: the editor may have changed it.
-    if (m_path != keyboard.KeyMapFile() || !m_path.isEmpty()) keyboard.SetKeyMapFile(m_path);
+    TComputerKeys& keys = keyboard.Keys();
+    if (m_path != keys.KeyMapFile() || !m_path.isEmpty()) keys.SetKeyMapFile(m_path);
 }
 
 void TKeysPage::BEditMapClick() {
@@ -282,7 +286,7 @@ void TKeysPage::BEditMapClick() {
     else
         map = KeyMapOfTable(m_keyboard->Player().ScanMap(), tr("My key map"));
     TKeyMapEditorHost host;
-    host.legends = m_keyboard->KeyLegends();
+    host.legends = m_keyboard->Keys().KeyLegends();
     host.keyOctave = m_keyboard->Player().KeyOctave();
     host.chooseSaveFile = ChooseSaveFile;
     host.saveFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -354,22 +358,26 @@ void TTouchGroup::Enable() {
 }
 
 void TTouchGroup::Load(const TKeyboard& keyboard) {
-    CBVelocityFromHeight->setChecked(keyboard.VelocityFromHeight());
+    const TPlayOptions& options = keyboard.PlayOptions();
+    CBVelocityFromHeight->setChecked(options.velocityFromHeight);
     // Widen both ranges first, so that neither value is cut to the other's old one.
     SBVelocityMin->setRange(1, 127);
     SBVelocityMax->setRange(1, 127);
-    SBVelocityMin->setValue(keyboard.VelocityMin());
-    SBVelocityMax->setValue(keyboard.VelocityMax());
-    CBMultiTouch->setChecked(keyboard.MultiTouch());
-    CBTouchPressure->setChecked(keyboard.TouchPressure());
+    SBVelocityMin->setValue(options.velocityMin);
+    SBVelocityMax->setValue(options.velocityMax);
+    CBMultiTouch->setChecked(options.multiTouch);
+    CBTouchPressure->setChecked(options.touchPressure);
     CBKeyPressure->setCurrentIndex(keyboard.Player().KeyPressure());
     Enable();
 }
 
 void TTouchGroup::Apply(TKeyboard& keyboard) const {
-    keyboard.SetVelocityFromHeight(CBVelocityFromHeight->isChecked());
-    keyboard.SetVelocityRange(SBVelocityMin->value(), SBVelocityMax->value());
-    keyboard.SetMultiTouch(CBMultiTouch->isChecked());
-    keyboard.SetTouchPressure(CBTouchPressure->isChecked());
+    TPlayOptions options = keyboard.PlayOptions();
+    options.velocityFromHeight = CBVelocityFromHeight->isChecked();
+    options.velocityMin = SBVelocityMin->value();
+    options.velocityMax = SBVelocityMax->value();
+    options.multiTouch = CBMultiTouch->isChecked();
+    options.touchPressure = CBTouchPressure->isChecked();
+    keyboard.SetPlayOptions(options);
     keyboard.Player().SetKeyPressure(CBKeyPressure->currentIndex());
 }

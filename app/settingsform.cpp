@@ -212,10 +212,10 @@ QWidget* TSettings::CreatePlayingPage() {
                             ckey),
                   0, 0, 1, 2);
     VKUpper = new TVKEdit(ckey);
-    VKUpper->CaptureOneKey(&TKeyboard::IsValidUpperC);
+    VKUpper->CaptureOneKey(&TComputerKeys::IsValidUpperC);
     BDefaultUpperKey = new QPushButton(tr("Default"), ckey);
     VKLower = new TVKEdit(ckey);
-    VKLower->CaptureOneKey(&TKeyboard::IsValidLowerC);
+    VKLower->CaptureOneKey(&TComputerKeys::IsValidLowerC);
     BDefaultLowerKey = new QPushButton(tr("Default"), ckey);
     cl->addWidget(new QLabel(tr("Upper manual (second row on computer keyboard):")), 1, 0, 1, 2);
     cl->addWidget(VKUpper, 2, 0);
@@ -428,7 +428,7 @@ void TSettings::showEvent(QShowEvent* event) {
     SelectIndex(CBMouseWheel, ControllerListIndex(m_owner.WheelController()));
     TBMouseWheelSensitivity->setValue(m_owner.WheelSensitivity());
 
-    switch (kb.Language()) {
+    switch (kb.Names().Language()) {
         case TLanguage::German:
             RBNoteGerman->setChecked(true);
             break;
@@ -482,11 +482,11 @@ void TSettings::BApplyClick() {
     m_owner.Joysticks().Update();
 
     if (RBNoteGerman->isChecked())
-        kb.SetLanguage(TLanguage::German);
+        kb.Names().SetLanguage(TLanguage::German);
     else if (RBNoteItalian->isChecked())
-        kb.SetLanguage(TLanguage::Italian);
+        kb.Names().SetLanguage(TLanguage::Italian);
     else
-        kb.SetLanguage(TLanguage::International);
+        kb.Names().SetLanguage(TLanguage::International);
     RememberImmediateState();
 
     kb.Player().SetVelocityShiftFactor(ShiftFactor(UDShiftVel->Position(), RBShiftVelLouder->isChecked()));

@@ -417,7 +417,7 @@ void TSoundSelection::SelectPatch(TPatchProgram* patch, bool force, bool send) {
         SetBank(patch->Bank(), send);
     }
     const QStringList* names = patch ? patch->KeyNames() : nullptr;
-    m_host.keyboard->SetNoteNames(names ? *names : QStringList());
+    m_host.keyboard->Names().SetNoteNames(names ? *names : QStringList());
 }
 
 void TSoundSelection::PatchBoxClick() {

@@ -81,9 +81,10 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
         m_status->SetPanelText(1, text);
     };
     if (!m_services.keyLegends) m_ownLegends = CreateLayoutKeyLegends();
-    Keyboard1->SetKeyLegends(m_services.keyLegends ? m_services.keyLegends : m_ownLegends.get());
+    Keyboard1->Keys().SetKeyLegends(m_services.keyLegends ? m_services.keyLegends
+                                                          : m_ownLegends.get());
     // Settings are read while the window is being shown: the message waits until it is up.
-    Keyboard1->OnKeyMapError = [this](TKeyboard*, const QString& text) {
+    Keyboard1->Keys().OnKeyMapError = [this](TKeyboard*, const QString& text) {
         QMetaObject::invokeMethod(
             this, [this, text] { m_prompts->Error(text); }, Qt::QueuedConnection);
     };
@@ -91,16 +92,18 @@ TTastra2::TTastra2(const TTastraServices& services, QWidget* parent)
     PutShort = [this](uint8_t s, uint8_t d1, uint8_t d2) { SendAndShow(s, d1, d2); };
 
     m_status->SetPanelText(
-        2, texts::Shown(texts::kBaseFormat).arg(Keyboard1->NoteName(Keyboard1->BaseNote())));
+        2,
+        texts::Shown(texts::kBaseFormat).arg(Keyboard1->Names().NoteName(Keyboard1->BaseNote())));
     ReloadChords();
     CreatePanicPanel();
     CreateParts();
     // An open menu takes the computer keyboard from the piano, unless it plays from any window.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this,
-                [this] { Keyboard1->SetCaptureKeyboard(m_anyWindow->On()); });
-        connect(menu, &QMenu::aboutToHide, this,
-                [this] { Keyboard1->SetCaptureKeyboard(isActiveWindow() || m_anyWindow->On()); });
+                [this] { Keyboard1->Keys().SetCaptureKeyboard(m_anyWindow->On()); });
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            Keyboard1->Keys().SetCaptureKeyboard(isActiveWindow() || m_anyWindow->On());
+        });
     }
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -290,7 +293,7 @@ void TTastra2::CreateParts() {
 void TTastra2::UseKeyStamps(TKeyStamps* stamps) {
     // Keys are stamped as they arrive only while they are the program's own, and their notes
     // leave from there.
-    Keyboard1->SetKeyStamps(stamps);
+    Keyboard1->Keys().SetKeyStamps(stamps);
     stamps->SetActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [stamps](Qt::ApplicationState state) {
@@ -313,9 +316,9 @@ void TTastra2::SynthFailed(const QString& text) {
 }
 
 TTastra2::~TTastra2() {
-    Keyboard1->SetKeyStamps(nullptr);  // no key is played into a window going away
+    Keyboard1->Keys().SetKeyStamps(nullptr);  // no key is played into a window going away
     if (!m_closed) FormClose();
-    Keyboard1->SetKeyLegends(nullptr);  // the window's own legends go before the keyboard
+    Keyboard1->Keys().SetKeyLegends(nullptr);  // the window's own legends go before the keyboard
 }
 
 QAction* TTastra2::FindAction(const QString& objectName) const {
@@ -407,8 +410,9 @@ void TTastra2::SetStatusText(const QString& text) {
 bool TTastra2::event(QEvent* event) {
     // The computer keyboard plays while this window is active and no menu is open (or from any
     // window, when chosen); losing it releases every note the keys were holding.
-    if (event->type() == QEvent::WindowActivate) Keyboard1->SetCaptureKeyboard(true);
-    if (event->type() == QEvent::WindowDeactivate) Keyboard1->SetCaptureKeyboard(m_anyWindow->On());
+    if (event->type() == QEvent::WindowActivate) Keyboard1->Keys().SetCaptureKeyboard(true);
+    if (event->type() == QEvent::WindowDeactivate)
+        Keyboard1->Keys().SetCaptureKeyboard(m_anyWindow->On());
     if (event->type() == QEvent::StatusTip) {
         // Hints go to panel 0; without a hint the status text comes back. While a control holds
         // the mouse (a key held down, a wheel dragged) the panel stays as it is.

@@ -131,7 +131,9 @@ TTastra::TTastra(QWidget* parent) : QMainWindow(parent) {
     Keyboard1->Player().SetVelocityShiftFactor(0.6);
     Keyboard1->SetImageSize(isSmall);
     Keyboard1->SetPaintStyle(psImage);
-    Keyboard1->SetMarkNote(60);
+    TKeyLook look = Keyboard1->Look();
+    look.markNote = 60;
+    Keyboard1->SetLook(look);
     Keyboard1->SetBaseNote(36);
     Keyboard1->SetRegKey(QStringLiteral("Keyboard"));
     Keyboard1->SetRegPath(QString::fromStdString(ProgramKeyPath()));

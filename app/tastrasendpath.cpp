@@ -132,8 +132,7 @@ void TTastra2::MidiInput(TMidiInput* input) {
         } else if (!m_midiThru) {
             m_player.ShowIncomingNote(ev->Data1 & 127, velocity & 127, status & 15);
             ChordEditorNoteIn(ev->Data1 & 127, velocity & 127);
-            if (velocity > 0 && Keyboard1->OnNoteHover)
-                Keyboard1->OnNoteHover(Keyboard1, Keyboard1->DisplayNoteName(ev->Data1 & 127));
+            if (velocity > 0) Keyboard1->ReportHover(ev->Data1 & 127);
         }
     }
     // A lost note-off would leave its note sounding (and its key lit) for good: what thru holds

@@ -28,10 +28,12 @@ void SetUpKeyboard(TKeyboard& kb, TPaintStyle style, TKeyLegends* labelled = nul
     kb.resize(1000, 76);
     kb.SetBaseNote(24);
     if (!labelled) return;
-    kb.SetKeyLabels(klAlways);
-    kb.SetKeyLegends(labelled);
-    kb.SetShowKeyLegends(true);
-    kb.SetChannelColours(true);
+    TKeyLook look = kb.Look();
+    look.labels = klAlways;
+    look.legends = true;
+    look.channelColours = true;
+    kb.SetLook(look);
+    kb.Keys().SetKeyLegends(labelled);
 }
 
 void FullRepaint(benchmark::State& state, TPaintStyle style, bool labelled) {

@@ -26,6 +26,12 @@ struct TBench {
     QPoint KeyCentre(int white) const {
         return QPoint(white * kb.KeyWidth() + kb.KeyWidth() / 2, kb.height() - 5);
     }
+    void Options(bool multiTouch, bool velocityFromHeight) {
+        TPlayOptions options = kb.PlayOptions();
+        options.multiTouch = multiTouch;
+        options.velocityFromHeight = velocityFromHeight;
+        kb.SetPlayOptions(options);
+    }
 };
 
 QPointingDevice* Screen() {
@@ -43,7 +49,7 @@ void Touch(TBench& b, const QList<QEventPoint>& points) {
 
 void MouseStrike(benchmark::State& state, bool height) {
     TBench b;
-    b.kb.SetVelocityFromHeight(height);
+    b.Options(false, height);
     const QPoint at = b.KeyCentre(1);
     for (auto _ : state) {
         QTest::mousePress(&b.kb, Qt::LeftButton, {}, at);
@@ -54,8 +60,7 @@ void MouseStrike(benchmark::State& state, bool height) {
 
 void TouchStrike(benchmark::State& state, bool height, int held) {
     TBench b;
-    b.kb.SetMultiTouch(true);
-    b.kb.SetVelocityFromHeight(height);
+    b.Options(true, height);
     QList<QEventPoint> down;
     for (int id = 1; id <= held; ++id)
         down << Point(b, id, QEventPoint::Pressed, b.KeyCentre(2 + id));
@@ -73,7 +78,7 @@ void TouchStrike(benchmark::State& state, bool height, int held) {
 // A held finger moving up and down on its key, sending key pressure.
 void TouchPressure(benchmark::State& state) {
     TBench b;
-    b.kb.SetMultiTouch(true);
+    b.Options(true, false);
     b.kb.Player().SetKeyPressure(kpPolyphonic);
     const QPoint at = b.KeyCentre(1);
     Touch(b, {Point(b, 0, QEventPoint::Pressed, at)});

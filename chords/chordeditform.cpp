@@ -126,18 +126,20 @@ TChordEditForm::TChordEditForm(TStoreOpener openStore, TSendShort send, TKeyboar
     Keyboard->setObjectName(QStringLiteral("Keyboard"));
     Keyboard->SetKeyWidth(10);
     Keyboard->SetBaseNote(10);
-    Keyboard->SetMarkNote(kDefaultMark);
+    MarkKey(kDefaultMark);
     Keyboard->Player().SetChord(chNone);
     Keyboard->Player().SetVelocity(100);
     Keyboard->Player().SetVelocityShiftFactor(0.5);
     Keyboard->SetImageSize(isSmall);
-    Keyboard->SetEnableSpecialMode(false);
+    TPlayOptions options = Keyboard->PlayOptions();
+    options.specialMode = false;
+    Keyboard->SetPlayOptions(options);
     Keyboard->SetTabStop(false);
     Keyboard->setMinimumSize(kClientWidth - 16, 62);
     Keyboard->setMaximumHeight(62);
     LayOut();
     if (mainKeyboard) {
-        Keyboard->SetLanguage(mainKeyboard->Language());
+        Keyboard->Names().SetLanguage(mainKeyboard->Names().Language());
         Keyboard->Player().SetChannel(mainKeyboard->Player().Channel());
     }
     m_player.OnSend = [this](uint8_t s, uint8_t d1, uint8_t d2) {
@@ -228,9 +230,9 @@ QTreeWidgetItem* TChordEditForm::AddRow(TChordEntry& entry) {
 
 QString TChordEditForm::ChordNotesText(const TChordEntry& entry) const {
     if (entry.IsEmpty()) return QString();
-    QString text = Keyboard->NoteName(entry.Root()) + QLatin1Char(' ');
+    QString text = Keyboard->Names().NoteName(entry.Root()) + QLatin1Char(' ');
     for (int i = 0; i < entry.Count(); ++i)
-        text += Keyboard->NoteName(entry.Root() + entry.Offset(i)) + QLatin1Char(' ');
+        text += Keyboard->Names().NoteName(entry.Root() + entry.Offset(i)) + QLatin1Char(' ');
     return text;
 }
 
@@ -268,7 +270,7 @@ void TChordEditForm::LVChordsSelectItem() {
     } else {
         Keyboard->Player().SetChord(chNone);
         Keyboard->Player().ResetAll();
-        Keyboard->SetMarkNote(kDefaultMark);
+        MarkKey(kDefaultMark);
     }
 }
 
@@ -369,15 +371,21 @@ void TChordEditForm::MouseToggle(int& note) {
     ScheduleRefresh(false);
 }
 
+void TChordEditForm::MarkKey(int note) {
+    TKeyLook look = Keyboard->Look();
+    look.markNote = note;
+    Keyboard->SetLook(look);
+}
+
 void TChordEditForm::ShowChordOnKeys(const TChordEntry* entry) {
     Keyboard->Player().ClearThruDisplay();
     if (!entry) return;
     if (entry->IsEmpty()) {
-        Keyboard->SetMarkNote(kDefaultMark);
+        MarkKey(kDefaultMark);
         return;
     }
     const int root = entry->Root();
-    Keyboard->SetMarkNote(root);
+    MarkKey(root);
     for (int i = 0; i < entry->Count(); ++i) {
         const int n = root + entry->Offset(i);
         if (n >= 0 && n <= 127) Keyboard->Player().ShowIncomingNote(n, 1);

@@ -91,6 +91,8 @@ private:
     void KeyboardMouseRelease(Qt::MouseButton button);
     void MouseToggle(int& note);
     void ShowChordOnKeys(const TChordEntry* entry);
+    // The key that carries the mark: the chord's root, or the default.
+    void MarkKey(int note);
     void FillList();
     QTreeWidgetItem* AddRow(TChordEntry& entry);
     void RefreshRow(QTreeWidgetItem* item);

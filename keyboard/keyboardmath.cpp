@@ -58,6 +58,11 @@ int PressureValue(double pressure) {
     return RoundHalfEven(std::clamp(pressure, 0.0, 1.0) * 127);
 }
 
+int HeldPressure(double pressure, int up) {
+    const int value = PressureValue(pressure);
+    return value >= 0 ? value : AxisValue(0, 0, up);
+}
+
 int PressureVelocity(double pressure) {
     const int v = PressureValue(pressure);
     return v < 0 ? -1 : std::max(v, 1);  // the lightest touch still sounds

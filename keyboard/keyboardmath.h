@@ -46,6 +46,9 @@ int HeightVelocity(int y, int length, int softest, int loudest);
 // 0..127; -1 when the pressure is not a number. Values beyond the ends count as the ends.
 int PressureVelocity(double pressure);
 int PressureValue(double pressure);
+// The pressure value of a held key: from the finger's pressure (0..1, NaN: none reported), else
+// from moving `up` pixels since the note began, as the up/down axis does.
+int HeldPressure(double pressure, int up);
 
 // Absolute left x of a key. blackOffsets (5 entries) is given for the image style, where black
 // keys sit at the artwork's offsets inside the octave; nullptr means drawn keys.

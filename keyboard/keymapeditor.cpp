@@ -85,14 +85,18 @@ TKeyMapEditor::TKeyMapEditor(TKeyMapEditorHost host, const QString& path,
     m_player->SetKeyOctave(m_host.keyOctave);
     Piano = new TKeyboard(*m_player, this);
     Piano->SetTabStop(false);  // clicks leave the focus in the key field
-    Piano->SetEnableSpecialMode(false);
-    Piano->SetEnableBaseNoteDrag(false);
+    TPlayOptions options = Piano->PlayOptions();
+    options.specialMode = false;
+    options.baseNoteDrag = false;
+    Piano->SetPlayOptions(options);
     // Tall enough for a note name under the legends of several computer keys.
     Piano->SetKeyWidth(18);
     Piano->setMinimumSize(18 * 7 * 4, 140);
-    Piano->SetKeyLabels(klCKeys);
-    Piano->SetShowKeyLegends(true);
-    Piano->SetKeyLegends(m_host.legends);
+    TKeyLook look = Piano->Look();
+    look.labels = klCKeys;
+    look.legends = true;
+    Piano->SetLook(look);
+    Piano->Keys().SetKeyLegends(m_host.legends);
     Piano->OnMousePress = [this](TKeyboard*, int& note, Qt::MouseButton, Qt::KeyboardModifiers) {
         AssignNote(note);
         note = -1;  // the editor's piano chooses notes, it plays none
@@ -189,7 +193,7 @@ void TKeyMapEditor::ShowMappings() {
         item->setText(kKeyColumn, KeyText(scan));
         item->setData(kKeyColumn, Qt::UserRole, scan);
         item->setText(kNoteColumn,
-                      note >= 0 && note <= 127 ? Piano->NoteName(note) : tr("(outside)"));
+                      note >= 0 && note <= 127 ? Piano->Names().NoteName(note) : tr("(outside)"));
         item->setData(kNoteColumn, Qt::UserRole, note);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         if (scan == current) LVMappings->setCurrentItem(item);
@@ -204,7 +208,7 @@ int TKeyMapEditor::NoteOfText(const QString& text) const {
     const int n = t.toInt(&number);
     if (number) return n >= 0 && n <= 127 ? n : -1;
     for (int note = 0; note <= 127; ++note)
-        if (Piano->NoteName(note).compare(t, Qt::CaseInsensitive) == 0) return note;
+        if (Piano->Names().NoteName(note).compare(t, Qt::CaseInsensitive) == 0) return note;
     return -1;
 }
 
@@ -214,7 +218,7 @@ void TKeyMapEditor::MappingEdited(QTreeWidgetItem* item, int column) {
     const int note = NoteOfText(item->text(kNoteColumn));
     if (note < 0) {
         m_host.error(tr("\"%1\" is not a note: type a name such as %2, or a number from 0 to 127.")
-                         .arg(item->text(kNoteColumn), Piano->NoteName(66)));
+                         .arg(item->text(kNoteColumn), Piano->Names().NoteName(66)));
         // The list goes back to what the map says, after the editor has closed.
         QMetaObject::invokeMethod(
             this, [this] { ShowMappings(); }, Qt::QueuedConnection);
@@ -245,7 +249,7 @@ void TKeyMapEditor::ShowKeyNote() {
         return;
     }
     const int note = 12 * m_host.keyOctave + it->second;
-    LKeyNote->setText(note >= 0 && note <= 127 ? tr("Plays %1").arg(Piano->NoteName(note))
+    LKeyNote->setText(note >= 0 && note <= 127 ? tr("Plays %1").arg(Piano->Names().NoteName(note))
                                                : tr("Plays nothing in this octave"));
 }
 

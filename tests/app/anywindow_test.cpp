@@ -117,7 +117,7 @@ TEST_F(AnyWindow, HeldNotesSurviveMenuAndDeactivationAndEndWhenTurnedOffOrLost) 
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(w.get(), &deactivate);
     EXPECT_EQ(Notes(), (std::vector<uint32_t>{kZOn}));
-    EXPECT_TRUE(w->Keyboard1->CaptureKeyboard());
+    EXPECT_TRUE(w->Keyboard1->Keys().CaptureKeyboard());
     Item()->trigger();  // off, with Z still down
     keys.Release(kZ);
     EXPECT_EQ(Notes(), (std::vector<uint32_t>{kZOn, kZOff}));

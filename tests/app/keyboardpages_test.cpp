@@ -52,16 +52,17 @@ TEST_F(KeyboardPages, LabelChoicesAndChannelColoursTakeEffectOnApply) {
     page.CBChannelColours->setChecked(true);
     page.ChooseColour = [](const QColor&, const QString&) { return QColor(1, 2, 3); };
     page.BChannelClick(9);
-    EXPECT_EQ(kb.KeyLabels(), klNever);
-    EXPECT_NE(kb.ChannelPalette()[9], QColor(1, 2, 3));
+    const TKeyLook& look = kb.Look();
+    EXPECT_EQ(look.labels, klNever);
+    EXPECT_NE(look.palette[9], QColor(1, 2, 3));
 
     f->BApply->click();
-    EXPECT_EQ(kb.KeyLabels(), klAlways);
-    EXPECT_EQ(kb.MiddleCOctave(), 4);
-    EXPECT_TRUE(kb.LabelFlats());
-    EXPECT_TRUE(kb.ShowKeyLegends());
-    EXPECT_TRUE(kb.ChannelColours());
-    EXPECT_EQ(kb.ChannelPalette()[9], QColor(1, 2, 3));
+    EXPECT_EQ(look.labels, klAlways);
+    EXPECT_EQ(look.middleC, 4);
+    EXPECT_TRUE(look.flats);
+    EXPECT_TRUE(look.legends);
+    EXPECT_TRUE(look.channelColours);
+    EXPECT_EQ(look.palette[9], QColor(1, 2, 3));
     // A cancelled colour choice changes nothing.
     page.ChooseColour = [](const QColor&, const QString&) { return QColor(); };
     page.BChannelClick(9);
@@ -96,13 +97,13 @@ TEST_F(KeyboardPages, ADamagedMapIsRefusedWithItsLineAndAChosenOnePlaysAfterAppl
     ASSERT_TRUE(page.ChooseMapFile(laptop));
     EXPECT_FALSE(kb.Player().KeyMapInUse());
     f->BApply->click();
-    EXPECT_EQ(kb.KeyMapFile(), laptop);
+    EXPECT_EQ(kb.Keys().KeyMapFile(), laptop);
     EXPECT_EQ(kb.Player().ComputerKey(kA, false, false), 12 * kb.Player().KeyOctave() + 12);
     kb.Player().ComputerKey(kA, true, false);
 
     page.BPianoRows->click();
     f->BApply->click();
-    EXPECT_TRUE(kb.KeyMapFile().isEmpty());
+    EXPECT_TRUE(kb.Keys().KeyMapFile().isEmpty());
     EXPECT_FALSE(kb.Player().KeyMapInUse());
 }
 
@@ -184,7 +185,7 @@ TEST(KeyMapEditorList, EveryKeyIsListedSortedAndItsNoteCanBeTyped) {
             r << list.topLevelItem(i)->text(0) + "=" + list.topLevelItem(i)->text(1);
         return r.join(' ');
     };
-    const QString c = editor.Piano->NoteName(48), d = editor.Piano->NoteName(50);
+    const QString c = editor.Piano->Names().NoteName(48), d = editor.Piano->Names().NoteName(50);
     list.sortByColumn(0, Qt::AscendingOrder);  // by the keys' places on the keyboard
     EXPECT_EQ(rows(), QString("Key 16=%1 Key 30=%1 Key 51=%2").arg(c, d));
     list.sortByColumn(1, Qt::DescendingOrder);
@@ -194,7 +195,7 @@ TEST(KeyMapEditorList, EveryKeyIsListedSortedAndItsNoteCanBeTyped) {
     list.setCurrentItem(list.topLevelItem(2));
     const int chosen = list.topLevelItem(2)->data(0, Qt::UserRole).toInt();
     EXPECT_EQ(editor.VKKey->KeyScanCode(), chosen);
-    list.topLevelItem(2)->setText(1, editor.Piano->NoteName(61).toLower());
+    list.topLevelItem(2)->setText(1, editor.Piano->Names().NoteName(61).toLower());
     QApplication::processEvents();
     EXPECT_EQ(editor.Map().keys.at(chosen), 61 - 48);
     EXPECT_TRUE(editor.Modified());

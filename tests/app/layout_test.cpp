@@ -30,6 +30,7 @@
 #include "app/knobpanel.h"
 #include "app/language.h"
 #include "keyboard/keyboard.h"
+#include "keyboard/keyboardtestutil.h"
 #include "keyboard/labellayout.h"
 #include "knobs/guiknoblist.h"
 #include "platform/keys/keylegends.h"
@@ -285,15 +286,17 @@ protected:
     // Why the labels of kb as it is set now are not right; empty when they are.
     static QStringList Faults(TKeyboard& kb, const QString& where) {
         QStringList faults;
-        const TKeyLabels mode = kb.KeyLabels();
-        const bool legendsOn = kb.ShowKeyLegends();
-        kb.SetKeyLabels(klNever);
-        kb.SetShowKeyLegends(false);
+        const TKeyLook shown = kb.Look();
+        const TKeyLabels mode = shown.labels;
+        const bool legendsOn = shown.legends;
+        kbtest::ChangeLook(kb, [](TKeyLook& l) {
+            l.labels = klNever;
+            l.legends = false;
+        });
         const QImage bare = kb.grab().toImage();
-        kb.SetKeyLabels(mode);
-        kb.SetShowKeyLegends(legendsOn);
+        kb.SetLook(shown);
         const QImage labelled = kb.grab().toImage();
-        const std::vector<TKeyboard::TKeyLabel> labels = kb.Labels(kb.rect());
+        const std::vector<TKeyLabel> labels = kb.Painter().Labels(kb.rect());
         const TLabelLayout layout(kb.font());
         // Each kind of line (legend or name, white or black key): the sizes it is shown at.
         std::map<std::pair<bool, bool>, std::set<int>> kinds;
@@ -303,12 +306,12 @@ protected:
             const QString key =
                 where + QString(" key %1 \"%2\"").arg(l.note).arg(l.Texts().join('/'));
             rooms += l.room;
-            markLabelled = markLabelled || l.note == kb.MarkNote();
+            markLabelled = markLabelled || l.note == shown.markNote;
             const int left = kb.KeyLeft(l.note) - kb.ScrollOffset();
             if (l.room.left() < left || l.room.right() >= left + kb.KeyWidth() ||
                 l.room.top() < 0 || l.room.bottom() >= kb.height())
                 faults << key + " has room outside its key";
-            for (const QRect& dot : kb.DotRects(l.note))
+            for (const QRect& dot : kb.Painter().DotRects(l.note))
                 if (l.room.intersects(dot.adjusted(0, 0, 1, 1))) faults << key + " covers a dot";
             QString name;
             for (const TLabelLine& line : l.lines) {
@@ -335,7 +338,7 @@ protected:
                                       .arg(kind.second ? "legends" : "names")
                                       .arg(kind.first ? "black" : "white")
                                       .arg(sizes.size());
-        const int markLeft = kb.KeyLeft(kb.MarkNote()) - kb.ScrollOffset();
+        const int markLeft = kb.KeyLeft(shown.markNote) - kb.ScrollOffset();
         if (kb.KeyWidth() >= 14 && (legendsOn || mode == klAlways) && !markLabelled &&
             markLeft >= 0 && markLeft + kb.KeyWidth() <= kb.width())
             faults << where + ": middle C carries no label";
@@ -363,10 +366,12 @@ TEST_P(KeyLabelLayout, TextsStayInTheirKeysReadAndLeaveTheDotsFree) {
     TTastra2& main = showcase.Main();
     TKeyboard& kb = *main.Keyboard1;
     TWideLegends legends;
-    kb.SetKeyLegends(&legends);
-    kb.SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/accordion.ini"));
-    kb.SetChannelColours(true);
-    kb.SetMarkNote(60);
+    kb.Keys().SetKeyLegends(&legends);
+    kb.Keys().SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/accordion.ini"));
+    kbtest::ChangeLook(kb, [](TKeyLook& l) {
+        l.channelColours = true;
+        l.markNote = 60;
+    });
     kb.SetTabStop(false);  // no focus frame comes and goes between the pictures
     kb.SetPaintStyle(GetParam().style);
     std::vector<int> sizes;
@@ -392,22 +397,24 @@ TEST_P(KeyLabelLayout, TextsStayInTheirKeysReadAndLeaveTheDotsFree) {
         for (int base : {std::max(0, 60 - kb.width() / kb.KeyWidth() * 12 / 7 / 2), 0}) {
             kb.SetBaseNote(base);
             const QString where = QString("width %1 from %2").arg(kb.KeyWidth()).arg(base);
-            kb.SetKeyLabels(klAlways);
-            kb.SetShowKeyLegends(true);
+            kbtest::ChangeLook(kb, [](TKeyLook& l) {
+                l.labels = klAlways;
+                l.legends = true;
+            });
             QApplication::processEvents();
             faults << Faults(kb, where);
             // Keys wide enough for a letter carry labels.
-            if (kb.KeyWidth() >= 14 && kb.Labels(kb.rect()).empty())
+            if (kb.KeyWidth() >= 14 && kb.Painter().Labels(kb.rect()).empty())
                 faults << where + ": no labels";
             // Names alone, on C keys only, and while pressed (every key is down).
-            kb.SetShowKeyLegends(false);
+            kbtest::ChangeLook(kb, [](TKeyLook& l) { l.legends = false; });
             for (TKeyLabels mode : {klCKeys, klPressed}) {
-                kb.SetKeyLabels(mode);
+                kbtest::ChangeLook(kb, [mode](TKeyLook& l) { l.labels = mode; });
                 faults << Faults(kb, where + (mode == klCKeys ? " C keys" : " pressed"));
             }
         }
     }
-    kb.SetKeyLegends(nullptr);
+    kb.Keys().SetKeyLegends(nullptr);
     EXPECT_TRUE(faults.isEmpty()) << faults.mid(0, 20).join('\n').toStdString();
 }
 
@@ -418,8 +425,11 @@ TEST_P(KeyLabelLayout, SwatchesShowTheColourTheKeysGet) {
     TKeyboard& kb = *main.Keyboard1;
     kb.SetPaintStyle(GetParam().style);
     main.FitKeyboardToStyle();
-    kb.SetChannelColours(true);
-    kb.SetPressedFill(true);
+    kbtest::ChangeLook(kb, [](TKeyLook& l) {
+        l.channelColours = true;
+        l.pressedFill = true;
+    });
+    const TKeyLook& look = kb.Look();
     kb.SetBaseNote(48);
     TLabelsPage page(main.DisplayOffsets().channel);
     page.Load(kb);
@@ -431,10 +441,10 @@ TEST_P(KeyLabelLayout, SwatchesShowTheColourTheKeysGet) {
     for (int ch = 0; ch < 16; ++ch) {
         const QImage swatch = page.BChannel[ch]->grab().toImage();
         const QColor shown(swatch.pixel(4, 4));
-        if (shown != kb.ChannelPalette()[ch])
+        if (shown != look.palette[ch])
             faults << QString("channel %1: swatch %2, colour %3")
                           .arg(ch)
-                          .arg(shown.name(), kb.ChannelPalette()[ch].name());
+                          .arg(shown.name(), look.palette[ch].name());
         kb.Player().ResetPlaying();
         kb.Player().ClearThruDisplay();
         kb.Player().ShowIncomingNote(50, 100, ch);  // D
@@ -454,7 +464,7 @@ TEST_P(KeyLabelLayout, SwatchesShowTheColourTheKeysGet) {
     }
     kb.Player().ResetPlaying();
     kb.Player().ClearThruDisplay();
-    kb.SetChannelColours(false);
+    kbtest::ChangeLook(kb, [](TKeyLook& l) { l.channelColours = false; });
     kb.Player().PlayNote(kb.Player().Channel(), 52, true, 100);
     const QImage pressed = kb.grab().toImage();
     const QColor swatch(page.BPressedColour->grab().toImage().pixel(4, 4));
@@ -462,9 +472,9 @@ TEST_P(KeyLabelLayout, SwatchesShowTheColourTheKeysGet) {
     const QColor key =
         MostCommon(pressed, QRect(QPoint(left, kb.height() * 3 / 5),
                                   QPoint(left + kb.KeyWidth() - 2, kb.height() - 2)));
-    if (swatch != kb.PressedColour() || key != swatch)
+    if (swatch != look.pressedColour || key != swatch)
         faults << QString("pressed: swatch %1, key %2, colour %3")
-                      .arg(swatch.name(), key.name(), kb.PressedColour().name());
+                      .arg(swatch.name(), key.name(), look.pressedColour.name());
     EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
 }
 

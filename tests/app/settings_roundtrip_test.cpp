@@ -50,8 +50,10 @@ TEST_F(SettingsRoundTrip, KeyboardAndWindowValuesComeBack) {
         k->SetBaseNote(40);
         k->Player().SetChannel(9);
         k->Player().SetChord(chMajor7);
-        k->SetLanguage(TLanguage::German);
-        k->SetMarkNote(64);
+        k->Names().SetLanguage(TLanguage::German);
+        TKeyLook look = k->Look();
+        look.markNote = 64;
+        k->SetLook(look);
         k->SetShadowWidth(2);
         k->Player().SetVelocityShiftFactor(0.25);
         k->Player().SetVelocity(77);
@@ -74,8 +76,8 @@ TEST_F(SettingsRoundTrip, KeyboardAndWindowValuesComeBack) {
     EXPECT_EQ(k->BaseNote(), 40);
     EXPECT_EQ(k->Player().Channel(), 9);
     EXPECT_EQ(k->Player().Chord(), chMajor7);
-    EXPECT_EQ(k->Language(), TLanguage::German);
-    EXPECT_EQ(k->MarkNote(), 64);
+    EXPECT_EQ(k->Names().Language(), TLanguage::German);
+    EXPECT_EQ(k->Look().markNote, 64);
     EXPECT_EQ(k->ShadowWidth(), 2);
     EXPECT_DOUBLE_EQ(k->Player().VelocityShiftFactor(), 0.25);
     EXPECT_EQ(k->Player().Velocity(), 77);

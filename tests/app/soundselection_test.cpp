@@ -119,7 +119,7 @@ TEST_F(SoundSelection, StartupLoadsTheRememberedScriptSelectsItsModeAndSendsOnce
     EXPECT_EQ(status->PanelText(4), "Drums");
     ASSERT_NE(s.CurrentPatch(), nullptr);
     EXPECT_EQ(s.CurrentPatch()->Name(), "Kit");
-    EXPECT_EQ(keyboard->DisplayNoteName(36), "Kick");
+    EXPECT_EQ(keyboard->Names().DisplayNoteName(36), "Kick");
     EXPECT_EQ(sentAtStart, (std::vector<uint32_t>{0xC3}));
     EXPECT_EQ(Find<TNumberEdit>("EBank")->text(), "none");
     // The menu: one submenu per mode above the separator, subgroups inside.
@@ -243,13 +243,13 @@ TEST_F(SoundSelection, ReceivedNumbersSelectTheMatchingPatchOrNone) {
     EXPECT_EQ(s.CurrentPatch()->Name(), "Grand");
     EXPECT_EQ(Find<TNumberEdit>("EProgram")->text(), "1");
     s.SelectPatch(s.PatchList()->Mode(1)->Program(0), false, false);
-    EXPECT_EQ(keyboard->DisplayNoteName(36), "Kick");
+    EXPECT_EQ(keyboard->Names().DisplayNoteName(36), "Kick");
     s.Reflect(0xB0, 0, 3);
     s.Reflect(0xB0, 32, 3);
     s.Reflect(0xC0, 9, 0);
     EXPECT_EQ(s.CurrentPatch(), nullptr);
     EXPECT_EQ(Find<QComboBox>("CBProgramPatch")->currentText(), "(none)");
-    EXPECT_NE(keyboard->DisplayNoteName(36), "Kick");
+    EXPECT_NE(keyboard->Names().DisplayNoteName(36), "Kick");
 }
 
 TEST_F(SoundSelection, ChosenScriptIsLoadedAndABrokenOneKeepsTheLoadedOne) {

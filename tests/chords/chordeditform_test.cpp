@@ -101,7 +101,7 @@ TEST_F(ChordEditFormTest, WithoutEditModeTheKeyboardPlaysTheSelectedChordAndChan
     StoreChord(1, "Triad", "3C0407");
     Open();
     Select(0);
-    EXPECT_EQ(form->Keyboard->MarkNote(), 60);
+    EXPECT_EQ(form->Keyboard->Look().markNote, 60);
     EXPECT_EQ(form->Player().ThruCount(64), 1);
     EXPECT_EQ(form->Player().ThruCount(67), 1);
     Click(kC4);
@@ -235,7 +235,7 @@ TEST_F(ChordEditFormTest, DeleteSelectsTheNextRowAndTheLastDeleteLeavesSingleNot
     Select(0);
     form->BDelete->click();
     EXPECT_EQ(form->SelectedChord()->Name(), "B");
-    EXPECT_EQ(form->Keyboard->MarkNote(), 60);
+    EXPECT_EQ(form->Keyboard->Look().markNote, 60);
     form->BDelete->click();
     EXPECT_EQ(form->WorkingList().Count(), 0);
     EXPECT_EQ(form->SelectedChord(), nullptr);

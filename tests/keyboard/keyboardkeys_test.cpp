@@ -45,7 +45,7 @@ struct KeyboardKeys : ::testing::Test {
         focus->setFocus();
         log.Attach(player);
         kb->OnNoteHover = [this](TKeyboard*, const QString& t) { hovers << t; };
-        kb->SetCaptureKeyboard(true);
+        kb->Keys().SetCaptureKeyboard(true);
     }
     void TearDown() override { form.reset(); }
     // Press and release through the window, as the window system delivers keys.
@@ -154,7 +154,7 @@ TEST_F(KeyboardKeys, NoNoteIsLeftSoundingOrCutByAnotherKey) {
     QWindow* win = form->windowHandle();
     // Capture going off (window deactivated, menu opened) stops what the keys play.
     Press(win, kZ, Qt::Key_Z);
-    kb->SetCaptureKeyboard(false);
+    kb->Keys().SetCaptureKeyboard(false);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 48, 100}, {0x90, 48, 0}}));
     EXPECT_FALSE(TKeyboardHook::HookSet());
     Release(win, kZ, Qt::Key_Z);
@@ -163,7 +163,7 @@ TEST_F(KeyboardKeys, NoNoteIsLeftSoundingOrCutByAnotherKey) {
     EXPECT_EQ(focus->presses, 1);
 
     // Capture back on while Z is still down: its release must not cut the mouse's note 48.
-    kb->SetCaptureKeyboard(true);
+    kb->Keys().SetCaptureKeyboard(true);
     kb->Player().PlayNote(0, 48, true, 90);
     log.Take();
     Release(win, kZ, Qt::Key_Z);

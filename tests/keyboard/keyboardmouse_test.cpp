@@ -93,7 +93,7 @@ TEST_F(KeyboardMouse, SpecialModeDeadZoneControllersAndRelease) {
     Release(Qt::RightButton, 62, 34);
     EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 5, 0}, {0xE0, 0, 64}}));
 
-    kb.SetEnableSpecialMode(false);
+    kbtest::ChangePlay(kb, [](TPlayOptions& o) { o.specialMode = false; });
     Press(Qt::RightButton, 52, 40);
     Release(Qt::RightButton, 52, 40);
     EXPECT_TRUE(log.Take().empty());

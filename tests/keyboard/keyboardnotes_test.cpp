@@ -14,25 +14,26 @@ struct KeyboardNotes : ::testing::Test {
 
 }  // namespace
 
-TEST_F(KeyboardNotes, NoteNamesInThreeLanguagesAndCustomNames) {
-    EXPECT_EQ(kb.NoteName(61), "C#3");
-    EXPECT_EQ(kb.NoteName(0), "C-2");
-    EXPECT_EQ(kb.NoteName(200), "G8");
-    EXPECT_EQ(kb.NoteName(-4), "C-2");
-    kb.SetLanguage(TLanguage::German);
-    EXPECT_EQ(kb.NoteName(61), "Cis3");
-    EXPECT_EQ(kb.NoteName(71), "H3");
-    kb.SetLanguage(TLanguage::Italian);
-    EXPECT_EQ(kb.NoteName(61), "Do#3");
-    EXPECT_EQ(kb.NoteName(67), "Sol3");
+TEST(NoteNames, InThreeLanguagesAndCustomNames) {
+    TNoteNames n;
+    EXPECT_EQ(n.NoteName(61), "C#3");
+    EXPECT_EQ(n.NoteName(0), "C-2");
+    EXPECT_EQ(n.NoteName(200), "G8");
+    EXPECT_EQ(n.NoteName(-4), "C-2");
+    n.SetLanguage(TLanguage::German);
+    EXPECT_EQ(n.NoteName(61), "Cis3");
+    EXPECT_EQ(n.NoteName(71), "H3");
+    n.SetLanguage(TLanguage::Italian);
+    EXPECT_EQ(n.NoteName(61), "Do#3");
+    EXPECT_EQ(n.NoteName(67), "Sol3");
 
     QStringList names;
     for (int i = 0; i < 128; ++i) names << (i == 60 ? QString("Kick") : QString());
-    kb.SetNoteNames(names);
-    EXPECT_EQ(kb.DisplayNoteName(60), "Kick");
-    EXPECT_EQ(kb.DisplayNoteName(61), "Do#3");
-    kb.SetNoteNames(names.mid(0, 127));
-    EXPECT_EQ(kb.DisplayNoteName(60), "Do3");
+    n.SetNoteNames(names);
+    EXPECT_EQ(n.DisplayNoteName(60), "Kick");
+    EXPECT_EQ(n.DisplayNoteName(61), "Do#3");
+    n.SetNoteNames(names.mid(0, 127));
+    EXPECT_EQ(n.DisplayNoteName(60), "Do3");
 }
 
 TEST_F(KeyboardNotes, BaseNoteLimitsWhiteKeyIndexAndBounds) {
@@ -73,8 +74,7 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     a.Player().SetChannel(5);
     a.Player().SetChord(chMinor7);
     a.SetKeyWidth(12);
-    a.SetLanguage(TLanguage::Italian);
-    a.SetMarkNote(64);
+    a.Names().SetLanguage(TLanguage::Italian);
     a.SetShadowWidth(3);
     a.Player().SetVelocityShiftFactor(0.625);
     a.Player().SetVelocity(90);
@@ -87,22 +87,26 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     a.Player().SetTranspose(-12);
     a.Player().SetDisplayTransposed(true);
     a.Player().SetTransposeThru(false);
-    a.SetKeyLabels(klPressed);
-    a.SetLabelFlats(true);
-    a.SetMiddleCOctave(5);
-    a.SetShowKeyLegends(true);
-    a.SetChannelColours(true);
-    TChannelPalette palette = a.ChannelPalette();
-    palette[9] = QColor(9, 8, 7);
-    a.SetChannelPalette(palette);
-    a.SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/laptop.ini"));
-    a.SetVelocityFromHeight(true);
-    a.SetVelocityRange(12, 99);
-    a.SetTouchPressure(true);
+    TKeyLook look;
+    look.markNote = 64;
+    look.labels = klPressed;
+    look.flats = true;
+    look.middleC = 5;
+    look.legends = true;
+    look.channelColours = true;
+    look.palette[9] = QColor(9, 8, 7);
+    look.pressedFill = true;
+    look.pressedColour = QColor(1, 2, 250);
+    a.SetLook(look);
+    a.Keys().SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/laptop.ini"));
+    TPlayOptions options;
+    options.velocityFromHeight = true;
+    options.velocityMin = 12;
+    options.velocityMax = 99;
+    options.touchPressure = true;
+    options.multiTouch = true;
+    a.SetPlayOptions(options);
     a.Player().SetKeyPressure(kpPolyphonic);
-    a.SetMultiTouch(true);
-    a.SetPressedFill(true);
-    a.SetPressedColour(QColor(1, 2, 250));
     TMemSettingsStore store;
     a.SaveSettings(store);
     EXPECT_EQ(store.ReadSection("KbTest"),
@@ -127,8 +131,8 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     EXPECT_EQ(b.Player().Channel(), 5);
     EXPECT_EQ(b.Player().Chord(), chMinor7);
     EXPECT_EQ(b.KeyWidth(), 12);
-    EXPECT_EQ(b.Language(), TLanguage::Italian);
-    EXPECT_EQ(b.MarkNote(), 64);
+    EXPECT_EQ(b.Names().Language(), TLanguage::Italian);
+    EXPECT_EQ(b.Look().markNote, 64);
     EXPECT_EQ(b.ShadowWidth(), 3);
     EXPECT_DOUBLE_EQ(b.Player().VelocityShiftFactor(), 0.62);
     EXPECT_EQ(b.Player().Velocity(), 90);
@@ -141,22 +145,22 @@ TEST(KeyboardSettings, RoundTripKeepsEveryValue) {
     EXPECT_EQ(b.Player().Transpose(), -12);
     EXPECT_TRUE(b.Player().DisplayTransposed());
     EXPECT_FALSE(b.Player().TransposeThru());
-    EXPECT_EQ(b.KeyLabels(), klPressed);
-    EXPECT_TRUE(b.LabelFlats());
-    EXPECT_EQ(b.MiddleCOctave(), 5);
-    EXPECT_TRUE(b.ShowKeyLegends());
-    EXPECT_TRUE(b.ChannelColours());
-    EXPECT_EQ(b.ChannelPalette(), palette);
-    EXPECT_EQ(b.KeyMapFile(), a.KeyMapFile());
+    EXPECT_EQ(b.Look().labels, klPressed);
+    EXPECT_TRUE(b.Look().flats);
+    EXPECT_EQ(b.Look().middleC, 5);
+    EXPECT_TRUE(b.Look().legends);
+    EXPECT_TRUE(b.Look().channelColours);
+    EXPECT_EQ(b.Look().palette, look.palette);
+    EXPECT_EQ(b.Keys().KeyMapFile(), a.Keys().KeyMapFile());
     EXPECT_TRUE(b.Player().KeyMapInUse());
-    EXPECT_TRUE(b.VelocityFromHeight());
-    EXPECT_EQ(b.VelocityMin(), 12);
-    EXPECT_EQ(b.VelocityMax(), 99);
-    EXPECT_TRUE(b.TouchPressure());
+    EXPECT_TRUE(b.PlayOptions().velocityFromHeight);
+    EXPECT_EQ(b.PlayOptions().velocityMin, 12);
+    EXPECT_EQ(b.PlayOptions().velocityMax, 99);
+    EXPECT_TRUE(b.PlayOptions().touchPressure);
     EXPECT_EQ(b.Player().KeyPressure(), kpPolyphonic);
-    EXPECT_TRUE(b.MultiTouch());
-    EXPECT_TRUE(b.PressedFill());
-    EXPECT_EQ(b.PressedColour(), QColor(1, 2, 250));
+    EXPECT_TRUE(b.PlayOptions().multiTouch);
+    EXPECT_TRUE(b.Look().pressedFill);
+    EXPECT_EQ(b.Look().pressedColour, QColor(1, 2, 250));
 }
 
 TEST(KeyboardSettings, StrikeTouchAndPressureAreOffAtFirstStartAndStoredAsScriptsWriteThem) {
@@ -184,12 +188,13 @@ TEST(KeyboardSettings, StrikeTouchAndPressureAreOffAtFirstStartAndStoredAsScript
     }
     kbtest::TPlayedKeyboard loaded;
     loaded.kb.LoadSettings(store);
-    EXPECT_TRUE(loaded.kb.VelocityFromHeight());
-    EXPECT_EQ(loaded.kb.VelocityMin(), 1);
-    EXPECT_EQ(loaded.kb.VelocityMax(), 1);
-    EXPECT_TRUE(loaded.kb.TouchPressure());
+    const TPlayOptions& options = loaded.kb.PlayOptions();
+    EXPECT_TRUE(options.velocityFromHeight);
+    EXPECT_EQ(options.velocityMin, 1);
+    EXPECT_EQ(options.velocityMax, 1);
+    EXPECT_TRUE(options.touchPressure);
     EXPECT_EQ(loaded.kb.Player().KeyPressure(), kpPolyphonic);
-    EXPECT_TRUE(loaded.kb.MultiTouch());
+    EXPECT_TRUE(options.multiTouch);
 }
 
 TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
@@ -205,9 +210,9 @@ TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
     store.WriteInteger("Keyboard", "VelocityMax", -5);
     kbtest::TPlayedKeyboard played;
     TKeyboard& kb = played.kb;
-    kb.SetLanguage(TLanguage::German);
+    kb.Names().SetLanguage(TLanguage::German);
     kb.LoadSettings(store);
-    EXPECT_EQ(kb.Language(), TLanguage::German);
+    EXPECT_EQ(kb.Names().Language(), TLanguage::German);
     EXPECT_EQ(kb.Player().Chord(), chNone);
     EXPECT_EQ(kb.ImageSize(), isSmall);
     EXPECT_EQ(kb.PaintStyle(), psDraw);
@@ -217,10 +222,10 @@ TEST(KeyboardSettings, OutOfRangeStoredValuesKeepTheCurrentOnes) {
     EXPECT_EQ(kb.Player().UpperCScanCode(), 16);
     EXPECT_EQ(kb.Player().Channel(), 2);
     EXPECT_EQ(kb.Player().Transpose(), 99);
-    EXPECT_EQ(kb.NoteName(60), "C3");
-    EXPECT_EQ(kb.KeyLabels(), klNever);
-    EXPECT_EQ(kb.MiddleCOctave(), 3);
+    EXPECT_EQ(kb.Names().NoteName(60), "C3");
+    EXPECT_EQ(kb.Look().labels, klNever);
+    EXPECT_EQ(kb.Look().middleC, 3);
     EXPECT_EQ(kb.Player().KeyPressure(), kpNone);
-    EXPECT_EQ(kb.VelocityMin(), 1);
-    EXPECT_EQ(kb.VelocityMax(), 127);
+    EXPECT_EQ(kb.PlayOptions().velocityMin, 1);
+    EXPECT_EQ(kb.PlayOptions().velocityMax, 127);
 }

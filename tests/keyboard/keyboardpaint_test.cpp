@@ -90,7 +90,7 @@ TEST(KeyboardImages, PressedKeysUseThePressedArtwork) {
     kb.SetPaintStyle(psImage);
     kb.resize(210, 80);
     kb.SetBaseNote(0);
-    kb.SetMarkNote(100);
+    kbtest::ChangeLook(kb, [](TKeyLook& l) { l.markNote = 100; });
     kb.Player().PlayNote(0, 2, true, 100);  // D
     kb.Player().PlayNote(0, 3, true, 100);  // D#
     EXPECT_EQ(PixelAt(kb, 20, 60), QColor(200, 200, 255).rgb() & 0xFFFFFF);
@@ -118,7 +118,7 @@ TEST(KeyboardDrawn, TopKeyAndDotsAreDrawn) {
     kb.Player().PlayNote(0, 60, true, 100);
     EXPECT_EQ(PixelAt(kb, b, c - 1), 0x808080u);  // pressed
     kb.Player().PlayNote(0, 60, true, 0);
-    kb.SetMarkNote(61);
+    kbtest::ChangeLook(kb, [](TKeyLook& l) { l.markNote = 61; });
     EXPECT_EQ(PixelAt(kb, b, c - 1), 0xFFFFFFu);
 }
 

@@ -236,8 +236,10 @@ void RunTouchSession(unsigned seed, int steps) {
     TKeyboard kb(player);
     kb.resize(300, 50);
     kb.SetBaseNote(24);
-    kb.SetMultiTouch(true);
-    kb.SetTouchPressure(true);
+    kbtest::ChangePlay(kb, [](TPlayOptions& o) {
+        o.multiTouch = true;
+        o.touchPressure = true;
+    });
     kb.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&kb));
     TBalance balance;
@@ -294,7 +296,7 @@ void RunTouchSession(unsigned seed, int steps) {
                 break;
             case 11:
                 kb.Player().SetKeyPressure(rnd(0, 2));
-                kb.SetVelocityFromHeight(rnd(0, 1));
+                kbtest::ChangePlay(kb, [&](TPlayOptions& o) { o.velocityFromHeight = rnd(0, 1); });
                 break;
             case 12:
                 kb.Player().SetChord(static_cast<TChord>(rnd(0, 7)));

@@ -47,6 +47,21 @@ struct TShownKeyboard : ::testing::Test {
     }
 };
 
+// Changes some of a keyboard's look or play options and keeps the others.
+template <typename Change>
+void ChangeLook(TKeyboard& kb, Change change) {
+    TKeyLook look = kb.Look();
+    change(look);
+    kb.SetLook(look);
+}
+
+template <typename Change>
+void ChangePlay(TKeyboard& kb, Change change) {
+    TPlayOptions options = kb.PlayOptions();
+    change(options);
+    kb.SetPlayOptions(options);
+}
+
 // Touch screens with and without pressure, made once: Qt keeps every device it was told of.
 inline QPointingDevice* TouchScreen(bool pressure) {
     static QPointingDevice* plain = QTest::createTouchDevice();

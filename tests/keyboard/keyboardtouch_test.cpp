@@ -17,7 +17,7 @@ QPointingDevice* Screen(bool pressure) { return kbtest::TouchScreen(pressure); }
 
 struct KeyboardTouch : kbtest::TShownKeyboard {
     void SetUp() override {
-        kb.SetMultiTouch(true);
+        kbtest::ChangePlay(kb, [](TPlayOptions& o) { o.multiTouch = true; });
         TShownKeyboard::SetUp();
     }
     QTest::QTouchEventWidgetSequence Touch(bool pressure = false) {
@@ -60,8 +60,11 @@ TEST(KeyboardStrike, FrontEdgeLoudestBackEdgeSoftestOnEveryKeyAtEveryWidth) {
             kb.resize(400, 50);
         }
         kb.SetBaseNote(0);
-        kb.SetVelocityFromHeight(true);
-        kb.SetVelocityRange(20, 120);
+        kbtest::ChangePlay(kb, [](TPlayOptions& o) {
+            o.velocityFromHeight = true;
+            o.velocityMin = 20;
+            o.velocityMax = 120;
+        });
         const int whiteX = kb.KeyWidth() / 4, blackX = kb.KeyLeft(1) + 1;
         const int whiteEnd = kb.height() - 1, blackEnd = c.style == psImage ? 40 : 50 * 3 / 5 - 1;
         struct TStrike {
@@ -90,7 +93,7 @@ TEST_F(KeyboardTouch, OffAtFirstStartThenShiftChordsAndGlidesTakeTheStrikeHeight
     EXPECT_EQ(NoteOns(), (std::vector<int>{2, 2}));
     EXPECT_EQ(log.Take()[2][2], 100);
 
-    kb.SetVelocityFromHeight(true);
+    kbtest::ChangePlay(kb, [](TPlayOptions& o) { o.velocityFromHeight = true; });
     kb.Player().SetVelocityShiftFactor(0.5);
     kb.Player().SetChord(chMajor);
     kbtest::Mouse(kb, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton,
@@ -114,7 +117,7 @@ TEST_F(KeyboardTouch, OffAtFirstStartThenShiftChordsAndGlidesTakeTheStrikeHeight
 // A touch plays one note: as the system's mouse without MultiTouch, as a finger with it.
 TEST_F(KeyboardTouch, ATouchPlaysOneNoteWithOrWithoutMultiTouch) {
     for (bool multi : {false, true}) {
-        kb.SetMultiTouch(multi);
+        kbtest::ChangePlay(kb, [&](TPlayOptions& o) { o.multiTouch = multi; });
         Touch().press(0, QPoint(20, 40));
         Touch().release(0, QPoint(20, 40));
         EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 2, 100}, {0x90, 2, 0}})) << multi;
@@ -220,8 +223,10 @@ TEST_F(KeyboardTouch, TouchPressureIsTheVelocityOnlyWhereTheScreenReportsIt) {
                            {true, true, false, 127},
                            {true, true, true, 30}};
     for (const TCase& c : cases) {
-        kb.SetTouchPressure(c.option);
-        kb.SetVelocityFromHeight(c.height);
+        kbtest::ChangePlay(kb, [&](TPlayOptions& o) {
+            o.touchPressure = c.option;
+            o.velocityFromHeight = c.height;
+        });
         Touch(c.screen).press(3, QPoint(20, 0));
         Touch(c.screen).release(3, QPoint(20, 0));
         EXPECT_EQ(log.Take(), (std::vector<TMsg>{{0x90, 1, c.velocity}, {0x90, 1, 0}}))

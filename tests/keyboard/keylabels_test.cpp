@@ -29,7 +29,7 @@ public:
 
 std::map<int, QStringList> LabelsByNote(const TKeyboard& kb) {
     std::map<int, QStringList> byNote;
-    for (const auto& l : kb.Labels(kb.rect())) byNote[l.note] = l.Texts();
+    for (const auto& l : kb.Painter().Labels(kb.rect())) byNote[l.note] = l.Texts();
     return byNote;
 }
 
@@ -111,17 +111,19 @@ TEST(KeyboardLabels, ModesChooseTheKeysAndLegendsFollowTheOctave) {
     TKeyboard& kb = played.kb;
     kb.resize(900, 76);
     kb.SetBaseNote(36);
-    EXPECT_TRUE(kb.Labels(kb.rect()).empty());  // off by default
+    EXPECT_TRUE(kb.Painter().Labels(kb.rect()).empty());  // off by default
 
-    kb.SetKeyLabels(klCKeys);
-    kb.SetMiddleCOctave(4);
+    kbtest::ChangeLook(kb, [](TKeyLook& l) {
+        l.labels = klCKeys;
+        l.middleC = 4;
+    });
     auto labels = LabelsByNote(kb);
     ASSERT_FALSE(labels.empty());
     for (const auto& [note, lines] : labels) EXPECT_EQ(note % 12, 0) << note;
     EXPECT_EQ(labels[60], QStringList{"C4"});
 
-    kb.SetKeyLabels(klPressed);
-    EXPECT_TRUE(kb.Labels(kb.rect()).empty());
+    kbtest::ChangeLook(kb, [](TKeyLook& l) { l.labels = klPressed; });
+    EXPECT_TRUE(kb.Painter().Labels(kb.rect()).empty());
     kb.Player().PlayNote(0, 61, true, 100);
     kb.Player().ShowIncomingNote(64, 100, 2);
     labels = LabelsByNote(kb);
@@ -129,9 +131,11 @@ TEST(KeyboardLabels, ModesChooseTheKeysAndLegendsFollowTheOctave) {
     EXPECT_TRUE(labels.count(61) && labels.count(64));
 
     TFakeLegends legends;
-    kb.SetKeyLabels(klNever);
-    kb.SetShowKeyLegends(true);
-    kb.SetKeyLegends(&legends);
+    kbtest::ChangeLook(kb, [](TKeyLook& l) {
+        l.labels = klNever;
+        l.legends = true;
+    });
+    kb.Keys().SetKeyLegends(&legends);
     labels = LabelsByNote(kb);
     EXPECT_EQ(labels, (std::map<int, QStringList>{{48, {"Z"}}, {60, {"Q"}}, {61, {"2"}}}));
     kb.Player().OctaveUp();
@@ -143,7 +147,7 @@ TEST(KeyboardLabels, ModesChooseTheKeysAndLegendsFollowTheOctave) {
     // tall enough for both.
     kb.SetKeyWidth(30);
     kb.resize(900, 120);
-    kb.SetKeyLabels(klAlways);
+    kbtest::ChangeLook(kb, [](TKeyLook& l) { l.labels = klAlways; });
     kb.Player().UseKeyMap(scanmap::MapOfKeys({{16, 0}, {44, 0}}));
     EXPECT_EQ(LabelsByNote(kb)[60], (QStringList{"Q Z", "C4"}));
 
@@ -159,10 +163,10 @@ TEST(KeyboardLabels, IncomingChannelsColourTheirKeysInBothStylesAndOwnPressesDoN
         kb.SetPaintStyle(style);
         kb.resize(400, 76);
         kb.SetBaseNote(48);
-        kb.SetChannelColours(true);
-        TChannelPalette palette = kb.ChannelPalette();
-        palette[4] = QColor(200, 40, 40);
-        kb.SetChannelPalette(palette);
+        kbtest::ChangeLook(kb, [](TKeyLook& l) {
+            l.channelColours = true;
+            l.palette[4] = QColor(200, 40, 40);
+        });
         kb.Player().ShowIncomingNote(50, 100, 4);  // D, white
         kb.Player().ShowIncomingNote(51, 100, 4);  // D#, black
         kb.Player().PlayNote(0, 52, true, 100);    // E, the user's own, and also lit by channel 4
@@ -192,13 +196,14 @@ TEST(KeyboardKeyMap, AMapFileThatCannotBeUsedKeepsTheRowsAndSaysWhy) {
     QTemporaryDir dir;
     kbtest::TPlayedKeyboard played;
     TKeyboard& kb = played.kb;
+    TComputerKeys& keys = kb.Keys();
     QStringList told;
-    kb.OnKeyMapError = [&](TKeyboard*, const QString& text) { told << text; };
+    keys.OnKeyMapError = [&](TKeyboard*, const QString& text) { told << text; };
 
     const QString good = dir.filePath("good.ini");
     QString message;
     ASSERT_TRUE(keymap::SaveKeyMapFile(good, {"Good", {{30, 0}}}, message));
-    EXPECT_TRUE(kb.SetKeyMapFile(good));
+    EXPECT_TRUE(keys.SetKeyMapFile(good));
     EXPECT_TRUE(kb.Player().KeyMapInUse());
     EXPECT_EQ(kb.Player().ComputerKey(30, false, false), 48);
 
@@ -207,18 +212,18 @@ TEST(KeyboardKeyMap, AMapFileThatCannotBeUsedKeepsTheRowsAndSaysWhy) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[Keys]\n30=0\n31=lots\n");
     f.close();
-    EXPECT_FALSE(kb.SetKeyMapFile(bad));
+    EXPECT_FALSE(keys.SetKeyMapFile(bad));
     EXPECT_FALSE(kb.Player().KeyMapInUse());
     EXPECT_EQ(kb.Player().ScanMap(), scanmap::DefaultScanMap());
-    EXPECT_EQ(kb.KeyMapFile(), bad);  // tried again at the next start
+    EXPECT_EQ(keys.KeyMapFile(), bad);  // tried again at the next start
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].startsWith("Key map \"" + bad + "\", line 3: ")) << told[0].toStdString();
     EXPECT_TRUE(told[0].endsWith("The computer keys play the two piano rows."));
     EXPECT_EQ(kb.Player().ComputerKey(30, true, false), 48);  // the held key still stops
 
-    EXPECT_FALSE(kb.SetKeyMapFile(dir.filePath("gone.ini")));
+    EXPECT_FALSE(keys.SetKeyMapFile(dir.filePath("gone.ini")));
     EXPECT_TRUE(told.last().contains("does not exist"));
-    EXPECT_TRUE(kb.SetKeyMapFile(QString()));
+    EXPECT_TRUE(keys.SetKeyMapFile(QString()));
     EXPECT_EQ(told.size(), 2);
 }
 
@@ -257,12 +262,13 @@ TEST(KeyboardLabels, FilledPressedKeysTakeTheirChannelsColourInsteadOfTheDot) {
         kb.SetBaseNote(48);
         kb.Player().SetChannel(3);
         kb.Player().PlayNote(3, 52, true, 100);  // E, the user's own
-        EXPECT_FALSE(kb.KeyColour(52).isValid()) << "the dot stays the default";
-        kb.SetPressedFill(true);
-        EXPECT_EQ(kb.KeyColour(52), kb.PressedColour());
-        kb.SetChannelColours(true);
-        const QColor channel = kb.ChannelPalette()[3];
-        EXPECT_EQ(kb.KeyColour(52), channel);
+        const TKeyLook& look = kb.Look();
+        EXPECT_FALSE(look.KeyColour(kb.Player(), 52).isValid()) << "the dot stays the default";
+        kbtest::ChangeLook(kb, [](TKeyLook& l) { l.pressedFill = true; });
+        EXPECT_EQ(look.KeyColour(kb.Player(), 52), look.pressedColour);
+        kbtest::ChangeLook(kb, [](TKeyLook& l) { l.channelColours = true; });
+        const QColor channel = look.palette[3];
+        EXPECT_EQ(look.KeyColour(kb.Player(), 52), channel);
         const QImage image = kb.grab().toImage();
         const int x = kb.KeyLeft(52) - kb.ScrollOffset() + kb.KeyWidth() / 2;
         // The front of the key, where the dot was, takes the channel's colour (the artwork's

@@ -40,7 +40,7 @@ struct VKEditKeys : ::testing::Test {
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         log.Attach(player);
-        kb->SetCaptureKeyboard(true);
+        kb->Keys().SetCaptureKeyboard(true);
         field->setFocus();
         ASSERT_TRUE(field->Capturing());
     }
@@ -54,7 +54,7 @@ struct VKEditKeys : ::testing::Test {
 }  // namespace
 
 TEST_F(VKEditKeys, LowerCFieldTakesOnlyKeysOfItsRowAndPlaysNothing) {
-    field->CaptureOneKey(&TKeyboard::IsValidLowerC);
+    field->CaptureOneKey(&TComputerKeys::IsValidLowerC);
     field->SetKey(44);
     EXPECT_EQ(field->text(), "Z");
 

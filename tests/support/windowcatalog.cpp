@@ -104,17 +104,20 @@ TWindowView MainWindow(const char* name, int knobs) {
 TWindowView LabelledKeyboard(const char* name, bool drawn) {
     return {QString::fromLatin1(name), 0, [drawn](TTastra2& w) -> QWidget* {
                 TKeyboard& kb = *w.Keyboard1;
+                TKeyLook look = kb.Look();
                 if (drawn) {
                     kb.SetPaintStyle(psDraw);
                     kb.SetKeyWidth(26);
                     w.FitKeyboardToStyle();
-                    kb.SetLabelFlats(true);
-                    kb.SetMiddleCOctave(4);
-                    kb.SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/accordion.ini"));
+                    look.flats = true;
+                    look.middleC = 4;
+                    kb.Keys().SetKeyMapFile(
+                        QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/accordion.ini"));
                 }
-                kb.SetKeyLabels(klAlways);
-                kb.SetShowKeyLegends(true);
-                kb.SetChannelColours(true);
+                look.labels = klAlways;
+                look.legends = true;
+                look.channelColours = true;
+                kb.SetLook(look);
                 kb.SetBaseNote(drawn ? 43 : 36);
                 for (int n : {48, 52, 55}) w.Player().ShowIncomingNote(n, 100, 0);
                 for (int n : {64, 67}) w.Player().ShowIncomingNote(n, 100, 1);
@@ -152,8 +155,10 @@ TWindowView TouchKeyboard(const char* name) {
     return {QString::fromLatin1(name), 0, [](TTastra2& w) -> QWidget* {
                 static QPointingDevice* screen = QTest::createTouchDevice();
                 TKeyboard& kb = *w.Keyboard1;
-                kb.SetMultiTouch(true);
-                kb.SetVelocityFromHeight(true);
+                TPlayOptions options = kb.PlayOptions();
+                options.multiTouch = true;
+                options.velocityFromHeight = true;
+                kb.SetPlayOptions(options);
                 kb.Player().SetKeyPressure(kpPolyphonic);
                 kb.SetBaseNote(48);
                 const int kw = kb.KeyWidth(), h = kb.height();
@@ -191,16 +196,18 @@ TWindowView TouchKeyboard(const char* name) {
                 small.setPointSizeF(small.pointSizeF() * 0.85);
                 p.setFont(small);
                 const QRect numbers(scale.right() + 3, margin, room, h);
-                p.drawText(numbers, Qt::AlignTop | Qt::AlignLeft, QString::number(kb.VelocityMin()));
+                p.drawText(numbers, Qt::AlignTop | Qt::AlignLeft,
+                           QString::number(options.velocityMin));
                 p.drawText(numbers, Qt::AlignBottom | Qt::AlignLeft,
-                           QString::number(kb.VelocityMax()));
+                           QString::number(options.velocityMax));
                 for (const TFinger& f : fingers) {
                     const QPoint c = f.at + QPoint(margin, margin);
                     const int note = kb.NoteAt(f.at.x(), f.at.y());
                     p.setPen(QPen(QColor(20, 60, 200), 2));
                     p.setBrush(QColor(70, 110, 230, 120));
                     p.drawEllipse(c, 7, 7);
-                    const QString v = QString::number(kb.StrikeVelocity(note, f.at.y(), false));
+                    const QString v = QString::number(options.StrikeVelocity(
+                        kb.Player(), f.at.y(), kb.Painter().KeyLength(note), false));
                     const QRect box = p.fontMetrics().boundingRect(v).adjusted(-3, -1, 3, 1);
                     const QRect label = box.translated(c + QPoint(9, 4) - box.bottomLeft());
                     p.setPen(Qt::black);

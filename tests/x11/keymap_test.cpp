@@ -61,8 +61,9 @@ TEST_F(XKeyMapJack, KeysPlayTheNotesOfTheMapFileOnAJackPort) {
     PlayInto(m_window->MidiOut(), m_rx->PortName());
     if (HasFatalFailure()) return;
     TKeyboard& kb = *m_window->Keyboard1;
-    ASSERT_TRUE(kb.SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/laptop.ini")))
-        << kb.KeyMapError().toStdString();
+    ASSERT_TRUE(
+        kb.Keys().SetKeyMapFile(QStringLiteral(TASTRA_SOURCE_DIR "/data/keymaps/laptop.ini")))
+        << kb.Keys().KeyMapError().toStdString();
     m_window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     QTest::qWait(100);

@@ -1,16 +1,31 @@
+#include "keyboard/computerkeys.h"
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QThread>
 #include <algorithm>
 
 #include "keyboard/keyboard.h"
-#include "keyboard/scanmap.h"
+#include "keyboard/keymap.h"
+#include "keyboard/keymouse.h"
 #include "keyboard/vkedit.h"
 #include "platform/keys/keyboardhook.h"
 
-void TKeyboard::SetCaptureKeyboard(bool v) {
+TComputerKeys::TComputerKeys(TKeyboard& keyboard, TKeyMouse& mouse)
+    : m_keyboard(keyboard),
+      m_player(keyboard.Player()),
+      m_mouse(mouse),
+      m_hook(std::make_unique<TKeyboardHook>()) {
+    m_hook->OnKey = [this](const TKeyData& key, bool& handled) { handled = HandleKey(key); };
+}
+
+TComputerKeys::~TComputerKeys() {
+    SetKeyStamps(nullptr);
+    m_hook.reset();  // no key may reach a half-destroyed keyboard
+}
+
+void TComputerKeys::SetCaptureKeyboard(bool v) {
     m_captureKeyboard = v;
     if (v == m_hook->IsInstalled()) return;
     if (v) {
@@ -23,16 +38,42 @@ void TKeyboard::SetCaptureKeyboard(bool v) {
     UpdateRawKeyGate();
 }
 
-void TKeyboard::SetKeysHeardElsewhere(bool v) {
+bool TComputerKeys::SetKeyMapFile(const QString& path) {
+    m_keyMapFile = path;
+    m_keyMapError.clear();
+    keymap::TKeyMap map;
+    QString message;
+    if (path.isEmpty()) {
+        m_player.UsePianoRows();
+    } else if (keymap::LoadKeyMapFile(path, map, message)) {
+        m_player.UseKeyMap(scanmap::MapOfKeys(map.keys));
+    } else {
+        m_player.UsePianoRows();
+        m_keyMapError = message + QLatin1Char('\n') +
+                        TKeyboard::tr("The computer keys play the two piano rows.");
+    }
+    m_keyboard.update();
+    if (!m_keyMapError.isEmpty() && OnKeyMapError) OnKeyMapError(&m_keyboard, m_keyMapError);
+    return m_keyMapError.isEmpty();
+}
+
+void TComputerKeys::SetKeyLegends(TKeyLegends* legends) {
+    m_legends = legends;
+    m_keyboard.update();
+}
+
+void TComputerKeys::SetKeysHeardElsewhere(bool v) {
     m_keysHeardElsewhere = v;
     m_rawKeysElsewhere.store(v, std::memory_order_release);
     if (m_stamps) m_stamps->SetHearAll(v);
     UpdateRawKeyGate();
 }
 
-void TKeyboard::SetKeysLeftToCommands(std::vector<int> scans) { m_commandKeys = std::move(scans); }
+void TComputerKeys::SetKeysLeftToCommands(std::vector<int> scans) {
+    m_commandKeys = std::move(scans);
+}
 
-void TKeyboard::SetKeyStamps(TKeyStamps* stamps) {
+void TComputerKeys::SetKeyStamps(TKeyStamps* stamps) {
     if (stamps == m_stamps) return;
     if (m_stamps) {
         m_rawKeysPlay = false;
@@ -48,15 +89,15 @@ void TKeyboard::SetKeyStamps(TKeyStamps* stamps) {
     UpdateRawKeyGate();
 }
 
-void TKeyboard::UpdateRawKeyGate() {
+void TComputerKeys::UpdateRawKeyGate() {
     // As HandleKey decides: this window active, no menu open, no key-capturing field.
     const bool plays = m_stamps && m_hook && m_hook->IsInstalled() &&
-                       window() == QApplication::activeWindow() &&
+                       m_keyboard.window() == QApplication::activeWindow() &&
                        !QApplication::activePopupWidget() && !CapturingField();
     m_rawKeysPlay.store(plays, std::memory_order_release);
 }
 
-bool TKeyboard::eventFilter(QObject* watched, QEvent* event) {
+bool TComputerKeys::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Show:
         case QEvent::Hide:
@@ -89,10 +130,10 @@ bool TKeyboard::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
-bool TKeyboard::TakesRawKey(const TRawKey& key) {
+bool TComputerKeys::TakesRawKey(const TRawKey& key) {
     // Pressed into another program, a key plays while the user chose so; pressed into this one,
     // as this window would play it.
     if (!(key.elsewhere ? m_rawKeysElsewhere : m_rawKeysPlay).load(std::memory_order_acquire))
@@ -106,7 +147,7 @@ bool TKeyboard::TakesRawKey(const TRawKey& key) {
            (!key.repeat && !(key.modifiers & (Qt::ControlModifier | Qt::AltModifier)));
 }
 
-void TKeyboard::PlayRawKey(const TRawKey& key) {
+void TComputerKeys::PlayRawKey(const TRawKey& key) {
     const keys::TScan scan = keys::ScanFromNativeCode(key.nativeCode);
     // The function keys that are commands elsewhere, whatever a key map says.
     if (key.elsewhere &&
@@ -116,10 +157,11 @@ void TKeyboard::PlayRawKey(const TRawKey& key) {
         m_player.ComputerKey(scan.scanCode, key.release, key.modifiers.testFlag(Qt::ShiftModifier));
     if (note >= 0)
         QMetaObject::invokeMethod(
-            this, [this, note] { ReportHover(note); }, Qt::QueuedConnection);
+            &m_keyboard, [&keyboard = m_keyboard, note] { keyboard.ReportHover(note); },
+            Qt::QueuedConnection);
 }
 
-bool TKeyboard::KeyPlayedOnRead() const {
+bool TComputerKeys::KeyPlayedOnRead() const {
     quint32 code = 0;
     bool release = false;
     quint64 serverTime = 0;
@@ -127,8 +169,8 @@ bool TKeyboard::KeyPlayedOnRead() const {
            m_stamps->PlayedOnRead(code, release, serverTime);
 }
 
-bool TKeyboard::FocusInLineEdit() const {
-    const QWidget* focus = window()->focusWidget();
+bool TComputerKeys::FocusInLineEdit() const {
+    const QWidget* focus = m_keyboard.window()->focusWidget();
     if (!focus) return false;
     if (qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus))
         return true;
@@ -136,21 +178,21 @@ bool TKeyboard::FocusInLineEdit() const {
     return combo && combo->isEditable();
 }
 
-bool TKeyboard::CapturingField() {
+bool TComputerKeys::CapturingField() {
     const auto* field = qobject_cast<const TVKEdit*>(QApplication::focusWidget());
     return field && field->Capturing();
 }
 
-bool TKeyboard::HandleKey(const TKeyData& key) {
+bool TComputerKeys::HandleKey(const TKeyData& key) {
     // Extended keys (arrows, right Ctrl and Alt, keypad Enter...) share scan codes with keys of
     // the main block; held keys play only once and their repeats go to the focused widget.
     if (key.extended || key.IsAutoRepeat() || key.repeatCount > 1) return false;
     const bool release = key.IsRelease();
-    const bool formActive = window() == QApplication::activeWindow();
+    const bool formActive = m_keyboard.window() == QApplication::activeWindow();
     const Qt::KeyboardModifiers mods = TKeyboardHook::ModifierState();
 
     if (key.virtualKey == vk::kMenu) {
-        UpdateCursor(release ? Qt::NoModifier : Qt::AltModifier);
+        m_mouse.UpdateCursor(release ? Qt::NoModifier : Qt::AltModifier);
         return true;
     }
 
@@ -171,20 +213,20 @@ bool TKeyboard::HandleKey(const TKeyData& key) {
                          ? m_player.KeyNote(scan, release)
                          : m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
     if (note < 0) return false;
-    if (!playedElsewhere) ReportHover(note);
+    if (!playedElsewhere) m_keyboard.ReportHover(note);
     // In a one-line text field the key also types, so a digit both plays and appears.
     return !FocusInLineEdit();
 }
 
-void TKeyboard::PlayHeardKey(int scan, bool release, Qt::KeyboardModifiers mods,
-                             const std::function<bool()>& ownFocus) {
+void TComputerKeys::PlayHeardKey(int scan, bool release, Qt::KeyboardModifiers mods,
+                                 const std::function<bool()>& ownFocus) {
     if (!release && (mods & (Qt::ControlModifier | Qt::AltModifier))) return;
     // Pressed into a window of ours, it plays only where HandleKey would play it: in this window
     // with no menu open. An open menu, a dialog or a key-capturing field takes it. The focus is
     // asked of the window system only when this window does not have the keys.
-    const bool windowHasKeys = window() == QApplication::activeWindow() &&
+    const bool windowHasKeys = m_keyboard.window() == QApplication::activeWindow() &&
                                !QApplication::activePopupWidget() && !CapturingField();
     if (!release && !windowHasKeys && ownFocus()) return;
     const int note = m_player.ComputerKey(scan, release, mods.testFlag(Qt::ShiftModifier));
-    if (note >= 0) ReportHover(note);
+    if (note >= 0) m_keyboard.ReportHover(note);
 }
