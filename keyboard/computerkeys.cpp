@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -49,8 +50,9 @@ bool TComputerKeys::SetKeyMapFile(const QString& path) {
         m_player.UseKeyMap(scanmap::MapOfKeys(map.keys));
     } else {
         m_player.UsePianoRows();
-        m_keyMapError = message + QLatin1Char('\n') +
-                        TKeyboard::tr("The computer keys play the two piano rows.");
+        m_keyMapError =
+            message + QLatin1Char('\n') +
+            QCoreApplication::translate("TKeyboard", "The computer keys play the two piano rows.");
     }
     m_keyboard.update();
     if (!m_keyMapError.isEmpty() && OnKeyMapError) OnKeyMapError(&m_keyboard, m_keyMapError);

@@ -1,5 +1,6 @@
 #include "keyboard/keypainter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -298,5 +299,6 @@ QString TKeyPainter::ToolTip(int n) const {
     const TKeyLook& look = m_keyboard.Look();
     const QString name = keylabels::NoteLabel(n, static_cast<int>(m_keyboard.Names().Language()),
                                               look.flats, look.middleC, true);
-    return TKeyboard::tr("%1, played by %2").arg(name, legends.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("TKeyboard", "%1, played by %2")
+        .arg(name, legends.join(QStringLiteral(", ")));
 }

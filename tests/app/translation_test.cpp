@@ -18,6 +18,7 @@
 #include "app/knobpanel.h"
 #include "app/language.h"
 #include "app/synthpage.h"
+#include "keyboard/keyboard.h"
 #include "keyboard/keymap.h"
 #include "knobs/guiknoblist.h"
 #include "midi/midimenu.h"
@@ -162,6 +163,13 @@ TEST(GermanRun, NoticesFromBelowTheWindowsAreGerman) {
     EXPECT_FALSE(keymap::LoadKeyMapFile(QStringLiteral("/nonexistent/map.ini"), map, message));
     EXPECT_EQ(message, QStringLiteral("Tastenbelegung „/nonexistent/map.ini“: Die Datei existiert "
                                       "nicht"));
+    // The keyboard widget's own sentences too, though it is no object of the meta-object system.
+    TNotePlayer player;
+    TKeyboard keyboard(player);
+    EXPECT_FALSE(keyboard.Keys().SetKeyMapFile(QStringLiteral("/nonexistent/map.ini")));
+    EXPECT_TRUE(
+        keyboard.Keys().KeyMapError().endsWith("Die Computertasten spielen die zwei Klavierreihen."))
+        << keyboard.Keys().KeyMapError().toStdString();
     QStringList lines;
     try {
         TPatchList::LoadFromBytes("[cubase parse file]\n[parser version 0002]\n",
