@@ -15,14 +15,12 @@
 namespace {
 
 // X Input is opened when keys are first listened to, not with the program.
-#define XI_FUNCTIONS(X) X(XIQueryVersion) X(XISelectEvents)
+#define XI_FUNCTIONS(X) \
+    X(XIQueryVersion)   \
+    X(XISelectEvents)
 TASTRA_LAZY_API(TXiApi, XI_FUNCTIONS)
 
-const TXiApi* XiApi() {
-    static TLazyLibrary library{"libXi.so.6", "libXi.so"};
-    static TXiApi api;
-    return api.Bind(library) ? &api : nullptr;
-}
+const TXiApi* XiApi() { return LazyApi<TXiApi>({"libXi.so.6", "libXi.so"}); }
 
 // Raw events reach every client that asks for them, even while another program grabs the
 // keyboard (a menu it opened), from version 2.1 on. With 2.0 a grab would hide releases and

@@ -13,9 +13,7 @@
 // names the library gives them:
 //   #define MY_FUNCTIONS(X) X(foo_open) X(foo_close)
 //   TASTRA_LAZY_API(TMyApi, MY_FUNCTIONS)
-//   TMyApi api;
-//   static TLazyLibrary library{"libfoo.so.1"};
-//   if (api.Bind(library)) api.foo_open(...);
+//   if (const TMyApi* foo = LazyApi<TMyApi>({"libfoo.so.1", "libfoo.so"})) foo->foo_open(...);
 #define TASTRA_LAZY_POINTER(name) decltype(&::name) name = nullptr;
 #define TASTRA_LAZY_BIND(name) bind(api.name, #name);
 #define TASTRA_LAZY_API(Api, FUNCTIONS)                                          \
@@ -58,3 +56,12 @@ private:
     std::once_flag m_once;
     bool m_ok = false;
 };
+
+// The one table of TApi, filled at the first call from the first of `names` that opens; null
+// when none opens or a function is missing. Each TApi has its own table and library.
+template <typename TApi>
+const TApi* LazyApi(std::initializer_list<const char*> names) {
+    static TLazyLibrary library(names);
+    static TApi api;
+    return api.Bind(library) ? &api : nullptr;
+}

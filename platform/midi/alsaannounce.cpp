@@ -13,18 +13,18 @@
 namespace {
 
 // The ALSA library is opened when the sequencer is first looked at, not with the program.
-#define ALSA_FUNCTIONS(X)                                                                     \
-    X(snd_seq_close)                                                                          \
-    X(snd_seq_open) X(snd_seq_set_client_name) X(snd_seq_create_simple_port)                  \
-        X(snd_seq_connect_from) X(snd_seq_poll_descriptors_count) X(snd_seq_poll_descriptors) \
-            X(snd_seq_event_input)
+#define ALSA_FUNCTIONS(X)             \
+    X(snd_seq_close)                  \
+    X(snd_seq_open)                   \
+    X(snd_seq_set_client_name)        \
+    X(snd_seq_create_simple_port)     \
+    X(snd_seq_connect_from)           \
+    X(snd_seq_poll_descriptors_count) \
+    X(snd_seq_poll_descriptors)       \
+    X(snd_seq_event_input)
 TASTRA_LAZY_API(TAlsaApi, ALSA_FUNCTIONS)
 
-const TAlsaApi* Alsa() {
-    static TLazyLibrary library{"libasound.so.2", "libasound.so"};
-    static TAlsaApi api;
-    return api.Bind(library) ? &api : nullptr;
-}
+const TAlsaApi* Alsa() { return LazyApi<TAlsaApi>({"libasound.so.2", "libasound.so"}); }
 
 }  // namespace
 

@@ -17,8 +17,6 @@ void KeepAbandoned(void* client) {
     kept->push_back(client);
 }
 
-namespace {}  // namespace
-
 std::uint32_t JackFrameAt(_jack_client* client, std::int64_t steadyNs) {
     const jack_nframes_t now = Jack().jack_frame_time(client);
     const std::int64_t ago = std::max<std::int64_t>(0, SteadyNowNs() - steadyNs);

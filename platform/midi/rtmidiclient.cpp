@@ -4,18 +4,23 @@
 
 namespace {
 
-#define RTMIDI_FUNCTIONS(X)                                                            \
-    X(rtmidi_in_create)                                                                \
-    X(rtmidi_out_create) X(rtmidi_in_free) X(rtmidi_out_free) X(rtmidi_get_port_count) \
-        X(rtmidi_get_port_name) X(rtmidi_open_port) X(rtmidi_open_virtual_port)        \
-            X(rtmidi_close_port) X(rtmidi_in_set_callback) X(rtmidi_in_ignore_types)   \
-                X(rtmidi_out_send_message)
+#define RTMIDI_FUNCTIONS(X)     \
+    X(rtmidi_in_create)         \
+    X(rtmidi_out_create)        \
+    X(rtmidi_in_free)           \
+    X(rtmidi_out_free)          \
+    X(rtmidi_get_port_count)    \
+    X(rtmidi_get_port_name)     \
+    X(rtmidi_open_port)         \
+    X(rtmidi_open_virtual_port) \
+    X(rtmidi_close_port)        \
+    X(rtmidi_in_set_callback)   \
+    X(rtmidi_in_ignore_types)   \
+    X(rtmidi_out_send_message)
 TASTRA_LAZY_API(TRtMidiApi, RTMIDI_FUNCTIONS)
 
 const TRtMidiApi* RtMidiLibrary() {
-    static TLazyLibrary library{"librtmidi.so.6", "librtmidi.so"};
-    static TRtMidiApi api;
-    return api.Bind(library) ? &api : nullptr;
+    return LazyApi<TRtMidiApi>({"librtmidi.so.6", "librtmidi.so"});
 }
 
 // RtMidi's C interface keeps the text of a failure in an exception that is gone by the time it
@@ -32,7 +37,9 @@ TRtMidiClient::~TRtMidiClient() {
         api->rtmidi_out_free(m_client);
 }
 
-unsigned TRtMidiClient::PortCount() const { return RtMidiLibrary()->rtmidi_get_port_count(m_client); }
+unsigned TRtMidiClient::PortCount() const {
+    return RtMidiLibrary()->rtmidi_get_port_count(m_client);
+}
 
 std::string TRtMidiClient::PortName(unsigned index) const {
     // Asked first for the length (with the closing zero), then for the name.

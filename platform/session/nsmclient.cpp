@@ -13,21 +13,25 @@
 namespace {
 
 // The OSC library is opened when a session manager is first talked to, not with the program.
-#define LO_FUNCTIONS(X)                                                                \
-    X(lo_server_free)                                                                  \
-    X(lo_address_free)                                                                 \
-    X(lo_url_get_port) X(lo_url_get_protocol_id) X(lo_address_new_from_url)            \
-        X(lo_server_new_with_proto) X(lo_server_add_method) X(lo_server_get_socket_fd) \
-            X(lo_message_new) X(lo_message_add_string) X(lo_message_add_int32)         \
-                X(lo_server_recv_noblock) X(lo_send_message_from) X(lo_message_free)   \
-                    X(lo_address_errstr)
+#define LO_FUNCTIONS(X)         \
+    X(lo_server_free)           \
+    X(lo_address_free)          \
+    X(lo_url_get_port)          \
+    X(lo_url_get_protocol_id)   \
+    X(lo_address_new_from_url)  \
+    X(lo_server_new_with_proto) \
+    X(lo_server_add_method)     \
+    X(lo_server_get_socket_fd)  \
+    X(lo_message_new)           \
+    X(lo_message_add_string)    \
+    X(lo_message_add_int32)     \
+    X(lo_server_recv_noblock)   \
+    X(lo_send_message_from)     \
+    X(lo_message_free)          \
+    X(lo_address_errstr)
 TASTRA_LAZY_API(TLoApi, LO_FUNCTIONS)
 
-const TLoApi* Lo() {
-    static TLazyLibrary library{"liblo.so.7", "liblo.so"};
-    static TLoApi api;
-    return api.Bind(library) ? &api : nullptr;
-}
+const TLoApi* Lo() { return LazyApi<TLoApi>({"liblo.so.7", "liblo.so"}); }
 
 // Notices for the status bar, made in the user's language when they are shown: the session is
 // joined before the translations are loaded. What goes to the session manager stays English.
