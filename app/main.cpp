@@ -25,7 +25,7 @@
 #include "platform/midi/systemmidi.h"
 #include "platform/settings/programpaths.h"
 #include "platform/shell/datafolder.h"
-#include "platform/ui/fontwarmup.h"
+#include "platform/ui/toolkitwarmup.h"
 
 int main(int argc, char** argv) {
     StartupStep("main");
@@ -45,9 +45,11 @@ int main(int argc, char** argv) {
         return told.exitCode;
     }
 
-    // The font configuration is read beside the toolkit's start and the settings.
-    TFontWarmUp fonts;
+    // The font configuration is read beside the toolkit's start, the fonts are listed beside the
+    // settings, and the image readers are loaded beside the window's making.
+    TToolkitWarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.ToolkitStarted();
     StartupStep("toolkit");
     QApplication::setApplicationName(QStringLiteral("Tastra"));
     // Wayland compositors find the window's icon and menu entry through this name.
@@ -117,7 +119,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<TKeyListener> keyListener = CreateKeyListener();
     services.keyListener = keyListener.get();
     StartupStep("key-listener");
-    fonts.Wait();
+    warmUp.WaitForFonts();
     StartupStep("fonts");
     auto window = std::make_unique<TTastra2>(services);
     StartupStep("window");
@@ -155,6 +157,7 @@ int main(int argc, char** argv) {
     }
     StartupStep("shown");
     const int rc = app.exec();
+    warmUp.Finish();
     endings.reset();
     warnings.reset();
     // The stores the closing window opens have no window to tell any more.

@@ -58,19 +58,24 @@ QRect DesignGeometry(QWidget* w) {
 }
 
 int FitRow(const std::vector<QWidget*>& row, int top) {
+    // Measuring a text box or a spin box lays out its texts: once per control is enough.
+    std::vector<QSize> need;
+    need.reserve(row.size());
     int height = 0;
     for (QWidget* w : row) {
-        const int need = NeededSize(w).height();
-        height = std::max(height, IsLabel(w) ? need : std::max(need, DesignGeometry(w).height()));
+        need.push_back(NeededSize(w));
+        const int h = need.back().height();
+        height = std::max(height, IsLabel(w) ? h : std::max(h, DesignGeometry(w).height()));
     }
     int shift = 0;  // how far the controls so far were pushed right
-    for (QWidget* w : row) {
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        QWidget* w = row[i];
         const QRect design = DesignGeometry(w);
-        const int width = std::max(design.width(), NeededSize(w).width());
+        const int width = std::max(design.width(), need[i].width());
         const int x = design.x() + shift;
         shift += width - design.width();
         if (IsLabel(w)) {
-            const int h = std::max(design.height(), NeededSize(w).height());
+            const int h = std::max(design.height(), need[i].height());
             w->setGeometry(x, top + (height - h) / 2, width, h);
         } else {
             w->setGeometry(x, top, width, height);
