@@ -17,6 +17,7 @@
 #include "midi/midioutput.h"
 #include "platform/keys/keyboardhook.h"
 #include "platform/keys/keystamps.h"
+#include "platform/lib/steadyclock.h"
 
 void TTastra2::SendAndShow(uint8_t status, uint8_t data1, uint8_t data2) {
     if (const std::int64_t moment = RawKeyMoment()) {
@@ -64,6 +65,13 @@ bool TTastra2::KeyMoment(TMidiFrameTime& time) {
     if (code != last.code || release != last.release || serverTime != last.serverTime) {
         last = {code, release, serverTime, false, 0};
         last.known = m_services.keyStamps->SeenAt(code, release, serverTime, last.steadyNs);
+        if (!last.known) {
+            // Its raw event is not read yet (or never comes): the server's time of the key
+            // tells its moment all the same, where it is this machine's clock.
+            const std::int64_t now = SteadyNowNs();
+            last.steadyNs = KeyEventMoment(serverTime, now);
+            last.known = last.steadyNs != now;
+        }
     }
     if (!last.known) return false;
     time = TMidiFrameTime();

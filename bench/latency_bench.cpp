@@ -22,7 +22,7 @@
 // run it in time) is left out and counted as disturbed, as it tells nothing about the program.
 //
 // Usage: latency_bench [--program PATH] [--periods 64,256,1024] [--presses N] [--paths LIST]
-//                      [--pipewire SINK]
+//                      [--pipewire SINK] [--each]
 //   PATH defaults to the program beside this bench's folder (build/Tastra); LIST is any of
 //   midi,synth,thru,other,sink (default the first four). N key presses (and N thru notes) per
 //   path and period. With --pipewire no JACK server is started: the bench runs under `pw-jack`
@@ -54,6 +54,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "percentile.h"
@@ -318,6 +319,9 @@ struct TSeries {
     bool InFrames;  // printed in frames rather than milliseconds
 };
 
+// --each: every delay is printed too, in the order of the presses (ms, or frames).
+bool g_printEach = false;
+
 void PrintSeries(int period, const TSeries& s) {
     if (s.Frames.empty()) {
         std::printf("%6d  %-30s %5d  (nothing measured, %d missing, %d disturbed)\n", period,
@@ -339,6 +343,11 @@ void PrintSeries(int period, const TSeries& s) {
                 s.Name.c_str(), n, unit(median), unit(Percentile(v, 0.90)),
                 unit(Percentile(v, 0.95)), unit(v.front()), unit(v.back()), unit(sd), s.Missing,
                 s.Disturbed);
+    if (g_printEach) {
+        std::printf("%6s  ", "");
+        for (double x : s.Frames) std::printf(" %.2f", unit(x));
+        std::printf("\n");
+    }
     if (s.InFrames) {
         const auto within = std::count_if(v.begin(), v.end(), [](double x) { return x <= 1; });
         std::printf("%6s  %-30s %zd of %zu within 1 frame\n", "", "", within, n);
@@ -424,8 +433,10 @@ public:
         return {s, ref};
     }
 
-    TSeries KeysToSound(int presses, const char* name) {
-        TSeries s(name);
+    // The synthesizer's first sound after each press and, for the same presses, the reference's
+    // note on MIDI (when a reference is connected).
+    std::pair<TSeries, TSeries> KeysToSound(int presses, const char* name) {
+        TSeries s(name), ref("reference, same presses");
         std::uniform_int_distribution<int> pause(20, 120);
         for (int i = 0; i < presses; ++i) {
             // Each note from silence, at a random phase of the period: over a note still ringing
@@ -435,21 +446,36 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(pause(m_random)));
             const int keycode = 52 + i % 7;
             const int xruns = m_sound.Xruns();
+            TakeMidi();
             const jack_nframes_t pressed = m_midi.Now();
             m_sound.Arm(pressed);
             Key(keycode, true);
-            jack_nframes_t onset = 0;
+            jack_nframes_t onset = 0, refOn = 0;
             const bool got = WaitUntil([&] { return m_sound.Onset(onset); }, 1000ms);
-            std::this_thread::sleep_for(30ms);
+            WaitUntil(
+                [&] {
+                    for (const auto& e : TakeMidi())
+                        if (FromReference(e) && IsNoteOn(e) &&
+                            static_cast<std::int32_t>(e.Frame - pressed) >= 0)
+                            refOn = e.Frame;
+                    return refOn != 0;
+                },
+                30ms);
             Key(keycode, false);
-            if (got && m_sound.Xruns() != xruns)
-                ++s.Disturbed;
-            else if (got)
-                s.Frames.push_back(static_cast<std::int32_t>(onset - pressed));
-            else
-                ++s.Missing;
+            const bool disturbed = m_sound.Xruns() != xruns;
+            if (got && refOn != 0 && !disturbed)
+                PressByPress.push_back(static_cast<std::int32_t>(onset - refOn));
+            for (auto [series, frame, heard] :
+                 {std::make_tuple(&s, onset, got), std::make_tuple(&ref, refOn, refOn != 0)}) {
+                if (heard && disturbed)
+                    ++series->Disturbed;
+                else if (heard)
+                    series->Frames.push_back(static_cast<std::int32_t>(frame - pressed));
+                else
+                    ++series->Missing;
+            }
         }
-        return s;
+        return {s, ref};
     }
 
     // Groups of four notes at random spacings; the delay of each, and how far each spacing
@@ -503,6 +529,10 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(20 + phase(m_random) % 60));
         }
     }
+
+    // The synthesizer's sound less the reference's note, for each press that had both (frames):
+    // the spread the program and the synthesizer add to that of the presses themselves.
+    std::vector<double> PressByPress;
 
 private:
     TJackFrameClient& m_midi;
@@ -598,9 +628,18 @@ public:
             return false;
         }
         if (synth) {
-            Results.emplace_back(
-                period, run.KeysToSound(
-                            m_presses, path == kSinkPath ? "key -> sink (Pulse)" : "key -> synth"));
+            // The reference's MIDI beside the sound: what the presses themselves spread.
+            TReferenceKeys reference;
+            const bool withReference = reference.Ok() && reference.ConnectTo(midi.InName());
+            auto [sounds, ref] = run.KeysToSound(
+                m_presses, path == kSinkPath ? "key -> sink (Pulse)" : "key -> synth");
+            Results.emplace_back(period, sounds);
+            if (withReference) {
+                Results.emplace_back(period, ref);
+                TSeries added(sounds.Name + " less reference");
+                added.Frames = run.PressByPress;
+                Results.emplace_back(period, added);
+            }
             return true;
         }
         if (m_wantMidi) {
@@ -676,8 +715,13 @@ int main(int argc, char** argv) {
     int presses = 100;
     std::string paths = "midi,synth,thru,other";
     std::string sink;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--each") {
+            g_printEach = true;
+            continue;
+        }
+        if (i + 1 == argc) break;
         if (option == "--program")
             program = argv[i + 1];
         else if (option == "--periods")
@@ -688,6 +732,9 @@ int main(int argc, char** argv) {
             paths = argv[i + 1];
         else if (option == "--pipewire")
             sink = argv[i + 1];
+        else
+            continue;
+        ++i;
     }
     const bool wantMidi = paths.find("midi") != std::string::npos;
     const bool wantSynth = paths.find("synth") != std::string::npos;

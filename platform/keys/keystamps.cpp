@@ -1,6 +1,7 @@
 #include "platform/keys/keystamps.h"
 
 #include <algorithm>
+#include <ctime>
 
 namespace {
 
@@ -9,6 +10,27 @@ thread_local std::int64_t t_rawKeyMoment = 0;
 }  // namespace
 
 std::int64_t RawKeyMoment() { return t_rawKeyMoment; }
+
+std::int64_t KeyEventMoment(quint64 serverTimeMs, std::int64_t readNs) {
+    constexpr std::int64_t kMs = 1000000;
+    constexpr std::uint32_t kLongestWayMs = 1000;
+    // A server that keeps its time with the coarse clock, where that ticks every millisecond,
+    // is up to a tick behind.
+    static const std::int64_t behind = [] {
+        timespec tick{};
+        if (clock_getres(CLOCK_MONOTONIC_COARSE, &tick) != 0 || tick.tv_sec != 0 ||
+            tick.tv_nsec > kMs)
+            return std::int64_t{0};
+        return static_cast<std::int64_t>(tick.tv_nsec);
+    }();
+    if (readNs <= 0) return readNs;
+    // The server's time is the clock's milliseconds cut to 32 bits; so is the difference.
+    const std::uint32_t age =
+        static_cast<std::uint32_t>(readNs / kMs) - static_cast<std::uint32_t>(serverTimeMs);
+    if (age > kLongestWayMs) return readNs;
+    const std::int64_t latest = (readNs / kMs - age + 1) * kMs + behind;
+    return std::min(readNs, latest);
+}
 
 TKeyStamps::TSeen* TKeyStamps::Find(quint32 nativeCode, bool release, quint64 serverTime) {
     // Newest first: the key asked for is nearly always among the last few.

@@ -47,6 +47,15 @@ public:
 // none is: what PlayRawKey sends belongs to that moment.
 std::int64_t RawKeyMoment();
 
+// The moment a key event happened, on the steady clock, given when it was read (`readNs`) and the
+// window system's own time of the event (`serverTimeMs`). A local X server keeps its time in
+// milliseconds of the same clock: a key read later than the millisecond its server time names
+// (the reading thread woke late, the server was slow to hand it out) happened by the end of that
+// millisecond at the latest, and its notes keep their delay after the key itself. A time that
+// cannot be the same clock's (another machine's server, a time after the reading, or more than a
+// second before it) leaves the moment of reading.
+std::int64_t KeyEventMoment(quint64 serverTimeMs, std::int64_t readNs);
+
 class TKeyStamps {
 public:
     virtual ~TKeyStamps() = default;

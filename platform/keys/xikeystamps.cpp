@@ -177,7 +177,7 @@ private:
             TRawKey key;
             key.nativeCode = static_cast<quint32>(raw->detail);
             key.release = cookie->evtype == XI_RawKeyRelease;
-            key.steadyNs = now;
+            key.steadyNs = KeyEventMoment(raw->time, now);
             const std::size_t code = key.nativeCode & 255;
             key.repeat = !key.release && m_down[code];
             m_down[code] = !key.release;

@@ -143,8 +143,9 @@ TEST_F(SystemMidiJack, MessagesLeaveOnePeriodAfterTheirTimeInOrder) {
     out.SetDeviceId(FindDevice(out, rx.InName()));
     ASSERT_TRUE(out.Open());
     const std::uint32_t period = rx.Period();
-    // Far enough ahead that none of them is late.
-    const std::uint32_t base = rx.Now() + 16 * period;
+    // Far enough ahead that none of them is late, also when a busy machine holds this thread
+    // back for a while between reading the time and sending.
+    const std::uint32_t base = rx.Now() + 200 * period;
     const std::uint32_t stamps[] = {base, base + 10, base + 3 * period + 7,
                                     base + 5};  // older than the one before it
     for (std::uint32_t stamp : stamps) {
