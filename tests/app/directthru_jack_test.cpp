@@ -132,7 +132,13 @@ TEST_P(DirectThruDelay, EveryToneLeavesAtItsNotesFramePlusTheDelayOfTheMode) {
     const std::vector<int> notes = {60, 64, 67, 72, 48, 50};
     std::vector<std::uint32_t> frames = SendNotes(notes, 90);
     const TEvents on = Wait(3 * notes.size());
-    ASSERT_EQ(on.size(), 3 * notes.size());
+    ASSERT_EQ(on.size(), 3 * notes.size()) << [&] {
+        std::string got = "received (note at frames after the first note was sent):";
+        for (const auto& e : on)
+            got += " " + std::to_string(e.Bytes.size() > 1 ? e.Bytes[1] : -1) + "@" +
+                   std::to_string(static_cast<std::int32_t>(e.Frame - frames[0]));
+        return got;
+    }();
     const auto delayed = [&](std::uint32_t arrival, std::uint32_t sent) {
         return direct ? arrival == sent : arrival - sent >= m_tx->Period();
     };
