@@ -41,6 +41,19 @@ std::map<std::pair<int, int>, int> Sounding(const TEvents& events) {
     return sounding;
 }
 
+// What a receiver got, for a failure's message: each message's bytes and its frame after `from`.
+std::string Listing(const TEvents& events, std::uint32_t from, int xruns) {
+    std::string got = "missed cycles " + std::to_string(xruns) +
+                      "; received (bytes@frames after the first note was sent):";
+    for (const auto& e : events) {
+        got += ' ';
+        for (std::size_t i = 0; i < e.Bytes.size(); ++i)
+            got += (i ? "," : "") + std::to_string(e.Bytes[i]);
+        got += '@' + std::to_string(static_cast<std::int32_t>(e.Frame - from));
+    }
+    return got;
+}
+
 bool Connected(TJackFrameClient& client, const std::string& port) {
     return QTest::qWaitFor(
         [&] { return jack_port_connected(jack_port_by_name(client.Client(), port.c_str())) > 0; },
@@ -50,6 +63,7 @@ bool Connected(TJackFrameClient& client, const std::string& port) {
 // The window's devices are the out port of `tx` and the in port of `rx`.
 class DirectThruJack : public TJackTest {
 protected:
+    static void SetUpTestSuite() { s_server = new TJackServer(kSteadyPeriod); }
     void SetUp() override {
         TJackTest::SetUp();
         if (IsSkipped()) return;
@@ -132,13 +146,7 @@ TEST_P(DirectThruDelay, EveryToneLeavesAtItsNotesFramePlusTheDelayOfTheMode) {
     const std::vector<int> notes = {60, 64, 67, 72, 48, 50};
     std::vector<std::uint32_t> frames = SendNotes(notes, 90);
     const TEvents on = Wait(3 * notes.size());
-    ASSERT_EQ(on.size(), 3 * notes.size()) << [&] {
-        std::string got = "received (note at frames after the first note was sent):";
-        for (const auto& e : on)
-            got += " " + std::to_string(e.Bytes.size() > 1 ? e.Bytes[1] : -1) + "@" +
-                   std::to_string(static_cast<std::int32_t>(e.Frame - frames[0]));
-        return got;
-    }();
+    ASSERT_EQ(on.size(), 3 * notes.size()) << Listing(on, frames[0], m_tx->Xruns());
     const auto delayed = [&](std::uint32_t arrival, std::uint32_t sent) {
         return direct ? arrival == sent : arrival - sent >= m_tx->Period();
     };
@@ -146,7 +154,8 @@ TEST_P(DirectThruDelay, EveryToneLeavesAtItsNotesFramePlusTheDelayOfTheMode) {
         const int note = notes[i / 3] - 3 + std::vector<int>{0, 4, 7}[i % 3];
         EXPECT_EQ(on[i].Bytes, (std::vector<std::uint8_t>{0x92, std::uint8_t(note), 90}));
         EXPECT_TRUE(delayed(on[i].Frame, frames[i / 3]))
-            << "tone " << i << " " << on[i].Frame - frames[i / 3] << " frames late";
+            << "tone " << i << " " << on[i].Frame - frames[i / 3] << " frames late, "
+            << m_tx->Xruns() << " missed cycles";
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_window->Player().ThruCount(60) > 0; }, 2000));
 
@@ -154,10 +163,12 @@ TEST_P(DirectThruDelay, EveryToneLeavesAtItsNotesFramePlusTheDelayOfTheMode) {
     m_window->Keyboard1->Player().SetChord(chNone);
     frames = SendNotes(notes, 0);
     const TEvents all = Wait(6 * notes.size());
-    ASSERT_EQ(all.size(), 6 * notes.size());
+    ASSERT_EQ(all.size(), 6 * notes.size()) << Listing(all, frames[0], m_tx->Xruns());
     EXPECT_TRUE(Sounding(all).empty());
     for (std::size_t i = on.size(); i < all.size(); ++i)
-        EXPECT_TRUE(delayed(all[i].Frame, frames[(i - on.size()) / 3])) << "release " << i;
+        EXPECT_TRUE(delayed(all[i].Frame, frames[(i - on.size()) / 3]))
+            << "release " << i << " " << all[i].Frame - frames[(i - on.size()) / 3]
+            << " frames late, " << m_tx->Xruns() << " missed cycles";
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_window->Player().ThruCount(60) == 0; }, 2000));
 }
 
@@ -176,11 +187,12 @@ class DirectThruEnding : public DirectThruJack, public ::testing::WithParamInter
 TEST_P(DirectThruEnding, HeldNotesAreReleasedAndTheirLateReleasesSendNothing) {
     SetOption(true);
     m_window->Keyboard1->Player().SetChord(chMajor);
-    SendNotes({60, 62}, 100);
-    ASSERT_EQ(Wait(6).size(), 6u);
+    const std::uint32_t sent = SendNotes({60, 62}, 100).front();
+    ASSERT_EQ(Wait(6).size(), 6u) << Listing(m_rx->Received(), sent, m_tx->Xruns());
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->Player().ThruCount(60) > 0; }, 2000));
     GetParam().end(*m_window);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Sounding(m_rx->Received()).empty(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Sounding(m_rx->Received()).empty(); }, 2000))
+        << Listing(m_rx->Received(), sent, m_tx->Xruns());
     EXPECT_EQ(m_window->Player().ThruCount(60), 0);
     if (!m_window->MidiIn().IsClosed()) {
         // Panic's own messages take a while to leave.

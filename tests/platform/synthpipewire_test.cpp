@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cmath>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "platform/lib/steadyclock.h"
@@ -127,15 +128,18 @@ protected:
         for (const TSynthNotice& n : synth->TakeNotices()) ADD_FAILURE() << n.Text;
         return nullptr;
     }
-    // The delay of one note from its send to the sink, in ms; -1 when it was not heard.
-    double PlayOne(TSynthDevice& synth) {
+    // The delay of one note from its send to the sink, in ms; none when it was not heard. The
+    // recorder dates what it reads by the server's latency figure for its stream, which is now
+    // and then off while the server changes its cycle for a stream joining: a note then seems
+    // to sound before it was sent.
+    std::optional<double> PlayOne(TSynthDevice& synth) {
         synth.Send(kNoteOff);
         synth.Send(0x0078B0);  // all sound off
-        if (!m_recorder.WaitSilent(100, 3000)) return -1;
+        if (!m_recorder.WaitSilent(100, 3000)) return std::nullopt;
         m_recorder.Arm();
         const std::int64_t sent = SteadyNowNs();
         synth.Send(kNoteOn);
-        if (!QTest::qWaitFor([&] { return m_recorder.Onset() >= 0; }, 3000)) return -1;
+        if (!QTest::qWaitFor([&] { return m_recorder.Onset() >= 0; }, 3000)) return std::nullopt;
         return (m_recorder.Onset() - sent) / 1e6;
     }
 
@@ -152,11 +156,16 @@ TEST_F(SynthPipeWire, StatedDelayIsTheMeasuredOne) {
     const TSynthStatus status = synth->Status();
     ASSERT_EQ(status.Output, "PulseAudio");
     std::vector<double> delays;
+    int misdated = 0;
     for (int i = 0; i < 15; ++i) {
-        const double d = PlayOne(*synth);
-        ASSERT_GE(d, 0) << "note " << i << " was not heard at the sink";
-        delays.push_back(d);
+        const std::optional<double> d = PlayOne(*synth);
+        ASSERT_TRUE(d) << "note " << i << " was not heard at the sink";
+        if (*d < 0)
+            ++misdated;
+        else
+            delays.push_back(*d);
     }
+    ASSERT_GE(delays.size(), 10u) << misdated << " notes seemed to sound before they were sent";
     std::sort(delays.begin(), delays.end());
     const double measured = delays[delays.size() / 2];
     std::printf("stated %.1f ms (block %d, queue %d frames), measured median %.1f ms (%.1f..%.1f)\n",
@@ -169,7 +178,7 @@ TEST_F(SynthPipeWire, StatedDelayIsTheMeasuredOne) {
 TEST_F(SynthPipeWire, PlaysAgainAfterTheServerRestarts) {
     const auto synth = StartSynth();
     ASSERT_TRUE(synth);
-    ASSERT_GE(PlayOne(*synth), 0);  // held: it must not sound on when the server is back
+    ASSERT_TRUE(PlayOne(*synth));  // held: it must not sound on when the server is back
     synth->TakeNotices();
     s_server->Stop();
     ASSERT_TRUE(QTest::qWaitFor(
@@ -201,5 +210,5 @@ TEST_F(SynthPipeWire, PlaysAgainAfterTheServerRestarts) {
     const std::int64_t back = SteadyNowNs();
     QTest::qWait(300);
     EXPECT_LT(m_recorder.LastSound(), back);
-    EXPECT_GE(PlayOne(*synth), 0) << "no sound after the server came back";
+    EXPECT_TRUE(PlayOne(*synth)) << "no sound after the server came back";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -43,9 +44,14 @@ public:
     std::vector<TEvent> WaitFor(std::size_t n, int ms);
     // What came in so far.
     std::vector<TEvent> Received();
+    // How often the server missed a cycle since the client started (the machine was too busy to
+    // run the graph in time): a message on its way meanwhile may come late or not at all,
+    // whatever the programs did.
+    int Xruns() const { return m_xruns.load(); }
 
 private:
     static int OnProcess(std::uint32_t frames, void* self);
+    static int OnXrun(void* self);
     void Process(std::uint32_t frames);
     void Collect();
 
@@ -56,4 +62,6 @@ private:
     TSpscRing<TJackOutEvent, 1024> m_toSend;
     std::mutex m_lock;
     std::vector<TEvent> m_received;
+    std::atomic<int> m_xruns{0};
 };
+
