@@ -76,7 +76,9 @@ TEST(SystemMidiNames, ClientNamesStayWithinJacksLimitAndApart) {
     EXPECT_NE(JackClientName(a, "out"), JackClientName(a, "in"));
 }
 
-class SystemMidiJack : public TJackTest {
+using SystemMidiJack = TJackTest;
+// Messages timed to the frame: a server that keeps up.
+class SystemMidiJackFrames : public TJackTest {
 protected:
     static void SetUpTestSuite() { s_server = new TJackServer(kSteadyPeriod); }
 };
@@ -138,7 +140,7 @@ TEST_F(SystemMidiJack, NotesArriveInOrderAtTheReceiver) {
     EXPECT_EQ(got.back(), (std::vector<std::uint8_t>{0xBF, 121, 0}));
 }
 
-TEST_F(SystemMidiJack, MessagesLeaveOnePeriodAfterTheirTimeInOrder) {
+TEST_F(SystemMidiJackFrames, MessagesLeaveOnePeriodAfterTheirTimeInOrder) {
     auto service = CreateSystemMidiOutService("TastraTimed");
     TJackFrameClient rx("tastra-test-frames-" + std::to_string(getpid()));
     ASSERT_TRUE(rx.Ok());

@@ -185,6 +185,8 @@ TEST_F(XStampedKeys, WhatAKeyPlaysCarriesTheMomentTheServerReportedIt) {
 // calls the application inactive, and forgets what it had noted.
 TEST_F(XStampedKeys, KeysTypedIntoAnotherProgramRightAfterLeavingAreNotNoted) {
     constexpr int kP = 33;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stamps->Reading(); }, 2000));
+    QTest::qWait(100);  // the keys are selected once the window is active
     keys.Press(kQ);
     keys.Release(kQ);
     ASSERT_TRUE(QTest::qWaitFor([&] { return stamps->Holds(kQ); }, 2000));
