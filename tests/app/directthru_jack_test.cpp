@@ -61,9 +61,8 @@ bool Connected(TJackFrameClient& client, const std::string& port) {
 }
 
 // The window's devices are the out port of `tx` and the in port of `rx`.
-class DirectThruJack : public TJackTest {
+class DirectThruJack : public TSteadyJackTest {
 protected:
-    static void SetUpTestSuite() { s_server = new TJackServer(kSteadyPeriod); }
     void SetUp() override {
         TJackTest::SetUp();
         if (IsSkipped()) return;

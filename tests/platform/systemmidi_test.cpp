@@ -78,10 +78,7 @@ TEST(SystemMidiNames, ClientNamesStayWithinJacksLimitAndApart) {
 
 using SystemMidiJack = TJackTest;
 // Messages timed to the frame: a server that keeps up.
-class SystemMidiJackFrames : public TJackTest {
-protected:
-    static void SetUpTestSuite() { s_server = new TJackServer(kSteadyPeriod); }
-};
+using SystemMidiJackFrames = TSteadyJackTest;
 
 TEST_F(SystemMidiJack, ListsSynthOwnPortAndJackPortsButNotItself) {
     auto service = CreateSystemMidiOutService("Tastra");
