@@ -421,7 +421,7 @@ public:
     std::vector<std::uint32_t> Times;
 };
 
-using ThruTimeJack = TJackTest;
+using ThruTimeJack = TSteadyJackTest;  // times messages to the frame
 
 // Thru plays what a note brings with the frame time the note arrived at, however long the
 // window took to get to it; a key played by hand has no such time.
