@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int n = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 
-    TJackServer server;
+    TJackServer server(128);
     if (!server.Running()) {
         std::fprintf(stderr, "no JACK server: %s\n", server.Error().c_str());
         return 1;

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
     const int rate = argc > 2 ? std::max(1000, std::atoi(argv[2])) : 10000;
 
-    TJackServer server;
+    TJackServer server(128);
     if (!server.Running()) {
         std::fprintf(stderr, "no JACK server: %s\n", server.Error().c_str());
         return 1;

@@ -61,7 +61,7 @@ bool Connected(TJackFrameClient& client, const std::string& port) {
 }
 
 // The window's devices are the out port of `tx` and the in port of `rx`.
-class DirectThruJack : public TSteadyJackTest {
+class DirectThruJack : public TJackTest {
 protected:
     void SetUp() override {
         TJackTest::SetUp();

@@ -58,7 +58,14 @@ protected:
             notes += on;
         }
         EXPECT_GT(notes, 0);
-        for (const auto& [note, count] : sounding) EXPECT_EQ(count, 0) << "note " << note;
+        std::string all;
+        for (const auto& m : receiver->Received()) {
+            for (const uint8_t b : m) all += QString::asprintf(" %02x", b).toStdString();
+            all += ",";
+        }
+        for (const auto& [note, count] : sounding)
+            EXPECT_EQ(count, 0) << "note " << note << "; received:" << all
+                                << "; cycles missed: " << receiver->Xruns();
     }
 
     // The first start wrote its hive, with the setting changed since start-up.

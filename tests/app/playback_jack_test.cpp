@@ -18,12 +18,9 @@
 
 namespace {
 
-// A server of 1024-frame periods (21 ms): the file plays on the window thread's timer, and on a
-// busy machine the server's own cycles wander by more than a few milliseconds.
-class PlaybackJack : public TJackTest {
-protected:
-    static void SetUpTestSuite() { s_server = new TJackServer(1024); }
-};
+// The server's periods are 1024 frames (21 ms): the file plays on the window thread's timer, and
+// on a busy machine the server's own cycles wander by more than a few milliseconds.
+using PlaybackJack = TJackTest;
 
 std::string Be(uint32_t v, int bytes) {
     std::string out;

@@ -421,11 +421,9 @@ public:
     std::vector<std::uint32_t> Times;
 };
 
-using ThruTimeJack = TSteadyJackTest;  // times messages to the frame
-
 // Thru plays what a note brings with the frame time the note arrived at, however long the
 // window took to get to it; a key played by hand has no such time.
-TEST_F(ThruTimeJack, WhatThruSendsCarriesTheArrivalTimeOfItsNote) {
+TEST_F(ThruJack, WhatThruSendsCarriesTheArrivalTimeOfItsNote) {
     TJackFrameClient tx("tastra-test-thru-time-" + std::to_string(getpid()));
     ASSERT_TRUE(tx.Ok());
     TTimedOutput out({"Synth"});

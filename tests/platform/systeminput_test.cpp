@@ -14,7 +14,7 @@
 
 namespace {
 
-class SystemMidiInJack : public TSteadyJackTest {
+class SystemMidiInJack : public TJackTest {
 protected:
     // Runs the window thread's events until n messages were taken or a generous time passed.
     static std::vector<std::unique_ptr<TMyMidiEvent>> Collect(TMidiInput& in, size_t n) {

@@ -254,7 +254,8 @@ namespace {
 // A client of the test's own with one MIDI port, made before the client is activated.
 jack_client_t* OpenPortClient(const std::string& name, const char* port, unsigned long flags,
                               JackProcessCallback process, void* self, jack_port_t*& made,
-                              std::string& fullName, std::string& error) {
+                              std::string& fullName, std::string& error,
+                              std::atomic<int>* xruns = nullptr) {
     if (!ServerAnswers("")) {
         error = "no JACK server is running";
         return nullptr;
@@ -266,6 +267,14 @@ jack_client_t* OpenPortClient(const std::string& name, const char* port, unsigne
         return nullptr;
     }
     made = jack_port_register(client, port, JACK_DEFAULT_MIDI_TYPE, flags, 0);
+    if (xruns)
+        jack_set_xrun_callback(
+            client,
+            [](void* count) {
+                ++*static_cast<std::atomic<int>*>(count);
+                return 0;
+            },
+            xruns);
     if (!made || jack_set_process_callback(client, process, self) != 0 ||
         jack_activate(client) != 0) {
         error = "the JACK port " + name + ":" + port + " could not be made";
@@ -283,7 +292,7 @@ TJackReceiver::TJackReceiver(const std::string& clientName) {
                                              : "tastra-test-rx-" + std::to_string(getpid()) + "-" +
                                                    std::to_string(g_counter++);
     m_client = OpenPortClient(client, "in", JackPortIsInput, &TJackReceiver::OnProcess, this,
-                              m_port, m_portName, m_error);
+                              m_port, m_portName, m_error, &m_xruns);
     m_ok = m_client != nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -23,8 +24,13 @@ struct _jack_port;
 //   if (!server.Running()) GTEST_SKIP() << server.Error();
 class TJackServer {
 public:
+    // At 128 frames a small machine's server misses cycles every few tens of milliseconds, and
+    // more while clients come and go; a message on its way through a missed cycle comes late or
+    // not at all, whatever its sender did. At 1024 frames it keeps up.
+    static constexpr int kSteadyPeriod = 1024;
+
     // `period`: frames per cycle at 48 kHz.
-    explicit TJackServer(int period = 128);
+    explicit TJackServer(int period = kSteadyPeriod);
     ~TJackServer();
     TJackServer(const TJackServer&) = delete;
     TJackServer& operator=(const TJackServer&) = delete;
@@ -82,6 +88,8 @@ public:
     std::vector<std::vector<std::uint8_t>> Received();
     // Removes the port (and its client) from the server, as when the receiving program quits.
     void Close();
+    // Cycles the server missed while the port was open (see kSteadyPeriod).
+    int Xruns() const { return m_xruns.load(); }
 
 private:
     static int OnProcess(std::uint32_t frames, void* self);
@@ -94,6 +102,7 @@ private:
     std::mutex m_lock;
     std::condition_variable m_arrived;
     std::vector<std::vector<std::uint8_t>> m_messages;
+    std::atomic<int> m_xruns{0};
 };
 
 // A JACK MIDI output port opened by the test, as another program's output would be. Needs a

@@ -9,8 +9,8 @@
 #include "midi/midioutput.h"
 #include "support/jackserver.h"
 
-// Tests that need a JACK server: one per suite, since starting one takes a moment. Each test is
-// skipped, with the reason, where the server could not start.
+// Tests that need a JACK server: one per suite, since starting one takes a moment, at a period it
+// keeps up with. Each test is skipped, with the reason, where the server could not start.
 class TJackTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { s_server = new TJackServer; }
@@ -50,10 +50,9 @@ protected:
     static inline TJackServer* s_server = nullptr;
 };
 
-// For suites that time messages to the frame: at the default 128 frames a small machine's server
-// misses cycles every few tens of milliseconds, and a message on its way then comes late or not
-// at all whatever the program does; at 1024 frames it keeps up.
-class TSteadyJackTest : public TJackTest {
+// For a suite that wants many cycles in little time and counts no message on its way: a server
+// at 128 frames, which may miss cycles (see TJackServer::kSteadyPeriod).
+class TQuickJackTest : public TJackTest {
 protected:
-    static void SetUpTestSuite() { s_server = new TJackServer(1024); }
+    static void SetUpTestSuite() { s_server = new TJackServer(128); }
 };
