@@ -15,17 +15,23 @@ bool TOutputSender::Send(uint8_t status, uint8_t data1, uint8_t data2) {
         m_output().SendShort(status, data1, data2);
         return true;
     } catch (const std::exception& e) {
-        m_output().CheckDevicePresent();
-        DeviceFailed(QString::fromStdString(e.what()));
+        Failed(QString::fromStdString(e.what()));
         return false;
     }
 }
 
 void TOutputSender::Sent(uint8_t status, uint8_t data1, uint8_t data2, const QString& failure) {
     if (OnSent) OnSent(status, data1, data2);
-    if (failure.isEmpty()) return;
-    m_output().CheckDevicePresent();
+    if (!failure.isEmpty()) Failed(failure);
+}
+
+void TOutputSender::Failed(const QString& failure) {
+    TMidiOutput& output = m_output();
+    const bool open = !output.IsClosed();
+    const std::string name = output.DeviceName();
+    output.CheckDevicePresent();
     DeviceFailed(failure);
+    if (open && output.IsClosed() && OnDeviceVanished) OnDeviceVanished(name);
 }
 
 void TOutputSender::DeviceFailed(const QString& text) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class TMidiOutput;
 class TUserPrompts;
@@ -27,8 +28,13 @@ public:
     void DeviceFailed(const QString& text);
     // Told of every message handed to Send, sent or not (the recorder listens here).
     std::function<void(uint8_t status, uint8_t data1, uint8_t data2)> OnSent;
+    // Told, with its name, when a failure closed the device because it was gone; called inside
+    // the send, so whoever listens must not play from here.
+    std::function<void(const std::string& device)> OnDeviceVanished;
 
 private:
+    void Failed(const QString& failure);
+
     std::function<TMidiOutput&()> m_output;
     TUserPrompts& m_prompts;
     std::function<void(const QString&)> m_statusText;

@@ -146,6 +146,12 @@ void TTastra2::ConnectDeviceMenus() {
         Keyboard1->Player().ResetPlaying();
         Keyboard1->Player().ClearThruDisplay();
     };
+    // A device found gone by a failed send is awaited as when the recheck finds it gone; the
+    // notes are tidied up once the send that failed is over.
+    m_sender->OnDeviceVanished = [this](const std::string& device) {
+        QMetaObject::invokeMethod(
+            this, [this, device] { MidiOutMenu1->AwaitVanished(device); }, Qt::QueuedConnection);
+    };
     MidiOutMenu1->OnAfterOpen = [this](TMidiMenuBase*) {
         m_sender->DeviceOpened();
         if (m_directThru) m_directThru->Apply();

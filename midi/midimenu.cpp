@@ -318,6 +318,18 @@ void TMidiMenuBase::Refresh(bool recheck) {
     Rebuild(count, list);
 }
 
+void TMidiMenuBase::AwaitVanished(const std::string& name) {
+    if (!IsClosed() || name.empty()) return;
+    SetDeviceId(NoDevice);
+    m_awaitedDevice = name;
+    SendWaitingText(TakeSystemNotice());
+    if (OnBeforeClose) OnBeforeClose(this);
+    UpdateChecks();
+    // The list may look as it did when last read (the device back already): the next refresh
+    // reads it afresh and opens the device if it is there.
+    m_lastDeviceCount = -1;
+}
+
 void TMidiMenuBase::Rebuild(int count, const std::vector<TMidiDeviceEntry>& list) {
     m_lastDeviceCount = count;
     m_lastDevices = list;

@@ -110,6 +110,10 @@ public:
     // Rebuilds the entries when the devices changed since the last rebuild; with `recheck`,
     // (re)starts the periodic recheck.
     void Refresh(bool recheck);
+    // The open device called `name` was found gone and closed while in use (a send failed)
+    // before a recheck saw it go: it is awaited as a recheck would have, unless another device
+    // was opened meanwhile.
+    void AwaitVanished(const std::string& name);
     // Click handlers of the entries; errors go to OnError, never out.
     void ItemClick(QAction* item);
     void NoneClick();

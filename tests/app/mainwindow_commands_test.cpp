@@ -14,6 +14,7 @@
 #include "controls/imgcontrol.h"
 #include "keyboard/keyboard.h"
 #include "keyboard/updown.h"
+#include "midi/midimenu.h"
 #include "midi/midioutput.h"
 #include "support/testwindow.h"
 
@@ -65,7 +66,8 @@ TEST_F(MainWindowCommands, PanicThatFailsRestoresCursorAndPanelAndSaysWhy) {
 }
 
 // The program change and Panic send like everything else: a device that is gone is closed, and
-// only its first failure gets a box.
+// only its first failure gets a box. Found gone by a send before any recheck saw it go (a server
+// stopping while keys are played), it is awaited all the same and opened again when it is back.
 TEST_F(MainWindowCommands, ProgramChangeAndPanicShareTheOneFailurePolicy) {
     out.RemoveDevice(0);
     auto* program = Find<TUpDown>("UDProgram");
@@ -74,6 +76,11 @@ TEST_F(MainWindowCommands, ProgramChangeAndPanicShareTheOneFailurePolicy) {
     EXPECT_TRUE(w->MidiOut().IsClosed());
     w->BPanicClick();
     EXPECT_EQ(prompts.errors.size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiOutMenu1->AwaitedDevice() == "Synth"; }, 2000));
+    EXPECT_TRUE(Panel(0).startsWith("Waiting for MIDI OUT Synth")) << Panel(0).toStdString();
+    out.AddDevice("Synth");
+    w->MidiOutMenu1->Refresh(false);
+    EXPECT_FALSE(w->MidiOut().IsClosed());
 }
 
 TEST_F(MainWindowCommands, PageKeysStepPatchesAndProgramsWithWrapAround) {
