@@ -78,6 +78,8 @@ TEST_F(MainWindowCommands, ProgramChangeAndPanicShareTheOneFailurePolicy) {
     EXPECT_EQ(prompts.errors.size(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->MidiOutMenu1->AwaitedDevice() == "Synth"; }, 2000));
     EXPECT_TRUE(Panel(0).startsWith("Waiting for MIDI OUT Synth")) << Panel(0).toStdString();
+    EXPECT_EQ(w->StoreSettings(), "");
+    EXPECT_EQ(store.ReadString("MidiDevices", "MidiOut", ""), "Synth");
     out.AddDevice("Synth");
     w->MidiOutMenu1->Refresh(false);
     EXPECT_FALSE(w->MidiOut().IsClosed());
