@@ -43,6 +43,21 @@ protected:
         QAction* item = Main().FindAction(QStringLiteral("PlayFromAnyWindow1"));
         if (item->isChecked() != on) item->trigger();
         ASSERT_EQ(listener->Listening(), on) << listener->Failure().toStdString();
+        if (on && stamps) WaitUntilEveryKeyIsRead();
+    }
+    // With the option on, the reading thread asks the server for every key. A key pressed in the
+    // moment before the server has that request reaches only the listener, which leaves presses
+    // to the reading thread: Shift strokes, which play nothing, tell when it is in effect.
+    void WaitUntilEveryKeyIsRead() {
+        constexpr int kShift = 50;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                keys.Press(kShift);
+                keys.Release(kShift);
+                client.Presses(0);  // a round trip: the server has sent both
+                return stamps->Holds(kShift);
+            },
+            2000));
     }
     void GiveFocusToOtherClient() {
         ASSERT_TRUE(client.Ok());
