@@ -318,12 +318,18 @@ void TMidiMenuBase::Refresh(bool recheck) {
     Rebuild(count, list);
 }
 
+void TMidiMenuBase::AwaitGone(const std::string& name, const std::string& notice) {
+    // The open device vanished: its port was let go without being touched. Wait for it to come
+    // back, and let the owner tidy up after notes that can no longer be ended.
+    m_awaitedDevice = name;
+    SendWaitingText(notice);
+    if (OnBeforeClose) OnBeforeClose(this);
+}
+
 void TMidiMenuBase::AwaitVanished(const std::string& name) {
     if (!IsClosed() || name.empty()) return;
     SetDeviceId(NoDevice);
-    m_awaitedDevice = name;
-    SendWaitingText(TakeSystemNotice());
-    if (OnBeforeClose) OnBeforeClose(this);
+    AwaitGone(name, TakeSystemNotice());
     UpdateChecks();
     // The list may look as it did when last read (the device back already): the next refresh
     // reads it afresh and opens the device if it is there.
@@ -340,11 +346,7 @@ void TMidiMenuBase::Rebuild(int count, const std::vector<TMidiDeviceEntry>& list
     // Said with what it did to the open device, or on its own.
     const std::string notice = TakeSystemNotice();
     if (wasOpen && IsClosed()) {
-        // The open device vanished: its port was let go without being touched. Wait for it to
-        // come back, and let the owner tidy up after notes that can no longer be ended.
-        m_awaitedDevice = openName;
-        SendWaitingText(notice);
-        if (OnBeforeClose) OnBeforeClose(this);
+        AwaitGone(openName, notice);
     } else if (!notice.empty()) {
         SendText(notice);
     }

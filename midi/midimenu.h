@@ -159,6 +159,7 @@ private:
     // True for the entries this component created and handles (device and none entries).
     bool IsConsidered(const QAction* action) const;
     void Rebuild(int count, const std::vector<TMidiDeviceEntry>& list);
+    void AwaitGone(const std::string& name, const std::string& notice);
     void DeleteVisibleEntries(QMenu* menu);
     QAction* AddDeviceEntry(const TMidiDeviceEntry& entry);
     void AddNoneItem();

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <thread>
 
+#include "support/jackserver.h"
+
 TJackFrameClient::TJackFrameClient(const std::string& clientName) {
     jack_status_t status;
     jack_client_t* client = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
@@ -15,7 +17,7 @@ TJackFrameClient::TJackFrameClient(const std::string& clientName) {
     m_in = jack_port_register(client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     m_out = jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     jack_set_process_callback(client, &TJackFrameClient::OnProcess, this);
-    jack_set_xrun_callback(client, &TJackFrameClient::OnXrun, this);
+    jack_set_xrun_callback(client, &CountJackXrun, &m_xruns);
     if (!m_in || !m_out || jack_activate(client) != 0) {
         jack_client_close(client);
         return;
@@ -38,11 +40,6 @@ void TJackFrameClient::SendAt(std::uint32_t frame, const std::vector<std::uint8_
     event.Size = static_cast<std::uint8_t>(std::min<std::size_t>(bytes.size(), 3));
     std::memcpy(event.Bytes, bytes.data(), event.Size);
     while (!m_toSend.Push(event)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-}
-
-int TJackFrameClient::OnXrun(void* self) {
-    ++static_cast<TJackFrameClient*>(self)->m_xruns;
-    return 0;
 }
 
 int TJackFrameClient::OnProcess(std::uint32_t frames, void* self) {

@@ -51,7 +51,6 @@ public:
 
 private:
     static int OnProcess(std::uint32_t frames, void* self);
-    static int OnXrun(void* self);
     void Process(std::uint32_t frames);
     void Collect();
 
@@ -64,4 +63,3 @@ private:
     std::vector<TEvent> m_received;
     std::atomic<int> m_xruns{0};
 };
-

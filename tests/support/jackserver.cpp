@@ -267,14 +267,7 @@ jack_client_t* OpenPortClient(const std::string& name, const char* port, unsigne
         return nullptr;
     }
     made = jack_port_register(client, port, JACK_DEFAULT_MIDI_TYPE, flags, 0);
-    if (xruns)
-        jack_set_xrun_callback(
-            client,
-            [](void* count) {
-                ++*static_cast<std::atomic<int>*>(count);
-                return 0;
-            },
-            xruns);
+    if (xruns) jack_set_xrun_callback(client, &CountJackXrun, xruns);
     if (!made || jack_set_process_callback(client, process, self) != 0 ||
         jack_activate(client) != 0) {
         error = "the JACK port " + name + ":" + port + " could not be made";
@@ -286,6 +279,11 @@ jack_client_t* OpenPortClient(const std::string& name, const char* port, unsigne
 }
 
 }  // namespace
+
+int CountJackXrun(void* count) {
+    ++*static_cast<std::atomic<int>*>(count);
+    return 0;
+}
 
 TJackReceiver::TJackReceiver(const std::string& clientName) {
     std::string client = !clientName.empty() ? clientName

@@ -64,6 +64,10 @@ private:
 // next. False on time-out.
 bool WaitJackPortConnected(const std::string& portName, int ms);
 
+// An xrun callback of a test client: counts the server's missed cycles into the
+// std::atomic<int> it is registered with (see TJackServer::kSteadyPeriod).
+int CountJackXrun(void* count);
+
 // A JACK MIDI input port opened by the test; collects every message that arrives on it.
 // Needs a running TJackServer. Its client makes the port before it is activated and never
 // removes it (libjack walks an active client's port list unlocked on its notification thread).
